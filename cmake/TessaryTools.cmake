@@ -1,0 +1,45 @@
+# Compiler settings and helpers shared by every target of the project.
+set(TESSARY_WINE_INCLUDE /usr/include/wine/wine/windows)
+set(TESSARY_STDOLE_DIR /usr/lib/i386-linux-gnu/wine/i386-windows)
+find_program(TESSARY_WIDL NAMES i686-w64-mingw32-widl widl REQUIRED)
+
+# Our own code: warnings on, Unicode Win32 API, static runtime.
+function(tessary_target target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wno-unknown-pragmas)
+    target_compile_definitions(${target} PRIVATE UNICODE _UNICODE NOMINMAX
+                                                 _WIN32_WINNT=0x0601)
+    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
+endfunction()
+
+function(tessary_static_link target)
+    target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
+endfunction()
+
+# tessary_idl(<idl file> <output base> [INCLUDE dirs...])
+# Runs widl once per output: <base>.tlb, <base>.h and <base>_i.c in the current binary folder.
+function(tessary_idl idl base)
+    cmake_parse_arguments(ARG "" "" "INCLUDE" ${ARGN})
+    get_filename_component(idl_abs ${idl} ABSOLUTE)
+    set(out ${CMAKE_CURRENT_BINARY_DIR}/${base})
+    set(incs -I ${TESSARY_WINE_INCLUDE} -I ${CMAKE_CURRENT_SOURCE_DIR})
+    foreach(dir ${ARG_INCLUDE})
+        list(APPEND incs -I ${dir})
+    endforeach()
+    set(widl ${TESSARY_WIDL} --win32 ${incs} -L ${TESSARY_STDOLE_DIR})
+    add_custom_command(OUTPUT ${out}.tlb COMMAND ${widl} -t -o ${out}.tlb ${idl_abs}
+                       DEPENDS ${idl_abs} VERBATIM)
+    add_custom_command(OUTPUT ${out}.h COMMAND ${widl} -h -o ${out}.h ${idl_abs}
+                       DEPENDS ${idl_abs} VERBATIM)
+    add_custom_command(OUTPUT ${out}_i.c COMMAND ${widl} -u -o ${out}_i.c ${idl_abs}
+                       DEPENDS ${idl_abs} VERBATIM)
+endfunction()
+
+# tessary_gtest(<name> SOURCES ... LIBS ...): a GoogleTest program run under Wine by ctest.
+function(tessary_gtest name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    tessary_target(${name})
+    tessary_static_link(${name})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 120 ${ARG_PROPERTIES})
+endfunction()
