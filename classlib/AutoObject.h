@@ -1,0 +1,97 @@
+// Automation objects: IDispatch answered from the server's type library through the object's
+// dual interface.
+//
+// A class plugs its dual interface (the widl-generated C++ interface) in by deriving from
+// TAutoObjectImpl, naming the dual interface first and any further interfaces after it:
+//   class TMyObject : public TAutoObjectImpl<IMyObject, IOtherInterface> {
+//       STDMETHODIMP get_Name(BSTR *value) override { return Guard([&] { *value = AllocBStr(name_); }); }
+//   };
+// QueryInterface then answers IUnknown, IDispatch, the dual interface, ISupportErrorInfo and every
+// further interface; QueryInterfaceExtra answers anything else. Every method body runs inside
+// Guard, which turns any exception into an HRESULT with IErrorInfo (the ProgID as source); a client
+// calling through IDispatch sees it as DISP_E_EXCEPTION with the message in EXCEPINFO.
+// GetIDsOfNames and Invoke can be overridden to answer names of the class's own; call
+// Inherited::GetIDsOfNames / Inherited::Invoke for the type library's members.
+#pragma once
+#include <windows.h>
+
+#include <oaidl.h>
+
+#include <utility>
+
+#include "classlib/ComGuard.h"
+#include "classlib/ComObject.h"
+
+namespace classlib {
+
+class TAutoObjectFactory;
+
+class TAutoObject : public TComObject {
+public:
+    // The factory as an automation factory; raises EOleSysError when the object has none.
+    TAutoObjectFactory &AutoFactory() const;
+
+    // The guard idiom for every COM method of a derived class.
+    template <class Body> HRESULT Guard(Body &&body) noexcept {
+        return ComGuard(std::forward<Body>(body), ErrorSource());
+    }
+
+protected:
+    TAutoObject() noexcept = default;
+
+    // The IDispatch bodies; instance is the dual-interface pointer ITypeInfo::Invoke calls through.
+    HRESULT DoGetTypeInfoCount(UINT *count) noexcept;
+    HRESULT DoGetTypeInfo(UINT index, LCID lcid, ITypeInfo **info) noexcept;
+    HRESULT DoGetIDsOfNames(REFIID riid, LPOLESTR *names, UINT count, LCID lcid, DISPID *ids) noexcept;
+    HRESULT DoInvoke(void *instance, DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS *params,
+                     VARIANT *result, EXCEPINFO *excepInfo, UINT *argErr) noexcept;
+};
+
+template <class IDual, class... IExtra>
+class TAutoObjectImpl : public IDual, public ISupportErrorInfo, public IExtra..., public TAutoObject {
+public:
+    using Inherited = TAutoObjectImpl;
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void **ppv) override {
+        if (ppv == nullptr)
+            return E_POINTER;
+        *ppv = nullptr;
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, __uuidof(IDual)))
+            *ppv = static_cast<IDual *>(this);
+        else if (IsEqualIID(riid, IID_ISupportErrorInfo))
+            *ppv = static_cast<ISupportErrorInfo *>(this);
+        else
+            (void)((IsEqualIID(riid, __uuidof(IExtra)) && (*ppv = static_cast<IExtra *>(this))) || ...);
+        if (*ppv == nullptr)
+            return QueryInterfaceExtra(riid, ppv);
+        ObjAddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ObjAddRef(); }
+    ULONG STDMETHODCALLTYPE Release() override { return ObjRelease(); }
+
+    // IDispatch
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override { return DoGetTypeInfoCount(count); }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo **info) override {
+        return DoGetTypeInfo(index, lcid, info);
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR *names, UINT count, LCID lcid,
+                                            DISPID *ids) override {
+        return DoGetIDsOfNames(riid, names, count, lcid, ids);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS *params,
+                                     VARIANT *result, EXCEPINFO *excepInfo, UINT *argErr) override {
+        return DoInvoke(static_cast<IDual *>(this), id, riid, lcid, flags, params, result, excepInfo, argErr);
+    }
+
+    // ISupportErrorInfo: every interface of the object reports errors through Guard.
+    HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID riid) override {
+        bool ours = IsEqualIID(riid, __uuidof(IDual)) || (IsEqualIID(riid, __uuidof(IExtra)) || ...);
+        return ours ? S_OK : S_FALSE;
+    }
+
+    IUnknown *GetUnknown() noexcept override { return static_cast<IDual *>(this); }
+};
+
+} // namespace classlib

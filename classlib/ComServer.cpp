@@ -1,0 +1,142 @@
+#include "classlib/ComServer.h"
+
+#include "classlib/ComGuard.h"
+#include "classlib/ComObjectFactory.h"
+#include "classlib/OleString.h"
+
+#include <algorithm>
+
+namespace classlib {
+
+namespace {
+
+// Any address inside this module names the module that linked the library in.
+HMODULE ThisModule() noexcept {
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&ThisModule), &module);
+    return module;
+}
+
+std::wstring ModuleFileName(HMODULE module) {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD length = GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+} // namespace
+
+TComServer::TComServer() : module_(ThisModule()), fileName_(ModuleFileName(module_)) {}
+
+TComServer::~TComServer() {
+    // At process exit oleaut32 may already be detached: leave the cached type library to the system.
+    (void)typeLib_.Detach();
+}
+
+ITypeLib *TComServer::TypeLib() {
+    if (!typeLib_) {
+        HRESULT hr = LoadTypeLibEx(fileName_.c_str(), REGKIND_NONE, typeLib_.Put());
+        if (FAILED(hr))
+            throw EOleSysError(SysErrorMessage(hr) + L" (type library of " + fileName_ + L")", hr);
+    }
+    return typeLib_.Get();
+}
+
+std::wstring TComServer::ServerName() {
+    TBStr name;
+    OleCheck(TypeLib()->GetDocumentation(-1, name.Put(), nullptr, nullptr, nullptr));
+    return name.ToString();
+}
+
+void TComServer::CountObject(bool created) noexcept {
+    if (created)
+        InterlockedIncrement(&objectCount_);
+    else
+        InterlockedDecrement(&objectCount_);
+}
+
+void TComServer::CountLock(bool locked) noexcept {
+    if (locked)
+        InterlockedIncrement(&lockCount_);
+    else
+        InterlockedDecrement(&lockCount_);
+}
+
+HRESULT TComServer::CanUnloadNow() noexcept {
+    if (objectCount_ > 0 || lockCount_ > 0)
+        return S_FALSE;
+    ReleaseTypeInfo();
+    return S_OK;
+}
+
+void TComServer::ReleaseTypeInfo() noexcept {
+    for (TComObjectFactory *factory : factories_)
+        factory->ReleaseTypeInfo();
+    typeLib_.Reset();
+}
+
+void TComServer::AddFactory(TComObjectFactory *factory) { factories_.push_back(factory); }
+
+void TComServer::RemoveFactory(TComObjectFactory *factory) noexcept {
+    factories_.erase(std::remove(factories_.begin(), factories_.end(), factory), factories_.end());
+}
+
+TComObjectFactory *TComServer::FindFactory(REFCLSID clsid) const noexcept {
+    for (TComObjectFactory *factory : factories_)
+        if (IsEqualCLSID(factory->ClassID(), clsid))
+            return factory;
+    return nullptr;
+}
+
+void TComServer::UpdateRegistry(bool Register) {
+    TLIBATTR *attr = nullptr;
+    ITypeLib *typeLib = TypeLib();
+    OleCheck(typeLib->GetLibAttr(&attr));
+    TLIBATTR lib = *attr;
+    typeLib->ReleaseTLibAttr(attr);
+    if (Register) {
+        for (TComObjectFactory *factory : factories_)
+            factory->UpdateRegistry(true);
+        OleCheck(RegisterTypeLib(typeLib, const_cast<LPOLESTR>(fileName_.c_str()), nullptr));
+    } else {
+        for (TComObjectFactory *factory : factories_)
+            factory->UpdateRegistry(false);
+        // Not registered (any more) is what we want: the result does not matter.
+        UnRegisterTypeLib(lib.guid, lib.wMajorVerNum, lib.wMinorVerNum, lib.lcid, lib.syskind);
+    }
+}
+
+TComServer &ComServer() {
+    static TComServer server;
+    return server;
+}
+
+HRESULT ComServerGetClassObject(REFCLSID clsid, REFIID iid, void **ppv) noexcept {
+    if (ppv == nullptr)
+        return E_POINTER;
+    *ppv = nullptr;
+    return ComGuard([&]() -> HRESULT {
+        TComObjectFactory *factory = ComServer().FindFactory(clsid);
+        if (factory == nullptr)
+            return CLASS_E_CLASSNOTAVAILABLE;
+        return factory->QueryInterface(iid, ppv);
+    });
+}
+
+HRESULT ComServerCanUnloadNow() noexcept { return ComServer().CanUnloadNow(); }
+
+HRESULT ComServerRegister() noexcept {
+    return ComGuard([] { ComServer().UpdateRegistry(true); });
+}
+
+HRESULT ComServerUnregister() noexcept {
+    return ComGuard([] { ComServer().UpdateRegistry(false); });
+}
+
+} // namespace classlib
