@@ -11,8 +11,8 @@ try {
     check("initial Name", o.Name, "initial");
     o.Name = "Anh\u00e4nge";
     check("Name", o.Name, "Anh\u00e4nge");
-    check("Describe()", o.Describe(), "missing");
-    check("Describe(7)", o.Describe(7), "7");
+    check("Describe(p)", o.Describe("p"), "p:missing");
+    check("Describe(p, 7)", o.Describe("p", 7), "p:7");
     check("Extra", o.Extra, 42);
     var message = "none";
     try {

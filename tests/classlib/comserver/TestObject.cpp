@@ -29,10 +29,11 @@ STDMETHODIMP TTestObject::Add(LONG a, LONG b, LONG *sum) {
     return Guard([&] { *sum = a + b; });
 }
 
-STDMETHODIMP TTestObject::Describe(VARIANT value, BSTR *text) {
+// Order-sensitive, so callers can tell their arguments arrived in the right places.
+STDMETHODIMP TTestObject::Describe(BSTR prefix, VARIANT value, BSTR *text) {
     return Guard([&] {
         OleVariant v(value);
-        *text = AllocBStr(v.IsMissing() ? L"missing" : v.ToString());
+        *text = AllocBStr(BStrToString(prefix) + L":" + (v.IsMissing() ? L"missing" : v.ToString()));
     });
 }
 

@@ -20,7 +20,7 @@ public:
     STDMETHODIMP get_Name(BSTR *value) override;
     STDMETHODIMP put_Name(BSTR value) override;
     STDMETHODIMP Add(LONG a, LONG b, LONG *sum) override;
-    STDMETHODIMP Describe(VARIANT value, BSTR *text) override;
+    STDMETHODIMP Describe(BSTR prefix, VARIANT value, BSTR *text) override;
     STDMETHODIMP Fail(BSTR message) override;
     STDMETHODIMP get_Child(IDispatch **value) override;
     STDMETHODIMP putref_Child(IDispatch *value) override;
