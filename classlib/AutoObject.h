@@ -57,7 +57,8 @@ public:
         if (ppv == nullptr)
             return E_POINTER;
         *ppv = nullptr;
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, __uuidof(IDual)))
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) ||
+            IsEqualIID(riid, __uuidof(IDual)))
             *ppv = static_cast<IDual *>(this);
         else if (IsEqualIID(riid, IID_ISupportErrorInfo))
             *ppv = static_cast<ISupportErrorInfo *>(this);

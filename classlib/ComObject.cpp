@@ -6,11 +6,17 @@
 namespace classlib {
 
 // Every live object keeps the module loaded: the host may still call into it.
-TComObject::TComObject() noexcept { ComServer().CountObject(true); }
+TComObject::TComObject() noexcept {
+    ComServer().CountObject(true);
+}
 
-TComObject::~TComObject() { ComServer().CountObject(false); }
+TComObject::~TComObject() {
+    ComServer().CountObject(false);
+}
 
-ULONG TComObject::ObjAddRef() noexcept { return static_cast<ULONG>(InterlockedIncrement(&refCount_)); }
+ULONG TComObject::ObjAddRef() noexcept {
+    return static_cast<ULONG>(InterlockedIncrement(&refCount_));
+}
 
 ULONG TComObject::ObjRelease() noexcept {
     LONG count = InterlockedDecrement(&refCount_);

@@ -38,7 +38,9 @@ TComObjectFactory::TComObjectFactory(TComServer &server, TComClass comClass, con
     server_.AddFactory(this);
 }
 
-TComObjectFactory::~TComObjectFactory() { server_.RemoveFactory(this); }
+TComObjectFactory::~TComObjectFactory() {
+    server_.RemoveFactory(this);
+}
 
 HRESULT TComObjectFactory::QueryInterface(REFIID riid, void **ppv) {
     if (ppv == nullptr)
@@ -73,6 +75,8 @@ TComObject *TComObjectFactory::CreateComObject() {
 
 ComPtr<IUnknown> TComObjectFactory::CreateComInstance() {
     TComObject *object = CreateComObject();
+    if (object == nullptr) // an overridden CreateComObject that made nothing
+        throw EOleSysError(Format(L"Class %s created no object", {className_}), E_UNEXPECTED);
     object->factory_ = this;
     ComPtr<IUnknown> result;
     result.Attach(object->GetUnknown()); // adopts the creator's reference: a throwing Initialize frees it
@@ -110,7 +114,9 @@ const wchar_t *TComObjectFactory::ErrorSource() noexcept {
     }
 }
 
-void TComObjectFactory::UpdateRegistry(bool Register) { RegisterClassKeys(TClassesRoot(), Register); }
+void TComObjectFactory::UpdateRegistry(bool Register) {
+    RegisterClassKeys(TClassesRoot(), Register);
+}
 
 void TComObjectFactory::RegisterClassKeys(const TClassesRoot &root, bool Register) {
     if (instancing_ == ciInternal)
@@ -134,19 +140,23 @@ void TComObjectFactory::RegisterClassKeys(const TClassesRoot &root, bool Registe
 // ---- TTypedComObjectFactory
 
 // At process exit oleaut32 may already be gone: the system reclaims what is still cached.
-TTypedComObjectFactory::~TTypedComObjectFactory() { (void)classInfo_.Detach(); }
+TTypedComObjectFactory::~TTypedComObjectFactory() {
+    (void)classInfo_.Detach();
+}
 
 ITypeInfo *TTypedComObjectFactory::ClassInfo() {
     if (!classInfo_) {
         HRESULT hr = ComServer().TypeLib()->GetTypeInfoOfGuid(ClassID(), classInfo_.Put());
         if (FAILED(hr))
-            throw EOleSysError(Format(L"%s: class %s is not in the type library", {SysErrorMessage(hr), ClassName()}),
-                               hr);
+            throw EOleSysError(
+                Format(L"%s: class %s is not in the type library", {SysErrorMessage(hr), ClassName()}), hr);
     }
     return classInfo_.Get();
 }
 
-void TTypedComObjectFactory::ReleaseTypeInfo() noexcept { classInfo_.Reset(); }
+void TTypedComObjectFactory::ReleaseTypeInfo() noexcept {
+    classInfo_.Reset();
+}
 
 void TTypedComObjectFactory::RegisterClassKeys(const TClassesRoot &root, bool Register) {
     TComObjectFactory::RegisterClassKeys(root, Register);
@@ -154,8 +164,9 @@ void TTypedComObjectFactory::RegisterClassKeys(const TClassesRoot &root, bool Re
         return;
     const std::wstring clsidKey = L"CLSID\\" + GUIDToString(ClassID());
     TLIBATTR lib = LibAttr(ComServer().TypeLib());
-    root.WriteString(clsidKey + L"\\Version", L"",
-                     Format(L"%d.%d", {static_cast<int>(lib.wMajorVerNum), static_cast<int>(lib.wMinorVerNum)}));
+    root.WriteString(
+        clsidKey + L"\\Version", L"",
+        Format(L"%d.%d", {static_cast<int>(lib.wMajorVerNum), static_cast<int>(lib.wMinorVerNum)}));
     root.WriteString(clsidKey + L"\\TypeLib", L"", GUIDToString(lib.guid));
 }
 
@@ -180,13 +191,15 @@ void TAutoObjectFactory::LoadDispatchInfo() {
         }
     }
     if (!found)
-        throw EOleSysError(Format(L"Class %s has no default interface", {ClassName()}), TYPE_E_ELEMENTNOTFOUND);
+        throw EOleSysError(Format(L"Class %s has no default interface", {ClassName()}),
+                           TYPE_E_ELEMENTNOTFOUND);
     TYPEATTR attr = TypeAttr(found.Get());
     ComPtr<ITypeInfo> vtable = found;
     if (attr.typekind == TKIND_DISPATCH) {
         // A dual interface's vtable half sits behind the dispatch description as impl type -1.
         HREFTYPE ref = 0;
-        if (!(attr.wTypeFlags & TYPEFLAG_FDUAL) || FAILED(found->GetRefTypeOfImplType(static_cast<UINT>(-1), &ref)) ||
+        if (!(attr.wTypeFlags & TYPEFLAG_FDUAL) ||
+            FAILED(found->GetRefTypeOfImplType(static_cast<UINT>(-1), &ref)) ||
             FAILED(found->GetRefTypeInfo(ref, vtable.Put())))
             throw EOleSysError(Format(L"The default interface of class %s is not dual", {ClassName()}),
                                TYPE_E_ELEMENTNOTFOUND);

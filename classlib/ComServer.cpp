@@ -81,7 +81,9 @@ void TComServer::ReleaseTypeInfo() noexcept {
     typeLib_.Reset();
 }
 
-void TComServer::AddFactory(TComObjectFactory *factory) { factories_.push_back(factory); }
+void TComServer::AddFactory(TComObjectFactory *factory) {
+    factories_.push_back(factory);
+}
 
 void TComServer::RemoveFactory(TComObjectFactory *factory) noexcept {
     factories_.erase(std::remove(factories_.begin(), factories_.end(), factory), factories_.end());
@@ -129,7 +131,9 @@ HRESULT ComServerGetClassObject(REFCLSID clsid, REFIID iid, void **ppv) noexcept
     });
 }
 
-HRESULT ComServerCanUnloadNow() noexcept { return ComServer().CanUnloadNow(); }
+HRESULT ComServerCanUnloadNow() noexcept {
+    return ComServer().CanUnloadNow();
+}
 
 HRESULT ComServerRegister() noexcept {
     return ComGuard([] { ComServer().UpdateRegistry(true); });

@@ -64,7 +64,8 @@ private:
 TComServer &ComServer();
 
 // The bodies of the DLL's exports: each export forwards to one of these, e.g.
-//   STDAPI DllGetClassObject(REFCLSID c, REFIID i, void **p) { return classlib::ComServerGetClassObject(c, i, p); }
+//   STDAPI DllGetClassObject(REFCLSID c, REFIID i, void **p) { return classlib::ComServerGetClassObject(c, i,
+//   p); }
 HRESULT ComServerGetClassObject(REFCLSID clsid, REFIID iid, void **ppv) noexcept;
 HRESULT ComServerCanUnloadNow() noexcept;
 HRESULT ComServerRegister() noexcept;

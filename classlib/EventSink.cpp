@@ -6,9 +6,13 @@
 
 namespace classlib {
 
-TEventSinkBase::TEventSinkBase(REFIID eventIID) noexcept : eventIID_(eventIID) { ComServer().CountObject(true); }
+TEventSinkBase::TEventSinkBase(REFIID eventIID) noexcept : eventIID_(eventIID) {
+    ComServer().CountObject(true);
+}
 
-TEventSinkBase::~TEventSinkBase() { ComServer().CountObject(false); }
+TEventSinkBase::~TEventSinkBase() {
+    ComServer().CountObject(false);
+}
 
 HRESULT TEventSinkBase::QueryInterface(REFIID riid, void **ppv) {
     if (ppv == nullptr)
@@ -22,7 +26,9 @@ HRESULT TEventSinkBase::QueryInterface(REFIID riid, void **ppv) {
     return E_NOINTERFACE;
 }
 
-ULONG TEventSinkBase::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refCount_)); }
+ULONG TEventSinkBase::AddRef() {
+    return static_cast<ULONG>(InterlockedIncrement(&refCount_));
+}
 
 ULONG TEventSinkBase::Release() {
     LONG count = InterlockedDecrement(&refCount_);
@@ -44,7 +50,9 @@ HRESULT TEventSinkBase::GetTypeInfo(UINT, LCID, ITypeInfo **info) {
     return E_NOTIMPL;
 }
 
-HRESULT TEventSinkBase::GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) { return E_NOTIMPL; }
+HRESULT TEventSinkBase::GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) {
+    return E_NOTIMPL;
+}
 
 HRESULT TEventSinkBase::Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS *params,
                                VARIANT *result, EXCEPINFO *, UINT *) {

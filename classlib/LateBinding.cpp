@@ -30,7 +30,9 @@ struct ExcepInfoHolder {
     throw EOleSysError(Format(L"%s (%s)", {SysErrorMessage(hr), member}), hr);
 }
 
-std::wstring MemberName(DISPID id) { return Format(L"dispatch id %d", {static_cast<int>(id)}); }
+std::wstring MemberName(DISPID id) {
+    return Format(L"dispatch id %d", {static_cast<int>(id)});
+}
 
 // One IDispatch::Invoke with args in the caller's order; value is the property-put value, if any.
 OleVariant InvokeMember(IDispatch *disp, DISPID id, WORD flags, const OleArgs &args, const OleVariant *value,
@@ -45,12 +47,13 @@ OleVariant InvokeMember(IDispatch *disp, DISPID id, WORD flags, const OleArgs &a
     for (auto it = args.rbegin(); it != args.rend(); ++it)
         rgvarg.push_back(it->Var());
     DISPID putId = DISPID_PROPERTYPUT;
-    DISPPARAMS params{rgvarg.data(), value ? &putId : nullptr, static_cast<UINT>(rgvarg.size()), value ? 1u : 0u};
+    DISPPARAMS params{rgvarg.data(), value ? &putId : nullptr, static_cast<UINT>(rgvarg.size()),
+                      value ? 1u : 0u};
     OleVariant result;
     ExcepInfoHolder excep;
     UINT argErr = 0;
-    HRESULT hr = disp->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, value ? nullptr : result.Put(),
-                              &excep.info, &argErr);
+    HRESULT hr = disp->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
+                              value ? nullptr : result.Put(), &excep.info, &argErr);
     if (FAILED(hr))
         RaiseInvokeError(hr, excep.info, member);
     return result;
@@ -78,16 +81,18 @@ OleVariant DispGet(IDispatch *disp, DISPID id, const OleArgs &args) {
 }
 
 void DispPut(IDispatch *disp, const std::wstring &name, const OleVariant &value, bool byRef) {
-    InvokeMember(disp, DispIdOf(disp, name), byRef ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT, {}, &value,
-                 name);
+    InvokeMember(disp, DispIdOf(disp, name), byRef ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT, {},
+                 &value, name);
 }
 
 void DispPut(IDispatch *disp, DISPID id, const OleVariant &value, bool byRef) {
-    InvokeMember(disp, id, byRef ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT, {}, &value, MemberName(id));
+    InvokeMember(disp, id, byRef ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT, {}, &value,
+                 MemberName(id));
 }
 
 OleVariant DispCall(IDispatch *disp, const std::wstring &name, const OleArgs &args) {
-    return InvokeMember(disp, DispIdOf(disp, name), DISPATCH_METHOD | DISPATCH_PROPERTYGET, args, nullptr, name);
+    return InvokeMember(disp, DispIdOf(disp, name), DISPATCH_METHOD | DISPATCH_PROPERTYGET, args, nullptr,
+                        name);
 }
 
 OleVariant DispCall(IDispatch *disp, DISPID id, const OleArgs &args) {

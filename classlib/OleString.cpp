@@ -37,9 +37,13 @@ void TBStr::Attach(BSTR s) noexcept {
     s_ = s;
 }
 
-void TBStr::Reset() noexcept { SysFreeString(std::exchange(s_, nullptr)); }
+void TBStr::Reset() noexcept {
+    SysFreeString(std::exchange(s_, nullptr));
+}
 
-std::wstring BStrToString(BSTR s) { return std::wstring(s ? s : L"", SysStringLen(s)); }
+std::wstring BStrToString(BSTR s) {
+    return std::wstring(s ? s : L"", SysStringLen(s));
+}
 
 BSTR AllocBStr(const std::wstring &text) {
     BSTR s = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));

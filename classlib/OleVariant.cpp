@@ -100,8 +100,12 @@ const VARIANT &OleVariant::Target() const noexcept {
     return v_;
 }
 
-bool OleVariant::IsEmpty() const noexcept { return Target().vt == VT_EMPTY; }
-bool OleVariant::IsNull() const noexcept { return Target().vt == VT_NULL; }
+bool OleVariant::IsEmpty() const noexcept {
+    return Target().vt == VT_EMPTY;
+}
+bool OleVariant::IsNull() const noexcept {
+    return Target().vt == VT_NULL;
+}
 
 bool OleVariant::IsMissing() const noexcept {
     const VARIANT &t = Target();
@@ -126,7 +130,8 @@ bool OleVariant::IsNothing() const noexcept {
 
 OleVariant OleVariant::Coerced(VARTYPE vt, USHORT flags) const {
     OleVariant result;
-    HRESULT hr = VariantChangeType(&result.v_, const_cast<VARIANT *>(&v_), flags, vt); // dereferences VT_BYREF itself
+    HRESULT hr =
+        VariantChangeType(&result.v_, const_cast<VARIANT *>(&v_), flags, vt); // dereferences VT_BYREF itself
     if (hr == DISP_E_TYPEMISMATCH || hr == DISP_E_OVERFLOW || hr == DISP_E_BADVARTYPE)
         throw EConvertError(Format(L"Could not convert variant of type (%s) into type (%s)",
                                    {VarTypeName(Target().vt), VarTypeName(vt)}));
@@ -134,10 +139,18 @@ OleVariant OleVariant::Coerced(VARTYPE vt, USHORT flags) const {
     return result;
 }
 
-int OleVariant::ToInt() const { return Coerced(VT_I4).v_.lVal; }
-unsigned OleVariant::ToUInt() const { return Coerced(VT_UI4).v_.ulVal; }
-bool OleVariant::ToBool() const { return Coerced(VT_BOOL).v_.boolVal != VARIANT_FALSE; }
-double OleVariant::ToDouble() const { return Coerced(VT_R8).v_.dblVal; }
+int OleVariant::ToInt() const {
+    return Coerced(VT_I4).v_.lVal;
+}
+unsigned OleVariant::ToUInt() const {
+    return Coerced(VT_UI4).v_.ulVal;
+}
+bool OleVariant::ToBool() const {
+    return Coerced(VT_BOOL).v_.boolVal != VARIANT_FALSE;
+}
+double OleVariant::ToDouble() const {
+    return Coerced(VT_R8).v_.dblVal;
+}
 
 std::wstring OleVariant::ToString() const {
     return BStrToString(Coerced(VT_BSTR, VARIANT_ALPHABOOL).v_.bstrVal);
@@ -176,13 +189,12 @@ std::wstring VarTypeName(VARTYPE vt) {
     static const struct {
         VARTYPE vt;
         const wchar_t *name;
-    } names[] = {{VT_EMPTY, L"Empty"},     {VT_NULL, L"Null"},       {VT_I2, L"Smallint"},
-                 {VT_I4, L"Integer"},      {VT_R4, L"Single"},       {VT_R8, L"Double"},
-                 {VT_CY, L"Currency"},     {VT_DATE, L"Date"},       {VT_BSTR, L"OleStr"},
-                 {VT_DISPATCH, L"Dispatch"}, {VT_ERROR, L"Error"},   {VT_BOOL, L"Boolean"},
-                 {VT_VARIANT, L"Variant"}, {VT_UNKNOWN, L"Unknown"}, {VT_I1, L"ShortInt"},
-                 {VT_UI1, L"Byte"},        {VT_UI2, L"Word"},        {VT_UI4, L"LongWord"},
-                 {VT_I8, L"Int64"},        {VT_UI8, L"UInt64"}};
+    } names[] = {
+        {VT_EMPTY, L"Empty"},     {VT_NULL, L"Null"},         {VT_I2, L"Smallint"}, {VT_I4, L"Integer"},
+        {VT_R4, L"Single"},       {VT_R8, L"Double"},         {VT_CY, L"Currency"}, {VT_DATE, L"Date"},
+        {VT_BSTR, L"OleStr"},     {VT_DISPATCH, L"Dispatch"}, {VT_ERROR, L"Error"}, {VT_BOOL, L"Boolean"},
+        {VT_VARIANT, L"Variant"}, {VT_UNKNOWN, L"Unknown"},   {VT_I1, L"ShortInt"}, {VT_UI1, L"Byte"},
+        {VT_UI2, L"Word"},        {VT_UI4, L"LongWord"},      {VT_I8, L"Int64"},    {VT_UI8, L"UInt64"}};
     std::wstring prefix;
     if (vt & VT_ARRAY)
         prefix = L"Array ";

@@ -58,7 +58,7 @@ public:
     unsigned ToUInt() const;
     bool ToBool() const;
     double ToDouble() const;
-    std::wstring ToString() const; // booleans read as "True"/"False"; Empty reads as ""
+    std::wstring ToString() const;        // booleans read as "True"/"False"; Empty reads as ""
     ComPtr<IDispatch> ToDispatch() const; // Empty and Nothing read as null
     ComPtr<IUnknown> ToUnknown() const;
 

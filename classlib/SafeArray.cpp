@@ -9,7 +9,8 @@ namespace classlib {
 
 TSafeArray::TSafeArray(VARTYPE vt, ULONG count) {
     if (vt != VT_VARIANT && vt != VT_BSTR)
-        throw EOleSysError(Format(L"Safe arrays of %s are not supported", {VarTypeName(vt)}), DISP_E_BADVARTYPE);
+        throw EOleSysError(Format(L"Safe arrays of %s are not supported", {VarTypeName(vt)}),
+                           DISP_E_BADVARTYPE);
     a_ = SafeArrayCreateVector(vt, 0, count);
     if (!a_)
         throw std::bad_alloc();
@@ -106,7 +107,8 @@ OleVariant TSafeArray::Item(LONG position) const {
         OleCheck(SafeArrayGetElement(a_, &index, text.Put()));
         result = OleVariant(text.ToString());
     } else {
-        throw EOleSysError(Format(L"Safe arrays of %s are not supported", {VarTypeName(vt)}), DISP_E_BADVARTYPE);
+        throw EOleSysError(Format(L"Safe arrays of %s are not supported", {VarTypeName(vt)}),
+                           DISP_E_BADVARTYPE);
     }
     return result;
 }
@@ -120,7 +122,8 @@ void TSafeArray::SetItem(LONG position, const OleVariant &value) {
         TBStr text(value.ToString());
         OleCheck(SafeArrayPutElement(a_, &index, text.Get())); // copies
     } else {
-        throw EOleSysError(Format(L"Safe arrays of %s are not supported", {VarTypeName(vt)}), DISP_E_BADVARTYPE);
+        throw EOleSysError(Format(L"Safe arrays of %s are not supported", {VarTypeName(vt)}),
+                           DISP_E_BADVARTYPE);
     }
 }
 

@@ -43,7 +43,8 @@ public:
         for (HKEY predef : kRoots) {
             HKEY key = nullptr;
             std::wstring sub = path_ + Format(L"\\%x", {reinterpret_cast<uintptr_t>(predef)});
-            RegCreateKeyExW(HKEY_CURRENT_USER, sub.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+            RegCreateKeyExW(HKEY_CURRENT_USER, sub.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                            nullptr);
             keys_.push_back(key);
         }
         for (size_t i = 0; i < keys_.size(); ++i)
@@ -106,8 +107,9 @@ TEST(ComServer, ClassObjectsAreFoundByClassID) {
 TEST(ComServer, CreateInstanceRefusesAggregationAndReportsInitializeFailures) {
     ComPtr<IClassFactory> classObject = ClassObject();
     void *out = reinterpret_cast<void *>(0xdeadbeef);
-    EXPECT_EQ(classObject->CreateInstance(reinterpret_cast<IUnknown *>(classObject.Get()), IID_IUnknown, &out),
-              CLASS_E_NOAGGREGATION);
+    EXPECT_EQ(
+        classObject->CreateInstance(reinterpret_cast<IUnknown *>(classObject.Get()), IID_IUnknown, &out),
+        CLASS_E_NOAGGREGATION);
     EXPECT_EQ(out, nullptr);
 
     LONG before = ComServer().ObjectCount();
@@ -138,10 +140,12 @@ TEST(ComServer, AutomationObjectAnswersThroughItsTypeLibrary) {
     OleVariant args[] = {OleVariant(7), OleVariant(L"p")};
     DISPPARAMS params{reinterpret_cast<VARIANTARG *>(args), nullptr, 2, 0};
     OleVariant result;
-    EXPECT_EQ(disp->Invoke(describe, IID_NULL, 0, DISPATCH_METHOD, &params, result.Put(), nullptr, nullptr), S_OK);
+    EXPECT_EQ(disp->Invoke(describe, IID_NULL, 0, DISPATCH_METHOD, &params, result.Put(), nullptr, nullptr),
+              S_OK);
     EXPECT_EQ(result.ToString(), L"p:7");
-    EXPECT_EQ(disp->Invoke(describe, IID_IDispatch, 0, DISPATCH_METHOD, &params, result.Put(), nullptr, nullptr),
-              DISP_E_UNKNOWNINTERFACE);
+    EXPECT_EQ(
+        disp->Invoke(describe, IID_IDispatch, 0, DISPATCH_METHOD, &params, result.Put(), nullptr, nullptr),
+        DISP_E_UNKNOWNINTERFACE);
 
     // Initialize ran before the client got the object
     DISPPARAMS none{nullptr, nullptr, 0, 0};
@@ -162,8 +166,8 @@ TEST(ComServer, ExceptionsReachTheClientAsErrorInfo) {
     OleVariant message(L"The AddInName property cannot be empty.");
     DISPPARAMS params{message.Ptr(), nullptr, 1, 0};
     EXCEPINFO excep{};
-    HRESULT hr = disp->Invoke(IdOf(disp.Get(), L"Fail"), IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, &excep,
-                              nullptr);
+    HRESULT hr = disp->Invoke(IdOf(disp.Get(), L"Fail"), IID_NULL, 0, DISPATCH_METHOD, &params, nullptr,
+                              &excep, nullptr);
     EXPECT_EQ(hr, DISP_E_EXCEPTION);
     EXPECT_EQ(excep.scode, AsFailure(classlib_test::TEST_ERROR_CODE));
     EXPECT_EQ(BStrToString(excep.bstrDescription), L"The AddInName property cannot be empty.");
@@ -224,7 +228,8 @@ TEST(ComServer, RegistersAndUnregistersClassProgIDAndTypeLibrary) {
     EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, clsidKey + L"\\ProgID"), L"TessaryTestServer.TestObject");
     EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, clsidKey + L"\\Version"), L"1.2");
     EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, clsidKey + L"\\TypeLib"), libid);
-    EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, L"TessaryTestServer.TestObject\\CLSID"), GUIDToString(CLSID_TestObject));
+    EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, L"TessaryTestServer.TestObject\\CLSID"),
+              GUIDToString(CLSID_TestObject));
     EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, L"TypeLib\\" + libid + L"\\1.2"));
 
     ASSERT_EQ(ComServerUnregister(), S_OK);

@@ -1,7 +1,7 @@
 // Connection points and event sinks against a hand-written source, including a source that drops
 // the sink from inside the sink's own Invoke.
-#include "classlib/ComServer.h"
 #include "classlib/ConnectionPoints.h"
+#include "classlib/ComServer.h"
 #include "classlib/EventSink.h"
 #include "classlib/OleVariant.h"
 
@@ -139,9 +139,11 @@ TEST(InterfaceConnect, AdvisesAndUnadvisesWithExactFailures) {
               CONNECT_E_NOCONNECTION);
     EXPECT_EQ(cookie, 0u);
     ComPtr<IUnknown> noContainer(static_cast<IDispatch *>(sink.Get())); // a sink is no source
-    EXPECT_EQ(InterfaceConnect(noContainer.Get(), DIID_FakeEvents, static_cast<IDispatch *>(sink.Get()), cookie),
-              E_NOINTERFACE);
-    EXPECT_EQ(InterfaceConnect(nullptr, DIID_FakeEvents, static_cast<IDispatch *>(sink.Get()), cookie), E_POINTER);
+    EXPECT_EQ(
+        InterfaceConnect(noContainer.Get(), DIID_FakeEvents, static_cast<IDispatch *>(sink.Get()), cookie),
+        E_NOINTERFACE);
+    EXPECT_EQ(InterfaceConnect(nullptr, DIID_FakeEvents, static_cast<IDispatch *>(sink.Get()), cookie),
+              E_POINTER);
 
     cookie = 12345; // a cookie the source never gave out is cleared all the same
     EXPECT_EQ(InterfaceDisconnect(static_cast<IConnectionPointContainer *>(&source), DIID_FakeEvents, cookie),

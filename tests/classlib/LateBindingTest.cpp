@@ -1,7 +1,7 @@
 // Late binding against the test server's automation object: by name and by id, optional
 // arguments left out, property puts, and the errors a caller gets.
-#include "classlib/ComServer.h"
 #include "classlib/LateBinding.h"
+#include "classlib/ComServer.h"
 
 #include "TestObject.h"
 

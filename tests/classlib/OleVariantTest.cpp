@@ -1,6 +1,6 @@
 // TBStr, OleVariant and TSafeArray: ownership, conversions, missing arguments and by-reference values.
-#include "classlib/OleString.h"
 #include "classlib/OleVariant.h"
+#include "classlib/OleString.h"
 #include "classlib/SafeArray.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,9 @@ struct CountedDispatch : public IDispatch {
     ULONG STDMETHODCALLTYPE Release() override { return --refs; }
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo **) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) override {
+        return E_NOTIMPL;
+    }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS *, VARIANT *, EXCEPINFO *,
                                      UINT *) override {
         return E_NOTIMPL;

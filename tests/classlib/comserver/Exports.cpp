@@ -4,6 +4,12 @@
 STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void **ppv) {
     return classlib::ComServerGetClassObject(clsid, iid, ppv);
 }
-STDAPI DllCanUnloadNow() { return classlib::ComServerCanUnloadNow(); }
-STDAPI DllRegisterServer() { return classlib::ComServerRegister(); }
-STDAPI DllUnregisterServer() { return classlib::ComServerUnregister(); }
+STDAPI DllCanUnloadNow() {
+    return classlib::ComServerCanUnloadNow();
+}
+STDAPI DllRegisterServer() {
+    return classlib::ComServerRegister();
+}
+STDAPI DllUnregisterServer() {
+    return classlib::ComServerUnregister();
+}

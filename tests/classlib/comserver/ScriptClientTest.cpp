@@ -1,6 +1,7 @@
 // The test server driven by clients no one here wrote: Wine's regsvr32 registers it, cscript
 // creates it by ProgID and calls it through IDispatch.
 #include "classlib/ComPtr.h"
+#include "classlib/Format.h"
 #include "classlib/OleString.h"
 
 #include <gtest/gtest.h>
@@ -16,9 +17,10 @@ const wchar_t kClassID[] = L"{A9897487-DF6D-4DC3-8F91-FABEF0F1BD8A}";
 
 // Inside Wine the Unix root is drive Z:.
 std::wstring DosPath(const char *unixPath) {
-    std::wstring path = L"Z:";
-    for (const char *p = unixPath; *p; ++p)
-        path += *p == '/' ? L'\\' : static_cast<wchar_t>(static_cast<unsigned char>(*p));
+    std::wstring path = L"Z:" + Utf8ToWide(unixPath);
+    for (wchar_t &c : path)
+        if (c == L'/')
+            c = L'\\';
     return path;
 }
 
@@ -41,8 +43,8 @@ RunResult RunProgram(std::wstring commandLine) {
     si.dwFlags = STARTF_USESTDHANDLES;
     si.hStdOutput = si.hStdError = out;
     PROCESS_INFORMATION pi{};
-    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr,
-                       &si, &pi)) {
+    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                       nullptr, &si, &pi)) {
         if (WaitForSingleObject(pi.hProcess, 60000) != WAIT_OBJECT_0)
             TerminateProcess(pi.hProcess, 0xdead);
         GetExitCodeProcess(pi.hProcess, &result.exitCode);

@@ -13,9 +13,13 @@ TAutoObjectFactory factory(ComServer(), TComObjectFactory::ComClass<TTestObject>
                            L"TestObject", L"Tessary test object", ciMultiInstance, tmApartment);
 } // namespace
 
-TAutoObjectFactory &TestObjectFactory() { return factory; }
+TAutoObjectFactory &TestObjectFactory() {
+    return factory;
+}
 
-void TTestObject::Initialize() { name_ = L"initial"; }
+void TTestObject::Initialize() {
+    name_ = L"initial";
+}
 
 STDMETHODIMP TTestObject::get_Name(BSTR *value) {
     return Guard([&] { *value = AllocBStr(name_); });
