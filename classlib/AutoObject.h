@@ -11,7 +11,8 @@
 // Guard, which turns any exception into an HRESULT with IErrorInfo (the ProgID as source); a client
 // calling through IDispatch sees it as DISP_E_EXCEPTION with the message in EXCEPINFO.
 // GetIDsOfNames and Invoke can be overridden to answer names of the class's own; call
-// Inherited::GetIDsOfNames / Inherited::Invoke for the type library's members.
+// Inherited::GetIDsOfNames / Inherited::Invoke for the type library's members. IDispatch calls
+// through a further interface that derives from IDispatch answer from the same (default) interface.
 #pragma once
 #include <windows.h>
 

@@ -195,9 +195,21 @@ TEST(ComServer, QueryInterfaceKeepsOneIdentity) {
     ComPtr<IUnknown> a = disp.As<IUnknown>();
     ComPtr<IUnknown> b = disp.As<ITestObject>().As<IUnknown>();
     EXPECT_EQ(a, b);
+    ComPtr<IPersist> persist = disp.As<IPersist>(); // a further interface of the template
+    EXPECT_EQ(persist.As<IUnknown>(), a);
+    CLSID clsid{};
+    EXPECT_EQ(persist->GetClassID(&clsid), S_OK);
+    EXPECT_TRUE(IsEqualCLSID(clsid, CLSID_TestObject));
+    ComPtr<IUnknown> alias = disp.As<IUnknown>(classlib_test::IID_ITestObjectAlias); // QueryInterfaceExtra
+    EXPECT_EQ(alias.Get(), static_cast<IUnknown *>(disp.As<ITestObject>().Get()));
+
     void *out = reinterpret_cast<void *>(0xdeadbeef);
     EXPECT_EQ(disp->QueryInterface(IID_IClassFactory, &out), E_NOINTERFACE);
     EXPECT_EQ(out, nullptr);
+    persist = nullptr;
+    alias = nullptr;
+    a = b = nullptr;
+    EXPECT_EQ(disp.Detach()->Release(), 0u); // every QueryInterface above was balanced
 }
 
 TEST(ComServer, CanUnloadOnlyWithoutObjectsAndLocks) {

@@ -21,6 +21,18 @@ void TTestObject::Initialize() {
     name_ = L"initial";
 }
 
+STDMETHODIMP TTestObject::GetClassID(CLSID *clsid) {
+    return Guard([&] { *clsid = Factory()->ClassID(); });
+}
+
+HRESULT TTestObject::QueryInterfaceExtra(REFIID riid, void **ppv) noexcept {
+    if (!IsEqualIID(riid, IID_ITestObjectAlias))
+        return Inherited::QueryInterfaceExtra(riid, ppv);
+    *ppv = static_cast<ITestObject *>(this);
+    AddRef();
+    return S_OK;
+}
+
 STDMETHODIMP TTestObject::get_Name(BSTR *value) {
     return Guard([&] { *value = AllocBStr(name_); });
 }
