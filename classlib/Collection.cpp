@@ -1,5 +1,6 @@
 #include "classlib/Classes.h"
 #include "classlib/Format.h"
+#include "classlib/MoveWithin.h"
 
 #include <algorithm>
 
@@ -41,8 +42,7 @@ void TCollectionItem::SetIndex(int index) {
     auto &items = collection_->items_;
     if (index < 0 || index >= static_cast<int>(items.size()))
         ListIndexError(index);
-    items.erase(items.begin() + current);
-    items.insert(items.begin() + index, this);
+    MoveWithin(items, current, index);
     Changed(true);
 }
 

@@ -27,13 +27,14 @@ struct TEnumInfo {
     const std::wstring &NameOf(int value) const; // raises EConvertError when out of range
 };
 
-// Specialise through CLASSLIB_ENUM to give an enumeration its element names.
-template <class E> const TEnumInfo &EnumTypeInfo();
+// CLASSLIB_ENUM(E, L"a", L"b") gives an enumeration its element names; write it in E's own
+// namespace (the look-up goes through argument-dependent lookup on E).
 #define CLASSLIB_ENUM(E, ...)                                                                              \
-    template <> inline const ::classlib::TEnumInfo &(::classlib::EnumTypeInfo<E>)() {                      \
+    [[maybe_unused]] inline const ::classlib::TEnumInfo &ClasslibEnumInfo(E *) {                           \
         static const ::classlib::TEnumInfo info{L## #E, {__VA_ARGS__}};                                    \
         return info;                                                                                       \
     }
+template <class E> const TEnumInfo &EnumTypeInfo() { return ClasslibEnumInfo(static_cast<E *>(nullptr)); }
 
 // A set of up to 64 enumeration elements (bit i = ordinal i).
 template <class E> class TSet {
@@ -77,7 +78,9 @@ struct TPropInfo {
     std::wstring Name;
     TPropKind Kind = TPropKind::Integer;
     const TEnumInfo *Enum = nullptr;         // Enumeration and Set
-    const TClassInfo *PropClass = nullptr;   // Class: the declared class of the object
+    const TClassInfo &(*ClassOf)() = nullptr; // Class: StaticClass of the declared class (called late,
+                                              // so a class may publish a property of its own type)
+    const TClassInfo *PropClass() const { return ClassOf ? &ClassOf() : nullptr; }
     std::type_index Signature = typeid(void); // Method: the event's code type
     std::function<TPropValue(const TObject *)> Get;
     std::function<void(TObject *, const TPropValue &)> Set; // empty: read-only (sub-objects)
@@ -214,7 +217,7 @@ template <class V> void Describe(TPropInfo &info) {
     else if constexpr (IsSet<V>::value)
         info.Enum = &EnumTypeInfo<typename IsSet<V>::Element>();
     else if constexpr (std::is_pointer_v<V>)
-        info.PropClass = &std::remove_const_t<std::remove_pointer_t<V>>::StaticClass();
+        info.ClassOf = &std::remove_const_t<std::remove_pointer_t<V>>::StaticClass;
     else if constexpr (IsEvent<V>::value)
         info.Signature = typeid(typename V::CodeType);
 }
