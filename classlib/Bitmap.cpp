@@ -115,6 +115,8 @@ void TBitmap::SetPixelFormat(TPixelFormat format) {
 }
 
 HBITMAP TBitmap::ReleaseHandle() {
+    if (Empty())
+        return nullptr;
     GdiFlush();
     HBITMAP handle = handle_.release();
     Replace(nullptr, nullptr, 0, 0, pixelFormat_);
