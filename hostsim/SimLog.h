@@ -1,0 +1,67 @@
+// What a simulated host saw: the calls its objects received, in order, and the failures a test
+// asked them to give.
+//
+// One SimLog per simulated host process (its SimWorld holds it), shared by every object of that
+// host, so a test can assert on the order of calls across objects. Arguments are rendered as text
+// when the call arrives: strings in single quotes, numbers as numbers, booleans True/False, objects
+// by their simulated name (or <object> for foreign ones), a left-out optional argument as Missing.
+#pragma once
+#include <windows.h>
+
+#include <oaidl.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace hostsim {
+
+struct SimCall {
+    std::wstring object; // the simulated object's name ("Application", "Explorer1", "Inbox" ...)
+    std::wstring member; // the member called ("Version", "GetNamespace", "Advise" ...)
+    std::wstring args;   // the arguments as text, comma separated ("'MAPI'", "" ...)
+
+    // "object.member(args)": the form tests compare against.
+    std::wstring Text() const;
+};
+
+class SimLog {
+public:
+    void Record(std::wstring object, std::wstring member, std::wstring args = {});
+    const std::vector<SimCall> &Calls() const noexcept { return calls_; }
+    // The calls as "object.member(args)" lines, in order.
+    std::vector<std::wstring> Lines() const;
+    // How often member was called on object (an empty object counts every object).
+    int Count(const std::wstring &object, const std::wstring &member) const;
+    void Clear() noexcept { calls_.clear(); }
+
+private:
+    std::vector<SimCall> calls_;
+};
+
+// Failures one object has been told to give, by member name (compared without letter case, the
+// way automation names are).
+class SimFaults {
+public:
+    void FailNext(const std::wstring &member, HRESULT hr);
+    void FailAlways(const std::wstring &member, HRESULT hr);
+    void Clear() noexcept { faults_.clear(); }
+    // The failure a call of member gives now (a "next" failure is used up), or S_OK.
+    HRESULT Take(const std::wstring &member);
+
+private:
+    struct Fault {
+        HRESULT hr;
+        bool always;
+    };
+    std::map<std::wstring, Fault> faults_; // key: upper-cased member name
+};
+
+// One argument as log text; an object is named by NameOf (see SimObject), by-reference values
+// are shown as the value they refer to.
+std::wstring RenderArg(const VARIANT &value);
+// The arguments of an IDispatch call, in declaration order (rgvarg reversed), comma separated;
+// the value of a property put comes last.
+std::wstring RenderArgs(const DISPPARAMS *params);
+
+} // namespace hostsim
