@@ -1,0 +1,32 @@
+#include "classlib/DataModule.h"
+
+#include "classlib/Classes.h"
+#include "classlib/FormResource.h"
+#include "classlib/Format.h"
+
+namespace classlib {
+
+CLASSLIB_DEFINE_CLASS(TDataModule, TComponent, b.Field(L"OnCreate", &TDataModule::OnCreate);
+                      b.Field(L"OnDestroy", &TDataModule::OnDestroy))
+
+TDataModule::TDataModule(TComponent *owner) : TComponent(owner) {}
+
+TDataModule::~TDataModule() {
+    if (!created_)
+        return;
+    try {
+        OnDestroy(this);
+    } catch (...) {
+        // An exception cannot leave a destructor; the module goes away either way.
+    }
+}
+
+void TDataModule::AfterConstruction() {
+    if (&ClassType() != &TDataModule::StaticClass() &&
+        !InitInheritedComponent(this, TDataModule::StaticClass()))
+        throw EResNotFound(Format(L"Resource %s not found", {ClassName()}));
+    OnCreate(this);
+    created_ = true;
+}
+
+} // namespace classlib
