@@ -225,6 +225,10 @@ void TReader::ApplyPublished(TPersistent *instance, const TPropInfo &prop, const
     switch (prop.Kind) {
     case TPropKind::Integer:
         ExpectKind(value, TFormValueKind::Integer);
+        if (value.Integer < prop.MinValue || value.Integer > prop.MaxValue)
+            Invalid(Format(L"%d is out of the range of %s (%d..%d)",
+                           {static_cast<long long>(value.Integer), prop.Name,
+                            static_cast<long long>(prop.MinValue), static_cast<long long>(prop.MaxValue)}));
         prop.Set(instance, value.Integer);
         break;
     case TPropKind::Boolean:

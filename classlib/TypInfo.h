@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 #include <type_traits>
@@ -86,6 +87,9 @@ struct TPropInfo {
     std::function<void(TObject *, const TPropValue &)> Set; // empty: read-only (sub-objects)
     bool Stored = true;
     std::optional<TPropValue> Default; // the writer leaves out a value equal to it
+    // Integer: the range of the C++ type, so a form cannot store a value that would be cut short.
+    int64_t MinValue = INT64_MIN;
+    int64_t MaxValue = INT64_MAX;
 };
 
 // A published handler: what a form binds "OnClick = ButtonClick" to.
@@ -220,6 +224,11 @@ template <class V> void Describe(TPropInfo &info) {
         info.ClassOf = &std::remove_const_t<std::remove_pointer_t<V>>::StaticClass;
     else if constexpr (IsEvent<V>::value)
         info.Signature = typeid(typename V::CodeType);
+    else if constexpr (std::is_integral_v<V> && !std::is_same_v<V, bool>) {
+        info.MinValue = static_cast<int64_t>(std::numeric_limits<V>::min());
+        if constexpr (sizeof(V) < sizeof(int64_t) || std::is_signed_v<V>)
+            info.MaxValue = static_cast<int64_t>(std::numeric_limits<V>::max());
+    }
 }
 } // namespace detail
 
