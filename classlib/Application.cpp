@@ -2,6 +2,7 @@
 
 #include "classlib/ComGuard.h"
 #include "classlib/MessageDialogs.h"
+#include "classlib/ModuleHandle.h"
 
 #include <utility>
 
@@ -26,26 +27,8 @@ void SetApplicationHandle(HWND handle) {
     applicationHandle = handle;
 }
 
-HINSTANCE ModuleInstance() {
-    // The module that holds this code: in an add-in that is the DLL, not the host's program.
-    static HINSTANCE instance = [] {
-        HMODULE module = nullptr;
-        GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                               GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                           reinterpret_cast<LPCWSTR>(&ModuleInstance), &module);
-        return static_cast<HINSTANCE>(module);
-    }();
-    return instance;
-}
-
 std::wstring ApplicationTitle() {
-    std::wstring path(MAX_PATH, L'\0');
-    DWORD n;
-    while ((n = GetModuleFileNameW(ModuleInstance(), path.data(), static_cast<DWORD>(path.size()))) ==
-               path.size() &&
-           path.size() < 32768)
-        path.resize(path.size() * 2);
-    path.resize(n);
+    std::wstring path = ModuleFileName(LibraryModule());
     size_t slash = path.find_last_of(L"\\/");
     std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
     size_t dot = name.rfind(L'.');

@@ -14,8 +14,6 @@ namespace classlib {
 HWND ApplicationHandle();
 void SetApplicationHandle(HWND handle);
 
-// The module (DLL or program) this library is linked into.
-HINSTANCE ModuleInstance();
 // Caption of message boxes that have none of their own: the module's file name without extension.
 std::wstring ApplicationTitle();
 

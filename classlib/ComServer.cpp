@@ -2,37 +2,14 @@
 
 #include "classlib/ComGuard.h"
 #include "classlib/ComObjectFactory.h"
+#include "classlib/ModuleHandle.h"
 #include "classlib/OleString.h"
 
 #include <algorithm>
 
 namespace classlib {
 
-namespace {
-
-// Any address inside this module names the module that linked the library in.
-HMODULE ThisModule() noexcept {
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&ThisModule), &module);
-    return module;
-}
-
-std::wstring ModuleFileName(HMODULE module) {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD length = GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
-} // namespace
-
-TComServer::TComServer() : module_(ThisModule()), fileName_(ModuleFileName(module_)) {}
+TComServer::TComServer() : module_(LibraryModule()), fileName_(ModuleFileName(module_)) {}
 
 TComServer::~TComServer() {
     // At process exit oleaut32 may already be detached: leave the cached type library to the system.

@@ -18,6 +18,13 @@ bool IsValidIdent(const std::wstring &name) {
     return std::all_of(name.begin(), name.end(), [&](wchar_t c) { return alpha(c) || (c >= L'0' && c <= L'9'); });
 }
 
+void Free(TComponent *component) {
+    if (component == nullptr)
+        return;
+    component->BeforeDestruction();
+    delete component;
+}
+
 TComponent::TComponent(TComponent *owner) {
     if (owner != nullptr)
         owner->InsertComponent(this);
@@ -123,7 +130,7 @@ void TComponent::DestroyComponents() {
     while (!components_.empty()) {
         TComponent *c = components_.front();
         Remove(c);
-        delete c;
+        Free(c);
     }
 }
 

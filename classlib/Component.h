@@ -34,6 +34,9 @@ public:
     // Called once the most derived constructor has finished (the second phase of creation: data
     // modules read their form here). Use classlib::Create<T>(owner) to get both phases.
     virtual void AfterConstruction() {}
+    // Runs before the destructors when the component is freed through Free (as owners free their
+    // components): the whole object still exists, and ComponentState already says csDestroying.
+    virtual void BeforeDestruction() { state_ |= csDestroying; }
 
     TComponent *Owner() const { return owner_; }
     int ComponentCount() const { return static_cast<int>(components_.size()); }
@@ -83,6 +86,8 @@ private:
     unsigned state_ = 0;
 };
 
+void Free(TComponent *component);
+
 // Two-phase creation: constructs T, then runs AfterConstruction; a failure in either phase frees
 // the object (so no half-built component is ever left in its owner) and passes the exception on.
 template <class T, class... A> T *Create(A &&...args) {
@@ -90,11 +95,14 @@ template <class T, class... A> T *Create(A &&...args) {
     try {
         obj->AfterConstruction();
     } catch (...) {
-        delete obj;
+        Free(obj);
         throw;
     }
     return obj;
 }
+
+// Frees a component the way its owner does: BeforeDestruction, then the destructors. Null is allowed.
+void Free(TComponent *component);
 
 bool IsValidIdent(const std::wstring &name);
 

@@ -4,6 +4,8 @@
 #include "classlib/FormResource.h"
 #include "classlib/Format.h"
 
+#include <utility>
+
 namespace classlib {
 
 CLASSLIB_DEFINE_CLASS(TDataModule, TComponent, b.Field(L"OnCreate", &TDataModule::OnCreate);
@@ -11,8 +13,15 @@ CLASSLIB_DEFINE_CLASS(TDataModule, TComponent, b.Field(L"OnCreate", &TDataModule
 
 TDataModule::TDataModule(TComponent *owner) : TComponent(owner) {}
 
-TDataModule::~TDataModule() {
-    if (!created_)
+void TDataModule::BeforeDestruction() {
+    TComponent::BeforeDestruction();
+    FireOnDestroy();
+}
+
+TDataModule::~TDataModule() { FireOnDestroy(); }
+
+void TDataModule::FireOnDestroy() noexcept {
+    if (!std::exchange(created_, false))
         return;
     try {
         OnDestroy(this);

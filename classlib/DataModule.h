@@ -11,8 +11,10 @@ class TDataModule : public TComponent {
 public:
     // Makes the empty module; the form is read in AfterConstruction (create with Create<T>).
     explicit TDataModule(TComponent *owner);
-    // Fires OnDestroy for a module whose creation completed. C++ has destroyed the derived class's
-    // own members by then: a handler should only touch what TDataModule and its components hold.
+    // Fires OnDestroy for a module whose creation completed, while the whole module still exists
+    // when it is freed through Free (or by its owner); a plain delete fires it from the destructor,
+    // after the derived class's own members are gone.
+    void BeforeDestruction() override;
     ~TDataModule() override;
 
     // Reads the form of the actual class from HInstance() (EResNotFound "Resource %s not found"
@@ -23,6 +25,7 @@ public:
     TEvent<void(TObject *Sender)> OnDestroy;
 
 private:
+    void FireOnDestroy() noexcept;
     bool created_ = false;
 };
 

@@ -6,8 +6,6 @@
 namespace classlib {
 
 namespace {
-HMODULE formModule = nullptr;
-
 std::wstring StrictUtf8ToWide(const char *data, size_t size) {
     if (size == 0)
         return {};
@@ -19,14 +17,6 @@ std::wstring StrictUtf8ToWide(const char *data, size_t size) {
     return out;
 }
 } // namespace
-
-HMODULE HInstance() {
-    return formModule != nullptr ? formModule : GetModuleHandleW(nullptr);
-}
-
-void SetHInstance(HMODULE module) {
-    formModule = module;
-}
 
 std::wstring DecodeFormText(const void *data, size_t size) {
     const auto *bytes = static_cast<const unsigned char *>(data);

@@ -2,6 +2,7 @@
 // capitals (class TAddInModule -> "TADDINMODULE"), read into a component of that class.
 #pragma once
 #include "classlib/Component.h"
+#include "classlib/ModuleHandle.h"
 
 #include <windows.h>
 
@@ -12,8 +13,6 @@ namespace classlib {
 
 // The module whose resources hold the forms: the DLL, once its start-up has set it; until then the
 // program's own module.
-HMODULE HInstance();
-void SetHInstance(HMODULE module);
 
 // The text of a form resource: UTF-16 LE with BOM, or UTF-8 with or without BOM (trailing NULs, as
 // resource compilers may pad, are dropped). Raises EReadError for bytes that are not valid UTF-8.

@@ -1,6 +1,7 @@
 #include "classlib/HiddenWindow.h"
 
 #include "classlib/Application.h"
+#include "classlib/ModuleHandle.h"
 
 #include <memory>
 
@@ -61,7 +62,7 @@ void AcquireClass() {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     wc.lpfnWndProc = Trampoline;
-    wc.hInstance = ModuleInstance();
+    wc.hInstance = LibraryModule();
     wc.lpszClassName = kClassName;
     if (RegisterClassExW(&wc) != 0)
         return;
@@ -78,7 +79,7 @@ void AcquireClass() {
 
 void ReleaseClass() {
     if (--liveWindows == 0)
-        UnregisterClassW(kClassName, ModuleInstance());
+        UnregisterClassW(kClassName, LibraryModule());
 }
 
 } // namespace
@@ -87,7 +88,7 @@ HWND AllocateHWnd(TWndMethod method) {
     auto data = std::make_unique<WindowData>(WindowData{std::move(method)});
     AcquireClass();
     HWND window =
-        CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ModuleInstance(), nullptr);
+        CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, LibraryModule(), nullptr);
     if (window == nullptr) {
         DWORD error = GetLastError();
         ReleaseClass();

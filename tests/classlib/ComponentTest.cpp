@@ -127,3 +127,28 @@ TEST(Component, ClassInformationAndCasts) {
     EXPECT_NE(TProbe::StaticClass().CreateComponent, nullptr);
     delete p;
 }
+
+namespace {
+class TWatcher : public TComponent {
+    CLASSLIB_CLASS(TWatcher)
+public:
+    using TComponent::TComponent;
+    std::wstring Label = L"alive";
+    static inline std::wstring seen;
+    void BeforeDestruction() override {
+        TComponent::BeforeDestruction();
+        // the derived part still exists, and the state already tells
+        seen = Label + (Destroying() ? L"+destroying" : L"");
+    }
+};
+CLASSLIB_DEFINE_CLASS(TWatcher, TComponent)
+} // namespace
+
+TEST(Component, OwnersFreeThroughBeforeDestruction) {
+    TProbe *root = Probe(nullptr, L"Root");
+    Create<TWatcher>(root);
+    TWatcher::seen.clear();
+    Free(root);
+    EXPECT_EQ(TWatcher::seen, L"alive+destroying");
+    Free(nullptr);
+}
