@@ -1,6 +1,11 @@
 // The Office hosts an add-in can be registered for and loaded by, in the order in which host tables
 // are indexed and hosts are visited during registration.
 #pragma once
+#include <windows.h>
+
+#include <oaidl.h>
+
+#include "classlib/ComPtr.h"
 #include "classlib/TypInfo.h"
 
 #include <string>
@@ -34,5 +39,9 @@ using TzidHostAppSet = classlib::TSet<TzidOfficeHostApp>;
 const std::wstring &HostAppName(TzidOfficeHostApp Host);
 // "Excel.Application", ...: the ProgID under which the host's Application object is registered.
 const std::wstring &HostAppProgID(TzidOfficeHostApp Host);
+
+// The running instance of a host that registered its Application object in the running-object
+// table, as IDispatch; null when none runs (or when the host's ProgID is not registered at all).
+classlib::ComPtr<IDispatch> GetRunningHost(TzidOfficeHostApp Host);
 
 } // namespace framework

@@ -1,0 +1,217 @@
+#include "framework/core/Factory.h"
+
+#include "classlib/ComGuard.h"
+#include "classlib/ComServer.h"
+#include "classlib/Format.h"
+#include "classlib/MessageDialogs.h"
+#include "framework/core/AddInModule.h"
+#include "framework/core/ExcelAutomationAddIn.h"
+#include "framework/core/ModuleErrors.h"
+#include "framework/core/RegistrationModule.h"
+
+namespace framework {
+
+bool PerUserRegistration = false;
+
+namespace {
+
+// The folder part of a file name, with its trailing "\" (or ":" for a bare drive).
+std::wstring FolderOf(const std::wstring &fileName) {
+    size_t cut = fileName.find_last_of(L"\\:");
+    return cut == std::wstring::npos ? std::wstring() : fileName.substr(0, cut + 1);
+}
+
+// The add-in keys go under HKEY_LOCAL_MACHINE only for an all-users registration that was not
+// asked to stay per user.
+HKEY AddInRoot(const TzidCOMAddInModule &module) {
+    return module.RegisterForAllUsers() && !PerUserRegistration ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+}
+
+template <class Body> void ForEachRegisteredHost(TzidHostAppSet supported, Body body) {
+    for (int i = ohaFirst; i <= ohaLast; ++i) {
+        auto host = static_cast<TzidOfficeHostApp>(i);
+        if (supported.Contains(host) && TzidFactory::IsHostInstalled(host))
+            body(host);
+    }
+}
+
+} // namespace
+
+TzidFactory::TzidFactory(classlib::TComServer &ComServer, TComClass AutoClass, const CLSID &ClassID,
+                         const classlib::TClassInfo &ModuleClass, std::wstring ClassName,
+                         std::wstring Description)
+    : classlib::TAutoObjectFactory(ComServer, std::move(AutoClass), ClassID, std::move(ClassName),
+                                   std::move(Description), classlib::ciMultiInstance, classlib::tmApartment),
+      moduleClass_(ModuleClass), libraryFolder_(FolderOf(ComServer.ServerFileName())) {}
+
+TzidFactory::~TzidFactory() = default;
+
+std::wstring TzidFactory::GetProgID() {
+    return ProgID();
+}
+
+std::wstring TzidFactory::GetAddInKey(TzidOfficeHostApp Host) {
+    const wchar_t *format = Host == ohaMapPoint || Host == ohaVisio
+                                ? L"\\Software\\Microsoft\\%s\\AddIns\\%s"
+                                : L"\\Software\\Microsoft\\Office\\%s\\AddIns\\%s";
+    return classlib::Format(format, {HostAppName(Host), GetProgID()});
+}
+
+bool TzidFactory::IsHostInstalled(TzidOfficeHostApp Host) {
+    CLSID clsid{};
+    if (SUCCEEDED(CLSIDFromProgID(HostAppProgID(Host).c_str(), &clsid)) && !IsEqualCLSID(clsid, GUID_NULL))
+        return true;
+    // A virtualised Office 2010 registers its hosts inside its own bubble only.
+    try {
+        classlib::TRegistry reg(KEY_READ);
+        reg.SetRootKey(HKEY_LOCAL_MACHINE);
+        return reg.OpenKeyReadOnly(L"Software\\Microsoft\\Office\\14.0\\Common\\InstallRoot\\Virtual");
+    } catch (const classlib::Exception &) {
+        return false;
+    }
+}
+
+void TzidFactory::UpdateRegistry(bool Register) {
+    std::wstring addInName;
+    TzidHostAppSet supportedApps;
+    bool displayAlerts = false;
+    {
+        TzidRegistrationModule module(*this);
+        addInName = module->AddInName();
+        supportedApps = module->SupportedApps();
+        displayAlerts = module->DisplayAlerts();
+    }
+    if (displayAlerts) {
+        for (;;) {
+            std::wstring running;
+            ForEachRegisteredHost(supportedApps, [&](TzidOfficeHostApp host) {
+                if (GetRunningHost(host))
+                    running += HostAppName(host) + L" ";
+            });
+            if (running.empty())
+                break;
+            int answer = ShowCloseHostsDialog(addInName, running);
+            if (answer == IDCANCEL)
+                RaiseZidError(zidErrRegistrationCanceled, SzidRegistrationCanceled);
+            if (answer == IDIGNORE)
+                break;
+        }
+    }
+    if (Register) {
+        if (!PerUserRegistration)
+            classlib::TAutoObjectFactory::UpdateRegistry(true);
+        RegisterAddIn();
+    } else {
+        UnregisterControls();
+        UnregisterAddIn();
+        if (!PerUserRegistration)
+            classlib::TAutoObjectFactory::UpdateRegistry(false);
+    }
+}
+
+void TzidFactory::RegisterAddIn() {
+    classlib::TRegistry reg;
+    reg.SetRootKey(HKEY_CURRENT_USER);
+    TzidRegistrationModule module(*this);
+    ForEachRegisteredHost(module->SupportedApps(), [&](TzidOfficeHostApp host) {
+        reg.SetRootKey(AddInRoot(*module));
+        if (reg.OpenKey(GetAddInKey(host), true)) {
+            reg.WriteString(L"FriendlyName", module->AddInName());
+            reg.WriteString(L"Description", module->Description());
+            reg.WriteInteger(L"LoadBehavior", module->LoadBehavior());
+            reg.WriteInteger(L"CommandLineSafe", 0);
+            reg.CloseKey();
+        }
+        reg.SetRootKey(HKEY_CURRENT_USER);
+        if (host == ohaExcel && module->XLAutomationAddIn())
+            RegisterExcelAutomationAddIn(reg);
+        module.FireAfterRegister(host);
+    });
+}
+
+void TzidFactory::UnregisterAddIn() {
+    classlib::TRegistry reg;
+    reg.SetRootKey(HKEY_CURRENT_USER);
+    TzidRegistrationModule module(*this);
+    ForEachRegisteredHost(module->SupportedApps(), [&](TzidOfficeHostApp host) {
+        module.FireBeforeUnregister(host);
+        const std::wstring key = GetAddInKey(host);
+        if (AddInRoot(*module) == HKEY_LOCAL_MACHINE) {
+            reg.SetRootKey(HKEY_LOCAL_MACHINE);
+            if (reg.KeyExists(key))
+                reg.DeleteKey(key);
+        }
+        reg.SetRootKey(HKEY_CURRENT_USER);
+        if (reg.KeyExists(key))
+            reg.DeleteKey(key);
+        if (host == ohaExcel && module->XLAutomationAddIn())
+            UnregisterExcelAutomationAddIn(reg);
+    });
+}
+
+void TzidFactory::UnregisterControls() {
+    std::vector<std::wstring> barNames;
+    std::vector<TzidRecordedControl> controlTags;
+    TzidRegistrationModule module(*this);
+    ForEachRegisteredHost(module->SupportedApps() - TzidHostAppSet{ohaMapPoint}, [&](TzidOfficeHostApp host) {
+        try {
+            const std::wstring key = GetAddInKey(host);
+            classlib::TRegistry reg;
+            reg.SetRootKey(HKEY_CURRENT_USER);
+            // Each host's clean-up works on that host's records only.
+            barNames.clear();
+            controlTags.clear();
+            if (reg.OpenKey(key + L"\\CommandBars", false)) {
+                barNames = reg.GetValueNames();
+                reg.CloseKey();
+            }
+            if (reg.OpenKey(key + L"\\Controls", false)) {
+                for (const std::wstring &tag : reg.GetValueNames()) {
+                    try {
+                        controlTags.push_back({tag, reg.ReadInteger(tag)});
+                    } catch (const classlib::ERegistryException &) {
+                        // not a control record
+                    }
+                }
+                reg.CloseKey();
+            }
+            if (reg.OpenKey(key, false)) {
+                reg.WriteString(L"ZIDStartMode", L"UNINSTALL");
+                reg.CloseKey();
+            }
+            reg.SetRootKey(AddInRoot(*module));
+            if (reg.OpenKey(key, false)) {
+                reg.WriteInteger(L"LoadBehavior", 0);
+                reg.CloseKey();
+            }
+            // Outlook is never started for the clean-up.
+            if (host != ohaOutlook)
+                RemoveHostControls(*module, host, barNames, controlTags);
+        } catch (...) {
+            RaiseZidError(zidErrCantUnregisterControls, SzidCantUnregisterControls);
+        }
+    });
+}
+
+void TzidFactory::RemoveHostControls(TzidCOMAddInModule & /*Module*/, TzidOfficeHostApp /*Host*/,
+                                     const std::vector<std::wstring> & /*BarNames*/,
+                                     const std::vector<TzidRecordedControl> & /*ControlTags*/) {}
+
+void TzidFactory::RegisterExcelAutomationAddIn(classlib::TRegistry &Reg) {
+    AddExcelOpenEntries(Reg, GetProgID());
+}
+
+void TzidFactory::UnregisterExcelAutomationAddIn(classlib::TRegistry &Reg) {
+    RemoveExcelOpenEntries(Reg, GetProgID());
+}
+
+int ShowCloseHostsDialog(const std::wstring &AddInName, const std::wstring &HostList) {
+    // A system box has no Cancel/Retry/Ignore set: its Abort stands for Cancel; a box that could not
+    // be shown counts as Cancel too, so nothing is registered behind the user's back.
+    int answer = classlib::MessageDlgCaption(
+        AddInName, L"Please close all running host application instances:\r\n" + HostList,
+        classlib::mtInformation, {classlib::mbCancel, classlib::mbRetry, classlib::mbIgnore}, 0);
+    return answer == IDRETRY || answer == IDIGNORE ? answer : IDCANCEL;
+}
+
+} // namespace framework

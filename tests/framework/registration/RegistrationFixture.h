@@ -1,0 +1,56 @@
+// Every registration test runs in scratch registry roots of its own: HKEY_CURRENT_USER,
+// HKEY_LOCAL_MACHINE and HKEY_CLASSES_ROOT point at fresh keys for the process. What the system's COM
+// look-ups read cannot be redirected (they read the prefix's classes directly), so a test that needs
+// an installed or running host writes that host's ProgID into the prefix and takes it out again.
+#pragma once
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "RegTestModule.h"
+#include "framework/core/HostApps.h"
+
+namespace regtest {
+
+class RegistrationFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Makes the host resolvable by its ProgID (when it is not yet).
+    void InstallHost(framework::TzidOfficeHostApp host);
+    // Puts a stand-in for the host's Application object into the running-object table.
+    void RunHost(framework::TzidOfficeHostApp host);
+    void StopHost(framework::TzidOfficeHostApp host);
+    // True when the host's ProgID resolves (installed by this test or already in the prefix).
+    bool HostResolves(framework::TzidOfficeHostApp host) const;
+
+    // Direct reads below the redirected roots, bypassing the code under test.
+    static bool KeyExists(HKEY root, const std::wstring &key);
+    static std::wstring ReadString(HKEY root, const std::wstring &key, const std::wstring &name);
+    static DWORD ReadDword(HKEY root, const std::wstring &key, const std::wstring &name);
+    static std::vector<std::wstring> ValueNames(HKEY root, const std::wstring &key);
+    static void WriteString(HKEY root, const std::wstring &key, const std::wstring &name,
+                            const std::wstring &value);
+    static void WriteDword(HKEY root, const std::wstring &key, const std::wstring &name, DWORD value);
+    static bool IsEmpty(HKEY root); // no subkey and no value
+
+    framework::TzidFactory &factory() { return RegTestFactory(); }
+    TRegTestSettings &settings() { return RegTestSettings(); }
+    std::wstring addInKey(framework::TzidOfficeHostApp host) { return factory().GetAddInKey(host).substr(1); }
+
+    HKEY realClasses_ = nullptr; // the prefix's HKLM\Software\Classes, opened before the redirection
+
+private:
+    std::wstring scratch_;
+    HKEY scratchKey_ = nullptr;
+    HKEY roots_[3] = {};
+    std::vector<std::wstring> installedProgIDs_;
+    std::vector<std::pair<framework::TzidOfficeHostApp, DWORD>> running_;
+    bool oleInitialized_ = false;
+};
+
+} // namespace regtest

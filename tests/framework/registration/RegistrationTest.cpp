@@ -1,0 +1,156 @@
+// The two registration paths end to end: per user (chosen by the ini file beside the library) and
+// machine-wide through the class library's server registration, each with its unregistration.
+#include "RegistrationFixture.h"
+
+#include "RegTestServer.h"
+#include "classlib/ComServer.h"
+#include "classlib/IniFile.h"
+#include "classlib/MessageDialogs.h"
+#include "classlib/OleString.h"
+#include "framework/core/Registration.h"
+
+using namespace framework;
+
+namespace regtest {
+namespace {
+
+class RegistrationTest : public RegistrationFixture {
+protected:
+    void SetUp() override {
+        RegistrationFixture::SetUp();
+        settings().SupportedApps = TzidHostAppSet{ohaWord, ohaOutlook};
+        settings().RegisterForAllUsers = true;
+    }
+
+    const std::wstring clsidKey = L"CLSID\\" + classlib::GUIDToString(CLSID_TSY);
+    const std::wstring libid = classlib::GUIDToString(LIBID_TessaryRegTest);
+    const std::wstring outlookKey = L"Software\\Microsoft\\Office\\Outlook\\AddIns\\TessaryRegTest.TSY";
+    const std::wstring wordKey = L"Software\\Microsoft\\Office\\Word\\AddIns\\TessaryRegTest.TSY";
+
+    // The add-in key of a registration: the module's settings in their registry form.
+    void ExpectAddInKey(HKEY root, const std::wstring &key) {
+        EXPECT_EQ(ReadString(root, key, L"FriendlyName"), L"Tessary Test");
+        EXPECT_EQ(ReadString(root, key, L"Description"), L"Anh\u00e4nge");
+        EXPECT_EQ(ReadDword(root, key, L"LoadBehavior"), 3u);
+        EXPECT_EQ(ReadDword(root, key, L"CommandLineSafe"), 0u);
+        // Wine lists values sorted by name, so their writing order cannot be seen here.
+        EXPECT_EQ(ValueNames(root, key).size(), 4u);
+    }
+};
+
+// The ini file beside the library decides; it is written through the system's profile functions so
+// that their cache never holds an older content.
+TEST_F(RegistrationTest, IniFileBesideTheLibraryChoosesPerUserRegistration) {
+    std::wstring ini = classlib::ComServer().ServerFileName();
+    ini = ini.substr(0, ini.rfind(L'.')) + L".ini";
+    DeleteFileW(ini.c_str());
+    EXPECT_FALSE(IsPerUserRegistration()) << "no ini file";
+
+    classlib::TIniFile file(ini);
+    file.WriteString(L"OTHER", L"PRIVILEGES", L"USER");
+    EXPECT_FALSE(IsPerUserRegistration()) << "no CONFIG section";
+    for (const wchar_t *user : {L"USER", L"user", L"User"}) {
+        file.WriteString(L"CONFIG", L"PRIVILEGES", user);
+        EXPECT_TRUE(IsPerUserRegistration()) << std::string(user, user + wcslen(user));
+    }
+    for (const wchar_t *other : {L"ADMIN", L"USERS", L"US ER", L""}) {
+        file.WriteString(L"CONFIG", L"PRIVILEGES", other);
+        EXPECT_FALSE(IsPerUserRegistration()) << std::string(other, other + wcslen(other));
+    }
+    WritePrivateProfileStringW(nullptr, nullptr, nullptr, ini.c_str()); // let go of the cached file
+    DeleteFileW(ini.c_str());
+}
+
+TEST_F(RegistrationTest, PerUserRegistrationWritesOnlyBelowTheCurrentUser) {
+    InstallHost(ohaOutlook);
+    if (HostResolves(ohaWord))
+        GTEST_SKIP() << "the prefix has Word.Application registered";
+    PerUserRegistration = true;
+    UpdateFactoryRegistry(factory(), true);
+
+    const std::wstring classes = L"Software\\Classes\\";
+    EXPECT_EQ(ReadString(HKEY_CURRENT_USER, classes + clsidKey, L""), L"Tessary registration test add-in");
+    EXPECT_EQ(ReadString(HKEY_CURRENT_USER, classes + clsidKey + L"\\InprocServer32", L""),
+              classlib::ComServer().ServerFileName());
+    EXPECT_EQ(ReadString(HKEY_CURRENT_USER, classes + clsidKey + L"\\InprocServer32", L"ThreadingModel"),
+              L"Apartment");
+    EXPECT_EQ(ReadString(HKEY_CURRENT_USER, classes + clsidKey + L"\\ProgID", L""), L"TessaryRegTest.TSY");
+    EXPECT_EQ(ReadString(HKEY_CURRENT_USER, classes + L"TessaryRegTest.TSY", L""),
+              L"Tessary registration test add-in");
+    EXPECT_EQ(ReadString(HKEY_CURRENT_USER, classes + L"TessaryRegTest.TSY\\Clsid", L""),
+              classlib::GUIDToString(CLSID_TSY));
+    EXPECT_EQ(ReadString(HKEY_CURRENT_USER, classes + clsidKey + L"\\Version", L""), L"1.2");
+    EXPECT_EQ(ReadString(HKEY_CURRENT_USER, classes + clsidKey + L"\\TypeLib", L""), libid);
+    // RegisterForAllUsers is set, yet a per-user registration keeps the add-in key with the user;
+    // Word is supported but not installed.
+    ExpectAddInKey(HKEY_CURRENT_USER, outlookKey);
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, wordKey));
+    EXPECT_TRUE(IsEmpty(HKEY_LOCAL_MACHINE));
+    EXPECT_TRUE(IsEmpty(HKEY_CLASSES_ROOT));
+    EXPECT_FALSE(KeyExists(realClasses_, L"TypeLib\\" + libid)) << "the type library was registered";
+
+    UpdateFactoryRegistry(factory(), false);
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, classes + clsidKey));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, classes + L"TessaryRegTest.TSY"));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, outlookKey));
+    EXPECT_TRUE(IsEmpty(HKEY_LOCAL_MACHINE));
+    EXPECT_TRUE(IsEmpty(HKEY_CLASSES_ROOT));
+}
+
+TEST_F(RegistrationTest, MachineWideRegistrationGoesThroughTheServerAndHonoursRegisterForAllUsers) {
+    InstallHost(ohaOutlook);
+    InstallHost(ohaWord);
+    ASSERT_EQ(classlib::ComServerRegister(), S_OK);
+
+    EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, clsidKey, L""), L"Tessary registration test add-in");
+    EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, clsidKey + L"\\InprocServer32", L""),
+              classlib::ComServer().ServerFileName());
+    EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, clsidKey + L"\\Version", L""), L"1.2");
+    EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, clsidKey + L"\\TypeLib", L""), libid);
+    EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, L"TypeLib\\" + libid));
+    ExpectAddInKey(HKEY_LOCAL_MACHINE, outlookKey);
+    ExpectAddInKey(HKEY_LOCAL_MACHINE, wordKey);
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, outlookKey));
+
+    ASSERT_EQ(classlib::ComServerUnregister(), S_OK);
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, clsidKey));
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"TessaryRegTest.TSY"));
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"TypeLib\\" + libid));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, outlookKey));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, wordKey));
+}
+
+TEST_F(RegistrationTest, WithoutRegisterForAllUsersTheAddInKeyBelongsToTheUser) {
+    InstallHost(ohaOutlook);
+    settings().RegisterForAllUsers = false;
+    settings().LoadBehavior = 9;
+    factory().RegisterAddIn();
+    EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, outlookKey, L"LoadBehavior"), 9u);
+    EXPECT_TRUE(IsEmpty(HKEY_LOCAL_MACHINE));
+}
+
+// Every supported host counts as installed under a virtualised Office 2010, and since none of them
+// resolves, none can be running: asking to close hosts finds nothing to ask about.
+TEST_F(RegistrationTest, VirtualOffice2010InstallRootRegistersEverySupportedHost) {
+    for (TzidOfficeHostApp host : {ohaWord, ohaOutlook, ohaVisio})
+        if (HostResolves(host))
+            GTEST_SKIP() << "the prefix has a host registered";
+    WriteString(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Office\\14.0\\Common\\InstallRoot\\Virtual", L"",
+                L"");
+    settings().SupportedApps = TzidHostAppSet{ohaWord, ohaOutlook, ohaVisio};
+    settings().DisplayAlerts = true;
+    int dialogs = 0;
+    classlib::TMessageBoxHookScope hook([&](HWND, const std::wstring &, const std::wstring &, UINT) {
+        ++dialogs;
+        return IDIGNORE;
+    });
+    PerUserRegistration = true;
+    factory().UpdateRegistry(true);
+    EXPECT_EQ(dialogs, 0);
+    ExpectAddInKey(HKEY_CURRENT_USER, outlookKey);
+    ExpectAddInKey(HKEY_CURRENT_USER, wordKey);
+    ExpectAddInKey(HKEY_CURRENT_USER, L"Software\\Microsoft\\Visio\\AddIns\\TessaryRegTest.TSY");
+}
+
+} // namespace
+} // namespace regtest
