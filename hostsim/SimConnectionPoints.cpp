@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "classlib/Exceptions.h"
 #include "classlib/OleString.h"
 #include "hostsim/SimObject.h"
 #include "hostsim/SimTypeLib.h"
@@ -9,6 +10,32 @@
 namespace hostsim {
 
 using classlib::ComPtr;
+
+namespace {
+
+// The events office.tlb declares for an event interface (none for one it does not hold).
+std::vector<DISPID> DeclaredEvents(REFIID iid) {
+    std::vector<DISPID> ids;
+    try {
+        ComPtr<ITypeInfo> info = OfficeTypeInfo(iid);
+        TYPEATTR *attr = nullptr;
+        if (FAILED(info->GetTypeAttr(&attr)))
+            return ids;
+        for (UINT i = 0; i < attr->cFuncs; ++i) {
+            FUNCDESC *desc = nullptr;
+            if (SUCCEEDED(info->GetFuncDesc(i, &desc))) {
+                ids.push_back(desc->memid);
+                info->ReleaseFuncDesc(desc);
+            }
+        }
+        info->ReleaseTypeAttr(attr);
+    } catch (const classlib::Exception &) {
+        // Not an interface of the library: it is fired by id only.
+    }
+    return ids;
+}
+
+} // namespace
 
 // One event interface of an object. Part of its object: AddRef and Release go to the owner.
 class SimConnectionPoint : public IConnectionPoint {
@@ -19,7 +46,11 @@ public:
     };
 
     SimConnectionPoint(SimConnectionPoints &points, SimObject &owner, REFIID iid)
-        : points_(points), owner_(owner), iid_(iid) {}
+        : points_(points), owner_(owner), iid_(iid), declared_(DeclaredEvents(iid)) {}
+
+    bool Declares(DISPID id) const noexcept {
+        return std::find(declared_.begin(), declared_.end(), id) != declared_.end();
+    }
 
     const IID &Iid() const noexcept { return iid_; }
     const std::vector<Sink> &Sinks() const noexcept { return sinks_; }
@@ -95,6 +126,7 @@ private:
     IID iid_;
     std::vector<Sink> sinks_;
     DWORD nextCookie_ = 1;
+    std::vector<DISPID> declared_;
 };
 
 EventArg::EventArg(SimObject *object, int) : value_(static_cast<IDispatch *>(nullptr)) {
@@ -202,6 +234,17 @@ int SimConnectionPoints::Fire(REFIID iid, DISPID id, std::vector<EventArg> args)
         if (args[i].text_)
             *args[i].text_ = texts[i].ToString(); // what the last sink left there
     }
+    return called;
+}
+
+int SimConnectionPoints::FireAll(DISPID id, std::vector<EventArg> args) {
+    std::vector<IID> targets;
+    for (const auto &point : points_)
+        if (point->Declares(id))
+            targets.push_back(point->Iid());
+    int called = 0;
+    for (const auto &iid : targets)
+        called += Fire(iid, id, args);
     return called;
 }
 

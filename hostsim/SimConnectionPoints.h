@@ -75,6 +75,10 @@ public:
     // until its own call has returned. By-reference arguments are written back before Fire returns.
     int Fire(REFIID iid, DISPID id, std::vector<EventArg> args = {});
 
+    // Fires id on every offered interface that declares it in office.tlb (a host of a later
+    // version raises each event on its older interfaces too); returns how many sinks were called.
+    int FireAll(DISPID id, std::vector<EventArg> args = {});
+
     // Breaks every connection, releasing the sinks (the object has left its host).
     void UnadviseAll() noexcept;
 

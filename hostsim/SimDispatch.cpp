@@ -93,9 +93,13 @@ const OleVariant &DispArgs::Value(size_t i) const {
     return values_[i];
 }
 
-SimDispatchTable::SimDispatchTable(REFIID diid) : iid_(diid), info_(OfficeTypeInfo(diid)) {}
+SimDispatchTable::SimDispatchTable(REFIID diid)
+    : iid_(diid), info_(IsEqualIID(diid, IID_NULL) ? ComPtr<ITypeInfo>() : OfficeTypeInfo(diid)) {}
 
 void SimDispatchTable::Add(const std::wstring &name, WORD kind, DispHandler handler) {
+    if (!info_)
+        throw classlib::EOleSysError(L"An object without a description has no member " + name,
+                                     TYPE_E_ELEMENTNOTFOUND);
     TYPEATTR *attr = nullptr;
     classlib::OleCheck(info_->GetTypeAttr(&attr));
     UINT count = attr->cFuncs;
@@ -143,9 +147,11 @@ HRESULT SimDispatchTable::GetIDsOfNames(REFIID riid, LPOLESTR *names, UINT count
         return E_POINTER;
     if (count == 0)
         return S_OK;
-    HRESULT hr = info_->GetIDsOfNames(names, count, ids);
-    if (hr != DISP_E_UNKNOWNNAME && hr != TYPE_E_ELEMENTNOTFOUND)
-        return hr;
+    if (info_) {
+        HRESULT hr = info_->GetIDsOfNames(names, count, ids);
+        if (hr != DISP_E_UNKNOWNNAME && hr != TYPE_E_ELEMENTNOTFOUND)
+            return hr;
+    }
     // Members of the object's own come after the library's names.
     for (const auto &member : members_) {
         if (names[0] == nullptr || _wcsicmp(member.name.c_str(), names[0]) != 0)

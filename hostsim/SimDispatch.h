@@ -15,7 +15,9 @@
 //    host's object model does when a member fails);
 //  - a discarded object answers RPC_E_DISCONNECTED.
 // Members the library does not declare (hosts whose ids are unpublished) are added with OnExtra
-// under an id of the object's own; GetIDsOfNames finds them after the library's names.
+// under an id of the object's own; GetIDsOfNames finds them after the library's names. An object
+// the library does not describe at all is made with IID_NULL: it has only such members and offers
+// no type information.
 // The result is coerced to the member's declared type when that is a simple one (BSTR, long, ...).
 #pragma once
 #include <windows.h>
@@ -28,6 +30,7 @@
 
 #include "classlib/ComPtr.h"
 #include "classlib/OleVariant.h"
+#include "hostsim/SimConnectionPoints.h"
 #include "hostsim/SimObject.h"
 
 namespace hostsim {
@@ -61,10 +64,10 @@ using DispHandler = std::function<classlib::OleVariant(DispArgs &)>;
 // The member table and the IDispatch bodies of one object.
 class SimDispatchTable {
 public:
-    explicit SimDispatchTable(REFIID diid);
+    explicit SimDispatchTable(REFIID diid); // IID_NULL: no description in the library
 
     const IID &Iid() const noexcept { return iid_; }
-    ITypeInfo *TypeInfo() const noexcept { return info_.Get(); }
+    ITypeInfo *TypeInfo() const noexcept { return info_.Get(); } // null without a description
 
     // kind: DISPATCH_PROPERTYGET, DISPATCH_PROPERTYPUT, DISPATCH_PROPERTYPUTREF or DISPATCH_METHOD.
     // Raises EOleSysError (TYPE_E_ELEMENTNOTFOUND) when the dispinterface has no such member.
@@ -98,13 +101,15 @@ private:
 };
 
 // A simulated object answering one dispinterface (and the further interfaces IExtra...). Its
-// QueryInterface also answers the dispinterface's id with its IDispatch, as the hosts' objects do.
+// QueryInterface also answers the dispinterface's id with its IDispatch, as the hosts' objects do,
+// unless it only borrows the description (an Outlook contact dispatches like a mail item but is
+// none).
 template <class... IExtra> class SimDispObject : public SimUnknown<IDispatch, IExtra...> {
 public:
     const IID &DispIID() const noexcept { return table_.Iid(); }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void **ppv) override {
-        if (ppv != nullptr && IsEqualIID(riid, table_.Iid())) {
+        if (ppv != nullptr && claimsIid_ && !IsEqualIID(riid, IID_NULL) && IsEqualIID(riid, table_.Iid())) {
             *ppv = static_cast<IDispatch *>(this);
             this->SimAddRef();
             return S_OK;
@@ -115,14 +120,14 @@ public:
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override {
         if (count == nullptr)
             return E_POINTER;
-        *count = 1;
+        *count = table_.TypeInfo() ? 1 : 0;
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID, ITypeInfo **info) override {
         if (info == nullptr)
             return E_POINTER;
         *info = nullptr;
-        if (index != 0)
+        if (index != 0 || table_.TypeInfo() == nullptr)
             return DISP_E_BADINDEX;
         *info = table_.TypeInfo();
         (*info)->AddRef();
@@ -138,8 +143,8 @@ public:
     }
 
 protected:
-    SimDispObject(SimWorld &world, std::wstring name, REFIID diid)
-        : SimUnknown<IDispatch, IExtra...>(world, std::move(name)), table_(diid) {}
+    SimDispObject(SimWorld &world, std::wstring name, REFIID diid, bool claimsIid = true)
+        : SimUnknown<IDispatch, IExtra...>(world, std::move(name)), table_(diid), claimsIid_(claimsIid) {}
 
     void OnGet(const std::wstring &name, std::function<classlib::OleVariant()> get) {
         table_.Add(name, DISPATCH_PROPERTYGET, [get = std::move(get)](DispArgs &) { return get(); });
@@ -166,6 +171,7 @@ protected:
 
 private:
     SimDispatchTable table_;
+    bool claimsIid_;
 };
 
 } // namespace hostsim

@@ -9,6 +9,7 @@
 
 #include <oaidl.h>
 
+#include "hostsim/SimConnectionPoints.h"
 #include "hostsim/SimObject.h"
 #include "hostsim/SimTypeLib.h"
 

@@ -20,6 +20,9 @@ public:
 
     std::vector<std::wstring> events;
     Reaction reaction;
+    // When set, each event is also appended there as "label.Name", for order checks across sinks.
+    std::vector<std::wstring> *journal = nullptr;
+    std::wstring label;
 
     // The event names alone, for order checks.
     std::wstring Names() const {
@@ -31,7 +34,10 @@ public:
 
 protected:
     HRESULT DoInvoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS *params, VARIANT *) override {
-        events.push_back(EventName(id) + L"(" + hostsim::RenderArgs(params) + L")");
+        std::wstring name = EventName(id);
+        events.push_back(name + L"(" + hostsim::RenderArgs(params) + L")");
+        if (journal)
+            journal->push_back(label + L"." + name);
         if (reaction)
             reaction(id, params);
         return S_OK;

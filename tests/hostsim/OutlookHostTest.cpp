@@ -1,0 +1,222 @@
+// The simulated Outlook's object model, called late-bound the way the framework calls it: identity,
+// version-dependent members, the session's folders and items, windows and their collections.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "classlib/Exceptions.h"
+#include "classlib/LateBinding.h"
+#include "hostsim/OutlookHost.h"
+#include "office/office.h"
+
+using namespace hostsim;
+using classlib::ComPtr;
+using classlib::DispCall;
+using classlib::DispGet;
+using classlib::DispPut;
+using classlib::OleVariant;
+
+namespace {
+
+ComPtr<IDispatch> Obj(IDispatch *disp, const wchar_t *name, classlib::OleArgs args = {}) {
+    return DispCall(disp, name, args).ToDispatch();
+}
+
+HRESULT ErrorOf(const std::function<void()> &call) {
+    try {
+        call();
+    } catch (const classlib::EOleSysError &e) {
+        return e.ErrorCode();
+    }
+    return S_OK;
+}
+
+} // namespace
+
+TEST(OutlookHost, ApplicationIdentityAndVersion) {
+    OutlookHost host(L"12.0.0.4518");
+    IDispatch *app = host.Application();
+    // Host detection asks for _Application and then uses the answer as IDispatch.
+    ComPtr<IDispatch> viaIid;
+    ASSERT_EQ(app->QueryInterface(DIID_OutlookApplication, viaIid.PutVoid()), S_OK);
+    EXPECT_EQ(DispGet(viaIid.Get(), L"Version").ToString(), L"12.0.0.4518");
+    ComPtr<IUnknown> a, b;
+    app->QueryInterface(IID_IUnknown, a.PutVoid());
+    viaIid->QueryInterface(IID_IUnknown, b.PutVoid());
+    EXPECT_EQ(a.Get(), b.Get());
+    // Not Word.
+    ComPtr<IUnknown> word;
+    EXPECT_EQ(app->QueryInterface(DIID_WordApplication, word.PutVoid()), E_NOINTERFACE);
+
+    EXPECT_EQ(DispGet(app, L"Class").ToInt(), 0);
+    EXPECT_EQ(DispGet(app, L"Name").ToString(), L"Outlook");
+    ComPtr<IDispatch> ns = Obj(app, L"GetNamespace", {L"MAPI"});
+    EXPECT_EQ(ns.Get(), DispGet(app, L"Session").ToDispatch().Get());
+    EXPECT_EQ(DispGet(ns.Get(), L"Class").ToInt(), 1);
+    EXPECT_EQ(ErrorOf([&] { DispCall(app, L"GetNamespace", {L"LDAP"}); }), E_INVALIDARG);
+    // No window yet.
+    EXPECT_FALSE(Obj(app, L"ActiveExplorer"));
+    EXPECT_FALSE(Obj(app, L"ActiveInspector"));
+    EXPECT_FALSE(Obj(app, L"ActiveWindow"));
+    EXPECT_EQ(DispGet(DispGet(app, L"Explorers").ToDispatch().Get(), L"Count").ToInt(), 0);
+}
+
+TEST(OutlookHost, MembersFollowTheVersion) {
+    OutlookHost outlook2000(L"9.0");
+    OutlookHost outlook2002(L"10.0");
+    OutlookHost outlook2003(L"11.0");
+    EXPECT_EQ(ErrorOf([&] { DispGet(outlook2000.Application(), L"Reminders"); }), DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(DispGet(DispGet(outlook2002.Application(), L"Reminders").ToDispatch().Get(), L"Count").ToInt(),
+              0);
+    IDispatch *inbox2002 = outlook2002.DefaultFolder(ol::olFolderInbox);
+    EXPECT_EQ(ErrorOf([&] { DispGet(inbox2002, L"FolderPath"); }), DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(DispGet(outlook2003.DefaultFolder(ol::olFolderInbox), L"FolderPath").ToString(),
+              L"\\\\Personal Folders\\Inbox");
+    EXPECT_EQ(MajorVersionOf(L"14.0.0.4760"), 14);
+    EXPECT_EQ(MajorVersionOf(L"12,0,0"), 12);
+    EXPECT_EQ(MajorVersionOf(L"abc"), 9);
+}
+
+TEST(OutlookHost, FoldersWalkUpToTheNameSpace) {
+    OutlookHost host;
+    SimOutlookFolder *box = host.AddStore(L"Postfach - A");
+    SimOutlookFolder *posteingang = host.AddFolder(box, L"Posteingang", ol::olMailItem);
+    SimOutlookFolder *contacts = host.DefaultFolder(ol::olFolderContacts);
+    EXPECT_EQ(DispGet(contacts, L"DefaultItemType").ToInt(), 2);
+    EXPECT_EQ(DispGet(contacts, L"Class").ToInt(), 2);
+
+    // The walk the framework makes for a folder path: Name, then Parent as a folder, until the
+    // parent is no folder (the store's parent is the NameSpace).
+    std::wstring path;
+    ComPtr<IDispatch> folder(posteingang);
+    while (folder) {
+        path = L"\\" + DispGet(folder.Get(), L"Name").ToString() + path;
+        folder = DispGet(folder.Get(), L"Parent").ToDispatch().TryAs<IDispatch>(DIID_OutlookMAPIFolder);
+    }
+    EXPECT_EQ(path, L"\\Postfach - A\\Posteingang");
+
+    DispPut(posteingang, L"Name", L"Eingang");
+    EXPECT_EQ(posteingang->FolderName(), L"Eingang");
+    EXPECT_EQ(DispCall(&host.NameSpace(), L"GetDefaultFolder", {6}).ToDispatch().Get(),
+              static_cast<IDispatch *>(host.DefaultFolder(ol::olFolderInbox)));
+    EXPECT_EQ(DispGet(posteingang, L"EntryID").ToString().size(), 48u);
+}
+
+TEST(OutlookHost, ItemsAnswerByTheirClass) {
+    OutlookHost host;
+    SimOutlookItem *mail = host.AddItem(host.DefaultFolder(ol::olFolderInbox), ol::olMail, L"Angebot");
+    SimOutlookItem *note = host.AddItem(host.DefaultFolder(ol::olFolderNotes), ol::olNote, L"Call back");
+    SimOutlookItem *contact = host.AddItem(host.DefaultFolder(ol::olFolderContacts), ol::olContact, L"Anna");
+    SimOutlookItem *sms =
+        host.AddItem(host.DefaultFolder(ol::olFolderInbox), ol::olMail, L"Hi", L"IPM.Note.Mobile.SMS");
+
+    EXPECT_EQ(DispGet(mail, L"Class").ToInt(), 43);
+    EXPECT_EQ(DispGet(mail, L"MessageClass").ToString(), L"IPM.Note");
+    EXPECT_EQ(DispGet(sms, L"MessageClass").ToString(), L"IPM.Note.Mobile.SMS");
+    DispPut(mail, L"Subject", L"Angebot 2");
+    EXPECT_EQ(mail->Subject(), L"Angebot 2");
+
+    // A note's subject has its own id and cannot be set.
+    EXPECT_EQ(DispGet(note, L"Class").ToInt(), 44);
+    EXPECT_EQ(DispGet(note, 0xF7A0).ToString(), L"Call back");
+    EXPECT_EQ(ErrorOf([&] { DispGet(note, 0x37); }), DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(ErrorOf([&] { DispPut(note, L"Subject", L"x"); }), DISP_E_MEMBERNOTFOUND);
+
+    // A contact reads like any item, but is no mail item.
+    EXPECT_EQ(DispGet(contact, L"Class").ToInt(), 40);
+    EXPECT_EQ(DispGet(contact, L"Subject").ToString(), L"Anna");
+    ComPtr<IUnknown> asMail;
+    EXPECT_EQ(contact->Identity()->QueryInterface(DIID_OutlookMailItem, asMail.PutVoid()), E_NOINTERFACE);
+    EXPECT_EQ(mail->Identity()->QueryInterface(DIID_OutlookMailItem, asMail.PutVoid()), S_OK);
+}
+
+TEST(OutlookHost, WindowsCollectionsAndActivation) {
+    OutlookHost host;
+    SimOutlookItem *mail = host.AddItem(host.DefaultFolder(ol::olFolderInbox), ol::olMail, L"Angebot");
+    SimOutlookExplorer *inbox = host.OpenExplorer(host.DefaultFolder(ol::olFolderInbox));
+    SimOutlookExplorer *calendar = host.OpenExplorer(host.DefaultFolder(ol::olFolderCalendar));
+    SimOutlookInspector *inspector = host.OpenInspector(mail);
+    IDispatch *app = host.Application();
+
+    ComPtr<IDispatch> explorers = DispGet(app, L"Explorers").ToDispatch();
+    EXPECT_EQ(DispGet(explorers.Get(), L"Count").ToInt(), 2);
+    EXPECT_EQ(DispCall(explorers.Get(), L"Item", {1}).ToDispatch().Get(), static_cast<IDispatch *>(inbox));
+    EXPECT_EQ(ErrorOf([&] { DispCall(explorers.Get(), L"Item", {3}); }), E_INVALIDARG);
+    // The inspector is on top; ActiveExplorer is still the explorer activated last.
+    EXPECT_EQ(Obj(app, L"ActiveWindow").Get(), static_cast<IDispatch *>(inspector));
+    EXPECT_EQ(Obj(app, L"ActiveExplorer").Get(), static_cast<IDispatch *>(calendar));
+    EXPECT_EQ(Obj(app, L"ActiveInspector").Get(), static_cast<IDispatch *>(inspector));
+    DispCall(inbox, L"Activate");
+    EXPECT_EQ(Obj(app, L"ActiveWindow").Get(), static_cast<IDispatch *>(inbox));
+    EXPECT_EQ(Obj(app, L"ActiveExplorer").Get(), static_cast<IDispatch *>(inbox));
+
+    // Each window its own handle, a real window of this thread.
+    HWND handles[3] = {};
+    SimOutlookWindow *windows[3] = {inbox, calendar, inspector};
+    for (int i = 0; i < 3; ++i) {
+        ComPtr<IOleWindow> ole = ComPtr<IUnknown>(windows[i]->Identity()).As<IOleWindow>(IID_IOleWindow);
+        ASSERT_EQ(ole->GetWindow(&handles[i]), S_OK);
+        EXPECT_TRUE(IsWindow(handles[i]));
+        EXPECT_EQ(GetWindowThreadProcessId(handles[i], nullptr), GetCurrentThreadId());
+    }
+    EXPECT_NE(handles[0], handles[1]);
+    EXPECT_NE(handles[1], handles[2]);
+
+    EXPECT_EQ(DispGet(inspector, L"CurrentItem").ToDispatch().Get(), static_cast<IDispatch *>(mail));
+    EXPECT_EQ(DispGet(inspector, L"Class").ToInt(), 35);
+    EXPECT_EQ(DispGet(inspector, L"Caption").ToString(), L"Angebot - Message");
+    EXPECT_EQ(DispGet(calendar, L"CurrentFolder").ToDispatch().Get(),
+              static_cast<IDispatch *>(host.DefaultFolder(ol::olFolderCalendar)));
+
+    // A closed window leaves its collection, and calls on it fail as on a window that has gone.
+    ComPtr<IDispatch> held(calendar);
+    DispCall(calendar, L"Close");
+    EXPECT_EQ(DispGet(explorers.Get(), L"Count").ToInt(), 1);
+    EXPECT_EQ(ErrorOf([&] { DispGet(held.Get(), L"Caption"); }), RPC_E_DISCONNECTED);
+    EXPECT_FALSE(IsWindow(handles[1]));
+}
+
+TEST(OutlookHost, SelectionIsASnapshot) {
+    OutlookHost host;
+    SimOutlookFolder *inbox = host.DefaultFolder(ol::olFolderInbox);
+    SimOutlookItem *a = host.AddItem(inbox, ol::olMail, L"A");
+    SimOutlookItem *b = host.AddItem(inbox, ol::olMail, L"B");
+    SimOutlookExplorer *explorer = host.OpenExplorer(inbox);
+    host.Select(explorer, {a, b});
+    ComPtr<IDispatch> selection = DispGet(explorer, L"Selection").ToDispatch();
+    host.Select(explorer, {});
+    EXPECT_EQ(DispGet(selection.Get(), L"Count").ToInt(), 2);
+    EXPECT_EQ(DispCall(selection.Get(), L"Item", {2}).ToDispatch().Get(), static_cast<IDispatch *>(b));
+    EXPECT_EQ(DispGet(DispGet(explorer, L"Selection").ToDispatch().Get(), L"Count").ToInt(), 0);
+}
+
+TEST(OutlookHost, CommandBarsComeFromTheCommandBarSimulation) {
+    OutlookHost host;
+    SimOutlookExplorer *before = host.OpenExplorer(host.DefaultFolder(ol::olFolderInbox));
+    EXPECT_FALSE(DispGet(before, L"CommandBars").ToDispatch());
+    // Any automation object stands in for the command bars here.
+    host.SetCommandBarsFactory([&](SimOutlookWindow &) { return ComPtr<IUnknown>(host.Application()); });
+    SimOutlookExplorer *after = host.OpenExplorer(host.DefaultFolder(ol::olFolderInbox));
+    EXPECT_EQ(DispGet(after, L"CommandBars").ToDispatch().Get(), host.Application());
+    before->SetCommandBars(host.Application());
+    EXPECT_TRUE(DispGet(before, L"CommandBars").ToDispatch());
+}
+
+TEST(OutlookHost, FaultsOnAProperty) {
+    OutlookHost host;
+    SimOutlookExplorer *explorer = host.OpenExplorer(host.DefaultFolder(ol::olFolderInbox));
+    host.App().FailNext(L"Version", E_ACCESSDENIED);
+    EXPECT_EQ(ErrorOf([&] { DispGet(host.Application(), L"Version"); }), E_ACCESSDENIED);
+    EXPECT_EQ(DispGet(host.Application(), L"Version").ToString(), L"11.0");
+
+    explorer->FailAlways(L"CurrentFolder", E_FAIL);
+    EXPECT_EQ(ErrorOf([&] { DispGet(explorer, L"CurrentFolder"); }), E_FAIL);
+    EXPECT_EQ(ErrorOf([&] { DispGet(explorer, L"CurrentFolder"); }), E_FAIL);
+    explorer->FailNext(L"GetWindow", E_UNEXPECTED);
+    HWND window = reinterpret_cast<HWND>(0xdeadbeef);
+    ComPtr<IOleWindow> ole = ComPtr<IUnknown>(explorer->Identity()).As<IOleWindow>(IID_IOleWindow);
+    EXPECT_EQ(ole->GetWindow(&window), E_UNEXPECTED);
+    EXPECT_EQ(window, nullptr);
+    EXPECT_EQ(host.Log().Count(L"Explorer1", L"CurrentFolder"), 2);
+    EXPECT_EQ(host.Log().Count(L"Application", L"Version"), 2);
+}
