@@ -10,20 +10,6 @@ namespace hostsim {
 using classlib::ComPtr;
 using classlib::OleVariant;
 
-size_t CollectionIndex(const OleVariant &index, size_t count) {
-    int i = index.ToInt();
-    if (i < 1 || static_cast<size_t>(i) > count)
-        throw classlib::EOleSysError(L"Array index out of bounds.", E_INVALIDARG);
-    return static_cast<size_t>(i - 1);
-}
-
-OleVariant DispatchOf(SimObject *object) {
-    ComPtr<IDispatch> dispatch;
-    if (object)
-        object->Identity()->QueryInterface(IID_IDispatch, dispatch.PutVoid());
-    return OleVariant(dispatch.Get());
-}
-
 SimOutlookApplication::SimOutlookApplication(SimWorld &world, OutlookHost &host)
     : SimDispObject(world, L"Application", DIID_OutlookApplication), host_(&host) {
     Events().Add(DIID_OutlookApplicationEvents);

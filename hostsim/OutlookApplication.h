@@ -56,9 +56,4 @@ private:
     std::vector<SimObject *> entries_;
 };
 
-// The 1-based index of an Item(Index) call; raises E_INVALIDARG when it is out of 1..count.
-size_t CollectionIndex(const classlib::OleVariant &index, size_t count);
-// An object as the VARIANT a dispatch property returns (Nothing for null).
-classlib::OleVariant DispatchOf(SimObject *object);
-
 } // namespace hostsim

@@ -1,7 +1,7 @@
 #include "hostsim/OutlookHost.h"
 
 #include <algorithm>
-#include <cwctype>
+#include <type_traits>
 
 #include "classlib/Exceptions.h"
 #include "hostsim/SimConnectionPoints.h"
@@ -36,7 +36,8 @@ const DefaultFolderInfo kDefaultFolders[] = {
     {ol::olFolderDrafts, L"Drafts", ol::olMailItem},
 };
 
-template <class T> void Remove(std::vector<T *> &list, const void *entry) {
+// entry converts to the list's pointer type first: a base's address may differ from the object's.
+template <class T> void Remove(std::vector<T *> &list, std::type_identity_t<T> *entry) {
     list.erase(std::remove(list.begin(), list.end(), entry), list.end());
 }
 
@@ -46,15 +47,6 @@ void Require(bool condition, const wchar_t *message) {
 }
 
 } // namespace
-
-int MajorVersionOf(const std::wstring &version) {
-    size_t end = version.find_first_of(L".,");
-    std::wstring digits = version.substr(0, end);
-    if (digits.empty() ||
-        !std::all_of(digits.begin(), digits.end(), [](wchar_t c) { return std::iswdigit(c); }))
-        return 9;
-    return std::stoi(digits);
-}
 
 OutlookHost::OutlookHost(std::wstring version)
     : version_(std::move(version)), major_(MajorVersionOf(version_)), world_(L"Outlook") {

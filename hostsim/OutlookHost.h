@@ -110,8 +110,4 @@ private:
     bool quit_ = false;
 };
 
-// The major version of a host's version text: the digits before the first "." or ",", 9 when there
-// are none.
-int MajorVersionOf(const std::wstring &version);
-
 } // namespace hostsim

@@ -288,4 +288,18 @@ HRESULT SimDispatchTable::Invoke(SimObject &self, DISPID id, REFIID riid, WORD f
     }
 }
 
+size_t CollectionIndex(const OleVariant &index, size_t count) {
+    int i = index.ToInt();
+    if (i < 1 || static_cast<size_t>(i) > count)
+        throw classlib::EOleSysError(L"Array index out of bounds.", E_INVALIDARG);
+    return static_cast<size_t>(i - 1);
+}
+
+OleVariant DispatchOf(SimObject *object) {
+    ComPtr<IDispatch> dispatch;
+    if (object)
+        object->Identity()->QueryInterface(IID_IDispatch, dispatch.PutVoid());
+    return OleVariant(dispatch.Get());
+}
+
 } // namespace hostsim

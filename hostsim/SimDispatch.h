@@ -174,4 +174,10 @@ private:
     bool claimsIid_;
 };
 
+// The position of an Item(Index) argument in a collection of count entries: Index is 1-based;
+// raises E_INVALIDARG ("Array index out of bounds.") when it is outside 1..count.
+size_t CollectionIndex(const classlib::OleVariant &index, size_t count);
+// An object as the VARIANT a dispatch member returns: its IDispatch, or Nothing for null.
+classlib::OleVariant DispatchOf(SimObject *object);
+
 } // namespace hostsim

@@ -131,4 +131,12 @@ HRESULT SimObject::QueryExtra(REFIID, void **) noexcept {
     return E_NOINTERFACE;
 }
 
+int MajorVersionOf(const std::wstring &version) {
+    std::wstring digits = version.substr(0, version.find_first_of(L".,"));
+    if (digits.empty() || digits.size() > 4 ||
+        !std::all_of(digits.begin(), digits.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; }))
+        return 9;
+    return std::stoi(digits);
+}
+
 } // namespace hostsim

@@ -177,4 +177,8 @@ protected:
     SimUnknown(SimWorld &world, std::wstring name) : SimObject(world, std::move(name)) {}
 };
 
+// The major version of a host's version text ("12.0.0.4518" is 12): the digits before the first
+// "." or ",", 9 when there are none.
+int MajorVersionOf(const std::wstring &version);
+
 } // namespace hostsim
