@@ -1,0 +1,203 @@
+#include "framework/core/AddInModule.h"
+
+#include "classlib/Classes.h"
+#include "classlib/ComGuard.h"
+#include "classlib/Format.h"
+#include "classlib/MessageDialogs.h"
+#include "framework/core/Factory.h"
+#include "framework/core/ModuleErrors.h"
+#include "framework/core/ProcessState.h"
+#include "framework/events/CustomEvents.h"
+
+namespace framework {
+
+using Self = TzidCOMAddInModule;
+
+CLASSLIB_DEFINE_CLASS(
+    TzidCOMAddInModule, classlib::TDataModule,
+    b.Property(L"AddInName", &Self::AddInName, &Self::SetAddInName).Default(L"");
+    b.Property(L"Description", &Self::Description, &Self::SetDescription).Default(L"");
+    b.Property(L"DisplayAlerts", &Self::DisplayAlerts, &Self::SetDisplayAlerts).Default(false);
+    b.Property(L"LoadBehavior", &Self::LoadBehavior, &Self::SetLoadBehavior).Default(3);
+    b.Property(L"RegisterForAllUsers", &Self::RegisterForAllUsers, &Self::SetRegisterForAllUsers).Default(false);
+    b.Property(L"SupportedApps", &Self::SupportedApps, &Self::SetSupportedApps).Default(TzidHostAppSet{ohaExcel});
+    b.Property(L"XLAutomationAddIn", &Self::XLAutomationAddIn, &Self::SetXLAutomationAddIn).Default(false);
+    b.Property(L"HandleShortcuts", &Self::HandleShortcuts, &Self::SetHandleShortcuts).Default(false);
+    b.Property(L"Namespace", &Self::Namespace, &Self::SetNamespace).Default(L"");
+    b.Property(L"StartFromScratch", &Self::StartFromScratch, &Self::SetStartFromScratch).Default(TzidRibbons{});
+    b.Property(L"StartFromScratch2010", &Self::StartFromScratch2010, &Self::SetStartFromScratch2010)
+        .Default(TzidRibbons2010{});
+    b.Field(L"OnKeyDown", &Self::OnKeyDown);
+    b.Field(L"OnError", &Self::OnError);
+    b.Field(L"OnAddInInitialize", &Self::OnAddInInitialize);
+    b.Field(L"OnAddInStartupComplete", &Self::OnAddInStartupComplete);
+    b.Field(L"OnAddInBeginShutdown", &Self::OnAddInBeginShutdown);
+    b.Field(L"OnAddInFinalize", &Self::OnAddInFinalize);
+    b.Field(L"OnAfterAddinRegister", &Self::OnAfterAddinRegister);
+    b.Field(L"OnBeforeAddinUnregister", &Self::OnBeforeAddinUnregister);
+    b.Field(L"OnOLNewExplorer", &Self::OnOLNewExplorer);
+    b.Field(L"OnOLNewInspector", &Self::OnOLNewInspector);
+    b.Field(L"OnOLExplorerActivate", &Self::OnOLExplorerActivate);
+    b.Field(L"OnOLExplorerFolderSwitch", &Self::OnOLExplorerFolderSwitch);
+    b.Field(L"OnOLExplorerBeforeFolderSwitch", &Self::OnOLExplorerBeforeFolderSwitch);
+    b.Field(L"OnOLExplorerViewSwitch", &Self::OnOLExplorerViewSwitch);
+    b.Field(L"OnOLExplorerBeforeViewSwitch", &Self::OnOLExplorerBeforeViewSwitch);
+    b.Field(L"OnOLExplorerDeactivate", &Self::OnOLExplorerDeactivate);
+    b.Field(L"OnOLExplorerSelectionChange", &Self::OnOLExplorerSelectionChange);
+    b.Field(L"OnOLExplorerClose", &Self::OnOLExplorerClose);
+    b.Field(L"OnOLInspectorActivate", &Self::OnOLInspectorActivate);
+    b.Field(L"OnOLInspectorDeactivate", &Self::OnOLInspectorDeactivate);
+    b.Field(L"OnOLInspectorClose", &Self::OnOLInspectorClose);
+    b.Field(L"OnTaskPaneBeforeCreate", &Self::OnTaskPaneBeforeCreate);
+    b.Field(L"OnTaskPaneAfterCreate", &Self::OnTaskPaneAfterCreate);
+    b.Field(L"OnTaskPaneBeforeShow", &Self::OnTaskPaneBeforeShow);
+    b.Field(L"OnTaskPaneAfterShow", &Self::OnTaskPaneAfterShow);
+    b.Field(L"OnTaskPaneBeforeDestroy", &Self::OnTaskPaneBeforeDestroy);
+    b.Field(L"OnRibbonBeforeCreate", &Self::OnRibbonBeforeCreate);
+    b.Field(L"OnRibbonBeforeLoad", &Self::OnRibbonBeforeLoad);
+    b.Field(L"OnRibbonLoaded", &Self::OnRibbonLoaded);
+    b.Field(L"OnOfficeColorSchemeChanged", &Self::OnOfficeColorSchemeChanged))
+
+TzidCOMAddInModule::TzidCOMAddInModule(classlib::TComponent *AOwner)
+    : TDataModule(AOwner), registry_(std::make_unique<classlib::TRegistry>()),
+      accessTimer_(std::make_unique<classlib::TTimer>(nullptr)) {
+    accessTimer_->SetEnabled(false);
+    accessTimer_->SetInterval(250);
+    accessTimer_->OnTimer = classlib::MakeEvent<&Self::AccessTimerTick>(this);
+}
+
+TzidCOMAddInModule::~TzidCOMAddInModule() {
+    registry_.reset();
+    try {
+        DisconnectFromHost();
+    } catch (...) {
+        // The host may be gone already; the module goes away either way.
+    }
+    eventSinks_.Clear();
+    ribbonIds_.Clear();
+    ribbonCommands_.Clear();
+    ribbonTabs_.Clear();
+    contextualTabs_.Clear();
+    accessTimer_.reset();
+    ribbonUI_.Reset();
+    ctpFactory_.Reset();
+    commandBars_.Reset();
+    addIn_ = nullptr;
+    factory_ = nullptr;
+    comAddIn_.Reset();
+    hostApp_.Clear();
+    RemoveKeyboardHook();
+    SetColorWindow(nullptr);
+    SetNativeWindow(nullptr);
+    shortcutList_.reset();
+    // The components go before the bar list: a bar leaves the list when it is freed.
+    DestroyComponents();
+    commandBarList_.Clear();
+}
+
+void TzidCOMAddInModule::AfterConstruction() {
+    TDataModule::AfterConstruction();
+    commandBars_.Reset();
+    comAddIn_.Reset();
+    ribbonUI_.Reset();
+    ctpFactory_.Reset();
+    addIn_ = nullptr;
+    factory_ = nullptr;
+}
+
+void TzidCOMAddInModule::SetAddInName(const std::wstring &Value) {
+    if (Value.empty())
+        RaiseZidError(zidErrEmptyProperty, classlib::Format(SzidEmptyProperty, {L"AddInName"}));
+    addInName_ = Value;
+}
+
+void TzidCOMAddInModule::SetSupportedApps(TzidHostAppSet Value) {
+    if (Value.Empty())
+        RaiseZidError(zidErrEmptyProperty, classlib::Format(SzidEmptyProperty, {L"SupportedApps"}));
+    supportedApps_ = Value;
+}
+
+void TzidCOMAddInModule::SetStartFromScratch(TzidRibbons Value) {
+    startFromScratch_ = Value;
+    if (Value.Contains(msrOutlookExplorer))
+        startFromScratch2010_.Include(msrOutlookExplorer2010);
+    else
+        startFromScratch2010_.Exclude(msrOutlookExplorer2010);
+}
+
+void TzidCOMAddInModule::SetStartFromScratch2010(TzidRibbons2010 Value) {
+    startFromScratch2010_ = Value;
+    if (Value.Contains(msrOutlookExplorer2010))
+        startFromScratch_.Include(msrOutlookExplorer);
+    else
+        startFromScratch_.Exclude(msrOutlookExplorer);
+}
+
+void TzidCOMAddInModule::DoError(const classlib::Exception &E) {
+    bool handled = false;
+    if (OnError) {
+        try {
+            OnError(E, handled);
+        } catch (...) {
+            // An error handler that fails has not handled the error: the user still sees it.
+            handled = false;
+        }
+    }
+    if (!handled)
+        classlib::MessageDlg(classlib::Format(L"%s error: the add-in has fired an exception.\r\n%s",
+                                              {AddInName(), E.Message()}),
+                             classlib::mtError, {classlib::mbOK}, 0);
+}
+
+void TzidCOMAddInModule::RunGuarded(const std::function<void()> &Body) noexcept {
+    try {
+        try {
+            Body();
+        } catch (const classlib::Exception &e) {
+            DoError(e);
+        } catch (...) {
+            std::wstring message = classlib::CurrentExceptionMessage();
+            DoError(classlib::Exception(message.empty() ? L"Unknown exception" : message));
+        }
+    } catch (...) {
+        // The report itself failed (no message box could be shown): nothing more can be done.
+    }
+}
+
+void TzidCOMAddInModule::NotifyCTPFactoryAvailable() {
+    if (OnCTPFactoryAvailable)
+        RunGuarded([this] { OnCTPFactoryAvailable(ctpFactory_.Get()); });
+}
+
+std::wstring TzidCOMAddInModule::AddInKey() const {
+    return factory_ != nullptr ? factory_->GetAddInKey(hostType_) : std::wstring();
+}
+
+office::TWordApplication *TzidCOMAddInModule::WordApp() const {
+    return dynamic_cast<office::TWordApplication *>(hostWrappers_[ohaWord].get());
+}
+
+office::TOutlookApplication *TzidCOMAddInModule::OutlookApp() const {
+    return dynamic_cast<office::TOutlookApplication *>(hostWrappers_[ohaOutlook].get());
+}
+
+std::unique_ptr<office::THostWrapper> TzidCOMAddInModule::ReleaseHostWrapper(TzidOfficeHostApp Host) {
+    return std::move(hostWrappers_[Host]);
+}
+
+void TzidCOMAddInModule::SetNativeWindow(classlib::TComponent *Value) {
+    if (Value != nativeWindow_)
+        delete std::exchange(nativeWindow_, Value);
+}
+
+void TzidCOMAddInModule::SetColorWindow(classlib::TComponent *Value) {
+    if (Value != colorWindow_)
+        delete std::exchange(colorWindow_, Value);
+}
+
+void TzidCOMAddInModule::OptionsPagesAdd(classlib::TObject * /*Sender*/, IDispatch * /*Pages*/) {}
+
+void TzidCOMAddInModule::NameSpaceOptionsPagesAdd(classlib::TObject * /*Sender*/, IDispatch * /*Pages*/,
+                                                  IDispatch * /*Folder*/) {}
+
+} // namespace framework

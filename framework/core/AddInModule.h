@@ -1,0 +1,300 @@
+// TzidCOMAddInModule: the container an add-in is designed in. It owns the add-in's components (read
+// from the form resource of the add-in's module class), carries the registration settings as
+// published properties, fires the add-in's life-cycle and host events, and holds the state of one
+// connection to a host: the detected host and its version, the host's wrapper and command bars, the
+// add-in's registry key and the ribbon's bookkeeping.
+#pragma once
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "classlib/ComPtr.h"
+#include "classlib/DataModule.h"
+#include "classlib/Events.h"
+#include "classlib/List.h"
+#include "classlib/OleVariant.h"
+#include "classlib/Registry.h"
+#include "classlib/StringList.h"
+#include "classlib/Timer.h"
+#include "framework/core/HostApps.h"
+#include "framework/core/StartMode.h"
+#include "framework/ribbon/RibbonKinds.h"
+#include "office/HostWrapper.h"
+#include "office/OutlookApplication.h"
+#include "office/WordApplication.h"
+#include "office/office.h"
+
+namespace framework {
+
+class TdivAzore;
+class TzidFactory;
+class TzidCustomEvents;
+class TzidCustomCommandBar;
+class TzidCustomTaskPane;
+class TzidCustomTaskPaneInstance;
+struct TzidKeyDownEventArgs;
+
+// Office's colour schemes, as its "Theme" value numbers them.
+enum class TzidOfficeColorScheme : unsigned char { Unknown, Blue, Silver, Black };
+
+using TNotifyEvent = classlib::TEvent<void(classlib::TObject *Sender)>;
+using TzidOnError = classlib::TEvent<void(const classlib::Exception &E, bool &Handled)>;
+using TzidKeyDownEventHandler = classlib::TEvent<void(classlib::TObject *Sender, TzidKeyDownEventArgs &args)>;
+using TzidNewExplorer = classlib::TEvent<void(classlib::TObject *ASender, IDispatch *Explorer)>;
+using TzidNewInspector = classlib::TEvent<void(classlib::TObject *ASender, IDispatch *Inspector)>;
+using TzidExplorerBeforeFolderSwitch =
+    classlib::TEvent<void(classlib::TObject *ASender, IDispatch *NewFolder, bool &Cancel)>;
+using TzidExplorerBeforeViewSwitch =
+    classlib::TEvent<void(classlib::TObject *ASender, const classlib::OleVariant &NewView, bool &Cancel)>;
+using TzidTaskPaneBeforeCreate =
+    classlib::TEvent<void(TzidCustomTaskPane *Sender, IDispatch *Window, bool &Cancel)>;
+using TzidTaskPaneInstanceEvent =
+    classlib::TEvent<void(TzidCustomTaskPane *Sender, TzidCustomTaskPaneInstance *Instance)>;
+using TzidTaskPaneBeforeShow =
+    classlib::TEvent<void(TzidCustomTaskPane *Sender, TzidCustomTaskPaneInstance *Instance, bool &Cancel)>;
+using TzidRibbonBeforeCreate = classlib::TEvent<void(classlib::TObject *Sender, const std::wstring &RibbonID)>;
+using TzidRibbonBeforeLoad =
+    classlib::TEvent<void(classlib::TObject *Sender, const std::wstring &RibbonID, std::wstring &Xml)>;
+using TzidRibbonLoaded = classlib::TEvent<void(classlib::TObject *Sender, IRibbonUI *RibbonUI)>;
+using TzidOfficeColorSchemeChanged =
+    classlib::TEvent<void(classlib::TObject *Sender, TzidOfficeColorScheme ColorScheme)>;
+using TzidCTPFactoryAvailable = classlib::TEvent<void(ICTPFactory *CTPFactoryInst)>;
+// The add-in object's private interface hands its arguments on unchanged.
+using TzidPrivateInterfaceCall = classlib::TEvent<void(LONG Code, VARIANT *Data)>;
+
+class TzidCOMAddInModule : public classlib::TDataModule {
+    CLASSLIB_CLASS(TzidCOMAddInModule)
+public:
+    // The empty module with its defaults; Create<T>(owner) also reads the form (AfterConstruction).
+    explicit TzidCOMAddInModule(classlib::TComponent *AOwner);
+    ~TzidCOMAddInModule() override;
+    // Reads the form of the actual class, fires OnCreate, then forgets any host object the form's
+    // handlers may have touched: a new module is bound to nothing.
+    void AfterConstruction() override;
+
+    // ---- published properties ----
+    const std::wstring &AddInName() const { return addInName_; }
+    void SetAddInName(const std::wstring &Value); // refuses "" (31101)
+    const std::wstring &Description() const { return description_; }
+    void SetDescription(const std::wstring &Value) { description_ = Value; }
+    bool DisplayAlerts() const { return displayAlerts_; }
+    void SetDisplayAlerts(bool Value) { displayAlerts_ = Value; }
+    int LoadBehavior() const { return loadBehavior_; }
+    void SetLoadBehavior(int Value) { loadBehavior_ = Value; }
+    bool RegisterForAllUsers() const { return registerForAllUsers_; }
+    void SetRegisterForAllUsers(bool Value) { registerForAllUsers_ = Value; }
+    TzidHostAppSet SupportedApps() const { return supportedApps_; }
+    void SetSupportedApps(TzidHostAppSet Value); // refuses [] (31101)
+    bool XLAutomationAddIn() const { return xlAutomationAddIn_; }
+    void SetXLAutomationAddIn(bool Value) { xlAutomationAddIn_ = Value; }
+    bool HandleShortcuts() const { return handleShortcuts_; }
+    void SetHandleShortcuts(bool Value) { handleShortcuts_ = Value; }
+    const std::wstring &Namespace() const { return namespace_; }
+    void SetNamespace(const std::wstring &Value) { namespace_ = Value; }
+    // The explorer is one window kind under two names: each setter keeps the other set's element equal.
+    TzidRibbons StartFromScratch() const { return startFromScratch_; }
+    void SetStartFromScratch(TzidRibbons Value);
+    TzidRibbons2010 StartFromScratch2010() const { return startFromScratch2010_; }
+    void SetStartFromScratch2010(TzidRibbons2010 Value);
+
+    // ---- published events ----
+    TzidKeyDownEventHandler OnKeyDown;
+    TzidOnError OnError;
+    TNotifyEvent OnAddInFinalize;
+    TNotifyEvent OnAddInInitialize;
+    TNotifyEvent OnAddInStartupComplete;
+    TNotifyEvent OnAddInBeginShutdown;
+    TNotifyEvent OnAfterAddinRegister;
+    TNotifyEvent OnBeforeAddinUnregister;
+    TzidNewExplorer OnOLNewExplorer;
+    TzidNewInspector OnOLNewInspector;
+    TNotifyEvent OnOLExplorerActivate;
+    TNotifyEvent OnOLExplorerFolderSwitch;
+    TzidExplorerBeforeFolderSwitch OnOLExplorerBeforeFolderSwitch;
+    TNotifyEvent OnOLExplorerViewSwitch;
+    TzidExplorerBeforeViewSwitch OnOLExplorerBeforeViewSwitch;
+    TNotifyEvent OnOLExplorerDeactivate;
+    TNotifyEvent OnOLExplorerSelectionChange;
+    TNotifyEvent OnOLExplorerClose;
+    TNotifyEvent OnOLInspectorActivate;
+    TNotifyEvent OnOLInspectorDeactivate;
+    TNotifyEvent OnOLInspectorClose;
+    TzidTaskPaneBeforeCreate OnTaskPaneBeforeCreate;
+    TzidTaskPaneInstanceEvent OnTaskPaneAfterCreate;
+    TzidTaskPaneBeforeShow OnTaskPaneBeforeShow;
+    TzidTaskPaneInstanceEvent OnTaskPaneAfterShow;
+    TzidTaskPaneInstanceEvent OnTaskPaneBeforeDestroy;
+    TzidRibbonBeforeCreate OnRibbonBeforeCreate;
+    TzidRibbonBeforeLoad OnRibbonBeforeLoad;
+    TzidRibbonLoaded OnRibbonLoaded;
+    TzidOfficeColorSchemeChanged OnOfficeColorSchemeChanged;
+
+    // ---- unpublished events: for code, not forms ----
+    TzidCTPFactoryAvailable OnCTPFactoryAvailable;
+    TzidPrivateInterfaceCall OnPrivateInterfaceCall;
+
+    // ---- error reporting ----
+    // OnError decides (Handled); unhandled, the user sees "<AddInName> error: the add-in has fired an
+    // exception." with the message, in an error box through the class library's message-box hook.
+    void DoError(const classlib::Exception &E);
+    // Runs Body; whatever it throws goes to DoError. What the application's handlers raise must not
+    // stop the framework's own work.
+    void RunGuarded(const std::function<void()> &Body) noexcept;
+    // Fires OnCTPFactoryAvailable with CTPFactory, guarded.
+    void NotifyCTPFactoryAvailable();
+
+    // ---- the host ----
+    // Detects the host from HostApp (the first of the eleven host interfaces it answers), connects
+    // its wrapper, reads its version, and connects the module's host-events component of that host.
+    void ConnectToHost();
+    // The major version of a version text ("14.0.0.4760" -> 14, "12,0" -> 12); 9 when none can be read.
+    static int ParseHostVersion(const std::wstring &Text);
+    // The first component (in component order) of Class or a class derived from it; null when none.
+    TzidCustomEvents *FindHostEventsComponent(const classlib::TClassInfo &Class) const;
+    // Disconnects the host-events component and frees the host's wrapper.
+    void DisconnectFromHost();
+    // The host's Office CommandBars as the host's object model gives them; null when there are none
+    // or the host refuses (no failure leaves here).
+    classlib::ComPtr<_CommandBars> GetHostCommandBars();
+    // The add-in key of the detected host (absolute, below HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE);
+    // empty without a factory.
+    std::wstring AddInKey() const;
+    // Whether the add-in follows Outlook's fast shutdown (Outlook 2010 and later, unless the user's
+    // Outlook or the add-in's key asks for the shutdown notifications).
+    bool FastShutdownEnabled() const;
+    // The Access poll: builds the bars once a database is open, releases them when it closes.
+    void AccessTimerTick(classlib::TObject *Sender);
+    // Unbinds the bars (except Outlook's window bars) from Office and drops CommandBars; nothing is
+    // deleted in the host.
+    void ReleaseCommandBars();
+
+    // ---- command bars and ribbon look-up ----
+    void CreateCommandBars();
+    void RestoreExplorerBarPositions();
+    classlib::TObject *FindRibbonObject(const std::wstring &Id) const;
+
+    // Outlook's Options dialog and a folder's Properties dialog ask for property pages; a descendant
+    // adds its own here.
+    virtual void OptionsPagesAdd(classlib::TObject *Sender, IDispatch *Pages);
+    virtual void NameSpaceOptionsPagesAdd(classlib::TObject *Sender, IDispatch *Pages, IDispatch *Folder);
+
+    // ---- connection state ----
+    classlib::TList<> &EventSinks() { return eventSinks_; }
+    classlib::TList<TzidCustomCommandBar> &CommandBarList() { return commandBarList_; }
+    const classlib::OleVariant &HostApp() const { return hostApp_; }
+    void SetHostApp(const classlib::OleVariant &Value) { hostApp_ = Value; }
+    TzidOfficeHostApp HostType() const { return hostType_; }
+    void SetHostType(TzidOfficeHostApp Value) { hostType_ = Value; }
+    // The host's COMAddIn entry of this add-in.
+    const classlib::ComPtr<::COMAddIn> &COMAddIn() const { return comAddIn_; }
+    void SetCOMAddIn(classlib::ComPtr<::COMAddIn> Value) { comAddIn_ = std::move(Value); }
+    TdivAzore *AddIn() const { return addIn_; }
+    void SetAddIn(TdivAzore *Value) { addIn_ = Value; }
+    TzidFactory *Factory() const { return factory_; }
+    void SetFactory(TzidFactory *Value) { factory_ = Value; }
+    TzidStartMode StartMode() const { return startMode_; }
+    void SetStartMode(TzidStartMode Value) { startMode_ = Value; }
+    const classlib::ComPtr<_CommandBars> &CommandBars() const { return commandBars_; }
+    void SetCommandBars(classlib::ComPtr<_CommandBars> Value) { commandBars_ = std::move(Value); }
+    // The add-in key under HKEY_CURRENT_USER, held open from start-up complete to disconnection.
+    classlib::TRegistry &Registry() const { return *registry_; }
+
+    // The connected host's Application wrapper; null for the other hosts.
+    office::THostWrapper *HostWrapper(TzidOfficeHostApp Host) const { return hostWrappers_[Host].get(); }
+    office::TWordApplication *WordApp() const;
+    office::TOutlookApplication *OutlookApp() const;
+    // Takes the host's wrapper out of the module, which then no longer frees it.
+    std::unique_ptr<office::THostWrapper> ReleaseHostWrapper(TzidOfficeHostApp Host);
+
+    TzidCustomEvents *HostEvents() const { return hostEvents_; }
+    TzidCustomEvents *Outlook2007App() const { return outlook2007App_; }
+    classlib::TComponent *NativeWindow() const { return nativeWindow_; }
+    void SetNativeWindow(classlib::TComponent *Value); // frees the previous one
+    classlib::TComponent *ColorWindow() const { return colorWindow_; }
+    void SetColorWindow(classlib::TComponent *Value); // frees the previous one
+    const std::unique_ptr<classlib::TObject> &ShortcutList() const { return shortcutList_; }
+
+    const classlib::ComPtr<IRibbonUI> &RibbonUI() const { return ribbonUI_; }
+    void SetRibbonUI(classlib::ComPtr<IRibbonUI> Value) { ribbonUI_ = std::move(Value); }
+    const classlib::ComPtr<ICTPFactory> &CTPFactory() const { return ctpFactory_; }
+    void SetCTPFactory(classlib::ComPtr<ICTPFactory> Value) { ctpFactory_ = std::move(Value); }
+    bool UsesRibbon() const { return usesRibbon_; }
+    void SetUsesRibbon(bool Value) { usesRibbon_ = Value; }
+    int ConnectCount() const { return connectCount_; }
+    classlib::TList<classlib::TObject> &RibbonCommands() { return ribbonCommands_; }
+    classlib::TList<classlib::TObject> &RibbonTabs() { return ribbonTabs_; }
+    classlib::TList<classlib::TObject> &ContextualTabs() { return contextualTabs_; }
+    classlib::TStringList &RibbonIds() { return ribbonIds_; }
+    const classlib::TStringList &RibbonIds() const { return ribbonIds_; }
+
+    classlib::TTimer &AccessTimer() const { return *accessTimer_; }
+    bool AccessBusy() const { return accessBusy_; }
+    void SetAccessBusy(bool Value) { accessBusy_ = Value; }
+    bool AccessProjectOpen() const { return accessProjectOpen_; }
+    const std::wstring &AccessProjectName() const { return accessProjectName_; }
+    int OfficeVersion() const { return officeVersion_; }
+    void SetOfficeVersion(int Value) { officeVersion_ = Value; }
+    TzidOfficeColorScheme ColorScheme() const { return colorScheme_; }
+    void SetColorScheme(TzidOfficeColorScheme Value) { colorScheme_ = Value; }
+    const std::wstring &CustomUINamespace() const { return customUINamespace_; }
+    void SetCustomUINamespace(const std::wstring &Value) { customUINamespace_ = Value; }
+
+private:
+    friend class TdivAzore; // counts the starts and owns the per-connection hooks
+
+    // The Access wrapper's current project: false when there is none; else whether it is open and its
+    // name (closed and unnamed when they cannot be read).
+    bool ReadAccessProject(bool &Open, std::wstring &Name) const;
+
+    classlib::TList<> eventSinks_;
+    classlib::TList<TzidCustomCommandBar> commandBarList_;
+    TzidHostAppSet supportedApps_{ohaExcel};
+    std::wstring description_;
+    std::wstring addInName_;
+    int loadBehavior_ = 3;
+    bool displayAlerts_ = false;
+    bool xlAutomationAddIn_ = false;
+
+    classlib::OleVariant hostApp_;
+    TzidOfficeHostApp hostType_ = ohaExcel;
+    classlib::ComPtr<::COMAddIn> comAddIn_;
+    TdivAzore *addIn_ = nullptr;
+    TzidFactory *factory_ = nullptr;
+    TzidStartMode startMode_ = zsmFirstStart;
+    classlib::ComPtr<_CommandBars> commandBars_;
+    std::unique_ptr<classlib::TRegistry> registry_;
+    bool registerForAllUsers_ = false;
+
+    std::array<std::unique_ptr<office::THostWrapper>, HostAppCount> hostWrappers_;
+
+    bool handleShortcuts_ = false;
+    classlib::TComponent *nativeWindow_ = nullptr;
+    std::unique_ptr<classlib::TObject> shortcutList_;
+    TzidCustomEvents *hostEvents_ = nullptr;
+    std::wstring namespace_;
+    TzidRibbons startFromScratch_;
+    TzidRibbons2010 startFromScratch2010_;
+    classlib::ComPtr<IRibbonUI> ribbonUI_;
+    classlib::ComPtr<ICTPFactory> ctpFactory_;
+    bool usesRibbon_ = false;
+    int connectCount_ = 0;
+    classlib::TList<classlib::TObject> ribbonCommands_;
+    classlib::TList<classlib::TObject> ribbonTabs_;
+    classlib::TList<classlib::TObject> contextualTabs_;
+    classlib::TStringList ribbonIds_;
+
+    std::unique_ptr<classlib::TTimer> accessTimer_;
+    bool accessBusy_ = false;
+    bool accessProjectOpen_ = false;
+    std::wstring accessProjectName_;
+    int officeVersion_ = 0; // until a host is detected
+    classlib::TComponent *colorWindow_ = nullptr;
+    TzidOfficeColorScheme colorScheme_ = TzidOfficeColorScheme::Unknown;
+    TzidCustomEvents *outlook2007App_ = nullptr;
+    std::wstring customUINamespace_;
+};
+
+} // namespace framework

@@ -1,0 +1,235 @@
+#include "framework/core/AddInObject.h"
+
+#include "classlib/Application.h"
+#include "classlib/Classes.h"
+#include "classlib/ComObjectFactory.h"
+#include "classlib/Format.h"
+#include "classlib/MessageDialogs.h"
+#include "classlib/Registry.h"
+#include "framework/core/DeferredFree.h"
+#include "framework/core/Factory.h"
+#include "framework/core/ProcessState.h"
+#include "framework/events/CustomEvents.h"
+#include "office/HostDispIds.h"
+#include "office/OtherHostWrappers.h"
+
+using classlib::ComPtr;
+
+namespace framework {
+
+CLASSLIB_DEFINE_CLASS(TdivAzore, classlib::TObject)
+
+TdivAzore::TdivAzore() = default;
+
+// A host that lets go without disconnecting (or after a failed connection) leaves the module to us;
+// its events are not fired then.
+TdivAzore::~TdivAzore() {
+    ReleaseConnection();
+}
+
+// ---- IDTExtensibility2 ----
+
+HRESULT TdivAzore::OnConnection(IDispatch *Application, ext_ConnectMode ConnectMode, IDispatch *AddInInst,
+                                SAFEARRAY ** /*custom*/) {
+    return Guard([&] { Connection(Application, ConnectMode, AddInInst); });
+}
+
+HRESULT TdivAzore::OnDisconnection(ext_DisconnectMode RemoveMode, SAFEARRAY ** /*custom*/) {
+    return Guard([&] { Disconnection(RemoveMode); });
+}
+
+HRESULT TdivAzore::OnAddInsUpdate(SAFEARRAY ** /*custom*/) {
+    return S_OK;
+}
+
+HRESULT TdivAzore::OnStartupComplete(SAFEARRAY ** /*custom*/) {
+    return Guard([&] { StartupComplete(); });
+}
+
+HRESULT TdivAzore::OnBeginShutdown(SAFEARRAY ** /*custom*/) {
+    return Guard([&] { BeginShutdown(); });
+}
+
+HRESULT TdivAzore::ModuleCall(LONG Code, VARIANT *Data) {
+    return Guard([&] {
+        if (module_ && module_->OnPrivateInterfaceCall)
+            module_->OnPrivateInterfaceCall(Code, Data);
+    });
+}
+
+HRESULT TdivAzore::QueryInterfaceExtra(REFIID riid, void **ppv) noexcept {
+    *ppv = nullptr;
+    try {
+        if (Factory() != nullptr && IsEqualIID(riid, AutoFactory().DispIntfIID())) {
+            *ppv = static_cast<IzidAddIn *>(this);
+            ObjAddRef();
+            return S_OK;
+        }
+    } catch (...) {
+        // No type library: the object has no dual interface beyond its own.
+    }
+    return E_NOINTERFACE;
+}
+
+HRESULT TdivAzore::InterfaceSupportsErrorInfo(REFIID riid) {
+    if (Inherited::InterfaceSupportsErrorInfo(riid) == S_OK)
+        return S_OK;
+    try {
+        if (Factory() != nullptr && IsEqualIID(riid, AutoFactory().DispIntfIID()))
+            return S_OK;
+    } catch (...) {
+    }
+    return S_FALSE;
+}
+
+// ---- connection ----
+
+void TdivAzore::Connection(IDispatch *Application, int ConnectMode, IDispatch *AddInInst) {
+    // A host that connects again without disconnecting gets a fresh module.
+    ReleaseConnection();
+    auto *factory = dynamic_cast<TzidFactory *>(Factory());
+    if (factory == nullptr)
+        throw classlib::EOleSysError(L"The add-in object was not created by an add-in factory.", E_UNEXPECTED);
+    const classlib::TClassInfo &moduleClass = factory->ModuleClass();
+    if (moduleClass.CreateComponent == nullptr)
+        throw classlib::EOleSysError(classlib::Format(L"The module class %s cannot be created.", {moduleClass.Name()}),
+                                     E_UNEXPECTED);
+    std::unique_ptr<classlib::TComponent> created(moduleClass.CreateComponent(nullptr));
+    auto *module = dynamic_cast<TzidCOMAddInModule *>(created.get());
+    if (module == nullptr)
+        throw classlib::EOleSysError(classlib::Format(L"The class %s is not an add-in module.", {moduleClass.Name()}),
+                                     E_UNEXPECTED);
+    created.release();
+    module_.reset(module);
+
+    module->SetHostApp(classlib::OleVariant(Application));
+    module->SetAddIn(this);
+    module->SetFactory(factory);
+    if (ConnectMode != ext_cm_Startup)
+        StartupComplete();
+    if (AddInInst != nullptr)
+        if (ComPtr<::COMAddIn> entry = ComPtr<IDispatch>(AddInInst).TryAs<::COMAddIn>()) {
+            module->SetCOMAddIn(entry);
+            classlib::OleCheck(entry->put_Object(AddInDispatch()));
+        }
+}
+
+void TdivAzore::BeginShutdown() {
+    if (!module_)
+        return;
+    TzidCOMAddInModule &module = *module_;
+    if (!suppressModuleEvents_)
+        module.RunGuarded([&] { module.OnAddInBeginShutdown(&module); });
+    if (HostWindowClasses(HostKind) != nullptr)
+        classlib::SetApplicationHandle(nullptr);
+    if (module.HostType() == ohaMapPoint)
+        if (auto *mapPoint = dynamic_cast<office::TMapPointApplication *>(module.HostWrapper(ohaMapPoint)))
+            mapPoint->RemoveCommands(AddInDispatch());
+}
+
+void TdivAzore::Disconnection(int RemoveMode) {
+    if (!module_)
+        return;
+    struct TFinally {
+        TdivAzore &self;
+        ~TFinally() { self.ReleaseConnection(); }
+    } finally{*this};
+    TzidCOMAddInModule &module = *module_;
+    if (RemoveMode != ext_dm_HostShutdown)
+        RemoveFromHost();
+    if (!suppressModuleEvents_)
+        module.RunGuarded([&] { module.OnAddInFinalize(&module); });
+}
+
+// The user unloads the add-in while the host goes on: begin-shutdown, then the add-in's bars and
+// their records leave the host.
+void TdivAzore::RemoveFromHost() {
+    BeginShutdown();
+    TzidCOMAddInModule &module = *module_;
+    if (module.HostType() == ohaWord)
+        module.SetCommandBars(module.GetHostCommandBars());
+    std::wstring key = module.AddInKey();
+    if (key.empty())
+        return;
+    classlib::TRegistry reg;
+    reg.SetRootKey(HKEY_CURRENT_USER);
+    for (const wchar_t *records : {L"\\CommandBars", L"\\Controls"})
+        if (reg.KeyExists(key + records))
+            reg.DeleteKey(key + records);
+}
+
+void TdivAzore::ReleaseConnection() noexcept {
+    if (CommandBarsSink) {
+        CommandBarsSink->Disconnect();
+        CommandBarsSink = nullptr;
+    }
+    if (module_)
+        module_->Registry().CloseKey();
+    ExplorerWrappers.clear();
+    InspectorWrappers.clear();
+    NameSpace.reset();
+    Explorers.reset();
+    Inspectors.reset();
+    module_.reset();
+}
+
+// Outlook 2010 quits without begin-shutdown and disconnection: the add-in tears itself down inside
+// the Quit event, with the module's own shutdown events left out. The wrapper that delivers the
+// event is not freed under it, and nothing of the teardown reaches Outlook as a failure.
+void TdivAzore::DoOutlookQuit(classlib::TObject *Sender) {
+    ComPtr<IUnknown> keepAlive(GetUnknown());
+    if (!module_)
+        return;
+    TzidCOMAddInModule &module = *module_;
+    if (PrevOutlookQuit)
+        module.RunGuarded([&] { PrevOutlookQuit(Sender); });
+    if (TzidCustomEvents *events = module.HostEvents())
+        module.RunGuarded([&] {
+            std::vector<classlib::OleVariant> params;
+            events->DoInvoke(office::dispid::outlook_application_events::Quit, params);
+        });
+    suppressModuleEvents_ = true;
+    const std::wstring addInName = module.AddInName();
+    std::unique_ptr<office::THostWrapper> quitting = module.ReleaseHostWrapper(ohaOutlook);
+    for (int step = 0; step < 2; ++step) {
+        try {
+            if (step == 0)
+                BeginShutdown();
+            else
+                Disconnection(ext_dm_HostShutdown);
+        } catch (const classlib::Exception &e) {
+            if (module_)
+                module_->RunGuarded([&] { module_->DoError(e); });
+            else
+                ReportAfterTeardown(addInName, e);
+        } catch (...) {
+            std::wstring message = classlib::CurrentExceptionMessage();
+            ReportAfterTeardown(addInName, classlib::Exception(message.empty() ? L"Unknown exception" : message));
+        }
+    }
+    if (quitting) {
+        quitting->Disconnect();
+        FreeAfterEvents(std::move(quitting));
+    }
+}
+
+void TdivAzore::ReportAfterTeardown(const std::wstring &AddInName, const classlib::Exception &E) noexcept {
+    try {
+        classlib::MessageDlg(classlib::Format(L"%s error: the add-in has fired an exception.\r\n%s",
+                                              {AddInName, E.Message()}),
+                             classlib::mtError, {classlib::mbOK}, 0);
+    } catch (...) {
+    }
+}
+
+BOOL CALLBACK TdivAzore::FindHostMainWindow(HWND Window, LPARAM /*Unused*/) {
+    const wchar_t *wanted = HostWindowClasses(HostKind);
+    wchar_t className[257] = {};
+    if (wanted != nullptr && GetClassNameW(Window, className, 257) > 0 && wcscmp(className, wanted) == 0) {
+        HostMainWindow = Window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace framework

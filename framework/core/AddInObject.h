@@ -1,0 +1,142 @@
+// TdivAzore: the COM object an Office host creates for the add-in and keeps while the add-in is
+// loaded. Through IDTExtensibility2 it creates the add-in module on connection, runs the start-up
+// sequence that connects the module to the host, fires the module's life-cycle events and tears
+// everything down on disconnection, on a user unload and on Outlook's fast shutdown.
+//
+// Every interface method is a safe call: whatever fails inside becomes the method's HRESULT (with
+// IErrorInfo), nothing is thrown at the host. The application's COM class derives from it without
+// overriding anything; its type library gives the class its dual interface (see IzidAddIn).
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "classlib/AutoObject.h"
+#include "classlib/ComPtr.h"
+#include "classlib/EventSink.h"
+#include "framework/core/AddInInterfaces.h"
+#include "framework/core/AddInModule.h"
+#include "office/HostWrapper.h"
+#include "office/OutlookApplication.h"
+#include "office/OutlookExplorers.h"
+#include "office/OutlookInspectors.h"
+#include "office/office.h"
+
+namespace framework {
+
+// Also a TObject, so that host events can be bound to its handlers.
+class TdivAzore : public classlib::TAutoObjectImpl<IzidAddIn, IDTExtensibility2, IzidAddInPrivate>,
+                  public classlib::TObject {
+    CLASSLIB_CLASS(TdivAzore)
+public:
+    TdivAzore();
+    ~TdivAzore() override;
+
+    // IDTExtensibility2
+    HRESULT STDMETHODCALLTYPE OnConnection(IDispatch *Application, ext_ConnectMode ConnectMode, IDispatch *AddInInst,
+                                           SAFEARRAY **custom) override;
+    HRESULT STDMETHODCALLTYPE OnDisconnection(ext_DisconnectMode RemoveMode, SAFEARRAY **custom) override;
+    HRESULT STDMETHODCALLTYPE OnAddInsUpdate(SAFEARRAY **custom) override;
+    HRESULT STDMETHODCALLTYPE OnStartupComplete(SAFEARRAY **custom) override;
+    HRESULT STDMETHODCALLTYPE OnBeginShutdown(SAFEARRAY **custom) override;
+
+    // IzidAddInPrivate
+    HRESULT STDMETHODCALLTYPE ModuleCall(LONG Code, VARIANT *Data) override;
+
+    // The application's dual interface (ITSY ...) is answered under the id its type library gives.
+    HRESULT QueryInterfaceExtra(REFIID riid, void **ppv) noexcept override;
+    HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID riid) override;
+
+    // The object's IDispatch, as the host gets it (COMAddIn.Object, MapPoint).
+    IDispatch *AddInDispatch() noexcept { return static_cast<IzidAddIn *>(this); }
+
+    // The module this object created on connection; null before and after.
+    TzidCOMAddInModule *Module() const noexcept { return module_.get(); }
+    // Set only by the Outlook fast-shutdown path, never cleared: begin-shutdown and finalize are
+    // then not fired.
+    bool SuppressModuleEvents() const noexcept { return suppressModuleEvents_; }
+
+    // The chained Outlook Quit handler of the fast-shutdown path.
+    void DoOutlookQuit(classlib::TObject *Sender);
+
+    // EnumThreadWindows callback: stops at the first window whose class is the host's main window
+    // class (HostWindowClasses of HostKind) and keeps it in HostMainWindow.
+    static BOOL CALLBACK FindHostMainWindow(HWND Window, LPARAM Unused);
+
+protected:
+    // The bodies of the interface methods; they throw, the interface methods turn that into HRESULTs.
+    void Connection(IDispatch *Application, int ConnectMode, IDispatch *AddInInst);
+    void StartupComplete();
+    void BeginShutdown();
+    void Disconnection(int RemoveMode);
+
+private:
+    // The steps of the start-up sequence that are more than a line.
+    void OpenAddInKey();
+    void ReadStartMode();
+    void ReadColorScheme();
+    void BuildCommandBars();
+    void CreateStartupTaskPanes();
+    void CreatePanesForWindow(IDispatch *Window);
+    void WriteNormalStartMode();
+    void ChainHostHandlers();
+    void HookOutlook();
+    void InstallShortcuts();
+    void CreateColorWindow();
+
+    // The steps of a user unload that take the add-in out of the host.
+    void RemoveFromHost();
+    // The final part of every disconnection: drops the hooks and wrappers and frees the module.
+    void ReleaseConnection() noexcept;
+    // Reports a failure that has no module left to report it.
+    static void ReportAfterTeardown(const std::wstring &AddInName, const classlib::Exception &E) noexcept;
+
+    // Handlers chained into the host wrappers' events.
+    void WordWindowActivate(classlib::TObject *Sender, IDispatch *Doc, IDispatch *Wn);
+    void WordDocumentOpen(classlib::TObject *Sender, IDispatch *Doc);
+    void WordNewDocument(classlib::TObject *Sender, IDispatch *Doc);
+    void WordDocumentChange(classlib::TObject *Sender);
+    void ExcelWorkbookActivate(classlib::TObject *Sender, IDispatch *Wb);
+    void ExcelSheetActivate(classlib::TObject *Sender, IDispatch *Sh);
+    void InfoPathWindowActivate(classlib::TObject *Sender, IDispatch *Document, IDispatch *Window);
+    void InfoPathNewXDocument(classlib::TObject *Sender, IDispatch *Document);
+    void InfoPathXDocumentOpen(classlib::TObject *Sender, IDispatch *Document);
+    void PowerPointWindowActivate(classlib::TObject *Sender, IDispatch *Pres, IDispatch *Wn);
+    void VisioWindowActivated(classlib::TObject *Sender, IDispatch *Window);
+    void OutlookOptionsPagesAdd(classlib::TObject *Sender, IDispatch *Pages);
+    void NameSpaceOptionsPagesAdd(classlib::TObject *Sender, IDispatch *Pages, IDispatch *Folder);
+    void NewExplorer(classlib::TObject *Sender, IDispatch *Explorer);
+    void NewInspector(classlib::TObject *Sender, IDispatch *Inspector);
+
+    // The event sink advised on the host's CommandBars (bar updates); dropped on disconnection.
+    classlib::ComPtr<classlib::TEventSinkBase> CommandBarsSink;
+    std::unique_ptr<TzidCOMAddInModule> module_;
+    std::vector<std::unique_ptr<office::TOutlookExplorer>> ExplorerWrappers;
+    std::vector<std::unique_ptr<office::TOutlookInspector>> InspectorWrappers;
+    office::TDispatchEvent PrevOptionsPagesAdd;
+    office::TNotifyEvent PrevOutlookQuit;
+    struct {
+        office::TDispatchPairEvent WindowActivate;
+        office::TDispatchEvent DocumentOpen;
+        office::TDispatchEvent NewDocument;
+        office::TNotifyEvent DocumentChange;
+    } PrevWordHandlers;
+    struct {
+        office::TDispatchEvent WorkbookActivate;
+        office::TDispatchEvent SheetActivate;
+    } PrevExcelHandlers;
+    struct {
+        office::TDispatchPairEvent WindowActivate;
+        office::TDispatchEvent NewXDocument;
+        office::TDispatchEvent XDocumentOpen;
+    } PrevInfoPathHandlers;
+    office::TDispatchEvent PrevVisioHandler;
+    office::TDispatchPairEvent PrevPowerPointHandler;
+    bool suppressModuleEvents_ = false;
+    std::unique_ptr<office::TOutlookExplorers> Explorers;
+    std::unique_ptr<office::TOutlookInspectors> Inspectors;
+    std::unique_ptr<office::TOutlookNameSpace> NameSpace;
+};
+
+} // namespace framework

@@ -1,0 +1,274 @@
+// The start-up sequence: what happens once the host reports that it has started (or at once, for an
+// add-in loaded later). It runs once per module.
+#include "framework/core/AddInObject.h"
+
+#include "classlib/Application.h"
+#include "classlib/Format.h"
+#include "classlib/LateBinding.h"
+#include "classlib/Registry.h"
+#include "framework/core/ProcessState.h"
+#include "office/HostDispIds.h"
+#include "office/OtherHostWrappers.h"
+
+using classlib::ComPtr;
+using classlib::DispCall;
+using classlib::DispGet;
+using classlib::OleVariant;
+
+namespace framework {
+
+void TdivAzore::StartupComplete() {
+    if (!module_)
+        return;
+    TzidCOMAddInModule &module = *module_;
+    if (++module.connectCount_ > 1 || module.HostWrapper(ohaExcel) != nullptr)
+        return;
+    module.ConnectToHost();
+    HostKind = module.HostType();
+    if (HostWindowClasses(HostKind) != nullptr) {
+        EnumThreadWindows(GetCurrentThreadId(), FindHostMainWindow, 0);
+        classlib::SetApplicationHandle(HostMainWindow);
+    }
+    OpenAddInKey();
+    ReadStartMode();
+    ReadColorScheme();
+    module.SetCommandBars(module.GetHostCommandBars());
+    module.RunGuarded([&] { module.OnAddInInitialize(&module); });
+    if (module.HostType() == ohaOutlook)
+        module.RestoreExplorerBarPositions();
+    BuildCommandBars();
+    if (module.CTPFactory())
+        CreateStartupTaskPanes();
+    module.RunGuarded([&] { module.OnAddInStartupComplete(&module); });
+    if (module.StartMode() == zsmFirstStart)
+        WriteNormalStartMode();
+    ChainHostHandlers();
+    if (module.HostType() == ohaOutlook)
+        HookOutlook();
+    if (module.HandleShortcuts())
+        InstallShortcuts();
+    CreateColorWindow();
+}
+
+// The add-in key stays open in the module's registry object for the command-bar engine.
+void TdivAzore::OpenAddInKey() {
+    std::wstring key = module_->AddInKey();
+    if (!key.empty())
+        module_->Registry().OpenKey(key, true);
+}
+
+void TdivAzore::ReadStartMode() {
+    std::wstring key = module_->AddInKey();
+    classlib::TRegistry reg;
+    reg.SetRootKey(HKEY_CURRENT_USER);
+    if (key.empty() || !reg.OpenKey(key, true))
+        return;
+    if (!reg.ValueExists(ZIDStartModeValue)) {
+        module_->SetStartMode(zsmFirstStart);
+        return;
+    }
+    try {
+        module_->SetStartMode(ParseStartMode(reg.ReadString(ZIDStartModeValue)));
+    } catch (const classlib::Exception &) {
+        module_->SetStartMode(zsmUnknown); // a value that is no text names no mode either
+    }
+}
+
+// Office's own colour scheme; without a "Theme" value each version has its default.
+void TdivAzore::ReadColorScheme() {
+    TzidCOMAddInModule &module = *module_;
+    classlib::TRegistry reg(KEY_READ);
+    reg.SetRootKey(HKEY_CURRENT_USER);
+    if (!reg.OpenKeyReadOnly(classlib::Format(L"Software\\Microsoft\\Office\\%d.0\\Common", {module.OfficeVersion()})))
+        return;
+    if (reg.ValueExists(L"Theme")) {
+        try {
+            module.SetColorScheme(static_cast<TzidOfficeColorScheme>(reg.ReadInteger(L"Theme") & 0xFF));
+        } catch (const classlib::Exception &) {
+            // A value that is no number leaves the scheme unknown.
+        }
+    } else if (module.OfficeVersion() == 12) {
+        module.SetColorScheme(TzidOfficeColorScheme::Blue);
+    } else if (module.OfficeVersion() >= 14) {
+        module.SetColorScheme(TzidOfficeColorScheme::Silver);
+    }
+}
+
+// Access gets its bars once a database is open (the module's timer watches for it); MapPoint has none.
+void TdivAzore::BuildCommandBars() {
+    TzidCOMAddInModule &module = *module_;
+    switch (module.HostType()) {
+    case ohaAccess:
+        module.SetAccessBusy(false);
+        module.AccessTimer().SetEnabled(true);
+        break;
+    case ohaMapPoint:
+        break;
+    default:
+        module.CreateCommandBars();
+        break;
+    }
+}
+
+// The task panes of the windows the host has open now; later windows get theirs from the window
+// events.
+void TdivAzore::CreateStartupTaskPanes() {
+    TzidCOMAddInModule &module = *module_;
+    IDispatch *app = module.HostApp().Var().vt == VT_DISPATCH ? module.HostApp().Var().pdispVal : nullptr;
+    if (app == nullptr)
+        return;
+    switch (module.HostType()) {
+    case ohaExcel:
+        CreatePanesForWindow(DispGet(app, L"ActiveWindow").ToDispatch().Get());
+        break;
+    case ohaAccess:
+        CreatePanesForWindow(nullptr);
+        break;
+    case ohaWord:
+        // Word without documents answers with errors: then there is nothing to create panes for.
+        try {
+            if (!DispGet(app, L"ActiveDocument").ToDispatch() || !DispGet(app, L"ActiveWindow").ToDispatch())
+                break;
+            ComPtr<IDispatch> documents = DispGet(app, L"Documents").ToDispatch();
+            int count = DispGet(documents.Get(), L"Count").ToInt();
+            for (int i = 1; i <= count; ++i) {
+                ComPtr<IDispatch> document = DispCall(documents.Get(), L"Item", {OleVariant(i)}).ToDispatch();
+                CreatePanesForWindow(DispGet(document.Get(), L"ActiveWindow").ToDispatch().Get());
+            }
+        } catch (...) {
+        }
+        break;
+    case ohaPowerPoint:
+        if (DispGet(DispGet(app, L"Windows").ToDispatch().Get(), L"Count").ToInt() > 0)
+            CreatePanesForWindow(DispGet(app, L"ActiveWindow").ToDispatch().Get());
+        else if (module.OfficeVersion() < 14)
+            CreatePanesForWindow(nullptr);
+        break;
+    case ohaInfoPath: {
+        ComPtr<IDispatch> windows = DispGet(app, L"Windows").ToDispatch();
+        if (DispGet(windows.Get(), L"Count").ToInt() > 0)
+            CreatePanesForWindow(DispCall(windows.Get(), L"Item", {OleVariant(0)}).ToDispatch().Get());
+        break;
+    }
+    case ohaProject:
+        if (module.OfficeVersion() >= 14)
+            CreatePanesForWindow(
+                DispGet(app, office::dispid::project_application::ActiveWindow).ToDispatch().Get());
+        break;
+    default:
+        break; // Outlook's panes come with its explorer and inspector windows
+    }
+}
+
+// Task-pane definitions are not part of the module yet: a window gets no panes.
+void TdivAzore::CreatePanesForWindow(IDispatch * /*Window*/) {}
+
+void TdivAzore::WriteNormalStartMode() {
+    std::wstring key = module_->AddInKey();
+    classlib::TRegistry reg;
+    reg.SetRootKey(HKEY_CURRENT_USER);
+    if (!key.empty() && reg.OpenKey(key, true))
+        reg.WriteString(ZIDStartModeValue, StartModeName(zsmNormal));
+}
+
+namespace {
+
+// The framework's handler takes the event's place; the application's handler found there is kept
+// and called from the framework's.
+template <class E> void Chain(E &event, E &previous, E handler) {
+    if (event)
+        previous = event;
+    event = handler;
+}
+
+} // namespace
+
+void TdivAzore::ChainHostHandlers() {
+    using classlib::MakeEvent;
+    TzidCOMAddInModule &module = *module_;
+    switch (module.HostType()) {
+    case ohaInfoPath:
+        if (auto *app = dynamic_cast<office::TInfoPathApplication *>(module.HostWrapper(ohaInfoPath))) {
+            Chain(app->OnWindowActivate, PrevInfoPathHandlers.WindowActivate,
+                  MakeEvent<&TdivAzore::InfoPathWindowActivate>(this));
+            Chain(app->OnNewXDocument, PrevInfoPathHandlers.NewXDocument,
+                  MakeEvent<&TdivAzore::InfoPathNewXDocument>(this));
+            Chain(app->OnXDocumentOpen, PrevInfoPathHandlers.XDocumentOpen,
+                  MakeEvent<&TdivAzore::InfoPathXDocumentOpen>(this));
+        }
+        break;
+    case ohaPowerPoint:
+        if (auto *app = dynamic_cast<office::TPowerPointApplication *>(module.HostWrapper(ohaPowerPoint)))
+            Chain(app->OnWindowActivate, PrevPowerPointHandler, MakeEvent<&TdivAzore::PowerPointWindowActivate>(this));
+        break;
+    case ohaExcel:
+        if (auto *app = dynamic_cast<office::TExcelApplication *>(module.HostWrapper(ohaExcel))) {
+            Chain(app->OnWorkbookActivate, PrevExcelHandlers.WorkbookActivate,
+                  MakeEvent<&TdivAzore::ExcelWorkbookActivate>(this));
+            Chain(app->OnSheetActivate, PrevExcelHandlers.SheetActivate,
+                  MakeEvent<&TdivAzore::ExcelSheetActivate>(this));
+        }
+        break;
+    case ohaWord:
+        if (office::TWordApplication *app = module.WordApp()) {
+            Chain(app->OnWindowActivate, PrevWordHandlers.WindowActivate,
+                  MakeEvent<&TdivAzore::WordWindowActivate>(this));
+            Chain(app->OnDocumentOpen, PrevWordHandlers.DocumentOpen, MakeEvent<&TdivAzore::WordDocumentOpen>(this));
+            Chain(app->OnNewDocument, PrevWordHandlers.NewDocument, MakeEvent<&TdivAzore::WordNewDocument>(this));
+            Chain(app->OnDocumentChange, PrevWordHandlers.DocumentChange,
+                  MakeEvent<&TdivAzore::WordDocumentChange>(this));
+        }
+        break;
+    case ohaVisio:
+        if (auto *app = dynamic_cast<office::TVisioApplication *>(module.HostWrapper(ohaVisio)))
+            Chain(app->OnWindowActivated, PrevVisioHandler, MakeEvent<&TdivAzore::VisioWindowActivated>(this));
+        break;
+    default:
+        break;
+    }
+}
+
+// Outlook's windows are followed from now on: the open ones at once, new ones as Outlook reports them.
+void TdivAzore::HookOutlook() {
+    using classlib::MakeEvent;
+    TzidCOMAddInModule &module = *module_;
+    office::TOutlookApplication *app = module.OutlookApp();
+    if (app == nullptr)
+        return;
+    ExplorerWrappers.clear();
+    InspectorWrappers.clear();
+
+    Explorers = std::make_unique<office::TOutlookExplorers>(nullptr);
+    Explorers->ConnectTo(app->Explorers().Get());
+    Explorers->OnNewExplorer = MakeEvent<&TdivAzore::NewExplorer>(this);
+    for (int i = 1, count = Explorers->Count(); i <= count; ++i)
+        NewExplorer(nullptr, Explorers->Item(i).Get());
+
+    Inspectors = std::make_unique<office::TOutlookInspectors>(nullptr);
+    Inspectors->ConnectTo(app->Inspectors().Get());
+    Inspectors->OnNewInspector = MakeEvent<&TdivAzore::NewInspector>(this);
+    if (ComPtr<IDispatch> active = app->ActiveInspector())
+        NewInspector(nullptr, active.Get());
+
+    Chain(app->OnOptionsPagesAdd, PrevOptionsPagesAdd, MakeEvent<&TdivAzore::OutlookOptionsPagesAdd>(this));
+    NameSpace = std::make_unique<office::TOutlookNameSpace>(nullptr);
+    NameSpace->ConnectTo(app->GetNamespace(L"MAPI").Get());
+    NameSpace->OnOptionsPagesAdd = MakeEvent<&TdivAzore::NameSpaceOptionsPagesAdd>(this);
+
+    if (module.FastShutdownEnabled())
+        Chain(app->OnQuit, PrevOutlookQuit, MakeEvent<&TdivAzore::DoOutlookQuit>(this));
+}
+
+// A new start drops the previous hook and window; the shortcut window and hook procedure are not
+// part of the framework yet, so none is installed.
+void TdivAzore::InstallShortcuts() {
+    RemoveKeyboardHook();
+    module_->SetNativeWindow(nullptr);
+}
+
+// The colour-scheme watcher window is not part of the framework yet: only the old one goes.
+void TdivAzore::CreateColorWindow() {
+    module_->SetColorWindow(nullptr);
+}
+
+} // namespace framework
