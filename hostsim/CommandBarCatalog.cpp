@@ -8,17 +8,19 @@ using C = BuiltInControl;
 constexpr long Btn = msoControl::Button, Pop = msoControl::Popup, Combo = msoControl::ComboBox;
 
 BuiltInBar MenuBar(std::vector<BuiltInControl> fileMenu) {
-    return {L"Menu Bar",
-            msoBarPos::Top,
-            msoBarType::MenuBar,
-            true,
-            1,
-            {C{id::FileMenu, Pop, L"&File", std::move(fileMenu)},
-             C{id::EditMenu, Pop, L"&Edit", {C{id::Cut, Btn, L"Cu&t", {}}, C{id::Copy, Btn, L"&Copy", {}},
-                                           C{id::Paste, Btn, L"&Paste", {}}}},
-             C{id::ViewMenu, Pop, L"&View", {}},
-             C{id::ToolsMenu, Pop, L"&Tools", {}},
-             C{id::HelpMenu, Pop, L"&Help", {}}}};
+    return {
+        L"Menu Bar",
+        msoBarPos::Top,
+        msoBarType::MenuBar,
+        true,
+        1,
+        {C{id::FileMenu, Pop, L"&File", std::move(fileMenu)},
+         C{id::EditMenu,
+           Pop,
+           L"&Edit",
+           {C{id::Cut, Btn, L"Cu&t", {}}, C{id::Copy, Btn, L"&Copy", {}}, C{id::Paste, Btn, L"&Paste", {}}}},
+         C{id::ViewMenu, Pop, L"&View", {}}, C{id::ToolsMenu, Pop, L"&Tools", {}},
+         C{id::HelpMenu, Pop, L"&Help", {}}}};
 }
 
 } // namespace
@@ -42,15 +44,16 @@ std::vector<BuiltInBar> OutlookExplorer() {
 }
 
 std::vector<BuiltInBar> OutlookInspector() {
-    return {MenuBar({C{id::Save, Btn, L"&Save", {}}, C{id::Print, Btn, L"&Print...", {}}}),
-            {L"Standard",
-             msoBarPos::Top,
-             msoBarType::Normal,
-             true,
-             2,
-             {C{id::Send, Btn, L"&Send", {}}, C{id::Save, Btn, L"&Save", {}}, C{id::Print, Btn, L"&Print", {}},
-              C{id::Cut, Btn, L"Cu&t", {}}, C{id::Copy, Btn, L"&Copy", {}}, C{id::Paste, Btn, L"&Paste", {}}}},
-            {L"Formatting", msoBarPos::Top, msoBarType::Normal, true, 4, {}}};
+    return {
+        MenuBar({C{id::Save, Btn, L"&Save", {}}, C{id::Print, Btn, L"&Print...", {}}}),
+        {L"Standard",
+         msoBarPos::Top,
+         msoBarType::Normal,
+         true,
+         2,
+         {C{id::Send, Btn, L"&Send", {}}, C{id::Save, Btn, L"&Save", {}}, C{id::Print, Btn, L"&Print", {}},
+          C{id::Cut, Btn, L"Cu&t", {}}, C{id::Copy, Btn, L"&Copy", {}}, C{id::Paste, Btn, L"&Paste", {}}}},
+        {L"Formatting", msoBarPos::Top, msoBarType::Normal, true, 4, {}}};
 }
 
 std::vector<BuiltInBar> Word() {
@@ -62,7 +65,8 @@ std::vector<BuiltInBar> Word() {
              true,
              2,
              {C{id::NewDocument, Btn, L"&New Blank Document", {}}, C{id::Open, Btn, L"&Open", {}},
-              C{id::Save, Btn, L"&Save", {}}, C{id::Print, Btn, L"&Print", {}}, C{id::Zoom, Combo, L"&Zoom:", {}}}},
+              C{id::Save, Btn, L"&Save", {}}, C{id::Print, Btn, L"&Print", {}},
+              C{id::Zoom, Combo, L"&Zoom:", {}}}},
             {L"Formatting", msoBarPos::Top, msoBarType::Normal, true, 4, {}},
             {L"Envelope",
              msoBarPos::Top,

@@ -11,11 +11,14 @@ namespace hostsim::rules {
 namespace {
 
 void BadValue(const wchar_t *property, long value) {
-    throw EOleSysError(std::wstring(L"The value ") + std::to_wstring(value) + L" is not valid for " + property,
+    throw EOleSysError(std::wstring(L"The value ") + std::to_wstring(value) + L" is not valid for " +
+                           property,
                        E_INVALIDARG);
 }
 
-long ItemCount(const ControlModel &control) { return static_cast<long>(control.props.items.size()); }
+long ItemCount(const ControlModel &control) {
+    return static_cast<long>(control.props.items.size());
+}
 
 void CheckIndex(const ControlModel &control, long index) {
     if (index < 1 || index > ItemCount(control))
@@ -28,7 +31,8 @@ void CheckOwnList(const ControlModel &control, const wchar_t *operation) {
     if (control.type == msoControl::Edit)
         throw EOleSysError(std::wstring(operation) + L" needs a list: an edit box has none", E_FAIL);
     if (control.builtIn)
-        throw EOleSysError(std::wstring(operation) + L" cannot change the list of a built-in control", E_FAIL);
+        throw EOleSysError(std::wstring(operation) + L" cannot change the list of a built-in control",
+                           E_FAIL);
 }
 
 } // namespace
@@ -91,7 +95,9 @@ void SetPicture(ControlModel &control, IPictureDisp *picture) {
     control.props.faceId = 0;
 }
 
-void SetMask(ControlModel &control, IPictureDisp *mask) { control.props.mask = mask; }
+void SetMask(ControlModel &control, IPictureDisp *mask) {
+    control.props.mask = mask;
+}
 
 void AddItem(ControlModel &control, const std::wstring &text, std::optional<long> index) {
     CheckOwnList(control, L"AddItem");

@@ -40,7 +40,7 @@ void SetListIndex(ControlModel &control, long index);
 void SetText(ControlModel &control, const std::wstring &text);
 void SetComboStyle(ControlModel &control, long style);
 void SetDropDownLines(ControlModel &control, long lines);
-void SetDropDownWidth(ControlModel &control, long width); // -1 = as wide as the widest item
+void SetDropDownWidth(ControlModel &control, long width);   // -1 = as wide as the widest item
 void SetListHeaderCount(ControlModel &control, long count); // -1 = no separator line
 
 } // namespace hostsim::rules

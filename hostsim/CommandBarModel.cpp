@@ -11,7 +11,9 @@ namespace hostsim {
 
 namespace {
 
-[[noreturn]] void Refuse(const std::wstring &message, HRESULT hr) { throw EOleSysError(message, hr); }
+[[noreturn]] void Refuse(const std::wstring &message, HRESULT hr) {
+    throw EOleSysError(message, hr);
+}
 
 std::wstring WithoutAmpersands(const std::wstring &caption) {
     std::wstring text;
@@ -30,9 +32,9 @@ std::wstring CaptionKey(const std::wstring &caption) {
 }
 
 bool SameName(const std::wstring &a, const std::wstring &b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](wchar_t x, wchar_t y) { return std::towupper(x) == std::towupper(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
+               return std::towupper(x) == std::towupper(y);
+           });
 }
 
 bool Matches(const ControlModel &control, const ControlQuery &query) {
@@ -45,7 +47,9 @@ bool Matches(const ControlModel &control, const ControlQuery &query) {
     return !query.visibleOnly || control.props.visible;
 }
 
-long DefaultWidth(long type) { return type == msoControl::Button ? 23 : type == msoControl::Popup ? 40 : 100; }
+long DefaultWidth(long type) {
+    return type == msoControl::Button ? 23 : type == msoControl::Popup ? 40 : 100;
+}
 
 } // namespace
 
@@ -53,7 +57,9 @@ bool IsListType(long type) {
     return type == msoControl::Edit || type == msoControl::Dropdown || type == msoControl::ComboBox;
 }
 
-bool SameCaption(const std::wstring &a, const std::wstring &b) { return CaptionKey(a) == CaptionKey(b); }
+bool SameCaption(const std::wstring &a, const std::wstring &b) {
+    return CaptionKey(a) == CaptionKey(b);
+}
 
 long ControlModel::Index() const {
     BarRef bar = parent.lock();
@@ -87,9 +93,10 @@ CommandBarSet::CommandBarSet(const std::vector<BuiltInBar> &catalogue) {
         bar->id = entry.id;
         bar->builtIn = true;
         bar->catalogue = entry.controls;
-        bar->rowIndex = static_cast<long>(std::count_if(bars_.begin(), bars_.end(), [&](const BarRef &b) {
-                            return b->position == entry.position;
-                        })) + 1;
+        bar->rowIndex =
+            static_cast<long>(std::count_if(bars_.begin(), bars_.end(),
+                                            [&](const BarRef &b) { return b->position == entry.position; })) +
+            1;
         FillFromCatalogue(bar, entry.controls, false);
         bars_.push_back(bar);
     }
@@ -210,9 +217,10 @@ BarRef CommandBarSet::AddBar(const std::optional<std::wstring> &name, std::optio
         bar->type = msoBarType::MenuBar;
         bar->position = msoBarPos::Top;
     }
-    bar->rowIndex = static_cast<long>(std::count_if(bars_.begin(), bars_.end(), [&](const BarRef &b) {
-                        return b->position == bar->position;
-                    })) + 1;
+    bar->rowIndex =
+        static_cast<long>(std::count_if(bars_.begin(), bars_.end(),
+                                        [&](const BarRef &b) { return b->position == bar->position; })) +
+        1;
     if (pos == msoBarPos::Floating) {
         bar->left = 100;
         bar->top = 100;
@@ -458,14 +466,16 @@ ControlRef CommandBarSet::MoveControl(ControlRef control, const BarRef &toBar, s
     if (from == target && before && *before > control->Index())
         --at;
     if (at < 1 || at > count + 1)
-        Refuse(L"The position " + std::to_wstring(before.value_or(at)) + L" is outside the bar", E_INVALIDARG);
+        Refuse(L"The position " + std::to_wstring(before.value_or(at)) + L" is outside the bar",
+               E_INVALIDARG);
     Remove(control);
     target->controls.insert(target->controls.begin() + (at - 1), control);
     control->parent = target;
     return control;
 }
 
-ControlRef CommandBarSet::CloneInto(const ControlRef &source, const BarRef &toBar, std::optional<long> before) {
+ControlRef CommandBarSet::CloneInto(const ControlRef &source, const BarRef &toBar,
+                                    std::optional<long> before) {
     ControlRef copy = MakeControl(source->type, source->id, toBar, toBar->temporary);
     copy->builtIn = source->builtIn;
     copy->props = source->props;

@@ -104,8 +104,8 @@ struct BarModel {
     bool builtIn = false, temporary = false, enabled = true, visible = false, adaptiveMenu = false;
     bool alive = true;
     std::vector<ControlRef> controls;
-    std::weak_ptr<ControlModel> popupOwner;   // set on a popup's own bar
-    std::vector<BuiltInControl> catalogue;    // what Reset restores on a built-in bar
+    std::weak_ptr<ControlModel> popupOwner;                  // set on a popup's own bar
+    std::vector<BuiltInControl> catalogue;                   // what Reset restores on a built-in bar
     std::vector<std::pair<long, ControlRef>> sessionDeleted; // Delete(Temporary:=True): back after restart
 
     // A bar that the user sees: its own Visible, and for a popup's bar never (no menu is open here).
@@ -124,12 +124,16 @@ class CommandBarSet {
 public:
     explicit CommandBarSet(const std::vector<BuiltInBar> &catalogue);
 
+    // How the call log names this set's bars ("CommandBars(Standard)"): its CommandBars object's name.
+    const std::wstring &Label() const noexcept { return label_; }
+    void SetLabel(std::wstring label) { label_ = std::move(label); }
+
     // The bars in the collection's order (popups' own bars are not in it).
     const std::vector<BarRef> &Bars() const { return bars_; }
-    BarRef ItemByIndex(long index) const;               // 1-based; E_INVALIDARG out of range
-    BarRef ItemByName(const std::wstring &name) const;  // Name or NameLocal, any case; E_INVALIDARG
-    BarRef FindBar(const std::wstring &name) const;     // as ItemByName, null when there is none
-    long IndexOf(const BarModel &bar) const;            // 1-based; 0 when not in the collection
+    BarRef ItemByIndex(long index) const;              // 1-based; E_INVALIDARG out of range
+    BarRef ItemByName(const std::wstring &name) const; // Name or NameLocal, any case; E_INVALIDARG
+    BarRef FindBar(const std::wstring &name) const;    // as ItemByName, null when there is none
+    long IndexOf(const BarModel &bar) const;           // 1-based; 0 when not in the collection
     BarRef ActiveMenuBar() const;
 
     // CommandBars.Add: a missing name becomes "Custom N"; a name in use, and positions Office does
@@ -194,6 +198,7 @@ private:
     static void CheckControl(const ControlRef &control);
     bool NameInUse(const std::wstring &name, const BarModel *except) const;
 
+    std::wstring label_ = L"CommandBars";
     std::vector<BarRef> bars_;
     long nextInstanceId_ = 1;
     unsigned generation_ = 0;

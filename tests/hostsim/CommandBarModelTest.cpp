@@ -76,18 +76,21 @@ TEST_F(CommandBarModelTest, MoveCountsBeforeAsThePositionBeforeTheMove) {
 }
 
 TEST_F(CommandBarModelTest, PopupCannotMoveIntoItsOwnMenu) {
-    ControlRef popup = set.AddControl(bar, msoControl::Popup, std::nullopt, std::nullopt, std::nullopt, false);
-    ControlRef inner = set.AddControl(popup->subBar, msoControl::Popup, std::nullopt, std::nullopt,
-                                      std::nullopt, false);
+    ControlRef popup =
+        set.AddControl(bar, msoControl::Popup, std::nullopt, std::nullopt, std::nullopt, false);
+    ControlRef inner =
+        set.AddControl(popup->subBar, msoControl::Popup, std::nullopt, std::nullopt, std::nullopt, false);
     EXPECT_EQ(E_INVALIDARG, ErrorOf([&] { set.MoveControl(popup, inner->subBar, std::nullopt); }));
     EXPECT_EQ(bar, popup->Parent());
 }
 
 TEST_F(CommandBarModelTest, FindControlCriteriaAndRecursion) {
-    ControlRef popup = set.AddControl(bar, msoControl::Popup, std::nullopt, std::nullopt, std::nullopt, false);
+    ControlRef popup =
+        set.AddControl(bar, msoControl::Popup, std::nullopt, std::nullopt, std::nullopt, false);
     ControlRef nested = AddNamed(set, popup->subBar, L"Nested");
     nested->props.tag = L"T1";
-    ControlRef combo = set.AddControl(bar, msoControl::ComboBox, std::nullopt, std::nullopt, std::nullopt, false);
+    ControlRef combo =
+        set.AddControl(bar, msoControl::ComboBox, std::nullopt, std::nullopt, std::nullopt, false);
     combo->props.tag = L"T1";
 
     EXPECT_EQ(combo, set.FindControl(*bar, {.tag = L"T1"}, false))
@@ -115,7 +118,8 @@ TEST_F(CommandBarModelTest, RestartKeepsPermanentStateAndDropsTemporaryThings) {
     ControlRef permanent = AddNamed(set, bar, L"Permanent");
     permanent->props.tag = L"P";
     ControlRef temporary = AddNamed(set, bar, L"Temporary", true);
-    ControlRef popup = set.AddControl(bar, msoControl::Popup, std::nullopt, std::nullopt, std::nullopt, false);
+    ControlRef popup =
+        set.AddControl(bar, msoControl::Popup, std::nullopt, std::nullopt, std::nullopt, false);
     ControlRef nestedTemporary = AddNamed(set, popup->subBar, L"NestedTemporary", true);
     BarRef temporaryBar = set.AddBar(L"Scratch", std::nullopt, false, true);
     ControlRef onTemporaryBar = AddNamed(set, temporaryBar, L"OnScratch");
@@ -168,8 +172,9 @@ TEST_F(CommandBarModelTest, BuiltInBarsResistDeletionAndRenaming) {
     set.DeleteBar(bar);
     EXPECT_FALSE(bar->alive);
     EXPECT_EQ(nullptr, set.FindBar(L"Tools"));
-    EXPECT_EQ(E_FAIL, ErrorOf([&] { set.AddControl(bar, std::nullopt, std::nullopt, std::nullopt, std::nullopt,
-                                                   false); }));
+    EXPECT_EQ(E_FAIL, ErrorOf([&] {
+                  set.AddControl(bar, std::nullopt, std::nullopt, std::nullopt, std::nullopt, false);
+              }));
 }
 
 TEST_F(CommandBarModelTest, DisabledBarIsHiddenAndCannotBeShown) {
@@ -183,7 +188,8 @@ TEST_F(CommandBarModelTest, DisabledBarIsHiddenAndCannotBeShown) {
 }
 
 TEST_F(CommandBarModelTest, BuiltInControlAddedByIdAndUserDeletion) {
-    ControlRef print = set.AddControl(bar, msoControl::Popup, catalogue::id::Print, std::wstring(L"p"), 1, false);
+    ControlRef print =
+        set.AddControl(bar, msoControl::Popup, catalogue::id::Print, std::wstring(L"p"), 1, false);
     EXPECT_EQ(msoControl::Button, print->type) << "a built-in control keeps its own type";
     EXPECT_TRUE(print->BuiltIn());
     EXPECT_EQ(L"p", print->props.parameter);
@@ -205,7 +211,8 @@ TEST_F(CommandBarModelTest, BuiltInControlAddedByIdAndUserDeletion) {
 }
 
 TEST_F(CommandBarModelTest, CopyDuplicatesAPopupWithItsControls) {
-    ControlRef popup = set.AddControl(bar, msoControl::Popup, std::nullopt, std::nullopt, std::nullopt, false);
+    ControlRef popup =
+        set.AddControl(bar, msoControl::Popup, std::nullopt, std::nullopt, std::nullopt, false);
     popup->props.caption = L"Menu";
     AddNamed(set, popup->subBar, L"Inner")->props.tag = L"inner";
     BarRef other = set.AddBar(L"Other", std::nullopt, false, true);
