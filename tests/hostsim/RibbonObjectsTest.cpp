@@ -1,0 +1,60 @@
+// IRibbonUI keeps what the add-in asked of it; IRibbonControl answers what the test made it with.
+#include <gtest/gtest.h>
+
+#include "classlib/LateBinding.h"
+#include "classlib/OleString.h"
+#include "hostsim/RibbonControlObject.h"
+#include "hostsim/RibbonUIObject.h"
+
+using namespace hostsim;
+using classlib::ComPtr;
+using classlib::OleVariant;
+using classlib::TBStr;
+
+namespace {
+
+TEST(RibbonUI, RecordsEachRequestThroughVtableAndDispatch) {
+    SimWorld world{L"Outlook"};
+    RibbonUIObject *sim = world.Create<RibbonUIObject>();
+    ComPtr<IRibbonUI> ribbon(sim);
+
+    EXPECT_EQ(S_OK, ribbon->Invalidate());
+    EXPECT_EQ(S_OK, ribbon->InvalidateControl(TBStr(L"btnZip").Get()));
+    EXPECT_EQ(S_OK, ribbon->ActivateTabQ(TBStr(L"tab1").Get(), TBStr(L"urn:x").Get()));
+    classlib::DispCall(ribbon.Get(), L"InvalidateControlMso", {OleVariant(L"FileSave")});
+    EXPECT_EQ(E_INVALIDARG, ribbon->ActivateTab(TBStr(L"").Get())) << "an empty id is refused";
+    EXPECT_EQ(E_INVALIDARG, ribbon->InvalidateControl(nullptr));
+
+    EXPECT_EQ(
+        (std::vector<std::wstring>{L"Invalidate()", L"InvalidateControl('btnZip')",
+                                   L"ActivateTabQ('tab1', 'urn:x')", L"InvalidateControlMso('FileSave')"}),
+        sim->Requests());
+    EXPECT_EQ(2, world.Log().Count(L"RibbonUI", L"InvalidateControl")) << "the refused call is logged too";
+
+    sim->FailNext(L"Invalidate", E_UNEXPECTED);
+    EXPECT_EQ(E_UNEXPECTED, ribbon->Invalidate());
+    EXPECT_EQ(4u, sim->Requests().size());
+}
+
+TEST(RibbonControl, AnswersItsIdContextAndTag) {
+    SimWorld world{L"Word"};
+    RibbonUIObject *window = world.Create<RibbonUIObject>(L"Window1"); // any automation object will do
+    ComPtr<IRibbonControl> control(
+        world.Create<RibbonControlObject>(L"btnZip", static_cast<IDispatch *>(window), L"zip-tag"));
+    TBStr id, tag;
+    ASSERT_EQ(S_OK, control->get_Id(id.Put()));
+    ASSERT_EQ(S_OK, control->get_Tag(tag.Put()));
+    EXPECT_EQ(L"btnZip", id.ToString());
+    EXPECT_EQ(L"zip-tag", tag.ToString());
+    ComPtr<IDispatch> context;
+    ASSERT_EQ(S_OK, control->get_Context(context.Put()));
+    EXPECT_EQ(L"Window1", SimObject::FromUnknown(context.Get())->Name());
+    EXPECT_EQ(L"btnZip", classlib::DispGet(control.Get(), L"Id").ToString());
+
+    ComPtr<IRibbonControl> bare(world.Create<RibbonControlObject>(L"x", nullptr));
+    IDispatch *none = reinterpret_cast<IDispatch *>(0xdeadbeef);
+    EXPECT_EQ(S_OK, bare->get_Context(&none));
+    EXPECT_EQ(nullptr, none);
+}
+
+} // namespace
