@@ -87,7 +87,8 @@ HRESULT CommandBarButtonObject::get_Picture(IPictureDisp **out) {
 }
 
 HRESULT CommandBarButtonObject::put_Picture(IPictureDisp *value) {
-    return core_.Run(L"Picture", Object(value), [&](ControlModel &c) { rules::SetPicture(c, value); });
+    return core_.Run(L"Picture", Object(value),
+                     [&](ControlModel &c) { rules::SetPicture(c, face::Copy(value).Get()); });
 }
 
 HRESULT CommandBarButtonObject::get_Mask(IPictureDisp **out) {
@@ -96,7 +97,8 @@ HRESULT CommandBarButtonObject::get_Mask(IPictureDisp **out) {
 }
 
 HRESULT CommandBarButtonObject::put_Mask(IPictureDisp *value) {
-    return core_.Run(L"Mask", Object(value), [&](ControlModel &c) { rules::SetMask(c, value); });
+    return core_.Run(L"Mask", Object(value),
+                     [&](ControlModel &c) { rules::SetMask(c, face::Copy(value).Get()); });
 }
 
 HRESULT CommandBarButtonObject::get_InstanceIdPtr(VARIANT *out) {

@@ -121,6 +121,16 @@ void FromPicture(IPictureDisp *picture, TBitmap &image) {
     FromHandle(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)), image);
 }
 
+ComPtr<IPictureDisp> Copy(IPictureDisp *picture) {
+    ComPtr<IPictureDisp> copy;
+    if (picture == nullptr)
+        return copy;
+    TBitmap image;
+    FromPicture(picture, image);
+    copy.Attach(classlib::CreatePictureDisp(image));
+    return copy;
+}
+
 void CopyToClipboard(const ControlModel &button) {
     TBitmap image;
     Render(button, image);

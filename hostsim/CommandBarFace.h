@@ -22,6 +22,9 @@ classlib::ComPtr<IPictureDisp> Picture(const ControlModel &button);
 classlib::ComPtr<IPictureDisp> Mask(const ControlModel &button);
 // A copy of a picture's bitmap (E_INVALIDARG for a picture that holds no bitmap).
 void FromPicture(IPictureDisp *picture, classlib::TBitmap &image);
+// What Picture and Mask keep of an assigned picture: a picture owning a copy of its bitmap, since
+// the caller may free its bitmap right after the assignment. Null stays null.
+classlib::ComPtr<IPictureDisp> Copy(IPictureDisp *picture);
 
 // CopyFace: the face onto the clipboard as a bitmap (E_FAIL without a face or clipboard).
 void CopyToClipboard(const ControlModel &button);

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "SimTestSink.h"
+#include <olectl.h>
+
 #include "classlib/Bitmap.h"
 #include "classlib/OleString.h"
 #include "hostsim/CommandBarCatalog.h"
@@ -244,6 +246,33 @@ TEST_F(CommandBarFaceTest, PictureReadsSucceedWithoutAPictureAndBuiltInFacesCome
     long faceId = 0;
     EXPECT_EQ(S_OK, button->get_FaceId(&faceId));
     EXPECT_EQ(catalogue::id::Save, faceId);
+}
+
+TEST_F(CommandBarFaceTest, PictureKeepsACopyOfAnImageTheCallerFreesAfterwards) {
+    ComPtr<_CommandBarButton> button =
+        AddControl(bars.Get(), L"Standard", msoControl::Button, L"glyph").As<_CommandBarButton>();
+    classlib::TBitmap glyph;
+    glyph.SetSize(16, 16);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            glyph.SetPixels(x, y, RGB(0, 120, 240));
+    // As the framework makes it: a picture that does not own the glyph's bitmap.
+    PICTDESC description{};
+    description.cbSizeofstruct = sizeof description;
+    description.picType = PICTYPE_BITMAP;
+    description.bmp.hbitmap = glyph.Handle();
+    ComPtr<IPictureDisp> borrowed;
+    ASSERT_EQ(S_OK, OleCreatePictureIndirect(&description, IID_IPictureDisp, FALSE, borrowed.PutVoid()));
+    ASSERT_EQ(S_OK, button->put_Picture(borrowed.Get()));
+    borrowed = nullptr;
+    glyph.SetSize(0, 0); // the glyph's bitmap is gone
+
+    ComPtr<IPictureDisp> kept;
+    ASSERT_EQ(S_OK, button->get_Picture(kept.Put()));
+    classlib::TBitmap image;
+    face::FromPicture(kept.Get(), image);
+    EXPECT_EQ(RGB(0, 120, 240), image.Pixels(3, 3));
+    EXPECT_EQ(S_OK, button->put_Picture(nullptr)) << "Nothing removes the picture";
 }
 
 } // namespace
