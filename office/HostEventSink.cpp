@@ -18,8 +18,9 @@ bool THostEventInterface::Declares(DISPID id) const {
 namespace {
 
 [[noreturn]] void TypeMismatch(int index, VARTYPE vt) {
-    throw EOleSysError(Format(L"Event argument %d has the unexpected variant type $%x.", {index, unsigned(vt)}),
-                       DISP_E_TYPEMISMATCH);
+    throw EOleSysError(
+        Format(L"Event argument %d has the unexpected variant type $%x.", {index, unsigned(vt)}),
+        DISP_E_TYPEMISMATCH);
 }
 
 // An interface pointer as IDispatch; an object that is no automation object is a type mismatch.
@@ -57,8 +58,9 @@ const VARIANT *THostEventArgs::Find(int index) const noexcept {
 const VARIANT &THostEventArgs::Required(int index) const {
     const VARIANT *arg = Find(index);
     if (arg == nullptr)
-        throw EOleSysError(Format(L"The host passed %d event arguments; argument %d is missing.", {count_, index}),
-                           DISP_E_BADPARAMCOUNT);
+        throw EOleSysError(
+            Format(L"The host passed %d event arguments; argument %d is missing.", {count_, index}),
+            DISP_E_BADPARAMCOUNT);
     return *arg;
 }
 

@@ -29,7 +29,8 @@ void THostWrapper::ConnectTo(IUnknown *source) {
     HRESULT hr = source->QueryInterface(IID_IDispatch, dispatch.PutVoid());
     if (FAILED(hr))
         throw EOleSysError(
-            classlib::Format(L"%s cannot connect to an object that is no automation object.", {ClassName()}), hr);
+            classlib::Format(L"%s cannot connect to an object that is no automation object.", {ClassName()}),
+            hr);
     dispatch_ = dispatch;
     if (events_.empty() || Advise(dispatch.Get()))
         return;

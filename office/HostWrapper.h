@@ -22,8 +22,10 @@ namespace office {
 
 using TNotifyEvent = classlib::TEvent<void(classlib::TObject *Sender)>;
 using TDispatchEvent = classlib::TEvent<void(classlib::TObject *Sender, IDispatch *Object)>;
-using TDispatchPairEvent = classlib::TEvent<void(classlib::TObject *Sender, IDispatch *First, IDispatch *Second)>;
-using TDispatchCancelEvent = classlib::TEvent<void(classlib::TObject *Sender, IDispatch *Object, bool &Cancel)>;
+using TDispatchPairEvent =
+    classlib::TEvent<void(classlib::TObject *Sender, IDispatch *First, IDispatch *Second)>;
+using TDispatchCancelEvent =
+    classlib::TEvent<void(classlib::TObject *Sender, IDispatch *Object, bool &Cancel)>;
 
 class THostWrapper : public classlib::TComponent {
     CLASSLIB_CLASS(THostWrapper)

@@ -35,7 +35,8 @@ const std::vector<THostEventInterface> &NoEvents() {
 const std::vector<THostEventInterface> &ExcelEventInterfaces() {
     static const std::vector<THostEventInterface> interfaces = {
         {DIID_ExcelAppEvents,
-         {dispid::excel_application_events::WorkbookActivate, dispid::excel_application_events::SheetActivate}},
+         {dispid::excel_application_events::WorkbookActivate,
+          dispid::excel_application_events::SheetActivate}},
     };
     return interfaces;
 }
@@ -67,7 +68,8 @@ const std::vector<THostEventInterface> &InfoPathEventInterfaces() {
 
 // ---- Excel ----
 
-TExcelApplication::TExcelApplication(classlib::TComponent *owner) : THostWrapper(owner, ExcelEventInterfaces()) {}
+TExcelApplication::TExcelApplication(classlib::TComponent *owner)
+    : THostWrapper(owner, ExcelEventInterfaces()) {}
 
 std::wstring TExcelApplication::Version() const {
     return GetString(excel::Version); // late binding calls in LOCALE_USER_DEFAULT
@@ -172,7 +174,8 @@ void TMapPointApplication::RemoveCommands(IDispatch *target) const {
 
 // ---- Visio ----
 
-TVisioApplication::TVisioApplication(classlib::TComponent *owner) : THostWrapper(owner, VisioEventInterfaces()) {}
+TVisioApplication::TVisioApplication(classlib::TComponent *owner)
+    : THostWrapper(owner, VisioEventInterfaces()) {}
 
 std::wstring TVisioApplication::Version() const {
     return GetString(visio::Version);

@@ -19,7 +19,7 @@ namespace ev = dispid::outlook_application_events;
 
 // The events decoded here are the Outlook 2000 set, which every later interface keeps.
 const std::vector<THostEventInterface> &ApplicationEventInterfaces() {
-    static const std::vector<DISPID> events = {ev::ItemSend, ev::NewMail, ev::Reminder,
+    static const std::vector<DISPID> events = {ev::ItemSend,        ev::NewMail, ev::Reminder,
                                                ev::OptionsPagesAdd, ev::Startup, ev::Quit};
     static const std::vector<THostEventInterface> interfaces = {
         {DIID_OutlookApplicationEvents_11, events},

@@ -24,8 +24,8 @@ public:
     // Item: the item being sent; setting Cancel keeps it from being sent.
     TDispatchCancelEvent OnItemSend;
     TNotifyEvent OnNewMail;
-    TDispatchEvent OnReminder;         // Item
-    TDispatchEvent OnOptionsPagesAdd;  // Pages: the Options dialog's page collection
+    TDispatchEvent OnReminder;        // Item
+    TDispatchEvent OnOptionsPagesAdd; // Pages: the Options dialog's page collection
     TNotifyEvent OnStartup;
     TNotifyEvent OnQuit;
 

@@ -27,9 +27,9 @@ const std::vector<THostEventInterface> &ExplorersEventInterfaces() {
 
 // The events decoded here are the Outlook 2000 set, which ExplorerEvents_10 keeps.
 const std::vector<THostEventInterface> &ExplorerEventInterfaces() {
-    static const std::vector<DISPID> events = {ev::Activate,         ev::FolderSwitch, ev::BeforeFolderSwitch,
-                                               ev::ViewSwitch,       ev::BeforeViewSwitch, ev::Deactivate,
-                                               ev::SelectionChange, ev::Close};
+    static const std::vector<DISPID> events = {
+        ev::Activate,         ev::FolderSwitch, ev::BeforeFolderSwitch, ev::ViewSwitch,
+        ev::BeforeViewSwitch, ev::Deactivate,   ev::SelectionChange,    ev::Close};
     static const std::vector<THostEventInterface> interfaces = {
         {DIID_OutlookExplorerEvents_10, events},
         {DIID_OutlookExplorerEvents, events},
@@ -39,7 +39,8 @@ const std::vector<THostEventInterface> &ExplorerEventInterfaces() {
 
 } // namespace
 
-TOutlookExplorers::TOutlookExplorers(classlib::TComponent *owner) : THostWrapper(owner, ExplorersEventInterfaces()) {}
+TOutlookExplorers::TOutlookExplorers(classlib::TComponent *owner)
+    : THostWrapper(owner, ExplorersEventInterfaces()) {}
 
 int TOutlookExplorers::Count() const {
     return Get(coll::Count).ToInt();
@@ -54,7 +55,8 @@ void TOutlookExplorers::HostEvent(DISPID id, THostEventArgs &args) {
         OnNewExplorer(this, args.Object(0).Get());
 }
 
-TOutlookExplorer::TOutlookExplorer(classlib::TComponent *owner) : THostWrapper(owner, ExplorerEventInterfaces()) {}
+TOutlookExplorer::TOutlookExplorer(classlib::TComponent *owner)
+    : THostWrapper(owner, ExplorerEventInterfaces()) {}
 
 ComPtr<IDispatch> TOutlookExplorer::CommandBars() const {
     return GetObject(win::CommandBars);
@@ -66,7 +68,8 @@ ComPtr<IDispatch> TOutlookExplorer::CurrentFolder() const {
 
 std::wstring TOutlookExplorer::CurrentFolderPath() const {
     ComPtr<IDispatch> folder = CurrentFolder();
-    return folder ? classlib::DispGet(folder.Get(), dispid::outlook_folder::FolderPath).ToString() : std::wstring();
+    return folder ? classlib::DispGet(folder.Get(), dispid::outlook_folder::FolderPath).ToString()
+                  : std::wstring();
 }
 
 std::wstring TOutlookExplorer::Caption() const {

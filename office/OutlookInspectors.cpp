@@ -53,7 +53,8 @@ void TOutlookInspectors::HostEvent(DISPID id, THostEventArgs &args) {
         OnNewInspector(this, args.Object(0).Get());
 }
 
-TOutlookInspector::TOutlookInspector(classlib::TComponent *owner) : THostWrapper(owner, InspectorEventInterfaces()) {}
+TOutlookInspector::TOutlookInspector(classlib::TComponent *owner)
+    : THostWrapper(owner, InspectorEventInterfaces()) {}
 
 ComPtr<IDispatch> TOutlookInspector::CommandBars() const {
     return GetObject(win::CommandBars);
@@ -70,7 +71,8 @@ int TOutlookInspector::CurrentItemClass() const {
 
 std::wstring TOutlookInspector::CurrentItemMessageClass() const {
     ComPtr<IDispatch> item = CurrentItem();
-    return item ? classlib::DispGet(item.Get(), dispid::outlook_item::MessageClass).ToString() : std::wstring();
+    return item ? classlib::DispGet(item.Get(), dispid::outlook_item::MessageClass).ToString()
+                : std::wstring();
 }
 
 std::wstring TOutlookInspector::Caption() const {

@@ -30,7 +30,8 @@ const std::vector<THostEventInterface> &WordEventInterfaces() {
 
 } // namespace
 
-TWordApplication::TWordApplication(classlib::TComponent *owner) : THostWrapper(owner, WordEventInterfaces()) {}
+TWordApplication::TWordApplication(classlib::TComponent *owner)
+    : THostWrapper(owner, WordEventInterfaces()) {}
 
 std::wstring TWordApplication::Version() const {
     return GetString(app::Version);
@@ -68,7 +69,8 @@ bool TWordApplication::ShowWindowsInTaskbar() const {
     return Get(app::ShowWindowsInTaskbar).ToBool();
 }
 
-void TWordApplication::OrganizerDelete(const std::wstring &source, const std::wstring &name, int object) const {
+void TWordApplication::OrganizerDelete(const std::wstring &source, const std::wstring &name,
+                                       int object) const {
     Call(app::OrganizerDelete, {OleVariant(source), OleVariant(name), OleVariant(object)});
 }
 

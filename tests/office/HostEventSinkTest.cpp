@@ -124,7 +124,8 @@ TEST(THostEventArgs, ObjectsArriveInEveryFormAndOthersAreRefused) {
     IUnknown *unknownSlot = &object;
     VARIANT inner = Object(&object);
     Call call({Object(&object), Var(VT_BYREF | VT_DISPATCH, &slot), Var(VT_BYREF | VT_VARIANT, &inner),
-               Var(VT_BYREF | VT_UNKNOWN, &unknownSlot), Var(VT_EMPTY), Var(VT_NULL), Object(nullptr), Int(5)});
+               Var(VT_BYREF | VT_UNKNOWN, &unknownSlot), Var(VT_EMPTY), Var(VT_NULL), Object(nullptr),
+               Int(5)});
     {
         THostEventArgs args(&call.params);
         for (int i = 0; i < 4; ++i)
@@ -201,7 +202,8 @@ protected:
 };
 
 HRESULT Fire(IDispatch *sink, DISPID id, DISPPARAMS *params) {
-    return sink->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, params, nullptr, nullptr, nullptr);
+    return sink->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, params, nullptr, nullptr,
+                        nullptr);
 }
 
 } // namespace

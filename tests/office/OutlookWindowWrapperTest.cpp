@@ -140,15 +140,15 @@ TEST(TOutlookExplorer, FollowsAnExplorerFromOpeningToClosing) {
     EXPECT_EQ(tracker.explorers.size(), 1u);
     EXPECT_EQ(first->ClientRefs(), 0); // everything the wrapper held is given back
 
-    EXPECT_EQ(tracker.log, (std::vector<std::wstring>{
-                               L"new explorer Inbox - Outlook", L"activate explorer1",
-                               L"before folder switch explorer1", L"folder switch explorer1",
-                               L"before folder switch explorer1",
-                               L"before view switch to By Company explorer1",
-                               L"before view switch to By Company explorer1", L"view switch explorer1",
-                               L"selection explorer1", L"new explorer Inbox - Outlook",
-                               L"deactivate explorer1", L"activate explorer2", L"deactivate explorer2",
-                               L"activate explorer1", L"close explorer1", L"activate explorer2"}));
+    EXPECT_EQ(
+        tracker.log,
+        (std::vector<std::wstring>{
+            L"new explorer Inbox - Outlook", L"activate explorer1", L"before folder switch explorer1",
+            L"folder switch explorer1", L"before folder switch explorer1",
+            L"before view switch to By Company explorer1", L"before view switch to By Company explorer1",
+            L"view switch explorer1", L"selection explorer1", L"new explorer Inbox - Outlook",
+            L"deactivate explorer1", L"activate explorer2", L"deactivate explorer2", L"activate explorer1",
+            L"close explorer1", L"activate explorer2"}));
 }
 
 TEST(TOutlookInspector, FollowsAnInspectorAndReadsItsItem) {
@@ -178,10 +178,11 @@ TEST(TOutlookInspector, FollowsAnInspectorAndReadsItsItem) {
     EXPECT_TRUE(host.Send(mail)); // sending closes the mail's window
     EXPECT_TRUE(tracker.inspectors.empty());
     EXPECT_EQ(mailWindow->ClientRefs(), 0);
-    EXPECT_EQ(tracker.log, (std::vector<std::wstring>{L"new inspector IPM.Note", L"activate inspector1",
-                                                      L"new inspector IPM.StickyNote", L"deactivate inspector1",
-                                                      L"activate inspector2", L"close inspector2",
-                                                      L"activate inspector1", L"close inspector1"}));
+    EXPECT_EQ(tracker.log,
+              (std::vector<std::wstring>{L"new inspector IPM.Note", L"activate inspector1",
+                                         L"new inspector IPM.StickyNote", L"deactivate inspector1",
+                                         L"activate inspector2", L"close inspector2", L"activate inspector1",
+                                         L"close inspector1"}));
 }
 
 TEST(TOutlookExplorer, Outlook2000WindowsDeliverTheirEventsThroughTheOlderInterfaces) {
@@ -197,7 +198,8 @@ TEST(TOutlookExplorer, Outlook2000WindowsDeliverTheirEventsThroughTheOlderInterf
     inspectors.OnNewInspector = MakeEvent<&Tracker::NewInspector>(&tracker);
 
     auto *explorer = host.OpenExplorer(host.DefaultFolder(ol::olFolderInbox));
-    auto *inspector = host.OpenInspector(host.AddItem(host.DefaultFolder(ol::olFolderDrafts), ol::olMail, L"x"));
+    auto *inspector =
+        host.OpenInspector(host.AddItem(host.DefaultFolder(ol::olFolderDrafts), ol::olMail, L"x"));
     EXPECT_TRUE(IsEqualIID(*tracker.explorers[0]->EventInterface(), DIID_OutlookExplorerEvents));
     EXPECT_TRUE(IsEqualIID(*tracker.inspectors[0]->EventInterface(), DIID_OutlookInspectorEvents));
     tracker.cancel = true;

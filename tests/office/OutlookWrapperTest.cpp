@@ -35,8 +35,8 @@ SimObject *Sim(IUnknown *object) {
 class Recorder : public TObject {
 public:
     std::vector<std::wstring> log;
-    bool cancel = false;      // what ItemSend and the Before... handlers answer
-    bool failAfter = false;   // throw once the handler has done its work
+    bool cancel = false;    // what ItemSend and the Before... handlers answer
+    bool failAfter = false; // throw once the handler has done its work
     TObject *lastSender = nullptr;
     ComPtr<IDispatch> lastObject, lastSecond;
 
@@ -95,7 +95,8 @@ TEST(TOutlookApplication, ReadsOutlooksMembers) {
     EXPECT_EQ(app.ActiveWindow(), nullptr);
 
     auto *explorer = host.OpenExplorer(host.DefaultFolder(ol::olFolderInbox));
-    auto *inspector = host.OpenInspector(host.AddItem(host.DefaultFolder(ol::olFolderDrafts), ol::olMail, L"Hi"));
+    auto *inspector =
+        host.OpenInspector(host.AddItem(host.DefaultFolder(ol::olFolderDrafts), ol::olMail, L"Hi"));
     EXPECT_EQ(Sim(app.ActiveExplorer().Get()), explorer);
     EXPECT_EQ(Sim(app.ActiveInspector().Get()), inspector);
     EXPECT_EQ(Sim(app.ActiveWindow().Get()), inspector);
@@ -132,7 +133,8 @@ TEST(TOutlookApplication, ItemSendReachesChainedHandlersAndCancelReachesOutlook)
     auto *draft = host.AddItem(host.DefaultFolder(ol::olFolderDrafts), ol::olMail, L"Not yet");
     EXPECT_FALSE(host.Send(draft));
     EXPECT_FALSE(draft->Sent());
-    EXPECT_EQ(product.log, (std::vector<std::wstring>{L"first", L"chained", L"first", L"chained saw cancel"}));
+    EXPECT_EQ(product.log,
+              (std::vector<std::wstring>{L"first", L"chained", L"first", L"chained saw cancel"}));
 }
 
 TEST(TOutlookApplication, AFailingHandlerLeavesOutlookWorking) {
@@ -162,7 +164,8 @@ TEST(TOutlookApplication, EachOutlookVersionDeliversItsEventsOnce) {
                  {L"11.0", &DIID_OutlookApplicationEvents_11},
                  {L"14.0.0.4760", &DIID_OutlookApplicationEvents_11}};
     for (const Case &c : cases) {
-        SCOPED_TRACE(testing::Message() << "Outlook " << std::string(c.version, c.version + wcslen(c.version)));
+        SCOPED_TRACE(testing::Message()
+                     << "Outlook " << std::string(c.version, c.version + wcslen(c.version)));
         OutlookHost host(c.version);
         TOutlookApplication app(nullptr);
         app.ConnectTo(host.Application());

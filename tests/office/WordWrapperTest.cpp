@@ -75,7 +75,7 @@ TEST(TWordApplication, ReadsWordsMembers) {
     EXPECT_EQ(Sim(app.Windows().Get()), &host.Windows());
     EXPECT_EQ(Sim(app.Templates().Get()), &host.Templates());
     EXPECT_EQ(Sim(app.NormalTemplate().Get()), host.NormalTemplate());
-    EXPECT_EQ(app.CommandBars(), nullptr); // no command-bar simulation attached here
+    EXPECT_EQ(app.CommandBars(), nullptr);            // no command-bar simulation attached here
     EXPECT_THROW(app.ActiveDocument(), EOleSysError); // Word fails while no document is open
 
     auto *doc = host.OpenDocument(L"C:\\Letters\\Offer.docx");
@@ -127,12 +127,12 @@ TEST(TWordApplication, EachWordVersionDeliversDocumentAndWindowEvents) {
         std::wstring d2 = second->Name(), w2 = second->Window()->Name();
         host.Activate(first->Window());
         host.Quit();
-        EXPECT_EQ(recorder.log, (std::vector<std::wstring>{
-                                    L"startup", L"new " + d1, L"activate " + d1 + L" in " + w1, L"change",
-                                    L"open " + d2, L"activate " + d2 + L" in " + w2, L"change",
-                                    L"activate " + d1 + L" in " + w1, L"change",
-                                    // Quit closes the newest document first, then the active one
-                                    L"change", L"change", L"quit"}));
+        EXPECT_EQ(recorder.log,
+                  (std::vector<std::wstring>{L"startup", L"new " + d1, L"activate " + d1 + L" in " + w1,
+                                             L"change", L"open " + d2, L"activate " + d2 + L" in " + w2,
+                                             L"change", L"activate " + d1 + L" in " + w1, L"change",
+                                             // Quit closes the newest document first, then the active one
+                                             L"change", L"change", L"quit"}));
         EXPECT_EQ(recorder.lastSender, &app);
     }
 }

@@ -1,0 +1,207 @@
+// The wrappers of the other hosts' Application objects against the simulated hosts: the members the
+// framework reads (by published dispatch id, or by name where none is published) and the events it
+// chains, including InfoPath's, which come from a separate object.
+#include "office/HostDispIds.h"
+#include "office/OtherHostWrappers.h"
+#include "office/office.h"
+
+#include "hostsim/OtherHosts.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using classlib::ComPtr;
+using classlib::MakeEvent;
+using classlib::OleVariant;
+using classlib::TObject;
+using hostsim::EventArg;
+using hostsim::OtherHost;
+using hostsim::OtherHostKind;
+using hostsim::SimObject;
+using namespace office;
+
+namespace {
+
+SimObject *Sim(IUnknown *object) {
+    return SimObject::FromUnknown(object);
+}
+
+class HostRecorder : public TObject {
+public:
+    std::vector<std::wstring> log;
+    TObject *lastSender = nullptr;
+
+    static std::wstring NameOf(IDispatch *object) {
+        SimObject *sim = Sim(object);
+        return sim ? sim->Name() : L"(none)";
+    }
+    void Object(TObject *sender, IDispatch *object) {
+        lastSender = sender;
+        log.push_back(NameOf(object));
+    }
+    void Pair(TObject *sender, IDispatch *first, IDispatch *second) {
+        lastSender = sender;
+        log.push_back(NameOf(first) + L"," + NameOf(second));
+    }
+};
+
+// A host with a window and command bars (another window stands in for the bars object).
+struct Host {
+    OtherHost sim;
+    hostsim::SimHostWindow *bars;
+    hostsim::SimHostWindow *window;
+    Host(OtherHostKind kind, const wchar_t *version) : sim(kind, version) {
+        bars = sim.OpenWindow(L"command bars");
+        window = sim.OpenWindow(L"Book1");
+        sim.SetCommandBars(bars->Identity());
+    }
+};
+
+} // namespace
+
+TEST(OtherHostWrappers, ReadTheMembersTheFrameworkUses) {
+    {
+        Host host(OtherHostKind::Excel, L"14.0");
+        TExcelApplication app(nullptr);
+        app.ConnectTo(host.sim.Application());
+        EXPECT_EQ(app.Version(), L"14.0");
+        EXPECT_EQ(Sim(app.CommandBars().Get()), host.bars);
+        EXPECT_EQ(Sim(app.ActiveWindow().Get()), host.window);
+    }
+    {
+        Host host(OtherHostKind::PowerPoint, L"12.0");
+        TPowerPointApplication app(nullptr);
+        app.ConnectTo(host.sim.Application());
+        EXPECT_EQ(app.Version(), L"12.0");
+        EXPECT_EQ(Sim(app.CommandBars().Get()), host.bars);
+        EXPECT_EQ(Sim(app.ActiveWindow().Get()), host.window);
+        ComPtr<IDispatch> windows = app.Windows();
+        EXPECT_EQ(classlib::DispGet(windows.Get(), dispid::powerpoint_windows::Count).ToInt(), 2);
+    }
+    {
+        Host host(OtherHostKind::Access, L"11.0");
+        TAccessApplication app(nullptr);
+        app.ConnectTo(host.sim.Application());
+        EXPECT_EQ(app.EventInterface(), nullptr); // Access raises no application events
+        EXPECT_EQ(app.Version(), L"11.0");
+        EXPECT_EQ(Sim(app.CommandBars().Get()), host.bars);
+        host.sim.OpenProject(L"C:\\Data\\Orders.mdb");
+        ComPtr<IDispatch> project = app.CurrentProject();
+        ASSERT_NE(project, nullptr);
+        EXPECT_TRUE(classlib::DispGet(project.Get(), dispid::access_project::IsConnected).ToBool());
+    }
+    {
+        Host host(OtherHostKind::Project, L"14.0");
+        TProjectApplication app(nullptr);
+        app.ConnectTo(host.sim.Application());
+        EXPECT_EQ(app.Version(), L"14.0");
+        EXPECT_EQ(Sim(app.CommandBars().Get()), host.bars);
+        EXPECT_EQ(Sim(app.ActiveWindow().Get()), host.window);
+    }
+    {
+        Host host(OtherHostKind::FrontPage, L"11.0");
+        TFrontPageApplication app(nullptr);
+        app.ConnectTo(host.sim.Application());
+        EXPECT_EQ(app.Version(), L"11.0");
+        EXPECT_EQ(Sim(app.CommandBars().Get()), host.bars);
+    }
+    {
+        OtherHost host(OtherHostKind::MapPoint, L"13.0");
+        TMapPointApplication app(nullptr);
+        app.ConnectTo(host.Application());
+        EXPECT_EQ(app.Version(), L"13.0");
+        classlib::DispCall(app.Dispatch(), L"AddCommand",
+                           {OleVariant(L"Zip"), OleVariant(L"Run"), OleVariant(app.Dispatch())});
+        ASSERT_EQ(host.Commands().size(), 1u);
+        app.RemoveCommands(app.Dispatch());
+        EXPECT_TRUE(host.Commands().empty());
+    }
+    {
+        Host host(OtherHostKind::Visio, L"12.0");
+        TVisioApplication app(nullptr);
+        app.ConnectTo(host.sim.Application());
+        EXPECT_EQ(app.Version(), L"12.0");
+        EXPECT_EQ(Sim(app.CommandBars().Get()), host.bars);
+        EXPECT_EQ(Sim(app.ActiveWindow().Get()), host.window);
+    }
+    {
+        Host host(OtherHostKind::Publisher, L"12.0");
+        TPublisherApplication app(nullptr);
+        app.ConnectTo(host.sim.Application());
+        EXPECT_EQ(app.Version(), L"12.0");
+        EXPECT_EQ(Sim(app.CommandBars().Get()), host.bars);
+        EXPECT_EQ(Sim(app.ActiveWindow().Get()), host.window);
+    }
+    {
+        Host host(OtherHostKind::InfoPath, L"12.0");
+        TInfoPathApplication app(nullptr);
+        app.ConnectTo(host.sim.Application());
+        EXPECT_EQ(app.Version(), L"12.0");
+        EXPECT_EQ(Sim(app.ActiveWindow().Get()), host.window);
+        EXPECT_NE(app.Windows(), nullptr);
+    }
+}
+
+TEST(OtherHostWrappers, DeliverTheEventsTheFrameworkChains) {
+    HostRecorder recorder;
+    {
+        Host host(OtherHostKind::Excel, L"11.0");
+        TExcelApplication app(nullptr);
+        app.ConnectTo(host.sim.Application());
+        app.OnWorkbookActivate = MakeEvent<&HostRecorder::Object>(&recorder);
+        app.OnSheetActivate = MakeEvent<&HostRecorder::Object>(&recorder);
+        host.sim.Fire(dispid::excel_application_events::WorkbookActivate, {EventArg(host.window)});
+        host.sim.Fire(dispid::excel_application_events::SheetActivate, {EventArg(host.bars)});
+        host.sim.Fire(dispid::excel_application_events::SheetActivate); // arguments as they come
+        EXPECT_EQ(recorder.lastSender, &app);
+    }
+    {
+        Host host(OtherHostKind::PowerPoint, L"11.0");
+        TPowerPointApplication app(nullptr);
+        app.ConnectTo(host.sim.Application());
+        app.OnWindowActivate = MakeEvent<&HostRecorder::Pair>(&recorder);
+        host.sim.ActivateWindow(host.bars);
+    }
+    {
+        Host host(OtherHostKind::Visio, L"11.0");
+        TVisioApplication app(nullptr);
+        app.ConnectTo(host.sim.Application());
+        app.OnWindowActivated = MakeEvent<&HostRecorder::Object>(&recorder);
+        host.sim.ActivateWindow(host.bars);
+        EXPECT_EQ(recorder.lastSender, &app);
+    }
+    EXPECT_EQ(recorder.log,
+              (std::vector<std::wstring>{L"Window2", L"Window1", L"(none)", L"(none),Window1", L"Window1"}));
+}
+
+TEST(OtherHostWrappers, InfoPathEventsComeFromItsEventsObjectUntilDisconnected) {
+    Host host(OtherHostKind::InfoPath, L"12.0");
+    SimObject &source = host.sim.EventSource();
+    LONG appRefs = host.sim.App().ClientRefs();
+    LONG sourceRefs = source.ClientRefs();
+    HostRecorder recorder;
+    {
+        TInfoPathApplication app(nullptr);
+        app.ConnectTo(host.sim.Application());
+        ASSERT_NE(app.EventInterface(), nullptr);
+        EXPECT_TRUE(IsEqualIID(*app.EventInterface(), DIID_InfoPathApplicationEvents));
+        app.OnWindowActivate = MakeEvent<&HostRecorder::Pair>(&recorder);
+        app.OnNewXDocument = MakeEvent<&HostRecorder::Object>(&recorder);
+        app.OnXDocumentOpen = MakeEvent<&HostRecorder::Object>(&recorder);
+        host.sim.ActivateWindow(host.bars);
+        host.sim.Fire(dispid::infopath_application_events::NewXDocument, {EventArg(host.window)});
+        host.sim.Fire(dispid::infopath_application_events::XDocumentOpen, {EventArg(host.bars)});
+        EXPECT_EQ(recorder.lastSender, &app);
+
+        app.Disconnect();
+        host.sim.Fire(dispid::infopath_application_events::XDocumentOpen, {EventArg(host.bars)});
+        EXPECT_EQ(source.ClientRefs(), sourceRefs);
+        EXPECT_EQ(host.sim.App().ClientRefs(), appRefs);
+        app.ConnectTo(host.sim.Application()); // the destructor lets go as well
+    }
+    EXPECT_EQ(source.ClientRefs(), sourceRefs);
+    EXPECT_EQ(source.Events().SinkCount(DIID_InfoPathApplicationEvents), 0);
+    EXPECT_EQ(recorder.log, (std::vector<std::wstring>{L"(none),Window1", L"Window2", L"Window1"}));
+}
