@@ -257,6 +257,8 @@ HRESULT SimDispatchTable::Invoke(SimObject &self, DISPID id, REFIID riid, WORD f
     if (member == nullptr)
         return DISP_E_MEMBERNOTFOUND;
 
+    // A member may make the host let go of the object (Close): it lives until the call returns.
+    ComPtr<IUnknown> keepAlive(self.Identity());
     try {
         DispArgs args;
         HRESULT hr = CheckArgs(*member, member->kind, params, args, argErr);

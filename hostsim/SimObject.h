@@ -112,6 +112,11 @@ public:
     // Enter, then the body under the COM guard: the shape of every vtable method.
     template <class Body>
     HRESULT Call(const std::wstring &member, const std::wstring &args, Body &&body) noexcept {
+        SimAddRef(); // the body may make the host let go of the object: it lives until the call returns
+        struct Keep {
+            SimObject *self;
+            ~Keep() { self->SimRelease(); }
+        } keep{this};
         HRESULT hr;
         try {
             hr = Enter(member, args);
