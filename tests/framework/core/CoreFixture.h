@@ -1,0 +1,76 @@
+// What every core test runs in: COM initialised, HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE pointed at
+// scratch keys of the test's own, message boxes answered by a hook that records them, and at the end
+// the check that no module, object or sink is left behind.
+#pragma once
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CoreTestModule.h"
+#include "classlib/ComPtr.h"
+#include "classlib/MessageDialogs.h"
+#include "office/office.h"
+
+namespace coretest {
+
+struct TShownMessage {
+    std::wstring Text;
+    std::wstring Caption;
+    UINT Flags;
+};
+
+class CoreFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    classlib::ComPtr<IDTExtensibility2> NewAddIn(framework::TzidFactory &factory = CoreFactory());
+    // The C++ object behind an add-in object the factory made.
+    static framework::TdivAzore &Object(const classlib::ComPtr<IDTExtensibility2> &addIn) {
+        return *static_cast<framework::TdivAzore *>(addIn.Get());
+    }
+    static framework::TzidCOMAddInModule *ModuleOf(const classlib::ComPtr<IDTExtensibility2> &addIn) {
+        return Object(addIn).Module();
+    }
+
+    // The host's calls, with the empty custom array hosts pass.
+    HRESULT Connect(IDTExtensibility2 *addIn, IDispatch *application, int mode = ext_cm_Startup,
+                    IDispatch *comAddIn = nullptr);
+    HRESULT StartupComplete(IDTExtensibility2 *addIn) { return addIn->OnStartupComplete(&custom_); }
+    HRESULT BeginShutdown(IDTExtensibility2 *addIn) { return addIn->OnBeginShutdown(&custom_); }
+    HRESULT Disconnect(IDTExtensibility2 *addIn, int mode) {
+        return addIn->OnDisconnection(static_cast<ext_DisconnectMode>(mode), &custom_);
+    }
+    // Connect at the host's start-up and report start-up complete; both must succeed.
+    void Start(IDTExtensibility2 *addIn, IDispatch *application, IDispatch *comAddIn = nullptr);
+    // The host's normal shutdown: begin-shutdown, then disconnection for host shutdown.
+    void Stop(IDTExtensibility2 *addIn);
+
+    // The core test add-in's key of a host, relative to a root.
+    static std::wstring AddInKey(framework::TzidOfficeHostApp host);
+    // Direct registry access below the redirected roots.
+    static bool KeyExists(HKEY root, const std::wstring &key);
+    static bool ValueExists(HKEY root, const std::wstring &key, const std::wstring &name);
+    static std::wstring ReadString(HKEY root, const std::wstring &key, const std::wstring &name);
+    static void WriteString(HKEY root, const std::wstring &key, const std::wstring &name, const std::wstring &value);
+    static void WriteDword(HKEY root, const std::wstring &key, const std::wstring &name, DWORD value);
+    static void CreateKey(HKEY root, const std::wstring &key);
+
+    // The description the thread's IErrorInfo carries (what a safe call published), or "".
+    static std::wstring LastErrorDescription();
+
+    std::vector<TShownMessage> messages_;
+    SAFEARRAY *custom_ = nullptr;
+
+private:
+    std::unique_ptr<classlib::TMessageBoxHookScope> hook_;
+    std::wstring scratch_;
+    HKEY roots_[2] = {};
+    bool oleInitialized_ = false;
+};
+
+} // namespace coretest

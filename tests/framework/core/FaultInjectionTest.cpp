@@ -1,0 +1,110 @@
+// Hosts that fail: every IDTExtensibility2 method answers with an HRESULT (and IErrorInfo), the add-in
+// can still be disconnected and freed, and nothing is left behind.
+#include "CoreFixture.h"
+#include "TestHosts.h"
+#include "hostsim/OutlookHost.h"
+
+using classlib::ComPtr;
+using namespace framework;
+
+namespace coretest {
+namespace {
+
+class FaultInjectionTest : public CoreFixture {};
+
+// A failing Outlook member ends start-up complete with that member's failure; the host can still
+// disconnect the add-in, which then finalizes and frees everything.
+class FailingOutlookMemberTest : public CoreFixture, public ::testing::WithParamInterface<const wchar_t *> {};
+
+TEST_P(FailingOutlookMemberTest, StartupCompleteReportsTheFailureAndDisconnectionStillCleansUp) {
+    hostsim::OutlookHost host(L"14.0.0.4760");
+    host.OpenExplorer(host.DefaultFolder(hostsim::ol::olFolderInbox));
+    host.App().FailAlways(GetParam(), E_ACCESSDENIED);
+    ComPtr<IDTExtensibility2> addIn = NewAddIn();
+    ASSERT_EQ(Connect(addIn.Get(), host.Application()), S_OK);
+
+    EXPECT_EQ(StartupComplete(addIn.Get()), E_ACCESSDENIED);
+    EXPECT_FALSE(LastErrorDescription().empty());
+    EXPECT_EQ(Disconnect(addIn.Get(), ext_dm_HostShutdown), S_OK);
+    EXPECT_EQ(ModuleOf(addIn), nullptr);
+    EXPECT_TRUE(CoreLog().Contains(L"Finalize"));
+    EXPECT_EQ(host.App().Events().SinkCount(DIID_OutlookApplicationEvents_11), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Members, FailingOutlookMemberTest,
+                         ::testing::Values(L"Version", L"Explorers", L"Inspectors", L"ActiveInspector",
+                                           L"GetNamespace"));
+
+TEST_F(FaultInjectionTest, CommandBarsThatCannotBeReadAreNoFailure) {
+    hostsim::OutlookHost host(L"11.0");
+    host.OpenExplorer(host.DefaultFolder(hostsim::ol::olFolderInbox));
+    host.App().FailAlways(L"ActiveWindow", E_FAIL);
+    ComPtr<IDTExtensibility2> addIn = NewAddIn();
+    Start(addIn.Get(), host.Application());
+    EXPECT_FALSE(ModuleOf(addIn)->CommandBars());
+    EXPECT_EQ(host.Log().Count(L"Application", L"ActiveWindow"), 1) << "an open explorer has command bars to ask for";
+    Stop(addIn.Get());
+}
+
+TEST_F(FaultInjectionTest, AFailingCOMAddInEntryFailsTheConnectionAndLeavesNothingBehind) {
+    hostsim::OutlookHost host(L"11.0");
+    auto *entry = host.World().Create<SimCOMAddIn>();
+    entry->FailAlways(L"Object", E_FAIL);
+    ComPtr<IDTExtensibility2> addIn = NewAddIn();
+    EXPECT_EQ(Connect(addIn.Get(), host.Application(), ext_cm_AfterStartup, static_cast<COMAddIn *>(entry)),
+              E_FAIL);
+    // Office releases an add-in whose connection failed, without disconnecting it.
+    addIn.Reset();
+    EXPECT_EQ(CoreLog().ModulesAlive, 0);
+}
+
+TEST_F(FaultInjectionTest, AModuleThatCannotBeCreatedFailsTheConnection) {
+    hostsim::OutlookHost host(L"11.0");
+    ComPtr<IDTExtensibility2> addIn = NewAddIn(BrokenFactory());
+    HRESULT hr = Connect(addIn.Get(), host.Application());
+    EXPECT_TRUE(FAILED(hr));
+    EXPECT_NE(LastErrorDescription().find(L"The SupportedApps property cannot be empty."), std::wstring::npos)
+        << LastErrorDescription();
+    // Without a module the other calls have nothing to do.
+    EXPECT_EQ(StartupComplete(addIn.Get()), S_OK);
+    EXPECT_EQ(BeginShutdown(addIn.Get()), S_OK);
+    EXPECT_EQ(Disconnect(addIn.Get(), ext_dm_UserClosed), S_OK);
+}
+
+TEST_F(FaultInjectionTest, CallsOutOfOrderAreHarmless) {
+    hostsim::OutlookHost host(L"11.0");
+    ComPtr<IDTExtensibility2> addIn = NewAddIn();
+    EXPECT_EQ(StartupComplete(addIn.Get()), S_OK);
+    EXPECT_EQ(BeginShutdown(addIn.Get()), S_OK);
+    EXPECT_EQ(Disconnect(addIn.Get(), ext_dm_HostShutdown), S_OK);
+    EXPECT_EQ(addIn->OnAddInsUpdate(&custom_), S_OK);
+    EXPECT_TRUE(CoreLog().Events.empty());
+
+    // Connected twice without a disconnection in between: the first module goes quietly.
+    ASSERT_EQ(Connect(addIn.Get(), host.Application(), ext_cm_AfterStartup), S_OK);
+    ASSERT_EQ(Connect(addIn.Get(), host.Application(), ext_cm_AfterStartup), S_OK);
+    EXPECT_EQ(CoreLog().ModulesAlive, 1);
+    Stop(addIn.Get());
+}
+
+TEST_F(FaultInjectionTest, NoApplicationAtAllStillStartsAndStops) {
+    ComPtr<IDTExtensibility2> addIn = NewAddIn();
+    Start(addIn.Get(), nullptr);
+    EXPECT_EQ(ModuleOf(addIn)->HostWrapper(ohaExcel), nullptr);
+    EXPECT_TRUE(CoreLog().Contains(L"StartupComplete"));
+    Stop(addIn.Get());
+}
+
+TEST_F(FaultInjectionTest, ShutdownSettingsOfTheWrongTypeAreNotTakenForAYes) {
+    WriteString(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office\\14.0\\Outlook\\Options\\Shutdown",
+                L"AddinFastShutdownBehavior", L"1");
+    WriteString(HKEY_CURRENT_USER, AddInKey(ohaOutlook), L"RequireShutdownNotification", L"1");
+    hostsim::OutlookHost host(L"14.0.0.4760");
+    ComPtr<IDTExtensibility2> addIn = NewAddIn();
+    Start(addIn.Get(), host.Application());
+    EXPECT_TRUE(ModuleOf(addIn)->FastShutdownEnabled());
+    Stop(addIn.Get());
+}
+
+} // namespace
+} // namespace coretest

@@ -1,0 +1,224 @@
+// The add-in object's life cycle as an Office host drives it: connection in each mode, start-up
+// complete once, begin-shutdown, disconnection by the host or the user, each application event under
+// its own guard.
+#include "CoreFixture.h"
+#include "CoreTestServer.h"
+#include "TestHosts.h"
+#include "framework/core/DeferredFree.h"
+#include "classlib/OleString.h"
+#include "hostsim/OutlookHost.h"
+
+using classlib::ComPtr;
+using framework::ohaOutlook;
+using Events = std::vector<std::wstring>;
+
+namespace coretest {
+namespace {
+
+class LifecycleTest : public CoreFixture {};
+
+TEST_F(LifecycleTest, ConnectedAtHostStartupNothingHappensUntilStartupComplete) {
+    hostsim::OutlookHost host(L"11.0");
+    ComPtr<IDTExtensibility2> addIn = NewAddIn();
+    ASSERT_EQ(Connect(addIn.Get(), host.Application(), ext_cm_Startup), S_OK);
+
+    framework::TzidCOMAddInModule *module = ModuleOf(addIn);
+    ASSERT_NE(module, nullptr);
+    EXPECT_EQ(module->AddIn(), &Object(addIn));
+    EXPECT_EQ(module->Factory(), &CoreFactory());
+    EXPECT_EQ(module->HostApp().ToDispatch().Get(), host.Application());
+    EXPECT_TRUE(CoreLog().Events.empty());
+    EXPECT_EQ(host.Log().Count(L"", L"Version"), 0) << "the host was used before start-up complete";
+
+    ASSERT_EQ(StartupComplete(addIn.Get()), S_OK);
+    EXPECT_EQ(CoreLog().Events, (Events{L"OutlookEvents.ConnectToVersion(11)", L"Initialize", L"StartupComplete"}));
+    Stop(addIn.Get());
+}
+
+class ConnectModeTest : public CoreFixture, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ConnectModeTest, ConnectedLaterStartsAtOnceAndIgnoresTheHostsStartupComplete) {
+    hostsim::OutlookHost host(L"11.0");
+    ComPtr<IDTExtensibility2> addIn = NewAddIn();
+    ASSERT_EQ(Connect(addIn.Get(), host.Application(), GetParam()), S_OK);
+    EXPECT_EQ(CoreLog().Events, (Events{L"OutlookEvents.ConnectToVersion(11)", L"Initialize", L"StartupComplete"}));
+
+    ASSERT_EQ(StartupComplete(addIn.Get()), S_OK);
+    EXPECT_EQ(CoreLog().Count(L"Initialize"), 1);
+    EXPECT_EQ(CoreLog().Count(L"StartupComplete"), 1);
+    EXPECT_EQ(host.Log().Count(L"Application", L"Version"), 1);
+    Stop(addIn.Get());
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, ConnectModeTest,
+                         ::testing::Values(ext_cm_AfterStartup, ext_cm_External, ext_cm_CommandLine));
+
+TEST_F(LifecycleTest, ASecondStartupCompleteDoesNothing) {
+    hostsim::OutlookHost host(L"14.0.0.4760");
+    ComPtr<IDTExtensibility2> addIn = NewAddIn();
+    Start(addIn.Get(), host.Application());
+    size_t hostCalls = host.Log().Calls().size();
+
+    ASSERT_EQ(StartupComplete(addIn.Get()), S_OK);
+    EXPECT_EQ(CoreLog().Count(L"Initialize"), 1);
+    EXPECT_EQ(CoreLog().Count(L"StartupComplete"), 1);
+    EXPECT_EQ(host.Log().Calls().size(), hostCalls) << "the host was asked again";
+    EXPECT_EQ(ModuleOf(addIn)->ConnectCount(), 2);
+    Stop(addIn.Get());
+}
+
+TEST_F(LifecycleTest, HostShutdownFiresBeginShutdownThenFinalizeThenFreesTheModule) {
+    hostsim::OutlookHost host(L"11.0");
+    ComPtr<IDTExtensibility2> addIn = NewAddIn();
+    Start(addIn.Get(), host.Application());
+    CoreLog().Events.clear();
+
+    ASSERT_EQ(BeginShutdown(addIn.Get()), S_OK);
+    EXPECT_EQ(CoreLog().Events, (Events{L"BeginShutdown"}));
+    ASSERT_EQ(Disconnect(addIn.Get(), ext_dm_HostShutdown), S_OK);
+    EXPECT_EQ(CoreLog().Events,
+              (Events{L"BeginShutdown", L"Finalize", L"Destroyed", L"OutlookEvents.Disconnect"}));
+    EXPECT_EQ(ModuleOf(addIn), nullptr);
+    EXPECT_EQ(host.App().Events().SinkCount(DIID_OutlookApplicationEvents_11), 0) << "still advised on Outlook";
+}
+
+// The records of built bars and controls belong to the add-in's key: a host shutdown keeps them for
+// the next start, a user unload forgets them.
+TEST_F(LifecycleTest, HostShutdownKeepsTheBarRecordsAndAUserUnloadRemovesThem) {
+    const std::wstring key = AddInKey(ohaOutlook);
+    for (int removeMode : {ext_dm_HostShutdown, ext_dm_UserClosed}) {
+        SCOPED_TRACE(removeMode);
+        CreateKey(HKEY_CURRENT_USER, key + L"\\CommandBars");
+        WriteDword(HKEY_CURRENT_USER, key + L"\\Controls", L"Tessary.Reply", 3);
+        hostsim::OutlookHost host(L"11.0");
+        ComPtr<IDTExtensibility2> addIn = NewAddIn();
+        Start(addIn.Get(), host.Application());
+        CoreLog().Events.clear();
+
+        ASSERT_EQ(Disconnect(addIn.Get(), removeMode), S_OK);
+        bool unload = removeMode == ext_dm_UserClosed;
+        EXPECT_EQ(KeyExists(HKEY_CURRENT_USER, key + L"\\CommandBars"), !unload);
+        EXPECT_EQ(KeyExists(HKEY_CURRENT_USER, key + L"\\Controls"), !unload);
+        EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, key)) << "the add-in key itself stays";
+        // The user's unload runs begin-shutdown itself; the host's shutdown had it called before.
+        Events expected = unload ? Events{L"BeginShutdown", L"Finalize"} : Events{L"Finalize"};
+        expected.insert(expected.end(), {L"Destroyed", L"OutlookEvents.Disconnect"});
+        EXPECT_EQ(CoreLog().Events, expected);
+    }
+}
+
+TEST_F(LifecycleTest, EachApplicationEventHasItsOwnGuard) {
+    CoreLog().Failing = {L"Initialize", L"StartupComplete", L"BeginShutdown", L"Finalize"};
+    hostsim::OutlookHost host(L"11.0");
+    ComPtr<IDTExtensibility2> addIn = NewAddIn();
+    Start(addIn.Get(), host.Application());
+    Stop(addIn.Get());
+
+    EXPECT_EQ(CoreLog().Events,
+              (Events{L"OutlookEvents.ConnectToVersion(11)", L"Initialize", L"Error:Initialize failed",
+                      L"StartupComplete", L"Error:StartupComplete failed", L"BeginShutdown",
+                      L"Error:BeginShutdown failed", L"Finalize", L"Error:Finalize failed",
+                      L"Destroyed", L"OutlookEvents.Disconnect"}));
+    EXPECT_TRUE(messages_.empty()) << "OnError handled every one";
+    // The sequence went on after the failing handlers: the first start was recorded.
+    EXPECT_EQ(ReadString(HKEY_CURRENT_USER, AddInKey(ohaOutlook), L"ZIDStartMode"), L"NORMAL");
+}
+
+TEST_F(LifecycleTest, AnUnhandledErrorIsShownWithTheAddInsName) {
+    CoreLog().Failing = {L"Initialize"};
+    CoreLog().HandleErrors = false;
+    hostsim::OutlookHost host(L"11.0");
+    ComPtr<IDTExtensibility2> addIn = NewAddIn();
+    Start(addIn.Get(), host.Application());
+
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].Text, L"Core Test error: the add-in has fired an exception.\r\nInitialize failed");
+    EXPECT_EQ(messages_[0].Caption, L"Error");
+    EXPECT_EQ(messages_[0].Flags & (MB_ICONMASK | MB_TYPEMASK), UINT(MB_ICONERROR | MB_OK));
+    EXPECT_TRUE(CoreLog().Contains(L"StartupComplete"));
+    Stop(addIn.Get());
+}
+
+TEST_F(LifecycleTest, AnythingAHandlerThrowsReachesOnError) {
+    CoreLog().Failing = {L"StartupComplete:std"};
+    hostsim::OutlookHost host(L"11.0");
+    ComPtr<IDTExtensibility2> addIn = NewAddIn();
+    Start(addIn.Get(), host.Application());
+    EXPECT_TRUE(CoreLog().Contains(L"Error:not a class-library exception"));
+    Stop(addIn.Get());
+}
+
+TEST_F(LifecycleTest, TheAddInHandsItselfToItsCOMAddInEntry) {
+    hostsim::OutlookHost host(L"11.0");
+    auto *entry = host.World().Create<SimCOMAddIn>();
+    ComPtr<IDTExtensibility2> addIn = NewAddIn();
+    Start(addIn.Get(), host.Application(), static_cast<COMAddIn *>(entry));
+
+    ComPtr<IUnknown> handedOver = ComPtr<IDispatch>(entry->ObjectSet()).TryAs<IUnknown>();
+    EXPECT_EQ(handedOver, addIn.TryAs<IUnknown>());
+    EXPECT_EQ(ModuleOf(addIn)->COMAddIn().Get(), static_cast<COMAddIn *>(entry));
+    Stop(addIn.Get());
+    host.World().Shutdown(); // the entry lets go of the add-in object
+}
+
+TEST_F(LifecycleTest, WithoutACOMAddInEntryNothingIsHandedOver) {
+    hostsim::OutlookHost host(L"11.0");
+    ComPtr<IDTExtensibility2> addIn = NewAddIn();
+    Start(addIn.Get(), host.Application(), nullptr);
+    EXPECT_FALSE(ModuleOf(addIn)->COMAddIn());
+    Stop(addIn.Get());
+}
+
+TEST_F(LifecycleTest, AHostThatLetsGoWithoutDisconnectingLeavesNothingBehind) {
+    hostsim::OutlookHost host(L"11.0");
+    ComPtr<IDTExtensibility2> addIn = NewAddIn();
+    Start(addIn.Get(), host.Application());
+    EXPECT_EQ(framework::AddInCanUnloadNow(), S_FALSE);
+    CoreLog().Events.clear();
+
+    addIn.Reset();
+    EXPECT_EQ(CoreLog().Events, (Events{L"Destroyed", L"OutlookEvents.Disconnect"})) << "no finalize without a host";
+    EXPECT_EQ(host.App().Events().SinkCount(DIID_OutlookApplicationEvents_11), 0);
+    EXPECT_EQ(framework::AddInCanUnloadNow(), S_OK);
+}
+
+TEST_F(LifecycleTest, TheApplicationsDualInterfaceIsTheObjectsDispatchInterface) {
+    ComPtr<IDTExtensibility2> addIn = NewAddIn();
+    ComPtr<ICoreTestAddIn> dual = addIn.TryAs<ICoreTestAddIn>();
+    ASSERT_TRUE(dual);
+    EXPECT_EQ(dual.TryAs<IUnknown>(), addIn.TryAs<IUnknown>());
+
+    ComPtr<ITypeInfo> info;
+    ASSERT_EQ(dual->GetTypeInfo(0, 0, info.Put()), S_OK);
+    classlib::TBStr name;
+    ASSERT_EQ(info->GetDocumentation(MEMBERID_NIL, name.Put(), nullptr, nullptr, nullptr), S_OK);
+    EXPECT_EQ(name.ToString(), L"ICoreTestAddIn");
+    ComPtr<ISupportErrorInfo> errors = addIn.TryAs<ISupportErrorInfo>();
+    EXPECT_EQ(errors->InterfaceSupportsErrorInfo(__uuidof(IDTExtensibility2)), S_OK);
+    EXPECT_EQ(errors->InterfaceSupportsErrorInfo(IID_ICoreTestAddIn), S_OK);
+}
+
+TEST_F(LifecycleTest, ThePrivateInterfaceReachesTheModuleUnchanged) {
+    struct TReceiver : classlib::TObject {
+        LONG code = 0;
+        VARIANT *data = nullptr;
+        void Call(LONG c, VARIANT *d) { code = c, data = d; }
+    } receiver;
+    hostsim::OutlookHost host(L"11.0");
+    ComPtr<IDTExtensibility2> addIn = NewAddIn();
+    ComPtr<framework::IzidAddInPrivate> channel = addIn.TryAs<framework::IzidAddInPrivate>();
+    ASSERT_TRUE(channel);
+    EXPECT_EQ(channel->ModuleCall(7, nullptr), S_OK) << "no module yet: nothing to do";
+
+    ASSERT_EQ(Connect(addIn.Get(), host.Application()), S_OK);
+    ModuleOf(addIn)->OnPrivateInterfaceCall = classlib::MakeEvent<&TReceiver::Call>(&receiver);
+    VARIANT value;
+    VariantInit(&value);
+    EXPECT_EQ(channel->ModuleCall(42, &value), S_OK);
+    EXPECT_EQ(receiver.code, 42);
+    EXPECT_EQ(receiver.data, &value);
+    ASSERT_EQ(Disconnect(addIn.Get(), ext_dm_HostShutdown), S_OK);
+}
+
+} // namespace
+} // namespace coretest
