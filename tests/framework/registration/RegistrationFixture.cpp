@@ -1,54 +1,12 @@
 #include "RegistrationFixture.h"
 
-#include <oleauto.h>
-
 #include <cstring>
-
-#include "classlib/OleString.h"
 
 using namespace framework;
 
 namespace regtest {
 
 namespace {
-
-// A host's Application object as far as the running-object table and the factory care.
-class TStandInApplication final : public IDispatch {
-public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void **ppv) override {
-        if (ppv == nullptr)
-            return E_POINTER;
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch)) {
-            *ppv = static_cast<IDispatch *>(this);
-            AddRef();
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        LONG refs = InterlockedDecrement(&refs_);
-        if (refs == 0)
-            delete this;
-        return refs;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override {
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo **) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) override {
-        return DISP_E_UNKNOWNNAME;
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS *, VARIANT *, EXCEPINFO *,
-                                     UINT *) override {
-        return DISP_E_MEMBERNOTFOUND;
-    }
-
-private:
-    LONG refs_ = 1;
-};
 
 HKEY CreateKey(HKEY parent, const std::wstring &name) {
     HKEY key = nullptr;
@@ -80,12 +38,8 @@ void RegistrationFixture::SetUp() {
 }
 
 void RegistrationFixture::TearDown() {
-    for (auto &[host, cookie] : running_)
-        RevokeActiveObject(cookie, nullptr);
     running_.clear();
-    for (const std::wstring &progID : installedProgIDs_)
-        RegDeleteTreeW(realClasses_, progID.c_str());
-    installedProgIDs_.clear();
+    installed_.clear();
     for (HKEY predefined : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_CLASSES_ROOT})
         RegOverridePredefKey(predefined, nullptr);
     for (HKEY &key : roots_)
@@ -108,34 +62,20 @@ bool RegistrationFixture::HostResolves(TzidOfficeHostApp host) const {
 }
 
 void RegistrationFixture::InstallHost(TzidOfficeHostApp host) {
-    if (HostResolves(host))
-        return;
-    GUID clsid;
-    ASSERT_EQ(CoCreateGuid(&clsid), S_OK);
-    const std::wstring &progID = HostAppProgID(host);
-    HKEY key = CreateKey(realClasses_, progID + L"\\CLSID");
-    const std::wstring text = classlib::GUIDToString(clsid);
-    RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE *>(text.c_str()),
-                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(key);
-    installedProgIDs_.push_back(progID);
-    ASSERT_TRUE(HostResolves(host)) << "the system's ProgID look-up does not see the prefix's classes";
+    installed_.push_back(std::make_unique<hostsim::ProgIDRegistration>(HostAppProgID(host)));
+    ASSERT_TRUE(HostResolves(host));
 }
 
 void RegistrationFixture::RunHost(TzidOfficeHostApp host) {
-    CLSID clsid;
-    ASSERT_EQ(CLSIDFromProgID(HostAppProgID(host).c_str(), &clsid), S_OK);
-    auto *app = new TStandInApplication;
-    DWORD cookie = 0;
-    ASSERT_EQ(RegisterActiveObject(app, clsid, ACTIVEOBJECT_STRONG, &cookie), S_OK);
-    app->Release(); // the table holds it now
-    running_.emplace_back(host, cookie);
+    ASSERT_TRUE(host == ohaOutlook || host == ohaWord);
+    IDispatch *app = host == ohaOutlook ? outlook_.Application() : word_.Application();
+    running_.emplace_back(host,
+                          std::make_unique<hostsim::ActiveObjectRegistration>(HostAppProgID(host), app));
 }
 
 void RegistrationFixture::StopHost(TzidOfficeHostApp host) {
     for (auto it = running_.begin(); it != running_.end(); ++it)
         if (it->first == host) {
-            RevokeActiveObject(it->second, nullptr);
             running_.erase(it);
             return;
         }

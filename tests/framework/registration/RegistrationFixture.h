@@ -1,17 +1,22 @@
 // Every registration test runs in scratch registry roots of its own: HKEY_CURRENT_USER,
 // HKEY_LOCAL_MACHINE and HKEY_CLASSES_ROOT point at fresh keys for the process. What the system's COM
 // look-ups read cannot be redirected (they read the prefix's classes directly), so a test that needs
-// an installed or running host writes that host's ProgID into the prefix and takes it out again.
+// an installed or running host has the simulation register that host's ProgID in the prefix for the
+// test's duration.
 #pragma once
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "RegTestModule.h"
 #include "framework/core/HostApps.h"
+#include "hostsim/OutlookHost.h"
+#include "hostsim/SimRegistration.h"
+#include "hostsim/WordHost.h"
 
 namespace regtest {
 
@@ -22,7 +27,7 @@ protected:
 
     // Makes the host resolvable by its ProgID (when it is not yet).
     void InstallHost(framework::TzidOfficeHostApp host);
-    // Puts a stand-in for the host's Application object into the running-object table.
+    // Puts the simulated host's Application object into the running-object table (Word or Outlook).
     void RunHost(framework::TzidOfficeHostApp host);
     void StopHost(framework::TzidOfficeHostApp host);
     // True when the host's ProgID resolves (installed by this test or already in the prefix).
@@ -48,8 +53,11 @@ private:
     std::wstring scratch_;
     HKEY scratchKey_ = nullptr;
     HKEY roots_[3] = {};
-    std::vector<std::wstring> installedProgIDs_;
-    std::vector<std::pair<framework::TzidOfficeHostApp, DWORD>> running_;
+    std::vector<std::unique_ptr<hostsim::ProgIDRegistration>> installed_;
+    hostsim::OutlookHost outlook_;
+    hostsim::WordHost word_;
+    std::vector<std::pair<framework::TzidOfficeHostApp, std::unique_ptr<hostsim::ActiveObjectRegistration>>>
+        running_;
     bool oleInitialized_ = false;
 };
 
