@@ -1,7 +1,7 @@
 // Hosts that fail: every IDTExtensibility2 method answers with an HRESULT (and IErrorInfo), the add-in
 // can still be disconnected and freed, and nothing is left behind.
 #include "CoreFixture.h"
-#include "TestHosts.h"
+#include "hostsim/ComAddInObject.h"
 #include "hostsim/OutlookHost.h"
 
 using classlib::ComPtr;
@@ -48,7 +48,7 @@ TEST_F(FaultInjectionTest, CommandBarsThatCannotBeReadAreNoFailure) {
 
 TEST_F(FaultInjectionTest, AFailingCOMAddInEntryFailsTheConnectionAndLeavesNothingBehind) {
     hostsim::OutlookHost host(L"11.0");
-    auto *entry = host.World().Create<SimCOMAddIn>();
+    auto *entry = host.World().Create<hostsim::ComAddInObject>(L"TessaryCoreTest.CoreTestAddIn", L"", L"Core test");
     entry->FailAlways(L"Object", E_FAIL);
     ComPtr<IDTExtensibility2> addIn = NewAddIn();
     EXPECT_EQ(Connect(addIn.Get(), host.Application(), ext_cm_AfterStartup, static_cast<COMAddIn *>(entry)),

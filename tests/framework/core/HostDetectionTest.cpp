@@ -1,7 +1,7 @@
 // Which host the module finds behind the Application it is given, the version it reads from it, and
 // whether the host counts as a ribbon host.
 #include "CoreFixture.h"
-#include "TestHosts.h"
+#include "hostsim/OtherHosts.h"
 #include "framework/core/ProcessState.h"
 #include "hostsim/OutlookHost.h"
 #include "hostsim/WordHost.h"
@@ -15,7 +15,7 @@ namespace {
 
 struct THostCase {
     const char *Name;
-    const IID *AppIID;
+    hostsim::OtherHostKind Kind;
     TzidOfficeHostApp Host;
     const wchar_t *Version;
     int OfficeVersion;
@@ -30,12 +30,9 @@ class HostDetectionTest : public CoreFixture, public ::testing::WithParamInterfa
 
 TEST_P(HostDetectionTest, TheHostItsVersionAndItsRibbonAreRecognised) {
     const THostCase &c = GetParam();
-    hostsim::SimWorld world;
-    auto *app = world.Create<SimBareApplication>(*c.AppIID, c.Version);
-    if (c.Host == ohaMapPoint)
-        app->AddObjectMethod(L"RemoveCommands");
+    hostsim::OtherHost host(c.Kind, c.Version);
     ComPtr<IDTExtensibility2> addIn = NewAddIn();
-    Start(addIn.Get(), app);
+    Start(addIn.Get(), host.Application());
 
     TzidCOMAddInModule &module = *ModuleOf(addIn);
     EXPECT_EQ(module.HostType(), c.Host);
@@ -48,36 +45,36 @@ TEST_P(HostDetectionTest, TheHostItsVersionAndItsRibbonAreRecognised) {
 
     Stop(addIn.Get());
     // MapPoint is told that the add-in's commands go.
-    EXPECT_EQ(world.Log().Count(L"Application", L"RemoveCommands"), c.Host == ohaMapPoint ? 1 : 0);
+    EXPECT_EQ(host.Log().Count(L"Application", L"RemoveCommands"), c.Host == ohaMapPoint ? 1 : 0);
 }
 
+using K = hostsim::OtherHostKind;
 INSTANTIATE_TEST_SUITE_P(
     Hosts, HostDetectionTest,
-    ::testing::Values(THostCase{"Word11", &DIID_WordApplication, ohaWord, L"11.0", 11, false},
-                      THostCase{"Word12", &DIID_WordApplication, ohaWord, L"12.0.0.6211", 12, true},
-                      THostCase{"Excel11", &DIID_ExcelApplication, ohaExcel, L"11.0", 11, false},
-                      THostCase{"Excel12", &DIID_ExcelApplication, ohaExcel, L"12.0", 12, true},
-                      THostCase{"Access12", &DIID_AccessApplication, ohaAccess, L"12.0", 12, true},
-                      THostCase{"Project12", &DIID_ProjectApplication, ohaProject, L"12.0", 12, false},
-                      THostCase{"Project14", &DIID_ProjectApplication, ohaProject, L"14.0", 14, true},
-                      THostCase{"PowerPoint12", &DIID_PowerPointApplication, ohaPowerPoint, L"12.0", 12, true},
-                      THostCase{"FrontPage14", &DIID_FrontPageApplication, ohaFrontPage, L"14.0", 14, false},
-                      THostCase{"MapPoint19", &DIID_MapPointApplication, ohaMapPoint, L"19.1", 19, false},
-                      THostCase{"Visio12", &DIID_VisioApplication, ohaVisio, L"12,0", 12, false},
-                      THostCase{"Visio14", &DIID_VisioApplication, ohaVisio, L"14.0", 14, true},
-                      THostCase{"Publisher12", &DIID_PublisherApplication, ohaPublisher, L"12.0", 12, false},
-                      THostCase{"Publisher14", &DIID_PublisherApplication, ohaPublisher, L"14.0", 14, true},
-                      THostCase{"InfoPath12", &DIID_InfoPathApplication, ohaInfoPath, L"12.0", 12, false},
-                      THostCase{"InfoPath14", &DIID_InfoPathApplication, ohaInfoPath, L"14.0", 14, true}),
+    ::testing::Values(THostCase{"Excel11", K::Excel, ohaExcel, L"11.0", 11, false},
+                      THostCase{"Excel12", K::Excel, ohaExcel, L"12.0", 12, true},
+                      THostCase{"Access12", K::Access, ohaAccess, L"12.0", 12, true},
+                      THostCase{"Project12", K::Project, ohaProject, L"12.0", 12, false},
+                      THostCase{"Project14", K::Project, ohaProject, L"14.0", 14, true},
+                      THostCase{"PowerPoint11", K::PowerPoint, ohaPowerPoint, L"11.0", 11, false},
+                      THostCase{"PowerPoint12", K::PowerPoint, ohaPowerPoint, L"12.0", 12, true},
+                      THostCase{"FrontPage14", K::FrontPage, ohaFrontPage, L"14.0", 14, false},
+                      THostCase{"MapPoint19", K::MapPoint, ohaMapPoint, L"19.1", 19, false},
+                      THostCase{"Visio12", K::Visio, ohaVisio, L"12,0", 12, false},
+                      THostCase{"Visio14", K::Visio, ohaVisio, L"14.0", 14, true},
+                      THostCase{"Publisher12", K::Publisher, ohaPublisher, L"12.0", 12, false},
+                      THostCase{"Publisher14", K::Publisher, ohaPublisher, L"14.0", 14, true},
+                      THostCase{"InfoPath12", K::InfoPath, ohaInfoPath, L"12.0", 12, false},
+                      THostCase{"InfoPath14", K::InfoPath, ohaInfoPath, L"14.0", 14, true}),
     [](const ::testing::TestParamInfo<THostCase> &info) { return std::string(info.param.Name); });
 
 class HostSessionTest : public CoreFixture {};
 
 TEST_F(HostSessionTest, AnApplicationOfNoKnownHostLeavesTheModuleUnboundButStarts) {
-    hostsim::SimWorld world;
-    auto *app = world.Create<SimBareApplication>(DIID_OutlookMAPIFolder, L"14.0");
+    // Outlook's NameSpace is an automation object of no host.
+    hostsim::OutlookHost host(L"14.0.0.4760");
     ComPtr<IDTExtensibility2> addIn = NewAddIn();
-    Start(addIn.Get(), app);
+    Start(addIn.Get(), static_cast<IDispatch *>(&host.NameSpace()));
 
     TzidCOMAddInModule &module = *ModuleOf(addIn);
     EXPECT_EQ(module.HostType(), ohaExcel);
@@ -85,47 +82,40 @@ TEST_F(HostSessionTest, AnApplicationOfNoKnownHostLeavesTheModuleUnboundButStart
         EXPECT_EQ(module.HostWrapper(TzidOfficeHostApp(h)), nullptr);
     EXPECT_EQ(module.OfficeVersion(), 0);
     EXPECT_EQ(CoreLog().Events, (Events{L"Initialize", L"StartupComplete"}));
-    EXPECT_EQ(world.Log().Count(L"Application", L"Version"), 0);
+    EXPECT_EQ(host.Log().Count(L"", L"Version"), 0);
     Stop(addIn.Get());
 }
 
 TEST_F(HostSessionTest, AnAccessWithoutVersionIsVersion9AndPollsForItsDatabase) {
-    hostsim::SimWorld world;
-    auto *app = world.Create<SimBareApplication>(DIID_AccessApplication, L"");
-    app->FailAlways(L"Version", DISP_E_MEMBERNOTFOUND);
+    hostsim::OtherHost host(hostsim::OtherHostKind::Access, L"9.0");
+    host.App().FailAlways(L"Version", DISP_E_MEMBERNOTFOUND);
     ComPtr<IDTExtensibility2> addIn = NewAddIn();
-    Start(addIn.Get(), app);
+    Start(addIn.Get(), host.Application());
     EXPECT_EQ(ModuleOf(addIn)->OfficeVersion(), 9);
     EXPECT_TRUE(ModuleOf(addIn)->AccessTimer().Enabled());
     Stop(addIn.Get());
 }
 
 TEST_F(HostSessionTest, TheAccessPollFollowsTheOpenDatabase) {
-    hostsim::SimWorld world;
-    auto *app = world.Create<SimBareApplication>(DIID_AccessApplication, L"12.0");
+    hostsim::OtherHost host(hostsim::OtherHostKind::Access, L"12.0");
     ComPtr<IDTExtensibility2> addIn = NewAddIn();
-    Start(addIn.Get(), app);
+    Start(addIn.Get(), host.Application());
     TzidCOMAddInModule &module = *ModuleOf(addIn);
 
-    module.AccessTimerTick(nullptr); // no project at all: nothing changes
+    module.AccessTimerTick(nullptr);
     EXPECT_FALSE(module.AccessProjectOpen());
-    auto *project = world.Create<SimAccessProject>();
-    app->SetCurrentProject(project);
-    project->IsConnected = true;
-    project->ProjectName = L"Orders.mdb";
+    host.OpenProject(L"C:\\Data\\Orders.mdb");
     module.AccessTimerTick(nullptr);
     EXPECT_TRUE(module.AccessProjectOpen());
     EXPECT_EQ(module.AccessProjectName(), L"Orders.mdb");
     EXPECT_FALSE(module.AccessBusy());
 
-    project->IsConnected = false;
-    project->ProjectName.clear();
-    module.AccessTimerTick(nullptr);
-    EXPECT_FALSE(module.AccessProjectOpen());
-
-    // A project whose state cannot be read counts as closed; the poll never fails.
-    project->IsConnected = true;
-    project->FailAlways(L"Name", E_FAIL);
+    // An Access that cannot say which project is current changes nothing; the poll never fails.
+    host.App().FailAlways(L"CurrentProject", E_FAIL);
+    host.CloseProject();
+    EXPECT_NO_THROW(module.AccessTimerTick(nullptr));
+    EXPECT_TRUE(module.AccessProjectOpen());
+    host.App().ClearFaults();
     module.AccessTimerTick(nullptr);
     EXPECT_FALSE(module.AccessProjectOpen());
     Stop(addIn.Get());
@@ -139,6 +129,8 @@ TEST_F(HostSessionTest, WordsEventsAreConnectedWithItsMajorVersionAndItsStartupI
                                         L"StartupComplete"}));
     EXPECT_NE(ModuleOf(addIn)->WordApp(), nullptr);
     EXPECT_EQ(ModuleOf(addIn)->OutlookApp(), nullptr);
+    EXPECT_EQ(ModuleOf(addIn)->HostType(), ohaWord);
+    EXPECT_FALSE(ModuleOf(addIn)->UsesRibbon());
     Stop(addIn.Get());
 }
 
@@ -149,6 +141,7 @@ TEST_F(HostSessionTest, AFailingWordStartupHandlerDoesNotStopTheStart) {
     Start(addIn.Get(), host.Application());
     EXPECT_EQ(CoreLog().Events, (Events{L"WordEvents.ConnectToVersion(12)", L"WordStartup",
                                         L"Error:WordStartup failed", L"Initialize", L"StartupComplete"}));
+    EXPECT_TRUE(ModuleOf(addIn)->UsesRibbon()) << "Word 2007 is a ribbon host";
     Stop(addIn.Get());
 }
 

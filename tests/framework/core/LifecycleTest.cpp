@@ -3,7 +3,7 @@
 // its own guard.
 #include "CoreFixture.h"
 #include "CoreTestServer.h"
-#include "TestHosts.h"
+#include "hostsim/ComAddInObject.h"
 #include "framework/core/DeferredFree.h"
 #include "classlib/OleString.h"
 #include "hostsim/OutlookHost.h"
@@ -150,11 +150,11 @@ TEST_F(LifecycleTest, AnythingAHandlerThrowsReachesOnError) {
 
 TEST_F(LifecycleTest, TheAddInHandsItselfToItsCOMAddInEntry) {
     hostsim::OutlookHost host(L"11.0");
-    auto *entry = host.World().Create<SimCOMAddIn>();
+    auto *entry = host.World().Create<hostsim::ComAddInObject>(L"TessaryCoreTest.CoreTestAddIn", L"", L"Core test");
     ComPtr<IDTExtensibility2> addIn = NewAddIn();
     Start(addIn.Get(), host.Application(), static_cast<COMAddIn *>(entry));
 
-    ComPtr<IUnknown> handedOver = ComPtr<IDispatch>(entry->ObjectSet()).TryAs<IUnknown>();
+    ComPtr<IUnknown> handedOver = ComPtr<IDispatch>(entry->AddInObject()).TryAs<IUnknown>();
     EXPECT_EQ(handedOver, addIn.TryAs<IUnknown>());
     EXPECT_EQ(ModuleOf(addIn)->COMAddIn().Get(), static_cast<COMAddIn *>(entry));
     Stop(addIn.Get());
