@@ -1,6 +1,5 @@
 #include "framework/core/Factory.h"
 
-#include "classlib/ComGuard.h"
 #include "classlib/ComServer.h"
 #include "classlib/Format.h"
 #include "classlib/MessageDialogs.h"
@@ -27,6 +26,7 @@ HKEY AddInRoot(const TzidCOMAddInModule &module) {
     return module.RegisterForAllUsers() && !PerUserRegistration ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
 }
 
+// Hosts in table order that the module supports and that are installed here.
 template <class Body> void ForEachRegisteredHost(TzidHostAppSet supported, Body body) {
     for (int i = ohaFirst; i <= ohaLast; ++i) {
         auto host = static_cast<TzidOfficeHostApp>(i);

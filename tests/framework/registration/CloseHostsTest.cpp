@@ -114,17 +114,16 @@ TEST_F(CloseHostsTest, CancelOfUnregistrationKeepsTheAddInKey) {
     EXPECT_EQ(ReadString(HKEY_CURRENT_USER, outlookKey, L"ZIDStartMode"), L"<missing>");
 }
 
-TEST_F(CloseHostsTest, WithoutDisplayAlertsNoHostIsLookedFor) {
-    settings().DisplayAlerts = false;
+// Only supported, installed hosts are looked for, and only when the module asks to.
+TEST_F(CloseHostsTest, NoQuestionWithoutDisplayAlertsOrForAnUnsupportedHost) {
     PerUserRegistration = true;
+    settings().DisplayAlerts = false;
     factory().UpdateRegistry(true);
     EXPECT_TRUE(shown_.empty());
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, outlookKey));
-}
 
-TEST_F(CloseHostsTest, UnsupportedOrNotInstalledHostsAreNotAskedAbout) {
+    settings().DisplayAlerts = true;
     settings().SupportedApps = TzidHostAppSet{ohaWord};
-    PerUserRegistration = true;
     factory().UpdateRegistry(true);
     EXPECT_TRUE(shown_.empty()) << "Outlook runs but is not supported";
 }

@@ -96,16 +96,5 @@ TEST_F(UnregistrationTest, AfterRegisterFiresPerHostWithTheAddInKeyOpen) {
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office\\Excel"));
 }
 
-TEST_F(UnregistrationTest, MachineWideUnregistrationRemovesBothHivesKeys) {
-    settings().RegisterForAllUsers = true;
-    factory().UpdateRegistry(true);
-    ASSERT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, outlookKey));
-    WriteString(HKEY_CURRENT_USER, outlookKey + L"\\CommandBars", L"Tessary", L"");
-    factory().UpdateRegistry(false);
-    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, outlookKey));
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, outlookKey));
-    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"TessaryRegTest.TSY"));
-}
-
 } // namespace
 } // namespace regtest
