@@ -1,0 +1,16 @@
+// The library's one class factory, made when the library is loaded: it binds the COM class TSY to
+// the add-in module class.
+#include "Tessary.h"
+#include "addin/AddInModule.h"
+#include "addin/TSY.h"
+#include "classlib/ComServer.h"
+#include "framework/core/Factory.h"
+
+namespace tessary {
+namespace {
+
+framework::TzidFactory factory(classlib::ComServer(), classlib::TComObjectFactory::ComClass<TTSY>(), CLSID_TSY,
+                               TAddInModule::StaticClass(), L"TSY", L"Tessary attachment add-in");
+
+} // namespace
+} // namespace tessary

@@ -1,0 +1,33 @@
+// TAddInModule: the add-in's module. Its form (AddInModule.form, resource TADDINMODULE) names the
+// add-in, registers it for all users of Word and Outlook and binds the handlers below.
+#pragma once
+#include <string>
+
+#include "framework/core/AddInModule.h"
+
+namespace tessary {
+
+class TAddInModule : public framework::TzidCOMAddInModule {
+    CLASSLIB_CLASS(TAddInModule)
+public:
+    explicit TAddInModule(classlib::TComponent *AOwner);
+
+    // The folder the library was installed in, known from start-up complete on.
+    const std::wstring &InstallFolder() const { return installFolder_; }
+
+    void zidCOMAddInModuleCreate(classlib::TObject *Sender);
+    void zidCOMAddInModuleAddInInitialize(classlib::TObject *Sender);
+    void zidCOMAddInModuleAddInStartupComplete(classlib::TObject *Sender);
+    void zidCOMAddInModuleAddInBeginShutdown(classlib::TObject *Sender);
+    void zidCOMAddInModuleAddInFinalize(classlib::TObject *Sender);
+    void zidCOMAddInModuleBeforeAddinUnregister(classlib::TObject *Sender);
+    void zidCOMAddInModuleOLInspectorActivate(classlib::TObject *Sender);
+    void zidCOMAddInModuleRibbonBeforeLoad(classlib::TObject *Sender, const std::wstring &RibbonID, std::wstring &Xml);
+    // Outlook sends an item: the send hook's checks run here.
+    void OutlookItemSend(classlib::TObject *Sender, IDispatch *Item, bool &Cancel);
+
+private:
+    std::wstring installFolder_;
+};
+
+} // namespace tessary

@@ -1,0 +1,119 @@
+#include "AddInLibrary.h"
+
+#include <gtest/gtest.h>
+
+#include "classlib/Format.h"
+
+namespace addintest {
+
+const CLSID CLSID_TSY = {0x61ec72b0, 0x88a2, 0x4e92, {0xa6, 0x45, 0xb5, 0xcc, 0x1d, 0x54, 0x75, 0xa8}};
+const IID IID_ITSY = {0xb96d71c7, 0xdee4, 0x4a87, {0xbb, 0x0b, 0xab, 0xd3, 0x12, 0x58, 0xd1, 0x32}};
+const GUID LIBID_Tessary = {0x337f5f56, 0xeb20, 0x436e, {0x89, 0x6d, 0xdd, 0xca, 0xf3, 0x95, 0xfb, 0xe9}};
+
+std::wstring LibraryPath() {
+    // Inside Wine the Unix root is drive Z:.
+    std::wstring path = L"Z:" + classlib::Utf8ToWide(TESSARY_DLL);
+    for (wchar_t &c : path)
+        if (c == L'/')
+            c = L'\\';
+    return path;
+}
+
+TAddInLibrary::TAddInLibrary(const std::wstring &path) : module_(LoadLibraryW(path.c_str())) {}
+
+TAddInLibrary::~TAddInLibrary() {
+    if (module_)
+        FreeLibrary(module_);
+}
+
+template <class F> F TAddInLibrary::Export(const char *name) const {
+    FARPROC proc = module_ ? GetProcAddress(module_, name) : nullptr;
+    EXPECT_NE(proc, nullptr) << name << " is not exported";
+    return reinterpret_cast<F>(reinterpret_cast<void *>(proc));
+}
+
+HRESULT TAddInLibrary::GetClassObject(REFCLSID clsid, REFIID iid, void **ppv) const {
+    auto f = Export<HRESULT(STDAPICALLTYPE *)(REFCLSID, REFIID, void **)>("DllGetClassObject");
+    return f ? f(clsid, iid, ppv) : E_NOTIMPL;
+}
+
+HRESULT TAddInLibrary::CanUnloadNow() const {
+    auto f = Export<HRESULT(STDAPICALLTYPE *)()>("DllCanUnloadNow");
+    return f ? f() : E_NOTIMPL;
+}
+
+HRESULT TAddInLibrary::RegisterServer() const {
+    auto f = Export<HRESULT(STDAPICALLTYPE *)()>("DllRegisterServer");
+    return f ? f() : E_NOTIMPL;
+}
+
+HRESULT TAddInLibrary::UnregisterServer() const {
+    auto f = Export<HRESULT(STDAPICALLTYPE *)()>("DllUnregisterServer");
+    return f ? f() : E_NOTIMPL;
+}
+
+classlib::ComPtr<IUnknown> TAddInLibrary::CreateAddIn() const {
+    classlib::ComPtr<IClassFactory> factory;
+    EXPECT_EQ(GetClassObject(CLSID_TSY, IID_IClassFactory, factory.PutVoid()), S_OK);
+    classlib::ComPtr<IUnknown> addIn;
+    if (factory) {
+        EXPECT_EQ(factory->CreateInstance(nullptr, IID_IUnknown, addIn.PutVoid()), S_OK);
+    }
+    return addIn;
+}
+
+TRunResult RunProgram(std::wstring commandLine) {
+    TRunResult result;
+    wchar_t dir[MAX_PATH], file[MAX_PATH];
+    GetTempPathW(MAX_PATH, dir);
+    GetTempFileNameW(dir, L"tsy", 0, file);
+    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+    HANDLE out = CreateFileW(file, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                             CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = si.hStdError = out;
+    PROCESS_INFORMATION pi{};
+    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr,
+                       &si, &pi)) {
+        if (WaitForSingleObject(pi.hProcess, 60000) != WAIT_OBJECT_0)
+            TerminateProcess(pi.hProcess, 0xdead);
+        GetExitCodeProcess(pi.hProcess, &result.ExitCode);
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+        SetFilePointer(out, 0, nullptr, FILE_BEGIN);
+        char buffer[4096];
+        DWORD read = 0;
+        while (ReadFile(out, buffer, sizeof(buffer), &read, nullptr) && read > 0)
+            result.Output.append(buffer, read);
+    }
+    CloseHandle(out);
+    DeleteFileW(file);
+    return result;
+}
+
+bool KeyExists(HKEY root, const std::wstring &key) {
+    HKEY handle = nullptr;
+    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(handle);
+    return true;
+}
+
+std::wstring ReadString(HKEY root, const std::wstring &key, const std::wstring &name) {
+    wchar_t buffer[1024] = {};
+    DWORD size = sizeof(buffer);
+    if (RegGetValueW(root, key.c_str(), name.empty() ? nullptr : name.c_str(), RRF_RT_REG_SZ, nullptr, buffer,
+                     &size) != ERROR_SUCCESS)
+        return L"<missing>";
+    return buffer;
+}
+
+DWORD ReadDword(HKEY root, const std::wstring &key, const std::wstring &name) {
+    DWORD value = 0xdeadbeef, size = sizeof(value);
+    RegGetValueW(root, key.c_str(), name.c_str(), RRF_RT_REG_DWORD, nullptr, &value, &size);
+    return value;
+}
+
+} // namespace addintest

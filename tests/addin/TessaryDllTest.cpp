@@ -1,0 +1,219 @@
+// Tessary.dll loaded into a simulated host's process: its exports, its resources, a session with
+// Outlook and with Word, Outlook's fast shutdown, and the per-user registration the ini file beside
+// the library asks for. The registry is redirected into scratch keys for the process.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "AddInLibrary.h"
+#include "classlib/OleString.h"
+#include "hostsim/ComAddInObject.h"
+#include "hostsim/OutlookHost.h"
+#include "hostsim/WordHost.h"
+#include "office/office.h"
+
+using classlib::ComPtr;
+
+namespace addintest {
+namespace {
+
+class TessaryDllTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        oleInitialized_ = SUCCEEDED(OleInitialize(nullptr));
+        scratch_ = L"Software\\TessaryAddInTests\\" + std::to_wstring(GetCurrentProcessId());
+        const wchar_t *names[3] = {L"HKCU", L"HKLM", L"HKCR"};
+        HKEY predefined[3] = {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_CLASSES_ROOT};
+        for (int i = 0; i < 3; ++i)
+            ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (scratch_ + L"\\" + names[i]).c_str(), 0, nullptr, 0,
+                                      KEY_ALL_ACCESS, nullptr, &roots_[i], nullptr),
+                      ERROR_SUCCESS);
+        for (int i = 0; i < 3; ++i)
+            ASSERT_EQ(RegOverridePredefKey(predefined[i], roots_[i]), ERROR_SUCCESS);
+    }
+    void TearDown() override {
+        for (HKEY predefined : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_CLASSES_ROOT})
+            RegOverridePredefKey(predefined, nullptr);
+        for (HKEY &key : roots_)
+            if (key)
+                RegCloseKey(std::exchange(key, nullptr));
+        RegDeleteTreeW(HKEY_CURRENT_USER, scratch_.c_str());
+        if (oleInitialized_)
+            OleUninitialize();
+    }
+
+    ComPtr<IDTExtensibility2> NewAddIn(TAddInLibrary &library) {
+        ComPtr<IUnknown> object = library.CreateAddIn();
+        return object.TryAs<IDTExtensibility2>();
+    }
+
+    SAFEARRAY *custom_ = nullptr;
+    HKEY roots_[3] = {};
+
+private:
+    std::wstring scratch_;
+    bool oleInitialized_ = false;
+};
+
+TEST_F(TessaryDllTest, TheLibraryCarriesItsTypeLibraryFormAndVersion) {
+    TAddInLibrary library;
+    ASSERT_TRUE(library.Loaded());
+    EXPECT_NE(FindResourceW(library.Handle(), L"TADDINMODULE", reinterpret_cast<LPCWSTR>(RT_RCDATA)), nullptr);
+
+    ComPtr<ITypeLib> typeLib;
+    ASSERT_EQ(LoadTypeLibEx(LibraryPath().c_str(), REGKIND_NONE, typeLib.Put()), S_OK);
+    TLIBATTR *libAttr = nullptr;
+    ASSERT_EQ(typeLib->GetLibAttr(&libAttr), S_OK);
+    EXPECT_TRUE(IsEqualGUID(libAttr->guid, LIBID_Tessary)) << "the type library's id is not the published one";
+    typeLib->ReleaseTLibAttr(libAttr);
+    classlib::TBStr name;
+    ASSERT_EQ(typeLib->GetDocumentation(-1, name.Put(), nullptr, nullptr, nullptr), S_OK);
+    EXPECT_EQ(name.ToString(), L"Tessary");
+
+    ComPtr<ITypeInfo> coclass, dual;
+    ASSERT_EQ(typeLib->GetTypeInfoOfGuid(CLSID_TSY, coclass.Put()), S_OK);
+    HREFTYPE href = 0;
+    ASSERT_EQ(coclass->GetRefTypeOfImplType(0, &href), S_OK);
+    ASSERT_EQ(coclass->GetRefTypeInfo(href, dual.Put()), S_OK);
+    TYPEATTR *attr = nullptr;
+    ASSERT_EQ(dual->GetTypeAttr(&attr), S_OK);
+    EXPECT_TRUE(IsEqualGUID(attr->guid, IID_ITSY));
+    EXPECT_TRUE(attr->wTypeFlags & TYPEFLAG_FDUAL);
+    dual->ReleaseTypeAttr(attr);
+
+    DWORD unused = 0;
+    DWORD size = GetFileVersionInfoSizeW(LibraryPath().c_str(), &unused);
+    ASSERT_GT(size, 0u);
+    std::vector<BYTE> info(size);
+    ASSERT_TRUE(GetFileVersionInfoW(LibraryPath().c_str(), 0, size, info.data()));
+    wchar_t *product = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(info.data(), L"\\StringFileInfo\\040704B0\\ProductName",
+                               reinterpret_cast<void **>(&product), &length));
+    EXPECT_EQ(std::wstring(product), L"Tessary");
+}
+
+TEST_F(TessaryDllTest, TheAddInObjectAnswersItsInterfaces) {
+    TAddInLibrary library;
+    ComPtr<IUnknown> addIn = library.CreateAddIn();
+    ASSERT_TRUE(addIn);
+    EXPECT_TRUE(addIn.TryAs<IDTExtensibility2>());
+    ComPtr<IDispatch> dual = addIn.TryAs<IDispatch>(IID_ITSY);
+    ASSERT_TRUE(dual);
+    ComPtr<ITypeInfo> info;
+    ASSERT_EQ(dual->GetTypeInfo(0, 0, info.Put()), S_OK);
+    classlib::TBStr name;
+    info->GetDocumentation(MEMBERID_NIL, name.Put(), nullptr, nullptr, nullptr);
+    EXPECT_EQ(name.ToString(), L"ITSY");
+    ComPtr<IClassFactory> factory;
+    EXPECT_EQ(library.GetClassObject(IID_ITSY, IID_IClassFactory, factory.PutVoid()), CLASS_E_CLASSNOTAVAILABLE);
+
+    EXPECT_EQ(library.CanUnloadNow(), S_FALSE);
+    dual.Reset();
+    addIn.Reset();
+    EXPECT_EQ(library.CanUnloadNow(), S_OK);
+}
+
+TEST_F(TessaryDllTest, AnOutlookSessionFromConnectionToUnload) {
+    TAddInLibrary library;
+    {
+        hostsim::OutlookHost host(L"11.0");
+        auto *entry = host.World().Create<hostsim::ComAddInObject>(kProgID, L"{61EC72B0-88A2-4E92-A645-B5CC1D5475A8}",
+                                                                   L"Tessary attachment add-in");
+        ComPtr<IDTExtensibility2> addIn = NewAddIn(library);
+        ASSERT_TRUE(addIn);
+        ASSERT_EQ(addIn->OnConnection(host.Application(), ext_cm_Startup, static_cast<COMAddIn *>(entry), &custom_),
+                  S_OK);
+        ASSERT_EQ(addIn->OnStartupComplete(&custom_), S_OK);
+        EXPECT_EQ(ComPtr<IDispatch>(entry->AddInObject()).TryAs<IUnknown>(), addIn.TryAs<IUnknown>());
+        EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kOutlookAddInKey, L"ZIDStartMode"), L"NORMAL");
+
+        // The send hook lets a mail go.
+        auto *mail = host.AddItem(host.DefaultFolder(hostsim::ol::olFolderDrafts), hostsim::ol::olMail, L"Hello");
+        EXPECT_TRUE(host.Send(mail));
+
+        EXPECT_EQ(library.CanUnloadNow(), S_FALSE);
+        EXPECT_EQ(addIn->OnBeginShutdown(&custom_), S_OK);
+        EXPECT_EQ(addIn->OnDisconnection(ext_dm_HostShutdown, &custom_), S_OK);
+        EXPECT_EQ(host.App().Events().SinkCount(DIID_OutlookApplicationEvents_11), 0);
+        host.World().Shutdown(); // Office lets go of the add-in's entry
+    }
+    EXPECT_EQ(library.CanUnloadNow(), S_OK);
+}
+
+TEST_F(TessaryDllTest, OutlookQuittingFastLeavesNothingBehind) {
+    TAddInLibrary library;
+    {
+        hostsim::OutlookHost host(L"14.0.0.4760");
+        ComPtr<IDTExtensibility2> addIn = NewAddIn(library);
+        ASSERT_EQ(addIn->OnConnection(host.Application(), ext_cm_Startup, nullptr, &custom_), S_OK);
+        ASSERT_EQ(addIn->OnStartupComplete(&custom_), S_OK);
+        host.Quit();
+        EXPECT_EQ(host.App().Events().SinkCount(DIID_OutlookApplicationEvents_11), 0);
+        // Outlook 2010 releases the add-in without further calls.
+    }
+    EXPECT_EQ(library.CanUnloadNow(), S_OK);
+}
+
+TEST_F(TessaryDllTest, AWordSessionAndAUserUnload) {
+    TAddInLibrary library;
+    {
+        hostsim::WordHost host(L"12.0");
+        host.NewDocument();
+        ComPtr<IDTExtensibility2> addIn = NewAddIn(library);
+        ASSERT_EQ(addIn->OnConnection(host.Application(), ext_cm_AfterStartup, nullptr, &custom_), S_OK);
+        EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kWordAddInKey, L"ZIDStartMode"), L"NORMAL");
+        EXPECT_EQ(addIn->OnDisconnection(ext_dm_UserClosed, &custom_), S_OK);
+    }
+    EXPECT_EQ(library.CanUnloadNow(), S_OK);
+}
+
+// A copy of the library beside an ini file that asks for a per-user registration.
+class PerUserLibrary {
+public:
+    PerUserLibrary() {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        folder_ = std::wstring(temp) + L"TessaryPerUser" + std::to_wstring(GetCurrentProcessId());
+        CreateDirectoryW(folder_.c_str(), nullptr);
+        path_ = folder_ + L"\\Tessary.dll";
+        EXPECT_TRUE(CopyFileW(LibraryPath().c_str(), path_.c_str(), FALSE));
+        EXPECT_TRUE(WritePrivateProfileStringW(L"CONFIG", L"PRIVILEGES", L"User", (folder_ + L"\\Tessary.ini").c_str()));
+        library_ = std::make_unique<TAddInLibrary>(path_);
+    }
+    ~PerUserLibrary() {
+        library_.reset();
+        DeleteFileW(path_.c_str());
+        DeleteFileW((folder_ + L"\\Tessary.ini").c_str());
+        RemoveDirectoryW(folder_.c_str());
+    }
+    TAddInLibrary &Library() { return *library_; }
+    const std::wstring &Path() const { return path_; }
+
+private:
+    std::wstring folder_, path_;
+    std::unique_ptr<TAddInLibrary> library_;
+};
+
+TEST_F(TessaryDllTest, TheIniFileBesideTheLibraryRegistersItForTheUserOnly) {
+    PerUserLibrary copy;
+    ASSERT_TRUE(copy.Library().Loaded());
+    ASSERT_EQ(copy.Library().RegisterServer(), S_OK);
+
+    const std::wstring classKey = std::wstring(L"Software\\Classes\\") + kClassKey;
+    EXPECT_EQ(CompareStringOrdinal(ReadString(HKEY_CURRENT_USER, classKey + L"\\InprocServer32", L"").c_str(), -1,
+                                   copy.Path().c_str(), -1, TRUE),
+              CSTR_EQUAL);
+    EXPECT_EQ(ReadString(HKEY_CURRENT_USER, L"Software\\Classes\\Tessary.TSY\\Clsid", L""),
+              L"{61EC72B0-88A2-4E92-A645-B5CC1D5475A8}");
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kOutlookAddInKey)) << "a per-user registration wrote the machine";
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kClassKey));
+
+    ASSERT_EQ(copy.Library().UnregisterServer(), S_OK);
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, classKey));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, L"Software\\Classes\\Tessary.TSY"));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kOutlookAddInKey));
+}
+
+} // namespace
+} // namespace addintest
