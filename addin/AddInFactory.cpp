@@ -9,8 +9,8 @@
 namespace tessary {
 namespace {
 
-framework::TzidFactory factory(classlib::ComServer(), classlib::TComObjectFactory::ComClass<TTSY>(), CLSID_TSY,
-                               TAddInModule::StaticClass(), L"TSY", L"Tessary attachment add-in");
+framework::TzidFactory factory(classlib::ComServer(), classlib::TComObjectFactory::ComClass<TTSY>(),
+                               CLSID_TSY, TAddInModule::StaticClass(), L"TSY", L"Tessary attachment add-in");
 
 } // namespace
 } // namespace tessary

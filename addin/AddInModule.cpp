@@ -7,18 +7,16 @@ namespace tessary {
 
 using Self = TAddInModule;
 
-CLASSLIB_DEFINE_CLASS(TAddInModule, framework::TzidCOMAddInModule,
-                      b.Method<&Self::zidCOMAddInModuleCreate>(L"zidCOMAddInModuleCreate");
-                      b.Method<&Self::zidCOMAddInModuleAddInInitialize>(L"zidCOMAddInModuleAddInInitialize");
-                      b.Method<&Self::zidCOMAddInModuleAddInStartupComplete>(
-                          L"zidCOMAddInModuleAddInStartupComplete");
-                      b.Method<&Self::zidCOMAddInModuleAddInBeginShutdown>(L"zidCOMAddInModuleAddInBeginShutdown");
-                      b.Method<&Self::zidCOMAddInModuleAddInFinalize>(L"zidCOMAddInModuleAddInFinalize");
-                      b.Method<&Self::zidCOMAddInModuleBeforeAddinUnregister>(
-                          L"zidCOMAddInModuleBeforeAddinUnregister");
-                      b.Method<&Self::zidCOMAddInModuleOLInspectorActivate>(
-                          L"zidCOMAddInModuleOLInspectorActivate");
-                      b.Method<&Self::zidCOMAddInModuleRibbonBeforeLoad>(L"zidCOMAddInModuleRibbonBeforeLoad"))
+CLASSLIB_DEFINE_CLASS(
+    TAddInModule, framework::TzidCOMAddInModule,
+    b.Method<&Self::zidCOMAddInModuleCreate>(L"zidCOMAddInModuleCreate");
+    b.Method<&Self::zidCOMAddInModuleAddInInitialize>(L"zidCOMAddInModuleAddInInitialize");
+    b.Method<&Self::zidCOMAddInModuleAddInStartupComplete>(L"zidCOMAddInModuleAddInStartupComplete");
+    b.Method<&Self::zidCOMAddInModuleAddInBeginShutdown>(L"zidCOMAddInModuleAddInBeginShutdown");
+    b.Method<&Self::zidCOMAddInModuleAddInFinalize>(L"zidCOMAddInModuleAddInFinalize");
+    b.Method<&Self::zidCOMAddInModuleBeforeAddinUnregister>(L"zidCOMAddInModuleBeforeAddinUnregister");
+    b.Method<&Self::zidCOMAddInModuleOLInspectorActivate>(L"zidCOMAddInModuleOLInspectorActivate");
+    b.Method<&Self::zidCOMAddInModuleRibbonBeforeLoad>(L"zidCOMAddInModuleRibbonBeforeLoad"))
 
 TAddInModule::TAddInModule(classlib::TComponent *AOwner) : TzidCOMAddInModule(AOwner) {}
 
@@ -44,7 +42,8 @@ void TAddInModule::zidCOMAddInModuleBeforeAddinUnregister(classlib::TObject * /*
 void TAddInModule::zidCOMAddInModuleOLInspectorActivate(classlib::TObject * /*Sender*/) {}
 
 void TAddInModule::zidCOMAddInModuleRibbonBeforeLoad(classlib::TObject * /*Sender*/,
-                                                    const std::wstring & /*RibbonID*/, std::wstring & /*Xml*/) {}
+                                                     const std::wstring & /*RibbonID*/,
+                                                     std::wstring & /*Xml*/) {}
 
 void TAddInModule::OutlookItemSend(classlib::TObject * /*Sender*/, IDispatch * /*Item*/, bool & /*Cancel*/) {}
 

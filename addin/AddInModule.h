@@ -22,7 +22,8 @@ public:
     void zidCOMAddInModuleAddInFinalize(classlib::TObject *Sender);
     void zidCOMAddInModuleBeforeAddinUnregister(classlib::TObject *Sender);
     void zidCOMAddInModuleOLInspectorActivate(classlib::TObject *Sender);
-    void zidCOMAddInModuleRibbonBeforeLoad(classlib::TObject *Sender, const std::wstring &RibbonID, std::wstring &Xml);
+    void zidCOMAddInModuleRibbonBeforeLoad(classlib::TObject *Sender, const std::wstring &RibbonID,
+                                           std::wstring &Xml);
     // Outlook sends an item: the send hook's checks run here.
     void OutlookItemSend(classlib::TObject *Sender, IDispatch *Item, bool &Cancel);
 

@@ -19,16 +19,18 @@ CLASSLIB_DEFINE_CLASS(
     b.Property(L"Description", &Self::Description, &Self::SetDescription).Default(L"");
     b.Property(L"DisplayAlerts", &Self::DisplayAlerts, &Self::SetDisplayAlerts).Default(false);
     b.Property(L"LoadBehavior", &Self::LoadBehavior, &Self::SetLoadBehavior).Default(3);
-    b.Property(L"RegisterForAllUsers", &Self::RegisterForAllUsers, &Self::SetRegisterForAllUsers).Default(false);
-    b.Property(L"SupportedApps", &Self::SupportedApps, &Self::SetSupportedApps).Default(TzidHostAppSet{ohaExcel});
+    b.Property(L"RegisterForAllUsers", &Self::RegisterForAllUsers, &Self::SetRegisterForAllUsers)
+        .Default(false);
+    b.Property(L"SupportedApps", &Self::SupportedApps, &Self::SetSupportedApps)
+        .Default(TzidHostAppSet{ohaExcel});
     b.Property(L"XLAutomationAddIn", &Self::XLAutomationAddIn, &Self::SetXLAutomationAddIn).Default(false);
     b.Property(L"HandleShortcuts", &Self::HandleShortcuts, &Self::SetHandleShortcuts).Default(false);
     b.Property(L"Namespace", &Self::Namespace, &Self::SetNamespace).Default(L"");
-    b.Property(L"StartFromScratch", &Self::StartFromScratch, &Self::SetStartFromScratch).Default(TzidRibbons{});
+    b.Property(L"StartFromScratch", &Self::StartFromScratch, &Self::SetStartFromScratch)
+        .Default(TzidRibbons{});
     b.Property(L"StartFromScratch2010", &Self::StartFromScratch2010, &Self::SetStartFromScratch2010)
         .Default(TzidRibbons2010{});
-    b.Field(L"OnKeyDown", &Self::OnKeyDown);
-    b.Field(L"OnError", &Self::OnError);
+    b.Field(L"OnKeyDown", &Self::OnKeyDown); b.Field(L"OnError", &Self::OnError);
     b.Field(L"OnAddInInitialize", &Self::OnAddInInitialize);
     b.Field(L"OnAddInStartupComplete", &Self::OnAddInStartupComplete);
     b.Field(L"OnAddInBeginShutdown", &Self::OnAddInBeginShutdown);

@@ -55,7 +55,8 @@ using TzidTaskPaneInstanceEvent =
     classlib::TEvent<void(TzidCustomTaskPane *Sender, TzidCustomTaskPaneInstance *Instance)>;
 using TzidTaskPaneBeforeShow =
     classlib::TEvent<void(TzidCustomTaskPane *Sender, TzidCustomTaskPaneInstance *Instance, bool &Cancel)>;
-using TzidRibbonBeforeCreate = classlib::TEvent<void(classlib::TObject *Sender, const std::wstring &RibbonID)>;
+using TzidRibbonBeforeCreate =
+    classlib::TEvent<void(classlib::TObject *Sender, const std::wstring &RibbonID)>;
 using TzidRibbonBeforeLoad =
     classlib::TEvent<void(classlib::TObject *Sender, const std::wstring &RibbonID, std::wstring &Xml)>;
 using TzidRibbonLoaded = classlib::TEvent<void(classlib::TObject *Sender, IRibbonUI *RibbonUI)>;

@@ -63,7 +63,8 @@ const THostEntry kHosts[] = {
      WrapperVersion<office::TExcelApplication>},
     {ohaOutlook, DIID_OutlookApplication, 11, L"TzidOutlookAppEvents", true,
      NewWrapper<office::TOutlookApplication>, WrapperVersion<office::TOutlookApplication>},
-    {ohaAccess, DIID_AccessApplication, 11, nullptr, false, NewWrapper<office::TAccessApplication>, AccessVersion},
+    {ohaAccess, DIID_AccessApplication, 11, nullptr, false, NewWrapper<office::TAccessApplication>,
+     AccessVersion},
     {ohaProject, DIID_ProjectApplication, 12, L"TzidProjectAppEvents", true,
      NewWrapper<office::TProjectApplication>, WrapperVersion<office::TProjectApplication>},
     {ohaPowerPoint, DIID_PowerPointApplication, 11, L"TzidPowerPointAppEvents", false,
@@ -107,7 +108,8 @@ void FireStartup(TzidCOMAddInModule &module, TzidCustomEvents &events) {
         return;
     classlib::TPropValue value = prop->Get(&events);
     TNotifyEvent startup;
-    if (auto *method = std::get_if<classlib::TMethodValue>(&value); method && startup.AssignErased(*method) && startup)
+    if (auto *method = std::get_if<classlib::TMethodValue>(&value);
+        method && startup.AssignErased(*method) && startup)
         module.RunGuarded([&] { startup(&events); });
 }
 
@@ -128,7 +130,8 @@ void TzidCOMAddInModule::ConnectToHost() {
         std::wstring version = entry.Version(wrapper);
         officeVersion_ = ParseHostVersion(version);
         usesRibbon_ = officeVersion_ > entry.RibbonAbove;
-        const classlib::TClassInfo *eventsClass = entry.EventsClass ? classlib::FindClass(entry.EventsClass) : nullptr;
+        const classlib::TClassInfo *eventsClass =
+            entry.EventsClass ? classlib::FindClass(entry.EventsClass) : nullptr;
         hostEvents_ = eventsClass ? FindHostEventsComponent(*eventsClass) : nullptr;
         if (hostEvents_ != nullptr) {
             if (entry.VersionedEvents)
@@ -201,17 +204,20 @@ ComPtr<_CommandBars> TzidCOMAddInModule::GetHostCommandBars() {
         if (hostType_ == ohaOutlook) {
             // Without a window Outlook has no command bars to give.
             int inspectors = DispGet(DispGet(app.Get(), L"Inspectors").ToDispatch().Get(), L"Count").ToInt();
-            int explorers = inspectors > 0
-                                ? 0
-                                : DispGet(DispGet(app.Get(), L"Explorers").ToDispatch().Get(), L"Count").ToInt();
+            int explorers =
+                inspectors > 0
+                    ? 0
+                    : DispGet(DispGet(app.Get(), L"Explorers").ToDispatch().Get(), L"Count").ToInt();
             if (inspectors > 0 || explorers > 0)
-                bars = DispGet(DispCall(app.Get(), L"ActiveWindow").ToDispatch().Get(), L"CommandBars").ToDispatch();
+                bars = DispGet(DispCall(app.Get(), L"ActiveWindow").ToDispatch().Get(), L"CommandBars")
+                           .ToDispatch();
         } else if (hostType_ == ohaInfoPath) {
             if (ComPtr<IDispatch> active = DispGet(app.Get(), L"ActiveWindow").ToDispatch())
                 bars = DispGet(active.Get(), L"CommandBars").ToDispatch();
             else if (ComPtr<IDispatch> windows = DispGet(app.Get(), L"Windows").ToDispatch();
                      DispGet(windows.Get(), L"Count").ToInt() > 0)
-                bars = DispGet(DispCall(windows.Get(), L"Item", {OleVariant(0)}).ToDispatch().Get(), L"CommandBars")
+                bars = DispGet(DispCall(windows.Get(), L"Item", {OleVariant(0)}).ToDispatch().Get(),
+                               L"CommandBars")
                            .ToDispatch();
         } else {
             bars = DispGet(app.Get(), L"CommandBars").ToDispatch();
@@ -230,9 +236,10 @@ bool TzidCOMAddInModule::FastShutdownEnabled() const {
         result = true;
         classlib::TRegistry reg(KEY_READ);
         reg.SetRootKey(HKEY_CURRENT_USER);
-        std::wstring key =
-            classlib::Format(L"Software\\Microsoft\\Office\\%d.0\\Outlook\\Options\\Shutdown", {officeVersion_});
-        if (reg.KeyExists(key) && reg.OpenKeyReadOnly(key) && ReadIntegerOr(reg, L"AddinFastShutdownBehavior", 0) == 1)
+        std::wstring key = classlib::Format(L"Software\\Microsoft\\Office\\%d.0\\Outlook\\Options\\Shutdown",
+                                            {officeVersion_});
+        if (reg.KeyExists(key) && reg.OpenKeyReadOnly(key) &&
+            ReadIntegerOr(reg, L"AddinFastShutdownBehavior", 0) == 1)
             return false;
     }
     std::wstring key = AddInKey();
@@ -240,7 +247,8 @@ bool TzidCOMAddInModule::FastShutdownEnabled() const {
         return result;
     classlib::TRegistry reg(KEY_READ);
     reg.SetRootKey(registerForAllUsers_ ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER);
-    if (reg.KeyExists(key) && reg.OpenKeyReadOnly(key) && ReadIntegerOr(reg, L"RequireShutdownNotification", 0) == 1)
+    if (reg.KeyExists(key) && reg.OpenKeyReadOnly(key) &&
+        ReadIntegerOr(reg, L"RequireShutdownNotification", 0) == 1)
         result = false;
     return result;
 }

@@ -89,16 +89,17 @@ void TdivAzore::Connection(IDispatch *Application, int ConnectMode, IDispatch *A
     ReleaseConnection();
     auto *factory = dynamic_cast<TzidFactory *>(Factory());
     if (factory == nullptr)
-        throw classlib::EOleSysError(L"The add-in object was not created by an add-in factory.", E_UNEXPECTED);
+        throw classlib::EOleSysError(L"The add-in object was not created by an add-in factory.",
+                                     E_UNEXPECTED);
     const classlib::TClassInfo &moduleClass = factory->ModuleClass();
     if (moduleClass.CreateComponent == nullptr)
-        throw classlib::EOleSysError(classlib::Format(L"The module class %s cannot be created.", {moduleClass.Name()}),
-                                     E_UNEXPECTED);
+        throw classlib::EOleSysError(
+            classlib::Format(L"The module class %s cannot be created.", {moduleClass.Name()}), E_UNEXPECTED);
     std::unique_ptr<classlib::TComponent> created(moduleClass.CreateComponent(nullptr));
     auto *module = dynamic_cast<TzidCOMAddInModule *>(created.get());
     if (module == nullptr)
-        throw classlib::EOleSysError(classlib::Format(L"The class %s is not an add-in module.", {moduleClass.Name()}),
-                                     E_UNEXPECTED);
+        throw classlib::EOleSysError(
+            classlib::Format(L"The class %s is not an add-in module.", {moduleClass.Name()}), E_UNEXPECTED);
     created.release();
     module_.reset(module);
 
@@ -204,7 +205,8 @@ void TdivAzore::DoOutlookQuit(classlib::TObject *Sender) {
                 ReportAfterTeardown(addInName, e);
         } catch (...) {
             std::wstring message = classlib::CurrentExceptionMessage();
-            ReportAfterTeardown(addInName, classlib::Exception(message.empty() ? L"Unknown exception" : message));
+            ReportAfterTeardown(addInName,
+                                classlib::Exception(message.empty() ? L"Unknown exception" : message));
         }
     }
     if (quitting) {
@@ -215,9 +217,9 @@ void TdivAzore::DoOutlookQuit(classlib::TObject *Sender) {
 
 void TdivAzore::ReportAfterTeardown(const std::wstring &AddInName, const classlib::Exception &E) noexcept {
     try {
-        classlib::MessageDlg(classlib::Format(L"%s error: the add-in has fired an exception.\r\n%s",
-                                              {AddInName, E.Message()}),
-                             classlib::mtError, {classlib::mbOK}, 0);
+        classlib::MessageDlg(
+            classlib::Format(L"%s error: the add-in has fired an exception.\r\n%s", {AddInName, E.Message()}),
+            classlib::mtError, {classlib::mbOK}, 0);
     } catch (...) {
     }
 }

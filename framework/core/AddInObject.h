@@ -34,8 +34,8 @@ public:
     ~TdivAzore() override;
 
     // IDTExtensibility2
-    HRESULT STDMETHODCALLTYPE OnConnection(IDispatch *Application, ext_ConnectMode ConnectMode, IDispatch *AddInInst,
-                                           SAFEARRAY **custom) override;
+    HRESULT STDMETHODCALLTYPE OnConnection(IDispatch *Application, ext_ConnectMode ConnectMode,
+                                           IDispatch *AddInInst, SAFEARRAY **custom) override;
     HRESULT STDMETHODCALLTYPE OnDisconnection(ext_DisconnectMode RemoveMode, SAFEARRAY **custom) override;
     HRESULT STDMETHODCALLTYPE OnAddInsUpdate(SAFEARRAY **custom) override;
     HRESULT STDMETHODCALLTYPE OnStartupComplete(SAFEARRAY **custom) override;

@@ -31,7 +31,8 @@ inline constexpr const wchar_t *SzidMapPointControl = L"Cannot add a control to 
 // Used with zidErrWrongContainer and zidErrWrongEventsOwner alike.
 inline constexpr const wchar_t *SzidWrongContainer = L"The %s class cannot be contained in the %s class.";
 inline constexpr const wchar_t *SzidAdvancedControlBarType =
-    L"The command bar containing a TzidCommandBarAdvancedControl cannot\r\nbe zidMsoBarPopup and zidMsoBarMenuBar.";
+    L"The command bar containing a TzidCommandBarAdvancedControl cannot\r\nbe zidMsoBarPopup and "
+    L"zidMsoBarMenuBar.";
 inline constexpr const wchar_t *SzidAdvancedControlProtection =
     L"The command bar containing a TzidCommandBarAdvancedControl should\r\nhave the zidMsoBarNoChangeDock "
     L"protection type.";

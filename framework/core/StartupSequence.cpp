@@ -53,8 +53,10 @@ void TdivAzore::StartupComplete() {
 // The add-in key stays open in the module's registry object for the command-bar engine.
 void TdivAzore::OpenAddInKey() {
     std::wstring key = module_->AddInKey();
-    if (!key.empty())
-        module_->Registry().OpenKey(key, true);
+    if (key.empty())
+        return;
+    module_->Registry().SetRootKey(HKEY_CURRENT_USER);
+    module_->Registry().OpenKey(key, true);
 }
 
 void TdivAzore::ReadStartMode() {
@@ -79,7 +81,8 @@ void TdivAzore::ReadColorScheme() {
     TzidCOMAddInModule &module = *module_;
     classlib::TRegistry reg(KEY_READ);
     reg.SetRootKey(HKEY_CURRENT_USER);
-    if (!reg.OpenKeyReadOnly(classlib::Format(L"Software\\Microsoft\\Office\\%d.0\\Common", {module.OfficeVersion()})))
+    if (!reg.OpenKeyReadOnly(
+            classlib::Format(L"Software\\Microsoft\\Office\\%d.0\\Common", {module.OfficeVersion()})))
         return;
     if (reg.ValueExists(L"Theme")) {
         try {
@@ -199,7 +202,8 @@ void TdivAzore::ChainHostHandlers() {
         break;
     case ohaPowerPoint:
         if (auto *app = dynamic_cast<office::TPowerPointApplication *>(module.HostWrapper(ohaPowerPoint)))
-            Chain(app->OnWindowActivate, PrevPowerPointHandler, MakeEvent<&TdivAzore::PowerPointWindowActivate>(this));
+            Chain(app->OnWindowActivate, PrevPowerPointHandler,
+                  MakeEvent<&TdivAzore::PowerPointWindowActivate>(this));
         break;
     case ohaExcel:
         if (auto *app = dynamic_cast<office::TExcelApplication *>(module.HostWrapper(ohaExcel))) {
@@ -213,15 +217,18 @@ void TdivAzore::ChainHostHandlers() {
         if (office::TWordApplication *app = module.WordApp()) {
             Chain(app->OnWindowActivate, PrevWordHandlers.WindowActivate,
                   MakeEvent<&TdivAzore::WordWindowActivate>(this));
-            Chain(app->OnDocumentOpen, PrevWordHandlers.DocumentOpen, MakeEvent<&TdivAzore::WordDocumentOpen>(this));
-            Chain(app->OnNewDocument, PrevWordHandlers.NewDocument, MakeEvent<&TdivAzore::WordNewDocument>(this));
+            Chain(app->OnDocumentOpen, PrevWordHandlers.DocumentOpen,
+                  MakeEvent<&TdivAzore::WordDocumentOpen>(this));
+            Chain(app->OnNewDocument, PrevWordHandlers.NewDocument,
+                  MakeEvent<&TdivAzore::WordNewDocument>(this));
             Chain(app->OnDocumentChange, PrevWordHandlers.DocumentChange,
                   MakeEvent<&TdivAzore::WordDocumentChange>(this));
         }
         break;
     case ohaVisio:
         if (auto *app = dynamic_cast<office::TVisioApplication *>(module.HostWrapper(ohaVisio)))
-            Chain(app->OnWindowActivated, PrevVisioHandler, MakeEvent<&TdivAzore::VisioWindowActivated>(this));
+            Chain(app->OnWindowActivated, PrevVisioHandler,
+                  MakeEvent<&TdivAzore::VisioWindowActivated>(this));
         break;
     default:
         break;

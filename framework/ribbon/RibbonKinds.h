@@ -32,13 +32,13 @@ enum TzidRibbon : unsigned char {
     msrOutlookExplorer
 };
 CLASSLIB_ENUM(TzidRibbon, L"msrAccessDatabase", L"msrExcelWorkbook", L"msrPowerPointPresentation",
-              L"msrWordDocument", L"msrOutlookMailRead", L"msrOutlookMailCompose", L"msrOutlookMeetingRequestRead",
-              L"msrOutlookMeetingRequestSend", L"msrOutlookAppointment", L"msrOutlookContact",
-              L"msrOutlookJournal", L"msrOutlookTask", L"msrOutlookDistributionList", L"msrOutlookReport",
-              L"msrOutlookResend", L"msrOutlookResponseRead", L"msrOutlookResponseCompose",
-              L"msrOutlookResponseCounterPropose", L"msrOutlookRSS", L"msrOutlookPostRead",
-              L"msrOutlookPostCompose", L"msrOutlookSharingRead", L"msrOutlookSharingCompose",
-              L"msrOutlookExplorer")
+              L"msrWordDocument", L"msrOutlookMailRead", L"msrOutlookMailCompose",
+              L"msrOutlookMeetingRequestRead", L"msrOutlookMeetingRequestSend", L"msrOutlookAppointment",
+              L"msrOutlookContact", L"msrOutlookJournal", L"msrOutlookTask", L"msrOutlookDistributionList",
+              L"msrOutlookReport", L"msrOutlookResend", L"msrOutlookResponseRead",
+              L"msrOutlookResponseCompose", L"msrOutlookResponseCounterPropose", L"msrOutlookRSS",
+              L"msrOutlookPostRead", L"msrOutlookPostCompose", L"msrOutlookSharingRead",
+              L"msrOutlookSharingCompose", L"msrOutlookExplorer")
 using TzidRibbons = classlib::TSet<TzidRibbon>;
 
 // Window kinds that only the 2010 ribbon knows; the explorer is both msrOutlookExplorer and
@@ -56,10 +56,10 @@ enum TzidRibbon2010 : unsigned char {
     msrProjectProject2010,
     msrVisioDrawing2010
 };
-CLASSLIB_ENUM(TzidRibbon2010, L"msrOutlookExplorer2010", L"msrOutlookSMSRead2010", L"msrOutlookSMSCompose2010",
-              L"msrOutlookMMSRead2010", L"msrOutlookMMSCompose2010", L"msrInfoPathDesigner2010",
-              L"msrInforPathFiller2010", L"msrInfoPathPrintPreview2010", L"msrPublisherPublication2010",
-              L"msrProjectProject2010", L"msrVisioDrawing2010")
+CLASSLIB_ENUM(TzidRibbon2010, L"msrOutlookExplorer2010", L"msrOutlookSMSRead2010",
+              L"msrOutlookSMSCompose2010", L"msrOutlookMMSRead2010", L"msrOutlookMMSCompose2010",
+              L"msrInfoPathDesigner2010", L"msrInforPathFiller2010", L"msrInfoPathPrintPreview2010",
+              L"msrPublisherPublication2010", L"msrProjectProject2010", L"msrVisioDrawing2010")
 using TzidRibbons2010 = classlib::TSet<TzidRibbon2010>;
 
 } // namespace framework

@@ -75,8 +75,8 @@ TRunResult RunProgram(std::wstring commandLine) {
     si.dwFlags = STARTF_USESTDHANDLES;
     si.hStdOutput = si.hStdError = out;
     PROCESS_INFORMATION pi{};
-    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr,
-                       &si, &pi)) {
+    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                       nullptr, &si, &pi)) {
         if (WaitForSingleObject(pi.hProcess, 60000) != WAIT_OBJECT_0)
             TerminateProcess(pi.hProcess, 0xdead);
         GetExitCodeProcess(pi.hProcess, &result.ExitCode);

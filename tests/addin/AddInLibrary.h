@@ -18,7 +18,8 @@ extern const GUID LIBID_Tessary;
 inline constexpr const wchar_t *kProgID = L"Tessary.TSY";
 inline constexpr const wchar_t *kClassKey = L"CLSID\\{61EC72B0-88A2-4E92-A645-B5CC1D5475A8}";
 // Below HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE.
-inline constexpr const wchar_t *kOutlookAddInKey = L"Software\\Microsoft\\Office\\Outlook\\AddIns\\Tessary.TSY";
+inline constexpr const wchar_t *kOutlookAddInKey =
+    L"Software\\Microsoft\\Office\\Outlook\\AddIns\\Tessary.TSY";
 inline constexpr const wchar_t *kWordAddInKey = L"Software\\Microsoft\\Office\\Word\\AddIns\\Tessary.TSY";
 
 // The library as built, in the form Wine's programs take ("Z:\...").

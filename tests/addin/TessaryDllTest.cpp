@@ -58,13 +58,15 @@ private:
 TEST_F(TessaryDllTest, TheLibraryCarriesItsTypeLibraryFormAndVersion) {
     TAddInLibrary library;
     ASSERT_TRUE(library.Loaded());
-    EXPECT_NE(FindResourceW(library.Handle(), L"TADDINMODULE", reinterpret_cast<LPCWSTR>(RT_RCDATA)), nullptr);
+    EXPECT_NE(FindResourceW(library.Handle(), L"TADDINMODULE", reinterpret_cast<LPCWSTR>(RT_RCDATA)),
+              nullptr);
 
     ComPtr<ITypeLib> typeLib;
     ASSERT_EQ(LoadTypeLibEx(LibraryPath().c_str(), REGKIND_NONE, typeLib.Put()), S_OK);
     TLIBATTR *libAttr = nullptr;
     ASSERT_EQ(typeLib->GetLibAttr(&libAttr), S_OK);
-    EXPECT_TRUE(IsEqualGUID(libAttr->guid, LIBID_Tessary)) << "the type library's id is not the published one";
+    EXPECT_TRUE(IsEqualGUID(libAttr->guid, LIBID_Tessary))
+        << "the type library's id is not the published one";
     typeLib->ReleaseTLibAttr(libAttr);
     classlib::TBStr name;
     ASSERT_EQ(typeLib->GetDocumentation(-1, name.Put(), nullptr, nullptr, nullptr), S_OK);
@@ -106,7 +108,8 @@ TEST_F(TessaryDllTest, TheAddInObjectAnswersItsInterfaces) {
     info->GetDocumentation(MEMBERID_NIL, name.Put(), nullptr, nullptr, nullptr);
     EXPECT_EQ(name.ToString(), L"ITSY");
     ComPtr<IClassFactory> factory;
-    EXPECT_EQ(library.GetClassObject(IID_ITSY, IID_IClassFactory, factory.PutVoid()), CLASS_E_CLASSNOTAVAILABLE);
+    EXPECT_EQ(library.GetClassObject(IID_ITSY, IID_IClassFactory, factory.PutVoid()),
+              CLASS_E_CLASSNOTAVAILABLE);
 
     EXPECT_EQ(library.CanUnloadNow(), S_FALSE);
     dual.Reset();
@@ -118,18 +121,20 @@ TEST_F(TessaryDllTest, AnOutlookSessionFromConnectionToUnload) {
     TAddInLibrary library;
     {
         hostsim::OutlookHost host(L"11.0");
-        auto *entry = host.World().Create<hostsim::ComAddInObject>(kProgID, L"{61EC72B0-88A2-4E92-A645-B5CC1D5475A8}",
-                                                                   L"Tessary attachment add-in");
+        auto *entry = host.World().Create<hostsim::ComAddInObject>(
+            kProgID, L"{61EC72B0-88A2-4E92-A645-B5CC1D5475A8}", L"Tessary attachment add-in");
         ComPtr<IDTExtensibility2> addIn = NewAddIn(library);
         ASSERT_TRUE(addIn);
-        ASSERT_EQ(addIn->OnConnection(host.Application(), ext_cm_Startup, static_cast<COMAddIn *>(entry), &custom_),
-                  S_OK);
+        ASSERT_EQ(
+            addIn->OnConnection(host.Application(), ext_cm_Startup, static_cast<COMAddIn *>(entry), &custom_),
+            S_OK);
         ASSERT_EQ(addIn->OnStartupComplete(&custom_), S_OK);
         EXPECT_EQ(ComPtr<IDispatch>(entry->AddInObject()).TryAs<IUnknown>(), addIn.TryAs<IUnknown>());
         EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kOutlookAddInKey, L"ZIDStartMode"), L"NORMAL");
 
         // The send hook lets a mail go.
-        auto *mail = host.AddItem(host.DefaultFolder(hostsim::ol::olFolderDrafts), hostsim::ol::olMail, L"Hello");
+        auto *mail =
+            host.AddItem(host.DefaultFolder(hostsim::ol::olFolderDrafts), hostsim::ol::olMail, L"Hello");
         EXPECT_TRUE(host.Send(mail));
 
         EXPECT_EQ(library.CanUnloadNow(), S_FALSE);
@@ -178,7 +183,8 @@ public:
         CreateDirectoryW(folder_.c_str(), nullptr);
         path_ = folder_ + L"\\Tessary.dll";
         EXPECT_TRUE(CopyFileW(LibraryPath().c_str(), path_.c_str(), FALSE));
-        EXPECT_TRUE(WritePrivateProfileStringW(L"CONFIG", L"PRIVILEGES", L"User", (folder_ + L"\\Tessary.ini").c_str()));
+        EXPECT_TRUE(WritePrivateProfileStringW(L"CONFIG", L"PRIVILEGES", L"User",
+                                               (folder_ + L"\\Tessary.ini").c_str()));
         library_ = std::make_unique<TAddInLibrary>(path_);
     }
     ~PerUserLibrary() {
@@ -201,12 +207,13 @@ TEST_F(TessaryDllTest, TheIniFileBesideTheLibraryRegistersItForTheUserOnly) {
     ASSERT_EQ(copy.Library().RegisterServer(), S_OK);
 
     const std::wstring classKey = std::wstring(L"Software\\Classes\\") + kClassKey;
-    EXPECT_EQ(CompareStringOrdinal(ReadString(HKEY_CURRENT_USER, classKey + L"\\InprocServer32", L"").c_str(), -1,
-                                   copy.Path().c_str(), -1, TRUE),
+    EXPECT_EQ(CompareStringOrdinal(ReadString(HKEY_CURRENT_USER, classKey + L"\\InprocServer32", L"").c_str(),
+                                   -1, copy.Path().c_str(), -1, TRUE),
               CSTR_EQUAL);
     EXPECT_EQ(ReadString(HKEY_CURRENT_USER, L"Software\\Classes\\Tessary.TSY\\Clsid", L""),
               L"{61EC72B0-88A2-4E92-A645-B5CC1D5475A8}");
-    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kOutlookAddInKey)) << "a per-user registration wrote the machine";
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kOutlookAddInKey))
+        << "a per-user registration wrote the machine";
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kClassKey));
 
     ASSERT_EQ(copy.Library().UnregisterServer(), S_OK);

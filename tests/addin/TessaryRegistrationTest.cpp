@@ -28,9 +28,11 @@ TEST(TessaryRegistrationTest, Regsvr32RegistersTheAddInForAllUsersOfOutlookAndWo
             EXPECT_EQ(ReadDword(HKEY_LOCAL_MACHINE, key, L"LoadBehavior"), 3u);
             EXPECT_EQ(ReadDword(HKEY_LOCAL_MACHINE, key, L"CommandLineSafe"), 0u);
         }
-        EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, L"Tessary.TSY\\Clsid", L""), L"{61EC72B0-88A2-4E92-A645-B5CC1D5475A8}");
+        EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, L"Tessary.TSY\\Clsid", L""),
+                  L"{61EC72B0-88A2-4E92-A645-B5CC1D5475A8}");
         EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, std::wstring(kClassKey) + L"\\InprocServer32"));
-        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Office\\Excel\\AddIns\\Tessary.TSY"))
+        EXPECT_FALSE(
+            KeyExists(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Office\\Excel\\AddIns\\Tessary.TSY"))
             << "registered for a host it does not support";
 
         ASSERT_EQ(RunProgram(unregister).ExitCode, 0u);

@@ -62,7 +62,8 @@ classlib::ComPtr<IDTExtensibility2> CoreFixture::NewAddIn(framework::TzidFactory
     return addIn;
 }
 
-HRESULT CoreFixture::Connect(IDTExtensibility2 *addIn, IDispatch *application, int mode, IDispatch *comAddIn) {
+HRESULT CoreFixture::Connect(IDTExtensibility2 *addIn, IDispatch *application, int mode,
+                             IDispatch *comAddIn) {
     return addIn->OnConnection(application, static_cast<ext_ConnectMode>(mode), comAddIn, &custom_);
 }
 
@@ -88,7 +89,8 @@ bool CoreFixture::KeyExists(HKEY root, const std::wstring &key) {
 }
 
 bool CoreFixture::ValueExists(HKEY root, const std::wstring &key, const std::wstring &name) {
-    return RegGetValueW(root, key.c_str(), name.c_str(), RRF_RT_ANY, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    return RegGetValueW(root, key.c_str(), name.c_str(), RRF_RT_ANY, nullptr, nullptr, nullptr) ==
+           ERROR_SUCCESS;
 }
 
 std::wstring CoreFixture::ReadString(HKEY root, const std::wstring &key, const std::wstring &name) {
@@ -107,7 +109,8 @@ void CoreFixture::WriteString(HKEY root, const std::wstring &key, const std::wst
 }
 
 void CoreFixture::WriteDword(HKEY root, const std::wstring &key, const std::wstring &name, DWORD value) {
-    ASSERT_EQ(RegSetKeyValueW(root, key.c_str(), name.c_str(), REG_DWORD, &value, sizeof(value)), ERROR_SUCCESS);
+    ASSERT_EQ(RegSetKeyValueW(root, key.c_str(), name.c_str(), REG_DWORD, &value, sizeof(value)),
+              ERROR_SUCCESS);
 }
 
 void CoreFixture::CreateKey(HKEY root, const std::wstring &key) {

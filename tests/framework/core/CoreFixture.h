@@ -56,7 +56,8 @@ protected:
     static bool KeyExists(HKEY root, const std::wstring &key);
     static bool ValueExists(HKEY root, const std::wstring &key, const std::wstring &name);
     static std::wstring ReadString(HKEY root, const std::wstring &key, const std::wstring &name);
-    static void WriteString(HKEY root, const std::wstring &key, const std::wstring &name, const std::wstring &value);
+    static void WriteString(HKEY root, const std::wstring &key, const std::wstring &name,
+                            const std::wstring &value);
     static void WriteDword(HKEY root, const std::wstring &key, const std::wstring &name, DWORD value);
     static void CreateKey(HKEY root, const std::wstring &key);
 

@@ -40,8 +40,10 @@ CLASSLIB_DEFINE_CLASS(TCoreModule, framework::TzidCOMAddInModule,
                       b.Method<&Self::OutlookEventsQuit>(L"OutlookEventsQuit");
                       b.Method<&Self::WordEventsStartup>(L"WordEventsStartup"))
 CLASSLIB_DEFINE_CLASS(TTestHostEvents, framework::TzidCustomEvents)
-CLASSLIB_DEFINE_CLASS(TzidOutlookAppEvents, TTestHostEvents, b.Field(L"OnQuit", &TzidOutlookAppEvents::OnQuit))
-CLASSLIB_DEFINE_CLASS(TzidWordAppEvents, TTestHostEvents, b.Field(L"OnStartup", &TzidWordAppEvents::OnStartup))
+CLASSLIB_DEFINE_CLASS(TzidOutlookAppEvents, TTestHostEvents,
+                      b.Field(L"OnQuit", &TzidOutlookAppEvents::OnQuit))
+CLASSLIB_DEFINE_CLASS(TzidWordAppEvents, TTestHostEvents,
+                      b.Field(L"OnStartup", &TzidWordAppEvents::OnStartup))
 CLASSLIB_DEFINE_CLASS(TBrokenModule, framework::TzidCOMAddInModule)
 
 namespace {
@@ -130,18 +132,16 @@ void TzidOutlookAppEvents::DoInvoke(DISPID DispID, std::vector<classlib::OleVari
 }
 
 framework::TzidFactory &CoreFactory() {
-    static framework::TzidFactory factory(classlib::ComServer(),
-                                          classlib::TComObjectFactory::ComClass<TCoreTestAddIn>(),
-                                          CLSID_CoreTestAddIn, TCoreModule::StaticClass(), L"CoreTestAddIn",
-                                          L"Core test add-in");
+    static framework::TzidFactory factory(
+        classlib::ComServer(), classlib::TComObjectFactory::ComClass<TCoreTestAddIn>(), CLSID_CoreTestAddIn,
+        TCoreModule::StaticClass(), L"CoreTestAddIn", L"Core test add-in");
     return factory;
 }
 
 framework::TzidFactory &BrokenFactory() {
-    static framework::TzidFactory factory(classlib::ComServer(),
-                                          classlib::TComObjectFactory::ComClass<TCoreTestAddIn>(),
-                                          CLSID_BrokenTestAddIn, TBrokenModule::StaticClass(),
-                                          L"BrokenTestAddIn", L"Add-in with a broken module");
+    static framework::TzidFactory factory(
+        classlib::ComServer(), classlib::TComObjectFactory::ComClass<TCoreTestAddIn>(), CLSID_BrokenTestAddIn,
+        TBrokenModule::StaticClass(), L"BrokenTestAddIn", L"Add-in with a broken module");
     return factory;
 }
 

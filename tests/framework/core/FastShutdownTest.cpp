@@ -20,7 +20,7 @@ const std::wstring kShutdownKey = L"Software\\Microsoft\\Office\\14.0\\Outlook\\
 struct TMatrixCase {
     const char *Name;
     const wchar_t *Version;
-    int FastShutdownBehavior;   // Outlook's value; -1: absent
+    int FastShutdownBehavior;    // Outlook's value; -1: absent
     int RequireNotificationHKCU; // the add-in key's value under HKEY_CURRENT_USER; -1: absent
     int RequireNotificationHKLM; // the same under HKEY_LOCAL_MACHINE
     bool RegisterForAllUsers;
@@ -158,8 +158,8 @@ TEST_F(FastShutdownTest, FailuresDuringQuitAreReportedAndTheTeardownGoesOn) {
 
     host.Quit();
     EXPECT_EQ(CoreLog().Events,
-              (Events{L"ApplicationQuit", L"Error:ApplicationQuit failed", L"OutlookQuit", L"Error:OutlookQuit failed",
-                      L"Destroyed", L"OutlookEvents.Disconnect"}));
+              (Events{L"ApplicationQuit", L"Error:ApplicationQuit failed", L"OutlookQuit",
+                      L"Error:OutlookQuit failed", L"Destroyed", L"OutlookEvents.Disconnect"}));
     EXPECT_EQ(ModuleOf(addIn), nullptr);
 }
 

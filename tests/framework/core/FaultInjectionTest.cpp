@@ -42,13 +42,15 @@ TEST_F(FaultInjectionTest, CommandBarsThatCannotBeReadAreNoFailure) {
     ComPtr<IDTExtensibility2> addIn = NewAddIn();
     Start(addIn.Get(), host.Application());
     EXPECT_FALSE(ModuleOf(addIn)->CommandBars());
-    EXPECT_EQ(host.Log().Count(L"Application", L"ActiveWindow"), 1) << "an open explorer has command bars to ask for";
+    EXPECT_EQ(host.Log().Count(L"Application", L"ActiveWindow"), 1)
+        << "an open explorer has command bars to ask for";
     Stop(addIn.Get());
 }
 
 TEST_F(FaultInjectionTest, AFailingCOMAddInEntryFailsTheConnectionAndLeavesNothingBehind) {
     hostsim::OutlookHost host(L"11.0");
-    auto *entry = host.World().Create<hostsim::ComAddInObject>(L"TessaryCoreTest.CoreTestAddIn", L"", L"Core test");
+    auto *entry =
+        host.World().Create<hostsim::ComAddInObject>(L"TessaryCoreTest.CoreTestAddIn", L"", L"Core test");
     entry->FailAlways(L"Object", E_FAIL);
     ComPtr<IDTExtensibility2> addIn = NewAddIn();
     EXPECT_EQ(Connect(addIn.Get(), host.Application(), ext_cm_AfterStartup, static_cast<COMAddIn *>(entry)),

@@ -1,8 +1,8 @@
 // Which host the module finds behind the Application it is given, the version it reads from it, and
 // whether the host counts as a ribbon host.
 #include "CoreFixture.h"
-#include "hostsim/OtherHosts.h"
 #include "framework/core/ProcessState.h"
+#include "hostsim/OtherHosts.h"
 #include "hostsim/OutlookHost.h"
 #include "hostsim/WordHost.h"
 
@@ -174,7 +174,7 @@ TEST(HostVersionTest, TheMajorVersionIsTheNumberBeforeTheFirstPointOrComma) {
         const wchar_t *Text;
         int Version;
     } cases[] = {{L"14.0.0.4760", 14}, {L"12,0,0", 12}, {L"12.0,1", 12}, {L"11,5.2", 9}, {L"9.0", 9},
-                 {L"abc", 9},          {L"", 9},         {L"12", 9},     {L".5", 9},      {L"x1.0", 9}};
+                 {L"abc", 9},          {L"", 9},        {L"12", 9},      {L".5", 9},     {L"x1.0", 9}};
     for (const auto &c : cases)
         EXPECT_EQ(TzidCOMAddInModule::ParseHostVersion(c.Text), c.Version) << std::wstring(c.Text);
 }

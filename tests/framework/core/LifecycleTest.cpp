@@ -3,9 +3,9 @@
 // its own guard.
 #include "CoreFixture.h"
 #include "CoreTestServer.h"
-#include "hostsim/ComAddInObject.h"
-#include "framework/core/DeferredFree.h"
 #include "classlib/OleString.h"
+#include "framework/core/DeferredFree.h"
+#include "hostsim/ComAddInObject.h"
 #include "hostsim/OutlookHost.h"
 
 using classlib::ComPtr;
@@ -31,7 +31,8 @@ TEST_F(LifecycleTest, ConnectedAtHostStartupNothingHappensUntilStartupComplete) 
     EXPECT_EQ(host.Log().Count(L"", L"Version"), 0) << "the host was used before start-up complete";
 
     ASSERT_EQ(StartupComplete(addIn.Get()), S_OK);
-    EXPECT_EQ(CoreLog().Events, (Events{L"OutlookEvents.ConnectToVersion(11)", L"Initialize", L"StartupComplete"}));
+    EXPECT_EQ(CoreLog().Events,
+              (Events{L"OutlookEvents.ConnectToVersion(11)", L"Initialize", L"StartupComplete"}));
     Stop(addIn.Get());
 }
 
@@ -41,7 +42,8 @@ TEST_P(ConnectModeTest, ConnectedLaterStartsAtOnceAndIgnoresTheHostsStartupCompl
     hostsim::OutlookHost host(L"11.0");
     ComPtr<IDTExtensibility2> addIn = NewAddIn();
     ASSERT_EQ(Connect(addIn.Get(), host.Application(), GetParam()), S_OK);
-    EXPECT_EQ(CoreLog().Events, (Events{L"OutlookEvents.ConnectToVersion(11)", L"Initialize", L"StartupComplete"}));
+    EXPECT_EQ(CoreLog().Events,
+              (Events{L"OutlookEvents.ConnectToVersion(11)", L"Initialize", L"StartupComplete"}));
 
     ASSERT_EQ(StartupComplete(addIn.Get()), S_OK);
     EXPECT_EQ(CoreLog().Count(L"Initialize"), 1);
@@ -79,7 +81,8 @@ TEST_F(LifecycleTest, HostShutdownFiresBeginShutdownThenFinalizeThenFreesTheModu
     EXPECT_EQ(CoreLog().Events,
               (Events{L"BeginShutdown", L"Finalize", L"Destroyed", L"OutlookEvents.Disconnect"}));
     EXPECT_EQ(ModuleOf(addIn), nullptr);
-    EXPECT_EQ(host.App().Events().SinkCount(DIID_OutlookApplicationEvents_11), 0) << "still advised on Outlook";
+    EXPECT_EQ(host.App().Events().SinkCount(DIID_OutlookApplicationEvents_11), 0)
+        << "still advised on Outlook";
 }
 
 // The records of built bars and controls belong to the add-in's key: a host shutdown keeps them for
@@ -117,8 +120,8 @@ TEST_F(LifecycleTest, EachApplicationEventHasItsOwnGuard) {
     EXPECT_EQ(CoreLog().Events,
               (Events{L"OutlookEvents.ConnectToVersion(11)", L"Initialize", L"Error:Initialize failed",
                       L"StartupComplete", L"Error:StartupComplete failed", L"BeginShutdown",
-                      L"Error:BeginShutdown failed", L"Finalize", L"Error:Finalize failed",
-                      L"Destroyed", L"OutlookEvents.Disconnect"}));
+                      L"Error:BeginShutdown failed", L"Finalize", L"Error:Finalize failed", L"Destroyed",
+                      L"OutlookEvents.Disconnect"}));
     EXPECT_TRUE(messages_.empty()) << "OnError handled every one";
     // The sequence went on after the failing handlers: the first start was recorded.
     EXPECT_EQ(ReadString(HKEY_CURRENT_USER, AddInKey(ohaOutlook), L"ZIDStartMode"), L"NORMAL");
@@ -150,7 +153,8 @@ TEST_F(LifecycleTest, AnythingAHandlerThrowsReachesOnError) {
 
 TEST_F(LifecycleTest, TheAddInHandsItselfToItsCOMAddInEntry) {
     hostsim::OutlookHost host(L"11.0");
-    auto *entry = host.World().Create<hostsim::ComAddInObject>(L"TessaryCoreTest.CoreTestAddIn", L"", L"Core test");
+    auto *entry =
+        host.World().Create<hostsim::ComAddInObject>(L"TessaryCoreTest.CoreTestAddIn", L"", L"Core test");
     ComPtr<IDTExtensibility2> addIn = NewAddIn();
     Start(addIn.Get(), host.Application(), static_cast<COMAddIn *>(entry));
 
@@ -177,7 +181,8 @@ TEST_F(LifecycleTest, AHostThatLetsGoWithoutDisconnectingLeavesNothingBehind) {
     CoreLog().Events.clear();
 
     addIn.Reset();
-    EXPECT_EQ(CoreLog().Events, (Events{L"Destroyed", L"OutlookEvents.Disconnect"})) << "no finalize without a host";
+    EXPECT_EQ(CoreLog().Events, (Events{L"Destroyed", L"OutlookEvents.Disconnect"}))
+        << "no finalize without a host";
     EXPECT_EQ(host.App().Events().SinkCount(DIID_OutlookApplicationEvents_11), 0);
     EXPECT_EQ(framework::AddInCanUnloadNow(), S_OK);
 }

@@ -84,7 +84,8 @@ class ColorSchemeTest : public CoreFixture, public ::testing::WithParamInterface
 TEST_P(ColorSchemeTest, TheSchemeComesFromOfficesThemeOrTheVersionsDefault) {
     const TThemeCase &c = GetParam();
     hostsim::OutlookHost host(c.Version);
-    std::wstring common = L"Software\\Microsoft\\Office\\" + std::to_wstring(host.MajorVersion()) + L".0\\Common";
+    std::wstring common =
+        L"Software\\Microsoft\\Office\\" + std::to_wstring(host.MajorVersion()) + L".0\\Common";
     if (c.KeyExists)
         CreateKey(HKEY_CURRENT_USER, common);
     if (c.Theme >= 0)
