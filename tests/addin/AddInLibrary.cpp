@@ -42,16 +42,6 @@ HRESULT TAddInLibrary::CanUnloadNow() const {
     return f ? f() : E_NOTIMPL;
 }
 
-HRESULT TAddInLibrary::RegisterServer() const {
-    auto f = Export<HRESULT(STDAPICALLTYPE *)()>("DllRegisterServer");
-    return f ? f() : E_NOTIMPL;
-}
-
-HRESULT TAddInLibrary::UnregisterServer() const {
-    auto f = Export<HRESULT(STDAPICALLTYPE *)()>("DllUnregisterServer");
-    return f ? f() : E_NOTIMPL;
-}
-
 classlib::ComPtr<IUnknown> TAddInLibrary::CreateAddIn() const {
     classlib::ComPtr<IClassFactory> factory;
     EXPECT_EQ(GetClassObject(CLSID_TSY, IID_IClassFactory, factory.PutVoid()), S_OK);
@@ -62,45 +52,6 @@ classlib::ComPtr<IUnknown> TAddInLibrary::CreateAddIn() const {
     return addIn;
 }
 
-TRunResult RunProgram(std::wstring commandLine) {
-    TRunResult result;
-    wchar_t dir[MAX_PATH], file[MAX_PATH];
-    GetTempPathW(MAX_PATH, dir);
-    GetTempFileNameW(dir, L"tsy", 0, file);
-    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-    HANDLE out = CreateFileW(file, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                             CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
-    STARTUPINFOW si{};
-    si.cb = sizeof(si);
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdOutput = si.hStdError = out;
-    PROCESS_INFORMATION pi{};
-    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                       nullptr, &si, &pi)) {
-        if (WaitForSingleObject(pi.hProcess, 60000) != WAIT_OBJECT_0)
-            TerminateProcess(pi.hProcess, 0xdead);
-        GetExitCodeProcess(pi.hProcess, &result.ExitCode);
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
-        SetFilePointer(out, 0, nullptr, FILE_BEGIN);
-        char buffer[4096];
-        DWORD read = 0;
-        while (ReadFile(out, buffer, sizeof(buffer), &read, nullptr) && read > 0)
-            result.Output.append(buffer, read);
-    }
-    CloseHandle(out);
-    DeleteFileW(file);
-    return result;
-}
-
-bool KeyExists(HKEY root, const std::wstring &key) {
-    HKEY handle = nullptr;
-    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(handle);
-    return true;
-}
-
 std::wstring ReadString(HKEY root, const std::wstring &key, const std::wstring &name) {
     wchar_t buffer[1024] = {};
     DWORD size = sizeof(buffer);
@@ -108,12 +59,6 @@ std::wstring ReadString(HKEY root, const std::wstring &key, const std::wstring &
                      &size) != ERROR_SUCCESS)
         return L"<missing>";
     return buffer;
-}
-
-DWORD ReadDword(HKEY root, const std::wstring &key, const std::wstring &name) {
-    DWORD value = 0xdeadbeef, size = sizeof(value);
-    RegGetValueW(root, key.c_str(), name.c_str(), RRF_RT_REG_DWORD, nullptr, &value, &size);
-    return value;
 }
 
 } // namespace addintest

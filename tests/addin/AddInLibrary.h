@@ -16,7 +16,6 @@ extern const CLSID CLSID_TSY;
 extern const IID IID_ITSY;
 extern const GUID LIBID_Tessary;
 inline constexpr const wchar_t *kProgID = L"Tessary.TSY";
-inline constexpr const wchar_t *kClassKey = L"CLSID\\{61EC72B0-88A2-4E92-A645-B5CC1D5475A8}";
 // Below HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE.
 inline constexpr const wchar_t *kOutlookAddInKey =
     L"Software\\Microsoft\\Office\\Outlook\\AddIns\\Tessary.TSY";
@@ -37,8 +36,6 @@ public:
 
     HRESULT GetClassObject(REFCLSID clsid, REFIID iid, void **ppv) const;
     HRESULT CanUnloadNow() const;
-    HRESULT RegisterServer() const;
-    HRESULT UnregisterServer() const;
     // A new add-in object through the class factory, as the host creates it.
     classlib::ComPtr<IUnknown> CreateAddIn() const;
 
@@ -47,16 +44,7 @@ private:
     HMODULE module_ = nullptr;
 };
 
-struct TRunResult {
-    DWORD ExitCode = 0xdeadbeef;
-    std::string Output;
-};
-// Runs a program of the prefix and waits for it (a minute at most).
-TRunResult RunProgram(std::wstring commandLine);
-
 // Registry reads that bypass the library.
-bool KeyExists(HKEY root, const std::wstring &key);
 std::wstring ReadString(HKEY root, const std::wstring &key, const std::wstring &name);
-DWORD ReadDword(HKEY root, const std::wstring &key, const std::wstring &name);
 
 } // namespace addintest
