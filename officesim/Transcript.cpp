@@ -1,0 +1,133 @@
+#include "officesim/Transcript.h"
+
+#include <oleauto.h>
+
+#include <cwchar>
+
+#include "classlib/ComPtr.h"
+#include "classlib/Exceptions.h"
+#include "classlib/Format.h"
+#include "classlib/OleString.h"
+
+namespace officesim {
+
+void Transcript::WriteRaw(const std::wstring &text) noexcept {
+    HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    if (out == nullptr || out == INVALID_HANDLE_VALUE)
+        return;
+    std::wstring line = text + L"\r\n";
+    DWORD mode = 0, written = 0;
+    if (GetConsoleMode(out, &mode)) {
+        WriteConsoleW(out, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+        return;
+    }
+    int size = WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), nullptr, 0,
+                                   nullptr, nullptr);
+    if (size <= 0)
+        return;
+    std::string bytes(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), bytes.data(), size, nullptr,
+                        nullptr);
+    WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+void Transcript::Heading(const std::wstring &title) {
+    WriteRaw(L"== " + title);
+}
+
+void Transcript::Line(const std::wstring &text) {
+    WriteRaw(std::wstring(static_cast<size_t>(depth_) * 2, L' ') + text);
+}
+
+void Transcript::Failure(const std::wstring &text) {
+    ++failures_;
+    Line(L"FAILED: " + text);
+}
+
+void Transcript::ScriptError(const std::wstring &text) {
+    ++scriptErrors_;
+    Line(L"SCRIPT ERROR: " + text);
+}
+
+void Transcript::Block(const std::wstring &text, const std::wstring &prefix) {
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t end = text.find(L'\n', start);
+        std::wstring line = text.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start);
+        if (!line.empty() && line.back() == L'\r')
+            line.pop_back();
+        Line(prefix + line);
+        if (end == std::wstring::npos)
+            break;
+        start = end + 1;
+    }
+}
+
+Stopwatch::Stopwatch() noexcept {
+    QueryPerformanceCounter(&start_);
+}
+
+double Stopwatch::Milliseconds() const noexcept {
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(now.QuadPart - start_.QuadPart) * 1000.0 /
+           static_cast<double>(frequency.QuadPart);
+}
+
+std::wstring HResultText(HRESULT hr) {
+    if (hr == S_OK)
+        return L"S_OK";
+    if (hr == S_FALSE)
+        return L"S_FALSE";
+    std::wstring code = classlib::Format(L"0x%.8X", {static_cast<unsigned>(hr)});
+    std::wstring message = classlib::Trim(classlib::SysErrorMessage(hr));
+    while (!message.empty() && message.back() == L'.')
+        message.pop_back();
+    if (message.empty() || classlib::SameText(message, code))
+        return code;
+    return code + L" (" + message + L")";
+}
+
+std::wstring CallErrorText(HRESULT hr, IUnknown *callee, REFIID iid) {
+    std::wstring text = HResultText(hr);
+    classlib::ComPtr<IUnknown> object(callee);
+    auto support = object.TryAs<ISupportErrorInfo>();
+    if (!support || support->InterfaceSupportsErrorInfo(iid) != S_OK)
+        return text;
+    classlib::ComPtr<IErrorInfo> info;
+    if (GetErrorInfo(0, info.Put()) != S_OK || !info)
+        return text;
+    classlib::TBStr description;
+    if (SUCCEEDED(info->GetDescription(description.Put())) && !description.IsEmpty())
+        text += L": " + description.ToString();
+    return text;
+}
+
+std::wstring MsText(double milliseconds) {
+    wchar_t buffer[32];
+    swprintf(buffer, 32, L"%.1f ms", milliseconds);
+    return buffer;
+}
+
+std::wstring Quoted(const std::wstring &text) {
+    std::wstring result = L"\"";
+    for (wchar_t c : text) {
+        switch (c) {
+        case L'\r':
+            result += L"\\r";
+            break;
+        case L'\n':
+            result += L"\\n";
+            break;
+        case L'\t':
+            result += L"\\t";
+            break;
+        default:
+            result += c;
+        }
+    }
+    return result + L"\"";
+}
+
+} // namespace officesim
