@@ -3,6 +3,8 @@
 #pragma once
 #include "classlib/TypInfo.h"
 
+#include <string>
+
 namespace framework {
 
 enum TzidRibbon : unsigned char {
@@ -61,5 +63,23 @@ CLASSLIB_ENUM(TzidRibbon2010, L"msrOutlookExplorer2010", L"msrOutlookSMSRead2010
               L"msrInfoPathDesigner2010", L"msrInforPathFiller2010", L"msrInfoPathPrintPreview2010",
               L"msrPublisherPublication2010", L"msrProjectProject2010", L"msrVisioDrawing2010")
 using TzidRibbons2010 = classlib::TSet<TzidRibbon2010>;
+
+// The host's ribbon id of each window kind ("Microsoft.Outlook.Mail.Read"); msrOutlookExplorer and
+// msrOutlookExplorer2010 name the same window.
+const std::wstring &RibbonIdOf(TzidRibbon Ribbon);
+const std::wstring &RibbonIdOf(TzidRibbon2010 Ribbon);
+
+// What a new control or tab is written for until told otherwise: every document window of the
+// 2007 hosts and the explorer, which the 2010 set names again.
+inline constexpr TzidRibbons zidDefaultRibbons{
+    msrAccessDatabase,  msrExcelWorkbook,      msrPowerPointPresentation, msrWordDocument,
+    msrOutlookMailRead, msrOutlookMailCompose, msrOutlookExplorer};
+inline constexpr TzidRibbons2010 zidDefaultRibbons2010{msrOutlookExplorer2010};
+
+// The customUI namespaces documents are written in.
+inline constexpr const wchar_t *zidCustomUINamespace2006 =
+    L"http://schemas.microsoft.com/office/2006/01/customui";
+inline constexpr const wchar_t *zidCustomUINamespace2009 =
+    L"http://schemas.microsoft.com/office/2009/07/customui";
 
 } // namespace framework

@@ -1,0 +1,63 @@
+// Builds the attribute list of a ribbon node's customUI element: name=value entries in writing order,
+// where a name set again keeps its place and an empty value is left out. The pieces below are the
+// ones the node classes share.
+#pragma once
+#include <memory>
+#include <string>
+
+#include "classlib/StringList.h"
+#include "framework/ribbon/RibbonControl.h"
+
+namespace framework {
+
+class TzidAttributeList {
+public:
+    // Module may be null (a node outside any module has no namespace).
+    TzidAttributeList(const IzidRibbonControlInternal &Node, const TzidCOMAddInModule *Module,
+                      int ContextMenuNumber);
+
+    void Add(const std::wstring &Name, const std::wstring &Value);
+    void AddBool(const std::wstring &Name, bool Value) { Add(Name, Value ? L"true" : L"false"); }
+    // The attribute with the fixed name of its callback ("getLabel" -> "GetLabel_Callback").
+    void Callback(const std::wstring &Name);
+    // "onAction" with the callback of a plain click, a toggle or a selection.
+    void ActionPlain() { Add(L"onAction", L"OnActionCommon_Callback"); }
+    void ActionToggle() { Add(L"onAction", L"OnActionState_Callback"); }
+    void ActionSelected() { Add(L"onAction", L"OnActionSelected_Callback"); }
+
+    // "idQ" in the add-in's namespace when the module has one, else "id"; with Suffix the id of a
+    // copy in a context menu carries the menu's number.
+    void Id(bool Suffix);
+    void Id(const std::wstring &Value, bool Suffix);
+    // "idQ" in the shared namespace.
+    void SharedId();
+    // The first placement attribute that is set.
+    void Insert();
+    // "getImage" when the node has an image of its own.
+    void Image();
+    // "idMso"; true when the node's parent is built in as well, which ends the list.
+    bool MsoHead(const std::wstring &ParentIdMso);
+    // The callback of the selected item, by index before id.
+    void Selected();
+
+    bool HasNamespace() const { return !namespace_.empty(); }
+    std::unique_ptr<classlib::TStringList> Take() { return std::move(list_); }
+
+private:
+    const IzidRibbonControlInternal &node_;
+    std::wstring namespace_;
+    int contextMenuNumber_;
+    std::unique_ptr<classlib::TStringList> list_;
+};
+
+// Whether Control lies directly in a control of one of the classes T...: several attributes are
+// left out where the host places the control itself.
+template <class... T> bool RibbonParentIs(const TzidRibbonCustomControl &Control) {
+    const TzidRibbonCustomControl *parent = Control.ParentControl();
+    return parent != nullptr && ((dynamic_cast<const T *>(parent) != nullptr) || ...);
+}
+
+// The callback value of a get attribute ("getKeytip" -> "GetKeyTip_Callback"); "" for an unknown name.
+const std::wstring &RibbonCallbackName(const std::wstring &Attribute);
+
+} // namespace framework

@@ -1,0 +1,372 @@
+#include "framework/ribbon/RibbonControl.h"
+
+#include "classlib/Classes.h"
+#include "classlib/Format.h"
+#include "classlib/OleString.h"
+#include "classlib/Reader.h"
+#include "classlib/Writer.h"
+#include "framework/core/AddInModule.h"
+#include "framework/core/ModuleErrors.h"
+#include "framework/ribbon/RibbonCommands.h"
+#include "framework/ribbon/RibbonContainers.h"
+#include "framework/ribbon/RibbonControls.h"
+#include "framework/ribbon/RibbonStreaming.h"
+#include "framework/ribbon/RibbonTab.h"
+
+namespace framework {
+
+using Self = TzidRibbonCustomControl;
+
+CLASSLIB_DEFINE_CLASS(TzidRibbonCustomControl, classlib::TCollectionItem,
+                      b.Property(L"Tag", &Self::Tag, &Self::SetTag).Default(0);
+                      b.Field(L"OnPropertyChanging", &Self::OnPropertyChanging))
+
+namespace {
+
+// A full collection takes no new control: checked before the control joins, so nothing is left
+// behind.
+classlib::TCollection *WithRoom(classlib::TCollection *Collection) {
+    if (auto *controls = dynamic_cast<TzidRibbonControls *>(Collection);
+        controls != nullptr && controls->Count() >= controls->MaxCount())
+        RaiseZidError(zidErrTooManyItems, classlib::Format(SzidTooManyItems, {controls->MaxCount()}));
+    return Collection;
+}
+
+// Keeps a collection's updates together for the length of a scope.
+class TUpdateScope {
+public:
+    explicit TUpdateScope(classlib::TCollection *Collection) : collection_(Collection) {
+        if (collection_ != nullptr)
+            collection_->BeginUpdate();
+    }
+    ~TUpdateScope() {
+        if (collection_ != nullptr)
+            collection_->EndUpdate();
+    }
+    TUpdateScope(const TUpdateScope &) = delete;
+    TUpdateScope &operator=(const TUpdateScope &) = delete;
+
+private:
+    classlib::TCollection *collection_;
+};
+
+} // namespace
+
+IzidRibbonControlInternal *AsRibbonNode(classlib::TObject *Object) {
+    return dynamic_cast<IzidRibbonControlInternal *>(Object);
+}
+
+TzidRibbonCustomControl::TzidRibbonCustomControl(classlib::TCollection *Collection)
+    : TCollectionItem(WithRoom(Collection)), glyph_(std::make_unique<classlib::TBitmap>()) {
+    glyph_->OnChange = classlib::MakeEvent<&Self::GlyphChanged>(this);
+    // A new control is written for the windows its parent is written for.
+    if (Collection != nullptr)
+        if (IzidRibbonControlInternal *parent = AsRibbonNode(Collection->GetOwner())) {
+            ribbons_ = parent->Ribbons();
+            ribbons2010_ = parent->Ribbons2010();
+        }
+}
+
+TzidRibbonCustomControl::~TzidRibbonCustomControl() {
+    if (TzidCOMAddInModule *module = Module()) {
+        int index = module->RibbonIds().IndexOfObject(this);
+        if (index >= 0)
+            module->RibbonIds().Delete(index);
+    }
+    glyph_->OnChange.Clear();
+}
+
+void TzidRibbonCustomControl::EnterInIdList() {
+    if (TzidCOMAddInModule *module = Module())
+        module->RibbonIds().AddObject(id_, this);
+}
+
+// ---- the tree ----------------------------------------------------------------------------------
+
+TzidRibbonTab *TzidRibbonCustomControl::GetOwnerTab() const {
+    const TzidRibbonCustomControl *control = this;
+    while (control != nullptr && control->Collection() != nullptr) {
+        classlib::TPersistent *owner = control->Collection()->GetOwner();
+        if (auto *tab = dynamic_cast<TzidRibbonTab *>(owner))
+            return tab;
+        control = dynamic_cast<TzidRibbonCustomControl *>(owner);
+    }
+    return nullptr;
+}
+
+TzidCOMAddInModule *TzidRibbonCustomControl::Module() const {
+    TzidRibbonTab *tab = GetOwnerTab();
+    return tab != nullptr ? tab->Module() : nullptr;
+}
+
+TzidRibbonCustomControl *TzidRibbonCustomControl::ParentControl() const {
+    return Collection() != nullptr ? dynamic_cast<TzidRibbonCustomControl *>(Collection()->GetOwner())
+                                   : nullptr;
+}
+
+std::wstring TzidRibbonCustomControl::GetParentIdMso() const {
+    if (Collection() == nullptr)
+        return {};
+    IzidRibbonControlInternal *parent = AsRibbonNode(Collection()->GetOwner());
+    return parent != nullptr ? parent->IdMso() : std::wstring();
+}
+
+TzidRibbonMenuSeparator *TzidRibbonCustomControl::AsRibbonMenuSeparator() {
+    return dynamic_cast<TzidRibbonMenuSeparator *>(this);
+}
+
+TzidRibbonGroup *TzidRibbonCustomControl::AsRibbonGroup() {
+    return dynamic_cast<TzidRibbonGroup *>(this);
+}
+
+TzidRibbonButton *TzidRibbonCustomControl::AsRibbonButton() {
+    return dynamic_cast<TzidRibbonButton *>(this);
+}
+
+TzidRibbonMenu *TzidRibbonCustomControl::AsRibbonMenu() {
+    return dynamic_cast<TzidRibbonMenu *>(this);
+}
+
+void TzidRibbonCustomControl::Invalidate() {
+    TzidCOMAddInModule *module = Module();
+    if (module == nullptr || !module->RibbonUI())
+        return;
+    if (!idMso_.empty())
+        classlib::OleCheck(module->RibbonUI()->Invalidate());
+    else if (!id_.empty()) // the host knows no control without an id: there is nothing to re-query
+        classlib::OleCheck(module->RibbonUI()->InvalidateControl(classlib::TBStr(id_).Get()));
+}
+
+void TzidRibbonCustomControl::RunHandler(const std::function<void()> &Body) {
+    if (TzidCOMAddInModule *module = Module())
+        module->RunGuarded(Body);
+    else
+        Body();
+}
+
+// ---- the node interface ------------------------------------------------------------------------
+
+void TzidRibbonCustomControl::DoAction(const TzidRibbonActionArguments &) {}
+
+void TzidRibbonCustomControl::DoPropertyChanging(TzidRibbonControlPropertyType PropertyType,
+                                                 classlib::OleVariant &Value, IDispatch *Context, int) {
+    if (OnPropertyChanging)
+        RunHandler([&] { OnPropertyChanging(this, PropertyType, Value, Context); });
+}
+
+std::unique_ptr<classlib::TStringList> TzidRibbonCustomControl::GetAttributes(int) const {
+    return std::make_unique<classlib::TStringList>();
+}
+
+// ---- properties --------------------------------------------------------------------------------
+
+void TzidRibbonCustomControl::SetCaption(const std::wstring &Value) {
+    if (Value == caption_)
+        return;
+    Store(caption_, Value);
+    AppearanceChanged();
+}
+
+void TzidRibbonCustomControl::SetDescription(const std::wstring &Value) {
+    Store(description_, Value);
+}
+
+void TzidRibbonCustomControl::SetEnabled(bool Value) {
+    Store(enabled_, Value);
+}
+
+void TzidRibbonCustomControl::SetId(const std::wstring &Value) {
+    if (Value.empty() || Value == id_)
+        return;
+    id_ = Value;
+    if (TzidCOMAddInModule *module = Module()) {
+        int index = module->RibbonIds().IndexOfObject(this);
+        if (index >= 0)
+            module->RibbonIds().SetStrings(index, id_);
+    }
+}
+
+void TzidRibbonCustomControl::SetIdMso(const std::wstring &Value) {
+    if (Value == idMso_)
+        return;
+    idMso_ = Value;
+    if (TzidCOMAddInModule *module = Module()) {
+        int index = module->RibbonIds().IndexOfObject(this);
+        if (index >= 0)
+            module->RibbonIds().SetStrings(index, idMso_.empty() ? id_ : idMso_);
+    }
+}
+
+void TzidRibbonCustomControl::SetImageIndex(int Value) {
+    if (Value == imageIndex_)
+        return;
+    Store(imageIndex_, Value);
+    AppearanceChanged();
+}
+
+void TzidRibbonCustomControl::SetImageMso(const std::wstring &Value) {
+    Store(imageMso_, Value);
+}
+
+void TzidRibbonCustomControl::SetInsertAfterIdMso(const std::wstring &Value) {
+    Store(insertAfterIdMso_, Value);
+}
+
+void TzidRibbonCustomControl::SetInsertAfterId(const std::wstring &Value) {
+    Store(insertAfterId_, Value);
+}
+
+void TzidRibbonCustomControl::SetInsertBeforeIdMso(const std::wstring &Value) {
+    Store(insertBeforeIdMso_, Value);
+}
+
+void TzidRibbonCustomControl::SetInsertBeforeId(const std::wstring &Value) {
+    Store(insertBeforeId_, Value);
+}
+
+void TzidRibbonCustomControl::SetItemHeight(int Value) {
+    Store(itemHeight_, Value);
+}
+
+void TzidRibbonCustomControl::SetItemWidth(int Value) {
+    Store(itemWidth_, Value);
+}
+
+void TzidRibbonCustomControl::SetGlyph(const classlib::TBitmap *Value) {
+    // The bitmap's change notification re-queries the control.
+    glyph_->Assign(Value);
+}
+
+void TzidRibbonCustomControl::GlyphChanged(classlib::TObject *) {
+    Invalidate();
+    AppearanceChanged();
+}
+
+void TzidRibbonCustomControl::SetKeyTip(const TzidRibbonKeyTip &Value) {
+    Store(keyTip_, Value.substr(0, zidMaxKeyTipLength));
+}
+
+void TzidRibbonCustomControl::SetPressed(bool Value) {
+    Store(pressed_, Value);
+}
+
+void TzidRibbonCustomControl::SetRibbons(TzidRibbons Value) {
+    if (Value == ribbons_)
+        return;
+    ribbons_ = Value;
+    // A child that holds the value already stops the descent there.
+    for (TzidRibbonControls *children : {GetItems(), GetControls()})
+        if (children != nullptr)
+            for (int i = 0; i < children->Count(); ++i)
+                children->Items(i)->SetRibbons(Value);
+    TzidRibbons2010 other = ribbons2010_;
+    if (Value.Contains(msrOutlookExplorer))
+        other.Include(msrOutlookExplorer2010);
+    else
+        other.Exclude(msrOutlookExplorer2010);
+    SetRibbons2010(other);
+}
+
+void TzidRibbonCustomControl::SetRibbons2010(TzidRibbons2010 Value) {
+    if (Value == ribbons2010_)
+        return;
+    ribbons2010_ = Value;
+    for (TzidRibbonControls *children : {GetItems(), GetControls()})
+        if (children != nullptr)
+            for (int i = 0; i < children->Count(); ++i)
+                children->Items(i)->SetRibbons2010(Value);
+    TzidRibbons other = ribbons_;
+    if (Value.Contains(msrOutlookExplorer2010))
+        other.Include(msrOutlookExplorer);
+    else
+        other.Exclude(msrOutlookExplorer);
+    SetRibbons(other);
+}
+
+void TzidRibbonCustomControl::SetSelectedItemId(const std::wstring &Value) {
+    Store(selectedItemId_, Value);
+}
+
+void TzidRibbonCustomControl::SetSelectedItemIndex(int Value) {
+    Store(selectedItemIndex_, Value);
+}
+
+void TzidRibbonCustomControl::SetScreenTip(const std::wstring &Value) {
+    if (Value == screenTip_)
+        return;
+    Store(screenTip_, Value);
+    AppearanceChanged();
+}
+
+void TzidRibbonCustomControl::SetShowCaption(bool Value) {
+    Store(showCaption_, Value);
+}
+
+void TzidRibbonCustomControl::SetSize(TzidRibbonXControlSize Value) {
+    Store(size_, Value);
+}
+
+void TzidRibbonCustomControl::SetSuperTip(const std::wstring &Value) {
+    if (Value == superTip_)
+        return;
+    Store(superTip_, Value);
+    AppearanceChanged();
+}
+
+void TzidRibbonCustomControl::SetText(const std::wstring &Value) {
+    Store(text_, Value);
+}
+
+void TzidRibbonCustomControl::SetVisible(bool Value) {
+    Store(visible_, Value);
+}
+
+void TzidRibbonCustomControl::SetTitle(const std::wstring &Value) {
+    Store(title_, Value);
+}
+
+// ---- persistence -------------------------------------------------------------------------------
+
+void TzidRibbonCustomControl::Assign(const classlib::TPersistent *Source) {
+    const auto *source = dynamic_cast<const TzidRibbonCustomControl *>(Source);
+    if (source == nullptr) {
+        TCollectionItem::Assign(Source);
+        return;
+    }
+    TUpdateScope update(Collection());
+    SetCaption(source->Caption());
+    SetDescription(source->Description());
+    SetEnabled(source->Enabled());
+    SetImageIndex(source->ImageIndex());
+    SetImageMso(source->ImageMso());
+    SetInsertAfterIdMso(source->InsertAfterIdMso());
+    SetInsertAfterId(source->InsertAfterId());
+    SetInsertBeforeIdMso(source->InsertBeforeIdMso());
+    SetInsertBeforeId(source->InsertBeforeId());
+    SetItemHeight(source->ItemHeight());
+    SetItemWidth(source->ItemWidth());
+    SetPressed(source->Pressed());
+    SetSelectedItemId(source->SelectedItemId());
+    SetSelectedItemIndex(source->SelectedItemIndex());
+    SetShowCaption(source->ShowCaption());
+    SetSize(source->Size());
+    SetSuperTip(source->SuperTip());
+    SetRibbons(source->Ribbons());
+    SetText(source->Text());
+    SetVisible(source->Visible());
+}
+
+void TzidRibbonCustomControl::DefineProperties(classlib::TFiler &Filer) {
+    TCollectionItem::DefineProperties(Filer);
+    Filer.DefineProperty(
+        L"Caption", [this](classlib::TReader &Reader) { caption_ = Reader.ReadString(); },
+        [this](classlib::TWriter &Writer) { Writer.WriteString(caption_); }, true);
+    DefineRibbonSets(Filer, ribbons_, ribbons2010_);
+}
+
+std::wstring TzidRibbonCustomControl::GetDisplayName() const {
+    std::wstring name = L"(" + ClassName() + L")";
+    return caption_.empty() ? name : caption_ + L" " + name;
+}
+
+} // namespace framework

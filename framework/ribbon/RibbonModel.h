@@ -1,0 +1,17 @@
+// The whole ribbon model: tabs, the control classes and their collections.
+#pragma once
+#include "framework/ribbon/RibbonCommands.h"
+#include "framework/ribbon/RibbonContainers.h"
+#include "framework/ribbon/RibbonControl.h"
+#include "framework/ribbon/RibbonControls.h"
+#include "framework/ribbon/RibbonLists.h"
+#include "framework/ribbon/RibbonTab.h"
+
+namespace framework {
+
+// Enters the ribbon classes in the class registry, so that module forms can name them. Called by the
+// unit start-up of a module that holds ribbon tabs (registration in a static initialiser would be
+// dropped by the linker); calling it again does no harm.
+void RegisterRibbonClasses();
+
+} // namespace framework

@@ -1,0 +1,116 @@
+#include "framework/ribbon/RibbonStreaming.h"
+
+#include "classlib/Format.h"
+#include "classlib/Reader.h"
+#include "classlib/Writer.h"
+#include "framework/ribbon/RibbonControls.h"
+
+namespace framework {
+
+namespace {
+
+// Set values hold the element names in ordinal order; only the first Limit ordinals can be stored.
+template <class E> std::vector<std::wstring> SetNames(classlib::TSet<E> Value, int Limit) {
+    const classlib::TEnumInfo &info = classlib::EnumTypeInfo<E>();
+    std::vector<std::wstring> names;
+    for (int i = 0; i < Limit && i < static_cast<int>(info.Names.size()); ++i)
+        if (Value.Contains(static_cast<E>(i)))
+            names.push_back(info.Names[i]);
+    return names;
+}
+
+template <class E> void AddSetNames(classlib::TSet<E> &Value, const std::vector<std::wstring> &Names) {
+    const classlib::TEnumInfo &info = classlib::EnumTypeInfo<E>();
+    for (const std::wstring &name : Names) {
+        int ordinal = info.ValueOf(name);
+        if (ordinal < 0)
+            throw classlib::EReadError(
+                classlib::Format(L"'%s' is not an element of %s", {name, info.TypeName}));
+        Value.Include(static_cast<E>(ordinal));
+    }
+}
+
+uint32_t ReadUInt32(const std::vector<uint8_t> &Data, size_t Offset) {
+    return uint32_t(Data[Offset]) | uint32_t(Data[Offset + 1]) << 8 | uint32_t(Data[Offset + 2]) << 16 |
+           uint32_t(Data[Offset + 3]) << 24;
+}
+
+void WriteUInt32(std::vector<uint8_t> &Data, uint32_t Value) {
+    for (int shift = 0; shift < 32; shift += 8)
+        Data.push_back(static_cast<uint8_t>(Value >> shift));
+}
+
+} // namespace
+
+void DefineRibbonSets(classlib::TFiler &Filer, TzidRibbons &Ribbons, TzidRibbons2010 &Ribbons2010) {
+    Filer.DefineProperty(
+        L"Ribbons", [&Ribbons](classlib::TReader &Reader) { AddSetNames(Ribbons, Reader.ReadSet()); },
+        [&Ribbons](classlib::TWriter &Writer) { Writer.WriteSet(SetNames(Ribbons, 32)); }, true);
+    Filer.DefineProperty(
+        L"Ribbons2010",
+        [&Ribbons2010](classlib::TReader &Reader) { AddSetNames(Ribbons2010, Reader.ReadSet()); },
+        [&Ribbons2010](classlib::TWriter &Writer) { Writer.WriteSet(SetNames(Ribbons2010, 16)); }, true);
+}
+
+std::vector<TzidRibbonControlType> DecodeControlTypes(const std::vector<uint8_t> &Data) {
+    if (Data.size() < 4)
+        throw classlib::EReadError(
+            classlib::Format(L"ControlTypes holds %d bytes: too short for its count", {int(Data.size())}));
+    const uint32_t count = ReadUInt32(Data, 0);
+    if (Data.size() != 4 + 4 * uint64_t(count))
+        throw classlib::EReadError(classlib::Format(
+            L"ControlTypes counts %u class codes but holds %d bytes of them", {count, int(Data.size() - 4)}));
+    std::vector<TzidRibbonControlType> types;
+    types.reserve(count);
+    for (uint32_t i = 0; i < count; ++i) {
+        const uint32_t code = ReadUInt32(Data, 4 + 4 * size_t(i));
+        if (code >= uint32_t(zidRibbonClassCount))
+            throw classlib::EReadError(
+                classlib::Format(L"ControlTypes[%u]: %u is not a ribbon control class code", {i, code}));
+        types.push_back(static_cast<TzidRibbonControlType>(code));
+    }
+    return types;
+}
+
+std::vector<uint8_t> EncodeControlTypes(const TzidRibbonControls &Controls) {
+    std::vector<uint8_t> data;
+    WriteUInt32(data, static_cast<uint32_t>(Controls.Count()));
+    for (int i = 0; i < Controls.Count(); ++i)
+        WriteUInt32(data, Controls.Items(i)->GetControlType() & 127);
+    return data;
+}
+
+void DefineMixedControls(classlib::TFiler &Filer, TzidRibbonControls &Controls,
+                         std::vector<TzidRibbonControlType> &Types) {
+    Filer.DefineBinaryProperty(
+        L"ControlTypes", [&Types](const std::vector<uint8_t> &Data) { Types = DecodeControlTypes(Data); },
+        [&Controls] { return EncodeControlTypes(Controls); }, true);
+    Filer.DefineProperty(
+        L"Controls_",
+        [&Controls, &Types](classlib::TReader &Reader) {
+            Controls.Clear();
+            Controls.BeginUpdate();
+            try {
+                Reader.ReadCollectionItems([&Controls, &Types](int Position) -> classlib::TPersistent * {
+                    if (Position >= static_cast<int>(Types.size()))
+                        throw classlib::EReadError(classlib::Format(
+                            L"Controls_ holds more items than ControlTypes has class codes (%d)",
+                            {static_cast<int>(Types.size())}));
+                    return Controls.AddControl(Types[Position]);
+                });
+            } catch (...) {
+                Controls.EndUpdate();
+                throw;
+            }
+            Controls.EndUpdate();
+        },
+        [&Controls](classlib::TWriter &Writer) {
+            std::vector<classlib::TPersistent *> items;
+            for (int i = 0; i < Controls.Count(); ++i)
+                items.push_back(Controls.Items(i));
+            Writer.WriteCollectionItems(items);
+        },
+        true);
+}
+
+} // namespace framework

@@ -1,0 +1,218 @@
+#include "framework/ribbon/RibbonTab.h"
+
+#include "classlib/Classes.h"
+#include "classlib/Format.h"
+#include "classlib/OleString.h"
+#include "framework/core/AddInModule.h"
+#include "framework/core/ModuleErrors.h"
+#include "framework/ribbon/RibbonAttributes.h"
+#include "framework/ribbon/RibbonContainers.h"
+#include "framework/ribbon/RibbonControls.h"
+#include "framework/ribbon/RibbonStreaming.h"
+
+namespace framework {
+
+using Self = TzidRibbonTab;
+
+CLASSLIB_DEFINE_CLASS(
+    TzidRibbonTab, classlib::TComponent, b.Property(L"Images", &Self::Images, &Self::SetImages);
+    b.Property(L"Caption", &Self::Caption, &Self::SetCaption).Default(L"");
+    b.Property(L"Context", &Self::Context, &Self::SetContext).Default(L"");
+    b.ReadOnly(L"Controls", &Self::Controls); b.Property(L"Id", &Self::Id, &Self::SetId).Default(L"");
+    b.Property(L"IdMso", &Self::IdMso, &Self::SetIdMso).Default(L"");
+    b.Property(L"InsertAfterIdMso", &Self::InsertAfterIdMso, &Self::SetInsertAfterIdMso).Default(L"");
+    b.Property(L"InsertAfterId", &Self::InsertAfterId, &Self::SetInsertAfterId).Default(L"");
+    b.Property(L"InsertBeforeIdMso", &Self::InsertBeforeIdMso, &Self::SetInsertBeforeIdMso).Default(L"");
+    b.Property(L"InsertBeforeId", &Self::InsertBeforeId, &Self::SetInsertBeforeId).Default(L"");
+    b.Property(L"KeyTip", &Self::KeyTip, &Self::SetKeyTip).Default(L"");
+    b.Property(L"Ribbons", &Self::Ribbons, &Self::SetRibbons).NotStored();
+    b.Property(L"Ribbons2010", &Self::Ribbons2010, &Self::SetRibbons2010).NotStored();
+    b.Property(L"Visible", &Self::Visible, &Self::SetVisible).Default(true);
+    b.Property(L"Shared", &Self::Shared, &Self::SetShared).Default(false);
+    b.Field(L"OnPropertyChanging", &Self::OnPropertyChanging))
+
+namespace {
+
+// A tab exists only inside an add-in module, whose lists and host it uses.
+classlib::TComponent *ModuleOwner(classlib::TComponent *AOwner) {
+    if (dynamic_cast<TzidCOMAddInModule *>(AOwner) == nullptr)
+        RaiseZidError(
+            zidErrWrongContainer,
+            classlib::Format(SzidWrongContainer, {TzidRibbonTab::StaticClass().Name(),
+                                                  AOwner != nullptr ? AOwner->ClassName() : L"nil"}));
+    return AOwner;
+}
+
+void ClearImageIndexes(TzidRibbonControls *Controls) {
+    if (Controls == nullptr)
+        return;
+    for (int i = 0; i < Controls->Count(); ++i) {
+        TzidRibbonCustomControl *control = Controls->Items(i);
+        control->SetImageIndex(-1);
+        ClearImageIndexes(control->GetControls());
+        ClearImageIndexes(control->GetItems());
+    }
+}
+
+} // namespace
+
+TzidRibbonTab::TzidRibbonTab(classlib::TComponent *AOwner)
+    : TComponent(ModuleOwner(AOwner)), module_(static_cast<TzidCOMAddInModule *>(AOwner)),
+      ribbons_(zidDefaultRibbons), ribbons2010_(zidDefaultRibbons2010) {
+    // Only the windows of hosts the add-in supports.
+    const TzidHostAppSet apps = module_->SupportedApps();
+    if (!apps.Contains(ohaAccess))
+        ribbons_.Exclude(msrAccessDatabase);
+    if (!apps.Contains(ohaExcel))
+        ribbons_.Exclude(msrExcelWorkbook);
+    if (!apps.Contains(ohaPowerPoint))
+        ribbons_.Exclude(msrPowerPointPresentation);
+    if (!apps.Contains(ohaWord))
+        ribbons_.Exclude(msrWordDocument);
+    if (!apps.Contains(ohaOutlook)) {
+        ribbons_.Exclude(msrOutlookMailRead).Exclude(msrOutlookMailCompose).Exclude(msrOutlookExplorer);
+        ribbons2010_.Exclude(msrOutlookExplorer2010);
+    }
+    controls_ = std::make_unique<TzidRibbonControls>(this, 100, TzidRibbonGroup::StaticClass());
+    module_->RibbonTabs().Add(this);
+    module_->RibbonIds().AddObject(id_, this);
+}
+
+TzidRibbonTab::~TzidRibbonTab() {
+    module_->RibbonTabs().Remove(this);
+    module_->ContextualTabs().Remove(this);
+    int index = module_->RibbonIds().IndexOfObject(this);
+    if (index >= 0)
+        module_->RibbonIds().Delete(index);
+    // The groups leave the id list through the module, so they go while it is known.
+    controls_.reset();
+    module_ = nullptr;
+}
+
+void TzidRibbonTab::DefineProperties(classlib::TFiler &Filer) {
+    TComponent::DefineProperties(Filer);
+    DefineRibbonSets(Filer, ribbons_, ribbons2010_);
+}
+
+void TzidRibbonTab::SetImages(classlib::TImageList *Value) {
+    if (Value == images_)
+        return;
+    if (images_ != nullptr)
+        images_->RemoveFreeNotification(this);
+    images_ = Value;
+    if (images_ != nullptr)
+        images_->FreeNotification(this);
+}
+
+void TzidRibbonTab::Notification(classlib::TComponent *AComponent, classlib::TOperation Operation) {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == classlib::TOperation::opRemove && AComponent != nullptr && AComponent == images_) {
+        images_ = nullptr;
+        ClearImageIndexes(controls_.get());
+    }
+}
+
+void TzidRibbonTab::SetContext(const std::wstring &Value) {
+    if (Value == context_)
+        return;
+    module_->RibbonTabs().Remove(this);
+    module_->ContextualTabs().Remove(this);
+    context_ = Value;
+    (context_.empty() ? module_->RibbonTabs() : module_->ContextualTabs()).Add(this);
+}
+
+void TzidRibbonTab::SetControls(TzidRibbonControls *Value) {
+    controls_->Assign(Value);
+}
+
+void TzidRibbonTab::RenameInIdList(const std::wstring &Key) {
+    int index = module_->RibbonIds().IndexOfObject(this);
+    if (index >= 0)
+        module_->RibbonIds().SetStrings(index, Key);
+}
+
+void TzidRibbonTab::SetId(const std::wstring &Value) {
+    if (Value.empty() || Value == id_)
+        return;
+    id_ = Value;
+    RenameInIdList(id_);
+}
+
+void TzidRibbonTab::SetIdMso(const std::wstring &Value) {
+    if (Value == idMso_)
+        return;
+    idMso_ = Value;
+    RenameInIdList(idMso_.empty() ? id_ : idMso_);
+}
+
+void TzidRibbonTab::SetKeyTip(const TzidRibbonKeyTip &Value) {
+    TzidRibbonKeyTip keyTip = Value.substr(0, zidMaxKeyTipLength);
+    if (keyTip == keyTip_)
+        return;
+    keyTip_ = keyTip;
+    const classlib::ComPtr<IRibbonUI> &ribbon = module_->RibbonUI();
+    if (!ribbon)
+        return;
+    if (!idMso_.empty())
+        classlib::OleCheck(ribbon->Invalidate());
+    else if (!id_.empty())
+        classlib::OleCheck(ribbon->InvalidateControl(classlib::TBStr(id_).Get()));
+}
+
+void TzidRibbonTab::SetRibbons(TzidRibbons Value) {
+    if (Value == ribbons_)
+        return;
+    ribbons_ = Value;
+    for (int i = 0; i < controls_->Count(); ++i)
+        controls_->Items(i)->SetRibbons(Value);
+    TzidRibbons2010 other = ribbons2010_;
+    if (Value.Contains(msrOutlookExplorer))
+        other.Include(msrOutlookExplorer2010);
+    else
+        other.Exclude(msrOutlookExplorer2010);
+    SetRibbons2010(other);
+}
+
+void TzidRibbonTab::SetRibbons2010(TzidRibbons2010 Value) {
+    if (Value == ribbons2010_)
+        return;
+    ribbons2010_ = Value;
+    for (int i = 0; i < controls_->Count(); ++i)
+        controls_->Items(i)->SetRibbons2010(Value);
+    TzidRibbons other = ribbons_;
+    if (Value.Contains(msrOutlookExplorer2010))
+        other.Include(msrOutlookExplorer);
+    else
+        other.Exclude(msrOutlookExplorer);
+    SetRibbons(other);
+}
+
+void TzidRibbonTab::DoPropertyChanging(TzidRibbonControlPropertyType PropertyType,
+                                       classlib::OleVariant &Value, IDispatch *Context, int) {
+    if (OnPropertyChanging)
+        module_->RunGuarded([&] { OnPropertyChanging(this, PropertyType, Value, Context); });
+}
+
+std::unique_ptr<classlib::TStringList> TzidRibbonTab::GetAttributes(int ContextMenuNumber) const {
+    TzidAttributeList list(*this, module_, ContextMenuNumber);
+    if (shared_ && list.HasNamespace()) {
+        // A tab shared between add-ins is written with fixed values: no callbacks of ours answer for it.
+        list.SharedId();
+        list.AddBool(L"visible", visible_);
+        list.Insert();
+        list.Add(L"keytip", keyTip_);
+        list.Add(L"label", caption_);
+        return list.Take();
+    }
+    list.Callback(L"getVisible");
+    if (!idMso_.empty())
+        list.Add(L"idMso", idMso_);
+    else
+        list.Id(false);
+    list.Insert();
+    list.Callback(L"getKeytip");
+    list.Callback(L"getLabel");
+    return list.Take();
+}
+
+} // namespace framework
