@@ -26,8 +26,9 @@
 namespace framework {
 
 // Also a TObject, so that host events can be bound to its handlers.
-class TdivAzore : public classlib::TAutoObjectImpl<IzidAddIn, IDTExtensibility2, IzidAddInPrivate>,
-                  public classlib::TObject {
+class TdivAzore
+    : public classlib::TAutoObjectImpl<IzidAddIn, IDTExtensibility2, IzidAddInPrivate, IRibbonExtensibility>,
+      public classlib::TObject {
     CLASSLIB_CLASS(TdivAzore)
 public:
     TdivAzore();
@@ -40,6 +41,9 @@ public:
     HRESULT STDMETHODCALLTYPE OnAddInsUpdate(SAFEARRAY **custom) override;
     HRESULT STDMETHODCALLTYPE OnStartupComplete(SAFEARRAY **custom) override;
     HRESULT STDMETHODCALLTYPE OnBeginShutdown(SAFEARRAY **custom) override;
+
+    // IRibbonExtensibility: the customUI document of a ribbon id (framework/ribbon/CustomUI.cpp).
+    HRESULT STDMETHODCALLTYPE GetCustomUI(BSTR RibbonID, BSTR *RibbonXml) override;
 
     // IzidAddInPrivate
     HRESULT STDMETHODCALLTYPE ModuleCall(LONG Code, VARIANT *Data) override;
