@@ -50,14 +50,18 @@ void Transcript::ScriptError(const std::wstring &text) {
 }
 
 void Transcript::Block(const std::wstring &text, const std::wstring &prefix) {
-    size_t start = 0;
-    while (start <= text.size()) {
+    size_t start = 0, length = text.size();
+    while (length > 0 && (text[length - 1] == L'\n' || text[length - 1] == L'\r'))
+        --length; // no empty line for the last line break
+    while (start <= length) {
         size_t end = text.find(L'\n', start);
-        std::wstring line = text.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start);
+        if (end > length)
+            end = length;
+        std::wstring line = text.substr(start, end - start);
         if (!line.empty() && line.back() == L'\r')
             line.pop_back();
         Line(prefix + line);
-        if (end == std::wstring::npos)
+        if (end == length)
             break;
         start = end + 1;
     }

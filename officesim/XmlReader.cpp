@@ -209,8 +209,8 @@ private:
             if (pos_ >= text_.size())
                 FailAt(start, L"<" + element.name + L"> is not closed");
             if (At(L"</")) {
-                pos_ += 2;
                 size_t at = pos_;
+                pos_ += 2;
                 std::wstring closing = Name();
                 if (closing != element.name)
                     FailAt(at, classlib::Format(L"</%s> closes <%s> of line %d",
