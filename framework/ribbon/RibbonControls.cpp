@@ -105,6 +105,12 @@ TzidRibbonControls::TzidRibbonControls(classlib::TPersistent *Owner, int MaxCoun
                                        const classlib::TClassInfo &ItemClass)
     : TOwnedCollection(Owner, ItemClass), maxCount_(MaxCount) {}
 
+TzidRibbonControls::~TzidRibbonControls() {
+    BeginUpdate(); // never ended: a collection going away asks nobody to re-query anything
+    while (Count() > 0)
+        delete Items(Count() - 1);
+}
+
 TzidRibbonCustomControl *TzidRibbonControls::Add() {
     // The control's constructor refuses a full collection.
     return static_cast<TzidRibbonCustomControl *>(TOwnedCollection::Add());

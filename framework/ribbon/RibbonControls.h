@@ -11,6 +11,9 @@ class TzidRibbonControls : public classlib::TOwnedCollection {
     CLASSLIB_CLASS(TzidRibbonControls)
 public:
     TzidRibbonControls(classlib::TPersistent *Owner, int MaxCount, const classlib::TClassInfo &ItemClass);
+    // Frees the controls while the collection still answers its owner: they find their module (and
+    // leave its id list) through it.
+    ~TzidRibbonControls() override;
 
     // The most items the collection takes; one more raises 31120.
     int MaxCount() const { return maxCount_; }

@@ -1,0 +1,62 @@
+// A module for the ribbon tests: made without a form resource (tests read form text into it), with
+// handlers a form can bind and a record of what they saw, and a simulated IRibbonUI that keeps the
+// re-query requests.
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "framework/core/AddInModule.h"
+#include "framework/ribbon/RibbonModel.h"
+#include "hostsim/RibbonUIObject.h"
+#include "hostsim/SimObject.h"
+
+namespace ribbontest {
+
+class TRibbonTestModule : public framework::TzidCOMAddInModule {
+    CLASSLIB_CLASS(TRibbonTestModule)
+public:
+    explicit TRibbonTestModule(classlib::TComponent *AOwner);
+
+    // What the handlers saw, in order: "Click:<id>", "Change:<id>", "Create:<id>", "Error:<message>".
+    std::vector<std::wstring> Log;
+    // Set to make the next handler raise.
+    bool FailHandlers = false;
+    // Set by a handler to the sender's InAction.
+    bool SawInAction = false;
+
+    void ModuleError(const classlib::Exception &E, bool &Handled);
+    void RibbonClick(classlib::TObject *Sender, IRibbonControl *RibbonControl);
+    void RibbonChange(classlib::TObject *Sender, IRibbonControl *RibbonControl);
+    void MenuCreate(classlib::TObject *Sender);
+
+private:
+    void Record(const std::wstring &What, classlib::TObject *Sender);
+};
+
+// A fresh module supporting Word and Outlook (the product's hosts), errors recorded in its Log.
+class RibbonTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    framework::TzidRibbonTab *NewTab();
+    // The module's IRibbonUI, as the host hands it over in onLoad.
+    hostsim::RibbonUIObject &ConnectRibbonUI();
+    // Reads form text (the module's own object, "object Module: TRibbonTestModule ... end") into the
+    // module; the module's earlier components stay.
+    void ReadForm(const std::wstring &Text);
+    std::wstring WriteForm();
+
+    TRibbonTestModule *module_ = nullptr;
+    hostsim::SimWorld world_{L"Outlook"};
+};
+
+// The entries of an attribute list, "name=value" each, in order.
+std::vector<std::wstring> Entries(const classlib::TStringList &List);
+std::vector<std::wstring> Attributes(const framework::IzidRibbonControlInternal &Node,
+                                     int ContextMenuNumber = 0);
+
+} // namespace ribbontest
