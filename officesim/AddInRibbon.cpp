@@ -111,8 +111,11 @@ void AddInRibbon::Query(const HostWindow &window) {
     transcript_.Line(addIn_.ProgId() + L": ribbon callbacks in " + window.name + L" (" + window.ribbonId +
                      L"):");
     Transcript::Indent indent(transcript_);
+    bool asked = false;
     for (const RibbonControl &control : found->second.document->Controls())
-        QueryControl(window, found->second, control, 0);
+        asked = QueryControl(window, found->second, control, 0) || asked;
+    if (!asked)
+        transcript_.Line(L"(the document names no get callbacks)");
 }
 
 IDispatch *AddInRibbon::ControlObject(const HostWindow &window, const RibbonControl &control) {
@@ -124,12 +127,12 @@ IDispatch *AddInRibbon::ControlObject(const HostWindow &window, const RibbonCont
     return static_cast<IRibbonControl *>(object);
 }
 
-void AddInRibbon::QueryControl(const HostWindow &window, Kind &kind, const RibbonControl &control,
+bool AddInRibbon::QueryControl(const HostWindow &window, Kind &kind, const RibbonControl &control,
                                int depth) {
     bool asks = std::any_of(control.callbacks.begin(), control.callbacks.end(),
                             [](const auto &callback) { return callback.first.compare(0, 3, L"get") == 0; });
     if (!asks)
-        return;
+        return false;
     IDispatch *object = ControlObject(window, control);
     const std::wstring key = Key(window.name, control.id);
     std::optional<int> count;
@@ -157,6 +160,7 @@ void AddInRibbon::QueryControl(const HostWindow &window, Kind &kind, const Ribbo
         QueryItems(window, control, object, *count);
     if (control.Callback(L"getContent"))
         QueryContent(window, kind, control, object, depth);
+    return true;
 }
 
 void AddInRibbon::QueryItems(const HostWindow &, const RibbonControl &control, IDispatch *object, int count) {

@@ -50,7 +50,8 @@ private:
     // One callback call, written to the transcript; the answer when it succeeded.
     std::optional<classlib::OleVariant> Ask(const std::wstring &label, const std::wstring &callback,
                                             const std::vector<classlib::OleVariant> &args);
-    void QueryControl(const HostWindow &window, Kind &kind, const RibbonControl &control, int depth);
+    // false when the control names no get callback.
+    bool QueryControl(const HostWindow &window, Kind &kind, const RibbonControl &control, int depth);
     void QueryItems(const HostWindow &window, const RibbonControl &control, IDispatch *ribbonControl,
                     int count);
     void QueryContent(const HostWindow &window, Kind &kind, const RibbonControl &control,

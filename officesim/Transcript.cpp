@@ -79,6 +79,64 @@ double Stopwatch::Milliseconds() const noexcept {
            static_cast<double>(frequency.QuadPart);
 }
 
+namespace {
+
+// The names a COM developer knows the usual failures by.
+const wchar_t *HResultName(HRESULT hr) {
+    switch (hr) {
+    case E_NOTIMPL:
+        return L"E_NOTIMPL";
+    case E_NOINTERFACE:
+        return L"E_NOINTERFACE";
+    case E_POINTER:
+        return L"E_POINTER";
+    case E_ABORT:
+        return L"E_ABORT";
+    case E_FAIL:
+        return L"E_FAIL";
+    case E_UNEXPECTED:
+        return L"E_UNEXPECTED";
+    case E_ACCESSDENIED:
+        return L"E_ACCESSDENIED";
+    case E_OUTOFMEMORY:
+        return L"E_OUTOFMEMORY";
+    case E_INVALIDARG:
+        return L"E_INVALIDARG";
+    case DISP_E_UNKNOWNINTERFACE:
+        return L"DISP_E_UNKNOWNINTERFACE";
+    case DISP_E_MEMBERNOTFOUND:
+        return L"DISP_E_MEMBERNOTFOUND";
+    case DISP_E_PARAMNOTFOUND:
+        return L"DISP_E_PARAMNOTFOUND";
+    case DISP_E_TYPEMISMATCH:
+        return L"DISP_E_TYPEMISMATCH";
+    case DISP_E_UNKNOWNNAME:
+        return L"DISP_E_UNKNOWNNAME";
+    case DISP_E_NONAMEDARGS:
+        return L"DISP_E_NONAMEDARGS";
+    case DISP_E_BADVARTYPE:
+        return L"DISP_E_BADVARTYPE";
+    case DISP_E_EXCEPTION:
+        return L"DISP_E_EXCEPTION";
+    case DISP_E_BADPARAMCOUNT:
+        return L"DISP_E_BADPARAMCOUNT";
+    case REGDB_E_CLASSNOTREG:
+        return L"REGDB_E_CLASSNOTREG";
+    case CO_E_CLASSSTRING:
+        return L"CO_E_CLASSSTRING";
+    case CLASS_E_NOAGGREGATION:
+        return L"CLASS_E_NOAGGREGATION";
+    case RPC_E_DISCONNECTED:
+        return L"RPC_E_DISCONNECTED";
+    case TYPE_E_ELEMENTNOTFOUND:
+        return L"TYPE_E_ELEMENTNOTFOUND";
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
 std::wstring HResultText(HRESULT hr) {
     if (hr == S_OK)
         return L"S_OK";
@@ -88,9 +146,12 @@ std::wstring HResultText(HRESULT hr) {
     std::wstring message = classlib::Trim(classlib::SysErrorMessage(hr));
     while (!message.empty() && message.back() == L'.')
         message.pop_back();
-    if (message.empty() || classlib::SameText(message, code))
-        return code;
-    return code + L" (" + message + L")";
+    // A system without a text for the code answers its number in some form: no news.
+    bool noText = message.empty() || classlib::UpperCase(message).find(code.substr(2)) != std::wstring::npos;
+    const wchar_t *name = HResultName(hr);
+    if (name == nullptr)
+        return noText ? code : code + L" (" + message + L")";
+    return code + L" (" + name + (noText ? L"" : L": " + message) + L")";
 }
 
 std::wstring CallErrorText(HRESULT hr, IUnknown *callee, REFIID iid) {

@@ -398,7 +398,7 @@ TEST_F(OfficesimRun, AnAddInThatFailsOnConnectionEndsTheRunNonZero) {
                 {
                     "FAILED: OfficesimTest.Failing: OnConnection(Application, ext_cm_Startup, AddInInst, "
                     "custom) returned "
-                    "0x80004005",
+                    "0x80004005 (E_FAIL",
                     ": The test add-in refuses to connect",
                     "OfficesimTest.Failing: Office would release it and mark it unloaded (LoadBehavior 2)",
                     "OfficesimTest.Connect: OnStartupComplete(custom) -> S_OK",

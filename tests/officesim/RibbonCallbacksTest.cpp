@@ -94,17 +94,19 @@ TEST(RibbonCallbacks, FailuresSayWhichStepFailedAndWhatTheCalleeSaid) {
     CallbackAnswer answer = InvokeCallback(&unknown, L"GetLabel", {});
     EXPECT_FALSE(answer.ok);
     EXPECT_EQ(0, unknown.invokedId) << "no Invoke after a failed name lookup";
-    EXPECT_EQ(0u, answer.error.find(L"GetIDsOfNames(\"GetLabel\") returned 0x80020006")) << answer.error;
+    EXPECT_EQ(0u, answer.error.find(L"GetIDsOfNames(\"GetLabel\") returned 0x80020006 (DISP_E_UNKNOWNNAME"))
+        << answer.error;
 
     FakeCallbacks raising;
     raising.invokeAnswer = DISP_E_EXCEPTION;
     answer = InvokeCallback(&raising, L"GetItemLabel", {OleVariant(L"control"), OleVariant(7)});
     EXPECT_FALSE(answer.ok);
     EXPECT_EQ(VT_EMPTY, answer.value.Type());
-    EXPECT_NE(std::wstring::npos,
-              answer.error.find(L"Invoke of GetItemLabel (dispatch id 4660) returned 0x80020009"))
+    EXPECT_NE(
+        std::wstring::npos,
+        answer.error.find(L"Invoke of GetItemLabel (dispatch id 4660) returned 0x80020009 (DISP_E_EXCEPTION"))
         << answer.error;
-    EXPECT_NE(std::wstring::npos, answer.error.find(L"the callback raised 0x80070057"));
+    EXPECT_NE(std::wstring::npos, answer.error.find(L"the callback raised 0x80070057 (E_INVALIDARG"));
     EXPECT_NE(std::wstring::npos, answer.error.find(L": There is no colour 7")) << answer.error;
 
     EXPECT_EQ(L"the add-in has no IDispatch", InvokeCallback(nullptr, L"GetLabel", {}).error);
