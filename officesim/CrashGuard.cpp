@@ -56,8 +56,11 @@ std::wstring Describe(const EXCEPTION_RECORD &record, const wchar_t *name) {
 
 // First look at every exception: remember serious ones; whoever handles them decides.
 LONG CALLBACK NoteSerious(EXCEPTION_POINTERS *info) {
-    const wchar_t *name = SeriousName(info->ExceptionRecord->ExceptionCode);
-    if (name != nullptr)
+    DWORD code = info->ExceptionRecord->ExceptionCode;
+    const wchar_t *name = SeriousName(code);
+    if (code == EXCEPTION_STACK_OVERFLOW)
+        seriousException = name; // little stack is left for describing it
+    else if (name != nullptr)
         seriousException = Describe(*info->ExceptionRecord, name);
     return EXCEPTION_CONTINUE_SEARCH;
 }

@@ -219,6 +219,13 @@ private:
             transcript.Line(L"a new " + std::wstring(kind->name) + L" " + Quoted(subject) + L" in " +
                             item->Folder()->FolderPath());
         }
+        // Outlook shows an item in one inspector: opening it again brings that one forward.
+        for (SimOutlookWindow *window : host_.Inspectors().Windows())
+            if (static_cast<SimOutlookInspector *>(window)->CurrentItem() == item) {
+                host_.Activate(window);
+                transcript.Line(window->Name() + L" shows it already: activated (Activate)");
+                return;
+            }
         SimOutlookInspector *inspector = host_.OpenInspector(item);
         if (inspector->Connected())
             transcript.Line(inspector->Name() + L" opened: " + Describe(inspector).what +

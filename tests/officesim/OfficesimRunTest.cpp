@@ -310,6 +310,8 @@ TEST_F(OfficesimRun, Outlook11ShowsTheBarsTheAddInBuiltAndClicksThem) {
     AddInEntry connect(L"Outlook", kConnect, 3);
     ScriptFile script("click-bar \"Say hello\"\n"
                       "click-bar officesim.hello\n"
+                      "open-inspector mail \"Lunch on Friday\"\n"
+                      "switch-folder \"Sent Items\"\n"
                       "open-inspector mail \"Lunch on Friday\"\n");
     RunResult run = Officesim(L"--host outlook --version 11", script);
     EXPECT_EQ(0u, run.exitCode) << run.output;
@@ -328,6 +330,10 @@ TEST_F(OfficesimRun, Outlook11ShowsTheBarsTheAddInBuiltAndClicksThem) {
                                 "now: button \"Clicked 2 times\"",
                                 "Inspector2 opened",
                                 "no bars or controls of add-ins in the command bars of Inspector2",
+                                "== line 4: switch-folder \"Sent Items\"",
+                                "Explorer1 shows \\\\Personal Folders\\Sent Items",
+                                "== line 5: open-inspector mail \"Lunch on Friday\"",
+                                "Inspector2 shows it already: activated (Activate)",
                                 "== quit",
                                 "OfficesimTest.Connect: OnDisconnection(ext_dm_HostShutdown, custom) -> S_OK",
                                 "officesim_testaddin.dll: DllCanUnloadNow -> S_OK",
