@@ -12,7 +12,9 @@ CLASSLIB_DEFINE_CLASS(TRibbonTestModule, framework::TzidCOMAddInModule,
                       b.Method<&Self::ModuleError>(L"ModuleError");
                       b.Method<&Self::RibbonClick>(L"RibbonClick");
                       b.Method<&Self::RibbonChange>(L"RibbonChange");
-                      b.Method<&Self::MenuCreate>(L"MenuCreate"))
+                      b.Method<&Self::MenuCreate>(L"MenuCreate");
+                      b.Method<&Self::PropertyChanging>(L"PropertyChanging");
+                      b.Method<&Self::ItemPropertyChanging>(L"ItemPropertyChanging"))
 
 TRibbonTestModule::TRibbonTestModule(classlib::TComponent *AOwner) : TzidCOMAddInModule(AOwner) {
     SetSupportedApps({framework::ohaWord, framework::ohaOutlook});
@@ -33,8 +35,30 @@ void TRibbonTestModule::Record(const std::wstring &What, classlib::TObject *Send
         throw classlib::Exception(What + L" failed");
 }
 
-void TRibbonTestModule::RibbonClick(classlib::TObject *Sender, IRibbonControl *) {
+void TRibbonTestModule::RibbonClick(classlib::TObject *Sender, IRibbonControl *RibbonControl) {
+    if (Reenter)
+        if (auto *control = dynamic_cast<framework::TzidRibbonCustomControl *>(Sender)) {
+            framework::TzidRibbonActionArguments args;
+            args.RibbonControl = RibbonControl;
+            control->DoAction(args);
+        }
     Record(L"Click", Sender);
+}
+
+void TRibbonTestModule::PropertyChanging(classlib::TObject *Sender,
+                                         framework::TzidRibbonControlPropertyType PropertyType,
+                                         classlib::OleVariant &Value, IDispatch *) {
+    Record(L"Property", Sender);
+    Log.back() += L":" + std::to_wstring(PropertyType);
+    Value = Answer;
+}
+
+void TRibbonTestModule::ItemPropertyChanging(classlib::TObject *Sender,
+                                             framework::TzidRibbonControlPropertyType PropertyType,
+                                             classlib::OleVariant &Value, IDispatch *, int Index) {
+    Record(L"ItemProperty", Sender);
+    Log.back() += L":" + std::to_wstring(PropertyType) + L":" + std::to_wstring(Index);
+    Value = Answer;
 }
 
 void TRibbonTestModule::RibbonChange(classlib::TObject *Sender, IRibbonControl *) {

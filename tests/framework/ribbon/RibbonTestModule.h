@@ -26,11 +26,21 @@ public:
     bool FailHandlers = false;
     // Set by a handler to the sender's InAction.
     bool SawInAction = false;
+    // Makes a click handler run the sender's action again, as a handler that re-enters would.
+    bool Reenter = false;
+    // What the property handlers put into the value they are asked about.
+    classlib::OleVariant Answer;
 
     void ModuleError(const classlib::Exception &E, bool &Handled);
     void RibbonClick(classlib::TObject *Sender, IRibbonControl *RibbonControl);
     void RibbonChange(classlib::TObject *Sender, IRibbonControl *RibbonControl);
     void MenuCreate(classlib::TObject *Sender);
+    // Record "Property:<id>:<type>" or "ItemProperty:<id>:<type>:<index>" and answer Answer.
+    void PropertyChanging(classlib::TObject *Sender, framework::TzidRibbonControlPropertyType PropertyType,
+                          classlib::OleVariant &Value, IDispatch *Context);
+    void ItemPropertyChanging(classlib::TObject *Sender,
+                              framework::TzidRibbonControlPropertyType PropertyType,
+                              classlib::OleVariant &Value, IDispatch *Context, int Index);
 
 private:
     void Record(const std::wstring &What, classlib::TObject *Sender);

@@ -1,0 +1,200 @@
+// What the model asks of the host and what the host's actions do to it: re-query requests through
+// IRibbonUI, the action and property events with their guards.
+#include "RibbonTestModule.h"
+
+#include "hostsim/RibbonControlObject.h"
+
+using namespace framework;
+using ribbontest::RibbonTest;
+
+namespace {
+
+using Requests = std::vector<std::wstring>;
+
+class RibbonHostTest : public RibbonTest {
+protected:
+    void SetUp() override {
+        RibbonTest::SetUp();
+        tab_ = NewTab();
+        tab_->SetId(L"Tab");
+        group_ = static_cast<TzidRibbonGroup *>(tab_->Controls()->Add());
+        group_->SetId(L"Group");
+    }
+    template <class T> T *Add(TzidRibbonControlType Code, const std::wstring &Id) {
+        auto *control = static_cast<T *>(group_->Controls()->AddControl(Code));
+        control->SetId(Id);
+        return control;
+    }
+
+    TzidRibbonTab *tab_ = nullptr;
+    TzidRibbonGroup *group_ = nullptr;
+};
+
+} // namespace
+
+TEST_F(RibbonHostTest, NothingIsAskedBeforeTheHostHandsOverItsRibbon) {
+    auto *button = Add<TzidRibbonButton>(rctButton, L"Send");
+    button->SetCaption(L"Senden");
+    tab_->SetKeyTip(L"Y");
+    hostsim::RibbonUIObject &ribbon = ConnectRibbonUI();
+    EXPECT_EQ(button->Caption(), L"Senden");
+    EXPECT_TRUE(ribbon.Requests().empty());
+}
+
+TEST_F(RibbonHostTest, ChangedPropertiesAskTheHostToRequeryTheControl) {
+    auto *button = Add<TzidRibbonButton>(rctButton, L"Send");
+    hostsim::RibbonUIObject &ribbon = ConnectRibbonUI();
+    button->SetCaption(L"Senden");
+    button->SetCaption(L"Senden"); // unchanged: no request
+    button->SetEnabled(false);
+    button->SetKeyTip(L"SNDX");
+    button->SetKeyTip(L"SND"); // the same once cut
+    button->SetId(L"Send2");   // ids and built-in ids are not shown: no request
+    EXPECT_EQ(ribbon.Requests(), (Requests{L"InvalidateControl('Send')", L"InvalidateControl('Send')",
+                                           L"InvalidateControl('Send')"}));
+
+    ribbon.ClearRequests();
+    classlib::TBitmap glyph;
+    glyph.SetSize(16, 16);
+    button->SetGlyph(&glyph);
+    EXPECT_EQ(ribbon.Requests(), Requests{L"InvalidateControl('Send2')"});
+
+    // A built-in control is known to the host by its built-in id only: the whole ribbon is asked.
+    ribbon.ClearRequests();
+    button->SetIdMso(L"FileSave");
+    button->SetVisible(false);
+    EXPECT_EQ(ribbon.Requests(), Requests{L"Invalidate()"});
+}
+
+TEST_F(RibbonHostTest, SplitButtonRequeriesItsInnerButtonToo) {
+    auto *split = Add<TzidRibbonSplitButton>(rctSplitButton, L"Reply");
+    hostsim::RibbonUIObject &ribbon = ConnectRibbonUI();
+    split->SetPressed(true);
+    EXPECT_EQ(ribbon.Requests(),
+              (Requests{L"InvalidateControl('Reply')", L"InvalidateControl('Replywrapped')"}));
+}
+
+TEST_F(RibbonHostTest, ItemsOfADropDownRequeryTheDropDown) {
+    auto *dropDown = Add<TzidRibbonDropDown>(rctDropDown, L"Files");
+    auto *combo = Add<TzidRibbonComboBox>(rctComboBox, L"Words");
+    TzidRibbonCustomControl *comboItem = combo->Items()->Add();
+    hostsim::RibbonUIObject &ribbon = ConnectRibbonUI();
+
+    TzidRibbonCustomControl *item = dropDown->Items()->Add(); // a new item changes the list
+    EXPECT_EQ(ribbon.Requests(), Requests{L"InvalidateControl('Files')"});
+    ribbon.ClearRequests();
+    item->SetCaption(L"a.zip");
+    item->SetEnabled(false); // not something a drop-down shows of its items
+    EXPECT_EQ(ribbon.Requests(), Requests{L"InvalidateControl('Files')"});
+
+    ribbon.ClearRequests();
+    comboItem->SetCaption(L"b.zip");
+    EXPECT_TRUE(ribbon.Requests().empty());
+}
+
+TEST_F(RibbonHostTest, TabRequeriesOnlyForItsKeyTip) {
+    hostsim::RibbonUIObject &ribbon = ConnectRibbonUI();
+    tab_->SetCaption(L"Anh\u00e4nge");
+    tab_->SetVisible(false);
+    tab_->SetInsertAfterIdMso(L"TabHome");
+    EXPECT_TRUE(ribbon.Requests().empty());
+    tab_->SetKeyTip(L"ANHX");
+    EXPECT_EQ(tab_->KeyTip(), L"ANH");
+    tab_->SetKeyTip(L"ANH");
+    tab_->SetIdMso(L"TabMail");
+    tab_->SetKeyTip(L"M");
+    EXPECT_EQ(ribbon.Requests(), (Requests{L"InvalidateControl('Tab')", L"Invalidate()"}));
+}
+
+TEST_F(RibbonHostTest, ARefusedRequestReachesTheCaller) {
+    auto *button = Add<TzidRibbonButton>(rctButton, L"Send");
+    hostsim::RibbonUIObject &ribbon = ConnectRibbonUI();
+    ribbon.FailNext(L"InvalidateControl", E_FAIL);
+    try {
+        button->SetCaption(L"Senden");
+        FAIL() << "no error";
+    } catch (const classlib::EOleSysError &e) {
+        EXPECT_EQ(e.ErrorCode(), E_FAIL);
+    }
+    EXPECT_EQ(button->Caption(), L"Senden"); // the value is kept; the host asks again later
+}
+
+TEST_F(RibbonHostTest, ActionsTakeTheHostsValuesAndFireTheirEventOnce) {
+    auto *button = Add<TzidRibbonButton>(rctButton, L"Send");
+    auto *edit = Add<TzidRibbonEditBox>(rctEditBox, L"Find");
+    auto *dropDown = Add<TzidRibbonDropDown>(rctDropDown, L"Pick");
+    auto *launcher = Add<TzidRibbonDialogBoxLauncher>(rctDialogBoxLauncher, L"More");
+    button->OnClick = classlib::MakeEvent<&ribbontest::TRibbonTestModule::RibbonClick>(module_);
+    edit->OnChange = classlib::MakeEvent<&ribbontest::TRibbonTestModule::RibbonChange>(module_);
+    dropDown->OnChange = edit->OnChange;
+    launcher->OnClick = button->OnClick;
+    hostsim::RibbonUIObject &ribbon = ConnectRibbonUI();
+
+    TzidRibbonActionArguments args;
+    args.RibbonControl = world_.Create<hostsim::RibbonControlObject>(L"Send", nullptr);
+    args.Pressed = true;
+    args.Text = L"Anhang";
+    args.SelectedId = L"b";
+    args.SelectedIndex = 1;
+    for (TzidRibbonCustomControl *control :
+         std::initializer_list<TzidRibbonCustomControl *>{button, edit, dropDown, launcher})
+        control->DoAction(args);
+
+    EXPECT_EQ(module_->Log,
+              (std::vector<std::wstring>{L"Click:Send", L"Change:Find", L"Change:Pick", L"Click:More"}));
+    EXPECT_TRUE(module_->SawInAction);
+    EXPECT_TRUE(button->Pressed());
+    EXPECT_EQ(edit->Text(), L"Anhang");
+    EXPECT_EQ(dropDown->SelectedItemId(), L"b");
+    EXPECT_EQ(dropDown->SelectedItemIndex(), 1);
+    EXPECT_FALSE(button->InAction());
+    EXPECT_TRUE(ribbon.Requests().empty()); // the host knows these values already
+
+    // A handler that runs the action again does not fire the event again.
+    module_->Log.clear();
+    module_->Reenter = true;
+    button->DoAction(args);
+    EXPECT_EQ(module_->Log, std::vector<std::wstring>{L"Click:Send"});
+    EXPECT_FALSE(button->InAction());
+}
+
+TEST_F(RibbonHostTest, AFailingHandlerIsReportedAndTheControlStaysUsable) {
+    auto *check = Add<TzidRibbonCheckBox>(rctCheckBox, L"Zip");
+    check->OnClick = classlib::MakeEvent<&ribbontest::TRibbonTestModule::RibbonClick>(module_);
+    module_->FailHandlers = true;
+    TzidRibbonActionArguments args;
+    EXPECT_NO_THROW(check->DoAction(args));
+    module_->FailHandlers = false;
+    check->DoAction(args);
+    EXPECT_EQ(module_->Log, (std::vector<std::wstring>{L"Click:Zip", L"Error:Click failed", L"Click:Zip"}));
+    EXPECT_FALSE(check->InAction());
+}
+
+TEST_F(RibbonHostTest, PropertyQuestionsGoToTheControlsOrTheItemsEvent) {
+    auto *gallery = Add<TzidRibbonGallery>(rctGallery, L"Gallery");
+    gallery->OnPropertyChanging =
+        classlib::MakeEvent<&ribbontest::TRibbonTestModule::PropertyChanging>(module_);
+    gallery->OnItemPropertyChanging =
+        classlib::MakeEvent<&ribbontest::TRibbonTestModule::ItemPropertyChanging>(module_);
+    tab_->OnPropertyChanging = gallery->OnPropertyChanging;
+    module_->Answer = classlib::OleVariant(L"changed");
+
+    classlib::OleVariant value(L"asked");
+    gallery->DoPropertyChanging(rcptItemCaption, value, nullptr, 3);
+    EXPECT_EQ(value.ToString(), L"changed");
+    gallery->DoPropertyChanging(rcptItemGlyph, value, nullptr, 0);
+    gallery->DoPropertyChanging(rcptCaption, value, nullptr, -1);
+    gallery->DoPropertyChanging(rcptShowItemImage, value, nullptr, -1);
+    tab_->DoPropertyChanging(rcptVisible, value, nullptr, -1);
+    EXPECT_EQ(module_->Log,
+              (std::vector<std::wstring>{L"ItemProperty:Gallery:21:3", L"ItemProperty:Gallery:24:0",
+                                         L"Property:Gallery:2", L"Property:Gallery:25", L"Property:Tab:0"}));
+
+    module_->Log.clear();
+    module_->FailHandlers = true;
+    EXPECT_NO_THROW(tab_->DoPropertyChanging(rcptVisible, value, nullptr, -1));
+    EXPECT_NO_THROW(gallery->DoPropertyChanging(rcptItemID, value, nullptr, 0));
+    EXPECT_EQ(module_->Log,
+              (std::vector<std::wstring>{L"Property:Tab", L"Error:Property failed", L"ItemProperty:Gallery",
+                                         L"Error:ItemProperty failed"}));
+}
