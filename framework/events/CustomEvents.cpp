@@ -1,15 +1,168 @@
 #include "framework/events/CustomEvents.h"
 
 #include "classlib/Classes.h"
+#include "classlib/ConnectionPoints.h"
+#include "classlib/Format.h"
+#include "framework/core/AddInModule.h"
+#include "framework/core/ModuleErrors.h"
+#include "framework/events/EventDispatch.h"
+#include "framework/events/OutlookEvents.h"
+
+using classlib::ComPtr;
 
 namespace framework {
 
 CLASSLIB_DEFINE_CLASS(TzidCustomEvents, classlib::TComponent)
 
+namespace {
+
+TzidServerData &BaseServerData() {
+    static TzidServerData data{GUID_NULL, GUID_NULL, GUID_NULL, nullptr, 500, 0};
+    return data;
+}
+
+} // namespace
+
+TzidCustomEvents::TzidCustomEvents(classlib::TComponent *AOwner)
+    : TComponent(AOwner), eventDispatch_(new TzidEventDispatch(this)) {}
+
+TzidCustomEvents::~TzidCustomEvents() {
+    alive_.reset();
+    DisconnectEvents();
+    intf_.Reset();
+    // Host calls that still arrive find no owner; the host's last Release frees the dispatcher.
+    eventDispatch_->Detach();
+    eventDispatch_->Release();
+    if (counted_)
+        --ServerData().InstanceCount;
+}
+
+void TzidCustomEvents::AfterConstruction() {
+    TComponent::AfterConstruction();
+    classlib::TComponent *owner = Owner();
+    if (owner == nullptr)
+        RaiseZidError(zidErrWrongEventsOwner, classlib::Format(SzidWrongContainer, {ClassName(), L"nil"}));
+    if (dynamic_cast<TzidOutlookAppEvents *>(owner) == nullptr &&
+        dynamic_cast<TzidCOMAddInModule *>(owner) == nullptr)
+        RaiseZidError(zidErrWrongEventsOwner,
+                      classlib::Format(SzidWrongContainer, {ClassName(), owner->ClassName()}));
+    InitServerData();
+    ++ServerData().InstanceCount;
+    counted_ = true;
+}
+
+void TzidCustomEvents::BeforeDestruction() {
+    TComponent::BeforeDestruction();
+    try {
+        Disconnect();
+    } catch (...) {
+        // The host may be gone already; the sink goes either way.
+    }
+}
+
+void TzidCustomEvents::InitServerData() {
+    SetServerData(BaseServerData());
+}
+
+TzidServerData &TzidCustomEvents::ServerData() {
+    if (serverData_ == nullptr)
+        InitServerData();
+    return *serverData_;
+}
+
 void TzidCustomEvents::ConnectToVersion(IUnknown *Source, const std::wstring & /*HostVersion*/) {
     ConnectTo(Source);
 }
 
-void TzidCustomEvents::DoInvoke(DISPID /*DispID*/, std::vector<classlib::OleVariant> & /*Params*/) {}
+void TzidCustomEvents::Disconnect() {
+    DisconnectEvents();
+    intf_.Reset();
+}
+
+void TzidCustomEvents::DoInvoke(DISPID /*DispID*/, TzidEventParams & /*Params*/) {}
+
+HRESULT TzidCustomEvents::QueryInterface(REFIID riid, void **ppv) noexcept {
+    return eventDispatch_->QueryInterface(riid, ppv);
+}
+
+TzidCOMAddInModule *TzidCustomEvents::Module() const noexcept {
+    for (classlib::TComponent *owner = Owner(); owner != nullptr; owner = owner->Owner())
+        if (auto *module = dynamic_cast<TzidCOMAddInModule *>(owner))
+            return module;
+    return nullptr;
+}
+
+void TzidCustomEvents::FreeSink(TzidCustomEvents *Sink) {
+    if (Sink == nullptr)
+        return;
+    if (!Sink->InCall()) {
+        classlib::Free(Sink);
+        return;
+    }
+    Sink->freeRequested_ = true;
+    try {
+        Sink->Disconnect();
+    } catch (...) {
+        // Freed all the same when its call returns.
+    }
+}
+
+void TzidCustomEvents::ConnectCast(IUnknown *Source, const IID *CastIID) {
+    ComPtr<IUnknown> source(Source); // Disconnect may let go of the last other reference
+    Disconnect();
+    if (!source)
+        return;
+    ComPtr<IUnknown> cast = CastIID != nullptr ? source.As<IUnknown>(*CastIID) : source;
+    intf_ = cast;
+    ConnectEvents(cast.Get());
+}
+
+void TzidCustomEvents::ConnectEvents(IUnknown *Source) noexcept {
+    if (Source == nullptr || cookie_ != 0)
+        return;
+    advisedIID_ = ServerData().EventIID;
+    DWORD cookie = 0;
+    if (SUCCEEDED(classlib::InterfaceConnect(Source, advisedIID_, static_cast<IDispatch *>(eventDispatch_),
+                                             cookie)) &&
+        cookie != 0) {
+        cookie_ = cookie;
+        eventSource_ = Source;
+    }
+}
+
+// The connection point is the one advised on, whatever the class's event interface is by now.
+void TzidCustomEvents::DisconnectEvents() noexcept {
+    ComPtr<IUnknown> source = std::move(eventSource_);
+    if (cookie_ != 0)
+        classlib::InterfaceDisconnect(source.Get(), advisedIID_, cookie_);
+    cookie_ = 0;
+}
+
+ComPtr<IDispatch> TzidCustomEvents::IntfDispatch() const {
+    if (!intf_)
+        throw classlib::EOleSysError(L"The event sink is not connected.", CO_E_OBJNOTCONNECTED);
+    return intf_.As<IDispatch>();
+}
+
+HRESULT TzidCustomEvents::HostInvoke(DISPID DispID, TzidEventParams &Params) noexcept {
+    std::weak_ptr<void> alive = alive_;
+    ++callDepth_;
+    HRESULT hr = S_OK;
+    try {
+        DoInvoke(DispID, Params);
+    } catch (const EzidEventArgCount &) {
+        hr = DISP_E_BADPARAMCOUNT;
+    } catch (...) {
+        // A sink freed by the handler has no module left to tell.
+        if (!alive.expired())
+            if (TzidCOMAddInModule *module = Module())
+                module->RunGuarded([] { throw; });
+    }
+    if (alive.expired())
+        return hr;
+    if (--callDepth_ == 0 && freeRequested_)
+        classlib::Free(this);
+    return hr;
+}
 
 } // namespace framework

@@ -1,34 +1,125 @@
 // TzidCustomEvents: the base of the components that receive one host object's events and fire them
 // as published events of their own. The module finds the one that belongs to its host among its
 // components, connects it when the host is detected and disconnects it when the host goes.
+//
+// The host calls a small dispatch object the component owns (TzidEventDispatch, advised on the host
+// object's connection point); each call becomes DoInvoke with the arguments in declaration order, and
+// whatever DoInvoke raises goes to the owning module's DoError, never to the host.
+//
+// Lifetime. Create components with classlib::Create<T>(owner) (forms do): the second phase checks the
+// owner (a TzidCOMAddInModule or a TzidOutlookAppEvents, else EOleSysError 31113) and counts the
+// instance. A component that must go while the host is calling it (an explorer's sink on its window's
+// Close) goes through FreeSink, which frees it once that call has returned. The dispatcher is
+// reference-counted like any COM object: when the component goes it is detached (host calls that still
+// arrive are answered and ignored) and freed with the host's last reference.
 #pragma once
 #include <windows.h>
 
 #include <oaidl.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "classlib/ComPtr.h"
 #include "classlib/Component.h"
 #include "classlib/OleVariant.h"
+#include "framework/events/EventArgs.h"
 
 namespace framework {
+
+class TzidCOMAddInModule;
+class TzidEventDispatch;
+
+// One per sink class, shared by its instances. Only EventIID and InstanceCount are used; a class whose
+// event interface depends on the host's version rewrites EventIID when it is connected with a version.
+struct TzidServerData {
+    CLSID ClassID;
+    IID IntfIID; // the host interface the source is cast to
+    IID EventIID;
+    void *Reserved;
+    int Version;
+    LONG InstanceCount;
+};
 
 class TzidCustomEvents : public classlib::TComponent {
     CLASSLIB_CLASS(TzidCustomEvents)
 public:
-    explicit TzidCustomEvents(classlib::TComponent *AOwner) : TComponent(AOwner) {}
+    explicit TzidCustomEvents(classlib::TComponent *AOwner);
+    ~TzidCustomEvents() override;
+    // The owner check, the class's server data and its instance count.
+    void AfterConstruction() override;
+    // Disconnects while the whole object still exists.
+    void BeforeDestruction() override;
 
-    // Connects to one host object (any interface of it); an earlier connection is dropped first.
+    // Connects to one host object (any interface of it); an earlier connection is dropped first. A
+    // host object without the connection point simply delivers no events.
     virtual void ConnectTo(IUnknown *Source) = 0;
     // The same for hosts whose event interface depends on their major version ("9", "10", ...);
     // classes whose interface does not ignore HostVersion.
     virtual void ConnectToVersion(IUnknown *Source, const std::wstring &HostVersion);
-    // Stops the events; safe when not connected.
+    // Stops the events; safe when not connected. The base's body unadvises and lets go of the source.
     virtual void Disconnect() = 0;
-    // One host event: Params in declaration order (Params[0] is the first argument). By-reference
-    // arguments the handler changes travel back to the host through Params.
-    virtual void DoInvoke(DISPID DispID, std::vector<classlib::OleVariant> &Params);
+    // One host event: Params in declaration order (Params[0] is the first argument). What a handler
+    // leaves in a by-reference argument reaches the host (or, for arguments passed by value, Params).
+    virtual void DoInvoke(DISPID DispID, TzidEventParams &Params);
+
+    // The sink's interfaces (IUnknown, IDispatch and the event interface), all answered by its
+    // dispatcher; E_NOINTERFACE for any other.
+    HRESULT QueryInterface(REFIID riid, void **ppv) noexcept;
+
+    TzidServerData &ServerData();
+    // The references the host (or anyone but the component) holds on the dispatcher.
+    LONG RefCount() const noexcept { return refCount_; }
+    DWORD Cookie() const noexcept { return cookie_; }
+    bool Connected() const noexcept { return cookie_ != 0; }
+    // The connected host object as the class casts it; null when disconnected.
+    IUnknown *Intf() const noexcept { return intf_.Get(); }
+    // The module whose DoError hears of this sink's failures; null when there is none.
+    TzidCOMAddInModule *Module() const noexcept;
+
+    // Frees a sink now, or, while the host is calling it, disconnects it now and frees it when that
+    // call returns.
+    static void FreeSink(TzidCustomEvents *Sink);
+    // Expires when this component is freed: code that runs after a handler (which may free anything)
+    // checks it before it touches the component again.
+    std::weak_ptr<void> Liveness() const noexcept { return alive_; }
+    // Whether the host is calling this sink (its handlers are running).
+    bool InCall() const noexcept { return callDepth_ > 0; }
+
+protected:
+    // Points ServerData at the class's descriptor; each class sets its own.
+    virtual void InitServerData();
+    void SetServerData(TzidServerData &Data) noexcept { serverData_ = &Data; }
+
+    // ConnectTo's common part: Disconnect, the cast of Source to CastIID (none: Source as it is;
+    // EOleSysError when Source lacks the interface), then the advise on EventSource (Source itself
+    // when null). Connection failures are silent.
+    void ConnectCast(IUnknown *Source, const IID *CastIID);
+    void SetIntf(classlib::ComPtr<IUnknown> Value) noexcept { intf_ = std::move(Value); }
+    // Advises the dispatcher on Source's connection point of the server data's event interface.
+    void ConnectEvents(IUnknown *Source) noexcept;
+    // Unadvises from the object and interface it advised on.
+    void DisconnectEvents() noexcept;
+    // The connected host object's IDispatch, for its late-bound members.
+    classlib::ComPtr<IDispatch> IntfDispatch() const;
+
+private:
+    friend class TzidEventDispatch;
+    // A host call through the dispatcher: DoInvoke under the guard, then a free asked for meanwhile.
+    HRESULT HostInvoke(DISPID DispID, TzidEventParams &Params) noexcept;
+
+    TzidServerData *serverData_ = nullptr;
+    LONG refCount_ = 0;
+    TzidEventDispatch *eventDispatch_ = nullptr; // the component's reference
+    DWORD cookie_ = 0;
+    IID advisedIID_ = IID_NULL;
+    classlib::ComPtr<IUnknown> eventSource_; // what the dispatcher is advised on
+    classlib::ComPtr<IUnknown> intf_;
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+    int callDepth_ = 0;
+    bool freeRequested_ = false;
+    bool counted_ = false;
 };
 
 } // namespace framework

@@ -1,0 +1,236 @@
+#include "framework/events/OutlookEvents.h"
+
+#include <algorithm>
+
+#include "classlib/Classes.h"
+#include "classlib/LateBinding.h"
+#include "framework/core/AddInModule.h"
+#include "framework/events/OutlookSinks.h"
+#include "office/HostDispIds.h"
+
+using classlib::ComPtr;
+using classlib::DispCall;
+using classlib::DispGet;
+using classlib::OleVariant;
+
+namespace framework {
+
+namespace {
+
+namespace app = office::dispid::outlook_application;
+namespace collection = office::dispid::outlook_collection;
+
+// Outlook's class code of a note item: an inspector showing one gets no sink.
+constexpr int kOutlookNoteClass = 44;
+
+bool quitFired = false;
+
+} // namespace
+
+bool OutlookQuitFired() noexcept {
+    return quitFired;
+}
+
+using Self = TzidOutlookAppEvents;
+
+// Published in the order of Outlook's objects: Application, NameSpace, Explorers, Inspectors,
+// Reminders, explorer, inspector, then the context menus.
+CLASSLIB_DEFINE_CLASS(TzidOutlookAppEvents, TzidCustomEvents,
+                      ZID_OUTLOOK_APPLICATION_EVENTS(ZID_EVENT_PUBLISH, Self);
+                      ZID_OUTLOOK_NAMESPACE_EVENTS(ZID_EVENT_PUBLISH, Self);
+                      ZID_OUTLOOK_EXPLORERS_EVENTS(ZID_EVENT_PUBLISH, Self);
+                      ZID_OUTLOOK_INSPECTORS_EVENTS(ZID_EVENT_PUBLISH, Self);
+                      ZID_OUTLOOK_REMINDERS_EVENTS(ZID_EVENT_PUBLISH, Self);
+                      ZID_OUTLOOK_EXPLORER_EVENTS(ZID_EVENT_PUBLISH, Self);
+                      ZID_OUTLOOK_INSPECTOR_EVENTS(ZID_EVENT_PUBLISH, Self);
+                      ZID_OUTLOOK_CONTEXT_MENU_EVENTS(ZID_EVENT_PUBLISH, Self))
+
+TzidOutlookAppEvents::TzidOutlookAppEvents(classlib::TComponent *AOwner) : TzidCustomEvents(AOwner) {}
+
+TzidOutlookAppEvents::~TzidOutlookAppEvents() {
+    try {
+        Disconnect();
+    } catch (...) {
+    }
+    // The child sinks go with the other components.
+}
+
+void TzidOutlookAppEvents::AfterConstruction() {
+    TzidCustomEvents::AfterConstruction();
+    nameSpaceSink_ = classlib::Create<TzidOutlookNameSpaceEvents>(this);
+    explorersSink_ = classlib::Create<TzidOutlookExplorersEvents>(this);
+    inspectorsSink_ = classlib::Create<TzidOutlookInspectorsEvents>(this);
+    remindersSink_ = classlib::Create<TzidOutlookRemindersEvents>(this);
+}
+
+void TzidOutlookAppEvents::InitServerData() {
+    static TzidServerData data{
+        GUID_NULL, DIID_OutlookApplication, DIID_OutlookApplicationEvents_11, nullptr, 500, 0};
+    SetServerData(data);
+}
+
+void TzidOutlookAppEvents::ConnectToVersion(IUnknown *Source, const std::wstring &HostVersion) {
+    version_ = HostVersion;
+    ServerData().EventIID = version_ == L"9"    ? DIID_OutlookApplicationEvents
+                            : version_ == L"10" ? DIID_OutlookApplicationEvents_10
+                                                : DIID_OutlookApplicationEvents_11;
+    ConnectTo(Source);
+}
+
+void TzidOutlookAppEvents::ConnectTo(IUnknown *Source) {
+    ConnectCast(Source, &DIID_OutlookApplication);
+    if (!Intf())
+        return;
+    ComPtr<IDispatch> application = IntfDispatch();
+    nameSpaceSink_->ConnectTo(
+        DispCall(application.Get(), app::GetNamespace, {OleVariant(L"MAPI")}).ToDispatch().Get());
+    ComPtr<IDispatch> explorers = DispGet(application.Get(), app::Explorers).ToDispatch();
+    explorersSink_->ConnectTo(explorers.Get());
+    ComPtr<IDispatch> inspectors = DispGet(application.Get(), app::Inspectors).ToDispatch();
+    inspectorsSink_->ConnectTo(inspectors.Get());
+    if (version_ != L"9") {
+        // Outlook 2000 has no Reminders; a later Outlook without them simply gives no reminder events.
+        try {
+            remindersSink_->ConnectTo(DispGet(application.Get(), L"Reminders").ToDispatch().Get());
+        } catch (...) {
+        }
+    }
+    for (int i = 1, count = DispGet(explorers.Get(), collection::Count).ToInt(); i <= count; ++i)
+        AddExplorer(DispCall(explorers.Get(), collection::Item, {OleVariant(i)}).ToDispatch().Get());
+    for (int i = 1, count = DispGet(inspectors.Get(), collection::Count).ToInt(); i <= count; ++i)
+        AddInspector(DispCall(inspectors.Get(), collection::Item, {OleVariant(i)}).ToDispatch().Get());
+}
+
+void TzidOutlookAppEvents::Disconnect() {
+    if (!Intf())
+        return;
+    for (TzidCustomEvents *child : std::initializer_list<TzidCustomEvents *>{nameSpaceSink_, explorersSink_,
+                                                                             inspectorsSink_, remindersSink_})
+        if (child != nullptr)
+            child->Disconnect();
+    FreeWindowSinks();
+    TzidCustomEvents::Disconnect();
+}
+
+// A window sink is of no use once disconnected: a new connection makes new ones.
+void TzidOutlookAppEvents::FreeWindowSinks() {
+    while (!explorerSinks_.empty()) {
+        TzidOutlookExplorerEvents *sink = explorerSinks_.back();
+        explorerSinks_.pop_back();
+        FreeSink(sink);
+    }
+    while (!inspectorSinks_.empty()) {
+        TzidOutlookInspectorEvents *sink = inspectorSinks_.back();
+        inspectorSinks_.pop_back();
+        FreeSink(sink);
+    }
+}
+
+void TzidOutlookAppEvents::DoInvoke(DISPID DispID, TzidEventParams &Params) {
+    static const TzidEventRoute routes[] = {ZID_OUTLOOK_APPLICATION_EVENTS(ZID_EVENT_ROUTE, Self)};
+    if (DispID == office::dispid::outlook_application_events::Quit) {
+        if (!OnQuit || quitFired)
+            return;
+        quitFired = true;
+    }
+    RouteEvent(routes, *this, DispID, Params);
+}
+
+void TzidOutlookAppEvents::AddExplorer(IDispatch *Explorer) {
+    auto *sink = classlib::Create<TzidOutlookExplorerEvents>(this);
+    try {
+        sink->ConnectToVersion(Explorer, version_);
+    } catch (...) {
+        classlib::Free(sink);
+        throw;
+    }
+    explorerSinks_.push_back(sink);
+}
+
+void TzidOutlookAppEvents::AddInspector(IDispatch *Inspector) {
+    ComPtr<IDispatch> item = DispGet(Inspector, office::dispid::outlook_window::CurrentItem).ToDispatch();
+    if (DispGet(item.Get(), L"Class").ToInt() == kOutlookNoteClass)
+        return;
+    auto *sink = classlib::Create<TzidOutlookInspectorEvents>(this);
+    try {
+        sink->ConnectToVersion(Inspector, version_);
+    } catch (...) {
+        classlib::Free(sink);
+        throw;
+    }
+    inspectorSinks_.push_back(sink);
+}
+
+void TzidOutlookAppEvents::ExplorerClosed(TzidOutlookExplorerEvents *Sink) {
+    std::erase(explorerSinks_, Sink);
+    if (explorerSinks_.empty())
+        while (!inspectorSinks_.empty()) {
+            TzidOutlookInspectorEvents *sink = inspectorSinks_.back();
+            inspectorSinks_.pop_back();
+            FreeSink(sink);
+        }
+    FreeSink(Sink);
+}
+
+void TzidOutlookAppEvents::InspectorClosed(TzidOutlookInspectorEvents *Sink) {
+    std::erase(inspectorSinks_, Sink);
+    FreeSink(Sink);
+}
+
+void TzidOutlookAppEvents::Notification(classlib::TComponent *AComponent, classlib::TOperation Operation) {
+    TzidCustomEvents::Notification(AComponent, Operation);
+    if (Operation != classlib::TOperation::opRemove)
+        return;
+    std::erase(explorerSinks_, AComponent);
+    std::erase(inspectorSinks_, AComponent);
+    if (AComponent == nameSpaceSink_)
+        nameSpaceSink_ = nullptr;
+    else if (AComponent == explorersSink_)
+        explorersSink_ = nullptr;
+    else if (AComponent == inspectorsSink_)
+        inspectorsSink_ = nullptr;
+    else if (AComponent == remindersSink_)
+        remindersSink_ = nullptr;
+}
+
+template <class Body> void TzidOutlookAppEvents::FireGuarded(Body &&body) {
+    if (TzidCOMAddInModule *module = Module()) {
+        module->RunGuarded(body);
+        return;
+    }
+    try {
+        body();
+    } catch (...) {
+        // No module to report to.
+    }
+}
+
+void TzidOutlookAppEvents::DoAttachmentContextMenuDisplay(CommandBar *Menu, IDispatch *Attachments) {
+    FireGuarded([&, event = OnAttachmentContextMenuDisplay] { event(this, Menu, Attachments); });
+}
+
+void TzidOutlookAppEvents::DoViewContextMenuDisplay(CommandBar *Menu, IDispatch *View) {
+    FireGuarded([&, event = OnViewContextMenuDisplay] { event(this, Menu, View); });
+}
+
+void TzidOutlookAppEvents::DoItemContextMenuDisplay(CommandBar *Menu, IDispatch *Selection) {
+    FireGuarded([&, event = OnItemContextMenuDisplay] { event(this, Menu, Selection); });
+}
+
+void TzidOutlookAppEvents::DoFolderContextMenuDisplay(CommandBar *Menu, IDispatch *Folder) {
+    FireGuarded([&, event = OnFolderContextMenuDisplay] { event(this, Menu, Folder); });
+}
+
+void TzidOutlookAppEvents::DoStoreContextMenuDisplay(CommandBar *Menu, IDispatch *Store) {
+    FireGuarded([&, event = OnStoreContextMenuDisplay] { event(this, Menu, Store); });
+}
+
+void TzidOutlookAppEvents::DoShortcutContextMenuDisplay(CommandBar *Menu, IDispatch *Shortcut) {
+    FireGuarded([&, event = OnShortcutContextMenuDisplay] { event(this, Menu, Shortcut); });
+}
+
+void TzidOutlookAppEvents::DoContextMenuClose(int ContextMenu) {
+    FireGuarded([&, event = OnContextMenuClose] { event(this, ContextMenu); });
+}
+
+} // namespace framework
