@@ -76,6 +76,8 @@ private:
             std::wstring line = entry.hive + L" " + entry.progId;
             if (!entry.friendlyName.empty())
                 line += L" " + Quoted(entry.friendlyName);
+            if (!entry.description.empty())
+                line += L" (" + entry.description + L")";
             if (entry.loadBehavior)
                 line +=
                     classlib::Format(L", LoadBehavior %d (%s)", {static_cast<unsigned>(*entry.loadBehavior),

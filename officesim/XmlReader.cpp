@@ -24,8 +24,7 @@ std::wstring XmlElement::LocalName() const {
 }
 
 EXmlError::EXmlError(int line, int column, const std::wstring &message)
-    : classlib::Exception(classlib::Format(L"line %d, column %d: %s", {line, column, message})), line_(line) {
-}
+    : classlib::Exception(classlib::Format(L"line %d, column %d: %s", {line, column, message})) {}
 
 namespace {
 

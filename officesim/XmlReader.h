@@ -26,10 +26,6 @@ struct XmlElement {
 class EXmlError : public classlib::Exception {
 public:
     EXmlError(int line, int column, const std::wstring &message);
-    int Line() const noexcept { return line_; }
-
-private:
-    int line_;
 };
 
 // The root element of text.
