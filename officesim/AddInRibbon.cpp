@@ -119,8 +119,9 @@ void AddInRibbon::Query(const HostWindow &window) {
 }
 
 IDispatch *AddInRibbon::ControlObject(const HostWindow &window, const RibbonControl &control) {
+    // One object per control and window, until the window closes (Forget).
     hostsim::RibbonControlObject *&object = controls_[Key(window.name, control.id)];
-    if (object == nullptr || !object->Connected()) {
+    if (object == nullptr) {
         object = world_.Create<hostsim::RibbonControlObject>(control.id, window.object, control.tag);
         object->SetName(L"RibbonControl(" + control.id + L" in " + window.name + L")");
     }
