@@ -1,0 +1,61 @@
+#include "BenchSupport.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "classlib/Format.h"
+
+namespace bench {
+
+double TimeMs(const std::function<void()> &body) {
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    body();
+    QueryPerformanceCounter(&end);
+    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> values) {
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+void Report(const std::wstring &name, double medianMs, double limitMs) {
+    if (limitMs > 0)
+        std::printf("%-48ls %10.3f ms   (Office's limit %.0f ms: %.4f of it)\n", name.c_str(), medianMs, limitMs,
+                    medianMs / limitMs);
+    else
+        std::printf("%-48ls %10.3f ms\n", name.c_str(), medianMs);
+    std::fflush(stdout);
+}
+
+std::wstring TessaryPath() {
+    std::wstring path = L"Z:" + classlib::Utf8ToWide(TESSARY_DLL);
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path;
+}
+
+ScratchRegistry::ScratchRegistry()
+    : path_(classlib::Format(L"Software\\TessaryBench\\%u", {static_cast<unsigned>(GetCurrentProcessId())})) {
+    RegCreateKeyExW(HKEY_CURRENT_USER, (path_ + L"\\HKCU").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &user_,
+                    nullptr);
+    RegCreateKeyExW(HKEY_CURRENT_USER, (path_ + L"\\HKLM").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                    &machine_, nullptr);
+    RegOverridePredefKey(HKEY_CURRENT_USER, user_);
+    RegOverridePredefKey(HKEY_LOCAL_MACHINE, machine_);
+}
+
+ScratchRegistry::~ScratchRegistry() {
+    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
+    RegCloseKey(user_);
+    RegCloseKey(machine_);
+    RegDeleteTreeW(HKEY_CURRENT_USER, path_.c_str());
+    RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\TessaryBench");
+}
+
+} // namespace bench

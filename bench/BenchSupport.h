@@ -1,0 +1,32 @@
+// What every benchmark shares: a clock, medians, the library under test and a scratch registry.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace bench {
+
+// Milliseconds taken by body.
+double TimeMs(const std::function<void()> &body);
+double Median(std::vector<double> values);
+// Prints "name: median ms (limit ms, fraction of it)"; limit 0 prints no limit.
+void Report(const std::wstring &name, double medianMs, double limitMs = 0);
+
+// Tessary.dll as built, in the form Wine's programs take ("Z:\...").
+std::wstring TessaryPath();
+
+// Points HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE at scratch keys for the program's lifetime, so a
+// benchmark leaves the prefix as it found it.
+class ScratchRegistry {
+public:
+    ScratchRegistry();
+    ~ScratchRegistry();
+
+private:
+    HKEY user_ = nullptr, machine_ = nullptr;
+    std::wstring path_;
+};
+
+} // namespace bench
