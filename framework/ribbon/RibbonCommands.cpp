@@ -12,6 +12,7 @@ namespace framework {
 
 CLASSLIB_DEFINE_CLASS(TzidRibbonButton, TzidRibbonCustomControl, using Self = TzidRibbonButton;
                       TzidRibbonPublisher<Self>(b)
+                          .Ribbons()
                           .Caption()
                           .Description()
                           .Enabled()
@@ -23,7 +24,6 @@ CLASSLIB_DEFINE_CLASS(TzidRibbonButton, TzidRibbonCustomControl, using Self = Tz
                           .Inserts()
                           .KeyTip()
                           .Pressed()
-                          .Ribbons()
                           .ScreenTip()
                           .ShowCaption()
                           .Size()
@@ -36,6 +36,7 @@ CLASSLIB_DEFINE_CLASS(TzidRibbonButton, TzidRibbonCustomControl, using Self = Tz
 
 CLASSLIB_DEFINE_CLASS(TzidRibbonCheckBox, TzidRibbonCustomControl, using Self = TzidRibbonCheckBox;
                       TzidRibbonPublisher<Self>(b)
+                          .Ribbons()
                           .Caption()
                           .Description()
                           .Enabled()
@@ -44,7 +45,6 @@ CLASSLIB_DEFINE_CLASS(TzidRibbonCheckBox, TzidRibbonCustomControl, using Self = 
                           .Inserts()
                           .KeyTip()
                           .Pressed()
-                          .Ribbons()
                           .ScreenTip()
                           .SuperTip()
                           .Visible();
@@ -52,6 +52,7 @@ CLASSLIB_DEFINE_CLASS(TzidRibbonCheckBox, TzidRibbonCustomControl, using Self = 
 
 CLASSLIB_DEFINE_CLASS(TzidRibbonLabel, TzidRibbonCustomControl, using Self = TzidRibbonLabel;
                       TzidRibbonPublisher<Self>(b)
+                          .Ribbons()
                           .Caption()
                           .Enabled()
                           .Id()
@@ -60,18 +61,17 @@ CLASSLIB_DEFINE_CLASS(TzidRibbonLabel, TzidRibbonCustomControl, using Self = Tzi
                           .ScreenTip()
                           .ShowCaption()
                           .SuperTip()
-                          .Ribbons()
                           .Visible())
 
 CLASSLIB_DEFINE_CLASS(TzidRibbonSeparator, TzidRibbonCustomControl, using Self = TzidRibbonSeparator;
-                      TzidRibbonPublisher<Self>(b).Id().Inserts().Ribbons())
+                      TzidRibbonPublisher<Self>(b).Ribbons().Id().Inserts())
 
 CLASSLIB_DEFINE_CLASS(TzidRibbonMenuSeparator, TzidRibbonCustomControl, using Self = TzidRibbonMenuSeparator;
-                      TzidRibbonPublisher<Self>(b).Caption().Id().Inserts().Ribbons())
+                      TzidRibbonPublisher<Self>(b).Ribbons().Caption().Id().Inserts())
 
 CLASSLIB_DEFINE_CLASS(
     TzidRibbonDialogBoxLauncher, TzidRibbonCustomControl, using Self = TzidRibbonDialogBoxLauncher;
-    TzidRibbonPublisher<Self>(b).Enabled().Id().IdMso().KeyTip().Ribbons().ScreenTip().SuperTip().Visible();
+    TzidRibbonPublisher<Self>(b).Ribbons().Enabled().Id().IdMso().KeyTip().ScreenTip().SuperTip().Visible();
     b.Field(L"OnClick", &Self::OnClick))
 
 namespace {

@@ -15,6 +15,7 @@ CLASSLIB_DEFINE_CLASS(TzidRibbonContainer, TzidRibbonCustomControl)
 CLASSLIB_DEFINE_CLASS(
     TzidRibbonGroup, TzidRibbonContainer, using Self = TzidRibbonGroup;
     b.ReadOnly(L"Controls", &Self::Controls).NotStored(); TzidRibbonPublisher<Self>(b)
+                                                              .Ribbons()
                                                               .Caption()
                                                               .Id()
                                                               .IdMso()
@@ -23,7 +24,6 @@ CLASSLIB_DEFINE_CLASS(
                                                               .Inserts()
                                                               .Glyph()
                                                               .KeyTip()
-                                                              .Ribbons()
                                                               .ScreenTip()
                                                               .SuperTip()
                                                               .Visible();
@@ -33,17 +33,18 @@ CLASSLIB_DEFINE_CLASS(
 
 CLASSLIB_DEFINE_CLASS(TzidRibbonBox, TzidRibbonContainer, using Self = TzidRibbonBox;
                       b.ReadOnly(L"Controls", &Self::Controls).NotStored();
-                      TzidRibbonPublisher<Self>(b).Id().Inserts().Ribbons().Visible();
+                      TzidRibbonPublisher<Self>(b).Ribbons().Id().Inserts().Visible();
                       b.Property(L"BoxStyle", &Self::BoxStyle, &Self::SetBoxStyle).Default(bsHorizontal);
                       b.Property(L"Shared", &Self::Shared, &Self::SetShared).Default(false))
 
 CLASSLIB_DEFINE_CLASS(TzidRibbonButtonGroup, TzidRibbonContainer, using Self = TzidRibbonButtonGroup;
                       b.ReadOnly(L"Controls", &Self::Controls).NotStored();
-                      TzidRibbonPublisher<Self>(b).Id().Inserts().Ribbons().Visible();
+                      TzidRibbonPublisher<Self>(b).Ribbons().Id().Inserts().Visible();
                       b.Property(L"Shared", &Self::Shared, &Self::SetShared).Default(false))
 
 CLASSLIB_DEFINE_CLASS(TzidRibbonMenu, TzidRibbonContainer, using Self = TzidRibbonMenu;
                       b.ReadOnly(L"Controls", &Self::Controls).NotStored(); TzidRibbonPublisher<Self>(b)
+                                                                                .Ribbons()
                                                                                 .Caption()
                                                                                 .Description()
                                                                                 .Enabled()
@@ -54,7 +55,6 @@ CLASSLIB_DEFINE_CLASS(TzidRibbonMenu, TzidRibbonContainer, using Self = TzidRibb
                                                                                 .ImageMso()
                                                                                 .Inserts()
                                                                                 .KeyTip()
-                                                                                .Ribbons()
                                                                                 .ScreenTip()
                                                                                 .ShowCaption()
                                                                                 .Size()
@@ -65,25 +65,28 @@ CLASSLIB_DEFINE_CLASS(TzidRibbonMenu, TzidRibbonContainer, using Self = TzidRibb
                       b.Property(L"ItemSize", &Self::ItemSize, &Self::SetItemSize).Default(isNormal);
                       b.Field(L"OnCreate", &Self::OnCreate))
 
+// The kinds come before the menus, so that a form read back gives the menus the kinds they were
+// written with.
 CLASSLIB_DEFINE_CLASS(TzidRibbonSplitButton, TzidRibbonCustomControl, using Self = TzidRibbonSplitButton;
-                      b.ReadOnly(L"Controls", &Self::Controls); TzidRibbonPublisher<Self>(b)
-                                                                    .Caption()
-                                                                    .Description()
-                                                                    .Enabled()
-                                                                    .Glyph()
-                                                                    .Id()
-                                                                    .IdMso()
-                                                                    .ImageIndex()
-                                                                    .ImageMso()
-                                                                    .Inserts()
-                                                                    .KeyTip()
-                                                                    .Pressed()
-                                                                    .Ribbons()
-                                                                    .ScreenTip()
-                                                                    .ShowCaption()
-                                                                    .Size()
-                                                                    .SuperTip()
-                                                                    .Visible();
+                      TzidRibbonPublisher<Self>(b)
+                          .Ribbons()
+                          .Caption()
+                          .Description()
+                          .Enabled()
+                          .Glyph()
+                          .Id()
+                          .IdMso()
+                          .ImageIndex()
+                          .ImageMso()
+                          .Inserts()
+                          .KeyTip()
+                          .Pressed()
+                          .ScreenTip()
+                          .ShowCaption()
+                          .Size()
+                          .SuperTip()
+                          .Visible();
+                      b.ReadOnly(L"Controls", &Self::Controls);
                       b.Property(L"ToggleButton", &Self::ToggleButton, &Self::SetToggleButton).Default(false);
                       b.Field(L"OnClick", &Self::OnClick))
 

@@ -361,7 +361,7 @@ void TzidRibbonCustomControl::DefineProperties(classlib::TFiler &Filer) {
     Filer.DefineProperty(
         L"Caption", [this](classlib::TReader &Reader) { caption_ = Reader.ReadString(); },
         [this](classlib::TWriter &Writer) { Writer.WriteString(caption_); }, true);
-    DefineRibbonSets(Filer, ribbons_, ribbons2010_);
+    DefineRibbonSets(Filer, ribbons_, ribbons2010_, ClassType().FindProperty(L"Ribbons") == nullptr);
 }
 
 std::wstring TzidRibbonCustomControl::GetDisplayName() const {

@@ -229,7 +229,7 @@ public:
     // Copies the shared properties of another control through the setters (not Id, IdMso, KeyTip,
     // ScreenTip, Glyph or Ribbons2010).
     void Assign(const classlib::TPersistent *Source) override;
-    // "Caption", "Ribbons" and "Ribbons2010", always written, for the classes that do not publish them.
+    // "Caption", always written, and "Ribbons" and "Ribbons2010" for the classes that do not publish them.
     void DefineProperties(classlib::TFiler &Filer) override;
     std::wstring GetDisplayName() const override;
 

@@ -10,6 +10,7 @@ namespace framework {
 
 CLASSLIB_DEFINE_CLASS(TzidRibbonEditBox, TzidRibbonCustomControl, using Self = TzidRibbonEditBox;
                       TzidRibbonPublisher<Self>(b)
+                          .Ribbons()
                           .Caption()
                           .Enabled()
                           .Glyph()
@@ -19,7 +20,6 @@ CLASSLIB_DEFINE_CLASS(TzidRibbonEditBox, TzidRibbonCustomControl, using Self = T
                           .ImageMso()
                           .Inserts()
                           .KeyTip()
-                          .Ribbons()
                           .ScreenTip()
                           .ShowCaption()
                           .SuperTip()
@@ -31,6 +31,7 @@ CLASSLIB_DEFINE_CLASS(TzidRibbonEditBox, TzidRibbonCustomControl, using Self = T
 
 CLASSLIB_DEFINE_CLASS(TzidRibbonComboBox, TzidRibbonCustomControl, using Self = TzidRibbonComboBox;
                       TzidRibbonPublisher<Self>(b)
+                          .Ribbons()
                           .Caption()
                           .Enabled()
                           .Glyph()
@@ -40,7 +41,6 @@ CLASSLIB_DEFINE_CLASS(TzidRibbonComboBox, TzidRibbonCustomControl, using Self = 
                           .ImageMso()
                           .Inserts()
                           .KeyTip()
-                          .Ribbons()
                           .ScreenTip()
                           .ShowCaption()
                           .SuperTip()
@@ -54,18 +54,26 @@ CLASSLIB_DEFINE_CLASS(TzidRibbonComboBox, TzidRibbonCustomControl, using Self = 
 
 CLASSLIB_DEFINE_CLASS(TzidRibbonListControl, TzidRibbonCustomControl)
 
+// The kinds come before the children, so that a form read back gives the children the kinds they
+// were written with.
 CLASSLIB_DEFINE_CLASS(
-    TzidRibbonDropDown, TzidRibbonListControl, using Self = TzidRibbonDropDown;
-    b.ReadOnly(L"Controls", &Self::Controls);
-    TzidRibbonPublisher<Self>(b).Caption().Enabled().Glyph().Id().IdMso().ImageIndex().ImageMso().Inserts();
-    b.ReadOnly(L"Items", &Self::Items); TzidRibbonPublisher<Self>(b)
-                                            .KeyTip()
-                                            .Ribbons()
-                                            .ScreenTip()
-                                            .Selection()
-                                            .ShowCaption()
-                                            .SuperTip()
-                                            .Visible();
+    TzidRibbonDropDown, TzidRibbonListControl, using Self = TzidRibbonDropDown; TzidRibbonPublisher<Self>(b)
+                                                                                    .Ribbons()
+                                                                                    .Caption()
+                                                                                    .Enabled()
+                                                                                    .Glyph()
+                                                                                    .Id()
+                                                                                    .IdMso()
+                                                                                    .ImageIndex()
+                                                                                    .ImageMso()
+                                                                                    .Inserts()
+                                                                                    .KeyTip()
+                                                                                    .ScreenTip()
+                                                                                    .Selection()
+                                                                                    .ShowCaption()
+                                                                                    .SuperTip()
+                                                                                    .Visible();
+    b.ReadOnly(L"Controls", &Self::Controls); b.ReadOnly(L"Items", &Self::Items);
     b.Property(L"ShowItemCaption", &Self::ShowItemCaption, &Self::SetShowItemCaption).Default(true);
     b.Property(L"SizeString", &Self::SizeString, &Self::SetSizeString).Default(L"");
     b.Field(L"OnChange", static_cast<TzidRibbonOnChange Self::*>(&Self::OnChange));
@@ -73,27 +81,26 @@ CLASSLIB_DEFINE_CLASS(
             static_cast<TzidRibbonItemPropertyChanging Self::*>(&Self::OnItemPropertyChanging)))
 
 CLASSLIB_DEFINE_CLASS(
-    TzidRibbonGallery, TzidRibbonListControl, using Self = TzidRibbonGallery;
-    b.ReadOnly(L"Controls", &Self::Controls); TzidRibbonPublisher<Self>(b)
-                                                  .Caption()
-                                                  .Description()
-                                                  .Enabled()
-                                                  .Glyph()
-                                                  .Id()
-                                                  .IdMso()
-                                                  .ImageIndex()
-                                                  .ImageMso()
-                                                  .Inserts()
-                                                  .ItemSizes();
-    b.ReadOnly(L"Items", &Self::Items); TzidRibbonPublisher<Self>(b)
-                                            .KeyTip()
-                                            .Ribbons()
-                                            .ScreenTip()
-                                            .Selection()
-                                            .ShowCaption()
-                                            .Size()
-                                            .SuperTip()
-                                            .Visible();
+    TzidRibbonGallery, TzidRibbonListControl, using Self = TzidRibbonGallery; TzidRibbonPublisher<Self>(b)
+                                                                                  .Ribbons()
+                                                                                  .Caption()
+                                                                                  .Description()
+                                                                                  .Enabled()
+                                                                                  .Glyph()
+                                                                                  .Id()
+                                                                                  .IdMso()
+                                                                                  .ImageIndex()
+                                                                                  .ImageMso()
+                                                                                  .Inserts()
+                                                                                  .ItemSizes()
+                                                                                  .KeyTip()
+                                                                                  .ScreenTip()
+                                                                                  .Selection()
+                                                                                  .ShowCaption()
+                                                                                  .Size()
+                                                                                  .SuperTip()
+                                                                                  .Visible();
+    b.ReadOnly(L"Controls", &Self::Controls); b.ReadOnly(L"Items", &Self::Items);
     b.Property(L"Columns", &Self::Columns, &Self::SetColumns).Default(1);
     b.Property(L"Rows", &Self::Rows, &Self::SetRows).Default(1);
     b.Property(L"ShowItemCaption", &Self::ShowItemCaption, &Self::SetShowItemCaption).Default(true);

@@ -1,6 +1,6 @@
 // The published properties the ribbon classes choose from, for their class definitions: each class
-// publishes the subset it uses, under the names and defaults forms know. Caption, Ribbons and
-// Ribbons2010 are published but not stored: every control writes them as defined properties.
+// publishes the subset it uses, under the names and defaults forms know. Caption is published but not
+// stored: every control writes it as a defined property.
 #pragma once
 #include "classlib/TypInfo.h"
 #include "framework/ribbon/RibbonControl.h"
@@ -64,10 +64,11 @@ public:
         b.Property(L"Pressed", &T::Pressed, &T::SetPressed).Default(false);
         return *this;
     }
-    // Ribbons and Ribbons2010.
+    // Ribbons and Ribbons2010, always written. Publish them before any collection of children: the
+    // setters pass the kinds down, and read after the children they would overwrite the children's own.
     TzidRibbonPublisher &Ribbons() {
-        b.Property(L"Ribbons", &T::Ribbons, &T::SetRibbons).NotStored();
-        b.Property(L"Ribbons2010", &T::Ribbons2010, &T::SetRibbons2010).NotStored();
+        b.Property(L"Ribbons", &T::Ribbons, &T::SetRibbons);
+        b.Property(L"Ribbons2010", &T::Ribbons2010, &T::SetRibbons2010);
         return *this;
     }
     TzidRibbonPublisher &ScreenTip() {

@@ -42,14 +42,15 @@ void WriteUInt32(std::vector<uint8_t> &Data, uint32_t Value) {
 
 } // namespace
 
-void DefineRibbonSets(classlib::TFiler &Filer, TzidRibbons &Ribbons, TzidRibbons2010 &Ribbons2010) {
+void DefineRibbonSets(classlib::TFiler &Filer, TzidRibbons &Ribbons, TzidRibbons2010 &Ribbons2010,
+                      bool Write) {
     Filer.DefineProperty(
         L"Ribbons", [&Ribbons](classlib::TReader &Reader) { AddSetNames(Ribbons, Reader.ReadSet()); },
-        [&Ribbons](classlib::TWriter &Writer) { Writer.WriteSet(SetNames(Ribbons, 32)); }, true);
+        [&Ribbons](classlib::TWriter &Writer) { Writer.WriteSet(SetNames(Ribbons, 32)); }, Write);
     Filer.DefineProperty(
         L"Ribbons2010",
         [&Ribbons2010](classlib::TReader &Reader) { AddSetNames(Ribbons2010, Reader.ReadSet()); },
-        [&Ribbons2010](classlib::TWriter &Writer) { Writer.WriteSet(SetNames(Ribbons2010, 16)); }, true);
+        [&Ribbons2010](classlib::TWriter &Writer) { Writer.WriteSet(SetNames(Ribbons2010, 16)); }, Write);
 }
 
 std::vector<TzidRibbonControlType> DecodeControlTypes(const std::vector<uint8_t> &Data) {
@@ -81,10 +82,10 @@ std::vector<uint8_t> EncodeControlTypes(const TzidRibbonControls &Controls) {
 }
 
 void DefineMixedControls(classlib::TFiler &Filer, TzidRibbonControls &Controls,
-                         std::vector<TzidRibbonControlType> &Types) {
+                         std::vector<TzidRibbonControlType> &Types, bool Write) {
     Filer.DefineBinaryProperty(
         L"ControlTypes", [&Types](const std::vector<uint8_t> &Data) { Types = DecodeControlTypes(Data); },
-        [&Controls] { return EncodeControlTypes(Controls); }, true);
+        [&Controls] { return EncodeControlTypes(Controls); }, Write);
     Filer.DefineProperty(
         L"Controls_",
         [&Controls, &Types](classlib::TReader &Reader) {
@@ -96,6 +97,13 @@ void DefineMixedControls(classlib::TFiler &Filer, TzidRibbonControls &Controls,
                         throw classlib::EReadError(classlib::Format(
                             L"Controls_ holds more items than ControlTypes has class codes (%d)",
                             {static_cast<int>(Types.size())}));
+                    const classlib::TClassInfo *cls = RibbonControlClass(Types[Position]);
+                    if (cls != nullptr && !cls->InheritsFrom(Controls.ItemClass()))
+                        throw classlib::EReadError(
+                            classlib::Format(L"A %s cannot hold a %s", {Controls.GetOwner() != nullptr
+                                                                            ? Controls.GetOwner()->ClassName()
+                                                                            : Controls.ClassName(),
+                                                                        cls->Name()}));
                     return Controls.AddControl(Types[Position]);
                 });
             } catch (...) {
@@ -110,7 +118,7 @@ void DefineMixedControls(classlib::TFiler &Filer, TzidRibbonControls &Controls,
                 items.push_back(Controls.Items(i));
             Writer.WriteCollectionItems(items);
         },
-        true);
+        Write);
 }
 
 } // namespace framework

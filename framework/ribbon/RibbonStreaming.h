@@ -8,15 +8,18 @@
 
 namespace framework {
 
-// "Ribbons" and "Ribbons2010" as set values, always written. Reading adds the named elements to the
-// sets held (the published setters, where a class has them, are used instead by the reader).
-void DefineRibbonSets(classlib::TFiler &Filer, TzidRibbons &Ribbons, TzidRibbons2010 &Ribbons2010);
+// "Ribbons" and "Ribbons2010" as set values, for the classes that do not publish them (written when
+// Write is set). Reading adds the named elements to the sets held; the reader uses the published
+// setters instead where a class has them.
+void DefineRibbonSets(classlib::TFiler &Filer, TzidRibbons &Ribbons, TzidRibbons2010 &Ribbons2010,
+                      bool Write);
 
 // "ControlTypes" (binary: a 32-bit little-endian count, then one 32-bit class code per child) and
 // "Controls_" (the children as a collection, each created by the code at its position). Types keeps
-// the codes read until the children are read.
+// the codes read until the children are read. A code whose class the collection cannot hold (a
+// button among a tab's groups) is a form error. Written only when Write is set.
 void DefineMixedControls(classlib::TFiler &Filer, TzidRibbonControls &Controls,
-                         std::vector<TzidRibbonControlType> &Types);
+                         std::vector<TzidRibbonControlType> &Types, bool Write = true);
 
 // The class codes of a "ControlTypes" value; raises EReadError when the length does not match the
 // count it starts with.

@@ -18,6 +18,9 @@ CLASSLIB_DEFINE_CLASS(
     TzidRibbonTab, classlib::TComponent, b.Property(L"Images", &Self::Images, &Self::SetImages);
     b.Property(L"Caption", &Self::Caption, &Self::SetCaption).Default(L"");
     b.Property(L"Context", &Self::Context, &Self::SetContext).Default(L"");
+    // The kinds before the groups: read after them, they would overwrite the groups' own.
+    b.Property(L"Ribbons", &Self::Ribbons, &Self::SetRibbons);
+    b.Property(L"Ribbons2010", &Self::Ribbons2010, &Self::SetRibbons2010);
     b.ReadOnly(L"Controls", &Self::Controls); b.Property(L"Id", &Self::Id, &Self::SetId).Default(L"");
     b.Property(L"IdMso", &Self::IdMso, &Self::SetIdMso).Default(L"");
     b.Property(L"InsertAfterIdMso", &Self::InsertAfterIdMso, &Self::SetInsertAfterIdMso).Default(L"");
@@ -25,8 +28,6 @@ CLASSLIB_DEFINE_CLASS(
     b.Property(L"InsertBeforeIdMso", &Self::InsertBeforeIdMso, &Self::SetInsertBeforeIdMso).Default(L"");
     b.Property(L"InsertBeforeId", &Self::InsertBeforeId, &Self::SetInsertBeforeId).Default(L"");
     b.Property(L"KeyTip", &Self::KeyTip, &Self::SetKeyTip).Default(L"");
-    b.Property(L"Ribbons", &Self::Ribbons, &Self::SetRibbons).NotStored();
-    b.Property(L"Ribbons2010", &Self::Ribbons2010, &Self::SetRibbons2010).NotStored();
     b.Property(L"Visible", &Self::Visible, &Self::SetVisible).Default(true);
     b.Property(L"Shared", &Self::Shared, &Self::SetShared).Default(false);
     b.Field(L"OnPropertyChanging", &Self::OnPropertyChanging))
@@ -91,7 +92,8 @@ TzidRibbonTab::~TzidRibbonTab() {
 
 void TzidRibbonTab::DefineProperties(classlib::TFiler &Filer) {
     TComponent::DefineProperties(Filer);
-    DefineRibbonSets(Filer, ribbons_, ribbons2010_);
+    DefineRibbonSets(Filer, ribbons_, ribbons2010_, false);
+    DefineMixedControls(Filer, *controls_, streamedTypes_, false);
 }
 
 void TzidRibbonTab::SetImages(classlib::TImageList *Value) {

@@ -4,6 +4,7 @@
 // control in its id list.
 #pragma once
 #include <memory>
+#include <vector>
 
 #include "classlib/Component.h"
 #include "classlib/ImageList.h"
@@ -21,7 +22,8 @@ public:
     explicit TzidRibbonTab(classlib::TComponent *AOwner);
     ~TzidRibbonTab() override;
 
-    // "Ribbons" and "Ribbons2010", always written, after the published properties.
+    // The groups are written as the published Controls; "ControlTypes" and "Controls_", as
+    // containers write their children, are read as well.
     void DefineProperties(classlib::TFiler &Filer) override;
 
     TzidCOMAddInModule *Module() const { return module_; }
@@ -137,6 +139,7 @@ private:
     TzidRibbons2010 ribbons2010_;
     bool visible_ = true;
     bool shared_ = false;
+    std::vector<TzidRibbonControlType> streamedTypes_;
 };
 
 } // namespace framework
