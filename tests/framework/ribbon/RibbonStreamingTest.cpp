@@ -10,22 +10,10 @@
 #include "framework/ribbon/RibbonStreaming.h"
 
 using namespace framework;
+using ribbontest::Codes;
 using ribbontest::RibbonTest;
 
 namespace {
-
-// "ControlTypes" data: a 32-bit count, then the codes, as hex digits.
-std::wstring Codes(std::initializer_list<uint32_t> List, int Count = -1) {
-    std::wstring hex;
-    auto put = [&hex](uint32_t value) {
-        for (int i = 0; i < 4; ++i)
-            hex += classlib::Format(L"%.2x", {(value >> (8 * i)) & 0xFF});
-    };
-    put(Count >= 0 ? uint32_t(Count) : uint32_t(List.size()));
-    for (uint32_t code : List)
-        put(code);
-    return L"{" + hex + L"}";
-}
 
 std::wstring Items(int Count) {
     std::wstring items;
@@ -151,67 +139,7 @@ TEST_F(RibbonTest, DefinedSetsAddToWhatIsHeldAndPublishedSetsReplaceIt) {
 }
 
 TEST_F(RibbonTest, AFormWithEveryClassReadsBackToTheSameForm) {
-    classlib::RegisterClass(classlib::TImageList::StaticClass());
-    const std::wstring form =
-        L"object Module: TRibbonTestModule\n"
-        L"  SupportedApps = [ohaWord, ohaOutlook]\n"
-        L"  object Images: TImageList\n"
-        L"  end\n"
-        L"  object Tab1: TzidRibbonTab\n"
-        L"    Images = Images\n"
-        L"    Caption = 'Anh'#228'nge'\n"
-        L"    Id = 'tsyTab'\n"
-        L"    KeyTip = 'AN'\n"
-        L"    OnPropertyChanging = PropertyChanging\n"
-        L"    Ribbons = [msrOutlookMailRead, msrOutlookMailCompose, msrOutlookExplorer]\n"
-        L"    Controls = < item\n"
-        L"      Id = 'tsyGroup'\n"
-        L"      InsertAfterIdMso = 'GroupMailRespond'\n"
-        L"      AutoScale = True\n"
-        L"      Caption = 'Tessary'\n"
-        L"      Ribbons = [msrOutlookMailRead, msrOutlookExplorer]\n"
-        L"      ControlTypes = " +
-        Codes({7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 5, 6, 18}) +
-        L"\n"
-        L"      Controls_ = <\n"
-        L"        item Id = 'tsyReply' ImageMso = 'Reply' Size = csLarge OnClick = RibbonClick Caption = "
-        L"'Antworten' end\n"
-        L"        item Id = 'tsySplit' ToggleButton = True OnClick = RibbonClick\n"
-        L"          Controls = < item Id = 'tsySplitMenu' Ribbons = [msrOutlookMailRead] ControlTypes = " +
-        Codes({7, 17}) +
-        L"\n"
-        L"            Controls_ = < item Id = 'tsyInSplit' end item Id = 'tsyTitle' Caption = 'Mehr' end > "
-        L"end >\n"
-        L"        end\n"
-        L"        item Id = 'tsyLabel' ShowCaption = False Caption = 'Hinweis' end\n"
-        L"        item Id = 'tsyCheck' Pressed = True OnClick = RibbonClick end\n"
-        L"        item Id = 'tsyEdit' MaxLength = 20 SizeString = 'WWWW' Text = 'x' OnChange = RibbonChange "
-        L"end\n"
-        L"        item Id = 'tsyCombo' Items = < item Id = 'tsyC1' Caption = 'eins' end item Caption = "
-        L"'zwei' end >\n"
-        L"          OnItemPropertyChanging = ItemPropertyChanging end\n"
-        L"        item Id = 'tsyDrop' SelectedItemIndex = 1 ShowItemCaption = False\n"
-        L"          Items = < item Caption = 'a' ImageIndex = 0 end >\n"
-        L"          Controls = < item Id = 'tsyDropButton' end > end\n"
-        L"        item Id = 'tsyGallery' Columns = 3 Rows = 2 ItemHeight = 32 Description = 'Bilder' end\n"
-        L"        item Id = 'tsyInsert' Dynamic = True ItemSize = isLarge OnCreate = MenuCreate Title = 'T'\n"
-        L"          ControlTypes = " +
-        Codes({}) +
-        L" Controls_ = < > end\n"
-        L"        item Id = 'tsySep' end\n"
-        L"        item Id = 'tsyBox' BoxStyle = bsVertical ControlTypes = " +
-        Codes({7}) +
-        L" Controls_ = < item Id = 'tsyInBox' end > end\n"
-        L"        item Id = 'tsyButtons' ControlTypes = " +
-        Codes({7, 16}) +
-        L"\n"
-        L"          Controls_ = < item Id = 'tsyB1' end item Id = 'tsyB2' end > end\n"
-        L"        item Id = 'tsyLauncher' SuperTip = 'Optionen' OnClick = RibbonClick end\n"
-        L"      >\n"
-        L"    end >\n"
-        L"  end\n"
-        L"end\n";
-    ReadForm(form);
+    ReadForm(ribbontest::EveryClassForm());
     auto *tab = static_cast<TzidRibbonTab *>(module_->FindComponent(L"Tab1"));
     ASSERT_NE(tab, nullptr);
     EXPECT_EQ(tab->Images(), module_->FindComponent(L"Images"));

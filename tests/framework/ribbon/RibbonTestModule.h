@@ -2,6 +2,8 @@
 // handlers a form can bind and a record of what they saw, and a simulated IRibbonUI that keeps the
 // re-query requests.
 #pragma once
+#include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -63,6 +65,14 @@ protected:
     TRibbonTestModule *module_ = nullptr;
     hostsim::SimWorld world_{L"Outlook"};
 };
+
+// "ControlTypes" data as form text: a 32-bit count (the list's length unless Count says otherwise),
+// then the codes.
+std::wstring Codes(std::initializer_list<uint32_t> List, int Count = -1);
+// A module form with a tab holding one group with a control of every class, events bound to the
+// module's handlers; its tab's ribbon kinds differ from its group's, its split button's menu from
+// the split button's.
+std::wstring EveryClassForm();
 
 // The entries of an attribute list, "name=value" each, in order.
 std::vector<std::wstring> Entries(const classlib::TStringList &List);
