@@ -48,6 +48,12 @@ TEST_F(RibbonTest, ChildrenAreCreatedByTheirClassCodes) {
         EXPECT_EQ(controls->Items(i)->Id(), L"c" + std::to_wstring(i));
         EXPECT_EQ(module_->FindRibbonObject(L"c" + std::to_wstring(i)), controls->Items(i));
     }
+
+    // Order indexes of items say nothing: the codes go by position.
+    classlib::Free(tab);
+    ReadForm(GroupForm(Codes({7, 16}), L"< item [3] Id = 'x' end item [0] Id = 'y' end >"));
+    EXPECT_EQ(module_->FindRibbonObject(L"x")->ClassName(), L"TzidRibbonButton");
+    EXPECT_EQ(module_->FindRibbonObject(L"y")->ClassName(), L"TzidRibbonSeparator");
 }
 
 TEST_F(RibbonTest, TheFormOfTheDevelopersGuideReads) {
