@@ -21,11 +21,11 @@ bool HostOfRibbonId(const std::wstring &RibbonID, TzidOfficeHostApp &Host) {
         const wchar_t *Text;
         TzidOfficeHostApp Host;
     } hosts[] = {
-        {L"Microsoft.Access.", ohaAccess},       {L"Microsoft.Excel.", ohaExcel},
+        {L"Microsoft.Access.", ohaAccess},         {L"Microsoft.Excel.", ohaExcel},
         {L"Microsoft.PowerPoint.", ohaPowerPoint}, {L"Microsoft.Word.", ohaWord},
-        {L"Microsoft.InfoPath.", ohaInfoPath},   {L"Microsoft.Publisher.", ohaPublisher},
-        {L"Microsoft.Project.", ohaProject},     {L"Microsoft.Visio.", ohaVisio},
-        {L"Microsoft.Outlook.", ohaOutlook},     {L"Microsoft.OMS.MMS", ohaOutlook},
+        {L"Microsoft.InfoPath.", ohaInfoPath},     {L"Microsoft.Publisher.", ohaPublisher},
+        {L"Microsoft.Project.", ohaProject},       {L"Microsoft.Visio.", ohaVisio},
+        {L"Microsoft.Outlook.", ohaOutlook},       {L"Microsoft.OMS.MMS", ohaOutlook},
         {L"Microsoft.OMS.SMS", ohaOutlook},
     };
     for (const auto &entry : hosts)
@@ -58,7 +58,8 @@ void PruneRibbonIds(TzidCOMAddInModule &Module, const std::wstring &RibbonID) {
             ribbons = node->Ribbons();
             ribbons2010 = node->Ribbons2010();
         }
-        bool keep = outlook ? ForAnyOutlookWindow(ribbons, ribbons2010) : IsForRibbon(RibbonID, ribbons, ribbons2010);
+        bool keep =
+            outlook ? ForAnyOutlookWindow(ribbons, ribbons2010) : IsForRibbon(RibbonID, ribbons, ribbons2010);
         if (!keep)
             ids.Delete(i);
     }
@@ -91,13 +92,14 @@ void ChooseNamespace(TzidCOMAddInModule &Module, const std::wstring &RibbonID) {
         Module.SetCustomUINamespace(zidCustomUINamespace2006);
     else if (version >= 14)
         Module.SetCustomUINamespace(NeedsNamespace2009(Module, RibbonID) ? zidCustomUINamespace2009
-                                                                           : zidCustomUINamespace2006);
+                                                                         : zidCustomUINamespace2006);
 }
 
 // Opens the "ribbon" element on first need.
 class TRibbonElement {
 public:
-    TRibbonElement(TzidXMLHelper &Writer, bool StartFromScratch) : writer_(Writer), scratch_(StartFromScratch) {}
+    TRibbonElement(TzidXMLHelper &Writer, bool StartFromScratch)
+        : writer_(Writer), scratch_(StartFromScratch) {}
     void Open() {
         if (open_)
             return;
@@ -120,7 +122,8 @@ private:
 IzidRibbonControlInternal &TabNode(classlib::TObject *Tab) {
     IzidRibbonControlInternal *node = AsRibbonNode(Tab);
     if (node == nullptr)
-        throw classlib::EOleSysError(L"The module's tab list holds an object that is no ribbon tab.", E_UNEXPECTED);
+        throw classlib::EOleSysError(L"The module's tab list holds an object that is no ribbon tab.",
+                                     E_UNEXPECTED);
     return *node;
 }
 
@@ -149,8 +152,8 @@ void WriteContextualTabs(TzidCOMAddInModule &Module, TzidXMLHelper &Writer, cons
     for (classlib::TObject *object : Module.ContextualTabs()) {
         auto *tab = dynamic_cast<TzidRibbonTab *>(object);
         if (tab == nullptr)
-            throw classlib::EOleSysError(L"The module's contextual tab list holds an object that is no ribbon tab.",
-                                         E_UNEXPECTED);
+            throw classlib::EOleSysError(
+                L"The module's contextual tab list holds an object that is no ribbon tab.", E_UNEXPECTED);
         if (IsForRibbon(RibbonID, tab->Ribbons(), tab->Ribbons2010()))
             tabs.push_back(tab);
     }

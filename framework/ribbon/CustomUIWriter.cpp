@@ -49,16 +49,19 @@ void WriteLeaf(TzidCOMAddInModule &Module, TzidXMLHelper &Writer, IzidRibbonCont
     if (Name == L"tab" && type == rctBackstageTab) {
         Writer.OpenElement(Name);
         Writer.AddAttributes(List);
-        WriteSection(Module, Writer, L"firstColumn", Control.GetFirstColumn(), false, RibbonId, ContextMenuNumber);
+        WriteSection(Module, Writer, L"firstColumn", Control.GetFirstColumn(), false, RibbonId,
+                     ContextMenuNumber);
         WriteSection(Module, Writer, L"secondColumn", Control.GetSecondColumn(), false, RibbonId,
                      ContextMenuNumber);
         Writer.CloseElement(Name);
     } else if (Name == L"group" && type == rctBackstageGroup) {
         Writer.OpenElement(Name);
         Writer.AddAttributes(List);
-        WriteSection(Module, Writer, L"primaryItem", Control.GetPrimaryItem(), true, RibbonId, ContextMenuNumber);
+        WriteSection(Module, Writer, L"primaryItem", Control.GetPrimaryItem(), true, RibbonId,
+                     ContextMenuNumber);
         WriteSection(Module, Writer, L"topItems", Control.GetTopItems(), false, RibbonId, ContextMenuNumber);
-        WriteSection(Module, Writer, L"bottomItems", Control.GetBottomItems(), false, RibbonId, ContextMenuNumber);
+        WriteSection(Module, Writer, L"bottomItems", Control.GetBottomItems(), false, RibbonId,
+                     ContextMenuNumber);
         Writer.CloseElement(Name);
     } else if (Name == L"dialogBoxLauncher") {
         // The host takes the launcher's attributes from a button inside it.
@@ -99,9 +102,11 @@ bool IsForRibbon(const std::wstring &RibbonId, TzidRibbons Ribbons, TzidRibbons2
             continue;
         if (RibbonIdOf(kind) == RibbonId)
             return true;
-        if ((kind == msrOutlookSMSRead2010 || kind == msrOutlookSMSCompose2010) && RibbonId == L"Microsoft.OMS.SMS")
+        if ((kind == msrOutlookSMSRead2010 || kind == msrOutlookSMSCompose2010) &&
+            RibbonId == L"Microsoft.OMS.SMS")
             return true;
-        if ((kind == msrOutlookMMSRead2010 || kind == msrOutlookMMSCompose2010) && RibbonId == L"Microsoft.OMS.MMS")
+        if ((kind == msrOutlookMMSRead2010 || kind == msrOutlookMMSCompose2010) &&
+            RibbonId == L"Microsoft.OMS.MMS")
             return true;
     }
     return false;
@@ -142,7 +147,8 @@ void AddNamespaceAttributes(TzidCOMAddInModule &Module, TzidXMLHelper &Writer) {
         return;
     TzidFactory *factory = Module.Factory();
     if (factory == nullptr)
-        throw classlib::EOleSysError(L"The add-in's ProgID is unknown: the module has no factory.", E_UNEXPECTED);
+        throw classlib::EOleSysError(L"The add-in's ProgID is unknown: the module has no factory.",
+                                     E_UNEXPECTED);
     Writer.AddAttribute(L"xmlns:default", factory->GetProgID());
     Writer.AddAttribute(L"xmlns:shared", Module.Namespace());
 }

@@ -27,13 +27,27 @@ void AppendEscaped(std::wstring &Target, const std::wstring &Value) {
         Target.append(Value, plainFrom, i - plainFrom);
         plainFrom = i + 1;
         switch (c) {
-        case L'&': Target += L"&amp;"; break;
-        case L'<': Target += L"&lt;"; break;
-        case L'>': Target += L"&gt;"; break;
-        case L'"': Target += L"&quot;"; break;
-        case L'\t': Target += L"&#9;"; break;
-        case L'\n': Target += L"&#10;"; break;
-        case L'\r': Target += L"&#13;"; break;
+        case L'&':
+            Target += L"&amp;";
+            break;
+        case L'<':
+            Target += L"&lt;";
+            break;
+        case L'>':
+            Target += L"&gt;";
+            break;
+        case L'"':
+            Target += L"&quot;";
+            break;
+        case L'\t':
+            Target += L"&#9;";
+            break;
+        case L'\n':
+            Target += L"&#10;";
+            break;
+        case L'\r':
+            Target += L"&#13;";
+            break;
         default:
             if (c < 0x20 || c == 0xFFFE || c == 0xFFFF)
                 break; // no XML 1.0 document can carry it

@@ -1,0 +1,65 @@
+// What the customUI tests run in: COM initialised, message boxes answered by a hook that records
+// them, a host version of the test's choosing, a module of the test add-in to put tabs into, and a
+// place where every document a test produces is kept for the schema check that runs after the tests
+// (framework_ribbon_documents_schema, natively with xmllint).
+#pragma once
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CustomUITestModule.h"
+#include "classlib/MessageDialogs.h"
+#include "framework/ribbon/HostVersion.h"
+#include "framework/ribbon/RibbonCommands.h"
+#include "framework/ribbon/RibbonContainers.h"
+#include "framework/ribbon/RibbonControls.h"
+#include "framework/ribbon/RibbonLists.h"
+#include "framework/ribbon/RibbonTab.h"
+
+namespace customuitest {
+
+// The host version HostMajorVersion answers while a test runs; a negative one cannot be read.
+void SetHostVersion(int Version);
+
+// Keeps a document for the schema check.
+void KeepDocument(const std::wstring &Xml);
+
+// The lines of a document (separated by CR LF).
+std::vector<std::wstring> Lines(const std::wstring &Xml);
+
+class CustomUIFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The module of this test, created on first use from its form, with the test add-in's factory.
+    TCustomUITestModule &Module();
+    // A plain tab written for Ribbons (the module's setter rule adds the explorer's 2010 kind).
+    framework::TzidRibbonTab &AddTab(const std::wstring &Id, framework::TzidRibbons Ribbons);
+    // A control of class T with Id, added to Controls.
+    template <class T> T &Add(framework::TzidRibbonControls *Controls, const std::wstring &Id) {
+        auto *control = dynamic_cast<T *>(Controls->AddControl(CodeOf(T::StaticClass())));
+        if (control == nullptr)
+            throw classlib::Exception(L"the collection made no control of the class asked for");
+        control->SetId(Id);
+        return *control;
+    }
+    // The document GetCustomUI builds for RibbonId in a host of Version, kept for the schema check.
+    std::wstring Document(const std::wstring &RibbonId, int Version = 14);
+
+    std::vector<std::wstring> messages_;
+
+private:
+    static framework::TzidRibbonControlType CodeOf(const classlib::TClassInfo &Class);
+
+    std::unique_ptr<TCustomUITestModule> module_;
+    std::unique_ptr<classlib::TMessageBoxHookScope> hook_;
+    framework::THostVersionSource previousSource_ = nullptr;
+    bool oleInitialized_ = false;
+};
+
+} // namespace customuitest
