@@ -5,9 +5,13 @@
 #include "addin/TSY.h"
 #include "classlib/ComServer.h"
 #include "framework/core/Factory.h"
+#include "framework/ribbon/RibbonModel.h"
 
 namespace tessary {
 namespace {
+
+// The module's form names the ribbon classes: they are known before the factory can make a module.
+const bool ribbonClassesRegistered = (framework::RegisterRibbonClasses(), true);
 
 framework::TzidFactory factory(classlib::ComServer(), classlib::TComObjectFactory::ComClass<TTSY>(),
                                CLSID_TSY, TAddInModule::StaticClass(), L"TSY", L"Tessary attachment add-in");

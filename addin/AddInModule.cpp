@@ -2,6 +2,7 @@
 
 #include "classlib/Classes.h"
 #include "framework/core/Factory.h"
+#include "framework/ribbon/RibbonModel.h"
 
 namespace tessary {
 
@@ -16,7 +17,8 @@ CLASSLIB_DEFINE_CLASS(
     b.Method<&Self::zidCOMAddInModuleAddInFinalize>(L"zidCOMAddInModuleAddInFinalize");
     b.Method<&Self::zidCOMAddInModuleBeforeAddinUnregister>(L"zidCOMAddInModuleBeforeAddinUnregister");
     b.Method<&Self::zidCOMAddInModuleOLInspectorActivate>(L"zidCOMAddInModuleOLInspectorActivate");
-    b.Method<&Self::zidCOMAddInModuleRibbonBeforeLoad>(L"zidCOMAddInModuleRibbonBeforeLoad"))
+    b.Method<&Self::zidCOMAddInModuleRibbonBeforeLoad>(L"zidCOMAddInModuleRibbonBeforeLoad");
+    b.Method<&Self::RibbonMenuClick>(L"RibbonMenuClick"))
 
 TAddInModule::TAddInModule(classlib::TComponent *AOwner) : TzidCOMAddInModule(AOwner) {}
 
@@ -41,9 +43,29 @@ void TAddInModule::zidCOMAddInModuleBeforeAddinUnregister(classlib::TObject * /*
 
 void TAddInModule::zidCOMAddInModuleOLInspectorActivate(classlib::TObject * /*Sender*/) {}
 
+// The inspector tabs belong to their own kind of mail window, and the attachment manager to both,
+// whatever the form says: documents built from now on follow this.
 void TAddInModule::zidCOMAddInModuleRibbonBeforeLoad(classlib::TObject * /*Sender*/,
                                                      const std::wstring & /*RibbonID*/,
-                                                     std::wstring & /*Xml*/) {}
+                                                     std::wstring & /*Xml*/) {
+    using namespace framework;
+    const struct {
+        const wchar_t *Id;
+        TzidRibbons Ribbons;
+    } windows[] = {
+        {L"tsyTabRead", {msrOutlookMailRead}},
+        {L"tsyTabCompose", {msrOutlookMailCompose}},
+        {L"tsyReadManageAttachments", {msrOutlookMailRead, msrOutlookMailCompose}},
+    };
+    // A host other than Outlook has none of them left in the id list.
+    for (const auto &entry : windows)
+        if (IzidRibbonControlInternal *node = AsRibbonNode(FindRibbonObject(entry.Id)))
+            node->SetRibbons(entry.Ribbons);
+}
+
+// The feature managers answer the clicks by the control's id; until they are there a click changes
+// nothing.
+void TAddInModule::RibbonMenuClick(classlib::TObject * /*Sender*/, IRibbonControl * /*RibbonControl*/) {}
 
 void TAddInModule::OutlookItemSend(classlib::TObject * /*Sender*/, IDispatch * /*Item*/, bool & /*Cancel*/) {}
 

@@ -24,6 +24,8 @@ public:
     void zidCOMAddInModuleOLInspectorActivate(classlib::TObject *Sender);
     void zidCOMAddInModuleRibbonBeforeLoad(classlib::TObject *Sender, const std::wstring &RibbonID,
                                            std::wstring &Xml);
+    // OnClick of the ribbon's buttons: the feature of the clicked control's id.
+    void RibbonMenuClick(classlib::TObject *Sender, IRibbonControl *RibbonControl);
     // Outlook sends an item: the send hook's checks run here.
     void OutlookItemSend(classlib::TObject *Sender, IDispatch *Item, bool &Cancel);
 
