@@ -1,7 +1,7 @@
 // The module's command bars in the host, and the look-up of its ribbon objects. The module's form
-// holds no command-bar or ribbon class yet, so there is nothing to build, bind or find beyond the
-// ribbon id list.
+// holds no command-bar class yet, so there is nothing to build or bind.
 #include "framework/core/AddInModule.h"
+#include "framework/ribbon/RibbonControl.h"
 
 namespace framework {
 
@@ -15,7 +15,16 @@ void TzidCOMAddInModule::ReleaseCommandBars() {
 
 classlib::TObject *TzidCOMAddInModule::FindRibbonObject(const std::wstring &Id) const {
     int index = ribbonIds_.IndexOf(Id);
-    return index >= 0 ? ribbonIds_.Objects(index) : nullptr;
+    if (index >= 0)
+        return ribbonIds_.Objects(index);
+    // The list is keyed without regard to letter case and may hold an entry under an older name:
+    // the objects themselves decide, by their exact Id.
+    for (int i = 0; i < ribbonIds_.Count(); ++i) {
+        classlib::TObject *object = ribbonIds_.Objects(i);
+        if (IzidRibbonControlInternal *node = AsRibbonNode(object); node != nullptr && node->Id() == Id)
+            return object;
+    }
+    return nullptr;
 }
 
 } // namespace framework
