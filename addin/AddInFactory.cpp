@@ -5,6 +5,7 @@
 #include "addin/TSY.h"
 #include "classlib/ComServer.h"
 #include "framework/core/Factory.h"
+#include "framework/events/EventClasses.h"
 #include "framework/ribbon/RibbonModel.h"
 
 namespace tessary {
@@ -12,6 +13,8 @@ namespace {
 
 // The module's form names the ribbon classes: they are known before the factory can make a module.
 const bool ribbonClassesRegistered = (framework::RegisterRibbonClasses(), true);
+// Likewise the host event components.
+const bool eventClassesRegistered = (framework::RegisterHostEventClasses(), true);
 
 framework::TzidFactory factory(classlib::ComServer(), classlib::TComObjectFactory::ComClass<TTSY>(),
                                CLSID_TSY, TAddInModule::StaticClass(), L"TSY", L"Tessary attachment add-in");

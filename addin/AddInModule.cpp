@@ -18,7 +18,11 @@ CLASSLIB_DEFINE_CLASS(
     b.Method<&Self::zidCOMAddInModuleBeforeAddinUnregister>(L"zidCOMAddInModuleBeforeAddinUnregister");
     b.Method<&Self::zidCOMAddInModuleOLInspectorActivate>(L"zidCOMAddInModuleOLInspectorActivate");
     b.Method<&Self::zidCOMAddInModuleRibbonBeforeLoad>(L"zidCOMAddInModuleRibbonBeforeLoad");
-    b.Method<&Self::RibbonMenuClick>(L"RibbonMenuClick"))
+    b.Method<&Self::RibbonMenuClick>(L"RibbonMenuClick");
+    b.Method<&Self::zidWordAppEventsStartup>(L"zidWordAppEventsStartup");
+    b.Method<&Self::zidWordAppEventsWindowActivate>(L"zidWordAppEventsWindowActivate");
+    b.Method<&Self::zidOutlookAppEvents1ExplorerSelectionChange>(
+        L"zidOutlookAppEvents1ExplorerSelectionChange"))
 
 TAddInModule::TAddInModule(classlib::TComponent *AOwner) : TzidCOMAddInModule(AOwner) {}
 
@@ -42,6 +46,13 @@ void TAddInModule::zidCOMAddInModuleAddInFinalize(classlib::TObject * /*Sender*/
 void TAddInModule::zidCOMAddInModuleBeforeAddinUnregister(classlib::TObject * /*Sender*/) {}
 
 void TAddInModule::zidCOMAddInModuleOLInspectorActivate(classlib::TObject * /*Sender*/) {}
+
+void TAddInModule::zidWordAppEventsStartup(classlib::TObject * /*Sender*/) {}
+
+void TAddInModule::zidWordAppEventsWindowActivate(classlib::TObject * /*ASender*/, IDispatch * /*Doc*/,
+                                                  IDispatch * /*Wn*/) {}
+
+void TAddInModule::zidOutlookAppEvents1ExplorerSelectionChange(classlib::TObject * /*Sender*/) {}
 
 // The inspector tabs belong to their own kind of mail window, and the attachment manager to both,
 // whatever the form says: documents built from now on follow this.

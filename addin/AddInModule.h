@@ -26,6 +26,11 @@ public:
                                            std::wstring &Xml);
     // OnClick of the ribbon's buttons: the feature of the clicked control's id.
     void RibbonMenuClick(classlib::TObject *Sender, IRibbonControl *RibbonControl);
+    // Word, as Outlook's mail editor, has started (fired once on connection) and activates a window.
+    void zidWordAppEventsStartup(classlib::TObject *Sender);
+    void zidWordAppEventsWindowActivate(classlib::TObject *ASender, IDispatch *Doc, IDispatch *Wn);
+    // The selection changed in an Outlook explorer.
+    void zidOutlookAppEvents1ExplorerSelectionChange(classlib::TObject *Sender);
     // Outlook sends an item: the send hook's checks run here.
     void OutlookItemSend(classlib::TObject *Sender, IDispatch *Item, bool &Cancel);
 

@@ -1,0 +1,101 @@
+// The product's own event components: Tessary.dll, loaded the way Office loads it, listens to Outlook
+// (its Application twice from Outlook 2007 on, its windows) and to Word through the components its
+// module's form holds, and lets go of all of them when it is disconnected.
+#include <gtest/gtest.h>
+
+#include "AddInLibrary.h"
+#include "hostsim/OutlookHost.h"
+#include "hostsim/WordHost.h"
+#include "office/office.h"
+
+using classlib::ComPtr;
+namespace ol = hostsim::ol;
+
+namespace {
+
+class TessaryEventsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        oleInitialized_ = SUCCEEDED(OleInitialize(nullptr));
+        scratch_ = L"Software\\TessaryEventsTests\\" + std::to_wstring(GetCurrentProcessId());
+        HKEY predefined[2] = {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE};
+        for (int i = 0; i < 2; ++i) {
+            ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (scratch_ + L"\\" + std::to_wstring(i)).c_str(), 0,
+                                      nullptr, 0, KEY_ALL_ACCESS, nullptr, &roots_[i], nullptr),
+                      ERROR_SUCCESS);
+            ASSERT_EQ(RegOverridePredefKey(predefined[i], roots_[i]), ERROR_SUCCESS);
+        }
+    }
+    void TearDown() override {
+        for (HKEY predefined : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
+            RegOverridePredefKey(predefined, nullptr);
+        for (HKEY key : roots_)
+            if (key)
+                RegCloseKey(key);
+        RegDeleteTreeW(HKEY_CURRENT_USER, scratch_.c_str());
+        if (oleInitialized_)
+            OleUninitialize();
+    }
+    ComPtr<IDTExtensibility2> NewAddIn() { return library_.CreateAddIn().TryAs<IDTExtensibility2>(); }
+
+    addintest::TAddInLibrary library_;
+    SAFEARRAY *custom_ = nullptr;
+
+private:
+    std::wstring scratch_;
+    HKEY roots_[2] = {};
+    bool oleInitialized_ = false;
+};
+
+TEST_F(TessaryEventsTest, TheModulesOutlookComponentsListenUntilDisconnection) {
+    ASSERT_TRUE(library_.Loaded());
+    {
+        hostsim::OutlookHost host(L"12.0.0.4518");
+        auto *explorer = host.OpenExplorer(host.DefaultFolder(ol::olFolderInbox));
+        auto *mail = host.AddItem(host.DefaultFolder(ol::olFolderInbox), ol::olMail, L"Hello");
+        ComPtr<IDTExtensibility2> addIn = NewAddIn();
+        ASSERT_TRUE(addIn);
+        ASSERT_EQ(addIn->OnConnection(host.Application(), ext_cm_Startup, nullptr, &custom_), S_OK);
+        ASSERT_EQ(addIn->OnStartupComplete(&custom_), S_OK);
+        auto &application = host.App().Events();
+        // The framework's wrapper, zidOutlookAppEvents1 and the context-menu sink.
+        EXPECT_EQ(application.SinkCount(DIID_OutlookApplicationEvents_11), 3);
+        EXPECT_EQ(host.NameSpace().Events().SinkCount(DIID_OutlookNameSpaceEvents), 2);
+        EXPECT_EQ(host.Reminders()->Events().SinkCount(DIID_OutlookReminderCollectionEvents), 1);
+        // zidOutlookAppEvents1's explorer sinks (and whatever else of the framework follows the windows).
+        EXPECT_GE(explorer->Events().SinkCount(DIID_OutlookExplorerEvents_10), 1);
+        host.Select(explorer, {mail});
+        auto *second = host.OpenExplorer(host.DefaultFolder(ol::olFolderSentMail));
+        EXPECT_GE(second->Events().SinkCount(DIID_OutlookExplorerEvents_10), 1);
+        host.Select(second, {});
+
+        EXPECT_EQ(addIn->OnBeginShutdown(&custom_), S_OK);
+        EXPECT_EQ(addIn->OnDisconnection(ext_dm_HostShutdown, &custom_), S_OK);
+        EXPECT_EQ(application.SinkCount(DIID_OutlookApplicationEvents_11), 0);
+        EXPECT_EQ(host.NameSpace().Events().SinkCount(DIID_OutlookNameSpaceEvents), 0);
+        EXPECT_EQ(host.Reminders()->Events().SinkCount(DIID_OutlookReminderCollectionEvents), 0);
+        EXPECT_EQ(explorer->Events().SinkCount(DIID_OutlookExplorerEvents_10), 0);
+        EXPECT_EQ(library_.CanUnloadNow(), S_FALSE) << "the host still holds the add-in object";
+    }
+    EXPECT_EQ(library_.CanUnloadNow(), S_OK);
+}
+
+TEST_F(TessaryEventsTest, TheModulesWordComponentListensToWord) {
+    ASSERT_TRUE(library_.Loaded());
+    {
+        hostsim::WordHost host(L"14.0");
+        ComPtr<IDTExtensibility2> addIn = NewAddIn();
+        ASSERT_TRUE(addIn);
+        ASSERT_EQ(addIn->OnConnection(host.Application(), ext_cm_AfterStartup, nullptr, &custom_), S_OK);
+        // The framework's wrapper and zidWordAppEvents.
+        EXPECT_EQ(host.App().Events().SinkCount(DIID_WordApplicationEvents4), 2);
+        host.Activate(host.NewDocument()->Window());
+        host.OpenDocument(L"C:\\Letter.docx");
+        host.Quit();
+        EXPECT_EQ(addIn->OnDisconnection(ext_dm_HostShutdown, &custom_), S_OK);
+        EXPECT_EQ(host.App().Events().SinkCount(DIID_WordApplicationEvents4), 0);
+    }
+    EXPECT_EQ(library_.CanUnloadNow(), S_OK);
+}
+
+} // namespace
