@@ -1,0 +1,236 @@
+// Tessary.dll's ribbon as Office gets it: registered with regsvr32, loaded by officesim playing
+// Outlook 2010, Outlook 2007 and Word, asked for a document per window kind. The documents are read
+// back from officesim's transcript; with RIBBON_DOCUMENTS set they are also kept for the schema check.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "classlib/Format.h"
+#include "classlib/Registry.h"
+
+namespace {
+
+using classlib::Utf8ToWide;
+
+const wchar_t kProgID[] = L"Tessary.TSY";
+
+// Inside Wine the Unix root is drive Z:.
+std::wstring DosPath(const char *unixPath) {
+    std::wstring path = L"Z:" + Utf8ToWide(unixPath);
+    for (wchar_t &c : path)
+        if (c == L'/')
+            c = L'\\';
+    return path;
+}
+
+struct TRun {
+    DWORD ExitCode = 0xdeadbeef;
+    std::string Output;
+};
+
+// Runs a command line with its output in a temporary file; gives up after two minutes.
+TRun RunProgram(std::wstring CommandLine) {
+    TRun result;
+    wchar_t folder[MAX_PATH], file[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    GetTempFileNameW(folder, L"trb", 0, file);
+    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+    HANDLE out = CreateFileW(file, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                             CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = si.hStdError = out;
+    PROCESS_INFORMATION pi{};
+    if (CreateProcessW(nullptr, CommandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                       nullptr, &si, &pi)) {
+        if (WaitForSingleObject(pi.hProcess, 120000) != WAIT_OBJECT_0)
+            TerminateProcess(pi.hProcess, 0xdead);
+        GetExitCodeProcess(pi.hProcess, &result.ExitCode);
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+        SetFilePointer(out, 0, nullptr, FILE_BEGIN);
+        char buffer[4096];
+        DWORD read = 0;
+        while (ReadFile(out, buffer, sizeof(buffer), &read, nullptr) && read > 0)
+            result.Output.append(buffer, read);
+    }
+    CloseHandle(out);
+    DeleteFileW(file);
+    return result;
+}
+
+// A file with Text, removed with the object.
+class TTempFile {
+public:
+    explicit TTempFile(const std::string &Text) {
+        wchar_t folder[MAX_PATH], file[MAX_PATH];
+        GetTempPathW(MAX_PATH, folder);
+        GetTempFileNameW(folder, L"trs", 0, file);
+        path_ = file;
+        HANDLE handle = CreateFileW(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(handle, Text.data(), static_cast<DWORD>(Text.size()), &written, nullptr);
+        CloseHandle(handle);
+    }
+    ~TTempFile() { DeleteFileW(path_.c_str()); }
+    const std::wstring &Path() const { return path_; }
+
+private:
+    std::wstring path_;
+};
+
+// The add-in's entry in the user's Addins key of a host (load at start-up), while the object lives.
+class TAddInEntry {
+public:
+    explicit TAddInEntry(const std::wstring &Host)
+        : key_(L"\\Software\\Microsoft\\Office\\" + Host + L"\\Addins\\" + kProgID) {
+        classlib::TRegistry reg;
+        reg.SetRootKey(HKEY_CURRENT_USER);
+        EXPECT_TRUE(reg.OpenKey(key_, true));
+        reg.WriteInteger(L"LoadBehavior", 3);
+        reg.WriteString(L"FriendlyName", L"Tessary");
+    }
+    ~TAddInEntry() {
+        classlib::TRegistry reg;
+        reg.SetRootKey(HKEY_CURRENT_USER);
+        reg.DeleteKey(key_);
+    }
+    TAddInEntry(const TAddInEntry &) = delete;
+    TAddInEntry &operator=(const TAddInEntry &) = delete;
+
+private:
+    std::wstring key_;
+};
+
+// The document officesim printed after `Tessary.TSY: GetCustomUI("<RibbonId>") -> document`: its
+// "| " lines up to the first other line; "" when there is none.
+std::string DocumentOf(const std::string &Output, const std::string &RibbonId) {
+    std::string head = "Tessary.TSY: GetCustomUI(\"" + RibbonId + "\") -> document";
+    size_t at = Output.find(head);
+    if (at == std::string::npos)
+        return {};
+    at = Output.find('\n', at);
+    std::string document;
+    while (at != std::string::npos) {
+        size_t end = Output.find('\n', at + 1);
+        std::string line = Output.substr(at + 1, end == std::string::npos ? std::string::npos : end - at - 1);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        size_t bar = line.find_first_not_of(' ');
+        if (bar == std::string::npos || line.compare(bar, 2, "| ") != 0)
+            break;
+        document += line.substr(bar + 2) + "\n";
+        at = end;
+    }
+    return document;
+}
+
+// Keeps a document for the schema check when RIBBON_DOCUMENTS names a folder.
+void Keep(const std::string &Document, const std::string &Name) {
+    wchar_t buffer[MAX_PATH] = {};
+    if (GetEnvironmentVariableW(L"RIBBON_DOCUMENTS", buffer, MAX_PATH) == 0 || buffer[0] == 0)
+        return;
+    std::wstring folder = buffer[0] == L'/' ? L"Z:" + std::wstring(buffer) : std::wstring(buffer);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    std::wstring path = folder + L"\\" + Utf8ToWide(Name) + L".xml";
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, Document.data(), static_cast<DWORD>(Document.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+bool Has(const std::string &Text, const std::string &Part) {
+    return Text.find(Part) != std::string::npos;
+}
+
+// Whether a line starting with Call (after officesim's indentation) reports a failure.
+bool CallFailed(const std::string &Output, const std::string &Call) {
+    for (size_t at = Output.find(Call); at != std::string::npos; at = Output.find(Call, at + 1)) {
+        std::string line = Output.substr(at, Output.find('\n', at) - at);
+        if (Has(line, " returned "))
+            return true;
+    }
+    return false;
+}
+
+class TessaryRibbon : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        registered_ = RunProgram(L"regsvr32.exe /s \"" + DosPath(TESSARY_DLL) + L"\"").ExitCode == 0;
+    }
+    static void TearDownTestSuite() { RunProgram(L"regsvr32.exe /u /s \"" + DosPath(TESSARY_DLL) + L"\""); }
+    void SetUp() override { ASSERT_TRUE(registered_) << "regsvr32 could not register Tessary.dll"; }
+
+    // officesim playing Host of Version through Script; the add-in's documents must reach it whole.
+    static TRun Officesim(const std::wstring &Host, int Version, const std::string &Script) {
+        TAddInEntry entry(Host == L"word" ? L"Word" : L"Outlook");
+        TTempFile script(Script);
+        TRun run = RunProgram(L"\"" + DosPath(OFFICESIM_EXE) + L"\" --host " + Host + L" --version " +
+                              std::to_wstring(Version) + L" --script \"" + script.Path() + L"\"");
+        EXPECT_FALSE(CallFailed(run.Output, "Tessary.TSY: GetCustomUI(")) << run.Output;
+        EXPECT_FALSE(Has(run.Output, "Office refuses the document")) << run.Output;
+        return run;
+    }
+
+    // The document of RibbonId, kept under Name.
+    static std::string Document(const TRun &Run, const std::string &RibbonId, const std::string &Name) {
+        std::string document = DocumentOf(Run.Output, RibbonId);
+        EXPECT_FALSE(document.empty()) << "no document for " << RibbonId << "\n" << Run.Output;
+        Keep(document, Name);
+        return document;
+    }
+
+    static bool registered_;
+};
+
+bool TessaryRibbon::registered_ = false;
+
+const char kMailWindows[] = "open-inspector mail \"Quarterly report\"\n"
+                            "open-inspector mail \"Neue Nachricht\"\n"
+                            "quit\n";
+
+TEST_F(TessaryRibbon, Outlook2010GetsTheMailTabGroupAndATabPerMailWindow) {
+    TRun run = Officesim(L"outlook", 14, kMailWindows);
+
+    std::string explorer = Document(run, "Microsoft.Outlook.Explorer", "Outlook14.Explorer");
+    EXPECT_TRUE(Has(explorer, "<tab getVisible=\"GetVisible_Callback\" idMso=\"TabMail\""));
+    EXPECT_TRUE(Has(explorer, "id=\"tsyGroupExplorer\" insertAfterMso=\"GroupMailRespond\""));
+    EXPECT_TRUE(Has(explorer, "<dynamicMenu id=\"tsyExplorerInsertAttachment\""));
+    EXPECT_TRUE(Has(explorer, "<menu id=\"tsyExplorerExtras\""));
+    EXPECT_TRUE(Has(explorer, "<menuSeparator id=\"tsyExplorerMenuSeparator1\""));
+    EXPECT_FALSE(Has(explorer, "tsyTabRead") || Has(explorer, "tsyTabCompose"));
+
+    std::string read = Document(run, "Microsoft.Outlook.Mail.Read", "Outlook14.MailRead");
+    EXPECT_TRUE(Has(read, "id=\"tsyTabRead\"") && Has(read, "id=\"tsyReadReplyAll\""));
+    EXPECT_FALSE(Has(read, "tsyTabCompose") || Has(read, "TabMail"));
+
+    std::string compose = Document(run, "Microsoft.Outlook.Mail.Compose", "Outlook14.MailCompose");
+    EXPECT_TRUE(Has(compose, "<dynamicMenu id=\"tsyComposeInsertAttachment\""));
+    EXPECT_TRUE(Has(compose, "<button id=\"tsyComposeZip\""));
+    EXPECT_FALSE(Has(compose, "tsyTabRead") || Has(compose, "TabMail"));
+}
+
+// Outlook 2007's explorer has no ribbon: only the mail windows ask.
+TEST_F(TessaryRibbon, Outlook2007GetsTheMailWindowTabsInThe2006Namespace) {
+    TRun run = Officesim(L"outlook", 12, kMailWindows);
+    EXPECT_FALSE(Has(run.Output, "GetCustomUI(\"Microsoft.Outlook.Explorer\")"));
+    for (const char *window : {"Microsoft.Outlook.Mail.Read", "Microsoft.Outlook.Mail.Compose"}) {
+        std::string document = Document(run, window, std::string("Outlook12.") + window);
+        EXPECT_EQ(document.find("<customUI xmlns=\"http://schemas.microsoft.com/office/2006/01/customui\""),
+                  0u);
+    }
+}
+
+// Word has the add-in for its command bars only: its ribbon document names no tab.
+TEST_F(TessaryRibbon, WordGetsAnEmptyRibbon) {
+    TRun run = Officesim(L"word", 14, "new-document\nquit\n");
+    std::string document = Document(run, "Microsoft.Word.Document", "Word14.Document");
+    EXPECT_TRUE(Has(document, "\t<ribbon>\n\t</ribbon>\n")) << document;
+}
+
+} // namespace
