@@ -235,6 +235,28 @@ TEST_F(OutlookEventsTest, AHandlerMayDisconnectOrFreeEverythingDuringItsOwnEvent
     EXPECT_EQ(recorder_.Count(L"OnExplorerSelectionChange"), 1);
 }
 
+TEST_F(OutlookEventsTest, ASinkFreedDuringItsOwnCallGoesWhenTheCallReturns) {
+    Open(L"11.0");
+    auto *explorer = host_->OpenExplorer(inbox_);
+    events_->ConnectToVersion(host_->Application(), L"11");
+    ASSERT_EQ(events_->ExplorerSinks().size(), 1u);
+    framework::TzidOutlookExplorerEvents *sink = events_->ExplorerSinks()[0];
+    std::weak_ptr<void> alive = sink->Liveness();
+    bool aliveInside = false, connectedInside = true;
+    ASSERT_TRUE(recorder_.Bind(*events_, L"OnExplorerSelectionChange"));
+    recorder_.Action = [&](const std::wstring &) {
+        framework::TzidCustomEvents::FreeSink(sink);
+        aliveInside = !alive.expired();
+        connectedInside = sink->Connected();
+    };
+    host_->Select(explorer, {mail_});
+    EXPECT_TRUE(aliveInside);
+    EXPECT_FALSE(connectedInside);
+    EXPECT_TRUE(alive.expired());
+    EXPECT_TRUE(events_->ExplorerSinks().empty());
+    EXPECT_EQ(Advised(explorer), 0);
+}
+
 TEST_F(OutlookEventsTest, ACancelledSendStaysUnsent) {
     Open(L"11.0");
     events_->ConnectToVersion(host_->Application(), L"11");
