@@ -1,0 +1,185 @@
+// GetCustomUI's cost: for the product's module (Tessary.dll, through COM as the host calls it) and for
+// generated modules of 100, 1,000 and 10,000 controls. The time per control has to stay flat: ten
+// times the controls within twelve times the time. The program plays a version-14 host (its version
+// resource, CustomUIBench.rc), so documents are written as Outlook 2010 asks for them.
+#include <windows.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "BenchSupport.h"
+#include "classlib/ComPtr.h"
+#include "classlib/Component.h"
+#include "classlib/OleString.h"
+#include "framework/core/AddInModule.h"
+#include "framework/ribbon/CustomUIWriter.h"
+#include "framework/ribbon/RibbonCommands.h"
+#include "framework/ribbon/RibbonContainers.h"
+#include "framework/ribbon/RibbonControls.h"
+#include "framework/ribbon/RibbonLists.h"
+#include "framework/ribbon/RibbonTab.h"
+#include "office/office.h"
+
+using namespace framework;
+
+namespace {
+
+const CLSID CLSID_TSY = {0x61ec72b0, 0x88a2, 0x4e92, {0xa6, 0x45, 0xb5, 0xcc, 0x1d, 0x54, 0x75, 0xa8}};
+const wchar_t *const ExplorerId = L"Microsoft.Outlook.Explorer";
+
+// The median of five runs of Body, each repeated until it took 50 ms, per call of Body, in seconds.
+template <class Body> double SecondsPerCall(Body &&body) {
+    int repeats = 1;
+    while (bench::TimeMs([&] {
+               for (int i = 0; i < repeats; ++i)
+                   body();
+           }) < 50 &&
+           repeats < (1 << 16))
+        repeats *= 2;
+    std::vector<double> runs;
+    for (int run = 0; run < 5; ++run)
+        runs.push_back(bench::TimeMs([&] {
+                           for (int i = 0; i < repeats; ++i)
+                               body();
+                       }) /
+                       1000.0 / repeats);
+    return bench::Median(runs);
+}
+
+template <class T> T &Add(TzidRibbonControls *Controls, TzidRibbonControlType Code, const std::wstring &Id) {
+    auto &control = dynamic_cast<T &>(*Controls->AddControl(Code));
+    control.SetId(Id);
+    return control;
+}
+
+// Twenty controls of the kinds a real ribbon mixes: buttons, a menu, a separator, a split button
+// with its menu, a gallery with a button.
+void AddUnit(TzidRibbonControls *Group, int Unit) {
+    std::wstring p = L"u" + std::to_wstring(Unit) + L"_";
+    for (int i = 0; i < 6; ++i)
+        Add<TzidRibbonButton>(Group, rctButton, p + L"b" + std::to_wstring(i))
+            .SetCaption(L"Anh\x00E4nge & mehr");
+    auto &menu = Add<TzidRibbonMenu>(Group, rctMenu, p + L"m");
+    for (int i = 0; i < 5; ++i)
+        Add<TzidRibbonButton>(menu.Controls(), rctButton, p + L"mb" + std::to_wstring(i));
+    Add<TzidRibbonSeparator>(Group, rctSeparator, p + L"s");
+    auto &split = Add<TzidRibbonSplitButton>(Group, rctSplitButton, p + L"sp");
+    auto &splitMenu = Add<TzidRibbonMenu>(split.Controls(), rctMenu, p + L"spm");
+    for (int i = 0; i < 3; ++i)
+        Add<TzidRibbonButton>(splitMenu.Controls(), rctButton, p + L"spb" + std::to_wstring(i));
+    auto &gallery = Add<TzidRibbonGallery>(Group, rctGallery, p + L"g");
+    Add<TzidRibbonButton>(gallery.Controls(), rctButton, p + L"gb");
+}
+constexpr int ControlsPerUnit = 20;
+constexpr int UnitsPerGroup = 10;
+constexpr int GroupsPerTab = 100;
+
+// A module whose explorer tabs hold Controls controls (groups not counted).
+std::unique_ptr<TzidCOMAddInModule> GeneratedModule(int Controls) {
+    auto module = std::make_unique<TzidCOMAddInModule>(nullptr);
+    module->SetSupportedApps({ohaOutlook});
+    int units = Controls / ControlsPerUnit;
+    TzidRibbonTab *tab = nullptr;
+    TzidRibbonGroup *group = nullptr;
+    for (int unit = 0; unit < units; ++unit) {
+        int groupIndex = unit / UnitsPerGroup;
+        if (unit % UnitsPerGroup == 0) {
+            if (groupIndex % GroupsPerTab == 0) {
+                tab = classlib::Create<TzidRibbonTab>(module.get());
+                tab->SetId(L"tab" + std::to_wstring(groupIndex / GroupsPerTab));
+                tab->SetRibbons({msrOutlookExplorer});
+            }
+            group = &Add<TzidRibbonGroup>(tab->Controls(), rctGroup, L"group" + std::to_wstring(groupIndex));
+        }
+        AddUnit(group->Controls(), unit);
+    }
+    return module;
+}
+
+struct TResult {
+    int Controls;
+    double Seconds;
+    size_t Length;
+};
+
+TResult MeasureGenerated(int Controls) {
+    std::unique_ptr<TzidCOMAddInModule> module = GeneratedModule(Controls);
+    size_t length = BuildCustomUI(*module, ExplorerId).size(); // the first call also prunes the id list
+    double seconds = SecondsPerCall([&] { BuildCustomUI(*module, ExplorerId); });
+    return {Controls, seconds, length};
+}
+
+// The product's module as Outlook gets it: Tessary.dll's add-in object, connected, asked through
+// IRibbonExtensibility for each of its three windows.
+bool MeasureProduct() {
+    HMODULE library = LoadLibraryW(bench::TessaryPath().c_str());
+    if (library == nullptr) {
+        std::printf("product module: cannot load %s\n", TESSARY_DLL);
+        return false;
+    }
+    bool ok = false;
+    {
+        using TGetClassObject = HRESULT(STDAPICALLTYPE *)(REFCLSID, REFIID, void **);
+        auto getClassObject = reinterpret_cast<TGetClassObject>(
+            reinterpret_cast<void *>(GetProcAddress(library, "DllGetClassObject")));
+        classlib::ComPtr<IClassFactory> factory;
+        classlib::ComPtr<IDTExtensibility2> addIn;
+        SAFEARRAY *custom = nullptr;
+        if (getClassObject && SUCCEEDED(getClassObject(CLSID_TSY, IID_IClassFactory, factory.PutVoid())) &&
+            SUCCEEDED(factory->CreateInstance(nullptr, __uuidof(IDTExtensibility2), addIn.PutVoid())) &&
+            SUCCEEDED(addIn->OnConnection(nullptr, ext_cm_Startup, nullptr, &custom))) {
+            auto ribbon = addIn.TryAs<IRibbonExtensibility>();
+            ok = static_cast<bool>(ribbon);
+            for (const wchar_t *id :
+                 {ExplorerId, L"Microsoft.Outlook.Mail.Read", L"Microsoft.Outlook.Mail.Compose"}) {
+                if (!ok)
+                    break;
+                classlib::TBStr ribbonId(id);
+                size_t length = 0;
+                double seconds = SecondsPerCall([&] {
+                    BSTR xml = nullptr;
+                    ok = ok && SUCCEEDED(ribbon->GetCustomUI(ribbonId.Get(), &xml));
+                    length = xml ? SysStringLen(xml) : 0;
+                    SysFreeString(xml);
+                });
+                std::printf("product module, %-31ls %9.3f ms per document (%zu characters)\n", id,
+                            seconds * 1e3, length);
+            }
+            addIn->OnDisconnection(ext_dm_HostShutdown, &custom);
+        }
+        if (!ok)
+            std::printf("product module: the add-in did not answer GetCustomUI\n");
+    }
+    FreeLibrary(library);
+    return ok;
+}
+
+} // namespace
+
+int main() {
+    OleInitialize(nullptr);
+    std::printf("GetCustomUI, host version 14, Outlook explorer window\n");
+    bool productOk = MeasureProduct();
+
+    std::vector<TResult> results;
+    for (int controls : {100, 1000, 10000}) {
+        TResult r = MeasureGenerated(controls);
+        std::printf(
+            "generated module, %6d controls %9.3f ms per document, %7.3f us per control (%zu characters)\n",
+            r.Controls, r.Seconds * 1e3, r.Seconds * 1e6 / r.Controls, r.Length);
+        results.push_back(r);
+    }
+    bool flat = true;
+    for (size_t i = 1; i < results.size(); ++i) {
+        double ratio = results[i].Seconds / results[i - 1].Seconds;
+        bool within = ratio <= 12.0;
+        flat = flat && within;
+        std::printf("ratio %d/%d controls: %.2fx the time for 10x the controls (limit 12x): %s\n",
+                    results[i].Controls, results[i - 1].Controls, ratio, within ? "ok" : "TOO SLOW");
+    }
+    std::printf("time per control %s\n", flat ? "stays flat" : "grows: GetCustomUI does not scale");
+    OleUninitialize();
+    return flat && productOk ? 0 : 1;
+}
