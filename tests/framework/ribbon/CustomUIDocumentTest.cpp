@@ -143,6 +143,44 @@ TEST_F(CustomUIDocument, EachOutlookWindowGetsTheTabsAndControlsMeantForIt) {
     EXPECT_TRUE(Module().UsesRibbon());
 }
 
+// One tab per window kind of both sets: the document of each kind's ribbon id holds the tabs of
+// exactly the kinds named by that id (the explorer is named in both sets).
+TEST_F(CustomUIDocument, EveryWindowKindGetsItsOwnTabs) {
+    Module().SetSupportedApps({ohaExcel, ohaWord, ohaOutlook, ohaPowerPoint, ohaAccess, ohaProject, ohaVisio,
+                               ohaPublisher, ohaInfoPath});
+    for (int kind = 0; kind < 24; ++kind) {
+        TzidRibbonTab &tab = AddTab(L"tabA" + std::to_wstring(kind), {static_cast<TzidRibbon>(kind)});
+        tab.SetRibbons2010({});
+        tab.SetRibbons({static_cast<TzidRibbon>(kind)});
+    }
+    for (int kind = 0; kind < 11; ++kind) {
+        TzidRibbonTab &tab = AddTab(L"tabB" + std::to_wstring(kind), {});
+        tab.SetRibbons2010({static_cast<TzidRibbon2010>(kind)});
+    }
+    auto Written = [](const std::wstring &Xml) {
+        std::vector<std::wstring> ids;
+        for (size_t at = Xml.find(L" id=\"tab"); at != std::wstring::npos;
+             at = Xml.find(L" id=\"tab", at + 1))
+            ids.push_back(Xml.substr(at + 5, Xml.find(L'"', at + 5) - at - 5));
+        return ids;
+    };
+    auto Check = [&](const std::wstring &RibbonId, std::vector<std::wstring> Expected) {
+        EXPECT_EQ(Written(Document(RibbonId)), Expected) << classlib::WideToUtf8(RibbonId);
+    };
+    for (int kind = 0; kind < 24; ++kind) {
+        std::wstring id = RibbonIdOf(static_cast<TzidRibbon>(kind));
+        if (static_cast<TzidRibbon>(kind) == msrOutlookExplorer)
+            Check(id, {L"tabA23", L"tabB0"});
+        else
+            Check(id, {L"tabA" + std::to_wstring(kind)});
+    }
+    for (int kind = 1; kind < 11; ++kind)
+        Check(RibbonIdOf(static_cast<TzidRibbon2010>(kind)), {L"tabB" + std::to_wstring(kind)});
+    EXPECT_EQ(RibbonIdOf(msrOutlookMailRead), L"Microsoft.Outlook.Mail.Read");
+    EXPECT_EQ(RibbonIdOf(msrInforPathFiller2010), L"Microsoft.InfoPath.Editor");
+    EXPECT_EQ(Module().HostType(), ohaVisio); // the last ribbon id asked for
+}
+
 TEST_F(CustomUIDocument, TheExplorerIsOneWindowUnderBothItsNames) {
     TzidRibbonTab &tab = AddTab(L"tabExplorer", {msrOutlookExplorer});
     EXPECT_TRUE(tab.Ribbons2010().Contains(msrOutlookExplorer2010));
