@@ -4,8 +4,14 @@
 #include "classlib/MoveWithin.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace classlib {
+
+void TStringList::Changed() {
+    static std::atomic<uint64_t> last{0};
+    stamp_ = ++last;
+}
 
 int TStringList::Compare(const std::wstring &a, const std::wstring &b) const {
     if (caseSensitive_)
@@ -28,6 +34,7 @@ void TStringList::SetStrings(int index, const std::wstring &text) {
         throw EListError(L"Operation not allowed on sorted list");
     CheckIndex(index);
     items_[index].Text = text;
+    Changed();
 }
 
 TObject *TStringList::Objects(int index) const {
@@ -38,11 +45,13 @@ TObject *TStringList::Objects(int index) const {
 void TStringList::SetObjects(int index, TObject *object) {
     CheckIndex(index);
     items_[index].Object = object;
+    Changed();
 }
 
 int TStringList::AddObject(const std::wstring &text, TObject *object) {
     if (!sorted_) {
         items_.push_back({text, object});
+        Changed();
         return Count() - 1;
     }
     int index;
@@ -53,6 +62,7 @@ int TStringList::AddObject(const std::wstring &text, TObject *object) {
             throw EListError(L"String list does not allow duplicates");
     }
     items_.insert(items_.begin() + index, {text, object});
+    Changed();
     return index;
 }
 
@@ -62,11 +72,13 @@ void TStringList::Insert(int index, const std::wstring &text, TObject *object) {
     if (index < 0 || index > Count())
         ListIndexError(index);
     items_.insert(items_.begin() + index, {text, object});
+    Changed();
 }
 
 void TStringList::Delete(int index) {
     CheckIndex(index);
     items_.erase(items_.begin() + index);
+    Changed();
 }
 
 void TStringList::Move(int from, int to) {
@@ -75,6 +87,7 @@ void TStringList::Move(int from, int to) {
     CheckIndex(from);
     CheckIndex(to);
     MoveWithin(items_, from, to);
+    Changed();
 }
 
 int TStringList::IndexOf(const std::wstring &text) const {
@@ -132,6 +145,7 @@ void TStringList::SetValues(const std::wstring &name, const std::wstring &value)
         Add(name + L"=" + value);
     else
         items_[i].Text = name + L"=" + value;
+    Changed();
 }
 
 void TStringList::SetSorted(bool sorted) {
@@ -144,6 +158,7 @@ void TStringList::SetSorted(bool sorted) {
 
 void TStringList::SetCaseSensitive(bool value) {
     caseSensitive_ = value;
+    Changed();
     if (sorted_)
         Sort();
 }
@@ -151,6 +166,7 @@ void TStringList::SetCaseSensitive(bool value) {
 void TStringList::Sort() {
     std::stable_sort(items_.begin(), items_.end(),
                      [this](const Entry &a, const Entry &b) { return Compare(a.Text, b.Text) < 0; });
+    Changed();
 }
 
 bool TStringList::Find(const std::wstring &text, int &index) const {

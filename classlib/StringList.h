@@ -3,6 +3,7 @@
 #pragma once
 #include "classlib/Object.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,10 @@ public:
     // Raises EListError on a sorted list (the position would break the order).
     void Insert(int index, const std::wstring &text, TObject *object = nullptr);
     void Delete(int index);
-    void Clear() { items_.clear(); }
+    void Clear() {
+        items_.clear();
+        Changed();
+    }
     void Move(int from, int to);
 
     // First entry equal to text (letter case ignored unless CaseSensitive); -1 when none.
@@ -52,6 +56,10 @@ public:
     // Binary search of a sorted list: true and the index when found, else false and the insert point.
     bool Find(const std::wstring &text, int &index) const;
 
+    // A value that changes whenever an entry, the order or the comparison changes, and that no list of
+    // the process has had before: what was worked out from the list is still current while it stays.
+    uint64_t ChangeStamp() const { return stamp_; }
+
     // The entries joined with "\r\n" (each one followed by it), and the reverse.
     std::wstring Text() const;
     void SetText(const std::wstring &text);
@@ -63,8 +71,10 @@ private:
     };
     int Compare(const std::wstring &a, const std::wstring &b) const;
     void CheckIndex(int index) const;
+    void Changed();
 
     std::vector<Entry> items_;
+    uint64_t stamp_ = 0;
     bool sorted_ = false;
     bool caseSensitive_ = false;
     TDuplicates duplicates_ = TDuplicates::dupIgnore;

@@ -17,6 +17,7 @@
 #include "classlib/EventSink.h"
 #include "framework/core/AddInInterfaces.h"
 #include "framework/core/AddInModule.h"
+#include "framework/ribbon/RibbonIdIndex.h"
 #include "office/HostWrapper.h"
 #include "office/OutlookApplication.h"
 #include "office/OutlookExplorers.h"
@@ -25,9 +26,12 @@
 
 namespace framework {
 
+class IzidRibbonControlInternal;
+
 // Also a TObject, so that host events can be bound to its handlers.
 class TdivAzore
-    : public classlib::TAutoObjectImpl<IzidAddIn, IDTExtensibility2, IzidAddInPrivate, IRibbonExtensibility>,
+    : public classlib::TAutoObjectImpl<IzidAddIn, IDTExtensibility2, IzidAddInPrivate, IRibbonExtensibility,
+                                       ICustomTaskPaneConsumer>,
       public classlib::TObject {
     CLASSLIB_CLASS(TdivAzore)
 public:
@@ -47,6 +51,25 @@ public:
 
     // IzidAddInPrivate
     HRESULT STDMETHODCALLTYPE ModuleCall(LONG Code, VARIANT *Data) override;
+
+    // IDispatch: the type library's members, then the ribbon callbacks by their fixed names and ids
+    // (framework/ribbon/RibbonCallbacks.cpp).
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR *Names, UINT Count, LCID Locale,
+                                            DISPID *DispIds) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID DispId, REFIID riid, LCID Locale, WORD Flags, DISPPARAMS *Params,
+                                     VARIANT *Result, EXCEPINFO *ExcepInfo, UINT *ArgErr) override;
+
+    // ICustomTaskPaneConsumer: the host's task-pane factory (framework/ribbon/TaskPaneConsumer.cpp).
+    HRESULT STDMETHODCALLTYPE CTPFactoryAvailable(ICTPFactory *CTPFactoryInst) override;
+
+    // The model object a ribbon control id of the host stands for (a context-menu copy's id finds its
+    // original); null when the module's id list has none or there is no module
+    // (framework/ribbon/RibbonCallbackBodies.cpp).
+    IzidRibbonControlInternal *FindRibbonControl(const std::wstring &Id);
+    // Outlook only: of the model objects that extend the built-in control IdMso differently per item
+    // type, the one for the item open in the window Context; Control is left as it is when the window
+    // does not decide.
+    void IsControlForContext(const std::wstring &IdMso, IDispatch *Context, IzidRibbonControlInternal *&Control);
 
     // The application's dual interface (ITSY ...) is answered under the id its type library gives.
     HRESULT QueryInterfaceExtra(REFIID riid, void **ppv) noexcept override;
@@ -82,7 +105,10 @@ private:
     void ReadColorScheme();
     void BuildCommandBars();
     void CreateStartupTaskPanes();
-    void CreatePanesForWindow(IDispatch *Window);
+    // Kind: 0 a host window, 1 an Outlook explorer, 2 an Outlook inspector.
+    void CreatePanesForWindow(IDispatch *Window, int Kind = 0);
+    // The panes of the windows the host shows when it hands over its task-pane factory.
+    void CreatePanesForOpenWindows();
     void WriteNormalStartMode();
     void ChainHostHandlers();
     void HookOutlook();
@@ -138,6 +164,7 @@ private:
     office::TDispatchEvent PrevVisioHandler;
     office::TDispatchPairEvent PrevPowerPointHandler;
     bool suppressModuleEvents_ = false;
+    TzidRibbonIdIndex RibbonIdIndex;
     std::unique_ptr<office::TOutlookExplorers> Explorers;
     std::unique_ptr<office::TOutlookInspectors> Inspectors;
     std::unique_ptr<office::TOutlookNameSpace> NameSpace;

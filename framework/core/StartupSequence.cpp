@@ -164,7 +164,7 @@ void TdivAzore::CreateStartupTaskPanes() {
 }
 
 // Task-pane definitions are not part of the module yet: a window gets no panes.
-void TdivAzore::CreatePanesForWindow(IDispatch * /*Window*/) {}
+void TdivAzore::CreatePanesForWindow(IDispatch * /*Window*/, int /*Kind*/) {}
 
 void TdivAzore::WriteNormalStartMode() {
     std::wstring key = module_->AddInKey();

@@ -1,0 +1,132 @@
+#include "framework/ribbon/RibbonPictures.h"
+
+#include <olectl.h>
+
+#include "classlib/ImageList.h"
+#include "classlib/OlePicture.h"
+#include "framework/core/AddInObject.h"
+#include "framework/ribbon/RibbonCallbacks.h"
+#include "framework/ribbon/RibbonControls.h"
+#include "framework/ribbon/RibbonTab.h"
+
+using classlib::ComPtr;
+using classlib::OleVariant;
+
+namespace framework {
+
+namespace {
+
+// The image list ImageIndex refers to: the owning tab's.
+classlib::TImageList *TabImages(IzidRibbonControlInternal &Control) {
+    auto *control = dynamic_cast<TzidRibbonCustomControl *>(&Control);
+    TzidRibbonTab *tab = control != nullptr ? control->GetOwnerTab() : nullptr;
+    return tab != nullptr ? tab->Images() : nullptr;
+}
+
+// An item's picture: its Glyph masked by its bottom-left pixel, or its image in the owning tab's
+// list, as an icon.
+ComPtr<IPictureDisp> ItemPicture(IzidRibbonControlInternal &Control, IzidRibbonControlInternal &Item) {
+    classlib::TIcon icon;
+    const classlib::TBitmap *glyph = Item.Glyph();
+    if (glyph != nullptr && !glyph->Empty()) {
+        std::unique_ptr<classlib::TImageList> list(new classlib::TImageList(nullptr));
+        list->SetSize(glyph->Width(), glyph->Height());
+        list->AddMasked(*glyph, glyph->Pixels(0, glyph->Height() - 1));
+        list->GetIcon(0, icon);
+    } else if (Item.ImageIndex() >= 0) {
+        classlib::TImageList *images = TabImages(Control);
+        if (images != nullptr && images->Count() > Item.ImageIndex())
+            images->GetIcon(Item.ImageIndex(), icon);
+    }
+    if (icon.Empty())
+        return nullptr;
+    ComPtr<IPictureDisp> picture;
+    picture.Attach(classlib::CreatePictureDisp(icon));
+    return picture;
+}
+
+// What a picture callback answers: the picture, or Nothing.
+OleVariant PictureAnswer(const ComPtr<IPictureDisp> &Picture) {
+    return OleVariant(static_cast<IDispatch *>(Picture.Get()));
+}
+
+// The application's handler may answer with a picture of its own, which the host gets as it is.
+bool HandlerPicture(const OleVariant &Value) {
+    return (Value.Type() == VT_DISPATCH || Value.Type() == VT_UNKNOWN) && Value.Var().punkVal != nullptr;
+}
+
+// A 32-bit copy of Bitmap with straight alpha, as the host draws it: 24-bit pixels are opaque,
+// 32-bit ones keep their alpha; when Bitmap is Transparent, the pixels of its transparent colour get
+// alpha 0 either way.
+void MakeRibbonBitmap(const classlib::TBitmap &Bitmap, classlib::TBitmap &Result) {
+    classlib::TBitmap copy;
+    copy.Assign(&Bitmap);
+    COLORREF key = Bitmap.TransparentColor(); // read before the format changes the pixels' bytes
+    copy.SetPixelFormat(classlib::pf32bit);   // 24-bit pixels become opaque here
+    if (Bitmap.Transparent() && !copy.Empty()) {
+        if (key & 0x80000000)
+            key = GetSysColor(static_cast<int>(key & 0xFF));
+        const uint8_t r = GetRValue(key), g = GetGValue(key), b = GetBValue(key);
+        for (int y = 0; y < copy.Height(); ++y) {
+            uint8_t *p = copy.ScanLine(y);
+            for (int x = 0; x < copy.Width(); ++x, p += 4)
+                if (p[0] == b && p[1] == g && p[2] == r)
+                    p[3] = 0;
+        }
+    }
+    Result.Assign(&copy);
+}
+
+} // namespace
+
+ComPtr<IPictureDisp> GlyphToPictureDisp(IzidRibbonControlInternal &Control) {
+    classlib::TBitmap bitmap;
+    const classlib::TBitmap *glyph = Control.Glyph();
+    if (glyph != nullptr && !glyph->Empty()) {
+        bitmap.Assign(glyph);
+    } else if (Control.ImageIndex() >= 0) {
+        classlib::TImageList *images = TabImages(Control);
+        if (images == nullptr || images->Count() <= Control.ImageIndex())
+            return nullptr;
+        images->GetBitmap(Control.ImageIndex(), bitmap);
+    } else {
+        return nullptr;
+    }
+    bitmap.SetTransparent(true);
+    classlib::TBitmap dib;
+    MakeRibbonBitmap(bitmap, dib);
+    ComPtr<IPictureDisp> picture;
+    picture.Attach(classlib::CreatePictureDisp(dib));
+    return picture;
+}
+
+OleVariant GetImagesCallback(TdivAzore &AddIn, const std::wstring &ImageId) {
+    IzidRibbonControlInternal *target = FindWrappedRibbonControl(AddIn, ImageId);
+    return PictureAnswer(target != nullptr ? GlyphToPictureDisp(*target) : nullptr);
+}
+
+OleVariant GetImageCallback(TdivAzore &AddIn, IRibbonControl *Control) {
+    IzidRibbonControlInternal *target =
+        Control != nullptr ? FindWrappedRibbonControl(AddIn, RibbonControlId(Control)) : nullptr;
+    if (target == nullptr)
+        return PictureAnswer(nullptr);
+    OleVariant value;
+    target->DoPropertyChanging(rcptGlyph, value, RibbonControlContext(Control).Get(), -1);
+    if (HandlerPicture(value))
+        return value;
+    return PictureAnswer(GlyphToPictureDisp(*target));
+}
+
+OleVariant GetItemImageCallback(TdivAzore &AddIn, IRibbonControl *Control, int Index) {
+    IzidRibbonControlInternal *target =
+        Control != nullptr ? AddIn.FindRibbonControl(RibbonControlId(Control)) : nullptr;
+    if (target == nullptr)
+        return PictureAnswer(nullptr);
+    OleVariant value;
+    target->DoPropertyChanging(rcptItemGlyph, value, RibbonControlContext(Control).Get(), Index);
+    if (HandlerPicture(value))
+        return value;
+    return PictureAnswer(ItemPicture(*target, RibbonItemOf(*target, Index)));
+}
+
+} // namespace framework

@@ -1,0 +1,85 @@
+// ICustomTaskPaneConsumer: the host hands over its task-pane factory once it can make panes, which
+// may be before or after start-up complete.
+#include "classlib/LateBinding.h"
+#include "framework/core/AddInObject.h"
+#include "office/HostDispIds.h"
+
+using classlib::ComPtr;
+using classlib::DispCall;
+using classlib::DispGet;
+using classlib::OleVariant;
+
+namespace framework {
+
+HRESULT TdivAzore::CTPFactoryAvailable(ICTPFactory *CTPFactoryInst) {
+    return Guard([&] {
+        if (!module_)
+            return;
+        TzidCOMAddInModule &module = *module_;
+        module.SetCTPFactory(CTPFactoryInst);
+        module.NotifyCTPFactoryAvailable();
+        // Before start-up complete the start-up sequence makes the panes itself.
+        if (module.ConnectCount() > 0)
+            CreatePanesForOpenWindows();
+    });
+}
+
+namespace {
+
+// Each window of a host collection, by index from First to First + Count - 1.
+template <class F> void ForEachWindow(IDispatch *Collection, int First, F &&Visit) {
+    const int count = DispGet(Collection, L"Count").ToInt();
+    for (int i = First; i < First + count; ++i)
+        Visit(DispCall(Collection, L"Item", {OleVariant(i)}).ToDispatch());
+}
+
+} // namespace
+
+void TdivAzore::CreatePanesForOpenWindows() {
+    TzidCOMAddInModule &module = *module_;
+    IDispatch *app = module.HostApp().Var().vt == VT_DISPATCH ? module.HostApp().Var().pdispVal : nullptr;
+    if (app == nullptr)
+        return;
+    auto hostWindow = [this](const ComPtr<IDispatch> &Window) { CreatePanesForWindow(Window.Get(), 0); };
+    switch (module.HostType()) {
+    case ohaExcel:
+        hostWindow(DispGet(app, L"ActiveWindow").ToDispatch());
+        break;
+    case ohaWord: {
+        // Word's taskbar setting is kept with the task-pane definitions, of which the module has none:
+        // only the documents' windows are walked.
+        ComPtr<IDispatch> documents = DispGet(app, L"Documents").ToDispatch();
+        ForEachWindow(documents.Get(), 1, [&](const ComPtr<IDispatch> &Document) {
+            hostWindow(DispGet(Document.Get(), L"ActiveWindow").ToDispatch());
+        });
+        break;
+    }
+    case ohaPowerPoint:
+        if (DispGet(DispGet(app, L"Windows").ToDispatch().Get(), L"Count").ToInt() > 0)
+            hostWindow(DispGet(app, L"ActiveWindow").ToDispatch());
+        else
+            hostWindow(nullptr);
+        break;
+    case ohaAccess:
+        hostWindow(nullptr);
+        break;
+    case ohaInfoPath:
+        ForEachWindow(DispGet(app, L"Windows").ToDispatch().Get(), 0, hostWindow);
+        break;
+    case ohaOutlook:
+        ForEachWindow(DispGet(app, L"Explorers").ToDispatch().Get(), 1,
+                      [this](const ComPtr<IDispatch> &Explorer) { CreatePanesForWindow(Explorer.Get(), 1); });
+        ForEachWindow(
+            DispGet(app, L"Inspectors").ToDispatch().Get(), 1,
+            [this](const ComPtr<IDispatch> &Inspector) { CreatePanesForWindow(Inspector.Get(), 2); });
+        break;
+    case ohaProject:
+        if (module.OfficeVersion() >= 14)
+            hostWindow(DispGet(app, office::dispid::project_application::ActiveWindow).ToDispatch());
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace framework
