@@ -72,6 +72,7 @@ public:
     // The references the host (or anyone but the component) holds on the dispatcher.
     LONG RefCount() const noexcept { return refCount_; }
     DWORD Cookie() const noexcept { return cookie_; }
+    // Whether the dispatcher is advised on the host's connection point.
     bool Connected() const noexcept { return cookie_ != 0; }
     // The connected host object as the class casts it; null when disconnected.
     IUnknown *Intf() const noexcept { return intf_.Get(); }
@@ -93,8 +94,8 @@ protected:
     void SetServerData(TzidServerData &Data) noexcept { serverData_ = &Data; }
 
     // ConnectTo's common part: Disconnect, the cast of Source to CastIID (none: Source as it is;
-    // EOleSysError when Source lacks the interface), then the advise on EventSource (Source itself
-    // when null). Connection failures are silent.
+    // EOleSysError when Source lacks the interface), then the advise on the cast object. A null
+    // Source leaves the sink disconnected; connection failures are silent.
     void ConnectCast(IUnknown *Source, const IID *CastIID);
     void SetIntf(classlib::ComPtr<IUnknown> Value) noexcept { intf_ = std::move(Value); }
     // Advises the dispatcher on Source's connection point of the server data's event interface.
