@@ -336,6 +336,7 @@ void EventsTest::DropModule() {
 void EventsTest::TearDown() {
     DropModule();
     EXPECT_EQ(classlib::ComServer().ObjectCount(), 0) << "an event dispatcher outlived its component";
+    EXPECT_EQ(classlib::ComServer().CanUnloadNow(), S_OK);
     EXPECT_TRUE(messages_.empty()) << "a message box was shown";
     hook_.reset();
     if (oleInitialized_)
