@@ -10,60 +10,18 @@
 
 #include "classlib/Format.h"
 #include "classlib/Registry.h"
+#include "WineProcess.h"
 
 using namespace classlib;
+using testsupport::DosPath;
+using testsupport::RunProgram;
+using RunResult = testsupport::TRunResult;
 
 namespace {
 
 const wchar_t kConnect[] = L"OfficesimTest.Connect";
 const wchar_t kFailing[] = L"OfficesimTest.Failing";
 const wchar_t kCrashing[] = L"OfficesimTest.Crashing";
-
-// Inside Wine the Unix root is drive Z:.
-std::wstring DosPath(const char *unixPath) {
-    std::wstring path = L"Z:" + Utf8ToWide(unixPath);
-    for (wchar_t &c : path)
-        if (c == L'/')
-            c = L'\\';
-    return path;
-}
-
-struct RunResult {
-    DWORD exitCode = 0xdeadbeef;
-    std::string output;
-};
-
-// Runs a command line with its output in a temporary file; gives up after two minutes.
-RunResult RunProgram(std::wstring commandLine) {
-    RunResult result;
-    wchar_t dir[MAX_PATH], file[MAX_PATH];
-    GetTempPathW(MAX_PATH, dir);
-    GetTempFileNameW(dir, L"osm", 0, file);
-    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-    HANDLE out = CreateFileW(file, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                             CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
-    STARTUPINFOW si{};
-    si.cb = sizeof(si);
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdOutput = si.hStdError = out;
-    PROCESS_INFORMATION pi{};
-    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                       nullptr, &si, &pi)) {
-        if (WaitForSingleObject(pi.hProcess, 120000) != WAIT_OBJECT_0)
-            TerminateProcess(pi.hProcess, 0xdead);
-        GetExitCodeProcess(pi.hProcess, &result.exitCode);
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
-        SetFilePointer(out, 0, nullptr, FILE_BEGIN);
-        char buffer[4096];
-        DWORD read = 0;
-        while (ReadFile(out, buffer, sizeof(buffer), &read, nullptr) && read > 0)
-            result.output.append(buffer, read);
-    }
-    CloseHandle(out);
-    DeleteFileW(file);
-    return result;
-}
 
 std::wstring AddInsKey(const std::wstring &host) {
     return L"Software\\Microsoft\\Office\\" + host + L"\\Addins";
@@ -139,7 +97,7 @@ size_t Count(const std::string &output, const std::string &piece) {
 class OfficesimRun : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        registered_ = RunProgram(L"regsvr32.exe /s \"" + DosPath(TEST_ADDIN_DLL) + L"\"").exitCode == 0;
+        registered_ = RunProgram(L"regsvr32.exe /s \"" + DosPath(TEST_ADDIN_DLL) + L"\"").ExitCode == 0;
     }
     static void TearDownTestSuite() {
         RunProgram(L"regsvr32.exe /u /s \"" + DosPath(TEST_ADDIN_DLL) + L"\"");
@@ -179,9 +137,9 @@ TEST_F(OfficesimRun, Outlook14LoadsTheRibbonPerWindowKindAndShutsDownTheUsualWay
                       "close-inspector\n"
                       "quit\n");
     RunResult run = Officesim(L"--host outlook --version 14", script);
-    EXPECT_EQ(0u, run.exitCode) << run.output;
+    EXPECT_EQ(0u, run.ExitCode) << run.Output;
     EXPECT_TRUE(InOrder(
-        run.output,
+        run.Output,
         {
             "== officesim: Outlook 14.0.0.0 (officesim.exe)",
             "HKCU OfficesimTest.Connect \"officesim test add-in\", LoadBehavior 3 (load at start-up): to be "
@@ -235,8 +193,8 @@ TEST_F(OfficesimRun, Outlook14LoadsTheRibbonPerWindowKindAndShutsDownTheUsualWay
             "inspector open: ",
             "== result: no failures",
         }));
-    EXPECT_EQ(1u, Count(run.output, "GetCustomUI(\"Microsoft.Outlook.Explorer\")")) << "asked once per kind";
-    EXPECT_EQ(std::string::npos, run.output.find("OfficesimTest.Failing: "))
+    EXPECT_EQ(1u, Count(run.Output, "GetCustomUI(\"Microsoft.Outlook.Explorer\")")) << "asked once per kind";
+    EXPECT_EQ(std::string::npos, run.Output.find("OfficesimTest.Failing: "))
         << "LoadBehavior 2 is not loaded";
 }
 
@@ -244,9 +202,9 @@ TEST_F(OfficesimRun, Outlook14FastShutdownUnlessTheAddInOrThePolicyAsksForTheUsu
     {
         AddInEntry connect(L"Outlook", kConnect, 3);
         RunResult run = Officesim(L"--host outlook --version 14"); // the default session
-        EXPECT_EQ(0u, run.exitCode) << run.output;
+        EXPECT_EQ(0u, run.ExitCode) << run.Output;
         EXPECT_TRUE(InOrder(
-            run.output,
+            run.Output,
             {
                 "== switch-folder \"\\\\Personal Folders\\Sent Items\"",
                 "== open-inspector mail \"New message\"",
@@ -266,16 +224,16 @@ TEST_F(OfficesimRun, Outlook14FastShutdownUnlessTheAddInOrThePolicyAsksForTheUsu
                 "the host",
                 "== result: no failures",
             }));
-        EXPECT_EQ(std::string::npos, run.output.find("OnBeginShutdown(custom)"));
-        EXPECT_EQ(std::string::npos, run.output.find("OnDisconnection("));
+        EXPECT_EQ(std::string::npos, run.Output.find("OnBeginShutdown(custom)"));
+        EXPECT_EQ(std::string::npos, run.Output.find("OnDisconnection("));
     }
     {
         AddInEntry connect(L"Outlook", kConnect, 3, true);
         ScriptFile script("quit-fast\n");
         RunResult run = Officesim(L"--host outlook --version 14", script);
-        EXPECT_EQ(0u, run.exitCode) << run.output;
+        EXPECT_EQ(0u, run.ExitCode) << run.Output;
         EXPECT_TRUE(
-            InOrder(run.output,
+            InOrder(run.Output,
                     {
                         "OfficesimTest.Connect: RequireShutdownNotification is 1, so it gets the usual calls",
                         "OfficesimTest.Connect: OnBeginShutdown(custom) -> S_OK",
@@ -297,7 +255,7 @@ TEST_F(OfficesimRun, Outlook14FastShutdownUnlessTheAddInOrThePolicyAsksForTheUsu
         policy.CloseKey();
         if (!existed)
             policy.DeleteKey(office14);
-        EXPECT_TRUE(InOrder(run.output,
+        EXPECT_TRUE(InOrder(run.Output,
                             {
                                 "Outlook's fast shutdown, but AddinFastShutdownBehavior is 1: every add-in "
                                 "gets the usual calls",
@@ -314,9 +272,9 @@ TEST_F(OfficesimRun, Outlook11ShowsTheBarsTheAddInBuiltAndClicksThem) {
                       "switch-folder \"Sent Items\"\n"
                       "open-inspector mail \"Lunch on Friday\"\n");
     RunResult run = Officesim(L"--host outlook --version 11", script);
-    EXPECT_EQ(0u, run.exitCode) << run.output;
+    EXPECT_EQ(0u, run.ExitCode) << run.Output;
     EXPECT_TRUE(
-        InOrder(run.output, {
+        InOrder(run.Output, {
                                 "== officesim: Outlook 11.0.0.0 (officesim11.exe)",
                                 "OfficesimTest.Connect: OnStartupComplete(custom) -> S_OK",
                                 "command bars the add-ins built in Explorer1:",
@@ -338,7 +296,7 @@ TEST_F(OfficesimRun, Outlook11ShowsTheBarsTheAddInBuiltAndClicksThem) {
                                 "OfficesimTest.Connect: OnDisconnection(ext_dm_HostShutdown, custom) -> S_OK",
                                 "officesim_testaddin.dll: DllCanUnloadNow -> S_OK",
                             }));
-    EXPECT_EQ(std::string::npos, run.output.find("GetCustomUI")) << "Outlook 11 has no ribbon";
+    EXPECT_EQ(std::string::npos, run.Output.find("GetCustomUI")) << "Outlook 11 has no ribbon";
 }
 
 TEST_F(OfficesimRun, WordRibbonThroughTheProgramOfItsVersion) {
@@ -348,9 +306,9 @@ TEST_F(OfficesimRun, WordRibbonThroughTheProgramOfItsVersion) {
                       "close-document\n"
                       "quit\n");
     RunResult run = Officesim(L"--host word --version 12", script);
-    EXPECT_EQ(0u, run.exitCode) << run.output;
+    EXPECT_EQ(0u, run.ExitCode) << run.Output;
     EXPECT_TRUE(InOrder(
-        run.output,
+        run.Output,
         {
             "== officesim: Word 12.0.0.0 (officesim12.exe)",
             "Window1 opened: window of \"Document1\"",
@@ -372,16 +330,16 @@ TEST_F(OfficesimRun, WordRibbonThroughTheProgramOfItsVersion) {
             "OfficesimTest.Connect: OnDisconnection(ext_dm_HostShutdown, custom) -> S_OK",
             "== result: no failures",
         }));
-    EXPECT_EQ(1u, Count(run.output, "GetCustomUI(")) << "one kind of window, one document";
+    EXPECT_EQ(1u, Count(run.Output, "GetCustomUI(")) << "one kind of window, one document";
 }
 
 TEST_F(OfficesimRun, Outlook12RefusesADocumentInTheNewerNamespace) {
     AddInEntry connect(L"Outlook", kConnect, 3);
     ScriptFile script("open-inspector mail \"Draft\"\n");
     RunResult run = Officesim(L"--host outlook --version 12", script);
-    EXPECT_EQ(1u, run.exitCode) << run.output;
+    EXPECT_EQ(1u, run.ExitCode) << run.Output;
     EXPECT_TRUE(InOrder(
-        run.output, {
+        run.Output, {
                         "command bars the add-ins built in Explorer1:", // Outlook 12's explorer has no ribbon
                         "a new mail \"Draft\" in \\\\Personal Folders\\Drafts",
                         "GetCustomUI(\"Microsoft.Outlook.Mail.Compose\") -> document",
@@ -390,7 +348,7 @@ TEST_F(OfficesimRun, Outlook12RefusesADocumentInTheNewerNamespace) {
                         "does not know the namespace http://schemas.microsoft.com/office/2009/07/customui",
                         "== result: 1 failure(s)",
                     }));
-    EXPECT_EQ(std::string::npos, run.output.find("ComposeButton.getLabel"));
+    EXPECT_EQ(std::string::npos, run.Output.find("ComposeButton.getLabel"));
 }
 
 TEST_F(OfficesimRun, AnAddInThatFailsOnConnectionEndsTheRunNonZero) {
@@ -398,9 +356,9 @@ TEST_F(OfficesimRun, AnAddInThatFailsOnConnectionEndsTheRunNonZero) {
     AddInEntry connect(L"Outlook", kConnect, 3);
     ScriptFile script("quit\n");
     RunResult run = Officesim(L"--host outlook --version 11", script);
-    EXPECT_EQ(1u, run.exitCode) << run.output;
+    EXPECT_EQ(1u, run.ExitCode) << run.Output;
     EXPECT_TRUE(
-        InOrder(run.output,
+        InOrder(run.Output,
                 {
                     "FAILED: OfficesimTest.Failing: OnConnection(Application, ext_cm_Startup, AddInInst, "
                     "custom) returned "
@@ -410,15 +368,15 @@ TEST_F(OfficesimRun, AnAddInThatFailsOnConnectionEndsTheRunNonZero) {
                     "OfficesimTest.Connect: OnStartupComplete(custom) -> S_OK",
                     "== result: 1 failure(s)",
                 }));
-    EXPECT_EQ(std::string::npos, run.output.find("OfficesimTest.Failing: OnStartupComplete"));
+    EXPECT_EQ(std::string::npos, run.Output.find("OfficesimTest.Failing: OnStartupComplete"));
 }
 
 TEST_F(OfficesimRun, ACrashInsideAnAddInIsReportedWithItsPlace) {
     AddInEntry crashing(L"Word", kCrashing, 3);
     RunResult run = Officesim(L"--host word --version 11");
-    EXPECT_EQ(3u, run.exitCode) << run.output;
+    EXPECT_EQ(3u, run.ExitCode) << run.Output;
     EXPECT_TRUE(InOrder(
-        run.output,
+        run.Output,
         {
             "OfficesimTest.Crashing: OnConnection(Application, ext_cm_Startup, AddInInst, custom) -> S_OK",
             "CRASH: access violation at 0x",
@@ -429,38 +387,38 @@ TEST_F(OfficesimRun, ACrashInsideAnAddInIsReportedWithItsPlace) {
 
 TEST_F(OfficesimRun, BadCommandLinesAndStepsEndWithExitCode2) {
     RunResult run = Officesim(L"--host excel");
-    EXPECT_EQ(2u, run.exitCode);
-    EXPECT_TRUE(InOrder(run.output, {"officesim: --host is outlook or word, not excel", "usage: officesim"}));
+    EXPECT_EQ(2u, run.ExitCode);
+    EXPECT_TRUE(InOrder(run.Output, {"officesim: --host is outlook or word, not excel", "usage: officesim"}));
 
     ScriptFile wrongHost("new-document\nswitch-folder Inbox\n");
     run = Officesim(L"--host word", wrongHost);
-    EXPECT_EQ(2u, run.exitCode);
-    EXPECT_NE(std::string::npos, run.output.find(": line 2: switch-folder is a step for Outlook"))
-        << run.output;
-    EXPECT_EQ(std::string::npos, run.output.find("== start-up"))
+    EXPECT_EQ(2u, run.ExitCode);
+    EXPECT_NE(std::string::npos, run.Output.find(": line 2: switch-folder is a step for Outlook"))
+        << run.Output;
+    EXPECT_EQ(std::string::npos, run.Output.find("== start-up"))
         << "nothing starts for a script it cannot read";
 
     AddInEntry connect(L"Outlook", kConnect, 3);
     ScriptFile impossible("close-inspector\nsend\n");
     run = Officesim(L"--host outlook --version 11", impossible);
-    EXPECT_EQ(2u, run.exitCode) << run.output;
+    EXPECT_EQ(2u, run.ExitCode) << run.Output;
     EXPECT_TRUE(
-        InOrder(run.output, {
+        InOrder(run.Output, {
                                 "== line 1: close-inspector",
                                 "SCRIPT ERROR: no inspector is open",
                                 "== shutdown after the script error",
                                 "OfficesimTest.Connect: OnDisconnection(ext_dm_HostShutdown, custom) -> S_OK",
                                 "== result: the script could not be played to its end",
                             }));
-    EXPECT_EQ(std::string::npos, run.output.find("== line 2")) << "the script stops at the failed step";
+    EXPECT_EQ(std::string::npos, run.Output.find("== line 2")) << "the script stops at the failed step";
 
     ScriptFile noRibbon("click-ribbon HelloButton\n");
     run = Officesim(L"--host outlook --version 11", noRibbon);
-    EXPECT_EQ(2u, run.exitCode);
+    EXPECT_EQ(2u, run.ExitCode);
     EXPECT_NE(std::string::npos,
-              run.output.find(
+              run.Output.find(
                   "SCRIPT ERROR: Explorer1 has no ribbon in Outlook 11; click-bar clicks its command bars"))
-        << run.output;
+        << run.Output;
 }
 
 } // namespace

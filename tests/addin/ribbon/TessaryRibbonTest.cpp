@@ -10,78 +10,17 @@
 
 #include "classlib/Format.h"
 #include "classlib/Registry.h"
+#include "WineProcess.h"
 
 namespace {
 
 using classlib::Utf8ToWide;
+using testsupport::DosPath;
+using testsupport::RunProgram;
+using testsupport::TTempFile;
+using TRun = testsupport::TRunResult;
 
 const wchar_t kProgID[] = L"Tessary.TSY";
-
-// Inside Wine the Unix root is drive Z:.
-std::wstring DosPath(const char *unixPath) {
-    std::wstring path = L"Z:" + Utf8ToWide(unixPath);
-    for (wchar_t &c : path)
-        if (c == L'/')
-            c = L'\\';
-    return path;
-}
-
-struct TRun {
-    DWORD ExitCode = 0xdeadbeef;
-    std::string Output;
-};
-
-// Runs a command line with its output in a temporary file; gives up after two minutes.
-TRun RunProgram(std::wstring CommandLine) {
-    TRun result;
-    wchar_t folder[MAX_PATH], file[MAX_PATH];
-    GetTempPathW(MAX_PATH, folder);
-    GetTempFileNameW(folder, L"trb", 0, file);
-    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-    HANDLE out = CreateFileW(file, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                             CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
-    STARTUPINFOW si{};
-    si.cb = sizeof(si);
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdOutput = si.hStdError = out;
-    PROCESS_INFORMATION pi{};
-    if (CreateProcessW(nullptr, CommandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                       nullptr, &si, &pi)) {
-        if (WaitForSingleObject(pi.hProcess, 120000) != WAIT_OBJECT_0)
-            TerminateProcess(pi.hProcess, 0xdead);
-        GetExitCodeProcess(pi.hProcess, &result.ExitCode);
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
-        SetFilePointer(out, 0, nullptr, FILE_BEGIN);
-        char buffer[4096];
-        DWORD read = 0;
-        while (ReadFile(out, buffer, sizeof(buffer), &read, nullptr) && read > 0)
-            result.Output.append(buffer, read);
-    }
-    CloseHandle(out);
-    DeleteFileW(file);
-    return result;
-}
-
-// A file with Text, removed with the object.
-class TTempFile {
-public:
-    explicit TTempFile(const std::string &Text) {
-        wchar_t folder[MAX_PATH], file[MAX_PATH];
-        GetTempPathW(MAX_PATH, folder);
-        GetTempFileNameW(folder, L"trs", 0, file);
-        path_ = file;
-        HANDLE handle = CreateFileW(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(handle, Text.data(), static_cast<DWORD>(Text.size()), &written, nullptr);
-        CloseHandle(handle);
-    }
-    ~TTempFile() { DeleteFileW(path_.c_str()); }
-    const std::wstring &Path() const { return path_; }
-
-private:
-    std::wstring path_;
-};
 
 // The add-in's entry in the user's Addins key of a host (load at start-up), while the object lives.
 class TAddInEntry {

@@ -15,35 +15,16 @@
 #include "classlib/Format.h"
 #include "classlib/OleString.h"
 #include "hostsim/SimRegistration.h"
+#include "WineProcess.h"
 
 namespace regtest {
 namespace {
 
+using testsupport::DosPath;
+
+DWORD RunProgram(const std::wstring &commandLine) { return testsupport::RunProgram(commandLine, 60000).ExitCode; }
+
 const std::wstring outlookKey = L"Software\\Microsoft\\Office\\Outlook\\AddIns\\Tessary.TSY";
-
-std::wstring DosPath(const char *unixPath) {
-    std::wstring path = L"Z:" + classlib::Utf8ToWide(unixPath);
-    for (wchar_t &c : path)
-        if (c == L'/')
-            c = L'\\';
-    return path;
-}
-
-DWORD RunProgram(std::wstring commandLine) {
-    STARTUPINFOW si{};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                        nullptr, &si, &pi))
-        return 0xdeadbeef;
-    if (WaitForSingleObject(pi.hProcess, 60000) != WAIT_OBJECT_0)
-        TerminateProcess(pi.hProcess, 0xdead);
-    DWORD code = 0xdeadbeef;
-    GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return code;
-}
 
 bool KeyExists(HKEY root, const std::wstring &key) {
     HKEY handle = nullptr;
