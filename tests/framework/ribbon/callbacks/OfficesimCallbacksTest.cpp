@@ -1,0 +1,177 @@
+// Tessary.dll's ribbon end to end: registered with regsvr32, loaded by officesim, which hands over
+// its ribbon, asks every get callback of every window and clicks. The exit code and the transcript
+// are the verdict.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "classlib/Format.h"
+#include "classlib/Registry.h"
+
+namespace {
+
+using classlib::Utf8ToWide;
+
+// Inside Wine the Unix root is drive Z:.
+std::wstring DosPath(const char *UnixPath) {
+    std::wstring path = L"Z:" + Utf8ToWide(UnixPath);
+    for (wchar_t &c : path)
+        if (c == L'/')
+            c = L'\\';
+    return path;
+}
+
+struct TRun {
+    DWORD ExitCode = 0xdeadbeef;
+    std::string Output;
+};
+
+// Runs a command line with its output in a temporary file; gives up after two minutes.
+TRun RunProgram(std::wstring CommandLine) {
+    TRun result;
+    wchar_t folder[MAX_PATH], file[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    GetTempFileNameW(folder, L"tcb", 0, file);
+    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+    HANDLE out = CreateFileW(file, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                             CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = si.hStdError = out;
+    PROCESS_INFORMATION pi{};
+    if (CreateProcessW(nullptr, CommandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                       nullptr, &si, &pi)) {
+        if (WaitForSingleObject(pi.hProcess, 120000) != WAIT_OBJECT_0)
+            TerminateProcess(pi.hProcess, 0xdead);
+        GetExitCodeProcess(pi.hProcess, &result.ExitCode);
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+        SetFilePointer(out, 0, nullptr, FILE_BEGIN);
+        char buffer[4096];
+        DWORD read = 0;
+        while (ReadFile(out, buffer, sizeof(buffer), &read, nullptr) && read > 0)
+            result.Output.append(buffer, read);
+    }
+    CloseHandle(out);
+    DeleteFileW(file);
+    return result;
+}
+
+// The session's script in a temporary file, and the add-in's entry in the user's Addins key of the
+// host (load at start-up), while the object lives.
+class TSession {
+public:
+    TSession(const std::wstring &Host, const std::string &Script)
+        : key_(L"\\Software\\Microsoft\\Office\\" + Host + L"\\Addins\\Tessary.TSY") {
+        wchar_t folder[MAX_PATH], file[MAX_PATH];
+        GetTempPathW(MAX_PATH, folder);
+        GetTempFileNameW(folder, L"tcs", 0, file);
+        script_ = file;
+        HANDLE handle = CreateFileW(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(handle, Script.data(), static_cast<DWORD>(Script.size()), &written, nullptr);
+        CloseHandle(handle);
+        classlib::TRegistry reg;
+        reg.SetRootKey(HKEY_CURRENT_USER);
+        EXPECT_TRUE(reg.OpenKey(key_, true));
+        reg.WriteInteger(L"LoadBehavior", 3);
+        reg.WriteString(L"FriendlyName", L"Tessary");
+    }
+    ~TSession() {
+        DeleteFileW(script_.c_str());
+        classlib::TRegistry reg;
+        reg.SetRootKey(HKEY_CURRENT_USER);
+        reg.DeleteKey(key_);
+    }
+    TSession(const TSession &) = delete;
+    TSession &operator=(const TSession &) = delete;
+    const std::wstring &Script() const { return script_; }
+
+private:
+    std::wstring key_, script_;
+};
+
+// Each piece is found after the one before it.
+testing::AssertionResult InOrder(const std::string &Output, const std::vector<std::string> &Pieces) {
+    size_t at = 0;
+    for (const std::string &piece : Pieces) {
+        size_t found = Output.find(piece, at);
+        if (found == std::string::npos)
+            return testing::AssertionFailure()
+                   << "missing, or out of order: " << piece << "\n--- transcript:\n"
+                   << Output;
+        at = found + piece.size();
+    }
+    return testing::AssertionSuccess();
+}
+
+class OfficesimCallbacks : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        registered_ = RunProgram(L"regsvr32.exe /s \"" + DosPath(TESSARY_DLL) + L"\"").ExitCode == 0;
+    }
+    static void TearDownTestSuite() { RunProgram(L"regsvr32.exe /u /s \"" + DosPath(TESSARY_DLL) + L"\""); }
+    void SetUp() override { ASSERT_TRUE(registered_) << "regsvr32 could not register Tessary.dll"; }
+
+    static TRun Officesim(const std::wstring &Host, int Version, const std::string &Script) {
+        TSession session(Host == L"word" ? L"Word" : L"Outlook", Script);
+        TRun run = RunProgram(L"\"" + DosPath(OFFICESIM_EXE) + L"\" --host " + Host + L" --version " +
+                              std::to_wstring(Version) + L" --script \"" + session.Script() + L"\"");
+        EXPECT_EQ(run.Output.find("FAILED"), std::string::npos) << run.Output;
+        return run;
+    }
+
+    static bool registered_;
+};
+
+bool OfficesimCallbacks::registered_ = false;
+
+// Outlook 2010 shows the ribbon in the explorer and the mail windows, Outlook 2007 in the mail
+// windows only, Word's document has no tab: every document's onLoad and every get callback is
+// answered, and clicks reach the product.
+TEST_F(OfficesimCallbacks, EveryCallbackIsAnsweredAndClicksAreTaken) {
+    const struct {
+        const wchar_t *Host;
+        int Version;
+        std::string Script;
+        std::vector<std::string> Transcript;
+    } sessions[] = {
+        {L"outlook",
+         14,
+         "click-ribbon tsyExplorerReply\nopen-inspector mail \"Quarterly report\"\nclick-ribbon "
+         "tsyReadReply\n"
+         "open-inspector mail \"Neue Nachricht\"\nquit\n",
+         {"GetCustomUI(\"Microsoft.Outlook.Explorer\") -> document", "customUI.onLoad(RibbonUI) -> (nothing)",
+          "ribbon callbacks in Explorer1 (Microsoft.Outlook.Explorer):", "TabMail.getVisible -> True",
+          "tsyExplorerReply.getLabel -> \"Antworten\"", "tsyExplorerReply.getSize -> 1",
+          "tsyExplorerInsertAttachment.getContent -> \"<menu", "== line 1: click-ribbon tsyExplorerReply",
+          "tsyExplorerReply.onAction -> (nothing)",
+          "GetCustomUI(\"Microsoft.Outlook.Mail.Read\") -> document",
+          "customUI.onLoad(RibbonUI) -> (nothing)", "tsyReadReply.getLabel -> \"Antworten\"",
+          "tsyReadReply.onAction -> (nothing)", "GetCustomUI(\"Microsoft.Outlook.Mail.Compose\") -> document",
+          "customUI.onLoad(RibbonUI) -> (nothing)", "OnDisconnection(ext_dm_HostShutdown, custom) -> S_OK",
+          "DllCanUnloadNow -> S_OK", "== result: no failures"}},
+        {L"outlook",
+         12,
+         "open-inspector mail \"Quarterly report\"\nclick-ribbon tsyReadReply\nquit\n",
+         {"GetCustomUI(\"Microsoft.Outlook.Mail.Read\") -> document",
+          "customUI.onLoad(RibbonUI) -> (nothing)", "tsyReadReply.getLabel -> \"Antworten\"",
+          "tsyReadReply.onAction -> (nothing)", "== result: no failures"}},
+        {L"word",
+         14,
+         "new-document\nquit\n",
+         {"GetCustomUI(\"Microsoft.Word.Document\") -> document", "customUI.onLoad(RibbonUI) -> (nothing)",
+          "== result: no failures"}},
+    };
+    for (const auto &session : sessions) {
+        TRun run = Officesim(session.Host, session.Version, session.Script);
+        EXPECT_EQ(run.ExitCode, 0u) << run.Output;
+        EXPECT_TRUE(InOrder(run.Output, session.Transcript));
+    }
+}
+
+} // namespace

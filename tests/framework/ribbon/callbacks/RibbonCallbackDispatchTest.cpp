@@ -1,0 +1,344 @@
+// The add-in object's dispatch side as the host uses it: names to ids, arguments in and answers out,
+// the host's by-reference cancel flag, failures, and the task-pane factory hand-over.
+#include <gtest/gtest.h>
+
+#include "CallbackFixture.h"
+#include "classlib/Format.h"
+#include "classlib/OleString.h"
+#include "hostsim/OutlookHost.h"
+#include "hostsim/RibbonUIObject.h"
+#include "hostsim/TaskPaneFactory.h"
+
+namespace callbacktest {
+namespace {
+
+using namespace framework;
+using classlib::ComPtr;
+using classlib::OleVariant;
+
+// Hears the module's task-pane-factory announcement.
+struct TFactoryListener : classlib::TObject {
+    std::vector<ICTPFactory *> Seen;
+    bool Fail = false;
+    void Announce(ICTPFactory *Factory) {
+        Seen.push_back(Factory);
+        if (Fail)
+            throw classlib::Exception(L"no panes today");
+    }
+};
+
+// HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE point at scratch keys while it lives: start-up writes
+// the add-in's key.
+class TScratchRegistry {
+public:
+    TScratchRegistry() {
+        RegCreateKeyExW(HKEY_CURRENT_USER, (path_ + L"\\HKCU").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                        nullptr, &user_, nullptr);
+        RegCreateKeyExW(HKEY_CURRENT_USER, (path_ + L"\\HKLM").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                        nullptr, &machine_, nullptr);
+        RegOverridePredefKey(HKEY_CURRENT_USER, user_);
+        RegOverridePredefKey(HKEY_LOCAL_MACHINE, machine_);
+    }
+    ~TScratchRegistry() {
+        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+        RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
+        RegCloseKey(user_);
+        RegCloseKey(machine_);
+        RegDeleteTreeW(HKEY_CURRENT_USER, path_.c_str());
+        RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\TessaryCallbackTests");
+    }
+
+private:
+    std::wstring path_ = L"Software\\TessaryCallbackTests\\" + std::to_wstring(GetCurrentProcessId());
+    HKEY user_ = nullptr, machine_ = nullptr;
+};
+
+class RibbonCallbackDispatch : public CallbackTest {
+protected:
+    HRESULT IdsOf(std::vector<std::wstring> Names, std::vector<DISPID> &Ids, REFIID Riid = IID_NULL) {
+        std::vector<LPOLESTR> names;
+        for (std::wstring &name : Names)
+            names.push_back(name.data());
+        Ids.assign(Names.size(), 0xdead);
+        return addIn_->GetIDsOfNames(Riid, names.data(), static_cast<UINT>(names.size()), LOCALE_USER_DEFAULT,
+                                     Ids.data());
+    }
+};
+
+TEST_F(RibbonCallbackDispatch, EveryCallbackNameResolvesToItsFixedIdAndOnlyTheWholeExactName) {
+    const std::pair<const wchar_t *, DISPID> table[] = {
+        {L"RibbonLoaded_Callback", 10},
+        {L"GetImages_Callback", 11},
+        {L"GetVisible_Callback", 12},
+        {L"GetKeyTip_Callback", 13},
+        {L"GetLabel_Callback", 14},
+        {L"GetEnabled_Callback", 15},
+        {L"GetPressed_Callback", 16},
+        {L"GetImage_Callback", 17},
+        {L"GetSuperTip_Callback", 19},
+        {L"GetScreenTip_Callback", 20},
+        {L"GetSize_Callback", 21},
+        {L"GetShowLabel_Callback", 22},
+        {L"GetShowImage_Callback", 23},
+        {L"GetDescription_Callback", 24},
+        {L"GetText_Callback", 25},
+        {L"GetItemCount_Callback", 26},
+        {L"GetItemID_Callback", 27},
+        {L"GetItemImage_Callback", 28},
+        {L"GetItemLabel_Callback", 29},
+        {L"GetItemScreenTip_Callback", 30},
+        {L"GetItemSuperTip_Callback", 31},
+        {L"GetShowItemImage_Callback", 32},
+        {L"GetSelectedItemIndex_Callback", 33},
+        {L"GetSelectedItemId_Callback", 34},
+        {L"GetItemHeight_Callback", 35},
+        {L"GetItemWidth_Callback", 36},
+        {L"GetContent_Callback", 37},
+        {L"GetTitle_Callback", 38},
+        {L"OnActionCommon_Callback", 50},
+        {L"OnActionCommonRepurposed_Callback", 51},
+        {L"OnActionState_Callback", 52},
+        {L"OnActionStateRepurposed_Callback", 53},
+        {L"OnActionSelected_Callback", 54},
+        {L"OnChange_Callback", 55},
+        {L"OnBackstageShow_Callback", 60},
+        {L"OnBackstageHide_Callback", 61},
+        {L"GetTarget_Callback", 62},
+        {L"GetAltText_Callback", 63},
+        {L"GetHelperText_Callback", 64},
+        {L"GetStyle_Callback", 65},
+    };
+    std::vector<DISPID> ids;
+    for (const auto &[name, id] : table) {
+        EXPECT_EQ(IdsOf({name}, ids), S_OK) << classlib::WideToUtf8(name);
+        EXPECT_EQ(ids[0], id) << classlib::WideToUtf8(name);
+    }
+    // Another letter case, a name cut short or carried on, and a character beyond 8 bits followed by
+    // more (it once ended the name there): the type library's answer, ids of -1.
+    for (std::wstring name :
+         {std::wstring(L"getlabel_callback"), std::wstring(L"GetLabel_Callbac"),
+          std::wstring(L"GetLabel_CallbackX"), std::wstring(L"GetLabel_Callback") + L'\x4e2d' + L"X",
+          std::wstring(L"GetLabel") + L'\x0100' + L"_Callback"}) {
+        EXPECT_EQ(IdsOf({name}, ids), DISP_E_UNKNOWNNAME);
+        EXPECT_EQ(ids[0], DISPID_UNKNOWN);
+    }
+    // Names of parameters have no ids: the callback's id comes first, -1 for the rest.
+    EXPECT_EQ(IdsOf({L"GetItemLabel_Callback", L"control", L"index"}, ids), S_OK);
+    EXPECT_EQ(ids, (std::vector<DISPID>{29, DISPID_UNKNOWN, DISPID_UNKNOWN}));
+    // Names of another interface are not ours to answer.
+    EXPECT_EQ(IdsOf({L"GetLabel_Callback"}, ids, IID_IRibbonControl), DISP_E_UNKNOWNINTERFACE);
+}
+
+TEST_F(RibbonCallbackDispatch, InvokeTakesTheHostsArgumentsInTheirPlacesAndRefusesOthers) {
+    auto &combo = Add<TzidRibbonComboBox>(Group(), L"cbCombo");
+    AddItem(combo, L"i0", L"Zero");
+    AddItem(combo, L"i1", L"One");
+    auto &edit = Add<TzidRibbonEditBox>(Group(), L"cbEdit");
+    OleVariant result;
+    UINT argErr = 0xdead;
+
+    // Ids without a callback: the type library's own error.
+    for (DISPID id : {18, 39, 49, 56, 59, 66, 0})
+        EXPECT_EQ(InvokeId(id, {Control(L"cbReply")}, &result), DISP_E_MEMBERNOTFOUND) << id;
+    // Too few or too many arguments, also for the item question read as (control, index).
+    EXPECT_EQ(Call(L"GetLabel_Callback", {}, &result), DISP_E_BADPARAMCOUNT);
+    EXPECT_EQ(Call(L"GetLabel_Callback", {Control(L"cbReply"), OleVariant(1)}, &result),
+              DISP_E_BADPARAMCOUNT);
+    EXPECT_EQ(Call(L"GetShowItemImage_Callback", {Control(L"cbCombo")}, &result), DISP_E_BADPARAMCOUNT);
+    // The wrong kinds: text where the control goes, an object that is no control, an index that is
+    // no number. ArgErr counts from the last argument.
+    EXPECT_EQ(Call(L"GetLabel_Callback", {OleVariant(L"cbReply")}, &result, nullptr, &argErr),
+              DISP_E_TYPEMISMATCH);
+    EXPECT_EQ(argErr, 0u);
+    hostsim::RibbonUIObject *ribbon = world_.Create<hostsim::RibbonUIObject>();
+    EXPECT_EQ(Call(L"GetLabel_Callback", {OleVariant(static_cast<IDispatch *>(ribbon))}, &result),
+              DISP_E_TYPEMISMATCH);
+    EXPECT_EQ(Call(L"RibbonLoaded_Callback", {Control(L"cbReply")}, &result), DISP_E_TYPEMISMATCH);
+    argErr = 0xdead;
+    EXPECT_EQ(Call(L"GetItemLabel_Callback", {Control(L"cbCombo"), OleVariant(L"first")}, &result, nullptr,
+                   &argErr),
+              DISP_E_TYPEMISMATCH);
+    EXPECT_EQ(argErr, 0u);
+    argErr = 0xdead;
+    EXPECT_EQ(Call(L"OnActionSelected_Callback", {OleVariant(42), OleVariant(L"i1"), OleVariant(1)}, &result,
+                   nullptr, &argErr),
+              DISP_E_TYPEMISMATCH);
+    EXPECT_EQ(argErr, 2u);
+    EXPECT_TRUE(Module().Log.empty()) << "a refused call runs nothing";
+
+    // Types automation converts are taken: a short index, a number as the edit text.
+    EXPECT_EQ(
+        Call(L"GetItemLabel_Callback", {Control(L"cbCombo"), OleVariant(static_cast<double>(1))}, &result),
+        S_OK);
+    EXPECT_EQ(Shown(result), L"'One'");
+    EXPECT_EQ(Call(L"OnChange_Callback", {Control(L"cbEdit"), OleVariant(12)}, &result), S_OK);
+    EXPECT_EQ(edit.Text(), L"12");
+    // A control passed by reference is read through it.
+    OleVariant control = Control(L"cbReply");
+    VARIANT byRef;
+    byRef.vt = VT_BYREF | VT_VARIANT;
+    byRef.pvarVal = control.Ptr();
+    EXPECT_EQ(Call(L"GetLabel_Callback", {OleVariant(byRef)}, &result), S_OK);
+    EXPECT_EQ(Shown(result), L"'Antworten'");
+
+    // No place for the answer: the callback runs all the same.
+    EXPECT_EQ(Call(L"OnActionCommon_Callback", {Control(L"cbReply")}, nullptr), S_OK);
+    EXPECT_EQ(Call(L"GetLabel_Callback", {Control(L"cbReply")}, nullptr), S_OK);
+    EXPECT_EQ(Module().Log, (std::vector<std::wstring>{L"Click:reply with attachments"}));
+    // Named arguments name nothing a callback has.
+    std::vector<OleVariant> args{Control(L"cbReply")};
+    DISPID named = 0;
+    DISPPARAMS params{reinterpret_cast<VARIANTARG *>(args.data()), &named, 1, 1};
+    EXPECT_EQ(addIn_->Invoke(14, IID_NULL, 0, DISPATCH_METHOD, &params, result.Put(), nullptr, nullptr),
+              DISP_E_NONAMEDARGS);
+}
+
+// A repurposed command's cancel flag goes back through the host's own reference; the host's
+// variant itself is never replaced.
+TEST_F(RibbonCallbackDispatch, TheCancelDefaultIsWrittenThroughTheHostsReference) {
+    hostsim::OutlookHost outlook(L"14.0.0.4760");
+    hostsim::SimOutlookItem *mail = outlook.AddItem(outlook.DefaultFolder(hostsim::ol::olFolderInbox),
+                                                    hostsim::ol::olMail, L"Quarterly report");
+    IDispatch *inspector = outlook.OpenInspector(mail);
+    Module().SetHostType(ohaOutlook);
+    // Two model buttons take over the built-in FileSave, one for mails: it answers in the mail's
+    // inspector.
+    for (TzidRibbons ribbons : {TzidRibbons{msrOutlookMailRead}, TzidRibbons{msrOutlookTask}}) {
+        auto &button = Add<TzidRibbonButton>(Group(), L"save" + std::to_wstring(ribbons.Bits()));
+        button.SetIdMso(L"FileSave");
+        button.SetRibbons(ribbons);
+        button.OnClick = classlib::MakeEvent<&TCallbackTestModule::RibbonMenuClick>(&Module());
+    }
+
+    VARIANT_BOOL flag = VARIANT_TRUE;
+    VARIANT byRefBool;
+    byRefBool.vt = VT_BYREF | VT_BOOL;
+    byRefBool.pboolVal = &flag;
+    // Nothing takes the command in the explorer: the flag is left as the host set it.
+    IDispatch *explorer = outlook.OpenExplorer(outlook.DefaultFolder(hostsim::ol::olFolderInbox));
+    std::vector<OleVariant> args{Control(L"FileSave", explorer), OleVariant(byRefBool)};
+    ASSERT_EQ(Call(L"OnActionCommonRepurposed_Callback", args), S_OK);
+    EXPECT_EQ(flag, VARIANT_TRUE);
+    EXPECT_EQ(args[1].Type(), VT_BYREF | VT_BOOL);
+    EXPECT_TRUE(Module().Log.empty());
+    // In the mail's inspector the mail's button takes it, and the host's own action runs.
+    args[0] = Control(L"FileSave", inspector);
+    ASSERT_EQ(Call(L"OnActionCommonRepurposed_Callback", args), S_OK);
+    EXPECT_EQ(flag, VARIANT_FALSE);
+    EXPECT_EQ(args[1].Type(), VT_BYREF | VT_BOOL);
+    EXPECT_EQ(args[1].Var().pboolVal, &flag);
+    EXPECT_EQ(Module().Log, (std::vector<std::wstring>{L"Click:FileSave"}));
+
+    // officesim's way: a reference to a variant, written as a Boolean into that variant; and a
+    // reference to a variant that itself refers to a Boolean.
+    OleVariant target(true);
+    VARIANT byRefVariant;
+    byRefVariant.vt = VT_BYREF | VT_VARIANT;
+    byRefVariant.pvarVal = target.Ptr();
+    ASSERT_EQ(Call(L"OnActionCommonRepurposed_Callback",
+                   {Control(L"FileSave", inspector), OleVariant(byRefVariant)}),
+              S_OK);
+    EXPECT_EQ(Shown(target), L"False");
+    flag = VARIANT_TRUE;
+    OleVariant inner(byRefBool);
+    byRefVariant.pvarVal = inner.Ptr();
+    ASSERT_EQ(Call(L"OnActionCommonRepurposed_Callback",
+                   {Control(L"FileSave", inspector), OleVariant(byRefVariant)}),
+              S_OK);
+    EXPECT_EQ(flag, VARIANT_FALSE);
+    EXPECT_EQ(inner.Type(), VT_BYREF | VT_BOOL);
+
+    // The repurposed toggle has no model object to reach: the flag stays.
+    flag = VARIANT_TRUE;
+    ASSERT_EQ(Call(L"OnActionStateRepurposed_Callback",
+                   {Control(L"FileSave", inspector), OleVariant(true), OleVariant(byRefBool)}),
+              S_OK);
+    EXPECT_EQ(flag, VARIANT_TRUE);
+    // A reference to something that is no Boolean, and a null reference, are refused.
+    LONG number = 1;
+    VARIANT byRefLong;
+    byRefLong.vt = VT_BYREF | VT_I4;
+    byRefLong.plVal = &number;
+    UINT argErr = 0xdead;
+    EXPECT_EQ(Call(L"OnActionCommonRepurposed_Callback",
+                   {Control(L"FileSave", inspector), OleVariant(byRefLong)}, nullptr, nullptr, &argErr),
+              DISP_E_TYPEMISMATCH);
+    EXPECT_EQ(argErr, 0u);
+    byRefBool.pboolVal = nullptr;
+    EXPECT_EQ(
+        Call(L"OnActionCommonRepurposed_Callback", {Control(L"FileSave", inspector), OleVariant(byRefBool)}),
+        DISP_E_TYPEMISMATCH);
+    EXPECT_EQ(Module().Log.size(), 3u) << "a refused call clicks nothing";
+    outlook.World().Shutdown();
+}
+
+TEST_F(RibbonCallbackDispatch, AFailingBodyAnswersDispExceptionWithTheAddInAndTheMessage) {
+    auto &combo = Add<TzidRibbonComboBox>(Group(), L"cbCombo");
+    AddItem(combo, L"i0", L"Zero");
+    EXCEPINFO info{};
+    info.scode = 0xdead;
+    OleVariant result;
+    ASSERT_EQ(Call(L"GetItemLabel_Callback", {Control(L"cbCombo"), OleVariant(5)}, &result, &info),
+              DISP_E_EXCEPTION);
+    EXPECT_EQ(classlib::BStrToString(info.bstrSource), CallbackTestProgID);
+    EXPECT_EQ(classlib::BStrToString(info.bstrDescription), L"List index out of bounds (5)");
+    EXPECT_TRUE(FAILED(info.scode));
+    SysFreeString(info.bstrSource);
+    SysFreeString(info.bstrDescription);
+    EXPECT_EQ(result.Type(), VT_EMPTY);
+    // Without a place for the information, and when the host's control itself fails.
+    EXPECT_EQ(Call(L"GetItemLabel_Callback", {Control(L"cbReply"), OleVariant(0)}, &result), DISP_E_EXCEPTION)
+        << "a control without items has no item 0";
+    hostsim::RibbonControlObject &failing = ControlObject(L"cbReply");
+    failing.FailAlways(L"Id", RPC_E_DISCONNECTED);
+    info = EXCEPINFO{};
+    EXPECT_EQ(Call(L"OnActionCommon_Callback", {OleVariant(static_cast<IRibbonControl *>(&failing))}, &result,
+                   &info),
+              DISP_E_EXCEPTION);
+    EXPECT_EQ(info.scode, RPC_E_DISCONNECTED);
+    SysFreeString(info.bstrSource);
+    SysFreeString(info.bstrDescription);
+    EXPECT_TRUE(Module().Log.empty());
+}
+
+// The host hands over its task-pane factory through ICustomTaskPaneConsumer, before or after
+// start-up; after start-up the windows it shows are walked for their panes.
+TEST_F(RibbonCallbackDispatch, TheTaskPaneFactoryIsKeptAnnouncedAndTheOpenWindowsWalked) {
+    TScratchRegistry registry;
+    hostsim::OutlookHost outlook(L"14.0.0.4760");
+    outlook.OpenExplorer(outlook.DefaultFolder(hostsim::ol::olFolderInbox));
+    ComPtr<IDTExtensibility2> extensibility = addIn_.As<IDTExtensibility2>();
+    SAFEARRAY *custom = nullptr;
+    ASSERT_EQ(extensibility->OnConnection(outlook.Application(), ext_cm_Startup, nullptr, &custom), S_OK);
+    ComPtr<ICustomTaskPaneConsumer> consumer = addIn_.As<ICustomTaskPaneConsumer>();
+    auto *first = world_.Create<hostsim::TaskPaneFactory>(nullptr, nullptr);
+    auto *second = world_.Create<hostsim::TaskPaneFactory>(nullptr, nullptr);
+    TFactoryListener listener;
+    Module().OnCTPFactoryAvailable = classlib::MakeEvent<&TFactoryListener::Announce>(&listener);
+    // Before start-up no window is asked for.
+    outlook.Inspectors().FailAlways(L"Count", E_FAIL);
+    ASSERT_EQ(consumer->CTPFactoryAvailable(first), S_OK);
+    EXPECT_EQ(Module().CTPFactory().Get(), static_cast<ICTPFactory *>(first));
+
+    ASSERT_EQ(extensibility->OnStartupComplete(&custom), S_OK);
+    outlook.Log().Clear();
+    listener.Fail = true;
+    EXPECT_TRUE(FAILED(consumer->CTPFactoryAvailable(second))) << "the inspectors cannot be counted";
+    EXPECT_EQ(Module().CTPFactory().Get(), static_cast<ICTPFactory *>(second)) << "kept all the same";
+    EXPECT_EQ(listener.Seen, (std::vector<ICTPFactory *>{first, second}));
+    EXPECT_EQ(Module().Log, (std::vector<std::wstring>{L"Error:no panes today"}))
+        << "the announcement's failure goes to the module";
+    EXPECT_EQ(outlook.Log().Count(L"", L"Count"), 2) << "explorers and inspectors were counted";
+    outlook.Inspectors().ClearFaults();
+    EXPECT_EQ(consumer->CTPFactoryAvailable(first), S_OK);
+    Module().OnCTPFactoryAvailable.Clear();
+    EXPECT_EQ(extensibility->OnBeginShutdown(&custom), S_OK);
+    EXPECT_EQ(extensibility->OnDisconnection(ext_dm_HostShutdown, &custom), S_OK);
+    consumer = nullptr;
+    extensibility = nullptr;
+    addIn_ = nullptr;
+    outlook.World().Shutdown();
+}
+
+} // namespace
+} // namespace callbacktest
