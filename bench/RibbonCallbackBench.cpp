@@ -1,0 +1,195 @@
+// The cost of a ribbon callback as the host pays it: GetIDsOfNames, then Invoke, of
+// GetLabel_Callback and OnActionCommon_Callback, for the product's module (Tessary.dll through COM)
+// and for generated modules of 100, 1,000 and 10,000 controls. The host asks every control of
+// every window, so the time per call has to stay flat however many controls the module holds.
+#include <windows.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "BenchSupport.h"
+#include "classlib/Classes.h"
+#include "classlib/ComPtr.h"
+#include "classlib/ComServer.h"
+#include "classlib/OleString.h"
+#include "framework/core/AddInObject.h"
+#include "framework/core/Factory.h"
+#include "framework/ribbon/RibbonModel.h"
+#include "hostsim/RibbonControlObject.h"
+#include "office/office.h"
+
+using namespace framework;
+using classlib::ComPtr;
+using classlib::OleVariant;
+
+namespace {
+
+const CLSID CLSID_TSY = {0x61ec72b0, 0x88a2, 0x4e92, {0xa6, 0x45, 0xb5, 0xcc, 0x1d, 0x54, 0x75, 0xa8}};
+
+// A module built in code: no form to read.
+class TBenchModule : public TzidCOMAddInModule {
+    CLASSLIB_CLASS(TBenchModule)
+public:
+    using TzidCOMAddInModule::TzidCOMAddInModule;
+    void AfterConstruction() override {}
+    void Click(classlib::TObject *, IRibbonControl *) { ++Clicks; }
+    int Clicks = 0;
+};
+CLASSLIB_DEFINE_CLASS(TBenchModule, TzidCOMAddInModule)
+
+class TBenchAddIn : public TdivAzore {};
+
+TzidFactory &BenchFactory() {
+    static TzidFactory factory(classlib::ComServer(), classlib::TComObjectFactory::ComClass<TBenchAddIn>(),
+                               CLSID_TSY, TBenchModule::StaticClass(), L"TSY", L"callback benchmark");
+    return factory;
+}
+
+// The median of five runs of Body, each repeated until it took 50 ms, per call of Body, in
+// microseconds.
+template <class Body> double MicrosecondsPerCall(Body &&body) {
+    int repeats = 1;
+    while (bench::TimeMs([&] {
+               for (int i = 0; i < repeats; ++i)
+                   body();
+           }) < 50 &&
+           repeats < (1 << 20))
+        repeats *= 2;
+    std::vector<double> runs;
+    for (int run = 0; run < 5; ++run)
+        runs.push_back(bench::TimeMs([&] {
+                           for (int i = 0; i < repeats; ++i)
+                               body();
+                       }) *
+                       1000.0 / repeats);
+    return bench::Median(runs);
+}
+
+// The host's call of one callback with one control.
+struct TCallback {
+    IDispatch *AddIn;
+    std::wstring Name;
+    OleVariant Control;
+    bool Ok = true;
+
+    void operator()() {
+        LPOLESTR names[] = {Name.data()};
+        DISPID id = DISPID_UNKNOWN;
+        DISPPARAMS params{reinterpret_cast<VARIANTARG *>(&Control), nullptr, 1, 0};
+        OleVariant result;
+        Ok = Ok && SUCCEEDED(AddIn->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id)) &&
+             SUCCEEDED(AddIn->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params,
+                                     result.Put(), nullptr, nullptr));
+    }
+};
+
+// Both callbacks for the control Id; false when a call failed.
+bool Measure(IDispatch *AddIn, hostsim::SimWorld &World, const std::wstring &Module, const std::wstring &Id,
+             double Times[2]) {
+    OleVariant control(
+        static_cast<IRibbonControl *>(World.Create<hostsim::RibbonControlObject>(Id, nullptr)));
+    bool ok = true;
+    int i = 0;
+    for (const wchar_t *name : {L"GetLabel_Callback", L"OnActionCommon_Callback"}) {
+        TCallback call{AddIn, name, control};
+        Times[i++] = MicrosecondsPerCall(call);
+        ok = ok && call.Ok;
+    }
+    std::printf("%-34ls %9.2f us GetLabel_Callback %9.2f us OnActionCommon_Callback%s\n", Module.c_str(),
+                Times[0], Times[1], ok ? "" : "  (a call failed!)");
+    return ok;
+}
+
+// A module of Controls buttons, 100 to a group and 100 groups to a tab; the last button is asked.
+bool MeasureGenerated(hostsim::SimWorld &World, int Controls, double Times[2]) {
+    ComPtr<IDTExtensibility2> addIn;
+    SAFEARRAY *custom = nullptr;
+    if (FAILED(BenchFactory().CreateInstance(nullptr, __uuidof(IDTExtensibility2), addIn.PutVoid())) ||
+        FAILED(addIn->OnConnection(nullptr, ext_cm_Startup, nullptr, &custom)))
+        return false;
+    auto &object = *static_cast<TdivAzore *>(addIn.Get());
+    auto &module = *dynamic_cast<TBenchModule *>(object.Module());
+    TzidRibbonTab *tab = nullptr;
+    TzidRibbonControls *group = nullptr;
+    std::wstring last;
+    for (int i = 0; i < Controls; ++i) {
+        if (i % 10000 == 0) {
+            tab = classlib::Create<TzidRibbonTab>(&module);
+            tab->SetId(L"tab" + std::to_wstring(i / 10000));
+        }
+        if (i % 100 == 0)
+            group = tab->Controls()->AddControl(rctGroup)->GetControls();
+        auto *button = dynamic_cast<TzidRibbonButton *>(group->AddControl(rctButton));
+        last = L"button" + std::to_wstring(i);
+        button->SetId(last);
+        button->SetCaption(L"Anh\x00E4nge " + std::to_wstring(i));
+        button->OnClick = classlib::MakeEvent<&TBenchModule::Click>(&module);
+    }
+    bool ok = Measure(object.AddInDispatch(), World,
+                      L"generated module, " + std::to_wstring(Controls) + L" controls", last, Times);
+    ok = ok && module.Clicks > 0;
+    addIn->OnDisconnection(ext_dm_HostShutdown, &custom);
+    return ok;
+}
+
+// The product's module as Outlook 2010's explorer gets it: Tessary.dll's add-in object, connected,
+// its document asked for, its reply button asked and clicked.
+bool MeasureProduct(hostsim::SimWorld &World) {
+    HMODULE library = LoadLibraryW(bench::TessaryPath().c_str());
+    if (library == nullptr) {
+        std::printf("product module: cannot load %s\n", TESSARY_DLL);
+        return false;
+    }
+    bool ok = false;
+    {
+        using TGetClassObject = HRESULT(STDAPICALLTYPE *)(REFCLSID, REFIID, void **);
+        auto getClassObject = reinterpret_cast<TGetClassObject>(
+            reinterpret_cast<void *>(GetProcAddress(library, "DllGetClassObject")));
+        ComPtr<IClassFactory> factory;
+        ComPtr<IDTExtensibility2> addIn;
+        SAFEARRAY *custom = nullptr;
+        classlib::TBStr explorer(L"Microsoft.Outlook.Explorer");
+        classlib::TBStr xml;
+        if (getClassObject && SUCCEEDED(getClassObject(CLSID_TSY, IID_IClassFactory, factory.PutVoid())) &&
+            SUCCEEDED(factory->CreateInstance(nullptr, __uuidof(IDTExtensibility2), addIn.PutVoid())) &&
+            SUCCEEDED(addIn->OnConnection(nullptr, ext_cm_Startup, nullptr, &custom)) &&
+            SUCCEEDED(addIn.As<IRibbonExtensibility>()->GetCustomUI(explorer.Get(), xml.Put()))) {
+            double times[2];
+            ok = Measure(addIn.As<IDispatch>().Get(), World, L"product module (tsyExplorerReply)",
+                         L"tsyExplorerReply", times);
+            addIn->OnDisconnection(ext_dm_HostShutdown, &custom);
+        }
+        if (!ok)
+            std::printf("product module: the add-in did not answer\n");
+    }
+    FreeLibrary(library);
+    return ok;
+}
+
+} // namespace
+
+int main() {
+    OleInitialize(nullptr);
+    bool ok = true;
+    {
+        hostsim::SimWorld world(L"Outlook");
+        std::printf("ribbon callbacks through IDispatch (GetIDsOfNames + Invoke), median of five runs\n");
+        ok = MeasureProduct(world);
+        std::vector<std::pair<int, std::vector<double>>> results;
+        for (int controls : {100, 1000, 10000}) {
+            double times[2] = {};
+            ok = MeasureGenerated(world, controls, times) && ok;
+            results.push_back({controls, {times[0], times[1]}});
+        }
+        for (size_t i = 1; i < results.size(); ++i)
+            std::printf("%d controls against %d: %.2fx the time for GetLabel_Callback, %.2fx for "
+                        "OnActionCommon_Callback\n",
+                        results[i].first, results[i - 1].first,
+                        results[i].second[0] / results[i - 1].second[0],
+                        results[i].second[1] / results[i - 1].second[1]);
+    }
+    OleUninitialize();
+    return ok ? 0 : 1;
+}
