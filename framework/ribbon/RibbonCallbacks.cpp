@@ -97,7 +97,7 @@ OleVariant Coerced(const VARIANT &Value, VARTYPE Type, UINT Position) {
     return result;
 }
 
-// The interface Iid of an object argument; null for Nothing.
+// The interface T of an object argument; null for Nothing.
 template <class T> classlib::ComPtr<T> ObjectArgument(const VARIANT &Value, UINT Position) {
     OleVariant plain;
     if (FAILED(VariantCopyInd(plain.Ptr(), const_cast<VARIANT *>(&Referenced(Value)))) ||

@@ -228,6 +228,10 @@ TEST_F(RibbonCallbackBodies, IdsFindTheirModelObject) {
     };
     for (const TQuestion &question : questions)
         Expect(question);
+    // A control that changes its id is found by the new one only.
+    AddIn().FindRibbonControl(L"cbFull")->SetId(L"cbRenamed");
+    Expect({L"GetLabel_Callback", L"cbRenamed", -1, L"'Anhang einf\u00fcgen'"});
+    Expect({L"GetLabel_Callback", L"cbFull", -1, L"''"});
 }
 
 // Outlook shows one built-in control in every kind of item window; model objects that extend it
