@@ -8,91 +8,36 @@
 #include <string>
 #include <vector>
 
-#include "classlib/Format.h"
+#include "WineProcess.h"
 #include "classlib/Registry.h"
 
 namespace {
 
-using classlib::Utf8ToWide;
+using testsupport::DosPath;
+using testsupport::RunProgram;
+using TRun = testsupport::TRunResult;
 
-// Inside Wine the Unix root is drive Z:.
-std::wstring DosPath(const char *UnixPath) {
-    std::wstring path = L"Z:" + Utf8ToWide(UnixPath);
-    for (wchar_t &c : path)
-        if (c == L'/')
-            c = L'\\';
-    return path;
-}
-
-struct TRun {
-    DWORD ExitCode = 0xdeadbeef;
-    std::string Output;
-};
-
-// Runs a command line with its output in a temporary file; gives up after two minutes.
-TRun RunProgram(std::wstring CommandLine) {
-    TRun result;
-    wchar_t folder[MAX_PATH], file[MAX_PATH];
-    GetTempPathW(MAX_PATH, folder);
-    GetTempFileNameW(folder, L"tcb", 0, file);
-    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-    HANDLE out = CreateFileW(file, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                             CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
-    STARTUPINFOW si{};
-    si.cb = sizeof(si);
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdOutput = si.hStdError = out;
-    PROCESS_INFORMATION pi{};
-    if (CreateProcessW(nullptr, CommandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                       nullptr, &si, &pi)) {
-        if (WaitForSingleObject(pi.hProcess, 120000) != WAIT_OBJECT_0)
-            TerminateProcess(pi.hProcess, 0xdead);
-        GetExitCodeProcess(pi.hProcess, &result.ExitCode);
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
-        SetFilePointer(out, 0, nullptr, FILE_BEGIN);
-        char buffer[4096];
-        DWORD read = 0;
-        while (ReadFile(out, buffer, sizeof(buffer), &read, nullptr) && read > 0)
-            result.Output.append(buffer, read);
-    }
-    CloseHandle(out);
-    DeleteFileW(file);
-    return result;
-}
-
-// The session's script in a temporary file, and the add-in's entry in the user's Addins key of the
-// host (load at start-up), while the object lives.
-class TSession {
+// The add-in's entry in the user's Addins key of a host (load at start-up), while the object lives.
+class TAddInEntry {
 public:
-    TSession(const std::wstring &Host, const std::string &Script)
+    explicit TAddInEntry(const std::wstring &Host)
         : key_(L"\\Software\\Microsoft\\Office\\" + Host + L"\\Addins\\Tessary.TSY") {
-        wchar_t folder[MAX_PATH], file[MAX_PATH];
-        GetTempPathW(MAX_PATH, folder);
-        GetTempFileNameW(folder, L"tcs", 0, file);
-        script_ = file;
-        HANDLE handle = CreateFileW(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(handle, Script.data(), static_cast<DWORD>(Script.size()), &written, nullptr);
-        CloseHandle(handle);
         classlib::TRegistry reg;
         reg.SetRootKey(HKEY_CURRENT_USER);
         EXPECT_TRUE(reg.OpenKey(key_, true));
         reg.WriteInteger(L"LoadBehavior", 3);
         reg.WriteString(L"FriendlyName", L"Tessary");
     }
-    ~TSession() {
-        DeleteFileW(script_.c_str());
+    ~TAddInEntry() {
         classlib::TRegistry reg;
         reg.SetRootKey(HKEY_CURRENT_USER);
         reg.DeleteKey(key_);
     }
-    TSession(const TSession &) = delete;
-    TSession &operator=(const TSession &) = delete;
-    const std::wstring &Script() const { return script_; }
+    TAddInEntry(const TAddInEntry &) = delete;
+    TAddInEntry &operator=(const TAddInEntry &) = delete;
 
 private:
-    std::wstring key_, script_;
+    std::wstring key_;
 };
 
 // Each piece is found after the one before it.
@@ -118,9 +63,10 @@ protected:
     void SetUp() override { ASSERT_TRUE(registered_) << "regsvr32 could not register Tessary.dll"; }
 
     static TRun Officesim(const std::wstring &Host, int Version, const std::string &Script) {
-        TSession session(Host == L"word" ? L"Word" : L"Outlook", Script);
+        TAddInEntry entry(Host == L"word" ? L"Word" : L"Outlook");
+        testsupport::TTempFile script(Script);
         TRun run = RunProgram(L"\"" + DosPath(OFFICESIM_EXE) + L"\" --host " + Host + L" --version " +
-                              std::to_wstring(Version) + L" --script \"" + session.Script() + L"\"");
+                              std::to_wstring(Version) + L" --script \"" + script.Path() + L"\"");
         EXPECT_EQ(run.Output.find("FAILED"), std::string::npos) << run.Output;
         return run;
     }
