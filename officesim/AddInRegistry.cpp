@@ -43,8 +43,11 @@ void ReadHive(HKEY root, const wchar_t *hive, const std::wstring &hostKey, std::
         entry.progId = progId;
         entry.hive = hive;
         entry.keyPath = addIns + L"\\" + progId;
+        // A per-user key hides the machine's entry only when it registers the add-in itself: add-ins
+        // keep state of their own in that key, and a key holding only that registers nothing.
         for (const AddInEntry &earlier : entries)
-            entry.duplicate = entry.duplicate || classlib::SameText(earlier.progId, progId);
+            entry.duplicate = entry.duplicate || (classlib::SameText(earlier.progId, progId) &&
+                                                  earlier.loadBehavior.has_value() && !earlier.duplicate);
         TRegistry key(KEY_READ);
         key.SetRootKey(root);
         if (!key.OpenKeyReadOnly(entry.keyPath)) {

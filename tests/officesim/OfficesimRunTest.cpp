@@ -371,6 +371,26 @@ TEST_F(OfficesimRun, AnAddInThatFailsOnConnectionEndsTheRunNonZero) {
     EXPECT_EQ(std::string::npos, run.Output.find("OfficesimTest.Failing: OnStartupComplete"));
 }
 
+TEST_F(OfficesimRun, AMachineWideAddInLoadsDespiteTheStateItKeepsInTheUsersKey) {
+    // Add-ins keep state of their own in the user's key of their entry; that key registers nothing.
+    const std::wstring path = AddInsKey(L"Word") + L"\\" + kConnect;
+    TRegistry user, machine;
+    user.SetRootKey(HKEY_CURRENT_USER);
+    machine.SetRootKey(HKEY_LOCAL_MACHINE);
+    ASSERT_TRUE(user.OpenKey(path, true));
+    user.WriteString(L"ZIDStartMode", L"NORMAL");
+    ASSERT_TRUE(machine.OpenKey(path, true));
+    machine.WriteInteger(L"LoadBehavior", 3);
+    RunResult run = Officesim(L"--host word --version 11");
+    user.DeleteKey(L"\\" + path);
+    machine.DeleteKey(L"\\" + path);
+    EXPECT_EQ(0u, run.ExitCode) << run.Output;
+    EXPECT_TRUE(InOrder(run.Output, {"HKCU OfficesimTest.Connect: skipped, no LoadBehavior value",
+                                     "HKLM OfficesimTest.Connect, LoadBehavior 3 (load at start-up): to be loaded",
+                                     "OfficesimTest.Connect: OnConnection("}))
+        << run.Output;
+}
+
 TEST_F(OfficesimRun, ACrashInsideAnAddInIsReportedWithItsPlace) {
     AddInEntry crashing(L"Word", kCrashing, 3);
     RunResult run = Officesim(L"--host word --version 11");
