@@ -36,6 +36,25 @@ const ItemKind kItemKinds[] = {
      L"Microsoft.Outlook.Journal"},
 };
 
+// Every event interface of the simulated Outlook. Each object offers only its own; the events
+// officesim reports are declared on all of an object's interfaces, so their sinks together are
+// the event's hearers.
+const IID *const kEventInterfaces[] = {
+    &DIID_OutlookApplicationEvents, &DIID_OutlookApplicationEvents_10, &DIID_OutlookApplicationEvents_11,
+    &DIID_OutlookExplorerEvents,    &DIID_OutlookExplorerEvents_10,    &DIID_OutlookInspectorsEvents,
+    &DIID_OutlookInspectorEvents,   &DIID_OutlookInspectorEvents_10,
+};
+
+// The event connections advised on source now.
+int Hearers(SimObject &source) {
+    int count = 0;
+    for (const IID *iid : kEventInterfaces)
+        count += source.Events().SinkCount(*iid);
+    return count;
+}
+
+const wchar_t kOnApplication[] = L"the Application";
+
 const ItemKind *KindOf(ol::ObjectClass objectClass) {
     for (const ItemKind &kind : kItemKinds)
         if (kind.objectClass == objectClass)
@@ -62,7 +81,9 @@ public:
 
     void RaiseStartup(Transcript &transcript) override {
         transcript.Line(L"Application Startup event");
+        int hearers = Hearers(host_.App());
         host_.Startup();
+        transcript.Heard(L"Startup", hearers, kOnApplication);
     }
 
     std::vector<HostWindow> Windows() override {
@@ -87,18 +108,14 @@ public:
             CloseInspector(transcript);
         else if (step.command == L"send")
             Send(transcript);
+        else if (step.command == L"select")
+            Select(step.args[0], transcript);
         else
             return false;
         return true;
     }
 
-    int QuitListeners() override {
-        int count = 0;
-        for (const IID *iid : {&DIID_OutlookApplicationEvents, &DIID_OutlookApplicationEvents_10,
-                               &DIID_OutlookApplicationEvents_11})
-            count += host_.App().Events().SinkCount(*iid);
-        return count;
-    }
+    int QuitListeners() override { return Hearers(host_.App()); }
 
     void Quit(Transcript &transcript) override {
         transcript.Line(L"Outlook closes every window and raises the Application's Quit event");
@@ -196,11 +213,32 @@ private:
         if (folder == nullptr)
             throw EScriptError(L"no folder " + Quoted(path));
         host_.Activate(&explorer);
-        if (host_.SwitchFolder(&explorer, folder))
+        int hearers = Hearers(explorer);
+        if (host_.SwitchFolder(&explorer, folder)) {
             transcript.Line(explorer.Name() + L" shows " + folder->FolderPath() +
                             L" (BeforeFolderSwitch, FolderSwitch)");
-        else
+            transcript.Heard(L"BeforeFolderSwitch", hearers, explorer.Name());
+            transcript.Heard(L"FolderSwitch", hearers, explorer.Name());
+        } else {
             transcript.Line(explorer.Name() + L": an event sink cancelled the switch in BeforeFolderSwitch");
+            transcript.Heard(L"BeforeFolderSwitch", hearers, explorer.Name());
+        }
+    }
+
+    // The user clicks the item of that subject in the active explorer's folder.
+    void Select(const std::wstring &subject, Transcript &transcript) {
+        SimOutlookExplorer &explorer = ActiveExplorer();
+        SimOutlookFolder *folder = explorer.CurrentFolder();
+        const auto &items = folder->Items();
+        auto item = std::find_if(items.begin(), items.end(),
+                                 [&](SimOutlookItem *candidate) { return candidate->Subject() == subject; });
+        if (item == items.end())
+            throw EScriptError(L"no item " + Quoted(subject) + L" in " + folder->FolderPath());
+        host_.Activate(&explorer);
+        int hearers = Hearers(explorer);
+        host_.Select(&explorer, {*item});
+        transcript.Line(explorer.Name() + L" selects " + Quoted(subject) + L" (SelectionChange)");
+        transcript.Heard(L"SelectionChange", hearers, explorer.Name());
     }
 
     void OpenInspector(const std::wstring &kindName, const std::wstring &subject, Transcript &transcript) {
@@ -222,23 +260,35 @@ private:
         // Outlook shows an item in one inspector: opening it again brings that one forward.
         for (SimOutlookWindow *window : host_.Inspectors().Windows())
             if (static_cast<SimOutlookInspector *>(window)->CurrentItem() == item) {
+                bool active = host_.ActiveWindow() == window;
+                int hearers = Hearers(*window);
                 host_.Activate(window);
                 transcript.Line(window->Name() + L" shows it already: activated (Activate)");
+                if (!active)
+                    transcript.Heard(L"Activate", hearers, window->Name());
                 return;
             }
+        int hearers = Hearers(host_.Inspectors());
         SimOutlookInspector *inspector = host_.OpenInspector(item);
-        if (inspector->Connected())
+        if (inspector->Connected()) {
             transcript.Line(inspector->Name() + L" opened: " + Describe(inspector).what +
                             L" (NewInspector, Activate)");
-        else
+            transcript.Heard(L"NewInspector", hearers, L"the Inspectors");
+            // Add-ins connect to an inspector in NewInspector, before it raises Activate.
+            transcript.Heard(L"Activate", Hearers(*inspector), inspector->Name());
+        } else {
             transcript.Line(L"an event sink closed the new inspector at once");
+            transcript.Heard(L"NewInspector", hearers, L"the Inspectors");
+        }
     }
 
     void CloseInspector(Transcript &transcript) {
         SimOutlookInspector &inspector = ActiveInspector();
         std::wstring name = inspector.Name();
+        int hearers = Hearers(inspector);
         host_.Close(&inspector);
         transcript.Line(name + L" closed (Close)");
+        transcript.Heard(L"Close", hearers, name);
     }
 
     void Send(Transcript &transcript) {
@@ -247,11 +297,13 @@ private:
         if (item == nullptr || !IsCompose(*item, host_))
             throw EScriptError(inspector.Name() + L" shows a received item: only a new one can be sent");
         std::wstring name = inspector.Name(), subject = item->Subject();
+        int hearers = Hearers(host_.App());
         if (host_.Send(item))
             transcript.Line(Quoted(subject) + L" sent (ItemSend): now in " + item->Folder()->FolderPath() +
                             L"; " + name + L" closed");
         else
             transcript.Line(L"an event sink cancelled ItemSend: " + Quoted(subject) + L" is not sent");
+        transcript.Heard(L"ItemSend", hearers, kOnApplication);
     }
 
     int version_;

@@ -25,6 +25,7 @@ const Command kCommands[] = {
     {L"close-inspector", For::Outlook, 0, L"close-inspector"},
     {L"switch-folder", For::Outlook, 1, L"switch-folder \"\\\\Store\\Folder\""},
     {L"send", For::Outlook, 0, L"send"},
+    {L"select", For::Outlook, 1, L"select \"Subject\""},
     {L"new-document", For::Word, 0, L"new-document"},
     {L"open-document", For::Word, 1, L"open-document \"C:\\Path\\File.docx\""},
     {L"close-document", For::Word, 0, L"close-document"},

@@ -10,6 +10,8 @@
 //   switch-folder "\\Store\Folder"    Outlook: the active explorer shows that folder (a path from the
 //                                     store down, or one folder's name)
 //   send                              Outlook: sends the item of the active inspector
+//   select "Subject"                  Outlook: selects the item of that subject in the active
+//                                     explorer's folder (SelectionChange)
 //   new-document                      Word: a new blank document
 //   open-document "C:\Path\File.docx" Word: opens a document
 //   close-document                    Word: closes the active document

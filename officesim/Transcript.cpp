@@ -49,6 +49,10 @@ void Transcript::ScriptError(const std::wstring &text) {
     Line(L"SCRIPT ERROR: " + text);
 }
 
+void Transcript::Heard(const std::wstring &event, int connections, const std::wstring &source) {
+    Line(classlib::Format(L"%s heard by %d event connection(s) on %s", {event, connections, source}));
+}
+
 void Transcript::Block(const std::wstring &text, const std::wstring &prefix) {
     size_t start = 0, length = text.size();
     while (length > 0 && (text[length - 1] == L'\n' || text[length - 1] == L'\r'))

@@ -17,6 +17,9 @@ public:
     void Failure(const std::wstring &text);
     // "SCRIPT ERROR: text": the script asked for something the simulated host cannot do.
     void ScriptError(const std::wstring &text);
+    // "ItemSend heard by 3 event connection(s) on the Application": how many of the add-ins' event
+    // connections a host event reached.
+    void Heard(const std::wstring &event, int connections, const std::wstring &source);
     // Several lines of text (a document), each after prefix.
     void Block(const std::wstring &text, const std::wstring &prefix = L"| ");
 

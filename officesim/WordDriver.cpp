@@ -13,6 +13,8 @@ namespace officesim {
 
 namespace {
 
+const wchar_t kOnApplication[] = L"the Application";
+
 class WordDriver : public HostDriver {
 public:
     WordDriver(int version, const std::wstring &versionText) : version_(version), host_(versionText) {
@@ -30,7 +32,9 @@ public:
 
     void RaiseStartup(Transcript &transcript) override {
         transcript.Line(L"Application Startup event");
+        int hearers = Hearers();
         host_.Startup();
+        transcript.Heard(L"Startup", hearers, kOnApplication);
     }
 
     std::vector<HostWindow> Windows() override {
@@ -46,10 +50,11 @@ public:
     }
 
     bool Run(const Step &step, Transcript &transcript) override {
+        int hearers = Hearers();
         if (step.command == L"new-document")
-            Opened(host_.NewDocument(), L"NewDocument", transcript);
+            Opened(host_.NewDocument(), L"NewDocument", hearers, transcript);
         else if (step.command == L"open-document")
-            Opened(host_.OpenDocument(step.args[0]), L"DocumentOpen", transcript);
+            Opened(host_.OpenDocument(step.args[0]), L"DocumentOpen", hearers, transcript);
         else if (step.command == L"close-document")
             CloseDocument(transcript);
         else
@@ -57,13 +62,7 @@ public:
         return true;
     }
 
-    int QuitListeners() override {
-        int count = 0;
-        for (const IID *iid :
-             {&DIID_WordApplicationEvents2, &DIID_WordApplicationEvents3, &DIID_WordApplicationEvents4})
-            count += host_.App().Events().SinkCount(*iid);
-        return count;
-    }
+    int QuitListeners() override { return Hearers(); }
 
     void Quit(Transcript &transcript) override {
         transcript.Line(L"Word closes every document and raises the Application's Quit event");
@@ -74,6 +73,16 @@ public:
     }
 
 private:
+    // The event connections on the Application, where Word raises every event officesim reports;
+    // each of them is declared on all of the Application's event interfaces.
+    int Hearers() {
+        int count = 0;
+        for (const IID *iid :
+             {&DIID_WordApplicationEvents2, &DIID_WordApplicationEvents3, &DIID_WordApplicationEvents4})
+            count += host_.App().Events().SinkCount(*iid);
+        return count;
+    }
+
     HostWindow Describe(SimWordWindow *window) {
         SimWordDocument *document = window->Document();
         HostWindow described{window->Name(), L"", static_cast<IDispatch *>(window), L"", host_.CommandBars()};
@@ -84,13 +93,16 @@ private:
         return described;
     }
 
-    void Opened(SimWordDocument *document, const wchar_t *event, Transcript &transcript) {
+    void Opened(SimWordDocument *document, const wchar_t *event, int hearers, Transcript &transcript) {
         if (!document->Connected()) {
             transcript.Line(L"an event sink closed the new document at once");
+            transcript.Heard(event, hearers, kOnApplication);
             return;
         }
         transcript.Line(document->Window()->Name() + L" opened: " + Describe(document->Window()).what +
                         L" (" + event + L", WindowActivate, DocumentChange)");
+        for (const wchar_t *heard : {event, L"WindowActivate", L"DocumentChange"})
+            transcript.Heard(heard, hearers, kOnApplication);
     }
 
     void CloseDocument(Transcript &transcript) {
@@ -98,11 +110,13 @@ private:
         if (document == nullptr)
             throw EScriptError(L"no document is open");
         std::wstring name = document->Window()->Name(), fullName = document->FullName();
+        int hearers = Hearers();
         if (host_.Close(document))
             transcript.Line(name + L" closed: " + Quoted(fullName) + L" (DocumentBeforeClose)");
         else
             transcript.Line(L"an event sink cancelled DocumentBeforeClose: " + Quoted(fullName) +
                             L" stays open");
+        transcript.Heard(L"DocumentBeforeClose", hearers, kOnApplication);
     }
 
     int version_;

@@ -35,7 +35,8 @@ session() {
 }
 
 fast_quit="$(mktemp --suffix=.txt)"
-printf 'open-inspector mail "Angebot"\nswitch-folder "Sent Items"\nclose-inspector\nquit-fast\n' >"$fast_quit"
+printf '%s\n' 'select "Quarterly report"' 'open-inspector mail "Angebot"' 'switch-folder "Sent Items"' \
+    close-inspector 'open-inspector mail "Rechnung"' send quit-fast >"$fast_quit"
 session "Outlook 2010, fast shutdown" "$sim/officesim.exe" --host outlook --version 14 --script "$(run winepath -w "$fast_quit" | tr -d '\r')"
 session "Outlook 2010, default session" "$sim/officesim.exe" --host outlook --version 14
 session "Outlook 2007" "$sim/officesim12.exe" --host outlook --version 12

@@ -299,6 +299,24 @@ TEST_F(OfficesimRun, Outlook11ShowsTheBarsTheAddInBuiltAndClicksThem) {
     EXPECT_EQ(std::string::npos, run.Output.find("GetCustomUI")) << "Outlook 11 has no ribbon";
 }
 
+TEST_F(OfficesimRun, SelectTakesAnItemOfTheExplorersFolderAndTellsWhoHeardTheEvent) {
+    AddInEntry connect(L"Outlook", kConnect, 3);
+    ScriptFile script("select \"Lunch on Friday\"\n"
+                      "switch-folder \"Sent Items\"\n"
+                      "select \"Lunch on Friday\"\n");
+    RunResult run = Officesim(L"--host outlook --version 11", script);
+    EXPECT_EQ(2u, run.ExitCode) << run.Output;
+    EXPECT_TRUE(InOrder(run.Output,
+                        {
+                            "== line 1: select \"Lunch on Friday\"",
+                            "Explorer1 selects \"Lunch on Friday\" (SelectionChange)",
+                            // The test add-in listens to its own button only.
+                            "SelectionChange heard by 0 event connection(s) on Explorer1",
+                            "== line 3: select \"Lunch on Friday\"",
+                            "SCRIPT ERROR: no item \"Lunch on Friday\" in \\\\Personal Folders\\Sent Items",
+                        }));
+}
+
 TEST_F(OfficesimRun, WordRibbonThroughTheProgramOfItsVersion) {
     AddInEntry connect(L"Word", kConnect, 3);
     ScriptFile script("open-document \"C:\\Documents\\Letter.docx\"\n"
@@ -417,6 +435,10 @@ TEST_F(OfficesimRun, BadCommandLinesAndStepsEndWithExitCode2) {
         << run.Output;
     EXPECT_EQ(std::string::npos, run.Output.find("== start-up"))
         << "nothing starts for a script it cannot read";
+    ScriptFile selectInWord("select \"Quarterly report\"\n");
+    run = Officesim(L"--host word", selectInWord);
+    EXPECT_EQ(2u, run.ExitCode);
+    EXPECT_NE(std::string::npos, run.Output.find(": line 1: select is a step for Outlook")) << run.Output;
 
     AddInEntry connect(L"Outlook", kConnect, 3);
     ScriptFile impossible("close-inspector\nsend\n");
