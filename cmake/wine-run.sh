@@ -23,11 +23,22 @@ fi
 
 out="$(mktemp)"; err="$(mktemp)"
 trap 'rm -f "$out" "$err"' EXIT
-wine "$@" </dev/null >"$out" 2>"$err" &
-child=$!
-trap 'kill -TERM $child 2>/dev/null' TERM INT
-wait $child; rc=$?
-# a trapped signal interrupts the first wait; collect the real status
-kill -0 $child 2>/dev/null && { wait $child; rc=$?; }
+run_once() {
+    wine "$@" </dev/null >"$out" 2>"$err" &
+    child=$!
+    trap 'kill -TERM $child 2>/dev/null' TERM INT
+    wait $child; rc=$?
+    # a trapped signal interrupts the first wait; collect the real status
+    kill -0 $child 2>/dev/null && { wait $child; rc=$?; }
+}
+run_once "$@"
+# A crash of the program shows as Wine's unhandled-exception report and an exit code; a SIGSEGV of
+# the Unix wine process itself (seen now and then at process exit under heavy parallel load) is
+# Wine's own, so that run is repeated once, and said so.
+if [ $rc -eq 139 ]; then
+    echo "wine-run: wine itself died of SIGSEGV running $*; running it once more" >&2
+    cat "$err" >&2
+    run_once "$@"
+fi
 cat "$out"; cat "$err" >&2
 exit $((rc & 255))
