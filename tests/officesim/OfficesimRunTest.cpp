@@ -10,12 +10,22 @@
 
 #include "classlib/Format.h"
 #include "classlib/Registry.h"
+#include "AddInTranscripts.h"
 #include "WineProcess.h"
 
 using namespace classlib;
 using testsupport::DosPath;
 using testsupport::RunProgram;
 using RunResult = testsupport::TRunResult;
+using testsupport::InOrder;
+
+namespace {
+// The test add-ins' entries carry one friendly name.
+struct AddInEntry : testsupport::TAddInEntry {
+    AddInEntry(const std::wstring &host, const std::wstring &progId, int loadBehavior, bool requireNotification = false)
+        : TAddInEntry(host, progId, loadBehavior, L"officesim test add-in", requireNotification) {}
+};
+} // namespace
 
 namespace {
 
@@ -26,32 +36,6 @@ const wchar_t kCrashing[] = L"OfficesimTest.Crashing";
 std::wstring AddInsKey(const std::wstring &host) {
     return L"Software\\Microsoft\\Office\\" + host + L"\\Addins";
 }
-
-// An add-in's entry in the user's Addins key of a host, for as long as the object lives.
-class AddInEntry {
-public:
-    AddInEntry(const std::wstring &host, const std::wstring &progId, int loadBehavior,
-               bool requireNotification = false)
-        : path_(AddInsKey(host) + L"\\" + progId) {
-        TRegistry key;
-        key.SetRootKey(HKEY_CURRENT_USER);
-        EXPECT_TRUE(key.OpenKey(path_, true));
-        key.WriteInteger(L"LoadBehavior", loadBehavior);
-        key.WriteString(L"FriendlyName", L"officesim test add-in");
-        if (requireNotification)
-            key.WriteInteger(L"RequireShutdownNotification", 1);
-    }
-    ~AddInEntry() {
-        TRegistry key;
-        key.SetRootKey(HKEY_CURRENT_USER);
-        key.DeleteKey(path_);
-    }
-    AddInEntry(const AddInEntry &) = delete;
-    AddInEntry &operator=(const AddInEntry &) = delete;
-
-private:
-    std::wstring path_;
-};
 
 // A script in a temporary file.
 class ScriptFile {
@@ -72,20 +56,6 @@ public:
 private:
     std::wstring path_;
 };
-
-// Each piece is found after the one before it.
-testing::AssertionResult InOrder(const std::string &output, const std::vector<std::string> &pieces) {
-    size_t at = 0;
-    for (const std::string &piece : pieces) {
-        size_t found = output.find(piece, at);
-        if (found == std::string::npos)
-            return testing::AssertionFailure()
-                   << "missing, or out of order: " << piece << "\n--- transcript:\n"
-                   << output;
-        at = found + piece.size();
-    }
-    return testing::AssertionSuccess();
-}
 
 size_t Count(const std::string &output, const std::string &piece) {
     size_t count = 0;

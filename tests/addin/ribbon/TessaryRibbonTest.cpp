@@ -10,6 +10,7 @@
 
 #include "classlib/Format.h"
 #include "classlib/Registry.h"
+#include "AddInTranscripts.h"
 #include "WineProcess.h"
 
 namespace {
@@ -21,29 +22,6 @@ using testsupport::TTempFile;
 using TRun = testsupport::TRunResult;
 
 const wchar_t kProgID[] = L"Tessary.TSY";
-
-// The add-in's entry in the user's Addins key of a host (load at start-up), while the object lives.
-class TAddInEntry {
-public:
-    explicit TAddInEntry(const std::wstring &Host)
-        : key_(L"\\Software\\Microsoft\\Office\\" + Host + L"\\Addins\\" + kProgID) {
-        classlib::TRegistry reg;
-        reg.SetRootKey(HKEY_CURRENT_USER);
-        EXPECT_TRUE(reg.OpenKey(key_, true));
-        reg.WriteInteger(L"LoadBehavior", 3);
-        reg.WriteString(L"FriendlyName", L"Tessary");
-    }
-    ~TAddInEntry() {
-        classlib::TRegistry reg;
-        reg.SetRootKey(HKEY_CURRENT_USER);
-        reg.DeleteKey(key_);
-    }
-    TAddInEntry(const TAddInEntry &) = delete;
-    TAddInEntry &operator=(const TAddInEntry &) = delete;
-
-private:
-    std::wstring key_;
-};
 
 // The document officesim printed after `Tessary.TSY: GetCustomUI("<RibbonId>") -> document`: its
 // "| " lines up to the first other line; "" when there is none.
@@ -107,7 +85,7 @@ protected:
 
     // officesim playing Host of Version through Script; the add-in's documents must reach it whole.
     static TRun Officesim(const std::wstring &Host, int Version, const std::string &Script) {
-        TAddInEntry entry(Host == L"word" ? L"Word" : L"Outlook");
+        testsupport::TAddInEntry entry(Host == L"word" ? L"Word" : L"Outlook", kProgID, 3, L"Tessary");
         TTempFile script(Script);
         TRun run = RunProgram(L"\"" + DosPath(OFFICESIM_EXE) + L"\" --host " + Host + L" --version " +
                               std::to_wstring(Version) + L" --script \"" + script.Path() + L"\"");

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "AddInTranscripts.h"
 #include "WineProcess.h"
 #include "classlib/Registry.h"
 
@@ -16,43 +17,7 @@ namespace {
 using testsupport::DosPath;
 using testsupport::RunProgram;
 using TRun = testsupport::TRunResult;
-
-// The add-in's entry in the user's Addins key of a host (load at start-up), while the object lives.
-class TAddInEntry {
-public:
-    explicit TAddInEntry(const std::wstring &Host)
-        : key_(L"\\Software\\Microsoft\\Office\\" + Host + L"\\Addins\\Tessary.TSY") {
-        classlib::TRegistry reg;
-        reg.SetRootKey(HKEY_CURRENT_USER);
-        EXPECT_TRUE(reg.OpenKey(key_, true));
-        reg.WriteInteger(L"LoadBehavior", 3);
-        reg.WriteString(L"FriendlyName", L"Tessary");
-    }
-    ~TAddInEntry() {
-        classlib::TRegistry reg;
-        reg.SetRootKey(HKEY_CURRENT_USER);
-        reg.DeleteKey(key_);
-    }
-    TAddInEntry(const TAddInEntry &) = delete;
-    TAddInEntry &operator=(const TAddInEntry &) = delete;
-
-private:
-    std::wstring key_;
-};
-
-// Each piece is found after the one before it.
-testing::AssertionResult InOrder(const std::string &Output, const std::vector<std::string> &Pieces) {
-    size_t at = 0;
-    for (const std::string &piece : Pieces) {
-        size_t found = Output.find(piece, at);
-        if (found == std::string::npos)
-            return testing::AssertionFailure()
-                   << "missing, or out of order: " << piece << "\n--- transcript:\n"
-                   << Output;
-        at = found + piece.size();
-    }
-    return testing::AssertionSuccess();
-}
+using testsupport::InOrder;
 
 class OfficesimCallbacks : public ::testing::Test {
 protected:
@@ -63,7 +28,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(registered_) << "regsvr32 could not register Tessary.dll"; }
 
     static TRun Officesim(const std::wstring &Host, int Version, const std::string &Script) {
-        TAddInEntry entry(Host == L"word" ? L"Word" : L"Outlook");
+        testsupport::TAddInEntry entry(Host == L"word" ? L"Word" : L"Outlook", L"Tessary.TSY", 3, L"Tessary");
         testsupport::TTempFile script(Script);
         TRun run = RunProgram(L"\"" + DosPath(OFFICESIM_EXE) + L"\" --host " + Host + L" --version " +
                               std::to_wstring(Version) + L" --script \"" + script.Path() + L"\"");
