@@ -11,6 +11,11 @@ prepare() {
     bash "$root/scripts/install-toolchain.sh"
     local generator=()
     command -v ninja >/dev/null 2>&1 && generator=(-G Ninja)
+    # ccache when the machine has it (a developer's choice; CI builds without it)
+    if command -v ccache >/dev/null 2>&1; then
+        generator+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+        export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(dirname "$root")}" CCACHE_NOHASHDIR=1
+    fi
     if [ ! -f "$build/CMakeCache.txt" ]; then
         cmake -S "$root" -B "$build" "${generator[@]}" \
             -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw32.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo
