@@ -31,6 +31,7 @@ namespace framework {
 
 class TdivAzore;
 class TzidFactory;
+class TzidBackstage;
 class TzidCustomEvents;
 class TzidCustomCommandBar;
 class TzidCustomTaskPane;
@@ -230,6 +231,9 @@ public:
     classlib::TList<classlib::TObject> &ContextualTabs() { return contextualTabs_; }
     classlib::TStringList &RibbonIds() { return ribbonIds_; }
     const classlib::TStringList &RibbonIds() const { return ribbonIds_; }
+    // The module's Backstage view (one at most, among its components; it enters and leaves itself).
+    TzidBackstage *Backstage() const { return backstage_; }
+    void SetBackstage(TzidBackstage *Value) { backstage_ = Value; }
 
     classlib::TTimer &AccessTimer() const { return *accessTimer_; }
     bool AccessBusy() const { return accessBusy_; }
@@ -286,6 +290,7 @@ private:
     classlib::TList<classlib::TObject> ribbonTabs_;
     classlib::TList<classlib::TObject> contextualTabs_;
     classlib::TStringList ribbonIds_;
+    TzidBackstage *backstage_ = nullptr;
 
     std::unique_ptr<classlib::TTimer> accessTimer_;
     bool accessBusy_ = false;

@@ -10,6 +10,7 @@
 #include "framework/ribbon/RibbonContainers.h"
 #include "framework/ribbon/RibbonControls.h"
 #include "framework/ribbon/RibbonTab.h"
+#include "framework/ribbon/backstage/BackstageWriter.h"
 
 namespace framework {
 
@@ -85,14 +86,15 @@ bool NeedsNamespace2009(TzidCOMAddInModule &Module, const std::wstring &RibbonID
 }
 
 // Hosts from version 14 on read both namespaces; the 2006 one is taken unless the document needs
-// more, so that it reads the same in every ribbon host.
+// more (a Backstage view exists in the 2009 one only), so that it reads the same in every ribbon host.
 void ChooseNamespace(TzidCOMAddInModule &Module, const std::wstring &RibbonID) {
     int version = Module.OfficeVersion();
     if (version == 12)
         Module.SetCustomUINamespace(zidCustomUINamespace2006);
     else if (version >= 14)
-        Module.SetCustomUINamespace(NeedsNamespace2009(Module, RibbonID) ? zidCustomUINamespace2009
-                                                                         : zidCustomUINamespace2006);
+        Module.SetCustomUINamespace(NeedsNamespace2009(Module, RibbonID) || WritesBackstage(Module, RibbonID)
+                                        ? zidCustomUINamespace2009
+                                        : zidCustomUINamespace2006);
 }
 
 // Opens the "ribbon" element on first need.
@@ -212,6 +214,7 @@ std::wstring BuildCustomUI(TzidCOMAddInModule &Module, const std::wstring &Ribbo
         WriteContextualTabs(Module, writer, RibbonID);
     }
     ribbon.Close();
+    WriteBackstage(Module, writer, RibbonID);
     writer.CloseElement(L"customUI");
 
     std::wstring result = writer.Xml();

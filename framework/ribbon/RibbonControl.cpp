@@ -83,20 +83,27 @@ void TzidRibbonCustomControl::EnterInIdList() {
 
 // ---- the tree ----------------------------------------------------------------------------------
 
-TzidRibbonTab *TzidRibbonCustomControl::GetOwnerTab() const {
+classlib::TComponent *TzidRibbonCustomControl::GetOwnerRoot() const {
     const TzidRibbonCustomControl *control = this;
     while (control != nullptr && control->Collection() != nullptr) {
         classlib::TPersistent *owner = control->Collection()->GetOwner();
-        if (auto *tab = dynamic_cast<TzidRibbonTab *>(owner))
-            return tab;
+        if (auto *root = dynamic_cast<classlib::TComponent *>(owner))
+            return root;
         control = dynamic_cast<TzidRibbonCustomControl *>(owner);
     }
     return nullptr;
 }
 
+TzidRibbonTab *TzidRibbonCustomControl::GetOwnerTab() const {
+    return dynamic_cast<TzidRibbonTab *>(GetOwnerRoot());
+}
+
 TzidCOMAddInModule *TzidRibbonCustomControl::Module() const {
-    TzidRibbonTab *tab = GetOwnerTab();
-    return tab != nullptr ? tab->Module() : nullptr;
+    classlib::TComponent *root = GetOwnerRoot();
+    if (auto *tab = dynamic_cast<TzidRibbonTab *>(root))
+        return tab->Module();
+    // A Backstage view belongs to the module that owns it.
+    return root != nullptr ? dynamic_cast<TzidCOMAddInModule *>(root->Owner()) : nullptr;
 }
 
 TzidRibbonCustomControl *TzidRibbonCustomControl::ParentControl() const {

@@ -15,6 +15,7 @@
 #include "classlib/Bitmap.h"
 #include "classlib/Collection.h"
 #include "classlib/ComPtr.h"
+#include "classlib/Component.h"
 #include "classlib/Events.h"
 #include "classlib/OleVariant.h"
 #include "classlib/StringList.h"
@@ -334,9 +335,12 @@ public:
     TzidRibbonGroup *AsRibbonGroup();
     TzidRibbonButton *AsRibbonButton();
     TzidRibbonMenu *AsRibbonMenu();
+    // The component at the top of the chain of collections (a ribbon tab or the module's Backstage
+    // view); null for a control outside any.
+    classlib::TComponent *GetOwnerRoot() const;
     // The tab at the top of the chain of collections; null for a control outside any tab.
     TzidRibbonTab *GetOwnerTab() const;
-    // The module of the owning tab; null without one.
+    // The module of the owning tab or Backstage view; null without one.
     TzidCOMAddInModule *Module() const;
     // The control that owns the collection this control lies in; null at the top or outside a tree.
     TzidRibbonCustomControl *ParentControl() const;

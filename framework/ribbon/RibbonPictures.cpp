@@ -8,6 +8,7 @@
 #include "framework/ribbon/RibbonCallbacks.h"
 #include "framework/ribbon/RibbonControls.h"
 #include "framework/ribbon/RibbonTab.h"
+#include "framework/ribbon/backstage/BackstageView.h"
 
 using classlib::ComPtr;
 using classlib::OleVariant;
@@ -16,10 +17,13 @@ namespace framework {
 
 namespace {
 
-// The image list ImageIndex refers to: the owning tab's.
+// The image list ImageIndex refers to: the owning tab's or Backstage view's.
 classlib::TImageList *TabImages(IzidRibbonControlInternal &Control) {
     auto *control = dynamic_cast<TzidRibbonCustomControl *>(&Control);
-    TzidRibbonTab *tab = control != nullptr ? control->GetOwnerTab() : nullptr;
+    classlib::TComponent *root = control != nullptr ? control->GetOwnerRoot() : nullptr;
+    if (auto *view = dynamic_cast<TzidBackstage *>(root))
+        return view->Images();
+    auto *tab = dynamic_cast<TzidRibbonTab *>(root);
     return tab != nullptr ? tab->Images() : nullptr;
 }
 

@@ -1,4 +1,5 @@
 #include "framework/ribbon/RibbonModel.h"
+#include "framework/ribbon/backstage/BackstageModel.h"
 
 namespace framework {
 
@@ -24,6 +25,7 @@ void RegisterRibbonClasses() {
              &TzidRibbonItem::StaticClass(),
          })
         classlib::RegisterClass(*cls);
+    RegisterBackstageClasses();
 }
 
 } // namespace framework

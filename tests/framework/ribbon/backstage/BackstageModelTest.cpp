@@ -1,0 +1,279 @@
+// The Backstage model's own rules: the view at the top (one per module, tabs and fast command
+// buttons only), what the controls below it find through it, the id list, the collections' maxima,
+// the setters' ranges, the items and the actions.
+#include "BackstageFixture.h"
+
+#include "classlib/Classes.h"
+#include "classlib/Format.h"
+
+namespace backstagetest {
+namespace {
+
+using namespace framework;
+
+// The framework error a call raises ("" and 0 when it raises none).
+template <class F> std::pair<HRESULT, std::wstring> ErrorOf(F Call) {
+    try {
+        Call();
+    } catch (const classlib::EOleSysError &e) {
+        return {e.ErrorCode(), e.Message()};
+    }
+    return {0, L""};
+}
+
+int IdEntries(TzidCOMAddInModule &Module, const classlib::TObject *Object) {
+    int count = 0;
+    for (int i = 0; i < Module.RibbonIds().Count(); ++i)
+        count += Module.RibbonIds().Objects(i) == Object ? 1 : 0;
+    return count;
+}
+
+TEST_F(BackstageTest, AModuleHoldsOneViewThatTakesTabsAndFastCommandButtonsOnly) {
+    TzidBackstage &view = View();
+    EXPECT_EQ(
+        ErrorOf([&] { new TzidBackstage(&Module()); }),
+        std::make_pair(
+            HRESULT(31119),
+            std::wstring(L"There can be only one instance of TzidBackstage in the TBackstageTestModule!")));
+    EXPECT_EQ(Module().Backstage(), &view);
+    classlib::TComponent stranger(nullptr);
+    EXPECT_EQ(ErrorOf([&] { new TzidBackstage(&stranger); }).first, 31112);
+    EXPECT_EQ(stranger.ComponentCount(), 0);
+
+    const int count = view.Controls()->Count();
+    EXPECT_EQ(
+        ErrorOf([&] { view.Controls()->AddControl(rctBackstageGroup); }),
+        std::make_pair(
+            HRESULT(31112),
+            std::wstring(L"The TzidBackstageGroup class cannot be contained in the TzidBackstage class.")));
+    EXPECT_EQ(ErrorOf([&] { view.Controls()->AddControl(rctButton); }).first, 31112);
+    EXPECT_EQ(view.Controls()->Count(), count);
+
+    // The module's view goes with the module's components, and the module forgets it.
+    classlib::Free(&view);
+    EXPECT_EQ(Module().Backstage(), nullptr);
+    EXPECT_EQ(Module().FindRibbonObject(L"bsGroup"), nullptr);
+    auto *again = new TzidBackstage(&Module());
+    EXPECT_EQ(Module().Backstage(), again);
+}
+
+TEST_F(BackstageTest, ControlsBelowTheViewFindTheModuleAndStartWithTheViewsKinds) {
+    TzidBackstage &view = View();
+    view.SetRibbons({msrWordDocument});
+    EXPECT_TRUE(view.Ribbons2010().Empty()); // the explorer went in both sets
+    auto &tab = Add<TzidBackstageTab>(view.Controls(), L"bsNewTab");
+    auto &group = Add<TzidBackstageGroup>(tab.FirstColumn(), L"bsNewGroup");
+    auto &link = Add<TzidBackstageHyperlink>(group.TopItems(), L"bsNewLink");
+    EXPECT_EQ(link.Module(), &Module());
+    EXPECT_EQ(link.GetOwnerRoot(), &view);
+    EXPECT_EQ(link.GetOwnerTab(), nullptr);
+    EXPECT_EQ(link.Ribbons(), TzidRibbons{msrWordDocument});
+    EXPECT_EQ(Module().FindRibbonObject(L"bsNewLink"), &link);
+
+    // The view passes its kinds down through the tabs' columns and the groups' sections.
+    view.SetRibbons({msrOutlookExplorer});
+    for (TzidRibbonCustomControl *node : std::initializer_list<TzidRibbonCustomControl *>{
+             &tab, &group, &link, &Node(L"bsPrimary"), &Node(L"bsBoxLayoutLabel"), &Node(L"bsFormLink"),
+             &Node(L"bsSubButton"), &Node(L"bsDrop2")}) {
+        EXPECT_EQ(node->Ribbons(), TzidRibbons{msrOutlookExplorer}) << classlib::WideToUtf8(node->Id());
+        EXPECT_EQ(node->Ribbons2010(), TzidRibbons2010{msrOutlookExplorer2010})
+            << classlib::WideToUtf8(node->Id());
+    }
+}
+
+TEST_F(BackstageTest, EveryControlIsInTheIdListOnceUntilItGoes) {
+    auto &group = Node<TzidBackstageGroup>(L"bsGroup");
+    auto &menuGroup = Node<TzidBackstageMenuGroup>(L"bsMenuGroup");
+    auto &toggle = Add<TzidBackstageMenuToggleButton>(menuGroup.Controls(), L"bsNewToggle");
+    auto &button = Add<TzidBackstageGroupButton>(group.TopItems(), L"bsNewButton");
+    auto &check = Add<TzidBackstageMenuCheckBox>(menuGroup.Controls(), L"bsNewCheck");
+    auto &regular = Add<TzidBackstageRegularButton>(group.BottomItems(), L"bsNewRegular");
+    for (TzidRibbonCustomControl *control :
+         std::initializer_list<TzidRibbonCustomControl *>{&toggle, &button, &check, &regular})
+        EXPECT_EQ(IdEntries(Module(), control), 1) << classlib::WideToUtf8(control->ClassName());
+    EXPECT_EQ(Module().FindRibbonObject(L"bsNewToggle"), &toggle);
+
+    const int before = Module().RibbonIds().Count();
+    delete &toggle;
+    delete &button;
+    EXPECT_EQ(Module().RibbonIds().Count(), before - 2);
+    // A tab going takes its whole subtree out of the list.
+    classlib::TObject *tab = Module().FindRibbonObject(L"bsTabInfo");
+    delete static_cast<TzidBackstageTab *>(tab);
+    EXPECT_EQ(Module().FindRibbonObject(L"bsSubButton"), nullptr);
+    EXPECT_EQ(Module().FindRibbonObject(L"bsDrop1"), nullptr);
+    EXPECT_NE(Module().FindRibbonObject(L"bsFormLink"), nullptr);
+}
+
+TEST_F(BackstageTest, FullCollectionsRefuseOneMore) {
+    auto &group = Node<TzidBackstageGroup>(L"bsGroup");
+    EXPECT_EQ(
+        ErrorOf([&] { group.PrimaryItem()->AddControl(rctBackstageRegularButton); }),
+        std::make_pair(HRESULT(31120), std::wstring(L"There cannot be more than 1 items in this control!")));
+    EXPECT_EQ(group.PrimaryItem()->Count(), 1);
+
+    auto &tasks = Node<TzidBackstageTaskGroup>(L"bsTaskGroup");
+    while (tasks.Controls()->Count() < 100)
+        tasks.Controls()->Add();
+    EXPECT_EQ(ErrorOf([&] { tasks.Controls()->Add(); }),
+              std::make_pair(HRESULT(31120),
+                             std::wstring(L"There cannot be more than 100 items in this control!")));
+    auto &forms = Node<TzidBackstageTaskFormGroup>(L"bsForms");
+    while (forms.Controls()->Count() < 100)
+        forms.Controls()->Add();
+    EXPECT_EQ(ErrorOf([&] { forms.Controls()->Add(); }).first, 31120);
+
+    auto &second = Node<TzidBackstageTab>(L"bsTabForms");
+    while (second.SecondColumn()->Count() < 1000)
+        second.SecondColumn()->AddControl(rctBackstageLabelControl);
+    EXPECT_EQ(ErrorOf([&] { second.SecondColumn()->AddControl(rctBackstageGroup); }),
+              std::make_pair(HRESULT(31120),
+                             std::wstring(L"There cannot be more than 1000 items in this control!")));
+    while (View().Controls()->Count() < 255)
+        View().Controls()->AddControl(rctBackstageFastCommandButton);
+    EXPECT_EQ(ErrorOf([&] { View().Controls()->AddControl(rctBackstageTab); }).first, 31120);
+}
+
+TEST_F(BackstageTest, SettersKeepTheirRanges) {
+    auto &tab = Node<TzidBackstageTab>(L"bsTabInfo");
+    hostsim::RibbonUIObject &ribbon = ConnectRibbonUI();
+    tab.SetColumnWidthPercent(100);
+    tab.SetColumnWidthPercent(-1);
+    EXPECT_EQ(tab.ColumnWidthPercent(), 40);
+    tab.SetColumnWidthPercent(99);
+    EXPECT_EQ(tab.ColumnWidthPercent(), 99);
+    tab.SetColumnWidthPercent(0);
+    EXPECT_EQ(tab.ColumnWidthPercent(), 0);
+    tab.SetFirstColumnMinWidth(10001);
+    EXPECT_EQ(tab.FirstColumnMinWidth(), 300);
+    tab.SetSecondColumnMaxWidth(10000);
+    EXPECT_EQ(tab.SecondColumnMaxWidth(), 10000);
+    tab.SetSecondColumnMinWidth(-5);
+    EXPECT_EQ(tab.SecondColumnMinWidth(), 0);
+
+    auto &tasks = Node<TzidBackstageTaskGroup>(L"bsTaskGroup");
+    tasks.SetAllowedTaskSizes({tsSmall, tsLarge});
+    tasks.SetAllowedTaskSizes({});
+    EXPECT_EQ(tasks.AllowedTaskSizes(), (TzidBackstageAllowedTaskSizes{tsMedium, tsLarge}));
+    tasks.SetAllowedTaskSizes({tsSmall});
+    EXPECT_EQ(tasks.AllowedTaskSizes(), TzidBackstageAllowedTaskSizes{tsSmall});
+    EXPECT_TRUE(ribbon.Requests().empty()) << "ranges and sizes are written into the document, not asked";
+
+    // The group's style is asked through a callback: a change makes the host ask again, once.
+    auto &group = Node<TzidBackstageGroup>(L"bsGroup");
+    group.SetStyle(gsError);
+    group.SetStyle(gsError);
+    EXPECT_EQ(group.GetStyleText(), L"2");
+    EXPECT_EQ(ribbon.Requests(), std::vector<std::wstring>{L"InvalidateControl('bsGroup')"});
+}
+
+TEST_F(BackstageTest, ItemsBelongToTheirListAndNameThemselvesByIt) {
+    EXPECT_EQ(Node(L"bsRadio1").GetElementName(), L"radioButton");
+    EXPECT_EQ(Node(L"bsDrop1").GetElementName(), L"item");
+    EXPECT_EQ(Node(L"bsCombo1").GetElementName(), L"item");
+    EXPECT_EQ(Node(L"bsDrop1").GetDisplayName(), L"TzidBackstageItem");
+    EXPECT_EQ(Node<TzidBackstageDropDown>(L"bsDrop").Items()->AddControl(rctBackstageItem), nullptr);
+
+    // A change of the items or of an item's label makes the host ask the list again.
+    hostsim::RibbonUIObject &ribbon = ConnectRibbonUI();
+    auto &drop = Node<TzidBackstageDropDown>(L"bsDrop");
+    drop.Items()->Add()->SetId(L"bsDrop3");
+    Node(L"bsRadio0").SetCaption(L"Jede f\u00fcr sich");
+    EXPECT_EQ(ribbon.Requests(),
+              (std::vector<std::wstring>{L"InvalidateControl('bsDrop')", L"InvalidateControl('bsRadio0')",
+                                         L"InvalidateControl('bsRadio')"}));
+
+    // Items copied into another list become items of that list, in order.
+    auto &radio = Node<TzidBackstageRadioGroup>(L"bsRadio");
+    radio.SetItems(drop.Items());
+    ASSERT_EQ(radio.Items()->Count(), 4);
+    EXPECT_EQ(radio.Items()->Items(2)->Caption(), L"Gro\u00df");
+    EXPECT_EQ(radio.Items()->Items(2)->ClassName(), L"TzidBackstageItem");
+    EXPECT_EQ(radio.Items()->Items(2)->GetElementName(), L"radioButton");
+}
+
+TEST_F(BackstageTest, ActionsKeepTheHostsStateAndFireOnce) {
+    auto act = [&](const std::wstring &Id, const TzidRibbonActionArguments &Args) {
+        Node(Id).DoAction(Args);
+    };
+    TzidRibbonActionArguments pressed;
+    pressed.Pressed = true;
+    TzidRibbonActionArguments text;
+    text.Text = L"neu";
+    TzidRibbonActionArguments selection;
+    selection.SelectedId = L"bsDrop2";
+    selection.SelectedIndex = 2;
+
+    TzidRibbonActionArguments released;
+    act(L"bsCheck", released);
+    EXPECT_FALSE(Node(L"bsCheck").Pressed());
+    act(L"bsMenuToggle", released);
+    EXPECT_FALSE(Node(L"bsMenuToggle").Pressed());
+    act(L"bsLink", pressed);
+    EXPECT_TRUE(Node(L"bsLink").Pressed());
+    act(L"bsTask", pressed);
+    EXPECT_TRUE(Node(L"bsTask").Pressed());
+    act(L"bsEdit", text);
+    EXPECT_EQ(Node(L"bsEdit").Text(), L"neu");
+    act(L"bsCombo", text);
+    EXPECT_EQ(Node(L"bsCombo").Text(), L"neu");
+    act(L"bsDrop", selection);
+    EXPECT_EQ(Node(L"bsDrop").SelectedItemId(), L"bsDrop2");
+    EXPECT_EQ(Node(L"bsDrop").SelectedItemIndex(), 2);
+    selection.SelectedId = L"bsRadio1";
+    selection.SelectedIndex = 1;
+    act(L"bsRadio", selection);
+    EXPECT_EQ(Node(L"bsRadio").SelectedItemIndex(), 1);
+    for (const wchar_t *id : {L"bsFast", L"bsMenuButton", L"bsPrimary", L"bsGroupButton", L"bsSubButton"})
+        act(id, pressed);
+    EXPECT_FALSE(Node(L"bsFast").Pressed()) << "a button keeps no state";
+    EXPECT_EQ(Module().Log, (std::vector<std::wstring>{
+                                L"Click:bsCheck:1", L"Click:bsMenuToggle:1", L"Click:bsLink:1",
+                                L"Click:bsTask:1", L"Change:bsEdit", L"Change:bsCombo", L"Change:bsDrop",
+                                L"Change:bsRadio", L"Click:bsFast:1", L"Click:bsMenuButton:1",
+                                L"Click:bsPrimary:1", L"Click:bsGroupButton:1", L"Click:bsSubButton:1"}));
+
+    // A handler that runs the action again is not fired again; one that fails reports to the module.
+    Module().Log.clear();
+    Module().Reenter = true;
+    act(L"bsFast", pressed);
+    EXPECT_EQ(Module().Log, std::vector<std::wstring>{L"Click:bsFast:1"});
+    Module().Reenter = false;
+    Module().FailHandlers = true;
+    EXPECT_NO_THROW(act(L"bsCheck", pressed));
+    EXPECT_TRUE(Node(L"bsCheck").Pressed()) << "the state is kept before the handler runs";
+    EXPECT_FALSE(Node(L"bsCheck").InAction());
+    EXPECT_EQ(Module().Log.back(), L"Error:The click of bsCheck failed.");
+    // Controls without a handler keep the state all the same.
+    act(L"bsBoxEdit", text);
+    EXPECT_EQ(Node(L"bsBoxEdit").Text(), L"neu");
+}
+
+TEST_F(BackstageTest, TheViewsImageListGoingAwayLeavesTheControlsWithoutImages) {
+    auto *images = dynamic_cast<classlib::TImageList *>(Module().FindComponent(L"Images"));
+    ASSERT_NE(images, nullptr);
+    EXPECT_EQ(View().Images(), images);
+    EXPECT_EQ(Node(L"bsImage").ImageIndex(), 0);
+    classlib::Free(images);
+    EXPECT_EQ(View().Images(), nullptr);
+    for (const wchar_t *id : {L"bsImage", L"bsTopButton", L"bsFormTask"})
+        EXPECT_EQ(Node(id).ImageIndex(), -1) << classlib::WideToUtf8(id);
+}
+
+TEST_F(BackstageTest, CollectionsAreCopiedControlByControlInTheirClasses) {
+    auto &group = Node<TzidBackstageGroup>(L"bsGroup");
+    auto &other = Node<TzidBackstageGroup>(L"bsFormGroup");
+    other.SetTopItems(group.TopItems());
+    ASSERT_EQ(other.TopItems()->Count(), group.TopItems()->Count());
+    for (int i = 0; i < group.TopItems()->Count(); ++i)
+        EXPECT_EQ(other.TopItems()->Items(i)->ClassName(), group.TopItems()->Items(i)->ClassName());
+    EXPECT_EQ(other.TopItems()->Items(3)->Caption(), L"Name");
+    auto &tab = Node<TzidBackstageTab>(L"bsTabForms");
+    tab.SetFirstColumn(Node<TzidBackstageTab>(L"bsTabInfo").FirstColumn());
+    ASSERT_EQ(tab.FirstColumn()->Count(), 2);
+    EXPECT_EQ(tab.FirstColumn()->Items(1)->ClassName(), L"TzidBackstageTaskGroup");
+    EXPECT_EQ(Module().FindRibbonObject(L"bsForms"), nullptr);
+}
+
+} // namespace
+} // namespace backstagetest

@@ -1,0 +1,166 @@
+// The Backstage view as Office gets it: a test add-in whose module holds the Backstage tests' view,
+// registered with regsvr32 and loaded by officesim playing Outlook 2010, Word 2010 and Outlook 2007.
+// Office takes the documents, asks every get callback they name (the items of every list included),
+// and clicks; the documents are read back from the transcript and, with RIBBON_DOCUMENTS set, kept
+// for the schema check.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "AddInTranscripts.h"
+#include "WineProcess.h"
+#include "classlib/Format.h"
+
+namespace {
+
+using testsupport::DosPath;
+using testsupport::InOrder;
+using testsupport::RunProgram;
+using TRun = testsupport::TRunResult;
+
+const char kProgID[] = "TessaryBackstageAddIn.BackstageAddIn";
+
+bool Has(const std::string &Text, const std::string &Part) {
+    return Text.find(Part) != std::string::npos;
+}
+
+// The document officesim printed after `<ProgID>: GetCustomUI("<RibbonId>") -> document`: its "| "
+// lines up to the first other line; "" when there is none.
+std::string DocumentOf(const std::string &Output, const std::string &RibbonId) {
+    size_t at = Output.find(std::string(kProgID) + ": GetCustomUI(\"" + RibbonId + "\") -> document");
+    if (at == std::string::npos)
+        return {};
+    at = Output.find('\n', at);
+    std::string document;
+    while (at != std::string::npos) {
+        size_t end = Output.find('\n', at + 1);
+        std::string line = Output.substr(at + 1, end == std::string::npos ? std::string::npos : end - at - 1);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        size_t bar = line.find_first_not_of(' ');
+        if (bar == std::string::npos || line.compare(bar, 2, "| ") != 0)
+            break;
+        document += line.substr(bar + 2) + "\n";
+        at = end;
+    }
+    return document;
+}
+
+void Keep(const std::string &Document, const std::string &Name) {
+    wchar_t buffer[MAX_PATH] = {};
+    if (GetEnvironmentVariableW(L"RIBBON_DOCUMENTS", buffer, MAX_PATH) == 0 || buffer[0] == 0)
+        return;
+    std::wstring folder = buffer[0] == L'/' ? L"Z:" + std::wstring(buffer) : std::wstring(buffer);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    std::wstring path = folder + L"\\" + classlib::Utf8ToWide(Name) + L".xml";
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, Document.data(), static_cast<DWORD>(Document.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+class BackstageOfficesim : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        registered_ = RunProgram(L"regsvr32.exe /s \"" + DosPath(BACKSTAGE_ADDIN_DLL) + L"\"").ExitCode == 0;
+    }
+    static void TearDownTestSuite() {
+        RunProgram(L"regsvr32.exe /u /s \"" + DosPath(BACKSTAGE_ADDIN_DLL) + L"\"");
+    }
+    void SetUp() override { ASSERT_TRUE(registered_) << "regsvr32 could not register the test add-in"; }
+
+    static TRun Officesim(const std::wstring &Host, int Version, const std::string &Script) {
+        testsupport::TAddInEntry entry(Host == L"word" ? L"Word" : L"Outlook", classlib::Utf8ToWide(kProgID),
+                                       3, L"Backstage Test");
+        testsupport::TTempFile script(Script);
+        TRun run = RunProgram(L"\"" + DosPath(OFFICESIM_EXE) + L"\" --host " + Host + L" --version " +
+                              std::to_wstring(Version) + L" --script \"" + script.Path() + L"\"");
+        EXPECT_EQ(run.ExitCode, 0u) << run.Output;
+        EXPECT_FALSE(Has(run.Output, "FAILED")) << run.Output;
+        EXPECT_FALSE(Has(run.Output, "Office refuses the document")) << run.Output;
+        return run;
+    }
+
+    static std::string Document(const TRun &Run, const std::string &RibbonId, const std::string &Name) {
+        std::string document = DocumentOf(Run.Output, RibbonId);
+        EXPECT_FALSE(document.empty()) << "no document for " << RibbonId << "\n" << Run.Output;
+        Keep(document, Name);
+        return document;
+    }
+
+    static bool registered_;
+};
+
+bool BackstageOfficesim::registered_ = false;
+
+// The get callbacks of the view, as the transcript shows their answers, in document order.
+const std::vector<std::string> kViewAnswers = {
+    "bsTabInfo.getKeytip -> \"T\"",
+    "bsTabInfo.getTitle -> \"Tessary\"",
+    "bsGroup.getStyle -> \"1\"",
+    "bsGroup.getHelperText -> \"Dateien, die jeder Mail beiliegen\"",
+    "bsGroup.getShowLabel -> True",
+    "bsPrimary.getSupertip -> \"Eine Datei anh",
+    "bsCheck.getPressed -> True",
+    "bsEdit.getText -> \"Anhang\"",
+    "bsCombo.getItemCount -> 2",
+    "bsCombo.getItemID[1] -> \"bsCombo1\"",
+    "bsCombo.getItemLabel[1] -> \"ZIP\"",
+    "bsDrop.getSelectedItemIndex -> 1",
+    "bsDrop.getItemCount -> 3",
+    "bsDrop.getItemID[2] -> \"bsDrop2\"",
+    "bsRadio.getItemLabel[1] -> \"Gesammelt\"",
+    "bsLink.getLabel -> \"Hilfe im Netz\"",
+    "bsImage.getAltText -> \"Logo des Werkzeugs\"",
+    "bsTaskGroup.getHelperText -> \"W",
+    "bsTask.getDescription -> \"Mit allen Anh",
+    "bsGroupMenus.getShowLabel -> False",
+    "bsMenu.getScreentip -> \"Anh",
+    "bsMenuToggle.getPressed -> True",
+    "bsSubMenu.getDescription -> \"Weitere Ziele\"",
+    "bsForms.getShowLabel -> True",
+    "bsFormGroup.getStyle -> \"0\"",
+    "bsFast.getVisible -> True",
+};
+
+TEST_F(BackstageOfficesim, Outlook2010TakesTheViewAndAsksEveryCallback) {
+    TRun run = Officesim(L"outlook", 14,
+                         "click-ribbon bsFast\nclick-ribbon bsCheck\nclick-ribbon bsMenuToggle\nclick-ribbon "
+                         "bsSubButton\nquit\n");
+    const std::string explorer = Document(run, "Microsoft.Outlook.Explorer", "Outlook14.Explorer");
+    EXPECT_TRUE(Has(explorer, "<customUI xmlns=\"http://schemas.microsoft.com/office/2009/07/customui\""));
+    EXPECT_TRUE(
+        Has(explorer, "<backstage onShow=\"OnBackstageShow_Callback\" onHide=\"OnBackstageHide_Callback\">"));
+    std::vector<std::string> expected = {"GetCustomUI(\"Microsoft.Outlook.Explorer\") -> document",
+                                         "customUI.onLoad(RibbonUI) -> (nothing)",
+                                         "ribbon callbacks in Explorer1 (Microsoft.Outlook.Explorer):"};
+    expected.insert(expected.end(), kViewAnswers.begin(), kViewAnswers.end());
+    expected.insert(expected.end(),
+                    {"bsFast.onAction -> (nothing)", "bsCheck.onAction(pressed False) -> (nothing)",
+                     "bsMenuToggle.onAction(pressed False) -> (nothing)", "bsSubButton.onAction -> (nothing)",
+                     "DllCanUnloadNow -> S_OK", "== result: no failures"});
+    EXPECT_TRUE(InOrder(run.Output, expected));
+}
+
+TEST_F(BackstageOfficesim, Word2010TakesTheViewAndOutlook2007GetsNone) {
+    TRun word = Officesim(L"word", 14, "new-document\nquit\n");
+    EXPECT_TRUE(Has(Document(word, "Microsoft.Word.Document", "Word14.Document"), "<backstage "));
+    std::vector<std::string> expected = {"GetCustomUI(\"Microsoft.Word.Document\") -> document"};
+    expected.insert(expected.end(), kViewAnswers.begin(), kViewAnswers.end());
+    expected.push_back("== result: no failures");
+    EXPECT_TRUE(InOrder(word.Output, expected));
+
+    // Outlook 2007: no Backstage, and the view's windows are not its ribbon windows anyway.
+    TRun outlook = Officesim(L"outlook", 12, "open-inspector mail \"Quarterly report\"\nquit\n");
+    const std::string read = Document(outlook, "Microsoft.Outlook.Mail.Read", "Outlook12.MailRead");
+    EXPECT_TRUE(Has(read, "xmlns=\"http://schemas.microsoft.com/office/2006/01/customui\""));
+    EXPECT_FALSE(Has(outlook.Output, "<backstage"));
+    EXPECT_FALSE(Has(outlook.Output, "bsTabInfo"));
+    EXPECT_TRUE(InOrder(outlook.Output, {"== result: no failures"}));
+}
+
+} // namespace
