@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ErrorOf.h"
+
 #include <functional>
 #include <stdexcept>
 
@@ -16,6 +18,7 @@ using office::THostEventArgs;
 using office::THostEventInterface;
 using office::THostEventSink;
 using office::THostWrapper;
+using testsupport::ErrorOf;
 
 namespace {
 
@@ -77,15 +80,6 @@ VARIANTARG Object(IDispatch *object) {
     VARIANTARG v = Var(VT_DISPATCH);
     v.pdispVal = object;
     return v;
-}
-
-HRESULT ErrorOf(const std::function<void()> &body) {
-    try {
-        body();
-    } catch (const EOleSysError &e) {
-        return e.ErrorCode();
-    }
-    return S_OK;
 }
 
 } // namespace
