@@ -52,13 +52,4 @@ classlib::ComPtr<IUnknown> TAddInLibrary::CreateAddIn() const {
     return addIn;
 }
 
-std::wstring ReadString(HKEY root, const std::wstring &key, const std::wstring &name) {
-    wchar_t buffer[1024] = {};
-    DWORD size = sizeof(buffer);
-    if (RegGetValueW(root, key.c_str(), name.empty() ? nullptr : name.c_str(), RRF_RT_REG_SZ, nullptr, buffer,
-                     &size) != ERROR_SUCCESS)
-        return L"<missing>";
-    return buffer;
-}
-
 } // namespace addintest

@@ -44,7 +44,4 @@ private:
     HMODULE module_ = nullptr;
 };
 
-// Registry reads that bypass the library.
-std::wstring ReadString(HKEY root, const std::wstring &key, const std::wstring &name);
-
 } // namespace addintest

@@ -1,16 +1,19 @@
 // The COM server: class objects, automation objects called through IDispatch, object and lock
 // counting for DllCanUnloadNow, and registration (in a scratch registry of this process).
 #include "classlib/ComServer.h"
-#include "classlib/Format.h"
 #include "classlib/OleString.h"
 #include "classlib/OleVariant.h"
 
+#include "RegistryAccess.h"
+#include "ScratchRegistry.h"
 #include "TestObject.h"
 
 #include <gtest/gtest.h>
 
 using namespace classlib;
 using classlib_test::TTestObject;
+using testsupport::KeyExists;
+using testsupport::ReadString;
 
 namespace {
 
@@ -33,52 +36,6 @@ DISPID IdOf(IDispatch *disp, const wchar_t *name) {
     LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
     EXPECT_EQ(disp->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id), S_OK) << name;
     return id;
-}
-
-// HKCR, HKCU and HKLM redirected to fresh keys of this process, removed afterwards.
-class ScratchRegistry {
-public:
-    ScratchRegistry() {
-        path_ = Format(L"Software\\Tessary-ComServerTest-%u-%u", {GetCurrentProcessId(), GetTickCount()});
-        for (HKEY predef : kRoots) {
-            HKEY key = nullptr;
-            std::wstring sub = path_ + Format(L"\\%x", {reinterpret_cast<uintptr_t>(predef)});
-            RegCreateKeyExW(HKEY_CURRENT_USER, sub.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                            nullptr);
-            keys_.push_back(key);
-        }
-        for (size_t i = 0; i < keys_.size(); ++i)
-            RegOverridePredefKey(kRoots[i], keys_[i]);
-    }
-    ~ScratchRegistry() {
-        for (size_t i = 0; i < keys_.size(); ++i) {
-            RegOverridePredefKey(kRoots[i], nullptr);
-            RegCloseKey(keys_[i]);
-        }
-        RegDeleteTreeW(HKEY_CURRENT_USER, path_.c_str());
-    }
-
-private:
-    inline static const HKEY kRoots[] = {HKEY_CLASSES_ROOT, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE};
-    std::wstring path_;
-    std::vector<HKEY> keys_;
-};
-
-// A registry string, or "<none>" when the key or value is not there.
-std::wstring ReadString(HKEY root, const std::wstring &key, const wchar_t *name = nullptr) {
-    wchar_t buffer[512];
-    DWORD size = sizeof(buffer);
-    if (RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS)
-        return L"<none>";
-    return buffer;
-}
-
-bool KeyExists(HKEY root, const std::wstring &key) {
-    HKEY handle = nullptr;
-    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(handle);
-    return true;
 }
 
 // An object class whose Initialize fails: the client must get the error and nothing may leak.
@@ -230,7 +187,8 @@ TEST(ComServer, CanUnloadOnlyWithoutObjectsAndLocks) {
 }
 
 TEST(ComServer, RegistersAndUnregistersClassProgIDAndTypeLibrary) {
-    ScratchRegistry scratch;
+    testsupport::TScratchRegistry scratch;
+    ASSERT_TRUE(scratch.Redirected());
     const std::wstring clsidKey = L"CLSID\\" + GUIDToString(CLSID_TestObject);
     const std::wstring libid = GUIDToString(LIBID_TessaryTestServer);
     ASSERT_EQ(ComServerRegister(), S_OK);
@@ -252,7 +210,8 @@ TEST(ComServer, RegistersAndUnregistersClassProgIDAndTypeLibrary) {
 }
 
 TEST(ComServer, ClassesRootWritesUnderAPerUserRoot) {
-    ScratchRegistry scratch;
+    testsupport::TScratchRegistry scratch;
+    ASSERT_TRUE(scratch.Redirected());
     TClassesRoot perUser(HKEY_CURRENT_USER, L"Software\\Classes");
     perUser.WriteString(L"Tessary.Test\\CLSID", L"", L"{x}");
     EXPECT_EQ(ReadString(HKEY_CURRENT_USER, L"Software\\Classes\\Tessary.Test\\CLSID"), L"{x}");

@@ -3,11 +3,13 @@
 #include "classlib/LateBinding.h"
 #include "classlib/ComServer.h"
 
+#include "ErrorOf.h"
 #include "TestObject.h"
 
 #include <gtest/gtest.h>
 
 using namespace classlib;
+using testsupport::ErrorOf;
 
 namespace {
 
@@ -17,17 +19,6 @@ ComPtr<IDispatch> NewTestObject() {
     EXPECT_EQ(ComServerGetClassObject(CLSID_TestObject, IID_IClassFactory, factory.PutVoid()), S_OK);
     EXPECT_EQ(factory->CreateInstance(nullptr, IID_IDispatch, object.PutVoid()), S_OK);
     return object;
-}
-
-HRESULT CodeOf(const std::function<void()> &call, std::wstring *message = nullptr) {
-    try {
-        call();
-    } catch (const EOleSysError &e) {
-        if (message)
-            *message = e.Message();
-        return e.ErrorCode();
-    }
-    return S_OK;
 }
 
 } // namespace
@@ -64,13 +55,13 @@ TEST(LateBinding, PropertiesGetPutAndPutRef) {
 TEST(LateBinding, FailuresCarryTheCodeAndTheCalleesMessage) {
     ComPtr<IDispatch> disp = NewTestObject();
     std::wstring message;
-    EXPECT_EQ(CodeOf([&] { DispCall(disp.Get(), L"Fail", {L"Cannot connect"}); }, &message),
+    EXPECT_EQ(ErrorOf([&] { DispCall(disp.Get(), L"Fail", {L"Cannot connect"}); }, &message),
               AsFailure(classlib_test::TEST_ERROR_CODE));
     EXPECT_EQ(message, L"Cannot connect");
 
-    EXPECT_EQ(CodeOf([&] { DispCall(disp.Get(), L"NoSuchMember"); }, &message), DISP_E_UNKNOWNNAME);
+    EXPECT_EQ(ErrorOf([&] { DispCall(disp.Get(), L"NoSuchMember"); }, &message), DISP_E_UNKNOWNNAME);
     EXPECT_NE(message.find(L"NoSuchMember"), std::wstring::npos);
-    EXPECT_EQ(CodeOf([&] { DispCall(disp.Get(), 777); }), DISP_E_MEMBERNOTFOUND);
-    EXPECT_EQ(CodeOf([&] { DispCall(disp.Get(), L"Add", {L"two", 3}); }), DISP_E_TYPEMISMATCH);
-    EXPECT_EQ(CodeOf([&] { DispGet(nullptr, L"Name"); }), E_POINTER);
+    EXPECT_EQ(ErrorOf([&] { DispCall(disp.Get(), 777); }), DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(ErrorOf([&] { DispCall(disp.Get(), L"Add", {L"two", 3}); }), DISP_E_TYPEMISMATCH);
+    EXPECT_EQ(ErrorOf([&] { DispGet(nullptr, L"Name"); }), E_POINTER);
 }

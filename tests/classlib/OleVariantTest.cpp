@@ -5,36 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "CountedDispatch.h"
+
 using namespace classlib;
-
-namespace {
-
-// A dispatch object that only counts references.
-struct CountedDispatch : public IDispatch {
-    LONG refs = 1;
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void **ppv) override {
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch)) {
-            *ppv = this;
-            AddRef();
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
-    ULONG STDMETHODCALLTYPE Release() override { return --refs; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo **) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS *, VARIANT *, EXCEPINFO *,
-                                     UINT *) override {
-        return E_NOTIMPL;
-    }
-};
-
-} // namespace
 
 TEST(TBStr, OwnsCopiesAndHandsOver) {
     TBStr a(std::wstring(L"a\0b", 3));
@@ -133,7 +106,7 @@ TEST(OleVariant, ByReferenceValuesAreReadThrough) {
 }
 
 TEST(OleVariant, InterfacesAreCountedAcrossCopiesAndMoves) {
-    CountedDispatch disp;
+    testsupport::TCountedDispatch disp;
     {
         OleVariant v(static_cast<IDispatch *>(&disp));
         EXPECT_EQ(disp.refs, 2);

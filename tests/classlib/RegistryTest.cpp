@@ -5,63 +5,30 @@
 
 #include <gtest/gtest.h>
 
+#include "RegistryAccess.h"
+#include "ScratchRegistry.h"
+
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 
 using namespace classlib;
+using testsupport::KeyExists;
+using testsupport::ReadString;
 
 namespace {
 
 class RegistryTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-        scratch_ = L"Software\\ClasslibTests\\" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                   std::wstring(info->name(), info->name() + strlen(info->name()));
-        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, scratch_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                  &scratchKey_, nullptr),
-                  ERROR_SUCCESS);
-        ASSERT_EQ(
-            RegCreateKeyExW(scratchKey_, L"HKCU", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &user_, nullptr),
-            ERROR_SUCCESS);
-        ASSERT_EQ(
-            RegCreateKeyExW(scratchKey_, L"HKLM", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &machine_, nullptr),
-            ERROR_SUCCESS);
-        ASSERT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, user_), ERROR_SUCCESS);
-        ASSERT_EQ(RegOverridePredefKey(HKEY_LOCAL_MACHINE, machine_), ERROR_SUCCESS);
-    }
-    void TearDown() override {
-        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
-        RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
-        for (HKEY k : {user_, machine_, scratchKey_})
-            if (k)
-                RegCloseKey(k);
-        RegDeleteTreeW(HKEY_CURRENT_USER, scratch_.c_str());
-        RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\ClasslibTests"); // only once no other test uses it
-    }
+    void SetUp() override { ASSERT_TRUE(registry_.Redirected()); }
 
-    // Reads a value straight from the redirected root, bypassing TRegistry.
-    static std::wstring RawString(HKEY root, const wchar_t *key, const wchar_t *name) {
-        wchar_t buffer[256] = L"<missing>";
-        DWORD size = sizeof(buffer);
-        RegGetValueW(root, key, name, RRF_RT_REG_SZ, nullptr, buffer, &size);
-        return buffer;
-    }
-    static bool RawKeyExists(HKEY root, const wchar_t *key) {
-        HKEY k = nullptr;
-        if (RegOpenKeyExW(root, key, 0, KEY_READ, &k) != ERROR_SUCCESS)
-            return false;
-        RegCloseKey(k);
-        return true;
-    }
     static std::vector<std::wstring> Sorted(std::vector<std::wstring> v) {
         std::sort(v.begin(), v.end());
         return v;
     }
 
-    std::wstring scratch_;
-    HKEY scratchKey_ = nullptr, user_ = nullptr, machine_ = nullptr;
+    testsupport::TScratchRegistry registry_{testsupport::TScratchRoots::UserAndMachine};
+    // The scratch keys behind the redirected roots.
+    HKEY user_ = registry_.Root(HKEY_CURRENT_USER), machine_ = registry_.Root(HKEY_LOCAL_MACHINE);
 };
 
 } // namespace
@@ -82,7 +49,7 @@ TEST_F(RegistryTest, ValuesRoundTripAndLandInTheRootKey) {
     EXPECT_EQ(reg.ReadString(L"Missing"), L"");
     EXPECT_TRUE(reg.ValueExists(L"Empty"));
     EXPECT_FALSE(reg.ValueExists(L"Missing"));
-    EXPECT_EQ(RawString(user_, L"Software\\Vendor\\Product", L"Name"), L"Anh\u00e4nge");
+    EXPECT_EQ(ReadString(user_, L"Software\\Vendor\\Product", L"Name"), L"Anh\u00e4nge");
 
     EXPECT_TRUE(reg.DeleteValue(L"Name"));
     EXPECT_FALSE(reg.DeleteValue(L"Name"));
@@ -94,8 +61,8 @@ TEST_F(RegistryTest, ValuesRoundTripAndLandInTheRootKey) {
     EXPECT_EQ(reg.CurrentPath(), L"");
     ASSERT_TRUE(reg.OpenKey(L"Software\\Vendor", true));
     reg.WriteString(L"Machine", L"yes");
-    EXPECT_EQ(RawString(machine_, L"Software\\Vendor", L"Machine"), L"yes");
-    EXPECT_EQ(RawString(user_, L"Software\\Vendor", L"Machine"), L"<missing>");
+    EXPECT_EQ(ReadString(machine_, L"Software\\Vendor", L"Machine"), L"yes");
+    EXPECT_EQ(ReadString(user_, L"Software\\Vendor", L"Machine"), L"<missing>");
 }
 
 TEST_F(RegistryTest, OpenWithoutCreateNeitherCreatesNorLosesTheOpenKey) {
@@ -105,8 +72,8 @@ TEST_F(RegistryTest, OpenWithoutCreateNeitherCreatesNorLosesTheOpenKey) {
     EXPECT_FALSE(reg.OpenKey(L"Missing\\Deeper", false));
     EXPECT_FALSE(reg.OpenKey(L"\\Software\\Missing", false));
     EXPECT_FALSE(reg.OpenKeyReadOnly(L"\\Software\\Missing"));
-    EXPECT_FALSE(RawKeyExists(user_, L"Software\\Here\\Missing"));
-    EXPECT_FALSE(RawKeyExists(user_, L"Software\\Missing"));
+    EXPECT_FALSE(KeyExists(user_, L"Software\\Here\\Missing"));
+    EXPECT_FALSE(KeyExists(user_, L"Software\\Missing"));
     EXPECT_EQ(reg.CurrentKey(), before);
     EXPECT_EQ(reg.CurrentPath(), L"Software\\Here");
     reg.WriteInteger(L"StillOpen", 1);
@@ -115,7 +82,7 @@ TEST_F(RegistryTest, OpenWithoutCreateNeitherCreatesNorLosesTheOpenKey) {
     // CreateKey makes the key without moving to it.
     EXPECT_TRUE(reg.CreateKey(L"Made\\Inside"));
     EXPECT_EQ(reg.CurrentPath(), L"Software\\Here");
-    EXPECT_TRUE(RawKeyExists(user_, L"Software\\Here\\Made\\Inside"));
+    EXPECT_TRUE(KeyExists(user_, L"Software\\Here\\Made\\Inside"));
 }
 
 TEST_F(RegistryTest, ReadOnlyKeyRefusesWritesAndLeavesAccessAlone) {
@@ -130,7 +97,7 @@ TEST_F(RegistryTest, ReadOnlyKeyRefusesWritesAndLeavesAccessAlone) {
     EXPECT_THROW(reg.WriteString(L"Kept", L"changed"), ERegistryException);
     EXPECT_THROW(reg.WriteInteger(L"New", 1), ERegistryException);
     EXPECT_FALSE(reg.DeleteValue(L"Kept"));
-    EXPECT_EQ(RawString(user_, L"Software\\Locked", L"Kept"), L"value");
+    EXPECT_EQ(ReadString(user_, L"Software\\Locked", L"Kept"), L"value");
     EXPECT_EQ(reg.Access(), static_cast<REGSAM>(KEY_ALL_ACCESS));
 
     // The next ordinary open is writable again.
@@ -150,7 +117,7 @@ TEST_F(RegistryTest, RelativePathsFollowTheOpenKeyAndAbsoluteOnesTheRoot) {
     EXPECT_EQ(reg.CurrentPath(), L"Software\\T");
     ASSERT_TRUE(reg.OpenKey(L"Child", true));
     EXPECT_EQ(reg.CurrentPath(), L"Software\\T\\Child");
-    EXPECT_TRUE(RawKeyExists(user_, L"Software\\T\\Child"));
+    EXPECT_TRUE(KeyExists(user_, L"Software\\T\\Child"));
 
     EXPECT_TRUE(reg.KeyExists(L"\\Software\\T\\Child"));
     EXPECT_FALSE(reg.KeyExists(L"Software")); // relative to Software\T\Child
@@ -158,7 +125,7 @@ TEST_F(RegistryTest, RelativePathsFollowTheOpenKeyAndAbsoluteOnesTheRoot) {
 
     ASSERT_TRUE(reg.OpenKey(L"\\Software\\Other", true));
     EXPECT_EQ(reg.CurrentPath(), L"Software\\Other");
-    EXPECT_FALSE(RawKeyExists(user_, L"Software\\T\\Child\\Software"));
+    EXPECT_FALSE(KeyExists(user_, L"Software\\T\\Child\\Software"));
 
     // With no key open a relative path starts at the root.
     reg.CloseKey();
@@ -178,18 +145,18 @@ TEST_F(RegistryTest, DeleteKeyRemovesTheWholeTreeAndNothingElse) {
     ASSERT_TRUE(reg.CreateKey(L"Neighbour"));
 
     EXPECT_TRUE(reg.DeleteKey(L"A\\")); // relative to Software\Tree
-    EXPECT_FALSE(RawKeyExists(user_, L"Software\\Tree\\A"));
+    EXPECT_FALSE(KeyExists(user_, L"Software\\Tree\\A"));
     EXPECT_FALSE(reg.DeleteKey(L"A"));
-    EXPECT_TRUE(RawKeyExists(user_, L"Software\\Tree\\Neighbour"));
+    EXPECT_TRUE(KeyExists(user_, L"Software\\Tree\\Neighbour"));
     EXPECT_EQ(reg.ReadString(L"Sibling"), L"kept");
 
     // Neither the root nor the open key itself is a key to delete.
     EXPECT_FALSE(reg.DeleteKey(L""));
     EXPECT_FALSE(reg.DeleteKey(L"\\"));
-    EXPECT_TRUE(RawKeyExists(user_, L"Software\\Tree"));
+    EXPECT_TRUE(KeyExists(user_, L"Software\\Tree"));
 
     EXPECT_TRUE(reg.DeleteKey(L"\\Software\\Tree"));
-    EXPECT_FALSE(RawKeyExists(user_, L"Software\\Tree"));
+    EXPECT_FALSE(KeyExists(user_, L"Software\\Tree"));
 }
 
 TEST_F(RegistryTest, NamesOfValuesAndSubkeys) {

@@ -1,24 +1,16 @@
 // The command-bar state without COM: placement, search, restart and the list rules.
 #include <gtest/gtest.h>
 
-#include "classlib/Exceptions.h"
 #include "hostsim/CommandBarCatalog.h"
 #include "hostsim/CommandBarControlRules.h"
 #include "hostsim/CommandBarModel.h"
 
+#include "ErrorOf.h"
+
 using namespace hostsim;
-using classlib::EOleSysError;
+using testsupport::ErrorOf;
 
 namespace {
-
-HRESULT ErrorOf(const std::function<void()> &action) {
-    try {
-        action();
-    } catch (const EOleSysError &e) {
-        return e.ErrorCode();
-    }
-    return S_OK;
-}
 
 std::vector<std::wstring> Captions(const BarModel &bar) {
     std::vector<std::wstring> result;

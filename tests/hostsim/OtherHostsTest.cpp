@@ -2,9 +2,6 @@
 // the way each host's is read, command bars, windows and application events.
 #include <gtest/gtest.h>
 
-#include <functional>
-
-#include "classlib/Exceptions.h"
 #include "classlib/LateBinding.h"
 #include "hostsim/OtherHostsInfoPath.h"
 #include "hostsim/OutlookHost.h"
@@ -12,12 +9,15 @@
 #include "office/office.h"
 #include "tests/hostsim/SimTestSink.h"
 
+#include "ErrorOf.h"
+
 using namespace hostsim;
 using classlib::ComPtr;
 using classlib::DispCall;
 using classlib::DispGet;
 using classlib::OleVariant;
 using hostsim_test::TestSink;
+using testsupport::ErrorOf;
 
 namespace {
 
@@ -42,15 +42,6 @@ int Detect(IDispatch *app) {
             return i;
     }
     return -1;
-}
-
-HRESULT ErrorOf(const std::function<void()> &call) {
-    try {
-        call();
-    } catch (const classlib::EOleSysError &e) {
-        return e.ErrorCode();
-    }
-    return S_OK;
 }
 
 } // namespace

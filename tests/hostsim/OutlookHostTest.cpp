@@ -2,12 +2,11 @@
 // version-dependent members, the session's folders and items, windows and their collections.
 #include <gtest/gtest.h>
 
-#include <functional>
-
-#include "classlib/Exceptions.h"
 #include "classlib/LateBinding.h"
 #include "hostsim/OutlookHost.h"
 #include "office/office.h"
+
+#include "ErrorOf.h"
 
 using namespace hostsim;
 using classlib::ComPtr;
@@ -15,20 +14,12 @@ using classlib::DispCall;
 using classlib::DispGet;
 using classlib::DispPut;
 using classlib::OleVariant;
+using testsupport::ErrorOf;
 
 namespace {
 
 ComPtr<IDispatch> Obj(IDispatch *disp, const wchar_t *name, classlib::OleArgs args = {}) {
     return DispCall(disp, name, args).ToDispatch();
-}
-
-HRESULT ErrorOf(const std::function<void()> &call) {
-    try {
-        call();
-    } catch (const classlib::EOleSysError &e) {
-        return e.ErrorCode();
-    }
-    return S_OK;
 }
 
 } // namespace

@@ -2,13 +2,12 @@
 // application events through real connection points.
 #include <gtest/gtest.h>
 
-#include <functional>
-
-#include "classlib/Exceptions.h"
 #include "classlib/LateBinding.h"
 #include "hostsim/WordHost.h"
 #include "office/office.h"
 #include "tests/hostsim/SimTestSink.h"
+
+#include "ErrorOf.h"
 
 using namespace hostsim;
 using classlib::ComPtr;
@@ -18,17 +17,9 @@ using classlib::DispPut;
 using classlib::OleVariant;
 using hostsim_test::RefBool;
 using hostsim_test::TestSink;
+using testsupport::ErrorOf;
 
 namespace {
-
-HRESULT ErrorOf(const std::function<void()> &call) {
-    try {
-        call();
-    } catch (const classlib::EOleSysError &e) {
-        return e.ErrorCode();
-    }
-    return S_OK;
-}
 
 ComPtr<TestSink> Advised(IUnknown *source, REFIID iid) {
     ComPtr<TestSink> sink(new TestSink(iid));

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include "CountedDispatch.h"
+#include "ErrorOf.h"
+
 #include <functional>
 #include <stdexcept>
 
@@ -16,38 +19,10 @@ using office::THostEventArgs;
 using office::THostEventInterface;
 using office::THostEventSink;
 using office::THostWrapper;
+using testsupport::ErrorOf;
+using testsupport::TCountedDispatch;
 
 namespace {
-
-// A counted automation object that answers no calls; optionally no IDispatch at all.
-class FakeObject : public IDispatch {
-public:
-    explicit FakeObject(bool dispatchable = true) : dispatchable_(dispatchable) {}
-    LONG refs = 1;
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void **ppv) override {
-        *ppv = nullptr;
-        if (IsEqualIID(riid, IID_IUnknown) || (dispatchable_ && IsEqualIID(riid, IID_IDispatch))) {
-            *ppv = static_cast<IDispatch *>(this);
-            AddRef();
-            return S_OK;
-        }
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
-    ULONG STDMETHODCALLTYPE Release() override { return --refs; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo **) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) override {
-        return DISP_E_UNKNOWNNAME;
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS *, VARIANT *, EXCEPINFO *,
-                                     UINT *) override {
-        return DISP_E_MEMBERNOTFOUND;
-    }
-
-private:
-    bool dispatchable_;
-};
 
 // Arguments in declaration order, laid out the way a host passes them (last first).
 struct Call {
@@ -77,15 +52,6 @@ VARIANTARG Object(IDispatch *object) {
     VARIANTARG v = Var(VT_DISPATCH);
     v.pdispVal = object;
     return v;
-}
-
-HRESULT ErrorOf(const std::function<void()> &body) {
-    try {
-        body();
-    } catch (const EOleSysError &e) {
-        return e.ErrorCode();
-    }
-    return S_OK;
 }
 
 } // namespace
@@ -119,7 +85,7 @@ TEST(THostEventArgs, ReadsArgumentsInDeclarationOrderAndByName) {
 }
 
 TEST(THostEventArgs, ObjectsArriveInEveryFormAndOthersAreRefused) {
-    FakeObject object;
+    TCountedDispatch object;
     IDispatch *slot = &object;
     IUnknown *unknownSlot = &object;
     VARIANT inner = Object(&object);
@@ -141,7 +107,7 @@ TEST(THostEventArgs, ObjectsArriveInEveryFormAndOthersAreRefused) {
     }
     EXPECT_EQ(object.refs, 1); // every reference the decoding took was given back
 
-    FakeObject plain(false); // an object that is no automation object
+    TCountedDispatch plain(false); // an object that is no automation object
     VARIANTARG unknown = Var(VT_UNKNOWN);
     unknown.punkVal = &plain;
     Call other({unknown});
@@ -248,13 +214,13 @@ TEST(THostWrapper, ConnectsOnlyToAutomationObjectsAndNeedsAConnectionForCalls) {
     TProbeWrapper wrapper;
     EXPECT_EQ(ErrorOf([&] { wrapper.Get(1); }), CO_E_OBJNOTCONNECTED);
 
-    FakeObject plain(false);
+    TCountedDispatch plain(false);
     EXPECT_EQ(ErrorOf([&] { wrapper.ConnectTo(&plain); }), E_NOINTERFACE);
     EXPECT_FALSE(wrapper.Connected());
     EXPECT_EQ(plain.refs, 1);
 
     // An object without connection points is still reachable; it just sends no events.
-    FakeObject object;
+    TCountedDispatch object;
     wrapper.ConnectTo(&object);
     EXPECT_TRUE(wrapper.Connected());
     EXPECT_EQ(wrapper.Dispatch(), &object);

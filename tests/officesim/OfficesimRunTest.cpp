@@ -11,6 +11,7 @@
 #include "classlib/Format.h"
 #include "classlib/Registry.h"
 #include "AddInTranscripts.h"
+#include "RegisteredServer.h"
 #include "WineProcess.h"
 
 using namespace classlib;
@@ -38,24 +39,7 @@ std::wstring AddInsKey(const std::wstring &host) {
 }
 
 // A script in a temporary file.
-class ScriptFile {
-public:
-    explicit ScriptFile(const std::string &text) {
-        wchar_t dir[MAX_PATH], file[MAX_PATH];
-        GetTempPathW(MAX_PATH, dir);
-        GetTempFileNameW(dir, L"osc", 0, file);
-        path_ = file;
-        HANDLE handle = CreateFileW(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-        CloseHandle(handle);
-    }
-    ~ScriptFile() { DeleteFileW(path_.c_str()); }
-    const std::wstring &Path() const { return path_; }
-
-private:
-    std::wstring path_;
-};
+using ScriptFile = testsupport::TTempFile;
 
 size_t Count(const std::string &output, const std::string &piece) {
     size_t count = 0;
@@ -64,17 +48,12 @@ size_t Count(const std::string &output, const std::string &piece) {
     return count;
 }
 
-class OfficesimRun : public testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        registered_ = RunProgram(L"regsvr32.exe /s \"" + DosPath(TEST_ADDIN_DLL) + L"\"").ExitCode == 0;
-    }
-    static void TearDownTestSuite() {
-        RunProgram(L"regsvr32.exe /u /s \"" + DosPath(TEST_ADDIN_DLL) + L"\"");
-    }
+constexpr char kTestAddInDll[] = TEST_ADDIN_DLL;
 
+class OfficesimRun : public testsupport::TRegisteredServerTest<kTestAddInDll> {
+protected:
     void SetUp() override {
-        ASSERT_TRUE(registered_) << "regsvr32 could not register the test add-in";
+        TRegisteredServerTest::SetUp();
         // Entries a test that ended early may have left.
         TRegistry key;
         key.SetRootKey(HKEY_CURRENT_USER);
@@ -89,11 +68,7 @@ protected:
     static RunResult Officesim(const std::wstring &arguments, const ScriptFile &script) {
         return Officesim(arguments + L" --script \"" + script.Path() + L"\"");
     }
-
-    static bool registered_;
 };
-
-bool OfficesimRun::registered_ = false;
 
 TEST_F(OfficesimRun, Outlook14LoadsTheRibbonPerWindowKindAndShutsDownTheUsualWay) {
     AddInEntry connect(L"Outlook", kConnect, 3);
@@ -373,9 +348,10 @@ TEST_F(OfficesimRun, AMachineWideAddInLoadsDespiteTheStateItKeepsInTheUsersKey) 
     user.DeleteKey(L"\\" + path);
     machine.DeleteKey(L"\\" + path);
     EXPECT_EQ(0u, run.ExitCode) << run.Output;
-    EXPECT_TRUE(InOrder(run.Output, {"HKCU OfficesimTest.Connect: skipped, no LoadBehavior value",
-                                     "HKLM OfficesimTest.Connect, LoadBehavior 3 (load at start-up): to be loaded",
-                                     "OfficesimTest.Connect: OnConnection("}))
+    EXPECT_TRUE(
+        InOrder(run.Output, {"HKCU OfficesimTest.Connect: skipped, no LoadBehavior value",
+                             "HKLM OfficesimTest.Connect, LoadBehavior 3 (load at start-up): to be loaded",
+                             "OfficesimTest.Connect: OnConnection("}))
         << run.Output;
 }
 

@@ -22,13 +22,23 @@ TAddInEntry::~TAddInEntry() {
     reg.DeleteKey(key_);
 }
 
+TRunResult RunOfficesim(const char *officesim, const std::wstring &host, int version,
+                        const std::string &script, const std::wstring &progId,
+                        const std::wstring &friendlyName) {
+    TAddInEntry entry(host == L"word" ? L"Word" : L"Outlook", progId, 3, friendlyName);
+    TTempFile file(script);
+    return RunProgram(L"\"" + DosPath(officesim) + L"\" --host " + host + L" --version " +
+                      std::to_wstring(version) + L" --script \"" + file.Path() + L"\"");
+}
+
 testing::AssertionResult InOrder(const std::string &output, const std::vector<std::string> &pieces) {
     size_t at = 0;
     for (const std::string &piece : pieces) {
         size_t found = output.find(piece, at);
         if (found == std::string::npos)
-            return testing::AssertionFailure() << "missing, or out of order: " << piece << "\n--- transcript:\n"
-                                               << output;
+            return testing::AssertionFailure()
+                   << "missing, or out of order: " << piece << "\n--- transcript:\n"
+                   << output;
         at = found + piece.size();
     }
     return testing::AssertionSuccess();

@@ -11,14 +11,11 @@
 #include "classlib/Format.h"
 #include "classlib/Registry.h"
 #include "AddInTranscripts.h"
-#include "WineProcess.h"
+#include "RegisteredServer.h"
 
 namespace {
 
 using classlib::Utf8ToWide;
-using testsupport::DosPath;
-using testsupport::RunProgram;
-using testsupport::TTempFile;
 using TRun = testsupport::TRunResult;
 
 const wchar_t kProgID[] = L"Tessary.TSY";
@@ -75,20 +72,13 @@ bool CallFailed(const std::string &Output, const std::string &Call) {
     return false;
 }
 
-class TessaryRibbon : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        registered_ = RunProgram(L"regsvr32.exe /s \"" + DosPath(TESSARY_DLL) + L"\"").ExitCode == 0;
-    }
-    static void TearDownTestSuite() { RunProgram(L"regsvr32.exe /u /s \"" + DosPath(TESSARY_DLL) + L"\""); }
-    void SetUp() override { ASSERT_TRUE(registered_) << "regsvr32 could not register Tessary.dll"; }
+constexpr char kTessaryDll[] = TESSARY_DLL;
 
+class TessaryRibbon : public testsupport::TRegisteredServerTest<kTessaryDll> {
+protected:
     // officesim playing Host of Version through Script; the add-in's documents must reach it whole.
     static TRun Officesim(const std::wstring &Host, int Version, const std::string &Script) {
-        testsupport::TAddInEntry entry(Host == L"word" ? L"Word" : L"Outlook", kProgID, 3, L"Tessary");
-        TTempFile script(Script);
-        TRun run = RunProgram(L"\"" + DosPath(OFFICESIM_EXE) + L"\" --host " + Host + L" --version " +
-                              std::to_wstring(Version) + L" --script \"" + script.Path() + L"\"");
+        TRun run = testsupport::RunOfficesim(OFFICESIM_EXE, Host, Version, Script, kProgID, L"Tessary");
         EXPECT_FALSE(CallFailed(run.Output, "Tessary.TSY: GetCustomUI(")) << run.Output;
         EXPECT_FALSE(Has(run.Output, "Office refuses the document")) << run.Output;
         return run;
@@ -101,11 +91,7 @@ protected:
         Keep(document, Name);
         return document;
     }
-
-    static bool registered_;
 };
-
-bool TessaryRibbon::registered_ = false;
 
 const char kMailWindows[] = "open-inspector mail \"Quarterly report\"\n"
                             "open-inspector mail \"Neue Nachricht\"\n"

@@ -8,15 +8,6 @@
 
 namespace coretest {
 
-namespace {
-
-HKEY OpenKey(HKEY root, const std::wstring &key, REGSAM access) {
-    HKEY handle = nullptr;
-    return RegOpenKeyExW(root, key.c_str(), 0, access, &handle) == ERROR_SUCCESS ? handle : nullptr;
-}
-
-} // namespace
-
 void CoreFixture::SetUp() {
     oleInitialized_ = SUCCEEDED(OleInitialize(nullptr));
     ResetCoreLog();
@@ -25,17 +16,8 @@ void CoreFixture::SetUp() {
             messages_.push_back({text, caption, flags});
             return IDOK;
         });
-    static int counter = 0;
-    scratch_ = L"Software\\TessaryCoreTests\\" + std::to_wstring(GetCurrentProcessId()) + L"_" +
-               std::to_wstring(++counter);
-    const wchar_t *names[2] = {L"HKCU", L"HKLM"};
-    HKEY predefined[2] = {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE};
-    for (int i = 0; i < 2; ++i)
-        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (scratch_ + L"\\" + names[i]).c_str(), 0, nullptr, 0,
-                                  KEY_ALL_ACCESS, nullptr, &roots_[i], nullptr),
-                  ERROR_SUCCESS);
-    for (int i = 0; i < 2; ++i)
-        ASSERT_EQ(RegOverridePredefKey(predefined[i], roots_[i]), ERROR_SUCCESS);
+    registry_.emplace(testsupport::TScratchRoots::UserAndMachine);
+    ASSERT_TRUE(registry_->Redirected());
     framework::HostMainWindow = nullptr;
     classlib::SetApplicationHandle(nullptr);
 }
@@ -45,12 +27,7 @@ void CoreFixture::TearDown() {
     EXPECT_EQ(CoreLog().ModulesAlive, 0) << "a module was not freed";
     EXPECT_EQ(framework::AddInCanUnloadNow(), S_OK) << "an add-in object or event sink is still alive";
     EXPECT_EQ(framework::DeferredObjectCount(), 0u);
-    for (HKEY predefined : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
-        RegOverridePredefKey(predefined, nullptr);
-    for (HKEY &key : roots_)
-        if (key)
-            RegCloseKey(std::exchange(key, nullptr));
-    RegDeleteTreeW(HKEY_CURRENT_USER, scratch_.c_str());
+    registry_.reset();
     hook_.reset();
     if (oleInitialized_)
         OleUninitialize();
@@ -79,45 +56,6 @@ void CoreFixture::Stop(IDTExtensibility2 *addIn) {
 
 std::wstring CoreFixture::AddInKey(framework::TzidOfficeHostApp host) {
     return CoreFactory().GetAddInKey(host).substr(1);
-}
-
-bool CoreFixture::KeyExists(HKEY root, const std::wstring &key) {
-    HKEY handle = OpenKey(root, key, KEY_READ);
-    if (handle)
-        RegCloseKey(handle);
-    return handle != nullptr;
-}
-
-bool CoreFixture::ValueExists(HKEY root, const std::wstring &key, const std::wstring &name) {
-    return RegGetValueW(root, key.c_str(), name.c_str(), RRF_RT_ANY, nullptr, nullptr, nullptr) ==
-           ERROR_SUCCESS;
-}
-
-std::wstring CoreFixture::ReadString(HKEY root, const std::wstring &key, const std::wstring &name) {
-    wchar_t buffer[512] = {};
-    DWORD size = sizeof(buffer);
-    if (RegGetValueW(root, key.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS)
-        return L"<missing>";
-    return buffer;
-}
-
-void CoreFixture::WriteString(HKEY root, const std::wstring &key, const std::wstring &name,
-                              const std::wstring &value) {
-    ASSERT_EQ(RegSetKeyValueW(root, key.c_str(), name.c_str(), REG_SZ, value.c_str(),
-                              static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))),
-              ERROR_SUCCESS);
-}
-
-void CoreFixture::WriteDword(HKEY root, const std::wstring &key, const std::wstring &name, DWORD value) {
-    ASSERT_EQ(RegSetKeyValueW(root, key.c_str(), name.c_str(), REG_DWORD, &value, sizeof(value)),
-              ERROR_SUCCESS);
-}
-
-void CoreFixture::CreateKey(HKEY root, const std::wstring &key) {
-    HKEY handle = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle, nullptr),
-              ERROR_SUCCESS);
-    RegCloseKey(handle);
 }
 
 std::wstring CoreFixture::LastErrorDescription() {

@@ -7,15 +7,26 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "CoreTestModule.h"
+#include "RegistryAccess.h"
+#include "ScratchRegistry.h"
 #include "classlib/ComPtr.h"
 #include "classlib/MessageDialogs.h"
 #include "office/office.h"
 
 namespace coretest {
+
+// Direct registry access below the redirected roots.
+using testsupport::CreateKey;
+using testsupport::KeyExists;
+using testsupport::ReadString;
+using testsupport::ValueExists;
+using testsupport::WriteDword;
+using testsupport::WriteString;
 
 struct TShownMessage {
     std::wstring Text;
@@ -52,15 +63,6 @@ protected:
 
     // The core test add-in's key of a host, relative to a root.
     static std::wstring AddInKey(framework::TzidOfficeHostApp host);
-    // Direct registry access below the redirected roots.
-    static bool KeyExists(HKEY root, const std::wstring &key);
-    static bool ValueExists(HKEY root, const std::wstring &key, const std::wstring &name);
-    static std::wstring ReadString(HKEY root, const std::wstring &key, const std::wstring &name);
-    static void WriteString(HKEY root, const std::wstring &key, const std::wstring &name,
-                            const std::wstring &value);
-    static void WriteDword(HKEY root, const std::wstring &key, const std::wstring &name, DWORD value);
-    static void CreateKey(HKEY root, const std::wstring &key);
-
     // The description the thread's IErrorInfo carries (what a safe call published), or "".
     static std::wstring LastErrorDescription();
 
@@ -69,8 +71,7 @@ protected:
 
 private:
     std::unique_ptr<classlib::TMessageBoxHookScope> hook_;
-    std::wstring scratch_;
-    HKEY roots_[2] = {};
+    std::optional<testsupport::TScratchRegistry> registry_;
     bool oleInitialized_ = false;
 };
 

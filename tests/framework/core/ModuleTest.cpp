@@ -26,25 +26,6 @@ protected:
     std::unique_ptr<TCoreModule> module_;
 };
 
-TEST_F(ModuleTest, TheFormSetsItsValuesAndTheRestKeepTheirDefaults) {
-    EXPECT_EQ(module_->AddInName(), L"Core Test");
-    EXPECT_EQ(module_->SupportedApps(), (TzidHostAppSet{ohaWord, ohaOutlook}));
-    EXPECT_EQ(module_->LoadBehavior(), 3);
-    EXPECT_FALSE(module_->DisplayAlerts());
-    EXPECT_FALSE(module_->RegisterForAllUsers());
-    EXPECT_FALSE(module_->XLAutomationAddIn());
-    EXPECT_FALSE(module_->HandleShortcuts());
-    EXPECT_EQ(module_->Description(), L"");
-    EXPECT_TRUE(module_->StartFromScratch().Empty());
-    EXPECT_FALSE(module_->AccessTimer().Enabled());
-    EXPECT_EQ(module_->AccessTimer().Interval(), 250);
-    EXPECT_EQ(module_->AddIn(), nullptr);
-    EXPECT_EQ(module_->Factory(), nullptr);
-    EXPECT_EQ(module_->AddInKey(), L"") << "no factory, no key";
-    EXPECT_TRUE(module_->OnAddInInitialize.Assigned());
-    EXPECT_FALSE(module_->OnAfterAddinRegister.Assigned());
-}
-
 TEST_F(ModuleTest, EmptyNameOrHostSetIsRefusedAndTheOldValueKept) {
     try {
         module_->SetSupportedApps({});

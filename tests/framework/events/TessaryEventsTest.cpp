@@ -8,6 +8,10 @@
 #include "hostsim/WordHost.h"
 #include "office/office.h"
 
+#include "ScratchRegistry.h"
+
+#include <optional>
+
 using classlib::ComPtr;
 namespace ol = hostsim::ol;
 
@@ -17,22 +21,11 @@ class TessaryEventsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         oleInitialized_ = SUCCEEDED(OleInitialize(nullptr));
-        scratch_ = L"Software\\TessaryEventsTests\\" + std::to_wstring(GetCurrentProcessId());
-        HKEY predefined[2] = {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE};
-        for (int i = 0; i < 2; ++i) {
-            ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (scratch_ + L"\\" + std::to_wstring(i)).c_str(), 0,
-                                      nullptr, 0, KEY_ALL_ACCESS, nullptr, &roots_[i], nullptr),
-                      ERROR_SUCCESS);
-            ASSERT_EQ(RegOverridePredefKey(predefined[i], roots_[i]), ERROR_SUCCESS);
-        }
+        registry_.emplace(testsupport::TScratchRoots::UserAndMachine);
+        ASSERT_TRUE(registry_->Redirected());
     }
     void TearDown() override {
-        for (HKEY predefined : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
-            RegOverridePredefKey(predefined, nullptr);
-        for (HKEY key : roots_)
-            if (key)
-                RegCloseKey(key);
-        RegDeleteTreeW(HKEY_CURRENT_USER, scratch_.c_str());
+        registry_.reset();
         if (oleInitialized_)
             OleUninitialize();
     }
@@ -42,8 +35,7 @@ protected:
     SAFEARRAY *custom_ = nullptr;
 
 private:
-    std::wstring scratch_;
-    HKEY roots_[2] = {};
+    std::optional<testsupport::TScratchRegistry> registry_;
     bool oleInitialized_ = false;
 };
 

@@ -9,16 +9,28 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "RegTestModule.h"
+#include "RegistryAccess.h"
+#include "ScratchRegistry.h"
 #include "framework/core/HostApps.h"
 #include "hostsim/OutlookHost.h"
 #include "hostsim/SimRegistration.h"
 #include "hostsim/WordHost.h"
 
 namespace regtest {
+
+// Direct reads and writes below the redirected roots, bypassing the code under test.
+using testsupport::IsEmpty;
+using testsupport::KeyExists;
+using testsupport::ReadDword;
+using testsupport::ReadString;
+using testsupport::ValueNames;
+using testsupport::WriteDword;
+using testsupport::WriteString;
 
 class RegistrationFixture : public ::testing::Test {
 protected:
@@ -33,16 +45,6 @@ protected:
     // True when the host's ProgID resolves (installed by this test or already in the prefix).
     bool HostResolves(framework::TzidOfficeHostApp host) const;
 
-    // Direct reads below the redirected roots, bypassing the code under test.
-    static bool KeyExists(HKEY root, const std::wstring &key);
-    static std::wstring ReadString(HKEY root, const std::wstring &key, const std::wstring &name);
-    static DWORD ReadDword(HKEY root, const std::wstring &key, const std::wstring &name);
-    static std::vector<std::wstring> ValueNames(HKEY root, const std::wstring &key);
-    static void WriteString(HKEY root, const std::wstring &key, const std::wstring &name,
-                            const std::wstring &value);
-    static void WriteDword(HKEY root, const std::wstring &key, const std::wstring &name, DWORD value);
-    static bool IsEmpty(HKEY root); // no subkey and no value
-
     framework::TzidFactory &factory() { return RegTestFactory(); }
     TRegTestSettings &settings() { return RegTestSettings(); }
     std::wstring addInKey(framework::TzidOfficeHostApp host) { return factory().GetAddInKey(host).substr(1); }
@@ -50,9 +52,7 @@ protected:
     HKEY realClasses_ = nullptr; // the prefix's HKLM\Software\Classes, opened before the redirection
 
 private:
-    std::wstring scratch_;
-    HKEY scratchKey_ = nullptr;
-    HKEY roots_[3] = {};
+    std::optional<testsupport::TScratchRegistry> registry_;
     std::vector<std::unique_ptr<hostsim::ProgIDRegistration>> installed_;
     hostsim::OutlookHost outlook_;
     hostsim::WordHost word_;

@@ -11,43 +11,26 @@
 #include <memory>
 #include <string>
 
+#include "RegistryAccess.h"
+#include "WineProcess.h"
 #include "classlib/ComPtr.h"
 #include "classlib/Format.h"
 #include "classlib/OleString.h"
 #include "hostsim/SimRegistration.h"
-#include "WineProcess.h"
 
 namespace regtest {
 namespace {
 
 using testsupport::DosPath;
+using testsupport::KeyExists;
+using testsupport::ReadDword;
+using testsupport::ReadString;
 
-DWORD RunProgram(const std::wstring &commandLine) { return testsupport::RunProgram(commandLine, 60000).ExitCode; }
+DWORD RunProgram(const std::wstring &commandLine) {
+    return testsupport::RunProgram(commandLine, 60000).ExitCode;
+}
 
 const std::wstring outlookKey = L"Software\\Microsoft\\Office\\Outlook\\AddIns\\Tessary.TSY";
-
-bool KeyExists(HKEY root, const std::wstring &key) {
-    HKEY handle = nullptr;
-    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(handle);
-    return true;
-}
-
-std::wstring ReadString(HKEY root, const std::wstring &key, const std::wstring &name) {
-    wchar_t buffer[1024];
-    DWORD size = sizeof(buffer);
-    if (RegGetValueW(root, key.c_str(), name.empty() ? nullptr : name.c_str(), RRF_RT_REG_SZ, nullptr, buffer,
-                     &size) != ERROR_SUCCESS)
-        return L"<missing>";
-    return buffer;
-}
-
-DWORD ReadDword(HKEY root, const std::wstring &key, const std::wstring &name) {
-    DWORD value = 0xdeadbeef, size = sizeof(value);
-    RegGetValueW(root, key.c_str(), name.c_str(), RRF_RT_REG_DWORD, nullptr, &value, &size);
-    return value;
-}
 
 class Regsvr32Test : public ::testing::Test {
 protected:

@@ -104,11 +104,4 @@ std::wstring CustomUIFixture::Document(const std::wstring &RibbonId, int Version
     return xml;
 }
 
-framework::TzidRibbonControlType CustomUIFixture::CodeOf(const classlib::TClassInfo &Class) {
-    for (int code = framework::rctGroup; code <= framework::rctItem; ++code)
-        if (framework::RibbonControlClass(static_cast<framework::TzidRibbonControlType>(code)) == &Class)
-            return static_cast<framework::TzidRibbonControlType>(code);
-    throw classlib::Exception(L"no class code for " + Class.Name());
-}
-
 } // namespace customuitest

@@ -19,8 +19,12 @@
 #include "framework/ribbon/RibbonControls.h"
 #include "framework/ribbon/RibbonLists.h"
 #include "framework/ribbon/RibbonTab.h"
+#include "tests/framework/ribbon/ControlOfClass.h"
 
 namespace customuitest {
+
+// A control of class T with Id, added to Controls.
+using ribbontest::Add;
 
 // The host version HostMajorVersion answers while a test runs; a negative one cannot be read.
 void SetHostVersion(int Version);
@@ -40,22 +44,12 @@ protected:
     TCustomUITestModule &Module();
     // A plain tab written for Ribbons (the module's setter rule adds the explorer's 2010 kind).
     framework::TzidRibbonTab &AddTab(const std::wstring &Id, framework::TzidRibbons Ribbons);
-    // A control of class T with Id, added to Controls.
-    template <class T> T &Add(framework::TzidRibbonControls *Controls, const std::wstring &Id) {
-        auto *control = dynamic_cast<T *>(Controls->AddControl(CodeOf(T::StaticClass())));
-        if (control == nullptr)
-            throw classlib::Exception(L"the collection made no control of the class asked for");
-        control->SetId(Id);
-        return *control;
-    }
     // The document GetCustomUI builds for RibbonId in a host of Version, kept for the schema check.
     std::wstring Document(const std::wstring &RibbonId, int Version = 14);
 
     std::vector<std::wstring> messages_;
 
 private:
-    static framework::TzidRibbonControlType CodeOf(const classlib::TClassInfo &Class);
-
     std::unique_ptr<TCustomUITestModule> module_;
     std::unique_ptr<classlib::TMessageBoxHookScope> hook_;
     framework::THostVersionSource previousSource_ = nullptr;

@@ -10,25 +10,7 @@ namespace {
 
 using List = std::vector<std::wstring>;
 
-class RibbonAttributesTest : public RibbonTest {
-protected:
-    void SetUp() override {
-        RibbonTest::SetUp();
-        tab_ = NewTab();
-        tab_->SetId(L"Tab");
-        group_ = static_cast<TzidRibbonGroup *>(tab_->Controls()->Add());
-        group_->SetId(L"Group");
-    }
-    template <class T>
-    T *Add(TzidRibbonControlType Code, const std::wstring &Id, TzidRibbonControls *In = nullptr) {
-        auto *control = static_cast<T *>((In != nullptr ? In : group_->Controls())->AddControl(Code));
-        control->SetId(Id);
-        return control;
-    }
-
-    TzidRibbonTab *tab_ = nullptr;
-    TzidRibbonGroup *group_ = nullptr;
-};
+class RibbonAttributesTest : public ribbontest::RibbonGroupTest {};
 
 const List ButtonCallbacks{L"getKeytip=GetKeyTip_Callback",       L"getLabel=GetLabel_Callback",
                            L"getSupertip=GetSuperTip_Callback",   L"getScreentip=GetScreenTip_Callback",

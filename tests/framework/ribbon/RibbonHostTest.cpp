@@ -11,24 +11,7 @@ namespace {
 
 using Requests = std::vector<std::wstring>;
 
-class RibbonHostTest : public RibbonTest {
-protected:
-    void SetUp() override {
-        RibbonTest::SetUp();
-        tab_ = NewTab();
-        tab_->SetId(L"Tab");
-        group_ = static_cast<TzidRibbonGroup *>(tab_->Controls()->Add());
-        group_->SetId(L"Group");
-    }
-    template <class T> T *Add(TzidRibbonControlType Code, const std::wstring &Id) {
-        auto *control = static_cast<T *>(group_->Controls()->AddControl(Code));
-        control->SetId(Id);
-        return control;
-    }
-
-    TzidRibbonTab *tab_ = nullptr;
-    TzidRibbonGroup *group_ = nullptr;
-};
+class RibbonHostTest : public ribbontest::RibbonGroupTest {};
 
 } // namespace
 

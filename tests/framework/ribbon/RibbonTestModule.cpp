@@ -88,6 +88,14 @@ framework::TzidRibbonTab *RibbonTest::NewTab() {
     return new framework::TzidRibbonTab(module_);
 }
 
+void RibbonGroupTest::SetUp() {
+    RibbonTest::SetUp();
+    tab_ = NewTab();
+    tab_->SetId(L"Tab");
+    group_ = static_cast<framework::TzidRibbonGroup *>(tab_->Controls()->Add());
+    group_->SetId(L"Group");
+}
+
 hostsim::RibbonUIObject &RibbonTest::ConnectRibbonUI() {
     auto *ribbon = world_.Create<hostsim::RibbonUIObject>();
     module_->SetRibbonUI(classlib::ComPtr<IRibbonUI>(ribbon));

@@ -66,6 +66,23 @@ protected:
     hostsim::SimWorld world_{L"Outlook"};
 };
 
+// A tab "Tab" holding a group "Group" to put controls into.
+class RibbonGroupTest : public RibbonTest {
+protected:
+    void SetUp() override;
+    // A control of type Code with Id, added to In (the group when none).
+    template <class T>
+    T *Add(framework::TzidRibbonControlType Code, const std::wstring &Id,
+           framework::TzidRibbonControls *In = nullptr) {
+        auto *control = static_cast<T *>((In != nullptr ? In : group_->Controls())->AddControl(Code));
+        control->SetId(Id);
+        return control;
+    }
+
+    framework::TzidRibbonTab *tab_ = nullptr;
+    framework::TzidRibbonGroup *group_ = nullptr;
+};
+
 // "ControlTypes" data as form text: a 32-bit count (the list's length unless Count says otherwise),
 // then the codes.
 std::wstring Codes(std::initializer_list<uint32_t> List, int Count = -1);

@@ -5,22 +5,13 @@
 #include "classlib/ImageList.h"
 #include "framework/core/ModuleErrors.h"
 
+#include "ErrorOf.h"
+
 using namespace framework;
 using ribbontest::RibbonTest;
+using testsupport::ErrorOf;
 
 namespace {
-
-// Runs Body and answers the COM error code it raised (0 when none).
-template <class Body> HRESULT ErrorCodeOf(Body &&body, std::wstring *Message = nullptr) {
-    try {
-        body();
-    } catch (const classlib::EOleSysError &e) {
-        if (Message != nullptr)
-            *Message = e.Message();
-        return e.ErrorCode();
-    }
-    return 0;
-}
 
 TzidRibbonGroup *NewGroup(TzidRibbonTab *Tab) {
     return static_cast<TzidRibbonGroup *>(Tab->Controls()->Add());
@@ -30,10 +21,10 @@ TzidRibbonGroup *NewGroup(TzidRibbonTab *Tab) {
 
 TEST_F(RibbonTest, TabBelongsToAModuleOnly) {
     std::wstring message;
-    EXPECT_EQ(ErrorCodeOf([] { TzidRibbonTab tab(nullptr); }, &message), zidErrWrongContainer);
+    EXPECT_EQ(ErrorOf([] { TzidRibbonTab tab(nullptr); }, &message), zidErrWrongContainer);
     EXPECT_EQ(message, L"The TzidRibbonTab class cannot be contained in the nil class.");
     classlib::TComponent form(nullptr);
-    EXPECT_EQ(ErrorCodeOf([&] { new TzidRibbonTab(&form); }, &message), zidErrWrongContainer);
+    EXPECT_EQ(ErrorOf([&] { new TzidRibbonTab(&form); }, &message), zidErrWrongContainer);
     EXPECT_EQ(message, L"The TzidRibbonTab class cannot be contained in the TComponent class.");
     EXPECT_EQ(form.ComponentCount(), 0);
 }
@@ -105,7 +96,7 @@ TEST_F(RibbonTest, CollectionsRefuseTheControlPastTheirMaximum) {
     for (int i = 0; i < 100; ++i)
         NewGroup(tab);
     std::wstring message;
-    EXPECT_EQ(ErrorCodeOf([&] { tab->Controls()->Add(); }, &message), zidErrTooManyItems);
+    EXPECT_EQ(ErrorOf([&] { tab->Controls()->Add(); }, &message), zidErrTooManyItems);
     EXPECT_EQ(message, L"There cannot be more than 100 items in this control!");
     EXPECT_EQ(tab->Controls()->Count(), 100);
 
@@ -113,7 +104,7 @@ TEST_F(RibbonTest, CollectionsRefuseTheControlPastTheirMaximum) {
     for (int i = 0; i < 1000; ++i)
         group->Controls()->AddControl(rctSeparator);
     const int ids = module_->RibbonIds().Count();
-    EXPECT_EQ(ErrorCodeOf([&] { group->Controls()->AddControl(rctButton); }, &message), zidErrTooManyItems);
+    EXPECT_EQ(ErrorOf([&] { group->Controls()->AddControl(rctButton); }, &message), zidErrTooManyItems);
     EXPECT_EQ(message, L"There cannot be more than 1000 items in this control!");
     EXPECT_EQ(group->Controls()->Count(), 1000);
     EXPECT_EQ(module_->RibbonIds().Count(), ids); // nothing half-made stays behind
@@ -122,11 +113,11 @@ TEST_F(RibbonTest, CollectionsRefuseTheControlPastTheirMaximum) {
     auto *splitButton = static_cast<TzidRibbonSplitButton *>(other->Controls()->AddControl(rctSplitButton));
     for (int i = 0; i < 10; ++i)
         splitButton->Controls()->Add();
-    EXPECT_EQ(ErrorCodeOf([&] { splitButton->Controls()->Add(); }), zidErrTooManyItems);
+    EXPECT_EQ(ErrorOf([&] { splitButton->Controls()->Add(); }), zidErrTooManyItems);
     auto *dropDown = static_cast<TzidRibbonDropDown *>(other->Controls()->AddControl(rctDropDown));
     for (int i = 0; i < 16; ++i)
         dropDown->Controls()->Add();
-    EXPECT_EQ(ErrorCodeOf([&] { dropDown->Controls()->Add(); }), zidErrTooManyItems);
+    EXPECT_EQ(ErrorOf([&] { dropDown->Controls()->Add(); }), zidErrTooManyItems);
 }
 
 TEST_F(RibbonTest, GroupTakesOneDialogBoxLauncherAndKeepsItLast) {
@@ -137,7 +128,7 @@ TEST_F(RibbonTest, GroupTakesOneDialogBoxLauncherAndKeepsItLast) {
     EXPECT_EQ(launcher->Index(), 2);
 
     std::wstring message;
-    EXPECT_EQ(ErrorCodeOf([&] { group->Controls()->AddControl(rctDialogBoxLauncher); }, &message),
+    EXPECT_EQ(ErrorOf([&] { group->Controls()->AddControl(rctDialogBoxLauncher); }, &message),
               zidErrSingleInstance);
     EXPECT_EQ(message, L"There can be only one instance of TzidRibbonDialogBoxLauncher in the Ribbon Group!");
     EXPECT_EQ(group->Controls()->Count(), 3);

@@ -8,6 +8,8 @@
 #include "hostsim/WordHost.h"
 #include "office/office.h"
 
+#include "ScratchRegistry.h"
+
 using namespace hostsim;
 using classlib::ComPtr;
 
@@ -29,28 +31,6 @@ HRESULT CreateByProgID(const wchar_t *progId, ComPtr<IDispatch> &object) {
                             object.PutVoid());
 }
 
-// A redirection of the registry roots, as the framework's registry tests make one.
-class RedirectedRoots {
-public:
-    RedirectedRoots() {
-        RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\hostsim-scratch", 0, nullptr, 0, KEY_ALL_ACCESS,
-                        nullptr, &scratch_, nullptr);
-        RegOverridePredefKey(HKEY_CURRENT_USER, scratch_);
-        RegOverridePredefKey(HKEY_LOCAL_MACHINE, scratch_);
-        RegOverridePredefKey(HKEY_CLASSES_ROOT, scratch_);
-    }
-    ~RedirectedRoots() {
-        RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
-        RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
-        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
-        RegCloseKey(scratch_);
-        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\hostsim-scratch");
-    }
-
-private:
-    HKEY scratch_ = nullptr;
-};
-
 } // namespace
 
 using SimRegistration = ComApartment;
@@ -60,7 +40,7 @@ TEST_F(SimRegistration, ProgIDCreatesTheSimulatedHost) {
     CLSID clsid;
     EXPECT_EQ(CLSIDFromProgID(L"Word.Application", &clsid), CO_E_CLASSSTRING);
     {
-        RedirectedRoots redirected; // the keys are found all the same
+        testsupport::TScratchRegistry redirected; // the keys are found all the same
         ClassRegistration registration(L"Word.Application",
                                        [&] { return ComPtr<IUnknown>(word.Application()); });
         ASSERT_EQ(CLSIDFromProgID(L"word.application", &clsid), S_OK);

@@ -95,13 +95,6 @@ OleVariant CallbackTest::Ask(const std::wstring &Name, const std::wstring &Id, s
     return result;
 }
 
-framework::TzidRibbonControlType CallbackTest::CodeOf(const classlib::TClassInfo &Class) {
-    for (int code = framework::rctGroup; code <= framework::rctItem; ++code)
-        if (framework::RibbonControlClass(static_cast<framework::TzidRibbonControlType>(code)) == &Class)
-            return static_cast<framework::TzidRibbonControlType>(code);
-    throw classlib::Exception(L"no class code for " + Class.Name());
-}
-
 std::wstring Shown(const OleVariant &Value) {
     switch (Value.Type()) {
     case VT_EMPTY:

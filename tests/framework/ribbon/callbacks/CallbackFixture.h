@@ -21,8 +21,12 @@
 #include "framework/ribbon/RibbonModel.h"
 #include "hostsim/RibbonControlObject.h"
 #include "hostsim/SimObject.h"
+#include "tests/framework/ribbon/ControlOfClass.h"
 
 namespace callbacktest {
+
+// A control of class T with Id, added to Controls.
+using ribbontest::Add;
 
 class CallbackTest : public ::testing::Test {
 protected:
@@ -36,14 +40,6 @@ protected:
     }
     // The controls of the form's group "cbGroup".
     framework::TzidRibbonControls *Group() const;
-    // A control of class T with Id, added to Controls.
-    template <class T> T &Add(framework::TzidRibbonControls *Controls, const std::wstring &Id) {
-        auto *control = dynamic_cast<T *>(Controls->AddControl(CodeOf(T::StaticClass())));
-        if (control == nullptr)
-            throw classlib::Exception(L"the collection made no control of the class asked for");
-        control->SetId(Id);
-        return *control;
-    }
     // An item of a list control.
     static framework::TzidRibbonCustomControl &AddItem(framework::TzidRibbonCustomControl &Control,
                                                        const std::wstring &Id, const std::wstring &Caption);
@@ -69,8 +65,6 @@ protected:
     std::vector<std::wstring> messages_;
 
 private:
-    static framework::TzidRibbonControlType CodeOf(const classlib::TClassInfo &Class);
-
     std::unique_ptr<classlib::TMessageBoxHookScope> hook_;
     bool oleInitialized_ = false;
 };

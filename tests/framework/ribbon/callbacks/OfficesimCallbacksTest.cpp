@@ -9,37 +9,25 @@
 #include <vector>
 
 #include "AddInTranscripts.h"
-#include "WineProcess.h"
+#include "RegisteredServer.h"
 #include "classlib/Registry.h"
 
 namespace {
 
-using testsupport::DosPath;
-using testsupport::RunProgram;
 using TRun = testsupport::TRunResult;
 using testsupport::InOrder;
 
-class OfficesimCallbacks : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        registered_ = RunProgram(L"regsvr32.exe /s \"" + DosPath(TESSARY_DLL) + L"\"").ExitCode == 0;
-    }
-    static void TearDownTestSuite() { RunProgram(L"regsvr32.exe /u /s \"" + DosPath(TESSARY_DLL) + L"\""); }
-    void SetUp() override { ASSERT_TRUE(registered_) << "regsvr32 could not register Tessary.dll"; }
+constexpr char kTessaryDll[] = TESSARY_DLL;
 
+class OfficesimCallbacks : public testsupport::TRegisteredServerTest<kTessaryDll> {
+protected:
     static TRun Officesim(const std::wstring &Host, int Version, const std::string &Script) {
-        testsupport::TAddInEntry entry(Host == L"word" ? L"Word" : L"Outlook", L"Tessary.TSY", 3, L"Tessary");
-        testsupport::TTempFile script(Script);
-        TRun run = RunProgram(L"\"" + DosPath(OFFICESIM_EXE) + L"\" --host " + Host + L" --version " +
-                              std::to_wstring(Version) + L" --script \"" + script.Path() + L"\"");
+        TRun run =
+            testsupport::RunOfficesim(OFFICESIM_EXE, Host, Version, Script, L"Tessary.TSY", L"Tessary");
         EXPECT_EQ(run.Output.find("FAILED"), std::string::npos) << run.Output;
         return run;
     }
-
-    static bool registered_;
 };
-
-bool OfficesimCallbacks::registered_ = false;
 
 // Outlook 2010 shows the ribbon in the explorer and the mail windows, Outlook 2007 in the mail
 // windows only, Word's document has no tab: every document's onLoad and every get callback is

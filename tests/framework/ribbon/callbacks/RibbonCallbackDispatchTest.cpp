@@ -9,6 +9,8 @@
 #include "hostsim/RibbonUIObject.h"
 #include "hostsim/TaskPaneFactory.h"
 
+#include "ScratchRegistry.h"
+
 namespace callbacktest {
 namespace {
 
@@ -25,32 +27,6 @@ struct TFactoryListener : classlib::TObject {
         if (Fail)
             throw classlib::Exception(L"no panes today");
     }
-};
-
-// HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE point at scratch keys while it lives: start-up writes
-// the add-in's key.
-class TScratchRegistry {
-public:
-    TScratchRegistry() {
-        RegCreateKeyExW(HKEY_CURRENT_USER, (path_ + L"\\HKCU").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                        nullptr, &user_, nullptr);
-        RegCreateKeyExW(HKEY_CURRENT_USER, (path_ + L"\\HKLM").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                        nullptr, &machine_, nullptr);
-        RegOverridePredefKey(HKEY_CURRENT_USER, user_);
-        RegOverridePredefKey(HKEY_LOCAL_MACHINE, machine_);
-    }
-    ~TScratchRegistry() {
-        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
-        RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
-        RegCloseKey(user_);
-        RegCloseKey(machine_);
-        RegDeleteTreeW(HKEY_CURRENT_USER, path_.c_str());
-        RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\TessaryCallbackTests");
-    }
-
-private:
-    std::wstring path_ = L"Software\\TessaryCallbackTests\\" + std::to_wstring(GetCurrentProcessId());
-    HKEY user_ = nullptr, machine_ = nullptr;
 };
 
 class RibbonCallbackDispatch : public CallbackTest {
@@ -304,7 +280,8 @@ TEST_F(RibbonCallbackDispatch, AFailingBodyAnswersDispExceptionWithTheAddInAndTh
 // The host hands over its task-pane factory through ICustomTaskPaneConsumer, before or after
 // start-up; after start-up the windows it shows are walked for their panes.
 TEST_F(RibbonCallbackDispatch, TheTaskPaneFactoryIsKeptAnnouncedAndTheOpenWindowsWalked) {
-    TScratchRegistry registry;
+    testsupport::TScratchRegistry registry(
+        testsupport::TScratchRoots::UserAndMachine); // start-up writes the add-in's key
     hostsim::OutlookHost outlook(L"14.0.0.4760");
     outlook.OpenExplorer(outlook.DefaultFolder(hostsim::ol::olFolderInbox));
     ComPtr<IDTExtensibility2> extensibility = addIn_.As<IDTExtensibility2>();
