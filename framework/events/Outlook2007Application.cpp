@@ -1,6 +1,7 @@
 #include "framework/events/Outlook2007Application.h"
 
 #include "classlib/Classes.h"
+#include "classlib/Trace.h"
 #include "framework/core/AddInModule.h"
 #include "framework/events/OutlookEvents.h"
 
@@ -26,7 +27,8 @@ enum : DISPID {
 ComPtr<IDispatch> ObjectOrNull(const classlib::OleVariant &arg) {
     try {
         return events_detail::ToObject(arg.Var(), L"", 0);
-    } catch (...) {
+    } catch (const classlib::EOleSysError &) {
+        classlib::TraceException(L"Events", L"A context-menu argument that is no object");
         return nullptr;
     }
 }
@@ -108,6 +110,7 @@ void TzidOutlook2007Application::DoInvoke(DISPID DispID, TzidEventParams &Params
         }
     } catch (...) {
         // Outlook goes on with its menu whatever happened here; handlers report through DoError.
+        classlib::TraceException(L"Events", L"An Outlook context-menu event");
     }
 }
 
