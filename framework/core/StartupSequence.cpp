@@ -121,7 +121,7 @@ void TdivAzore::ReadColorScheme() {
     if (reg.ValueExists(L"Theme")) {
         try {
             module.SetColorScheme(static_cast<TzidOfficeColorScheme>(reg.ReadInteger(L"Theme") & 0xFF));
-        } catch (const classlib::Exception &) {
+        } catch (const classlib::ERegistryException &) {
             // A value that is no number leaves the scheme unknown.
         }
     } else if (module.OfficeVersion() == 12) {

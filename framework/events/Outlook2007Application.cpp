@@ -82,7 +82,8 @@ void TzidOutlook2007Application::DoInvoke(DISPID DispID, TzidEventParams &Params
                 events->DoContextMenuClose(Params[0].ToInt());
             return;
         }
-        if (Params.size() != 2)
+        // Only the context-menu events carry a menu and its target; Outlook's other events pass here too.
+        if (Params.size() != 2 || DispID < AttachmentContextMenuDisplay || DispID > ShortcutContextMenuDisplay)
             return;
         ComPtr<CommandBar> menu = ObjectOrNull(Params[0]).TryAs<CommandBar>();
         ComPtr<IDispatch> target = ObjectOrNull(Params[1]);
