@@ -1,6 +1,7 @@
 // The library's exports. Registration goes per user when the ini file beside the library asks for
 // it, and through the COM server's own (machine-wide) registration otherwise or when that failed.
 #include "classlib/ComServer.h"
+#include "classlib/Trace.h"
 #include "framework/core/DeferredFree.h"
 #include "framework/core/Factory.h"
 #include "framework/core/Registration.h"
@@ -18,6 +19,7 @@ HRESULT UpdateServerRegistry(bool Register) noexcept {
         }
     } catch (...) {
         // The machine-wide registration below is the answer then.
+        classlib::TraceException(L"Registration", L"The per-user registration");
     }
     if (result == S_OK)
         return result;
@@ -25,6 +27,7 @@ HRESULT UpdateServerRegistry(bool Register) noexcept {
         classlib::ComServer().UpdateRegistry(Register);
         return S_OK;
     } catch (...) {
+        classlib::TraceException(L"Registration", L"The registration");
         return E_FAIL;
     }
 }

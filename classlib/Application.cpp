@@ -3,6 +3,7 @@
 #include "classlib/ComGuard.h"
 #include "classlib/MessageDialogs.h"
 #include "classlib/ModuleHandle.h"
+#include "classlib/Trace.h"
 
 #include <utility>
 
@@ -52,6 +53,7 @@ void HandleException() noexcept {
             ShowException(exception);
     } catch (...) {
         // Nowhere left to report to: the host must survive.
+        TraceException(L"Classes", L"The application's exception handler");
     }
 }
 

@@ -1,8 +1,10 @@
 #include "classlib/Classes.h"
 #include "classlib/Format.h"
 #include "classlib/MoveWithin.h"
+#include "classlib/Trace.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace classlib {
 
@@ -92,16 +94,9 @@ TCollectionItem *TCollection::Added(TCollectionItem *item) {
 TCollectionItem *TCollection::Insert(int index) {
     if (index < 0 || index > Count())
         ListIndexError(index);
-    BeginUpdate();
-    TCollectionItem *item = nullptr;
-    try {
-        item = Add();
-        item->SetIndex(index);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    TUpdateScope update(this);
+    TCollectionItem *item = Add();
+    item->SetIndex(index);
     return item;
 }
 
@@ -114,12 +109,11 @@ void TCollection::Delete(int index) {
 void TCollection::Clear() {
     if (items_.empty())
         return;
-    BeginUpdate();
+    TUpdateScope update(this);
     while (!items_.empty()) {
         Notify(items_.back(), TCollectionNotification::cnDeleting);
         delete items_.back();
     }
-    EndUpdate();
 }
 
 TCollectionItem *TCollection::FindItemID(int id) const {
@@ -143,6 +137,26 @@ void TCollection::EndUpdate() {
     }
 }
 
+TUpdateScope::TUpdateScope(TCollection *collection)
+    : collection_(collection), failuresInFlight_(std::uncaught_exceptions()) {
+    if (collection_ != nullptr)
+        collection_->BeginUpdate();
+}
+
+TUpdateScope::~TUpdateScope() noexcept(false) {
+    if (collection_ == nullptr)
+        return;
+    if (std::uncaught_exceptions() == failuresInFlight_) {
+        collection_->EndUpdate();
+        return;
+    }
+    try {
+        collection_->EndUpdate();
+    } catch (...) {
+        TraceException(L"Classes", L"EndUpdate while a failure unwinds");
+    }
+}
+
 void TCollection::Changed() { ItemChanged(nullptr); }
 
 void TCollection::ItemChanged(TCollectionItem *item) {
@@ -161,16 +175,10 @@ void TCollection::Assign(const TPersistent *source) {
     }
     if (other == this)
         return;
-    BeginUpdate();
-    try {
-        Clear();
-        for (TCollectionItem *item : other->items_)
-            Add()->Assign(item);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    TUpdateScope update(this);
+    Clear();
+    for (TCollectionItem *item : other->items_)
+        Add()->Assign(item);
 }
 
 std::wstring TCollection::GetNamePath() const {

@@ -94,4 +94,21 @@ private:
     TPersistent *owner_;
 };
 
+// Holds a collection's changes together for the length of a scope: BeginUpdate now, EndUpdate when the
+// scope ends, also when a step in it throws. A null collection holds nothing.
+class TUpdateScope {
+public:
+    explicit TUpdateScope(TCollection *collection);
+    explicit TUpdateScope(TCollection &collection) : TUpdateScope(&collection) {}
+    // A failure of the collection's Update travels on, unless another failure is already on its way:
+    // then it is traced and dropped, and the first one travels.
+    ~TUpdateScope() noexcept(false);
+    TUpdateScope(const TUpdateScope &) = delete;
+    TUpdateScope &operator=(const TUpdateScope &) = delete;
+
+private:
+    TCollection *collection_;
+    int failuresInFlight_;
+};
+
 } // namespace classlib

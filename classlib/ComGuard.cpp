@@ -1,6 +1,7 @@
 #include "classlib/ComGuard.h"
 
 #include "classlib/Exceptions.h"
+#include "classlib/Trace.h"
 
 #include <oleauto.h>
 
@@ -51,6 +52,8 @@ std::wstring CurrentExceptionMessage() noexcept {
 }
 
 HRESULT HResultFromCurrentException(const wchar_t *source) noexcept {
+    // A host seldom shows what an add-in answers: the failure is traced on its way out.
+    TraceException(L"COM", source != nullptr ? source : L"A COM entry point answers a failure");
     HRESULT hr = E_UNEXPECTED;
     try {
         throw;
@@ -61,12 +64,8 @@ HRESULT HResultFromCurrentException(const wchar_t *source) noexcept {
     } catch (...) {
         hr = E_UNEXPECTED;
     }
-    if (source != nullptr) {
-        try {
-            PublishErrorInfo(source, CurrentExceptionMessage());
-        } catch (...) {
-        }
-    }
+    if (source != nullptr)
+        PublishErrorInfo(source, CurrentExceptionMessage());
     return hr;
 }
 

@@ -4,29 +4,10 @@
 #include "classlib/ComServer.h"
 #include "classlib/Format.h"
 #include "classlib/OleString.h"
+#include "classlib/Trace.h"
+#include "classlib/TypeAttrs.h"
 
 namespace classlib {
-
-namespace {
-
-// Attributes of a type info, copied so nothing has to be released by the caller.
-TYPEATTR TypeAttr(ITypeInfo *info) {
-    TYPEATTR *attr = nullptr;
-    OleCheck(info->GetTypeAttr(&attr));
-    TYPEATTR copy = *attr;
-    info->ReleaseTypeAttr(attr);
-    return copy;
-}
-
-TLIBATTR LibAttr(ITypeLib *lib) {
-    TLIBATTR *attr = nullptr;
-    OleCheck(lib->GetLibAttr(&attr));
-    TLIBATTR copy = *attr;
-    lib->ReleaseTLibAttr(attr);
-    return copy;
-}
-
-} // namespace
 
 // ---- TComObjectFactory
 
@@ -110,6 +91,8 @@ const wchar_t *TComObjectFactory::ErrorSource() noexcept {
     try {
         return ProgID().c_str();
     } catch (...) {
+        // Without a type library there is no server name: errors then go out without a source.
+        TraceException(L"ComServer", L"ProgID of the error source");
         return nullptr;
     }
 }
@@ -163,7 +146,7 @@ void TTypedComObjectFactory::RegisterClassKeys(const TClassesRoot &root, bool Re
     if (!Register || Instancing() == ciInternal)
         return;
     const std::wstring clsidKey = L"CLSID\\" + GUIDToString(ClassID());
-    TLIBATTR lib = LibAttr(ComServer().TypeLib());
+    const TLIBATTR lib = *TLibAttrHolder(ComServer().TypeLib());
     root.WriteString(
         clsidKey + L"\\Version", L"",
         Format(L"%d.%d", {static_cast<int>(lib.wMajorVerNum), static_cast<int>(lib.wMinorVerNum)}));
@@ -179,7 +162,7 @@ TAutoObjectFactory::~TAutoObjectFactory() {
 
 void TAutoObjectFactory::LoadDispatchInfo() {
     ITypeInfo *classInfo = ClassInfo();
-    TYPEATTR classAttr = TypeAttr(classInfo);
+    const TYPEATTR classAttr = *TTypeAttrHolder(classInfo);
     ComPtr<ITypeInfo> found;
     for (UINT i = 0; i < classAttr.cImplTypes && !found; ++i) {
         INT flags = 0;
@@ -193,7 +176,7 @@ void TAutoObjectFactory::LoadDispatchInfo() {
     if (!found)
         throw EOleSysError(Format(L"Class %s has no default interface", {ClassName()}),
                            TYPE_E_ELEMENTNOTFOUND);
-    TYPEATTR attr = TypeAttr(found.Get());
+    const TYPEATTR attr = *TTypeAttrHolder(found.Get());
     ComPtr<ITypeInfo> vtable = found;
     if (attr.typekind == TKIND_DISPATCH) {
         // A dual interface's vtable half sits behind the dispatch description as impl type -1.

@@ -4,6 +4,7 @@
 #include "classlib/ComObjectFactory.h"
 #include "classlib/ModuleHandle.h"
 #include "classlib/OleString.h"
+#include "classlib/TypeAttrs.h"
 
 #include <algorithm>
 
@@ -74,11 +75,8 @@ TComObjectFactory *TComServer::FindFactory(REFCLSID clsid) const noexcept {
 }
 
 void TComServer::UpdateRegistry(bool Register) {
-    TLIBATTR *attr = nullptr;
     ITypeLib *typeLib = TypeLib();
-    OleCheck(typeLib->GetLibAttr(&attr));
-    TLIBATTR lib = *attr;
-    typeLib->ReleaseTLibAttr(attr);
+    const TLIBATTR lib = *TLibAttrHolder(typeLib);
     if (Register) {
         for (TComObjectFactory *factory : factories_)
             factory->UpdateRegistry(true);

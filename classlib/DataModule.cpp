@@ -3,6 +3,7 @@
 #include "classlib/Classes.h"
 #include "classlib/FormResource.h"
 #include "classlib/Format.h"
+#include "classlib/Trace.h"
 
 #include <utility>
 
@@ -27,6 +28,7 @@ void TDataModule::FireOnDestroy() noexcept {
         OnDestroy(this);
     } catch (...) {
         // An exception cannot leave a destructor; the module goes away either way.
+        TraceException(L"Classes", L"OnDestroy of a data module");
     }
 }
 

@@ -3,6 +3,7 @@
 #include "classlib/Collection.h"
 #include "classlib/Component.h"
 #include "classlib/Format.h"
+#include "classlib/ScopeExit.h"
 
 #include <exception>
 #include <limits>
@@ -285,14 +286,9 @@ void TReader::ApplyPublished(TPersistent *instance, const TPropInfo &prop, const
 
 void TReader::ApplyDefined(TPersistent *instance, const std::wstring &name, const TFormValue &value) {
     pending_.push_back({name, &value, false});
-    try {
-        instance->DefineProperties(*this);
-    } catch (...) {
-        pending_.pop_back();
-        throw;
-    }
+    ScopeExit popPending([this] { pending_.pop_back(); });
+    instance->DefineProperties(*this);
     bool found = pending_.back().Found;
-    pending_.pop_back();
     if (!found)
         Invalid(Format(L"Property %s does not exist in %s", {name, instance->ClassName()}));
 }
@@ -326,14 +322,8 @@ void TReader::DefineBinaryProperty(const std::wstring &name, BinaryReadProc read
 
 void TReader::ReadCollection(TCollection *collection, const TFormValue &value, const std::wstring &path) {
     collection->Clear();
-    collection->BeginUpdate();
-    try {
-        ReadItems(value, path, [collection](int) { return collection->Add(); });
-    } catch (...) {
-        collection->EndUpdate();
-        throw;
-    }
-    collection->EndUpdate();
+    TUpdateScope update(collection);
+    ReadItems(value, path, [collection](int) { return collection->Add(); });
 }
 
 void TReader::ReadItems(const TFormValue &value, const std::wstring &path,

@@ -3,6 +3,7 @@
 #include "classlib/Collection.h"
 #include "classlib/Component.h"
 #include "classlib/Format.h"
+#include "classlib/ScopeExit.h"
 
 namespace classlib {
 
@@ -88,17 +89,14 @@ void TWriter::WriteComponent(TComponent *component) {
     text_ += L"object " + component->Name() + L": " + component->ClassName();
     ++indent_;
     component->SetState(csWriting);
-    try {
+    {
+        ScopeExit clearWriting([component] { component->ClearState(csWriting); });
         WriteProperties(component, L"");
         // Every component of the form belongs to the root, so only the root has nested objects.
         if (component == root_)
             for (int i = 0; i < root_->ComponentCount(); ++i)
                 WriteComponent(root_->Components(i));
-    } catch (...) {
-        component->ClearState(csWriting);
-        throw;
     }
-    component->ClearState(csWriting);
     --indent_;
     NewLine();
     text_ += L"end";

@@ -4,6 +4,7 @@
 #include "classlib/ComGuard.h"
 #include "classlib/Format.h"
 #include "classlib/MessageDialogs.h"
+#include "classlib/Trace.h"
 #include "framework/core/Factory.h"
 #include "framework/core/ModuleErrors.h"
 #include "framework/core/ProcessState.h"
@@ -74,6 +75,7 @@ TzidCOMAddInModule::~TzidCOMAddInModule() {
         DisconnectFromHost();
     } catch (...) {
         // The host may be gone already; the module goes away either way.
+        classlib::TraceException(L"AddIn", L"Disconnecting the module from its host");
     }
     eventSinks_.Clear();
     ribbonIds_.Clear();
@@ -136,12 +138,14 @@ void TzidCOMAddInModule::SetStartFromScratch2010(TzidRibbons2010 Value) {
 }
 
 void TzidCOMAddInModule::DoError(const classlib::Exception &E) {
+    classlib::Trace(L"AddIn", std::wstring(L"Error reported: ") + E.ClassName() + L": " + E.Message());
     bool handled = false;
     if (OnError) {
         try {
             OnError(E, handled);
         } catch (...) {
             // An error handler that fails has not handled the error: the user still sees it.
+            classlib::TraceException(L"AddIn", L"The module's OnError handler");
             handled = false;
         }
     }
@@ -162,7 +166,8 @@ void TzidCOMAddInModule::RunGuarded(const std::function<void()> &Body) noexcept 
             DoError(classlib::Exception(message.empty() ? L"Unknown exception" : message));
         }
     } catch (...) {
-        // The report itself failed (no message box could be shown): nothing more can be done.
+        // The report itself failed (no message box could be shown): only the trace is left.
+        classlib::TraceException(L"AddIn", L"Reporting an error");
     }
 }
 

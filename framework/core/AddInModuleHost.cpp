@@ -7,6 +7,7 @@
 
 #include "classlib/Format.h"
 #include "classlib/LateBinding.h"
+#include "classlib/Trace.h"
 #include "framework/core/Factory.h"
 #include "framework/events/CustomEvents.h"
 #include "office/HostDispIds.h"
@@ -36,7 +37,8 @@ template <class W> std::wstring WrapperVersion(office::THostWrapper &wrapper) {
 std::wstring AccessVersion(office::THostWrapper &wrapper) {
     try {
         return static_cast<office::TAccessApplication &>(wrapper).Version();
-    } catch (...) {
+    } catch (const classlib::EOleSysError &) {
+        classlib::TraceException(L"AddIn", L"Access's Version");
         return {};
     }
 }
@@ -224,6 +226,8 @@ ComPtr<_CommandBars> TzidCOMAddInModule::GetHostCommandBars() {
         }
         return bars.TryAs<_CommandBars>();
     } catch (...) {
+        // A host without bars, or one that refuses them now: the module works without.
+        classlib::TraceException(L"AddIn", L"The host's command bars");
         return nullptr;
     }
 }
@@ -263,6 +267,7 @@ bool TzidCOMAddInModule::ReadAccessProject(bool &Open, std::wstring &Name) const
     try {
         project = access->CurrentProject();
     } catch (...) {
+        classlib::TraceException(L"AddIn", L"Access's CurrentProject");
         return false; // asked again at the next tick
     }
     if (!project)
@@ -275,6 +280,7 @@ bool TzidCOMAddInModule::ReadAccessProject(bool &Open, std::wstring &Name) const
         Name = name;
     } catch (...) {
         // A project whose state cannot be read counts as closed.
+        classlib::TraceException(L"AddIn", L"The state of Access's project");
     }
     return true;
 }
@@ -302,6 +308,7 @@ void TzidCOMAddInModule::AccessTimerTick(classlib::TObject * /*Sender*/) {
                 CreateCommandBars();
             } catch (...) {
                 // Tried again when the database changes; a tick has nobody to report to.
+                classlib::TraceException(L"AddIn", L"The command bars of Access's database");
             }
         }
     } else if (accessProjectOpen_) {

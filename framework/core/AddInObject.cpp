@@ -6,6 +6,7 @@
 #include "classlib/Format.h"
 #include "classlib/MessageDialogs.h"
 #include "classlib/Registry.h"
+#include "classlib/Trace.h"
 #include "framework/core/DeferredFree.h"
 #include "framework/core/Factory.h"
 #include "framework/core/ProcessState.h"
@@ -31,26 +32,32 @@ TdivAzore::~TdivAzore() {
 
 HRESULT TdivAzore::OnConnection(IDispatch *Application, ext_ConnectMode ConnectMode, IDispatch *AddInInst,
                                 SAFEARRAY ** /*custom*/) {
+    classlib::TraceEntry(L"AddIn", L"OnConnection");
     return Guard([&] { Connection(Application, ConnectMode, AddInInst); });
 }
 
 HRESULT TdivAzore::OnDisconnection(ext_DisconnectMode RemoveMode, SAFEARRAY ** /*custom*/) {
+    classlib::TraceEntry(L"AddIn", L"OnDisconnection");
     return Guard([&] { Disconnection(RemoveMode); });
 }
 
 HRESULT TdivAzore::OnAddInsUpdate(SAFEARRAY ** /*custom*/) {
+    classlib::TraceEntry(L"AddIn", L"OnAddInsUpdate");
     return S_OK;
 }
 
 HRESULT TdivAzore::OnStartupComplete(SAFEARRAY ** /*custom*/) {
+    classlib::TraceEntry(L"AddIn", L"OnStartupComplete");
     return Guard([&] { StartupComplete(); });
 }
 
 HRESULT TdivAzore::OnBeginShutdown(SAFEARRAY ** /*custom*/) {
+    classlib::TraceEntry(L"AddIn", L"OnBeginShutdown");
     return Guard([&] { BeginShutdown(); });
 }
 
 HRESULT TdivAzore::ModuleCall(LONG Code, VARIANT *Data) {
+    classlib::TraceEntry(L"AddIn", L"ModuleCall");
     return Guard([&] {
         if (module_ && module_->OnPrivateInterfaceCall)
             module_->OnPrivateInterfaceCall(Code, Data);
@@ -67,6 +74,7 @@ HRESULT TdivAzore::QueryInterfaceExtra(REFIID riid, void **ppv) noexcept {
         }
     } catch (...) {
         // No type library: the object has no dual interface beyond its own.
+        classlib::TraceException(L"AddIn", L"The add-in's dual interface");
     }
     return E_NOINTERFACE;
 }
@@ -78,6 +86,7 @@ HRESULT TdivAzore::InterfaceSupportsErrorInfo(REFIID riid) {
         if (Factory() != nullptr && IsEqualIID(riid, AutoFactory().DispIntfIID()))
             return S_OK;
     } catch (...) {
+        classlib::TraceException(L"AddIn", L"The add-in's dual interface");
     }
     return S_FALSE;
 }
@@ -221,6 +230,9 @@ void TdivAzore::ReportAfterTeardown(const std::wstring &AddInName, const classli
             classlib::Format(L"%s error: the add-in has fired an exception.\r\n%s", {AddInName, E.Message()}),
             classlib::mtError, {classlib::mbOK}, 0);
     } catch (...) {
+        // No module and no message box: the trace is all that is left of the error.
+        classlib::TraceException(L"AddIn", L"Reporting an error after the teardown");
+        classlib::Trace(L"AddIn", L"The error was: " + E.Message());
     }
 }
 

@@ -3,6 +3,7 @@
 #include "classlib/ComServer.h"
 #include "classlib/Format.h"
 #include "classlib/MessageDialogs.h"
+#include "classlib/Trace.h"
 #include "framework/core/AddInModule.h"
 #include "framework/core/ExcelAutomationAddIn.h"
 #include "framework/core/ModuleErrors.h"
@@ -188,6 +189,8 @@ void TzidFactory::UnregisterControls() {
             if (host != ohaOutlook)
                 RemoveHostControls(*module, host, barNames, controlTags);
         } catch (...) {
+            // The caller learns only that the controls stay; what failed goes to the trace.
+            classlib::TraceException(L"Registration", L"Removing the add-in's controls");
             RaiseZidError(zidErrCantUnregisterControls, SzidCantUnregisterControls);
         }
     });

@@ -3,6 +3,8 @@
 // them: it calls the handler it replaced, and Outlook's property-page events reach the module.
 #include "framework/core/AddInObject.h"
 
+#include "classlib/Trace.h"
+
 namespace framework {
 
 // Word's own handler must not disturb the activation of a window: its failures are dropped.
@@ -12,6 +14,7 @@ void TdivAzore::WordWindowActivate(classlib::TObject *Sender, IDispatch *Doc, ID
     try {
         PrevWordHandlers.WindowActivate(Sender, Doc, Wn);
     } catch (...) {
+        classlib::TraceException(L"AddIn", L"Word's previous WindowActivate handler");
     }
 }
 

@@ -5,23 +5,41 @@
 
 #include <string>
 
+#include "classlib/ComGuard.h"
 #include "classlib/Exceptions.h"
 
 namespace framework {
 
-constexpr HRESULT zidErrEmptyProperty = 31101;
-constexpr HRESULT zidErrIllegalBarName = 31102;
-constexpr HRESULT zidErrCantUnregisterControls = 31103;
-constexpr HRESULT zidErrRegistrationCanceled = 31105;
-constexpr HRESULT zidErrMapPointControl = 31110;
-constexpr HRESULT zidErrWrongContainer = 31112;
-constexpr HRESULT zidErrWrongEventsOwner = 31113;
-constexpr HRESULT zidErrAdvancedControlBarType = 31114;
-constexpr HRESULT zidErrAdvancedControlProtection = 31115;
-constexpr HRESULT zidErrAdvancedControlInPopup = 31116;
-constexpr HRESULT zidErrAdvancedControlBuiltInBar = 31118;
-constexpr HRESULT zidErrSingleInstance = 31119;
-constexpr HRESULT zidErrTooManyItems = 31120;
+// The codes are small positive numbers, which SUCCEEDED would take for success: they are no HRESULTs,
+// so that none can be returned, tested or passed as one. An error carries its code as the exception's
+// ErrorCode, where an OnError handler compares it with these; a COM boundary reports the failure
+// HRESULT that ZidErrorHResult names.
+enum class TzidErrorCode : LONG {
+    zidErrEmptyProperty = 31101,
+    zidErrIllegalBarName = 31102,
+    zidErrCantUnregisterControls = 31103,
+    zidErrRegistrationCanceled = 31105,
+    zidErrMapPointControl = 31110,
+    zidErrWrongContainer = 31112,
+    zidErrWrongEventsOwner = 31113,
+    zidErrAdvancedControlBarType = 31114,
+    zidErrAdvancedControlProtection = 31115,
+    zidErrAdvancedControlInPopup = 31116,
+    zidErrAdvancedControlBuiltInBar = 31118,
+    zidErrSingleInstance = 31119,
+    zidErrTooManyItems = 31120,
+};
+using enum TzidErrorCode;
+
+// Whether an error's ErrorCode is this framework code.
+constexpr bool operator==(HRESULT ErrorCode, TzidErrorCode Code) {
+    return ErrorCode == static_cast<HRESULT>(Code);
+}
+
+// The failure HRESULT a COM boundary reports for the code: the class library's guard makes it.
+inline HRESULT ZidErrorHResult(TzidErrorCode Code) noexcept {
+    return classlib::AsFailure(static_cast<HRESULT>(Code));
+}
 
 inline constexpr const wchar_t *SzidEmptyProperty = L"The %s property cannot be empty.";
 inline constexpr const wchar_t *SzidIllegalBarName = L"Illegal character in the %s commandbar name.";
@@ -44,8 +62,8 @@ inline constexpr const wchar_t *SzidSingleInstance = L"There can be only one ins
 inline constexpr const wchar_t *SzidTooManyItems = L"There cannot be more than %d items in this control!";
 
 // Raises the framework error code with message (already formatted).
-[[noreturn]] inline void RaiseZidError(HRESULT code, const std::wstring &message) {
-    throw classlib::EOleSysError(message, code, 0);
+[[noreturn]] inline void RaiseZidError(TzidErrorCode Code, const std::wstring &Message) {
+    throw classlib::EOleSysError(Message, static_cast<HRESULT>(Code), 0);
 }
 
 } // namespace framework

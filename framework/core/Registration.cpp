@@ -4,6 +4,7 @@
 #include "classlib/Format.h"
 #include "classlib/IniFile.h"
 #include "classlib/OleString.h"
+#include "classlib/TypeAttrs.h"
 
 namespace framework {
 
@@ -107,18 +108,11 @@ void UpdateTypeLibKeysPerUser(classlib::TTypedComObjectFactory &Factory, bool Re
         return;
     }
     ITypeLib *typeLib = Factory.ComServer().TypeLib();
-    TLIBATTR *attr = nullptr;
-    classlib::OleCheck(typeLib->GetLibAttr(&attr));
-    try {
-        root.WriteString(classKey + L"\\Version", L"",
-                         classlib::Format(L"%d.%d", {static_cast<int>(attr->wMajorVerNum),
-                                                     static_cast<int>(attr->wMinorVerNum)}));
-        root.WriteString(classKey + L"\\TypeLib", L"", classlib::GUIDToString(attr->guid));
-    } catch (...) {
-        typeLib->ReleaseTLibAttr(attr);
-        throw;
-    }
-    typeLib->ReleaseTLibAttr(attr);
+    classlib::TLibAttrHolder attr(typeLib);
+    root.WriteString(classKey + L"\\Version", L"",
+                     classlib::Format(L"%d.%d", {static_cast<int>(attr->wMajorVerNum),
+                                                 static_cast<int>(attr->wMinorVerNum)}));
+    root.WriteString(classKey + L"\\TypeLib", L"", classlib::GUIDToString(attr->guid));
 }
 
 } // namespace framework

@@ -6,6 +6,7 @@
 #include "classlib/Format.h"
 #include "classlib/LateBinding.h"
 #include "classlib/Registry.h"
+#include "classlib/Trace.h"
 #include "framework/core/ProcessState.h"
 #include "office/HostDispIds.h"
 #include "office/OtherHostWrappers.h"
@@ -16,6 +17,39 @@ using classlib::DispGet;
 using classlib::OleVariant;
 
 namespace framework {
+
+namespace {
+
+// Visits the window of each open Word document. Word without documents answers ActiveDocument and
+// ActiveWindow with errors: then there is none to visit. A document whose window cannot be read is
+// passed over (and traced); the others are still visited.
+template <class Visit> void ForEachWordDocumentWindow(IDispatch *App, Visit &&visit) {
+    ComPtr<IDispatch> documents;
+    int count = 0;
+    try {
+        if (!DispGet(App, L"ActiveDocument").ToDispatch() || !DispGet(App, L"ActiveWindow").ToDispatch())
+            return;
+        documents = DispGet(App, L"Documents").ToDispatch();
+        count = DispGet(documents.Get(), L"Count").ToInt();
+    } catch (const classlib::Exception &) {
+        classlib::TraceException(L"Startup", L"Word's open documents");
+        return;
+    }
+    for (int i = 1; i <= count; ++i) {
+        ComPtr<IDispatch> window;
+        try {
+            ComPtr<IDispatch> document = DispCall(documents.Get(), L"Item", {OleVariant(i)}).ToDispatch();
+            window = DispGet(document.Get(), L"ActiveWindow").ToDispatch();
+        } catch (const classlib::Exception &) {
+            classlib::TraceException(L"Startup",
+                                     classlib::Format(L"The window of Word's document %d", {i}).c_str());
+            continue;
+        }
+        visit(window.Get());
+    }
+}
+
+} // namespace
 
 void TdivAzore::StartupComplete() {
     if (!module_)
@@ -87,7 +121,7 @@ void TdivAzore::ReadColorScheme() {
     if (reg.ValueExists(L"Theme")) {
         try {
             module.SetColorScheme(static_cast<TzidOfficeColorScheme>(reg.ReadInteger(L"Theme") & 0xFF));
-        } catch (const classlib::Exception &) {
+        } catch (const classlib::ERegistryException &) {
             // A value that is no number leaves the scheme unknown.
         }
     } else if (module.OfficeVersion() == 12) {
@@ -128,18 +162,7 @@ void TdivAzore::CreateStartupTaskPanes() {
         CreatePanesForWindow(nullptr);
         break;
     case ohaWord:
-        // Word without documents answers with errors: then there is nothing to create panes for.
-        try {
-            if (!DispGet(app, L"ActiveDocument").ToDispatch() || !DispGet(app, L"ActiveWindow").ToDispatch())
-                break;
-            ComPtr<IDispatch> documents = DispGet(app, L"Documents").ToDispatch();
-            int count = DispGet(documents.Get(), L"Count").ToInt();
-            for (int i = 1; i <= count; ++i) {
-                ComPtr<IDispatch> document = DispCall(documents.Get(), L"Item", {OleVariant(i)}).ToDispatch();
-                CreatePanesForWindow(DispGet(document.Get(), L"ActiveWindow").ToDispatch().Get());
-            }
-        } catch (...) {
-        }
+        ForEachWordDocumentWindow(app, [this](IDispatch *Window) { CreatePanesForWindow(Window); });
         break;
     case ohaPowerPoint:
         if (DispGet(DispGet(app, L"Windows").ToDispatch().Get(), L"Count").ToInt() > 0)

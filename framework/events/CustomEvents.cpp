@@ -3,6 +3,7 @@
 #include "classlib/Classes.h"
 #include "classlib/ConnectionPoints.h"
 #include "classlib/Format.h"
+#include "classlib/Trace.h"
 #include "framework/core/AddInModule.h"
 #include "framework/core/ModuleErrors.h"
 #include "framework/events/EventDispatch.h"
@@ -57,6 +58,7 @@ void TzidCustomEvents::BeforeDestruction() {
         Disconnect();
     } catch (...) {
         // The host may be gone already; the sink goes either way.
+        classlib::TraceException(L"Events", L"Disconnecting a sink that goes");
     }
 }
 
@@ -104,6 +106,7 @@ void TzidCustomEvents::FreeSink(TzidCustomEvents *Sink) {
         Sink->Disconnect();
     } catch (...) {
         // Freed all the same when its call returns.
+        classlib::TraceException(L"Events", L"Disconnecting a sink freed in its own call");
     }
 }
 
@@ -153,10 +156,12 @@ HRESULT TzidCustomEvents::HostInvoke(DISPID DispID, TzidEventParams &Params) noe
     } catch (const EzidEventArgCount &) {
         hr = DISP_E_BADPARAMCOUNT;
     } catch (...) {
-        // A sink freed by the handler has no module left to tell.
-        if (!alive.expired())
-            if (TzidCOMAddInModule *module = Module())
-                module->RunGuarded([] { throw; });
+        // A sink freed by the handler, or one without a module, has nobody left to tell.
+        TzidCOMAddInModule *module = alive.expired() ? nullptr : Module();
+        if (module != nullptr)
+            module->RunGuarded([] { throw; });
+        else
+            classlib::TraceException(L"Events", L"A host event's handler");
     }
     if (alive.expired())
         return hr;

@@ -1,6 +1,7 @@
 #include "framework/events/Outlook2007Application.h"
 
 #include "classlib/Classes.h"
+#include "classlib/Trace.h"
 #include "framework/core/AddInModule.h"
 #include "framework/events/OutlookEvents.h"
 
@@ -26,7 +27,8 @@ enum : DISPID {
 ComPtr<IDispatch> ObjectOrNull(const classlib::OleVariant &arg) {
     try {
         return events_detail::ToObject(arg.Var(), L"", 0);
-    } catch (...) {
+    } catch (const classlib::EOleSysError &) {
+        classlib::TraceException(L"Events", L"A context-menu argument that is no object");
         return nullptr;
     }
 }
@@ -80,7 +82,8 @@ void TzidOutlook2007Application::DoInvoke(DISPID DispID, TzidEventParams &Params
                 events->DoContextMenuClose(Params[0].ToInt());
             return;
         }
-        if (Params.size() != 2)
+        // Only the context-menu events carry a menu and its target; Outlook's other events pass here too.
+        if (Params.size() != 2 || DispID < AttachmentContextMenuDisplay || DispID > ShortcutContextMenuDisplay)
             return;
         ComPtr<CommandBar> menu = ObjectOrNull(Params[0]).TryAs<CommandBar>();
         ComPtr<IDispatch> target = ObjectOrNull(Params[1]);
@@ -108,6 +111,7 @@ void TzidOutlook2007Application::DoInvoke(DISPID DispID, TzidEventParams &Params
         }
     } catch (...) {
         // Outlook goes on with its menu whatever happened here; handlers report through DoError.
+        classlib::TraceException(L"Events", L"An Outlook context-menu event");
     }
 }
 

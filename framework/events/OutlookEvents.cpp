@@ -4,6 +4,7 @@
 
 #include "classlib/Classes.h"
 #include "classlib/LateBinding.h"
+#include "classlib/Trace.h"
 #include "framework/core/AddInModule.h"
 #include "framework/events/OutlookSinks.h"
 #include "office/HostDispIds.h"
@@ -51,6 +52,7 @@ TzidOutlookAppEvents::~TzidOutlookAppEvents() {
     try {
         Disconnect();
     } catch (...) {
+        classlib::TraceException(L"Events", L"Disconnecting Outlook's application events");
     }
     // The child sinks go with the other components.
 }
@@ -92,7 +94,8 @@ void TzidOutlookAppEvents::ConnectTo(IUnknown *Source) {
         // Outlook 2000 has no Reminders; a later Outlook without them simply gives no reminder events.
         try {
             remindersSink_->ConnectTo(DispGet(application.Get(), L"Reminders").ToDispatch().Get());
-        } catch (...) {
+        } catch (const classlib::EOleSysError &) {
+            classlib::TraceException(L"Events", L"Outlook's Reminders");
         }
     }
     for (int i = 1, count = DispGet(explorers.Get(), collection::Count).ToInt(); i <= count; ++i)
@@ -201,7 +204,7 @@ template <class Body> void TzidOutlookAppEvents::FireGuarded(Body &&body) {
     try {
         body();
     } catch (...) {
-        // No module to report to.
+        classlib::TraceException(L"Events", L"An Outlook context-menu handler without a module");
     }
 }
 

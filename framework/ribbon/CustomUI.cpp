@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "classlib/OleString.h"
+#include "classlib/Trace.h"
 #include "framework/core/AddInModule.h"
 #include "framework/core/AddInObject.h"
 #include "framework/ribbon/CustomUIWriter.h"
@@ -224,6 +225,7 @@ std::wstring BuildCustomUI(TzidCOMAddInModule &Module, const std::wstring &Ribbo
 }
 
 HRESULT TdivAzore::GetCustomUI(BSTR RibbonID, BSTR *RibbonXml) {
+    classlib::TraceEntry(L"Ribbon", L"GetCustomUI");
     if (RibbonXml == nullptr)
         return E_POINTER;
     *RibbonXml = nullptr;

@@ -8,6 +8,7 @@
 
 #include "classlib/ComGuard.h"
 #include "classlib/OleString.h"
+#include "classlib/Trace.h"
 #include "framework/core/AddInObject.h"
 
 using classlib::OleVariant;
@@ -195,6 +196,7 @@ void FillExceptionInfo(EXCEPINFO *Info, const wchar_t *Source, const std::wstrin
 
 HRESULT InvokeCallback(TdivAzore &AddIn, const TzidRibbonCallback &Callback, DISPPARAMS *Params,
                        VARIANT *Result, EXCEPINFO *ExcepInfo, UINT *ArgErr) noexcept {
+    classlib::TraceEntry(L"Ribbon", Callback.Name);
     try {
         TCancelDefaultTarget cancel;
         TzidRibbonCallbackArgs args = Unpack(Callback, Params, cancel);
@@ -205,6 +207,7 @@ HRESULT InvokeCallback(TdivAzore &AddIn, const TzidRibbonCallback &Callback, DIS
             *Result = answer.Detach();
         return S_OK;
     } catch (const TArgumentError &e) {
+        classlib::TraceHResult(L"Ribbon", Callback.Name, e.Code);
         if (ArgErr != nullptr && e.Code == DISP_E_TYPEMISMATCH)
             *ArgErr = e.Position;
         return e.Code;
@@ -234,6 +237,7 @@ const TzidRibbonCallback *RibbonCallbackOf(DISPID Id) noexcept {
 }
 
 HRESULT TdivAzore::GetIDsOfNames(REFIID riid, LPOLESTR *Names, UINT Count, LCID Locale, DISPID *DispIds) {
+    classlib::TraceEntry(L"Ribbon", L"GetIDsOfNames");
     HRESULT hr = Inherited::GetIDsOfNames(riid, Names, Count, Locale, DispIds);
     if (SUCCEEDED(hr) || !IsEqualIID(riid, IID_NULL) || Names == nullptr || DispIds == nullptr || Count == 0)
         return hr;

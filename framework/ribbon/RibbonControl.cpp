@@ -32,24 +32,6 @@ classlib::TCollection *WithRoom(classlib::TCollection *Collection) {
     return Collection;
 }
 
-// Keeps a collection's updates together for the length of a scope.
-class TUpdateScope {
-public:
-    explicit TUpdateScope(classlib::TCollection *Collection) : collection_(Collection) {
-        if (collection_ != nullptr)
-            collection_->BeginUpdate();
-    }
-    ~TUpdateScope() {
-        if (collection_ != nullptr)
-            collection_->EndUpdate();
-    }
-    TUpdateScope(const TUpdateScope &) = delete;
-    TUpdateScope &operator=(const TUpdateScope &) = delete;
-
-private:
-    classlib::TCollection *collection_;
-};
-
 } // namespace
 
 IzidRibbonControlInternal *AsRibbonNode(classlib::TObject *Object) {
@@ -340,7 +322,7 @@ void TzidRibbonCustomControl::Assign(const classlib::TPersistent *Source) {
         TCollectionItem::Assign(Source);
         return;
     }
-    TUpdateScope update(Collection());
+    classlib::TUpdateScope update(Collection());
     SetCaption(source->Caption());
     SetDescription(source->Description());
     SetEnabled(source->Enabled());

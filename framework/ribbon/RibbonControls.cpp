@@ -136,20 +136,14 @@ void TzidRibbonControls::Assign(const classlib::TPersistent *Source) {
     }
     if (source == this)
         return;
-    BeginUpdate();
-    try {
-        Clear();
-        for (int i = 0; i < source->Count(); ++i) {
-            TzidRibbonCustomControl *item = source->Items(i);
-            // A collection that makes nothing by code (items) takes the copy as one of its own kind.
-            TzidRibbonCustomControl *copy = AddControl(item->GetControlType());
-            (copy != nullptr ? copy : Add())->Assign(item);
-        }
-    } catch (...) {
-        EndUpdate();
-        throw;
+    classlib::TUpdateScope update(this);
+    Clear();
+    for (int i = 0; i < source->Count(); ++i) {
+        TzidRibbonCustomControl *item = source->Items(i);
+        // A collection that makes nothing by code (items) takes the copy as one of its own kind.
+        TzidRibbonCustomControl *copy = AddControl(item->GetControlType());
+        (copy != nullptr ? copy : Add())->Assign(item);
     }
-    EndUpdate();
 }
 
 void TzidRibbonControls::Update(classlib::TCollectionItem *Item) {
@@ -179,16 +173,10 @@ void TzidRibbonItems::Assign(const classlib::TPersistent *Source) {
     }
     if (source == this)
         return;
-    BeginUpdate();
-    try {
-        Clear();
-        for (int i = 0; i < source->Count(); ++i)
-            Add()->Assign(source->Items(i));
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    classlib::TUpdateScope update(this);
+    Clear();
+    for (int i = 0; i < source->Count(); ++i)
+        Add()->Assign(source->Items(i));
 }
 
 void TzidRibbonItems::Update(classlib::TCollectionItem *Item) {

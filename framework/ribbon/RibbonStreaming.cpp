@@ -90,27 +90,21 @@ void DefineMixedControls(classlib::TFiler &Filer, TzidRibbonControls &Controls,
         L"Controls_",
         [&Controls, &Types](classlib::TReader &Reader) {
             Controls.Clear();
-            Controls.BeginUpdate();
-            try {
-                Reader.ReadCollectionItems([&Controls, &Types](int Position) -> classlib::TPersistent * {
-                    if (Position >= static_cast<int>(Types.size()))
-                        throw classlib::EReadError(classlib::Format(
-                            L"Controls_ holds more items than ControlTypes has class codes (%d)",
-                            {static_cast<int>(Types.size())}));
-                    const classlib::TClassInfo *cls = RibbonControlClass(Types[Position]);
-                    if (cls != nullptr && !cls->InheritsFrom(Controls.ItemClass()))
-                        throw classlib::EReadError(
-                            classlib::Format(L"A %s cannot hold a %s", {Controls.GetOwner() != nullptr
-                                                                            ? Controls.GetOwner()->ClassName()
-                                                                            : Controls.ClassName(),
-                                                                        cls->Name()}));
-                    return Controls.AddControl(Types[Position]);
-                });
-            } catch (...) {
-                Controls.EndUpdate();
-                throw;
-            }
-            Controls.EndUpdate();
+            classlib::TUpdateScope update(Controls);
+            Reader.ReadCollectionItems([&Controls, &Types](int Position) -> classlib::TPersistent * {
+                if (Position >= static_cast<int>(Types.size()))
+                    throw classlib::EReadError(
+                        classlib::Format(L"Controls_ holds more items than ControlTypes has class codes (%d)",
+                                         {static_cast<int>(Types.size())}));
+                const classlib::TClassInfo *cls = RibbonControlClass(Types[Position]);
+                if (cls != nullptr && !cls->InheritsFrom(Controls.ItemClass()))
+                    throw classlib::EReadError(
+                        classlib::Format(L"A %s cannot hold a %s",
+                                         {Controls.GetOwner() != nullptr ? Controls.GetOwner()->ClassName()
+                                                                         : Controls.ClassName(),
+                                          cls->Name()}));
+                return Controls.AddControl(Types[Position]);
+            });
         },
         [&Controls](classlib::TWriter &Writer) {
             std::vector<classlib::TPersistent *> items;

@@ -1,6 +1,7 @@
 // ICustomTaskPaneConsumer: the host hands over its task-pane factory once it can make panes, which
 // may be before or after start-up complete.
 #include "classlib/LateBinding.h"
+#include "classlib/Trace.h"
 #include "framework/core/AddInObject.h"
 #include "office/HostDispIds.h"
 
@@ -12,6 +13,7 @@ using classlib::OleVariant;
 namespace framework {
 
 HRESULT TdivAzore::CTPFactoryAvailable(ICTPFactory *CTPFactoryInst) {
+    classlib::TraceEntry(L"AddIn", L"CTPFactoryAvailable");
     return Guard([&] {
         if (!module_)
             return;

@@ -5,6 +5,7 @@
 
 #include "AddInLibrary.h"
 #include "classlib/OleString.h"
+#include "classlib/TypeAttrs.h"
 #include "hostsim/ComAddInObject.h"
 #include "hostsim/OutlookHost.h"
 #include "hostsim/WordHost.h"
@@ -57,11 +58,8 @@ TEST_F(TessaryDllTest, TheLibraryCarriesItsExportsTypeLibraryFormAndVersion) {
 
     ComPtr<ITypeLib> typeLib;
     ASSERT_EQ(LoadTypeLibEx(LibraryPath().c_str(), REGKIND_NONE, typeLib.Put()), S_OK);
-    TLIBATTR *libAttr = nullptr;
-    ASSERT_EQ(typeLib->GetLibAttr(&libAttr), S_OK);
-    EXPECT_TRUE(IsEqualGUID(libAttr->guid, LIBID_Tessary))
+    EXPECT_TRUE(IsEqualGUID(classlib::TLibAttrHolder(typeLib.Get())->guid, LIBID_Tessary))
         << "the type library's id is not the published one";
-    typeLib->ReleaseTLibAttr(libAttr);
     classlib::TBStr name;
     ASSERT_EQ(typeLib->GetDocumentation(-1, name.Put(), nullptr, nullptr, nullptr), S_OK);
     EXPECT_EQ(name.ToString(), L"Tessary");
@@ -71,11 +69,11 @@ TEST_F(TessaryDllTest, TheLibraryCarriesItsExportsTypeLibraryFormAndVersion) {
     HREFTYPE href = 0;
     ASSERT_EQ(coclass->GetRefTypeOfImplType(0, &href), S_OK);
     ASSERT_EQ(coclass->GetRefTypeInfo(href, dual.Put()), S_OK);
-    TYPEATTR *attr = nullptr;
-    ASSERT_EQ(dual->GetTypeAttr(&attr), S_OK);
-    EXPECT_TRUE(IsEqualGUID(attr->guid, IID_ITSY));
-    EXPECT_TRUE(attr->wTypeFlags & TYPEFLAG_FDUAL);
-    dual->ReleaseTypeAttr(attr);
+    {
+        classlib::TTypeAttrHolder attr(dual.Get());
+        EXPECT_TRUE(IsEqualGUID(attr->guid, IID_ITSY));
+        EXPECT_TRUE(attr->wTypeFlags & TYPEFLAG_FDUAL);
+    }
 
     DWORD unused = 0;
     DWORD size = GetFileVersionInfoSizeW(LibraryPath().c_str(), &unused);

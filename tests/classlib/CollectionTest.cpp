@@ -2,6 +2,7 @@
 #include "classlib/Classes.h"
 #include "classlib/List.h"
 #include "classlib/StringList.h"
+#include "tests/support/TraceRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,9 +17,11 @@ public:
     std::wstring Caption;
     std::wstring GetDisplayName() const override { return Caption.empty() ? ClassName() : Caption; }
     void Assign(const TPersistent *source) override {
-        if (auto *other = dynamic_cast<const TNamedItem *>(source))
+        if (auto *other = dynamic_cast<const TNamedItem *>(source)) {
+            if (other->Caption == L"!")
+                throw EConvertError(L"a caption that cannot be copied");
             Caption = other->Caption;
-        else
+        } else
             TCollectionItem::Assign(source);
     }
 };
@@ -28,6 +31,7 @@ class TCountingCollection : public TCollection {
 public:
     TCountingCollection() : TCollection(TNamedItem::StaticClass()) {}
     int updates = 0;
+    bool failUpdate = false;
     TCollectionItem *lastItem = reinterpret_cast<TCollectionItem *>(1);
     TNamedItem *Named(int i) const { return static_cast<TNamedItem *>(Items(i)); }
 
@@ -35,6 +39,8 @@ protected:
     void Update(TCollectionItem *item) override {
         ++updates;
         lastItem = item;
+        if (failUpdate)
+            throw EListError(L"the update failed");
     }
 };
 
@@ -96,6 +102,41 @@ TEST(Collection, UpdateRunsOnceAtTheEndOfABatch) {
     c->Clear();
     EXPECT_EQ(c->updates, 3);
     EXPECT_EQ(c->Count(), 0);
+}
+
+// A batch that fails halfway still ends: the changes made so far are signalled once.
+TEST(Collection, AnAssignThatFailsHalfwayStillEndsItsBatch) {
+    std::unique_ptr<TCountingCollection> target(Filled({L"a"})), source(Filled({L"b", L"!", L"c"}));
+    target->updates = 0;
+    EXPECT_THROW(target->Assign(source.get()), EConvertError);
+    EXPECT_EQ(target->UpdateCount(), 0);
+    EXPECT_EQ(target->updates, 1);
+}
+
+// The collection's own Update failing at the end of a batch: it travels when nothing else does; when a
+// step's failure is already on its way, that one travels and the Update's is traced.
+TEST(Collection, AFailingUpdateAtTheEndOfABatch) {
+    std::unique_ptr<TCountingCollection> c(Filled({}));
+    c->failUpdate = true;
+    EXPECT_THROW(
+        {
+            TUpdateScope update(*c);
+            c->Add();
+        },
+        EListError);
+    EXPECT_EQ(c->UpdateCount(), 0);
+    testsupport::TTraceRecorder trace;
+    EXPECT_THROW(
+        {
+            TUpdateScope update(c.get());
+            c->Add();
+            throw EConvertError(L"the step failed");
+        },
+        EConvertError);
+    EXPECT_EQ(c->UpdateCount(), 0);
+    EXPECT_EQ(c->updates, 2);
+    EXPECT_EQ(trace.Count({L"EndUpdate", L"EListError: the update failed"}), 1);
+    c->failUpdate = false;
 }
 
 TEST(Collection, AssignCopiesItemsAndOwnerChainIsWalkable) {

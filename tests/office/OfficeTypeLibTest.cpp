@@ -1,5 +1,6 @@
 // office.tlb against the published facts that make a real Office work: interface ids, the vtable slots
 // of the early-bound Office interfaces, and dispatch ids.
+#include "classlib/TypeAttrs.h"
 #include "office/office.h"
 #include "tests/office/TypeLibCheck.h"
 
@@ -115,10 +116,7 @@ std::string NameOfTypeInfo(ITypeInfo *info) {
 TEST(OfficeTypeLib, LoadsWithTheLibraryIdOfTheHeader) {
     ITypeLib *lib = OfficeTypeLib();
     ASSERT_NE(lib, nullptr) << "office.tlb beside the test program";
-    TLIBATTR *attr = nullptr;
-    ASSERT_HRESULT_SUCCEEDED(lib->GetLibAttr(&attr));
-    EXPECT_TRUE(IsEqualGUID(attr->guid, LIBID_TessaryOffice));
-    lib->ReleaseTLibAttr(attr);
+    EXPECT_TRUE(IsEqualGUID(classlib::TLibAttrHolder(lib)->guid, LIBID_TessaryOffice));
 }
 
 TEST(OfficeTypeLib, EveryInterfaceHasThePublishedIdAndKind) {
@@ -131,11 +129,11 @@ TEST(OfficeTypeLib, EveryInterfaceHasThePublishedIdAndKind) {
         ITypeInfo *info = nullptr;
         ASSERT_HRESULT_SUCCEEDED(lib->GetTypeInfoOfGuid(iid, &info));
         EXPECT_EQ(NameOfTypeInfo(info), face.name);
-        TYPEATTR *attr = nullptr;
-        info->GetTypeAttr(&attr);
-        EXPECT_EQ(attr->typekind, TKIND_DISPATCH);
-        EXPECT_EQ((attr->wTypeFlags & TYPEFLAG_FDUAL) != 0, face.kind == Kind::Dual);
-        info->ReleaseTypeAttr(attr);
+        {
+            classlib::TTypeAttrHolder attr(info);
+            EXPECT_EQ(attr->typekind, TKIND_DISPATCH);
+            EXPECT_EQ((attr->wTypeFlags & TYPEFLAG_FDUAL) != 0, face.kind == Kind::Dual);
+        }
         info->Release();
     }
     UINT interfaces = 0;

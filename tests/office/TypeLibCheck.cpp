@@ -1,5 +1,7 @@
 #include "tests/office/TypeLibCheck.h"
 
+#include "classlib/TypeAttrs.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,12 +20,7 @@ struct Releaser {
 };
 template <class T> using Ref = std::unique_ptr<T, Releaser>;
 
-struct TypeAttr {
-    ITypeInfo *info;
-    TYPEATTR *attr = nullptr;
-    explicit TypeAttr(ITypeInfo *i) : info(i) { info->GetTypeAttr(&attr); }
-    ~TypeAttr() { info->ReleaseTypeAttr(attr); }
-};
+using TypeAttr = classlib::TTypeAttrHolder;
 
 struct FuncDesc {
     ITypeInfo *info;
@@ -150,7 +147,7 @@ void ExpectVtable(const std::string &iface, int firstSlot, MEMBERID base, const 
     ASSERT_NE(info, nullptr);
     {
         TypeAttr attr(info);
-        ASSERT_TRUE(attr.attr->typekind == TKIND_DISPATCH && (attr.attr->wTypeFlags & TYPEFLAG_FDUAL))
+        ASSERT_TRUE(attr->typekind == TKIND_DISPATCH && (attr->wTypeFlags & TYPEFLAG_FDUAL))
             << "not a dual interface";
     }
     // The vtable half of the dual interface carries the slots.
@@ -162,7 +159,7 @@ void ExpectVtable(const std::string &iface, int firstSlot, MEMBERID base, const 
 
     std::vector<Member> expected = ParseMembers(members);
     TypeAttr attr(vtable.get());
-    ASSERT_EQ(attr.attr->cFuncs, static_cast<WORD>(expected.size())) << "number of own members";
+    ASSERT_EQ(attr->cFuncs, static_cast<WORD>(expected.size())) << "number of own members";
     for (size_t i = 0; i < expected.size(); ++i) {
         const Member &m = expected[i];
         MEMBERID id = m.hasId ? m.id : base + static_cast<MEMBERID>(i);
@@ -182,13 +179,13 @@ void ExpectDispatch(const std::string &iface, const char *members) {
     ITypeInfo *info = TypeInfoNamed(iface);
     ASSERT_NE(info, nullptr);
     TypeAttr attr(info);
-    ASSERT_EQ(attr.attr->typekind, TKIND_DISPATCH);
-    EXPECT_FALSE(attr.attr->wTypeFlags & TYPEFLAG_FDUAL) << "a dispinterface, not a dual interface";
+    ASSERT_EQ(attr->typekind, TKIND_DISPATCH);
+    EXPECT_FALSE(attr->wTypeFlags & TYPEFLAG_FDUAL) << "a dispinterface, not a dual interface";
     std::vector<Member> expected = ParseMembers(members);
-    ASSERT_EQ(attr.attr->cFuncs, static_cast<WORD>(expected.size())) << "number of members";
+    ASSERT_EQ(attr->cFuncs, static_cast<WORD>(expected.size())) << "number of members";
     for (const Member &m : expected) {
         bool found = false;
-        for (UINT i = 0; i < attr.attr->cFuncs && !found; ++i) {
+        for (UINT i = 0; i < attr->cFuncs && !found; ++i) {
             FuncDesc f(info, i);
             if (f.desc->invkind == m.kind && SameName(MemberName(info, f.desc->memid), m.name)) {
                 found = true;
@@ -205,12 +202,12 @@ void ExpectEarlierEvents(const std::string &earlier, const std::string &later, i
     ITypeInfo *now = TypeInfoNamed(later);
     ASSERT_TRUE(old && now);
     TypeAttr oldAttr(old), nowAttr(now);
-    ASSERT_EQ(oldAttr.attr->cFuncs, count);
-    for (UINT i = 0; i < oldAttr.attr->cFuncs; ++i) {
+    ASSERT_EQ(oldAttr->cFuncs, count);
+    for (UINT i = 0; i < oldAttr->cFuncs; ++i) {
         FuncDesc f(old, i);
         std::string name = MemberName(old, f.desc->memid);
         bool found = false;
-        for (UINT j = 0; j < nowAttr.attr->cFuncs && !found; ++j) {
+        for (UINT j = 0; j < nowAttr->cFuncs && !found; ++j) {
             FuncDesc g(now, j);
             found = SameName(MemberName(now, g.desc->memid), name) && g.desc->memid == f.desc->memid;
         }

@@ -1,8 +1,14 @@
 // Hosts that fail: every IDTExtensibility2 method answers with an HRESULT (and IErrorInfo), the add-in
 // can still be disconnected and freed, and nothing is left behind.
 #include "CoreFixture.h"
+#include "framework/core/ModuleErrors.h"
 #include "hostsim/ComAddInObject.h"
 #include "hostsim/OutlookHost.h"
+#include "hostsim/TaskPaneFactory.h"
+#include "hostsim/WordHost.h"
+#include "tests/support/TraceRecorder.h"
+
+#include <type_traits>
 
 using classlib::ComPtr;
 using namespace framework;
@@ -71,6 +77,39 @@ TEST_F(FaultInjectionTest, AModuleThatCannotBeCreatedFailsTheConnection) {
     EXPECT_EQ(StartupComplete(addIn.Get()), S_OK);
     EXPECT_EQ(BeginShutdown(addIn.Get()), S_OK);
     EXPECT_EQ(Disconnect(addIn.Get(), ext_dm_UserClosed), S_OK);
+}
+
+// The framework's codes are no HRESULTs; at the boundary each becomes a failure that keeps the code.
+TEST_F(FaultInjectionTest, FrameworkErrorCodesNeverReadAsSuccess) {
+    static_assert(!std::is_convertible_v<TzidErrorCode, HRESULT>);
+    for (TzidErrorCode code : {zidErrEmptyProperty, zidErrRegistrationCanceled, zidErrTooManyItems}) {
+        EXPECT_TRUE(FAILED(ZidErrorHResult(code)));
+        EXPECT_EQ(HRESULT_CODE(ZidErrorHResult(code)), static_cast<int>(code));
+    }
+}
+
+// A Word document whose window cannot be read gets no task panes; the start-up traces it and goes on
+// with the next document.
+TEST_F(FaultInjectionTest, AWordDocumentWithoutAWindowIsTracedAndTheNextStillWalked) {
+    hostsim::WordHost host(L"14.0");
+    hostsim::SimWordDocument *first = host.NewDocument();
+    host.NewDocument();
+    first->FailAlways(L"ActiveWindow", E_ACCESSDENIED);
+    auto *factory = host.World().Create<hostsim::TaskPaneFactory>(nullptr, nullptr);
+    testsupport::TTraceRecorder trace;
+    ComPtr<IDTExtensibility2> addIn = NewAddIn();
+    ASSERT_EQ(Connect(addIn.Get(), host.Application()), S_OK);
+    ASSERT_EQ(addIn.As<ICustomTaskPaneConsumer>()->CTPFactoryAvailable(factory), S_OK);
+    host.Log().Clear();
+    EXPECT_EQ(StartupComplete(addIn.Get()), S_OK);
+    EXPECT_EQ(trace.Count({L"Startup: The window of Word's document 1", L"0x80070005"}), 1)
+        << testing::PrintToString(trace.Lines);
+    std::vector<std::wstring> windowReads;
+    for (const hostsim::SimCall &call : host.Log().Calls())
+        if (call.member == L"ActiveWindow")
+            windowReads.push_back(call.object);
+    EXPECT_EQ(windowReads, (std::vector<std::wstring>{L"Application", L"Document1", L"Document2"}));
+    Stop(addIn.Get());
 }
 
 TEST_F(FaultInjectionTest, CallsOutOfOrderAreHarmless) {

@@ -5,6 +5,7 @@
 #include "classlib/ComServer.h"
 #include "classlib/OleString.h"
 #include "classlib/TypInfo.h"
+#include "classlib/TypeAttrs.h"
 #include "framework/events/EventClasses.h"
 #include "framework/events/OfficeAppEvents.h"
 #include "framework/events/OtherAppEvents.h"
@@ -252,10 +253,7 @@ bool BuildFireCase(TObject &holder, const std::wstring &event, const TProbes &pr
 std::vector<TTypeLibEvent> TypeLibEvents(REFIID iid) {
     std::vector<TTypeLibEvent> events;
     ComPtr<ITypeInfo> info = hostsim::OfficeTypeInfo(iid);
-    TYPEATTR *attr = nullptr;
-    classlib::OleCheck(info->GetTypeAttr(&attr));
-    WORD count = attr->cFuncs;
-    info->ReleaseTypeAttr(attr);
+    const WORD count = classlib::TTypeAttrHolder(info.Get())->cFuncs;
     for (WORD i = 0; i < count; ++i) {
         FUNCDESC *desc = nullptr;
         classlib::OleCheck(info->GetFuncDesc(i, &desc));

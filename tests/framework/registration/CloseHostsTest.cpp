@@ -95,7 +95,7 @@ TEST_F(CloseHostsTest, CancelStopsBeforeAnythingIsWritten) {
     }
     shown_.clear();
     Answer({IDCANCEL});
-    EXPECT_EQ(classlib::ComServerRegister(), classlib::AsFailure(zidErrRegistrationCanceled));
+    EXPECT_EQ(classlib::ComServerRegister(), ZidErrorHResult(zidErrRegistrationCanceled));
     EXPECT_EQ(shown_.size(), 1u);
     EXPECT_TRUE(IsEmpty(HKEY_CURRENT_USER));
     EXPECT_TRUE(IsEmpty(HKEY_LOCAL_MACHINE));

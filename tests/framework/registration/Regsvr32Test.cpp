@@ -16,6 +16,7 @@
 #include "classlib/ComPtr.h"
 #include "classlib/Format.h"
 #include "classlib/OleString.h"
+#include "classlib/TypeAttrs.h"
 #include "hostsim/SimRegistration.h"
 
 namespace regtest {
@@ -71,20 +72,14 @@ protected:
     void ReadIdentifiers() {
         classlib::ComPtr<ITypeLib> lib;
         ASSERT_EQ(LoadTypeLibEx(DosPath(TESSARY_DLL).c_str(), REGKIND_NONE, lib.Put()), S_OK);
-        TLIBATTR *attr = nullptr;
-        ASSERT_EQ(lib->GetLibAttr(&attr), S_OK);
-        libid = classlib::GUIDToString(attr->guid);
-        lib->ReleaseTLibAttr(attr);
+        libid = classlib::GUIDToString(classlib::TLibAttrHolder(lib.Get())->guid);
         classlib::ComPtr<ITypeInfo> info;
         MEMBERID id = 0;
         USHORT found = 1;
         std::wstring name = L"TSY";
         ASSERT_EQ(lib->FindName(name.data(), 0, info.Put(), &id, &found), S_OK);
         ASSERT_EQ(found, 1);
-        TYPEATTR *type = nullptr;
-        ASSERT_EQ(info->GetTypeAttr(&type), S_OK);
-        classKey = L"CLSID\\" + classlib::GUIDToString(type->guid);
-        info->ReleaseTypeAttr(type);
+        classKey = L"CLSID\\" + classlib::GUIDToString(classlib::TTypeAttrHolder(info.Get())->guid);
     }
 
     DWORD Regsvr32(const wchar_t *options) {
