@@ -237,12 +237,13 @@ HRESULT TdivAzore::GetIDsOfNames(REFIID riid, LPOLESTR *Names, UINT Count, LCID 
     HRESULT hr = Inherited::GetIDsOfNames(riid, Names, Count, Locale, DispIds);
     if (SUCCEEDED(hr) || !IsEqualIID(riid, IID_NULL) || Names == nullptr || DispIds == nullptr || Count == 0)
         return hr;
-    std::fill_n(DispIds, Count, DISPID_UNKNOWN);
-    if (const TzidRibbonCallback *callback = FindRibbonCallback(Names[0])) {
-        DispIds[0] = callback->Id;
-        return S_OK;
-    }
-    return hr;
+    const TzidRibbonCallback *callback = FindRibbonCallback(Names[0]);
+    if (callback == nullptr)
+        return hr;
+    // A callback takes its arguments by place only: any name after its own is unknown.
+    DispIds[0] = callback->Id;
+    std::fill_n(DispIds + 1, Count - 1, DISPID_UNKNOWN);
+    return Count == 1 ? S_OK : DISP_E_UNKNOWNNAME;
 }
 
 HRESULT TdivAzore::Invoke(DISPID DispId, REFIID riid, LCID Locale, WORD Flags, DISPPARAMS *Params,
@@ -253,6 +254,10 @@ HRESULT TdivAzore::Invoke(DISPID DispId, REFIID riid, LCID Locale, WORD Flags, D
     const TzidRibbonCallback *callback = RibbonCallbackOf(DispId);
     if (callback == nullptr)
         return hr;
+    // A callback is a method: the host calls it so, at times also as a property get; a property put,
+    // or a call with no kind at all, is no call of it.
+    if ((Flags & DISPATCH_METHOD) == 0)
+        return DISP_E_MEMBERNOTFOUND;
     // The host's object may let go of the add-in inside a handler: it lives until the call returns.
     classlib::ComPtr<IUnknown> keepAlive(GetUnknown());
     return InvokeCallback(*this, *callback, Params, Result, ExcepInfo, ArgErr);
