@@ -33,10 +33,14 @@ void Report(const std::wstring &name, double medianMs, double limitMs) {
     std::fflush(stdout);
 }
 
-std::wstring TessaryPath() {
-    std::wstring path = L"Z:" + classlib::Utf8ToWide(TESSARY_DLL);
+std::wstring WinePath(const char *UnixPath) {
+    std::wstring path = L"Z:" + classlib::Utf8ToWide(UnixPath);
     std::replace(path.begin(), path.end(), L'/', L'\\');
     return path;
+}
+
+std::wstring TessaryPath() {
+    return WinePath(TESSARY_DLL);
 }
 
 ScratchRegistry::ScratchRegistry()

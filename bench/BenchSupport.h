@@ -14,7 +14,9 @@ double Median(std::vector<double> values);
 // Prints "name: median ms (limit ms, fraction of it)"; limit 0 prints no limit.
 void Report(const std::wstring &name, double medianMs, double limitMs = 0);
 
-// Tessary.dll as built, in the form Wine's programs take ("Z:\...").
+// A file of the build, in the form Wine's programs take ("Z:\...").
+std::wstring WinePath(const char *UnixPath);
+// Tessary.dll as built, in that form.
 std::wstring TessaryPath();
 
 // Points HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE at scratch keys for the program's lifetime, so a

@@ -43,3 +43,20 @@ function(tessary_gtest name)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 120 ${ARG_PROPERTIES})
 endfunction()
+
+# tessary_split_debug(<target>): the file a user installs carries no debug information; it goes into
+# <file>.debug beside it, which the file names in its debug link, so that a debugger or addr2line
+# still turns a crash address into a function and line.
+function(tessary_split_debug target)
+    if(NOT CMAKE_OBJCOPY OR NOT CMAKE_STRIP)
+        message(FATAL_ERROR "objcopy and strip of the toolchain are needed to ship ${target}")
+    endif()
+    set(file $<TARGET_FILE_NAME:${target}>)
+    add_custom_command(TARGET ${target} POST_BUILD
+        COMMAND ${CMAKE_OBJCOPY} --only-keep-debug ${file} ${file}.debug
+        COMMAND ${CMAKE_STRIP} --strip-all ${file}
+        COMMAND ${CMAKE_OBJCOPY} --add-gnu-debuglink=${file}.debug ${file}
+        WORKING_DIRECTORY $<TARGET_FILE_DIR:${target}>
+        COMMENT "Splitting the debug information of ${target} into ${file}.debug"
+        VERBATIM)
+endfunction()

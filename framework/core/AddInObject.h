@@ -165,6 +165,10 @@ private:
     office::TDispatchPairEvent PrevPowerPointHandler;
     bool suppressModuleEvents_ = false;
     TzidRibbonIdIndex RibbonIdIndex;
+    // The ribbon callbacks the type library answered it does not know, by name (a bit per place in the
+    // callback table) and by id (a bit per id from 10): a library does not change, so it is not asked
+    // about them again on the host's every call.
+    unsigned long long callbackNamesOutsideTypeLib_ = 0, callbackIdsOutsideTypeLib_ = 0;
     std::unique_ptr<office::TOutlookExplorers> Explorers;
     std::unique_ptr<office::TOutlookInspectors> Inspectors;
     std::unique_ptr<office::TOutlookNameSpace> NameSpace;

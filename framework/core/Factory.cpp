@@ -1,5 +1,6 @@
 #include "framework/core/Factory.h"
 
+#include "classlib/Application.h"
 #include "classlib/ComServer.h"
 #include "classlib/Format.h"
 #include "classlib/MessageDialogs.h"
@@ -209,12 +210,20 @@ void TzidFactory::UnregisterExcelAutomationAddIn(classlib::TRegistry &Reg) {
 }
 
 int ShowCloseHostsDialog(const std::wstring &AddInName, const std::wstring &HostList) {
-    // A system box has no Cancel/Retry/Ignore set: its Abort stands for Cancel; a box that could not
-    // be shown counts as Cancel too, so nothing is registered behind the user's back.
-    int answer = classlib::MessageDlgCaption(
-        AddInName, L"Please close all running host application instances:\r\n" + HostList,
-        classlib::mtInformation, {classlib::mbCancel, classlib::mbRetry, classlib::mbIgnore}, 0);
-    return answer == IDRETRY || answer == IDIGNORE ? answer : IDCANCEL;
+    // Cancel / Try Again / Continue says what each choice does; they keep the meaning Cancel, Retry
+    // and Ignore had. A box that could not be shown counts as Cancel, so nothing is registered
+    // behind the user's back.
+    int answer = classlib::MessageBoxHook(
+        classlib::ApplicationHandle(), L"Please close all running host application instances:\r\n" + HostList,
+        AddInName, MB_CANCELTRYCONTINUE | MB_ICONINFORMATION);
+    switch (answer) {
+    case IDTRYAGAIN:
+        return IDRETRY;
+    case IDCONTINUE:
+        return IDIGNORE;
+    default:
+        return IDCANCEL;
+    }
 }
 
 } // namespace framework

@@ -80,8 +80,8 @@ private:
 // COM class keys then go under HKEY_CURRENT_USER and no add-in key goes under HKEY_LOCAL_MACHINE.
 extern bool PerUserRegistration;
 
-// The "close all running hosts" question: Retry, Ignore or Cancel (the system's IDRETRY, IDIGNORE,
-// IDCANCEL), shown through the class library's message-box hook.
+// The "close all running hosts" question, a Cancel / Try Again / Continue box shown through the class
+// library's message-box hook; answers IDRETRY (Try Again), IDIGNORE (Continue) or IDCANCEL.
 int ShowCloseHostsDialog(const std::wstring &AddInName, const std::wstring &HostList);
 
 } // namespace framework

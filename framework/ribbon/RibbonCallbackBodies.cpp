@@ -3,6 +3,7 @@
 // or hands the host's action to the object.
 #include <algorithm>
 #include <cwchar>
+#include <utility>
 
 #include "classlib/Format.h"
 #include "classlib/LateBinding.h"
@@ -100,8 +101,10 @@ const TGetter *GetterOf(TzidRibbonCallbackId Id) {
 }
 
 // The answer in the type the host expects; what the application's handler left is converted, and a
-// value that cannot be raises.
-OleVariant Answer(const OleVariant &Value, VARTYPE Type) {
+// value that cannot be raises. A value of that type already goes back as it is.
+OleVariant Answer(OleVariant &&Value, VARTYPE Type) {
+    if (Value.Type() == Type)
+        return std::move(Value);
     switch (Type) {
     case VT_BOOL:
         return OleVariant(Value.ToBool());
@@ -110,7 +113,7 @@ OleVariant Answer(const OleVariant &Value, VARTYPE Type) {
     case VT_I4:
         return OleVariant(Value.ToInt());
     default:
-        return Value;
+        return std::move(Value);
     }
 }
 
@@ -128,7 +131,7 @@ OleVariant Get(TdivAzore &AddIn, const TGetter &Getter, IRibbonControl *Control,
         AddIn.IsControlForContext(id, context.Get(), target);
     OleVariant value = Getter.ItemProperty ? Getter.Read(RibbonItemOf(*target, Index)) : Getter.Read(*target);
     target->DoPropertyChanging(Getter.Property, value, context.Get(), Getter.ItemProperty ? Index : -1);
-    return Answer(value, Getter.Result);
+    return Answer(std::move(value), Getter.Result);
 }
 
 // ---- actions ---------------------------------------------------------------------------------------
@@ -287,12 +290,12 @@ IzidRibbonControlInternal &RibbonItemOf(IzidRibbonControlInternal &Node, int Ind
 IzidRibbonControlInternal *TdivAzore::FindRibbonControl(const std::wstring &Id) {
     if (!module_)
         return nullptr;
-    std::wstring id = Id;
-    size_t copy = ContextMenuCopyAt(id);
+    // A context-menu copy is its original; the original's id holds no marker.
+    const size_t copy = ContextMenuCopyAt(Id);
     if (copy != std::wstring::npos)
-        id.erase(copy);
+        return FindRibbonControl(Id.substr(0, copy));
     classlib::TStringList &ids = module_->RibbonIds();
-    int index = RibbonIdIndex.IndexOf(ids, id);
+    int index = RibbonIdIndex.IndexOf(ids, Id);
     return index >= 0 ? AsRibbonNode(ids.Objects(index)) : nullptr;
 }
 

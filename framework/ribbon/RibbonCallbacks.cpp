@@ -4,7 +4,9 @@
 #include "framework/ribbon/RibbonCallbacks.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cwchar>
+#include <iterator>
 
 #include "classlib/ComGuard.h"
 #include "classlib/OleString.h"
@@ -218,6 +220,12 @@ HRESULT InvokeCallback(TdivAzore &AddIn, const TzidRibbonCallback &Callback, DIS
     }
 }
 
+// The bit of a place in the callback table or of an id counted from the first.
+constexpr unsigned long long CallbackBit(std::ptrdiff_t Place) noexcept {
+    return 1ull << Place;
+}
+static_assert(std::size(Callbacks) <= 64 && rcbGetStyle - rcbRibbonLoaded < 64, "a bit per callback");
+
 } // namespace
 
 const TzidRibbonCallback *FindRibbonCallback(const wchar_t *Name) noexcept {
@@ -238,25 +246,39 @@ const TzidRibbonCallback *RibbonCallbackOf(DISPID Id) noexcept {
 
 HRESULT TdivAzore::GetIDsOfNames(REFIID riid, LPOLESTR *Names, UINT Count, LCID Locale, DISPID *DispIds) {
     classlib::TraceEntry(L"Ribbon", L"GetIDsOfNames");
-    HRESULT hr = Inherited::GetIDsOfNames(riid, Names, Count, Locale, DispIds);
-    if (SUCCEEDED(hr) || !IsEqualIID(riid, IID_NULL) || Names == nullptr || DispIds == nullptr || Count == 0)
-        return hr;
-    std::fill_n(DispIds, Count, DISPID_UNKNOWN);
-    if (const TzidRibbonCallback *callback = FindRibbonCallback(Names[0])) {
-        DispIds[0] = callback->Id;
-        return S_OK;
+    const TzidRibbonCallback *callback =
+        Names != nullptr && Count > 0 && IsEqualIID(riid, IID_NULL) ? FindRibbonCallback(Names[0]) : nullptr;
+    const unsigned long long bit = callback != nullptr ? CallbackBit(callback - Callbacks) : 0;
+    if ((callbackNamesOutsideTypeLib_ & bit) == 0) {
+        HRESULT hr = Inherited::GetIDsOfNames(riid, Names, Count, Locale, DispIds);
+        if (SUCCEEDED(hr) || callback == nullptr || DispIds == nullptr)
+            return hr;
+        if (hr == DISP_E_UNKNOWNNAME && Count == 1)
+            callbackNamesOutsideTypeLib_ |= bit;
+    } else if (DispIds == nullptr) {
+        return E_POINTER;
     }
-    return hr;
+    // A callback takes its arguments by place only: any name after its own is unknown.
+    DispIds[0] = callback->Id;
+    std::fill_n(DispIds + 1, Count - 1, DISPID_UNKNOWN);
+    return Count == 1 ? S_OK : DISP_E_UNKNOWNNAME;
 }
 
 HRESULT TdivAzore::Invoke(DISPID DispId, REFIID riid, LCID Locale, WORD Flags, DISPPARAMS *Params,
                           VARIANT *Result, EXCEPINFO *ExcepInfo, UINT *ArgErr) {
-    HRESULT hr = Inherited::Invoke(DispId, riid, Locale, Flags, Params, Result, ExcepInfo, ArgErr);
-    if (SUCCEEDED(hr) || !IsEqualIID(riid, IID_NULL))
-        return hr;
-    const TzidRibbonCallback *callback = RibbonCallbackOf(DispId);
-    if (callback == nullptr)
-        return hr;
+    const TzidRibbonCallback *callback = IsEqualIID(riid, IID_NULL) ? RibbonCallbackOf(DispId) : nullptr;
+    const unsigned long long bit = callback != nullptr ? CallbackBit(DispId - rcbRibbonLoaded) : 0;
+    if ((callbackIdsOutsideTypeLib_ & bit) == 0) {
+        HRESULT hr = Inherited::Invoke(DispId, riid, Locale, Flags, Params, Result, ExcepInfo, ArgErr);
+        if (SUCCEEDED(hr) || callback == nullptr)
+            return hr;
+        if (hr == DISP_E_MEMBERNOTFOUND)
+            callbackIdsOutsideTypeLib_ |= bit;
+    }
+    // A callback is a method: the host calls it so, at times also as a property get; a property put,
+    // or a call with no kind at all, is no call of it.
+    if ((Flags & DISPATCH_METHOD) == 0)
+        return DISP_E_MEMBERNOTFOUND;
     // The host's object may let go of the add-in inside a handler: it lives until the call returns.
     classlib::ComPtr<IUnknown> keepAlive(GetUnknown());
     return InvokeCallback(*this, *callback, Params, Result, ExcepInfo, ArgErr);

@@ -358,9 +358,13 @@ protected:
     template <class Event, class... Args> void FireAction(const Event &Handler, Args... args) {
         if (!Handler || inAction_)
             return;
-        inAction_ = true;
+        // Cleared however the handler ends: a control outside any module passes its failure on.
+        struct TInAction {
+            bool &Flag;
+            explicit TInAction(bool &F) : Flag(F) { Flag = true; }
+            ~TInAction() { Flag = false; }
+        } inAction(inAction_);
         RunHandler([&] { Handler(args...); });
-        inAction_ = false;
     }
     // Caption, image or tips changed: an item tells the drop-down that shows it.
     virtual void AppearanceChanged() {}

@@ -212,8 +212,12 @@ std::unique_ptr<classlib::TStringList> TzidRibbonTab::GetAttributes(int ContextM
     else
         list.Id(false);
     list.Insert();
-    list.Callback(L"getKeytip");
-    list.Callback(L"getLabel");
+    // A built-in tab keeps the host's own key tip and label unless the add-in gives it others: the
+    // callbacks would answer the empty ones of the model.
+    if (idMso_.empty() || !keyTip_.empty())
+        list.Callback(L"getKeytip");
+    if (idMso_.empty() || !caption_.empty())
+        list.Callback(L"getLabel");
     return list.Take();
 }
 

@@ -101,7 +101,8 @@ TEST_F(TessaryRibbon, Outlook2010GetsTheMailTabGroupAndATabPerMailWindow) {
     TRun run = Officesim(L"outlook", 14, kMailWindows);
 
     std::string explorer = Document(run, "Microsoft.Outlook.Explorer", "Outlook14.Explorer");
-    EXPECT_TRUE(Has(explorer, "<tab getVisible=\"GetVisible_Callback\" idMso=\"TabMail\""));
+    // Outlook's Home tab keeps its own label and key tip: the add-in gives it none.
+    EXPECT_TRUE(Has(explorer, "<tab getVisible=\"GetVisible_Callback\" idMso=\"TabMail\">\n")) << explorer;
     EXPECT_TRUE(Has(explorer, "id=\"tsyGroupExplorer\" insertAfterMso=\"GroupMailRespond\""));
     EXPECT_TRUE(Has(explorer, "<dynamicMenu id=\"tsyExplorerInsertAttachment\""));
     EXPECT_TRUE(Has(explorer, "<menu id=\"tsyExplorerExtras\""));

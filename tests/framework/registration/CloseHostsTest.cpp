@@ -1,5 +1,5 @@
-// The question to close running hosts before registering: which hosts it names, and what Retry,
-// Ignore and Cancel do. Hosts run as stand-ins in the running-object table.
+// The question to close running hosts before registering: which hosts it names, and what Try Again,
+// Continue and Cancel do. Hosts run as stand-ins in the running-object table.
 #include "RegistrationFixture.h"
 
 #include "classlib/ComGuard.h"
@@ -43,7 +43,7 @@ protected:
             size_t n = shown_.size() - 1;
             if (onShow_)
                 onShow_(static_cast<int>(n));
-            return n < answers_.size() ? answers_[n] : IDABORT;
+            return n < answers_.size() ? answers_[n] : IDCANCEL;
         }};
     std::vector<int> answers_;
     std::function<void(int)> onShow_;
@@ -51,8 +51,8 @@ protected:
     const std::wstring outlookKey = L"Software\\Microsoft\\Office\\Outlook\\AddIns\\TessaryRegTest.TSY";
 };
 
-TEST_F(CloseHostsTest, RetryAsksAgainWhileTheHostRunsAndIgnoreRegistersAnyway) {
-    Answer({IDRETRY, IDIGNORE});
+TEST_F(CloseHostsTest, TryAgainAsksAgainWhileTheHostRunsAndContinueRegistersAnyway) {
+    Answer({IDTRYAGAIN, IDCONTINUE});
     PerUserRegistration = true;
     factory().UpdateRegistry(true);
 
@@ -60,31 +60,32 @@ TEST_F(CloseHostsTest, RetryAsksAgainWhileTheHostRunsAndIgnoreRegistersAnyway) {
     EXPECT_EQ(shown_[0].Text, L"Please close all running host application instances:\r\nOutlook ");
     EXPECT_EQ(shown_[0].Caption, L"Closer");
     EXPECT_EQ(shown_[0].Flags & MB_ICONMASK, static_cast<UINT>(MB_ICONINFORMATION));
-    EXPECT_EQ(shown_[0].Flags & MB_TYPEMASK, static_cast<UINT>(MB_ABORTRETRYIGNORE));
+    EXPECT_EQ(shown_[0].Flags & MB_TYPEMASK, static_cast<UINT>(MB_CANCELTRYCONTINUE));
+    EXPECT_EQ(shown_[1].Flags, shown_[0].Flags);
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, outlookKey));
 }
 
 TEST_F(CloseHostsTest, EveryRunningHostIsNamedInHostOrder) {
     RunHost(ohaWord);
-    Answer({IDIGNORE});
+    Answer({IDCONTINUE});
     PerUserRegistration = true;
     factory().UpdateRegistry(true);
     ASSERT_EQ(shown_.size(), 1u);
     EXPECT_EQ(shown_[0].Text, L"Please close all running host application instances:\r\nWord Outlook ");
 }
 
-TEST_F(CloseHostsTest, RetryAfterTheHostClosedGoesOnWithoutAskingAgain) {
-    Answer({IDRETRY}, [this](int) { StopHost(ohaOutlook); });
+TEST_F(CloseHostsTest, TryAgainAfterTheHostClosedGoesOnWithoutAskingAgain) {
+    Answer({IDTRYAGAIN}, [this](int) { StopHost(ohaOutlook); });
     PerUserRegistration = true;
     factory().UpdateRegistry(true);
     EXPECT_EQ(shown_.size(), 1u);
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, outlookKey));
 }
 
-// The system box's Abort stands for Cancel; through the server's entry point the cancel becomes its
-// error code, and neither the class, the type library nor the add-in key has been written.
+// Cancel, and a box that could not be shown (0), stop; through the server's entry point the cancel
+// becomes its error code, and neither the class, the type library nor the add-in key has been written.
 TEST_F(CloseHostsTest, CancelStopsBeforeAnythingIsWritten) {
-    Answer({IDABORT});
+    Answer({0});
     try {
         factory().UpdateRegistry(true);
         FAIL() << "no exception";
@@ -108,7 +109,7 @@ TEST_F(CloseHostsTest, CancelOfUnregistrationKeepsTheAddInKey) {
     PerUserRegistration = true;
     factory().UpdateRegistry(true);
     settings().DisplayAlerts = true;
-    Answer({IDABORT});
+    Answer({IDCANCEL});
     EXPECT_THROW(factory().UpdateRegistry(false), classlib::EOleSysError);
     EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, outlookKey, L"LoadBehavior"), 3u);
     EXPECT_EQ(ReadString(HKEY_CURRENT_USER, outlookKey, L"ZIDStartMode"), L"<missing>");

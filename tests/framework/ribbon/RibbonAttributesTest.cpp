@@ -42,8 +42,28 @@ TEST_F(RibbonAttributesTest, Tabs) {
     EXPECT_EQ(Attributes(*tab_), (List{L"idQ=shared:Tab", L"visible=true", L"insertBeforeQ=Other",
                                        L"keytip=A", L"label=Anh\u00e4nge"}));
     module_->SetNamespace(L"");
+    tab_->SetShared(false);
+}
+
+// A built-in tab is asked for its label and key tip only when the add-in gives it its own: the
+// callbacks would otherwise replace the host's with the model's empty ones.
+TEST_F(RibbonAttributesTest, BuiltInTabsKeepTheHostsLabelAndKeyTipUnlessGivenOthers) {
+    const std::wstring visible = L"getVisible=GetVisible_Callback", keyTip = L"getKeytip=GetKeyTip_Callback",
+                       label = L"getLabel=GetLabel_Callback";
     tab_->SetIdMso(L"TabMail");
-    EXPECT_EQ(Attributes(*tab_)[1], L"idMso=TabMail");
+    tab_->SetInsertAfterIdMso(L"TabHome");
+    EXPECT_EQ(Attributes(*tab_), (List{visible, L"idMso=TabMail", L"insertAfterMso=TabHome"}));
+    tab_->SetCaption(L"Post");
+    EXPECT_EQ(Attributes(*tab_), (List{visible, L"idMso=TabMail", L"insertAfterMso=TabHome", label}));
+    tab_->SetKeyTip(L"P");
+    EXPECT_EQ(Attributes(*tab_), (List{visible, L"idMso=TabMail", L"insertAfterMso=TabHome", keyTip, label}));
+    tab_->SetCaption(L"");
+    EXPECT_EQ(Attributes(*tab_), (List{visible, L"idMso=TabMail", L"insertAfterMso=TabHome", keyTip}));
+
+    // A tab of the add-in's own is always asked: the host has nothing else to show.
+    tab_->SetIdMso(L"");
+    tab_->SetKeyTip(L"");
+    EXPECT_EQ(Attributes(*tab_), (List{visible, L"id=Tab", L"insertAfterMso=TabHome", keyTip, label}));
 }
 
 TEST_F(RibbonAttributesTest, Groups) {

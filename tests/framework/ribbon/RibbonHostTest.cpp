@@ -153,6 +153,24 @@ TEST_F(RibbonHostTest, AFailingHandlerIsReportedAndTheControlStaysUsable) {
     EXPECT_FALSE(check->InAction());
 }
 
+// A control outside any module has nobody to report to: the failure goes on to the caller, and the
+// control is out of its action all the same, so the next click fires again.
+TEST_F(RibbonHostTest, AFailingHandlerOfAControlWithoutModuleLeavesItsActionAllTheSame) {
+    TzidRibbonControls loose(nullptr, 5, TzidRibbonButton::StaticClass());
+    auto *button = static_cast<TzidRibbonButton *>(loose.AddControl(rctButton));
+    button->SetId(L"Loose");
+    button->OnClick = classlib::MakeEvent<&ribbontest::TRibbonTestModule::RibbonClick>(module_);
+    module_->FailHandlers = true;
+    TzidRibbonActionArguments args;
+    EXPECT_THROW(button->DoAction(args), classlib::Exception);
+    EXPECT_FALSE(button->InAction());
+    module_->FailHandlers = false;
+    button->DoAction(args);
+    EXPECT_EQ(module_->Log, (std::vector<std::wstring>{L"Click:Loose", L"Click:Loose"}));
+    EXPECT_TRUE(module_->SawInAction);
+    EXPECT_FALSE(button->InAction());
+}
+
 TEST_F(RibbonHostTest, PropertyQuestionsGoToTheControlsOrTheItemsEvent) {
     auto *gallery = Add<TzidRibbonGallery>(rctGallery, L"Gallery");
     gallery->OnPropertyChanging =

@@ -5,6 +5,7 @@
 #include "CallbackFixture.h"
 #include "classlib/Format.h"
 #include "classlib/OleString.h"
+#include "framework/ribbon/RibbonCallbacks.h"
 #include "hostsim/OutlookHost.h"
 #include "hostsim/RibbonUIObject.h"
 #include "hostsim/TaskPaneFactory.h"
@@ -98,9 +99,11 @@ TEST_F(RibbonCallbackDispatch, EveryCallbackNameResolvesToItsFixedIdAndOnlyTheWh
         EXPECT_EQ(IdsOf({name}, ids), DISP_E_UNKNOWNNAME);
         EXPECT_EQ(ids[0], DISPID_UNKNOWN);
     }
-    // Names of parameters have no ids: the callback's id comes first, -1 for the rest.
-    EXPECT_EQ(IdsOf({L"GetItemLabel_Callback", L"control", L"index"}, ids), S_OK);
+    // A callback has no parameter names: they are unknown, though the callback's own id is given.
+    EXPECT_EQ(IdsOf({L"GetItemLabel_Callback", L"control", L"index"}, ids), DISP_E_UNKNOWNNAME);
     EXPECT_EQ(ids, (std::vector<DISPID>{29, DISPID_UNKNOWN, DISPID_UNKNOWN}));
+    EXPECT_EQ(IdsOf({L"GetVisible_Callback", L"control"}, ids), DISP_E_UNKNOWNNAME);
+    EXPECT_EQ(ids, (std::vector<DISPID>{12, DISPID_UNKNOWN}));
     // Names of another interface are not ours to answer.
     EXPECT_EQ(IdsOf({L"GetLabel_Callback"}, ids, IID_IRibbonControl), DISP_E_UNKNOWNINTERFACE);
 }
@@ -167,6 +170,42 @@ TEST_F(RibbonCallbackDispatch, InvokeTakesTheHostsArgumentsInTheirPlacesAndRefus
     DISPPARAMS params{reinterpret_cast<VARIANTARG *>(args.data()), &named, 1, 1};
     EXPECT_EQ(addIn_->Invoke(14, IID_NULL, 0, DISPATCH_METHOD, &params, result.Put(), nullptr, nullptr),
               DISP_E_NONAMEDARGS);
+}
+
+// A callback is called as a method, which the host may combine with a property get; any other kind of
+// call finds no member, runs nothing and leaves the answer alone.
+TEST_F(RibbonCallbackDispatch, OnlyAMethodCallRunsACallback) {
+    OleVariant control = Control(L"cbReply");
+    DISPID put = DISPID_PROPERTYPUT;
+    DISPPARAMS putParams{control.Ptr(), &put, 1, 1};
+    DISPPARAMS params{control.Ptr(), nullptr, 1, 0};
+    for (DISPID id : {rcbOnActionCommon, rcbGetLabel}) {
+        EXPECT_EQ(
+            addIn_->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYPUT, &putParams, nullptr, nullptr, nullptr),
+            DISP_E_MEMBERNOTFOUND)
+            << id;
+        for (WORD flags : {WORD(0), WORD(DISPATCH_PROPERTYGET), WORD(DISPATCH_PROPERTYPUTREF)}) {
+            VARIANT answer;
+            answer.vt = VT_I4;
+            answer.lVal = 0xdead;
+            EXPECT_EQ(addIn_->Invoke(id, IID_NULL, 0, flags, &params, &answer, nullptr, nullptr),
+                      DISP_E_MEMBERNOTFOUND)
+                << id << " flags " << flags;
+            EXPECT_EQ(answer.vt, VT_I4);
+            EXPECT_EQ(answer.lVal, 0xdead);
+        }
+    }
+    EXPECT_TRUE(Module().Log.empty()) << "no click came through";
+
+    OleVariant result;
+    EXPECT_EQ(addIn_->Invoke(rcbGetLabel, IID_NULL, 0, DISPATCH_METHOD | DISPATCH_PROPERTYGET, &params,
+                             result.Put(), nullptr, nullptr),
+              S_OK);
+    EXPECT_EQ(Shown(result), L"'Antworten'");
+    EXPECT_EQ(addIn_->Invoke(rcbOnActionCommon, IID_NULL, 0, DISPATCH_METHOD | DISPATCH_PROPERTYGET, &params,
+                             result.Put(), nullptr, nullptr),
+              S_OK);
+    EXPECT_EQ(Module().Log, (std::vector<std::wstring>{L"Click:reply with attachments"}));
 }
 
 // A repurposed command's cancel flag goes back through the host's own reference; the host's

@@ -1,0 +1,147 @@
+// The product's module in the test process: Tessary's module class and form, made by a factory like
+// the library's and driven through COM as Outlook 2010 drives it, so that what its handlers do to the
+// ribbon model can be read back beside the documents the host gets.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "addin/AddInModule.h"
+#include "addin/TSY.h"
+#include "classlib/ComServer.h"
+#include "classlib/Format.h"
+#include "classlib/OleString.h"
+#include "framework/core/Factory.h"
+#include "framework/events/EventClasses.h"
+#include "framework/ribbon/HostVersion.h"
+#include "framework/ribbon/RibbonModel.h"
+#include "hostsim/ComAddInObject.h"
+#include "hostsim/OutlookHost.h"
+
+namespace {
+
+using namespace framework;
+using classlib::ComPtr;
+
+const CLSID CLSID_TSY = {0x61ec72b0, 0x88a2, 0x4e92, {0xa6, 0x45, 0xb5, 0xcc, 0x1d, 0x54, 0x75, 0xa8}};
+
+// The library's factory, made here: the module's form names the ribbon and host event classes.
+TzidFactory &ProductFactory() {
+    static const bool classesRegistered = (RegisterRibbonClasses(), RegisterHostEventClasses(), true);
+    static TzidFactory factory(classlib::ComServer(), classlib::TComObjectFactory::ComClass<tessary::TTSY>(),
+                               CLSID_TSY, tessary::TAddInModule::StaticClass(), L"TSY",
+                               L"Tessary attachment add-in");
+    (void)classesRegistered;
+    return factory;
+}
+
+int Office2010() {
+    return 14;
+}
+
+class ProductModuleTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        oleInitialized_ = SUCCEEDED(OleInitialize(nullptr));
+        // Start-up writes the add-in's key: into scratch keys of this process.
+        for (int i = 0; i < 2; ++i) {
+            ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (scratch_ + (i ? L"\\HKLM" : L"\\HKCU")).c_str(), 0,
+                                      nullptr, 0, KEY_ALL_ACCESS, nullptr, &roots_[i], nullptr),
+                      ERROR_SUCCESS);
+        }
+        RegOverridePredefKey(HKEY_CURRENT_USER, roots_[0]);
+        RegOverridePredefKey(HKEY_LOCAL_MACHINE, roots_[1]);
+        previousVersion_ = SetHostVersionSource(&Office2010);
+
+        host_.OpenExplorer(host_.DefaultFolder(hostsim::ol::olFolderInbox));
+        auto *entry = host_.World().Create<hostsim::ComAddInObject>(
+            L"Tessary.TSY", L"{61EC72B0-88A2-4E92-A645-B5CC1D5475A8}", L"Tessary attachment add-in");
+        ASSERT_EQ(ProductFactory().CreateInstance(nullptr, __uuidof(IDTExtensibility2), addIn_.PutVoid()),
+                  S_OK);
+        ASSERT_EQ(addIn_->OnConnection(host_.Application(), ext_cm_Startup, static_cast<COMAddIn *>(entry),
+                                       &custom_),
+                  S_OK);
+        ASSERT_EQ(addIn_->OnStartupComplete(&custom_), S_OK);
+        module_ = dynamic_cast<tessary::TAddInModule *>(static_cast<TdivAzore *>(addIn_.Get())->Module());
+        ASSERT_NE(module_, nullptr);
+    }
+    void TearDown() override {
+        if (addIn_) {
+            EXPECT_EQ(addIn_->OnBeginShutdown(&custom_), S_OK);
+            EXPECT_EQ(addIn_->OnDisconnection(ext_dm_HostShutdown, &custom_), S_OK);
+            addIn_.Reset();
+        }
+        host_.World().Shutdown();
+        SetHostVersionSource(previousVersion_);
+        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+        RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
+        for (HKEY key : roots_)
+            if (key)
+                RegCloseKey(key);
+        RegDeleteTreeW(HKEY_CURRENT_USER, scratch_.c_str());
+        if (oleInitialized_)
+            OleUninitialize();
+    }
+
+    IzidRibbonControlInternal &Node(const std::wstring &Id) {
+        IzidRibbonControlInternal *node = AsRibbonNode(module_->FindRibbonObject(Id));
+        if (node == nullptr)
+            throw classlib::Exception(L"the module has no ribbon object " + Id);
+        return *node;
+    }
+    std::wstring Document(const wchar_t *RibbonId) {
+        classlib::TBStr id(RibbonId), xml;
+        EXPECT_EQ(addIn_.As<IRibbonExtensibility>()->GetCustomUI(id.Get(), xml.Put()), S_OK);
+        return xml.ToString();
+    }
+
+    hostsim::OutlookHost host_{L"14.0.0.4760"};
+    ComPtr<IDTExtensibility2> addIn_;
+    tessary::TAddInModule *module_ = nullptr;
+    SAFEARRAY *custom_ = nullptr;
+
+private:
+    std::wstring scratch_ = L"Software\\TessaryProductModuleTests\\" + std::to_wstring(GetCurrentProcessId());
+    HKEY roots_[2] = {};
+    THostVersionSource previousVersion_ = nullptr;
+    bool oleInitialized_ = false;
+};
+
+bool Has(const std::wstring &Text, const std::wstring &Part) {
+    return Text.find(Part) != std::wstring::npos;
+}
+
+// The first document Outlook asks for (its explorer's) gives each mail window's tab to its own kind of
+// window and the attachment manager to both, whatever the model said before: the documents asked
+// for afterwards follow that. The document itself is left as it was built.
+TEST_F(ProductModuleTest, TheFirstDocumentSendsEachMailTabToItsOwnWindowForTheDocumentsAfterIt) {
+    const TzidRibbons read{msrOutlookMailRead}, compose{msrOutlookMailCompose};
+    // A model that would show the read window's tab in the compose window as well.
+    Node(L"tsyTabRead").SetRibbons({msrOutlookMailRead, msrOutlookMailCompose});
+    Node(L"tsyTabCompose").SetRibbons({msrOutlookMailRead, msrOutlookMailCompose});
+    EXPECT_EQ(Node(L"tsyReadManageAttachments").Ribbons(),
+              (TzidRibbons{msrOutlookMailRead, msrOutlookMailCompose}));
+
+    std::wstring explorer = Document(L"Microsoft.Outlook.Explorer");
+    EXPECT_TRUE(Has(explorer, L"idMso=\"TabMail\"")) << classlib::WideToUtf8(explorer);
+    EXPECT_EQ(Node(L"tsyTabRead").Ribbons(), read);
+    EXPECT_EQ(Node(L"tsyTabCompose").Ribbons(), compose);
+    EXPECT_EQ(Node(L"tsyReadReply").Ribbons(), read) << "the tab's kinds reach its controls";
+    EXPECT_EQ(Node(L"tsyReadManageAttachments").Ribbons(),
+              (TzidRibbons{msrOutlookMailRead, msrOutlookMailCompose}));
+    EXPECT_EQ(Node(L"tsyComposeZip").Ribbons(), compose);
+
+    std::wstring mailRead = Document(L"Microsoft.Outlook.Mail.Read");
+    EXPECT_TRUE(Has(mailRead, L"id=\"tsyTabRead\"") && Has(mailRead, L"id=\"tsyReadManageAttachments\""));
+    EXPECT_FALSE(Has(mailRead, L"tsyTabCompose"));
+    std::wstring mailCompose = Document(L"Microsoft.Outlook.Mail.Compose");
+    EXPECT_TRUE(Has(mailCompose, L"id=\"tsyTabCompose\""));
+    EXPECT_FALSE(Has(mailCompose, L"tsyTabRead"));
+
+    std::wstring xml = L"<customUI/>";
+    module_->zidCOMAddInModuleRibbonBeforeLoad(module_, L"Microsoft.Outlook.Explorer", xml);
+    EXPECT_EQ(xml, L"<customUI/>");
+}
+
+} // namespace
