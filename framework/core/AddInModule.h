@@ -21,7 +21,7 @@
 #include "classlib/Timer.h"
 #include "framework/core/HostApps.h"
 #include "framework/core/StartMode.h"
-#include "framework/ribbon/RibbonKinds.h"
+#include "framework/core/RibbonKinds.h"
 #include "office/HostWrapper.h"
 #include "office/OutlookApplication.h"
 #include "office/WordApplication.h"

@@ -1,7 +1,7 @@
 // The module's command bars in the host, and the look-up of its ribbon objects. The module's form
 // holds no command-bar class yet, so there is nothing to build or bind.
 #include "framework/core/AddInModule.h"
-#include "framework/ribbon/RibbonControl.h"
+#include "framework/core/RibbonObject.h"
 
 namespace framework {
 
@@ -21,7 +21,7 @@ classlib::TObject *TzidCOMAddInModule::FindRibbonObject(const std::wstring &Id) 
     // the objects themselves decide, by their exact Id.
     for (int i = 0; i < ribbonIds_.Count(); ++i) {
         classlib::TObject *object = ribbonIds_.Objects(i);
-        if (IzidRibbonControlInternal *node = AsRibbonNode(object); node != nullptr && node->Id() == Id)
+        if (auto *node = dynamic_cast<IzidRibbonObject *>(object); node != nullptr && node->Id() == Id)
             return object;
     }
     return nullptr;

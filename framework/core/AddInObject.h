@@ -17,7 +17,7 @@
 #include "classlib/EventSink.h"
 #include "framework/core/AddInInterfaces.h"
 #include "framework/core/AddInModule.h"
-#include "framework/ribbon/RibbonIdIndex.h"
+#include "framework/core/RibbonIdIndex.h"
 #include "office/HostWrapper.h"
 #include "office/OutlookApplication.h"
 #include "office/OutlookExplorers.h"

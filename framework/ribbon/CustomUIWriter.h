@@ -5,7 +5,7 @@
 #include <string>
 
 #include "framework/ribbon/RibbonControl.h"
-#include "framework/ribbon/RibbonKinds.h"
+#include "framework/core/RibbonKinds.h"
 #include "framework/ribbon/XMLHelper.h"
 
 namespace framework {

@@ -19,7 +19,8 @@
 #include "classlib/Events.h"
 #include "classlib/OleVariant.h"
 #include "classlib/StringList.h"
-#include "framework/ribbon/RibbonKinds.h"
+#include "framework/core/RibbonKinds.h"
+#include "framework/core/RibbonObject.h"
 #include "office/office.h"
 
 namespace framework {
@@ -130,7 +131,7 @@ using TzidRibbonOnChange = classlib::TEvent<void(classlib::TObject *Sender, IRib
 // Every node of the model as the writer and the callbacks see it. Objects are owned by the model
 // (no reference counting); find the interface of an object of the module's id list with
 // dynamic_cast<IzidRibbonControlInternal *>.
-class IzidRibbonControlInternal {
+class IzidRibbonControlInternal : public IzidRibbonObject {
 public:
     virtual void DoAction(const TzidRibbonActionArguments &Args) = 0;
     // Index is -1 for the node's own property, else the position of the item asked about.
@@ -152,7 +153,6 @@ public:
     virtual void SetDescription(const std::wstring &Value) = 0;
     virtual bool Enabled() const = 0;
     virtual void SetEnabled(bool Value) = 0;
-    virtual std::wstring Id() const = 0;
     virtual void SetId(const std::wstring &Value) = 0;
     virtual std::wstring IdMso() const = 0;
     virtual void SetIdMso(const std::wstring &Value) = 0;

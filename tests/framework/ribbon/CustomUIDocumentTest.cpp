@@ -8,7 +8,7 @@
 #include "CustomUIFixture.h"
 #include "classlib/Format.h"
 #include "framework/ribbon/CustomUIWriter.h"
-#include "framework/ribbon/RibbonKinds.h"
+#include "framework/core/RibbonKinds.h"
 
 namespace customuitest {
 namespace {

@@ -1,4 +1,4 @@
-#include "framework/ribbon/RibbonIdIndex.h"
+#include "framework/core/RibbonIdIndex.h"
 
 #include "classlib/Format.h"
 

@@ -1,4 +1,4 @@
-#include "framework/ribbon/RibbonKinds.h"
+#include "framework/core/RibbonKinds.h"
 
 #include <array>
 
