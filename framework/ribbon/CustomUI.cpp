@@ -214,7 +214,7 @@ std::wstring BuildCustomUI(TzidCOMAddInModule &Module, const std::wstring &Ribbo
     ribbon.Close();
     writer.CloseElement(L"customUI");
 
-    std::wstring result = writer.Xml();
+    std::wstring result = writer.TakeXml();
     if (Module.OnRibbonBeforeLoad)
         Module.RunGuarded([&] { Module.OnRibbonBeforeLoad(&Module, RibbonID, result); });
     return result;
