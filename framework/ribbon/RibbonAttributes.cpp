@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "classlib/Format.h"
-
 #include "framework/core/AddInModule.h"
 
 namespace framework {
@@ -77,10 +76,15 @@ bool HasName(std::wstring_view Entry, std::wstring_view Name) {
 TzidAttributeList::TzidAttributeList(const IzidRibbonControlInternal &Node, const TzidCOMAddInModule *Module,
                                      int ContextMenuNumber)
     : node_(Node), namespace_(Module != nullptr ? Module->Namespace() : std::wstring()),
-      contextMenuNumber_(ContextMenuNumber), list_(std::make_unique<classlib::TStringList>()) {}
+      contextMenuNumber_(ContextMenuNumber), list_(std::make_unique<classlib::TStringList>()) {
+    // Room for what a control's element carries (a gallery's, the longest, has some twenty entries) and
+    // for a long entry, so that neither grows step by step: a document has thousands of lists.
+    list_->SetCapacity(24);
+    entry_.reserve(64);
+}
 
-// TStringList::SetValues, which builds the name of every entry anew and asks the system to compare
-// it; with a dozen attributes per control that was most of the cost of a document.
+// The entry TStringList::SetValues would find, without building every entry's name anew and asking the
+// system to compare it: with a dozen attributes per control, that was most of a document's cost.
 int TzidAttributeList::IndexOfName(std::wstring_view Name, bool Plain) const {
     const bool plain = Plain && namesPlain_;
     for (int i = 0; i < list_->Count(); ++i) {
@@ -100,7 +104,6 @@ void TzidAttributeList::Add(std::wstring_view Name, std::wstring_view Value) {
             list_->Delete(index);
         return;
     }
-    entry_.reserve(Name.size() + 1 + Value.size());
     entry_.assign(Name).append(1, L'=').append(Value);
     if (index < 0)
         list_->Add(entry_);

@@ -59,11 +59,16 @@ private:
     std::wstring entry_;
 };
 
+// Whether Control (may be null) is of one of the classes T...
+template <class... T> bool RibbonControlIs(const TzidRibbonCustomControl *Control) {
+    return Control != nullptr && ((dynamic_cast<const T *>(Control) != nullptr) || ...);
+}
+
 // Whether Control lies directly in a control of one of the classes T...: several attributes are
-// left out where the host places the control itself.
+// left out where the host places the control itself. A class that asks this several times takes its
+// ParentControl once and asks RibbonControlIs: each class test is a walk of the class hierarchy.
 template <class... T> bool RibbonParentIs(const TzidRibbonCustomControl &Control) {
-    const TzidRibbonCustomControl *parent = Control.ParentControl();
-    return parent != nullptr && ((dynamic_cast<const T *>(parent) != nullptr) || ...);
+    return RibbonControlIs<T...>(Control.ParentControl());
 }
 
 // The callback value of a get attribute ("getKeytip" -> "GetKeyTip_Callback"); "" for an unknown name.

@@ -83,13 +83,16 @@ void TzidRibbonCustomControl::EnterInIdList() {
 
 // ---- the tree ----------------------------------------------------------------------------------
 
+// Every attribute list asks for the module, so the walk up tests each owner for a control first (the
+// usual answer) and for a tab only at the top: no tab is a control.
 TzidRibbonTab *TzidRibbonCustomControl::GetOwnerTab() const {
     const TzidRibbonCustomControl *control = this;
-    while (control != nullptr && control->Collection() != nullptr) {
+    while (control->Collection() != nullptr) {
         classlib::TPersistent *owner = control->Collection()->GetOwner();
-        if (auto *tab = dynamic_cast<TzidRibbonTab *>(owner))
-            return tab;
-        control = dynamic_cast<TzidRibbonCustomControl *>(owner);
+        const auto *parent = dynamic_cast<const TzidRibbonCustomControl *>(owner);
+        if (parent == nullptr)
+            return dynamic_cast<TzidRibbonTab *>(owner);
+        control = parent;
     }
     return nullptr;
 }

@@ -30,6 +30,9 @@ public:
     // One level up, then LineBreak, Level tabs, "</Name>".
     void CloseElement(const std::wstring &Name);
 
+    // Room for Characters of text before the writer has to move what it wrote; changes nothing written.
+    void Reserve(size_t Characters) { xml_.reserve(Characters); }
+
     // The text written in front of every tag: empty until the first OpenElement, then CR LF.
     const std::wstring &LineBreak() const noexcept { return lineBreak_; }
     // The current nesting depth.
