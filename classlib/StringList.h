@@ -16,6 +16,8 @@ public:
     TStringList() = default;
 
     int Count() const { return static_cast<int>(items_.size()); }
+    // Room for Capacity entries before the list grows again; the entries are not changed.
+    void SetCapacity(int Capacity) { items_.reserve(Capacity > 0 ? static_cast<size_t>(Capacity) : 0); }
     const std::wstring &Strings(int index) const;
     void SetStrings(int index, const std::wstring &text);
     TObject *Objects(int index) const;

@@ -199,6 +199,9 @@ std::wstring BuildCustomUI(TzidCOMAddInModule &Module, const std::wstring &Ribbo
     PruneRibbonIds(Module, RibbonID);
 
     TzidXMLHelper writer;
+    // A control's line takes some 400 characters: room for all of them at once keeps the document from
+    // being moved again and again while it grows.
+    writer.Reserve(static_cast<size_t>(Module.RibbonIds().Count()) * 512);
     writer.OpenElement(L"customUI");
     ChooseNamespace(Module, RibbonID);
     AddNamespaceAttributes(Module, writer);
@@ -218,7 +221,7 @@ std::wstring BuildCustomUI(TzidCOMAddInModule &Module, const std::wstring &Ribbo
     WriteBackstage(Module, writer, RibbonID);
     writer.CloseElement(L"customUI");
 
-    std::wstring result = writer.Xml();
+    std::wstring result = writer.TakeXml();
     if (Module.OnRibbonBeforeLoad)
         Module.RunGuarded([&] { Module.OnRibbonBeforeLoad(&Module, RibbonID, result); });
     return result;

@@ -1,15 +1,16 @@
 #include "framework/ribbon/RibbonAttributes.h"
 
-#include <map>
+#include <utility>
 
+#include "classlib/Format.h"
 #include "framework/core/AddInModule.h"
 
 namespace framework {
 
-const std::wstring &RibbonCallbackName(const std::wstring &Attribute) {
+std::wstring_view RibbonCallbackName(std::wstring_view Attribute) {
     // The host resolves these names through the add-in object's dispatch interface, so their spelling
     // is fixed, irregular capitals included.
-    static const std::map<std::wstring, std::wstring> callbacks{
+    static constexpr std::pair<std::wstring_view, std::wstring_view> callbacks[]{
         {L"getVisible", L"GetVisible_Callback"},
         {L"getKeytip", L"GetKeyTip_Callback"},
         {L"getLabel", L"GetLabel_Callback"},
@@ -36,21 +37,81 @@ const std::wstring &RibbonCallbackName(const std::wstring &Attribute) {
         {L"getItemWidth", L"GetItemWidth_Callback"},
         {L"getImage", L"GetImage_Callback"},
     };
-    static const std::wstring none;
-    auto it = callbacks.find(Attribute);
-    return it != callbacks.end() ? it->second : none;
+    for (const auto &[attribute, callback] : callbacks)
+        if (attribute == Attribute)
+            return callback;
+    return {};
 }
+
+namespace {
+
+// ASCII letters and digits: what every attribute name of the ribbon classes consists of.
+bool IsPlainName(std::wstring_view Name) {
+    for (wchar_t c : Name)
+        if (!((c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9')))
+            return false;
+    return true;
+}
+
+// Whether the name of Entry (the text before its first "=") is Name, both of ASCII letters and digits:
+// then the system's case-insensitive comparison answers the same as folding ASCII letter case.
+bool HasPlainName(std::wstring_view Entry, std::wstring_view Name) {
+    if (Entry.size() <= Name.size() || Entry[Name.size()] != L'=')
+        return false;
+    for (size_t i = 0; i < Name.size(); ++i)
+        if ((Entry[i] | 0x20) != (Name[i] | 0x20)) // digits have that bit set already
+            return false;
+    return true;
+}
+
+// The same for any names, as TStringList::IndexOfName compares them.
+bool HasName(std::wstring_view Entry, std::wstring_view Name) {
+    size_t eq = Entry.find(L'=');
+    return eq != std::wstring_view::npos &&
+           classlib::CompareText(std::wstring(Entry.substr(0, eq)), std::wstring(Name)) == 0;
+}
+
+} // namespace
 
 TzidAttributeList::TzidAttributeList(const IzidRibbonControlInternal &Node, const TzidCOMAddInModule *Module,
                                      int ContextMenuNumber)
     : node_(Node), namespace_(Module != nullptr ? Module->Namespace() : std::wstring()),
-      contextMenuNumber_(ContextMenuNumber), list_(std::make_unique<classlib::TStringList>()) {}
-
-void TzidAttributeList::Add(const std::wstring &Name, const std::wstring &Value) {
-    list_->SetValues(Name, Value);
+      contextMenuNumber_(ContextMenuNumber), list_(std::make_unique<classlib::TStringList>()) {
+    // Room for what a control's element carries (a gallery's, the longest, has some twenty entries) and
+    // for a long entry, so that neither grows step by step: a document has thousands of lists.
+    list_->SetCapacity(24);
+    entry_.reserve(64);
 }
 
-void TzidAttributeList::Callback(const std::wstring &Name) {
+// The entry TStringList::SetValues would find, without building every entry's name anew and asking the
+// system to compare it: with a dozen attributes per control, that was most of a document's cost.
+int TzidAttributeList::IndexOfName(std::wstring_view Name, bool Plain) const {
+    const bool plain = Plain && namesPlain_;
+    for (int i = 0; i < list_->Count(); ++i) {
+        std::wstring_view entry = list_->Strings(i);
+        if (plain ? HasPlainName(entry, Name) : HasName(entry, Name))
+            return i;
+    }
+    return -1;
+}
+
+void TzidAttributeList::Add(std::wstring_view Name, std::wstring_view Value) {
+    const bool plain = IsPlainName(Name);
+    int index = IndexOfName(Name, plain);
+    namesPlain_ = namesPlain_ && plain;
+    if (Value.empty()) {
+        if (index >= 0)
+            list_->Delete(index);
+        return;
+    }
+    entry_.assign(Name).append(1, L'=').append(Value);
+    if (index < 0)
+        list_->Add(entry_);
+    else
+        list_->SetStrings(index, entry_);
+}
+
+void TzidAttributeList::Callback(std::wstring_view Name) {
     Add(Name, RibbonCallbackName(Name));
 }
 
@@ -74,14 +135,15 @@ void TzidAttributeList::SharedId() {
 }
 
 void TzidAttributeList::Insert() {
-    const std::pair<const wchar_t *, std::wstring> places[] = {
-        {L"insertAfterMso", node_.InsertAfterIdMso()},
-        {L"insertBeforeMso", node_.InsertBeforeIdMso()},
-        {L"insertAfterQ", node_.InsertAfterId()},
-        {L"insertBeforeQ", node_.InsertBeforeId()},
+    using TGetter = std::wstring (IzidRibbonControlInternal::*)() const;
+    static const std::pair<const wchar_t *, TGetter> places[] = {
+        {L"insertAfterMso", &IzidRibbonControlInternal::InsertAfterIdMso},
+        {L"insertBeforeMso", &IzidRibbonControlInternal::InsertBeforeIdMso},
+        {L"insertAfterQ", &IzidRibbonControlInternal::InsertAfterId},
+        {L"insertBeforeQ", &IzidRibbonControlInternal::InsertBeforeId},
     };
-    for (const auto &[name, value] : places)
-        if (!value.empty()) {
+    for (const auto &[name, getter] : places)
+        if (std::wstring value = (node_.*getter)(); !value.empty()) {
             Add(name, value);
             return;
         }

@@ -4,6 +4,7 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "classlib/StringList.h"
 #include "framework/ribbon/RibbonControl.h"
@@ -16,10 +17,10 @@ public:
     TzidAttributeList(const IzidRibbonControlInternal &Node, const TzidCOMAddInModule *Module,
                       int ContextMenuNumber);
 
-    void Add(const std::wstring &Name, const std::wstring &Value);
-    void AddBool(const std::wstring &Name, bool Value) { Add(Name, Value ? L"true" : L"false"); }
+    void Add(std::wstring_view Name, std::wstring_view Value);
+    void AddBool(std::wstring_view Name, bool Value) { Add(Name, Value ? L"true" : L"false"); }
     // The attribute with the fixed name of its callback ("getLabel" -> "GetLabel_Callback").
-    void Callback(const std::wstring &Name);
+    void Callback(std::wstring_view Name);
     // "onAction" with the callback of a plain click, a toggle or a selection.
     void ActionPlain() { Add(L"onAction", L"OnActionCommon_Callback"); }
     void ActionToggle() { Add(L"onAction", L"OnActionState_Callback"); }
@@ -44,20 +45,33 @@ public:
     std::unique_ptr<classlib::TStringList> Take() { return std::move(list_); }
 
 private:
+    // The entry of Name, matched as the string list matches names; -1 when there is none. Plain: Name
+    // holds only ASCII letters and digits.
+    int IndexOfName(std::wstring_view Name, bool Plain) const;
+
     const IzidRibbonControlInternal &node_;
     std::wstring namespace_;
     int contextMenuNumber_;
     std::unique_ptr<classlib::TStringList> list_;
+    // Every name in the list holds only ASCII letters and digits (so far they all do).
+    bool namesPlain_ = true;
+    // Where each entry is put together before the list copies it: one allocation per entry.
+    std::wstring entry_;
 };
 
+// Whether Control (may be null) is of one of the classes T...
+template <class... T> bool RibbonControlIs(const TzidRibbonCustomControl *Control) {
+    return Control != nullptr && ((dynamic_cast<const T *>(Control) != nullptr) || ...);
+}
+
 // Whether Control lies directly in a control of one of the classes T...: several attributes are
-// left out where the host places the control itself.
+// left out where the host places the control itself. A class that asks this several times takes its
+// ParentControl once and asks RibbonControlIs: each class test is a walk of the class hierarchy.
 template <class... T> bool RibbonParentIs(const TzidRibbonCustomControl &Control) {
-    const TzidRibbonCustomControl *parent = Control.ParentControl();
-    return parent != nullptr && ((dynamic_cast<const T *>(parent) != nullptr) || ...);
+    return RibbonControlIs<T...>(Control.ParentControl());
 }
 
 // The callback value of a get attribute ("getKeytip" -> "GetKeyTip_Callback"); "" for an unknown name.
-const std::wstring &RibbonCallbackName(const std::wstring &Attribute);
+std::wstring_view RibbonCallbackName(std::wstring_view Attribute);
 
 } // namespace framework

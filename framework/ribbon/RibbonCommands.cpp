@@ -112,13 +112,15 @@ bool TzidRibbonButton::InListControl() const {
 std::wstring TzidRibbonButton::GetElementName() const {
     if (!idMso_.empty() && parseMsoXmlTypeAs_ == pxtControl)
         return L"control";
-    if (InListControl())
-        return L"button";
-    return toggleButton_ ? L"toggleButton" : L"button";
+    // A list control takes no toggle button; only a toggle button needs to look at its parent.
+    return toggleButton_ && !InListControl() ? L"toggleButton" : L"button";
 }
 
 std::unique_ptr<classlib::TStringList> TzidRibbonButton::GetAttributes(int ContextMenuNumber) const {
     TzidAttributeList list(*this, Module(), ContextMenuNumber);
+    const TzidRibbonCustomControl *parent = ParentControl();
+    const bool inListControl = RibbonControlIs<TzidRibbonDropDown, TzidRibbonGallery>(parent);
+    const bool inSplitButton = RibbonControlIs<TzidRibbonSplitButton>(parent);
     if (!idMso_.empty()) {
         if (list.MsoHead(GetParentIdMso()))
             return list.Take();
@@ -131,7 +133,7 @@ std::unique_ptr<classlib::TStringList> TzidRibbonButton::GetAttributes(int Conte
         for (const wchar_t *name : {L"getKeytip", L"getLabel", L"getSupertip", L"getScreentip",
                                     L"getShowLabel", L"getShowImage", L"getEnabled"})
             list.Callback(name);
-        if (InListControl()) {
+        if (inListControl) {
             list.ActionPlain();
         } else if (toggleButton_) {
             list.Callback(L"getPressed");
@@ -144,10 +146,9 @@ std::unique_ptr<classlib::TStringList> TzidRibbonButton::GetAttributes(int Conte
     list.Add(L"imageMso", imageMso_);
     if (GetElementName() != L"control")
         list.Callback(L"getDescription");
-    if (!RibbonParentIs<TzidRibbonGallery, TzidRibbonMenu, TzidRibbonDropDown, TzidRibbonSplitButton,
-                        TzidRibbonButtonGroup>(*this))
+    if (!inListControl && !inSplitButton && !RibbonControlIs<TzidRibbonMenu, TzidRibbonButtonGroup>(parent))
         list.Callback(L"getSize");
-    if (!RibbonParentIs<TzidRibbonSplitButton>(*this))
+    if (!inSplitButton)
         list.Callback(L"getVisible");
     return list.Take();
 }

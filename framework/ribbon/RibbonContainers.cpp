@@ -223,6 +223,8 @@ void TzidRibbonMenu::SetDynamic(bool Value) {
 
 std::unique_ptr<classlib::TStringList> TzidRibbonMenu::GetAttributes(int ContextMenuNumber) const {
     TzidAttributeList list(*this, Module(), ContextMenuNumber);
+    const TzidRibbonCustomControl *parent = ParentControl();
+    const bool inSplitButton = RibbonControlIs<TzidRibbonSplitButton>(parent);
     if (!idMso_.empty()) {
         if (list.MsoHead(GetParentIdMso()))
             return list.Take();
@@ -249,7 +251,7 @@ std::unique_ptr<classlib::TStringList> TzidRibbonMenu::GetAttributes(int Context
         list.Callback(L"getDescription");
         list.Callback(L"getKeytip");
         list.Callback(L"getLabel");
-        if (RibbonParentIs<TzidRibbonSplitButton>(*this))
+        if (inSplitButton)
             list.Add(L"supertip", superTip_);
         else
             list.Callback(L"getSupertip");
@@ -257,7 +259,7 @@ std::unique_ptr<classlib::TStringList> TzidRibbonMenu::GetAttributes(int Context
     }
     list.Insert();
     list.Add(L"imageMso", imageMso_);
-    if (!RibbonParentIs<TzidRibbonMenu, TzidRibbonSplitButton, TzidRibbonButtonGroup>(*this))
+    if (!inSplitButton && !RibbonControlIs<TzidRibbonMenu, TzidRibbonButtonGroup>(parent))
         list.Callback(L"getSize");
     list.Callback(L"getVisible");
     return list.Take();

@@ -65,13 +65,16 @@ void TzidRibbonCustomControl::EnterInIdList() {
 
 // ---- the tree ----------------------------------------------------------------------------------
 
+// Every attribute list asks for the module, so the walk up tests each owner for a control first (the
+// usual answer) and for the root (a tab or the Backstage view) only at the top: no root is a control.
 classlib::TComponent *TzidRibbonCustomControl::GetOwnerRoot() const {
     const TzidRibbonCustomControl *control = this;
-    while (control != nullptr && control->Collection() != nullptr) {
+    while (control->Collection() != nullptr) {
         classlib::TPersistent *owner = control->Collection()->GetOwner();
-        if (auto *root = dynamic_cast<classlib::TComponent *>(owner))
-            return root;
-        control = dynamic_cast<TzidRibbonCustomControl *>(owner);
+        const auto *parent = dynamic_cast<const TzidRibbonCustomControl *>(owner);
+        if (parent == nullptr)
+            return dynamic_cast<classlib::TComponent *>(owner);
+        control = parent;
     }
     return nullptr;
 }

@@ -17,7 +17,7 @@ bool IsPlain(wchar_t c) {
     return c >= 0x20 && c != L'&' && c != L'<' && c != L'>' && c != L'"' && c < 0xD800;
 }
 
-void AppendEscaped(std::wstring &Target, const std::wstring &Value) {
+void AppendEscaped(std::wstring &Target, std::wstring_view Value) {
     size_t plainFrom = 0;
     const size_t length = Value.size();
     for (size_t i = 0; i < length; ++i) {
@@ -79,8 +79,8 @@ void TzidXMLHelper::StartLine() {
     xml_.append(static_cast<size_t>(level_ > 0 ? level_ : 0), L'\t');
 }
 
-void TzidXMLHelper::AppendAttribute(std::wstring &Target, const std::wstring &Name,
-                                    const std::wstring &Value) const {
+void TzidXMLHelper::AppendAttribute(std::wstring &Target, std::wstring_view Name,
+                                    std::wstring_view Value) const {
     Target += L' ';
     Target += Name;
     Target += L"=\"";
@@ -98,18 +98,31 @@ void TzidXMLHelper::OpenElement(const std::wstring &Name) {
 }
 
 void TzidXMLHelper::AddAttribute(const std::wstring &Name, const std::wstring &Value) {
-    std::wstring attribute;
-    AppendAttribute(attribute, Name, Value);
-    xml_.insert(xml_.empty() ? 0 : xml_.size() - 1, attribute);
+    InsertAttribute(Name, Value);
+}
+
+// The attribute goes in front of the start tag's ">": that character is taken off, the attribute
+// appended and the ">" put back, so the document is not moved for it.
+void TzidXMLHelper::InsertAttribute(std::wstring_view Name, std::wstring_view Value) {
+    if (xml_.empty()) {
+        std::wstring attribute;
+        AppendAttribute(attribute, Name, Value);
+        xml_ = std::move(attribute);
+        return;
+    }
+    wchar_t last = xml_.back();
+    xml_.pop_back();
+    AppendAttribute(xml_, Name, Value);
+    xml_ += last;
 }
 
 // An entry without a name would give ` ="..."` and spoil the whole document: it is left out.
 void TzidXMLHelper::AddAttributes(const classlib::TStringList &List) {
     for (int i = 0; i < List.Count(); ++i) {
-        const std::wstring &entry = List.Strings(i);
+        std::wstring_view entry = List.Strings(i);
         size_t eq = entry.find(L'=');
-        if (eq != 0 && eq != std::wstring::npos)
-            AddAttribute(entry.substr(0, eq), entry.substr(eq + 1));
+        if (eq != 0 && eq != std::wstring_view::npos)
+            InsertAttribute(entry.substr(0, eq), entry.substr(eq + 1));
     }
 }
 
@@ -118,9 +131,9 @@ void TzidXMLHelper::WriteElement(const std::wstring &Name, const classlib::TStri
     xml_ += L'<';
     xml_ += Name;
     for (int i = 0; i < List.Count(); ++i) {
-        const std::wstring &entry = List.Strings(i);
+        std::wstring_view entry = List.Strings(i);
         size_t eq = entry.find(L'=');
-        if (eq != 0 && eq != std::wstring::npos)
+        if (eq != 0 && eq != std::wstring_view::npos)
             AppendAttribute(xml_, entry.substr(0, eq), entry.substr(eq + 1));
     }
     xml_ += L" />";

@@ -8,6 +8,7 @@
 // references, and characters XML cannot carry at all are left out (see XmlAttributeValue).
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "classlib/StringList.h"
 
@@ -29,16 +30,22 @@ public:
     // One level up, then LineBreak, Level tabs, "</Name>".
     void CloseElement(const std::wstring &Name);
 
+    // Room for Characters of text before the writer has to move what it wrote; changes nothing written.
+    void Reserve(size_t Characters) { xml_.reserve(Characters); }
+
     // The text written in front of every tag: empty until the first OpenElement, then CR LF.
     const std::wstring &LineBreak() const noexcept { return lineBreak_; }
     // The current nesting depth.
     int Level() const noexcept { return level_; }
     // The document written so far.
     const std::wstring &Xml() const noexcept { return xml_; }
+    // The document, handed over without a copy; the writer is left empty.
+    std::wstring TakeXml() noexcept { return std::move(xml_); }
 
 private:
     void StartLine();
-    void AppendAttribute(std::wstring &Target, const std::wstring &Name, const std::wstring &Value) const;
+    void AppendAttribute(std::wstring &Target, std::wstring_view Name, std::wstring_view Value) const;
+    void InsertAttribute(std::wstring_view Name, std::wstring_view Value);
 
     std::wstring lineBreak_;
     int level_ = 0;
