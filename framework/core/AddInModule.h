@@ -186,8 +186,9 @@ public:
     classlib::ComPtr<CommandBarControl> FindBarControlByTag(CommandBar *Bar, long Type, const std::wstring &Tag);
     classlib::ComPtr<CommandBarControl> FindControlById(long Type, long Id);
     classlib::ComPtr<CommandBarControl> FindControlByTag(long Type, const std::wstring &Tag);
-    // Builds or binds one control of Bar (inside Parent when given) and a popup's children.
-    void CreateControl(TzidCommandBarControl *Control, TzidCustomCommandBar *Bar, TzidCommandBarPopup *Parent);
+    // Builds or binds one control of Bar (inside Parent when given) and a popup's children. Virtual:
+    // the one step of a build that can be played without building everything.
+    virtual void CreateControl(TzidCommandBarControl *Control, TzidCustomCommandBar *Bar, TzidCommandBarPopup *Parent);
     void CreateCommandBars();
     void RestoreExplorerBarPositions();
     classlib::TObject *FindRibbonObject(const std::wstring &Id) const;
