@@ -112,7 +112,8 @@ void TzidCommandBarButton::TransferGlyph() {
             classlib::ComPtr<IPictureDisp> picture;
             picture.Attach(classlib::CreatePictureDisp(*glyph_));
             classlib::OleCheck(button->put_Picture(picture.Get()));
-            classlib::ComPtr<IPictureDisp> mask = MakeMaskPicture(*glyph_, ResolveColor(glyph_->TransparentColor()));
+            classlib::ComPtr<IPictureDisp> mask =
+                MakeMaskPicture(*glyph_, ResolveColor(glyph_->TransparentColor()));
             classlib::OleCheck(button->put_Mask(mask.Get()));
         } catch (const classlib::Exception &E) {
             TraceCommandBars(L"Picture and Mask refused, the clipboard is tried", E);

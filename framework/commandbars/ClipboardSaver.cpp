@@ -158,9 +158,10 @@ void TSaveClipboard::TSavedFormat::Free() noexcept {
 
 // ---- the saver ----
 
-TSaveClipboard::TSaveClipboard() : window_([this](UINT Message, WPARAM wParam, LPARAM lParam) {
-      return DefWindowProcW(Window(), Message, wParam, lParam);
-  }) {}
+TSaveClipboard::TSaveClipboard()
+    : window_([this](UINT Message, WPARAM wParam, LPARAM lParam) {
+          return DefWindowProcW(Window(), Message, wParam, lParam);
+      }) {}
 
 TSaveClipboard::~TSaveClipboard() = default;
 

@@ -49,8 +49,8 @@ struct TPositionProperty {
         MsoBarPosition value = msoBarTop;
         classlib::OleCheck(Bar->get_Position(&value));
         if (value < msoBarLeft || value > msoBarMenuBar)
-            throw classlib::EOleSysError(classlib::Format(L"Office reports the bar position %d", {int(value)}),
-                                         E_UNEXPECTED);
+            throw classlib::EOleSysError(
+                classlib::Format(L"Office reports the bar position %d", {int(value)}), E_UNEXPECTED);
         return static_cast<TzidMsoBarPosition>(value);
     }
     void Write(CommandBar *Bar, TzidMsoBarPosition Value) const {
@@ -72,9 +72,10 @@ struct TProtectionProperty {
 // A bar lives in an add-in module, whose host, lists and records it uses.
 classlib::TComponent *ModuleOwner(classlib::TComponent *AOwner) {
     if (dynamic_cast<TzidCOMAddInModule *>(AOwner) == nullptr)
-        RaiseZidError(zidErrWrongContainer,
-                      classlib::Format(SzidWrongContainer, {TzidCustomCommandBar::StaticClass().Name(),
-                                                            AOwner != nullptr ? AOwner->ClassName() : L"nil"}));
+        RaiseZidError(
+            zidErrWrongContainer,
+            classlib::Format(SzidWrongContainer, {TzidCustomCommandBar::StaticClass().Name(),
+                                                  AOwner != nullptr ? AOwner->ClassName() : L"nil"}));
     return AOwner;
 }
 
@@ -82,7 +83,8 @@ classlib::TComponent *ModuleOwner(classlib::TComponent *AOwner) {
 
 TzidCustomCommandBar::TzidCustomCommandBar(classlib::TComponent *AOwner)
     : TComponent(ModuleOwner(AOwner)), addInModule_(static_cast<TzidCOMAddInModule *>(AOwner)),
-      controls_(std::make_unique<TzidCommandBarControls>(this)), supportedApps_(addInModule_->SupportedApps()) {
+      controls_(std::make_unique<TzidCommandBarControls>(this)),
+      supportedApps_(addInModule_->SupportedApps()) {
     addInModule_->CommandBarList().Add(this);
 }
 
@@ -105,7 +107,8 @@ void TzidCustomCommandBar::IncPropertyChanged() {
         ++propertyChanged_;
 }
 
-template <class V, class P> V TzidCustomCommandBar::ReadLive(const V &Field, const V &Failed, const P &Prop) const {
+template <class V, class P>
+V TzidCustomCommandBar::ReadLive(const V &Field, const V &Failed, const P &Prop) const {
     if (!commandBarInterface_)
         return Field;
     try {

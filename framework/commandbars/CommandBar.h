@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "classlib/Component.h"
 #include "classlib/ComPtr.h"
+#include "classlib/Component.h"
 #include "framework/commandbars/CommandBarKinds.h"
 #include "framework/core/HostApps.h"
 #include "office/office.h"
@@ -72,7 +72,9 @@ public:
 
     // ---- the live bar ----
     const classlib::ComPtr<CommandBar> &CommandBarInterface() const { return commandBarInterface_; }
-    void SetCommandBarInterface(classlib::ComPtr<CommandBar> Value) { commandBarInterface_ = std::move(Value); }
+    void SetCommandBarInterface(classlib::ComPtr<CommandBar> Value) {
+        commandBarInterface_ = std::move(Value);
+    }
     // The add-in key's "\CommandBars" of the connected host.
     std::wstring CommandBarsKey() const;
     // Applies the stored design to the bound bar when it changed since the last build (or is

@@ -8,28 +8,29 @@ namespace framework {
 
 using Self = TzidCommandBarButton;
 
-CLASSLIB_DEFINE_CLASS(
-    TzidCommandBarButton, TzidCommandBarControl,
-    b.Property(L"DisableStandardAction", &Self::DisableStandardAction, &Self::SetDisableStandardAction)
-        .Default(false);
-    b.Property(L"FaceID", &Self::FaceID, &Self::SetFaceID).Default(0);
-    b.Property(L"ShortcutText", &Self::ShortcutText, &Self::SetShortcutText).Default(L"");
-    b.Property(L"State", &Self::State, &Self::SetState).Default(zidMsoButtonUp);
-    b.Property(L"Style", &Self::Style, &Self::SetStyle).Default(zidMsoButtonAutomatic);
-    b.Property(L"HyperlinkType", &Self::HyperlinkType, &Self::SetHyperlinkType)
-        .Default(zidMsoCommandBarButtonHyperlinkNone);
-    b.ReadOnly(L"Glyph", &Self::Glyph);
-    b.Property(L"GlyphTransparentColor", &Self::GlyphTransparentColor, &Self::SetGlyphTransparentColor)
-        .Default(classlib::clDefault);
-    b.Field(L"OnClick", &Self::OnClick))
+CLASSLIB_DEFINE_CLASS(TzidCommandBarButton, TzidCommandBarControl,
+                      b.Property(L"DisableStandardAction", &Self::DisableStandardAction,
+                                 &Self::SetDisableStandardAction)
+                          .Default(false);
+                      b.Property(L"FaceID", &Self::FaceID, &Self::SetFaceID).Default(0);
+                      b.Property(L"ShortcutText", &Self::ShortcutText, &Self::SetShortcutText).Default(L"");
+                      b.Property(L"State", &Self::State, &Self::SetState).Default(zidMsoButtonUp);
+                      b.Property(L"Style", &Self::Style, &Self::SetStyle).Default(zidMsoButtonAutomatic);
+                      b.Property(L"HyperlinkType", &Self::HyperlinkType, &Self::SetHyperlinkType)
+                          .Default(zidMsoCommandBarButtonHyperlinkNone);
+                      b.ReadOnly(L"Glyph", &Self::Glyph);
+                      b.Property(L"GlyphTransparentColor", &Self::GlyphTransparentColor,
+                                 &Self::SetGlyphTransparentColor)
+                          .Default(classlib::clDefault);
+                      b.Field(L"OnClick", &Self::OnClick))
 
 namespace {
 
 using Btn = _CommandBarButton;
 const TOfficeValue<Btn, long> kFaceId{&Btn::get_FaceId, &Btn::put_FaceId};
 const TOfficeString<Btn> kShortcutText{&Btn::get_ShortcutText, &Btn::put_ShortcutText};
-const TOfficeValue<Btn, MsoCommandBarButtonHyperlinkType, TzidMsoCommandBarButtonHyperlinkType> kHyperlinkType{
-    &Btn::get_HyperlinkType, &Btn::put_HyperlinkType};
+const TOfficeValue<Btn, MsoCommandBarButtonHyperlinkType, TzidMsoCommandBarButtonHyperlinkType>
+    kHyperlinkType{&Btn::get_HyperlinkType, &Btn::put_HyperlinkType};
 
 // State and Style through their tables; an Office value outside the table reads as Unknown.
 struct TStateProperty {

@@ -14,26 +14,26 @@ CLASSLIB_DEFINE_CLASS(TzidCommandBarEdit, TzidCustomCommandBarComboBox,
                       b.Field<TzidNotifyEvent>(L"OnChange", &Edit::OnChange))
 
 using Drop = TzidCommandBarDropDownList;
-CLASSLIB_DEFINE_CLASS(TzidCommandBarDropDownList, TzidCustomCommandBarComboBox,
-                      b.Property(L"DropdownLines", &Drop::DropdownLines, &Drop::SetDropdownLines).Default(0);
-                      b.Property(L"DropdownWidth", &Drop::DropdownWidth, &Drop::SetDropdownWidth).Default(0);
-                      b.Property(L"ListIndex", &Drop::ListIndex, &Drop::SetListIndex).Default(0);
-                      b.Property(L"ListHeaderCount", &Drop::ListHeaderCount, &Drop::SetListHeaderCount)
-                          .Default(-1);
-                      b.Property(L"Style", &Drop::Style, &Drop::SetStyle).Default(zidMsoComboNormal);
-                      b.Property(L"Text", &Drop::Text, &Drop::SetText).Default(L"");
-                      b.ReadOnly(L"Items", &Drop::Items); b.Field<TzidNotifyEvent>(L"OnChange", &Drop::OnChange))
+CLASSLIB_DEFINE_CLASS(
+    TzidCommandBarDropDownList, TzidCustomCommandBarComboBox,
+    b.Property(L"DropdownLines", &Drop::DropdownLines, &Drop::SetDropdownLines).Default(0);
+    b.Property(L"DropdownWidth", &Drop::DropdownWidth, &Drop::SetDropdownWidth).Default(0);
+    b.Property(L"ListIndex", &Drop::ListIndex, &Drop::SetListIndex).Default(0);
+    b.Property(L"ListHeaderCount", &Drop::ListHeaderCount, &Drop::SetListHeaderCount).Default(-1);
+    b.Property(L"Style", &Drop::Style, &Drop::SetStyle).Default(zidMsoComboNormal);
+    b.Property(L"Text", &Drop::Text, &Drop::SetText).Default(L""); b.ReadOnly(L"Items", &Drop::Items);
+    b.Field<TzidNotifyEvent>(L"OnChange", &Drop::OnChange))
 
 using Combo = TzidCommandBarComboBox;
-CLASSLIB_DEFINE_CLASS(TzidCommandBarComboBox, TzidCustomCommandBarComboBox,
-                      b.Property(L"DropdownLines", &Combo::DropdownLines, &Combo::SetDropdownLines).Default(0);
-                      b.Property(L"DropdownWidth", &Combo::DropdownWidth, &Combo::SetDropdownWidth).Default(0);
-                      b.Property(L"ListHeaderCount", &Combo::ListHeaderCount, &Combo::SetListHeaderCount)
-                          .Default(-1);
-                      b.Property(L"ListIndex", &Combo::ListIndex, &Combo::SetListIndex).Default(0);
-                      b.Property(L"Style", &Combo::Style, &Combo::SetStyle).Default(zidMsoComboNormal);
-                      b.Property(L"Text", &Combo::Text, &Combo::SetText).Default(L"");
-                      b.ReadOnly(L"Items", &Combo::Items); b.Field<TzidNotifyEvent>(L"OnChange", &Combo::OnChange))
+CLASSLIB_DEFINE_CLASS(
+    TzidCommandBarComboBox, TzidCustomCommandBarComboBox,
+    b.Property(L"DropdownLines", &Combo::DropdownLines, &Combo::SetDropdownLines).Default(0);
+    b.Property(L"DropdownWidth", &Combo::DropdownWidth, &Combo::SetDropdownWidth).Default(0);
+    b.Property(L"ListHeaderCount", &Combo::ListHeaderCount, &Combo::SetListHeaderCount).Default(-1);
+    b.Property(L"ListIndex", &Combo::ListIndex, &Combo::SetListIndex).Default(0);
+    b.Property(L"Style", &Combo::Style, &Combo::SetStyle).Default(zidMsoComboNormal);
+    b.Property(L"Text", &Combo::Text, &Combo::SetText).Default(L""); b.ReadOnly(L"Items", &Combo::Items);
+    b.Field<TzidNotifyEvent>(L"OnChange", &Combo::OnChange))
 
 namespace {
 
@@ -102,7 +102,8 @@ void TzidCustomCommandBarComboBox::SetText(const std::wstring &Value) {
 
 void TzidCustomCommandBarComboBox::FillOfficeList() {
     for (int i = 0; i < items_->Count(); ++i)
-        classlib::OleCheck(comboBoxInterface_->AddItem(classlib::TBStr(items_->Strings(i)).Get(), MissingArg()));
+        classlib::OleCheck(
+            comboBoxInterface_->AddItem(classlib::TBStr(items_->Strings(i)).Get(), MissingArg()));
 }
 
 void TzidCustomCommandBarComboBox::SetItems(TzidStrings *Value) {
@@ -121,9 +122,9 @@ void TzidCustomCommandBarComboBox::ItemsChange(classlib::TObject *) {
     if (FAILED(hr)) {
         TraceCommandBars(L"Clear of the list " + StoredOfficeTag() + L" failed: it is looked up again");
         TzidCOMAddInModule *module = Module();
-        BindOfficeControl(module != nullptr
-                              ? module->FindControlByTag(OfficeControlType(GetControlType()), StoredOfficeTag())
-                              : classlib::ComPtr<CommandBarControl>());
+        BindOfficeControl(module != nullptr ? module->FindControlByTag(OfficeControlType(GetControlType()),
+                                                                       StoredOfficeTag())
+                                            : classlib::ComPtr<CommandBarControl>());
         if (!comboBoxInterface_)
             classlib::OleCheck(hr);
         classlib::OleCheck(comboBoxInterface_->Clear());

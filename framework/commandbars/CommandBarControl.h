@@ -144,7 +144,8 @@ protected:
     void ReportError(const classlib::Exception &E) const noexcept;
 
     // The live-property rule over interface I (null while unbound), for a property P with Read/Write.
-    template <class I, class V, class P> V ReadLive(I *Iface, const V &Field, const V &Failed, const P &Prop) const {
+    template <class I, class V, class P>
+    V ReadLive(I *Iface, const V &Field, const V &Failed, const P &Prop) const {
         if (Iface == nullptr)
             return Field;
         try {

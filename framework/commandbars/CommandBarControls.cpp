@@ -107,9 +107,9 @@ TzidCommandBarControl *TzidCommandBarControls::AddControl(TzidCommandBarControlT
         // A control an earlier run left in the host is taken over rather than doubled.
         item->BindOfficeControl(item->Module()->FindControlByTag(type, OfficeTag));
         if (!item->ControlInterface()) {
-            classlib::OleCheck(container->Add(ByteArg(static_cast<unsigned char>(type)), MissingArg(), MissingArg(),
-                                              Before == 0 ? MissingArg() : LongArg(Before), BoolArg(Temporary),
-                                              added.Put()));
+            classlib::OleCheck(container->Add(ByteArg(static_cast<unsigned char>(type)), MissingArg(),
+                                              MissingArg(), Before == 0 ? MissingArg() : LongArg(Before),
+                                              BoolArg(Temporary), added.Put()));
             item->BindOfficeControl(added);
             item->SetOfficeTag(OfficeTag);
             item->UpdateControl();

@@ -29,8 +29,8 @@ public:
     // Office control of the kind with OfficeTag is bound when there is one, else one is added at
     // Before (1-based; 0 or -1 append) and the design pushed. A failure takes the new control out
     // again (with the Office control this call added) and reaches the caller.
-    TzidCommandBarControl *AddControl(TzidCommandBarControlType Kind, const std::wstring &OfficeTag, int Before,
-                                      bool Temporary);
+    TzidCommandBarControl *AddControl(TzidCommandBarControlType Kind, const std::wstring &OfficeTag,
+                                      int Before, bool Temporary);
     // Deletes the control's Office control (DeleteControl), then frees the control.
     void Delete(int Index, bool Temporary);
     // Another TzidCommandBarControls: its controls are copied, each into a new control of its kind.

@@ -15,7 +15,7 @@ struct TKindEntry {
     long OfficeType;
 };
 constexpr TKindEntry Kinds[CommandBarControlKindCount] = {
-    {L"Button", 1}, {L"Edit", 2}, {L"DropdownList", 3}, {L"ComboBox", 4},
+    {L"Button", 1}, {L"Edit", 2},    {L"DropdownList", 3},    {L"ComboBox", 4},
     {L"Popup", 10}, {L"Control", 0}, {L"Advanced Control", 1}};
 
 template <class E, size_t N> bool FromTable(const long (&Table)[N], long Value, E &Result) {

@@ -77,8 +77,9 @@ enum TzidOLItemType : unsigned char {
     zidOLPostItem,
     zidOLDistributionListItem
 };
-CLASSLIB_ENUM(TzidOLItemType, L"zidOLMailItem", L"zidOLAppointmentItem", L"zidOLContactItem", L"zidOLTaskItem",
-              L"zidOLJournalItem", L"zidOLNoteItem", L"zidOLPostItem", L"zidOLDistributionListItem")
+CLASSLIB_ENUM(TzidOLItemType, L"zidOLMailItem", L"zidOLAppointmentItem", L"zidOLContactItem",
+              L"zidOLTaskItem", L"zidOLJournalItem", L"zidOLNoteItem", L"zidOLPostItem",
+              L"zidOLDistributionListItem")
 using TzidOLItemTypes = classlib::TSet<TzidOLItemType>;
 
 // The item classes an inspector shows (Outlook's item Class values in InspectorItemClassValues).
@@ -102,10 +103,10 @@ enum TzidOLItemClass : unsigned char {
     zidOLReport
 };
 CLASSLIB_ENUM(TzidOLItemClass, L"zidOLAppointment", L"zidOLMeetingRequest", L"zidOLMeetingCancellation",
-              L"zidOLMeetingResponseNegative", L"zidOLMeetingResponsePositive", L"zidOLMeetingResponseTentative",
-              L"zidOLContact", L"zidOLJournal", L"zidOLMail", L"zidOLPost", L"zidOLTask", L"zidOLTaskRequest",
-              L"zidOLTaskRequestUpdate", L"zidOLTaskRequestAccept", L"zidOLTaskRequestDecline",
-              L"zidOLDistributionList", L"zidOLReport")
+              L"zidOLMeetingResponseNegative", L"zidOLMeetingResponsePositive",
+              L"zidOLMeetingResponseTentative", L"zidOLContact", L"zidOLJournal", L"zidOLMail", L"zidOLPost",
+              L"zidOLTask", L"zidOLTaskRequest", L"zidOLTaskRequestUpdate", L"zidOLTaskRequestAccept",
+              L"zidOLTaskRequestDecline", L"zidOLDistributionList", L"zidOLReport")
 using TzidOLItemClasses = classlib::TSet<TzidOLItemClass>;
 constexpr int OLItemClassCount = 17;
 // Outlook's item Class of each element, in element order.

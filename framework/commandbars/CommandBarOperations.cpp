@@ -39,8 +39,7 @@ void TzidCustomCommandBar::WriteRecord(const std::wstring &Key) const {
 
 void TzidCustomCommandBar::UpdateBar() {
     const std::wstring key = CommandBarsKey();
-    if (commandBarInterface_ &&
-        (temporary_ || RecordDiffers(key) || addInModule_->HostType() == ohaAccess)) {
+    if (commandBarInterface_ && (temporary_ || RecordDiffers(key) || addInModule_->HostType() == ohaAccess)) {
         SetEnabled(enabled_);
         if (enabled_)
             SetVisible(visible_);
@@ -72,7 +71,8 @@ void TzidCustomCommandBar::Reconnect() {
         // The stored design, not the Office values: the control may still be bound to a window that
         // has gone.
         const std::wstring &tag = control->StoredOfficeTag();
-        classlib::ComPtr<CommandBarControl> found = module.FindBarControlByTag(commandBarInterface_.Get(), type, tag);
+        classlib::ComPtr<CommandBarControl> found =
+            module.FindBarControlByTag(commandBarInterface_.Get(), type, tag);
         if (!found)
             found = module.FindControlByTag(type, tag);
         if (!found) {
@@ -84,7 +84,8 @@ void TzidCustomCommandBar::Reconnect() {
         if (kind == cctAdvancedControl)
             continue; // no host has a container for it
         control->BindOfficeControl(found);
-        if (TzidCommandBarPopup *popup = control->AsCommandBarPopup(); popup != nullptr && popup->PopupInterface())
+        if (TzidCommandBarPopup *popup = control->AsCommandBarPopup();
+            popup != nullptr && popup->PopupInterface())
             popup->AttachNestedControls();
     }
 }

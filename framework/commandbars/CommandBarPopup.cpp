@@ -47,7 +47,8 @@ classlib::ComPtr<CommandBarControl> TzidCommandBarPopup::FindNested(TzidCommandB
     TzidCOMAddInModule &module = *Module();
     CommandBar *bar = OwnerBar() != nullptr ? OwnerBar()->CommandBarInterface().Get() : nullptr;
     const long type = OfficeControlType(Control.GetControlType());
-    classlib::ComPtr<CommandBarControl> found = module.FindBarControlByTag(bar, type, Control.StoredOfficeTag());
+    classlib::ComPtr<CommandBarControl> found =
+        module.FindBarControlByTag(bar, type, Control.StoredOfficeTag());
     if (!found)
         found = module.FindControlByTag(type, Control.StoredOfficeTag());
     if (!found && Control.StoredOfficeID() != 1)
@@ -90,7 +91,8 @@ void TzidCommandBarPopup::DeleteControl(bool Temporary) {
     for (int i = controls_->Count() - 1; i >= 0 && module != nullptr; --i) {
         TzidCommandBarControl &control = *controls_->Items(i);
         const long type = OfficeControlType(control.GetControlType());
-        classlib::ComPtr<CommandBarControl> found = module->FindBarControlByTag(bar, type, control.StoredOfficeTag());
+        classlib::ComPtr<CommandBarControl> found =
+            module->FindBarControlByTag(bar, type, control.StoredOfficeTag());
         if (!found)
             found = module->FindControlByTag(type, control.StoredOfficeTag());
         // Bound by its kind, so that a nested popup deletes its own controls and itself as well.

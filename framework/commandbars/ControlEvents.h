@@ -27,8 +27,8 @@ public:
 // Advises a new sink on Control's bound Office control (a button's ButtonInterface, a list
 // control's ComboBoxInterface) that calls Control.DoAction with errors going to Module.DoError;
 // raises when the advice fails.
-using TzidControlEventSinkFactory =
-    std::function<std::unique_ptr<IzidControlEventSink>(TzidCOMAddInModule &Module, TzidCommandBarControl &Control)>;
+using TzidControlEventSinkFactory = std::function<std::unique_ptr<IzidControlEventSink>(
+    TzidCOMAddInModule &Module, TzidCommandBarControl &Control)>;
 
 // Installs the factory for every control bound from now on (an empty one: no sinks); answers the
 // one installed before.

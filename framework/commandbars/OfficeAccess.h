@@ -16,8 +16,8 @@ namespace framework {
 
 // A string property (BSTR) of interface C.
 template <class C> struct TOfficeString {
-    HRESULT(STDMETHODCALLTYPE C::*Get)(BSTR *);
-    HRESULT(STDMETHODCALLTYPE C::*Put)(BSTR);
+    HRESULT (STDMETHODCALLTYPE C::*Get)(BSTR *);
+    HRESULT (STDMETHODCALLTYPE C::*Put)(BSTR);
     template <class I> std::wstring Read(I *Iface) const {
         classlib::TBStr value;
         classlib::OleCheck((Iface->*Get)(value.Put()));
@@ -30,8 +30,8 @@ template <class C> struct TOfficeString {
 
 // A Boolean property (VARIANT_BOOL) of interface C; any non-zero value reads as true.
 template <class C> struct TOfficeBool {
-    HRESULT(STDMETHODCALLTYPE C::*Get)(VARIANT_BOOL *);
-    HRESULT(STDMETHODCALLTYPE C::*Put)(VARIANT_BOOL);
+    HRESULT (STDMETHODCALLTYPE C::*Get)(VARIANT_BOOL *);
+    HRESULT (STDMETHODCALLTYPE C::*Put)(VARIANT_BOOL);
     template <class I> bool Read(I *Iface) const {
         VARIANT_BOOL value = VARIANT_FALSE;
         classlib::OleCheck((Iface->*Get)(&value));
@@ -44,8 +44,8 @@ template <class C> struct TOfficeBool {
 
 // A property of a plain type T (long, or an Office enumeration) of interface C, read as V.
 template <class C, class T, class V = int> struct TOfficeValue {
-    HRESULT(STDMETHODCALLTYPE C::*Get)(T *);
-    HRESULT(STDMETHODCALLTYPE C::*Put)(T);
+    HRESULT (STDMETHODCALLTYPE C::*Get)(T *);
+    HRESULT (STDMETHODCALLTYPE C::*Put)(T);
     template <class I> V Read(I *Iface) const {
         T value{};
         classlib::OleCheck((Iface->*Get)(&value));

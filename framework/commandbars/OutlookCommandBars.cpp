@@ -14,22 +14,22 @@ CLASSLIB_DEFINE_CLASS(TzidOlExplorerCustomCommandBar, TzidOlCustomCommandBar, )
 CLASSLIB_DEFINE_CLASS(TzidOlInspectorCustomCommandBar, TzidOlCustomCommandBar, )
 
 // Both publish the same design in the same order; only the item kinds and the ribbon default differ.
-#define TZID_OUTLOOK_BAR_PROPERTIES(Self, ItemTypesDefault, UseForRibbonDefault)                          \
-    b.Property(L"FolderName", &Self::FolderName, &Self::SetFolderName).Default(L"");                      \
-    b.ReadOnly(L"FolderNames", &Self::FolderNames);                                                        \
-    b.Property(L"ItemTypes", &Self::ItemTypes, &Self::SetItemTypes).Default(ItemTypesDefault);             \
-    b.ReadOnly(L"Controls", &Self::Controls).NotStored();                                                  \
-    b.Property(L"Enabled", &Self::Enabled, &Self::SetEnabled).Default(true);                               \
-    b.Property(L"CommandBarLeft", &Self::CommandBarLeft, &Self::SetCommandBarLeft).Default(-1);            \
-    b.Property(L"CommandBarName", &Self::CommandBarName, &Self::SetCommandBarName);                        \
-    b.Property(L"Position", &Self::Position, &Self::SetPosition).Default(zidMsoBarTop);                    \
-    b.Property(L"RowIndex", &Self::RowIndex, &Self::SetRowIndex).Default(-1);                              \
-    b.Property(L"Protection", &Self::Protection, &Self::SetProtection).Default(zidMsoBarNoProtection);     \
-    b.Property(L"SupportedApps", &Self::SupportedApps, &Self::SetSupportedApps)                            \
-        .Default(TzidHostAppSet{ohaOutlook});                                                              \
-    b.Property(L"CommandBarTop", &Self::CommandBarTop, &Self::SetCommandBarTop).Default(-1);               \
-    b.Property(L"Visible", &Self::Visible, &Self::SetVisible).Default(true);                               \
-    b.Property(L"Temporary", &Self::Temporary, &Self::SetTemporary).Default(true);                         \
+#define TZID_OUTLOOK_BAR_PROPERTIES(Self, ItemTypesDefault, UseForRibbonDefault)                             \
+    b.Property(L"FolderName", &Self::FolderName, &Self::SetFolderName).Default(L"");                         \
+    b.ReadOnly(L"FolderNames", &Self::FolderNames);                                                          \
+    b.Property(L"ItemTypes", &Self::ItemTypes, &Self::SetItemTypes).Default(ItemTypesDefault);               \
+    b.ReadOnly(L"Controls", &Self::Controls).NotStored();                                                    \
+    b.Property(L"Enabled", &Self::Enabled, &Self::SetEnabled).Default(true);                                 \
+    b.Property(L"CommandBarLeft", &Self::CommandBarLeft, &Self::SetCommandBarLeft).Default(-1);              \
+    b.Property(L"CommandBarName", &Self::CommandBarName, &Self::SetCommandBarName);                          \
+    b.Property(L"Position", &Self::Position, &Self::SetPosition).Default(zidMsoBarTop);                      \
+    b.Property(L"RowIndex", &Self::RowIndex, &Self::SetRowIndex).Default(-1);                                \
+    b.Property(L"Protection", &Self::Protection, &Self::SetProtection).Default(zidMsoBarNoProtection);       \
+    b.Property(L"SupportedApps", &Self::SupportedApps, &Self::SetSupportedApps)                              \
+        .Default(TzidHostAppSet{ohaOutlook});                                                                \
+    b.Property(L"CommandBarTop", &Self::CommandBarTop, &Self::SetCommandBarTop).Default(-1);                 \
+    b.Property(L"Visible", &Self::Visible, &Self::SetVisible).Default(true);                                 \
+    b.Property(L"Temporary", &Self::Temporary, &Self::SetTemporary).Default(true);                           \
     b.Property(L"UseForRibbon", &Self::UseForRibbon, &Self::SetUseForRibbon).Default(UseForRibbonDefault)
 
 using Explorer = TzidOlExplorerCommandBar;
@@ -98,7 +98,8 @@ TzidOlExplorerCustomCommandBar::TzidOlExplorerCustomCommandBar(classlib::TCompon
     SetUseForRibbon(true);
 }
 
-bool TzidOlExplorerCustomCommandBar::FolderFilter(IDispatch *Folder, const std::wstring &Path, bool Current) const {
+bool TzidOlExplorerCustomCommandBar::FolderFilter(IDispatch *Folder, const std::wstring &Path,
+                                                  bool Current) const {
     if (!folderName_.empty())
         return folderName_ == Path;
     if (folderNames_->Count() > 0)
@@ -143,7 +144,8 @@ std::wstring GetFolderPath(IDispatch *Folder) {
         return path;
     try {
         while (folder) {
-            path = L"\\" + classlib::DispGet(folder.Get(), office::dispid::outlook_folder::Name).ToString() + path;
+            path = L"\\" + classlib::DispGet(folder.Get(), office::dispid::outlook_folder::Name).ToString() +
+                   path;
             classlib::ComPtr<IDispatch> parent =
                 classlib::DispGet(folder.Get(), office::dispid::outlook_object::Parent).ToDispatch();
             // A store's root folder has the namespace as its parent: the walk ends there.
@@ -172,13 +174,17 @@ bool IsInspectorItemClass(long ItemClass, TzidOLItemClasses Classes) {
 
 void UpdateExplorerControls(long ItemType, TzidCommandBarControls &Controls) {
     UpdateControls(
-        Controls, [](const TzidCommandBarControl &C) { return !(C.olExplorerItemTypes == ExplorerTypesOf(C)); },
-        [ItemType](const TzidCommandBarControl &C) { return IsExplorerItemType(ItemType, C.olExplorerItemTypes); });
+        Controls,
+        [](const TzidCommandBarControl &C) { return !(C.olExplorerItemTypes == ExplorerTypesOf(C)); },
+        [ItemType](const TzidCommandBarControl &C) {
+            return IsExplorerItemType(ItemType, C.olExplorerItemTypes);
+        });
 }
 
 void UpdateInspectorControls(long ItemClass, TzidCommandBarControls &Controls) {
     UpdateControls(
-        Controls, [](const TzidCommandBarControl &C) { return !(C.olInspectorItemTypes == InspectorTypesOf(C)); },
+        Controls,
+        [](const TzidCommandBarControl &C) { return !(C.olInspectorItemTypes == InspectorTypesOf(C)); },
         [ItemClass](const TzidCommandBarControl &C) {
             return IsInspectorItemClass(ItemClass, C.olInspectorItemTypes);
         });

@@ -183,12 +183,14 @@ public:
     // A control of Office type Type (MsoControlType) by its Id or Tag: on Bar and in its popups (null
     // Bar: none), or on all of the host's bars. Null when there is none or Office fails.
     classlib::ComPtr<CommandBarControl> FindBarControlById(CommandBar *Bar, long Type, long Id);
-    classlib::ComPtr<CommandBarControl> FindBarControlByTag(CommandBar *Bar, long Type, const std::wstring &Tag);
+    classlib::ComPtr<CommandBarControl> FindBarControlByTag(CommandBar *Bar, long Type,
+                                                            const std::wstring &Tag);
     classlib::ComPtr<CommandBarControl> FindControlById(long Type, long Id);
     classlib::ComPtr<CommandBarControl> FindControlByTag(long Type, const std::wstring &Tag);
     // Builds or binds one control of Bar (inside Parent when given) and a popup's children. Virtual:
     // the one step of a build that can be played without building everything.
-    virtual void CreateControl(TzidCommandBarControl *Control, TzidCustomCommandBar *Bar, TzidCommandBarPopup *Parent);
+    virtual void CreateControl(TzidCommandBarControl *Control, TzidCustomCommandBar *Bar,
+                               TzidCommandBarPopup *Parent);
     void CreateCommandBars();
     void RestoreExplorerBarPositions();
     classlib::TObject *FindRibbonObject(const std::wstring &Id) const;

@@ -8,7 +8,8 @@ namespace framework {
 
 void TzidCOMAddInModule::CreateCommandBars() {}
 
-void TzidCOMAddInModule::CreateControl(TzidCommandBarControl *, TzidCustomCommandBar *, TzidCommandBarPopup *) {}
+void TzidCOMAddInModule::CreateControl(TzidCommandBarControl *, TzidCustomCommandBar *,
+                                       TzidCommandBarPopup *) {}
 
 void TzidCOMAddInModule::RestoreExplorerBarPositions() {}
 

@@ -20,7 +20,7 @@ std::wstring AsciiUpper(std::wstring Text) {
     return Text;
 }
 
-std::wstring ReadName(CommandBar *Bar, HRESULT(STDMETHODCALLTYPE CommandBar::*Get)(BSTR *)) {
+std::wstring ReadName(CommandBar *Bar, HRESULT (STDMETHODCALLTYPE CommandBar::*Get)(BSTR *)) {
     classlib::TBStr name;
     classlib::OleCheck((Bar->*Get)(name.Put()));
     return name.ToString();
@@ -66,30 +66,30 @@ classlib::ComPtr<CommandBar> TzidCOMAddInModule::FindCommandBar(const std::wstri
     return bar;
 }
 
-classlib::ComPtr<CommandBarControl> TzidCOMAddInModule::FindBarControlById(CommandBar *Bar, long Type, long Id) {
+classlib::ComPtr<CommandBarControl> TzidCOMAddInModule::FindBarControlById(CommandBar *Bar, long Type,
+                                                                           long Id) {
     if (Bar == nullptr)
         return {};
     return SearchControl(L"FindBarControlById", [&] {
         classlib::ComPtr<CommandBarControl> found;
-        classlib::OleCheck(Bar->FindControl(classlib::OleVariant(static_cast<unsigned>(Type)).Var(),
-                                            classlib::OleVariant(Id).Var(), classlib::OleVariant::Missing().Var(),
-                                            classlib::OleVariant::Missing().Var(), classlib::OleVariant(true).Var(),
-                                            found.Put()));
+        classlib::OleCheck(Bar->FindControl(
+            classlib::OleVariant(static_cast<unsigned>(Type)).Var(), classlib::OleVariant(Id).Var(),
+            classlib::OleVariant::Missing().Var(), classlib::OleVariant::Missing().Var(),
+            classlib::OleVariant(true).Var(), found.Put()));
         return found;
     });
 }
 
 classlib::ComPtr<CommandBarControl> TzidCOMAddInModule::FindBarControlByTag(CommandBar *Bar, long Type,
-                                                                              const std::wstring &Tag) {
+                                                                            const std::wstring &Tag) {
     if (Bar == nullptr)
         return {};
     return SearchControl(L"FindBarControlByTag", [&] {
         classlib::ComPtr<CommandBarControl> found;
         classlib::OleVariant tag(Tag);
-        classlib::OleCheck(Bar->FindControl(classlib::OleVariant(static_cast<unsigned>(Type)).Var(),
-                                            classlib::OleVariant::Missing().Var(), tag.Var(),
-                                            classlib::OleVariant::Missing().Var(), classlib::OleVariant(true).Var(),
-                                            found.Put()));
+        classlib::OleCheck(Bar->FindControl(
+            classlib::OleVariant(static_cast<unsigned>(Type)).Var(), classlib::OleVariant::Missing().Var(),
+            tag.Var(), classlib::OleVariant::Missing().Var(), classlib::OleVariant(true).Var(), found.Put()));
         return found;
     });
 }

@@ -74,7 +74,8 @@ TEST_F(BarOperationsTest, NestedControlsAreBoundToWhatTheBuildMade) {
     AddOfficeControl(office_, hostsim::msoControl::Button, L"b1");
     AddOfficeControl(office_, hostsim::msoControl::Popup, L"p1");
     // The build makes what is missing: it binds a button itself, but leaves a popup for the caller.
-    module_->OnCreateControl = [this](TzidCommandBarControl *Control, TzidCustomCommandBar *, TzidCommandBarPopup *Parent) {
+    module_->OnCreateControl = [this](TzidCommandBarControl *Control, TzidCustomCommandBar *,
+                                      TzidCommandBarPopup *Parent) {
         hostsim::BarRef container = Parent != nullptr ? ModelOf(*Parent)->subBar : office_;
         const long type = OfficeControlType(Control->GetControlType());
         hostsim::ControlRef made = AddOfficeControl(container, type, Control->StoredOfficeTag());

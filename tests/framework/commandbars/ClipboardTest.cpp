@@ -20,7 +20,8 @@ constexpr COLORREF kBackground = RGB(0, 0, 255), kMark = RGB(255, 0, 0);
 class TClipboardUser {
 public:
     TClipboardUser()
-        : window_(CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr)) {}
+        : window_(CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
+                                  nullptr)) {}
     ~TClipboardUser() { DestroyWindow(window_); }
 
     // Text, a 4 x 4 bitmap with one marked pixel, and an enhanced metafile.
@@ -88,8 +89,8 @@ class TClipboardHolder {
 public:
     TClipboardHolder() {
         thread_ = std::thread([this] {
-            HWND window =
-                CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+            HWND window = CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                          nullptr, nullptr);
             held_ = OpenClipboard(window) != FALSE;
             opened_ = true;
             while (!release_)
@@ -165,7 +166,8 @@ TEST_F(GlyphTest, APictureOfficeRefusesGoesThroughTheClipboard) {
     Face(face);
     ASSERT_EQ(face.Width(), 16);
     EXPECT_EQ(face.Pixels(5, 5), kMark);
-    EXPECT_EQ(face.Pixels(0, 0), GetSysColor(COLOR_BTNFACE)) << "the transparent colour became the button face";
+    EXPECT_EQ(face.Pixels(0, 0), GetSysColor(COLOR_BTNFACE))
+        << "the transparent colour became the button face";
     user_.ExpectUsersContents();
     EXPECT_TRUE(module_->Log.empty());
 }

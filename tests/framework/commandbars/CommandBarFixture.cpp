@@ -13,8 +13,8 @@ using Self = TCommandBarTestModule;
 
 CLASSLIB_DEFINE_CLASS(TCommandBarTestModule, framework::TzidCOMAddInModule,
                       b.Method<&Self::ModuleError>(L"ModuleError");
-                      b.Method<&Self::ButtonClick>(L"ButtonClick"); b.Method<&Self::ListChange>(L"ListChange");
-                      b.Method<&Self::BeforeAdd>(L"BeforeAdd"))
+                      b.Method<&Self::ButtonClick>(L"ButtonClick");
+                      b.Method<&Self::ListChange>(L"ListChange"); b.Method<&Self::BeforeAdd>(L"BeforeAdd"))
 
 TCommandBarTestModule::TCommandBarTestModule(classlib::TComponent *AOwner) : TzidCOMAddInModule(AOwner) {
     SetSupportedApps({framework::ohaWord, framework::ohaOutlook});
@@ -77,8 +77,8 @@ void CommandBarTest::SetUp() {
     static int counter = 0;
     scratch_ = L"Software\\TessaryCommandBarTests\\" + std::to_wstring(GetCurrentProcessId()) + L"_" +
                std::to_wstring(++counter);
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, scratch_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &root_,
-                              nullptr),
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, scratch_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              &root_, nullptr),
               ERROR_SUCCESS);
     ASSERT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, root_), ERROR_SUCCESS);
     previousFactory_ = framework::SetControlEventSinkFactory(
@@ -133,8 +133,10 @@ hostsim::BarRef CommandBarTest::AddOfficeBar(const std::wstring &Name, bool Temp
     return bar;
 }
 
-hostsim::ControlRef CommandBarTest::AddOfficeControl(const hostsim::BarRef &Bar, long Type, const std::wstring &Tag) {
-    hostsim::ControlRef control = Set().AddControl(Bar, Type, std::nullopt, std::nullopt, std::nullopt, false);
+hostsim::ControlRef CommandBarTest::AddOfficeControl(const hostsim::BarRef &Bar, long Type,
+                                                     const std::wstring &Tag) {
+    hostsim::ControlRef control =
+        Set().AddControl(Bar, Type, std::nullopt, std::nullopt, std::nullopt, false);
     control->props.tag = Tag;
     return control;
 }
@@ -165,15 +167,16 @@ std::vector<std::wstring> CommandBarTest::Writes(const std::wstring &Member) con
 
 int CommandBarTest::Record(const std::wstring &Key, const std::wstring &Name) {
     DWORD value = 0, size = sizeof value;
-    if (RegGetValueW(HKEY_CURRENT_USER, Key.c_str(), Name.c_str(), RRF_RT_REG_DWORD, nullptr, &value, &size) !=
-        ERROR_SUCCESS)
+    if (RegGetValueW(HKEY_CURRENT_USER, Key.c_str(), Name.c_str(), RRF_RT_REG_DWORD, nullptr, &value,
+                     &size) != ERROR_SUCCESS)
         return -1;
     return static_cast<int>(value);
 }
 
 void CommandBarTest::WriteRecord(const std::wstring &Key, const std::wstring &Name, DWORD Value) {
     HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, Key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, Key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                              nullptr),
               ERROR_SUCCESS);
     RegSetValueExW(key, Name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE *>(&Value), sizeof Value);
     RegCloseKey(key);

@@ -43,7 +43,8 @@ TEST_F(ControlsTest, BeforeIdAndAfterIdPlaceNextToBuiltInControls) {
     auto reply = Set().FindControl(*standard, {.id = id::Reply}, false);
     EXPECT_EQ(IndexOf(after), 2) << "right after Print";
     EXPECT_EQ(IndexOf(before) + 1, IndexOf(reply)) << "right before Reply";
-    EXPECT_EQ(IndexOf(nowhere), static_cast<long>(standard->controls.size())) << "an absent id leaves it last";
+    EXPECT_EQ(IndexOf(nowhere), static_cast<long>(standard->controls.size()))
+        << "an absent id leaves it last";
     bar_->SetCommandBarInterface(nullptr);
 }
 
@@ -92,7 +93,8 @@ TEST_F(ControlsTest, AddControlFindsTheBarInAnyCaseAndAddsATaggedControl) {
     EXPECT_EQ(sinks_[0].Control, item);
 
     // A control an earlier run left in the host is taken over, not doubled.
-    hostsim::ControlRef left = AddOfficeControl(OfficeBar(L"Standard"), hostsim::msoControl::Button, L"tsyLeft");
+    hostsim::ControlRef left =
+        AddOfficeControl(OfficeBar(L"Standard"), hostsim::msoControl::Button, L"tsyLeft");
     left->props.caption = L"Vom Benutzer";
     ClearLog();
     TzidCommandBarControl *taken = bar_->Controls()->AddControl(cctButton, L"tsyLeft", 0, true);

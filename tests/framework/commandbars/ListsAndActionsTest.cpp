@@ -11,11 +11,12 @@ class ListsTest : public CommandBarTest {
 protected:
     void SetUp() override {
         CommandBarTest::SetUp();
-        ReadForm(L"object Bar1: TzidCommandBar CommandBarName = 'Tessary' ButtonTypes = " + Kinds({2, 3, 0}) +
-                 L" Buttons = <\n"
-                 L"  item OfficeTag = 'drop' Text = 'nie' Items.Strings = ('a' 'b') OnChange = ListChange end\n"
-                 L"  item OfficeTag = 'combo' Text = 'frei' Enabled = False Temporary = True end\n"
-                 L"  item Caption = 'Zippen' OfficeTag = 'zip' OnClick = ButtonClick end > end\n");
+        ReadForm(
+            L"object Bar1: TzidCommandBar CommandBarName = 'Tessary' ButtonTypes = " + Kinds({2, 3, 0}) +
+            L" Buttons = <\n"
+            L"  item OfficeTag = 'drop' Text = 'nie' Items.Strings = ('a' 'b') OnChange = ListChange end\n"
+            L"  item OfficeTag = 'combo' Text = 'frei' Enabled = False Temporary = True end\n"
+            L"  item Caption = 'Zippen' OfficeTag = 'zip' OnClick = ButtonClick end > end\n");
         bar_ = static_cast<TzidCustomCommandBar *>(module_->FindComponent(L"Bar1"));
         office_ = AddOfficeBar(L"Tessary", false);
         drop_ = AddOfficeControl(office_, hostsim::msoControl::Dropdown, L"drop");
@@ -47,7 +48,8 @@ TEST_F(ListsTest, ABuildFillsTheListsButTextsOnlyWhereTheyBelong) {
     auto items = std::make_unique<TzidStrings>();
     items->SetStrings({L"x", L"y", L"z"});
     List(0).SetItems(items.get());
-    EXPECT_EQ(drop_->props.items, (std::vector<std::wstring>{L"x", L"y", L"z"})) << "cleared before each fill";
+    EXPECT_EQ(drop_->props.items, (std::vector<std::wstring>{L"x", L"y", L"z"}))
+        << "cleared before each fill";
     List(0).Items()->Add(L"w");
     EXPECT_EQ(drop_->props.items.size(), 4u);
 }

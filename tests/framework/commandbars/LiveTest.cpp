@@ -37,7 +37,8 @@ TEST_F(LiveTest, WritesGoThroughOnlyWhereOfficeDiffers) {
     ClearLog();
     button_->SetCaption(L"Zippen");
     button_->SetCaption(L"Zippen");
-    EXPECT_EQ(Writes(L"Caption"), std::vector<std::wstring>{L"'Zippen'"}) << "the second write found it there";
+    EXPECT_EQ(Writes(L"Caption"), std::vector<std::wstring>{L"'Zippen'"})
+        << "the second write found it there";
     office_->props.caption = L"Vom Benutzer";
     EXPECT_EQ(button_->Caption(), L"Vom Benutzer");
 

@@ -30,9 +30,7 @@ protected:
     }
     IDispatch *Folder(ol::DefaultFolder Which) { return outlook_->DefaultFolder(Which); }
     TzidCommandBarControl &Control(int Index) { return *explorer_->Controls()->Items(Index); }
-    TzidCommandBarControl &Inner() {
-        return *Control(2).AsCommandBarPopup()->Controls()->Items(0);
-    }
+    TzidCommandBarControl &Inner() { return *Control(2).AsCommandBarPopup()->Controls()->Items(0); }
 
     TzidOlExplorerCommandBar *explorer_ = nullptr;
 };

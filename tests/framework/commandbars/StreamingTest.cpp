@@ -56,7 +56,8 @@ TEST_F(StreamingTest, MixedKindsAndNestedPopupsReadAndWriteBack) {
     EXPECT_EQ(bar->NameLocal(), L"Tessary") << "the name also names the local name";
     TzidCommandBarControls &controls = *bar->Controls();
     ASSERT_EQ(controls.Count(), 6);
-    const TzidCommandBarControlType kinds[] = {cctPopup, cctButton, cctDropdownList, cctComboBox, cctEdit, cctControl};
+    const TzidCommandBarControlType kinds[] = {cctPopup,    cctButton, cctDropdownList,
+                                               cctComboBox, cctEdit,   cctControl};
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(controls.Items(i)->GetControlType(), kinds[i]) << i;
 
@@ -106,14 +107,15 @@ TEST_F(StreamingTest, KindsDecideTheClassesWhateverTheItemsSay) {
 
 TEST_F(StreamingTest, BrokenKindListsAreFormErrors) {
     const std::wstring cases[] = {
-        Kinds({0}) + L" Buttons = < item end item end >", // fewer kinds than items
+        Kinds({0}) + L" Buttons = < item end item end >",    // fewer kinds than items
         Kinds({0, 9}) + L" Buttons = < item end item end >", // no such kind
-        Kinds({0, 0}, 3) + L" Buttons = < item end >",      // the count does not match the data
+        Kinds({0, 0}, 3) + L" Buttons = < item end >",       // the count does not match the data
     };
     for (const std::wstring &kinds : cases) {
         auto *module = new TCommandBarTestModule(nullptr);
         EXPECT_THROW(classlib::ReadComponentForm(
-                         ModuleForm(L"object B: TzidCommandBar CommandBarName = 'B' ButtonTypes = " + kinds + L" end\n"),
+                         ModuleForm(L"object B: TzidCommandBar CommandBarName = 'B' ButtonTypes = " + kinds +
+                                    L" end\n"),
                          module),
                      classlib::EReadError)
             << kinds;
@@ -151,7 +153,8 @@ TEST_F(StreamingTest, OutlookBarsKeepOutlookAndTheirItemKinds) {
     EXPECT_TRUE(cancel);
 
     const std::wstring written = WriteForm();
-    EXPECT_NE(written.find(L"FolderNames.Strings = (\r\n      'Postfach - A\\Posteingang')"), std::wstring::npos)
+    EXPECT_NE(written.find(L"FolderNames.Strings = (\r\n      'Postfach - A\\Posteingang')"),
+              std::wstring::npos)
         << written;
     EXPECT_EQ(written.find(L"SupportedApps", written.find(L"object Explorer1")), std::wstring::npos)
         << "the default is not written";
@@ -168,15 +171,21 @@ TEST_F(StreamingTest, DesignErrorsRaiseTheirCodesAndChangeNothing) {
         return 0L;
     };
     EXPECT_EQ(code([] { TzidCommandBar bar(nullptr); }), zidErrWrongContainer);
-    EXPECT_EQ(code([this] { TzidCommandBar bar(module_); bar.SetCommandBarName(L""); }), zidErrEmptyProperty);
+    EXPECT_EQ(code([this] {
+                  TzidCommandBar bar(module_);
+                  bar.SetCommandBarName(L"");
+              }),
+              zidErrEmptyProperty);
 
     auto *bar = new TzidCommandBar(module_);
     bar->SetPosition(zidMsoBarMenuBar);
     TzidCommandBarPopup *popup = bar->Controls()->CreateItem(cctPopup)->AsCommandBarPopup();
-    EXPECT_EQ(code([popup] { popup->Controls()->CreateItem(cctAdvancedControl); }), zidErrAdvancedControlInPopup);
+    EXPECT_EQ(code([popup] { popup->Controls()->CreateItem(cctAdvancedControl); }),
+              zidErrAdvancedControlInPopup);
     EXPECT_EQ(popup->Controls()->Count(), 0);
 
-    auto *advanced = static_cast<TzidCommandBarAdvancedControl *>(bar->Controls()->CreateItem(cctAdvancedControl));
+    auto *advanced =
+        static_cast<TzidCommandBarAdvancedControl *>(bar->Controls()->CreateItem(cctAdvancedControl));
     EXPECT_EQ(bar->Position(), zidMsoBarTop) << "an advanced control needs a docked bar";
     EXPECT_EQ(bar->Protection(), zidMsoBarNoChangeDock);
     EXPECT_EQ(code([bar] { bar->SetPosition(zidMsoBarPopup); }), zidErrAdvancedControlBarType);
