@@ -120,8 +120,7 @@ V TzidCustomCommandBar::ReadLive(const V &Field, const V &Failed, const P &Prop)
 }
 
 template <class V, class P> void TzidCustomCommandBar::WriteLive(V &Field, const V &Value, const P &Prop) {
-    if (!(Field == Value))
-        Field = Value;
+    Field = Value;
     if (commandBarInterface_) {
         try {
             if (!(Prop.Read(commandBarInterface_.Get()) == Value))

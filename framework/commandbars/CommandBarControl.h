@@ -157,8 +157,7 @@ protected:
     }
     // Stores Value, writes it when Office's value differs; answers whether Office was written.
     template <class I, class V, class P> bool WriteLive(I *Iface, V &Field, const V &Value, const P &Prop) {
-        if (!(Field == Value))
-            Field = Value;
+        Field = Value;
         bool written = false;
         if (Iface != nullptr) {
             try {

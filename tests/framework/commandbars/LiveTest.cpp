@@ -123,6 +123,15 @@ TEST_F(LiveTest, UpdateBarAppliesAChangedDesignOnceAndRecordsIt) {
     module_->SetHostType(ohaAccess);
     bar_->UpdateBar();
     EXPECT_EQ(officeBar_->position, hostsim::msoBarPos::Bottom);
+
+    // Word with a ribbon shows a bar meant for it again on every update, when it is enabled.
+    module_->SetHostType(ohaWord);
+    module_->SetUsesRibbon(true);
+    bar_->SetUseForRibbon(true);
+    bar_->SetEnabled(true);
+    officeBar_->visible = false;
+    bar_->UpdateBar();
+    EXPECT_TRUE(officeBar_->visible);
     bar_->SetCommandBarInterface(nullptr);
 }
 
