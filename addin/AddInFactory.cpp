@@ -4,6 +4,7 @@
 #include "addin/AddInModule.h"
 #include "addin/TSY.h"
 #include "classlib/ComServer.h"
+#include "framework/commandbars/CommandBarModel.h"
 #include "framework/core/Factory.h"
 #include "framework/events/EventClasses.h"
 #include "framework/ribbon/RibbonModel.h"
@@ -13,8 +14,9 @@ namespace {
 
 // The module's form names the ribbon classes: they are known before the factory can make a module.
 const bool ribbonClassesRegistered = (framework::RegisterRibbonClasses(), true);
-// Likewise the host event components.
+// Likewise the host event components and the command bars.
 const bool eventClassesRegistered = (framework::RegisterHostEventClasses(), true);
+const bool commandBarClassesRegistered = (framework::RegisterCommandBarClasses(), true);
 
 framework::TzidFactory factory(classlib::ComServer(), classlib::TComObjectFactory::ComClass<TTSY>(),
                                CLSID_TSY, TAddInModule::StaticClass(), L"TSY", L"Tessary attachment add-in");

@@ -34,6 +34,8 @@ class TzidFactory;
 class TzidBackstage;
 class TzidCustomEvents;
 class TzidCustomCommandBar;
+class TzidCommandBarControl;
+class TzidCommandBarPopup;
 class TzidCustomTaskPane;
 class TzidCustomTaskPaneInstance;
 struct TzidKeyDownEventArgs;
@@ -174,6 +176,21 @@ public:
     void ReleaseCommandBars();
 
     // ---- command bars and ribbon look-up ----
+    // The host's bar whose Name (ASCII letters in any case) or NameLocal (any case) is Name, the first
+    // in Office's order; null when there is none. Look-ups never raise: a failing Office call answers
+    // null.
+    classlib::ComPtr<CommandBar> FindCommandBar(const std::wstring &Name);
+    // A control of Office type Type (MsoControlType) by its Id or Tag: on Bar and in its popups (null
+    // Bar: none), or on all of the host's bars. Null when there is none or Office fails.
+    classlib::ComPtr<CommandBarControl> FindBarControlById(CommandBar *Bar, long Type, long Id);
+    classlib::ComPtr<CommandBarControl> FindBarControlByTag(CommandBar *Bar, long Type,
+                                                            const std::wstring &Tag);
+    classlib::ComPtr<CommandBarControl> FindControlById(long Type, long Id);
+    classlib::ComPtr<CommandBarControl> FindControlByTag(long Type, const std::wstring &Tag);
+    // Builds or binds one control of Bar (inside Parent when given) and a popup's children. Virtual:
+    // the one step of a build that can be played without building everything.
+    virtual void CreateControl(TzidCommandBarControl *Control, TzidCustomCommandBar *Bar,
+                               TzidCommandBarPopup *Parent);
     void CreateCommandBars();
     void RestoreExplorerBarPositions();
     classlib::TObject *FindRibbonObject(const std::wstring &Id) const;

@@ -1,11 +1,15 @@
-// The module's command bars in the host, and the look-up of its ribbon objects. The module's form
-// holds no command-bar class yet, so there is nothing to build or bind.
+// The module's command bars in the host, and the look-up of its ribbon objects. The building of bars
+// and controls in the host is not there yet: nothing is built, and only what a bar or control finds
+// in the host is bound.
 #include "framework/core/AddInModule.h"
 #include "framework/core/RibbonObject.h"
 
 namespace framework {
 
 void TzidCOMAddInModule::CreateCommandBars() {}
+
+void TzidCOMAddInModule::CreateControl(TzidCommandBarControl *, TzidCustomCommandBar *,
+                                       TzidCommandBarPopup *) {}
 
 void TzidCOMAddInModule::RestoreExplorerBarPositions() {}
 

@@ -1,0 +1,18 @@
+// The command-bar model of the add-in module: its bars (plain and Outlook), their controls of every
+// kind, and the registration of the classes a module's form creates by name.
+#pragma once
+#include "framework/commandbars/CommandBar.h"
+#include "framework/commandbars/CommandBarAdvancedControl.h"
+#include "framework/commandbars/CommandBarButton.h"
+#include "framework/commandbars/CommandBarComboBox.h"
+#include "framework/commandbars/CommandBarControls.h"
+#include "framework/commandbars/CommandBarPopup.h"
+#include "framework/commandbars/OutlookCommandBars.h"
+
+namespace framework {
+
+// Enters the bar classes in the class registry (forms create them by name), and the control
+// classes with them. Calling it again does no harm.
+void RegisterCommandBarClasses();
+
+} // namespace framework

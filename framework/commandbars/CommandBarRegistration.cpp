@@ -1,0 +1,21 @@
+#include "framework/commandbars/CommandBarModel.h"
+
+namespace framework {
+
+void RegisterCommandBarClasses() {
+    for (const classlib::TClassInfo *cls : {
+             &TzidCommandBar::StaticClass(),
+             &TzidOlExplorerCommandBar::StaticClass(),
+             &TzidOlInspectorCommandBar::StaticClass(),
+             &TzidCommandBarControl::StaticClass(),
+             &TzidCommandBarButton::StaticClass(),
+             &TzidCommandBarEdit::StaticClass(),
+             &TzidCommandBarDropDownList::StaticClass(),
+             &TzidCommandBarComboBox::StaticClass(),
+             &TzidCommandBarPopup::StaticClass(),
+             &TzidCommandBarAdvancedControl::StaticClass(),
+         })
+        classlib::RegisterClass(*cls);
+}
+
+} // namespace framework

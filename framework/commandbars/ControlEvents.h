@@ -1,0 +1,56 @@
+// Where Office's events of a bound control come in. Office reports a button's Click and a list
+// control's Change through connection points of the live Office control; a sink advised there calls
+// the control's DoAction. A button or list control holds one TzidControlEvents: while it is bound,
+// the connection holds exactly one advised sink, listed in the module's EventSinks; rebinding,
+// unbinding and freeing the control withdraw that advice and take the sink out of the list, so that
+// no later event can reach a control that is gone.
+//
+// The sink object itself is made by the factory installed with SetControlEventSinkFactory. Without
+// one, a bound control carries no events.
+#pragma once
+#include <functional>
+#include <memory>
+
+namespace framework {
+
+class TzidCOMAddInModule;
+class TzidCommandBarControl;
+
+// One advice on one Office control.
+class IzidControlEventSink {
+public:
+    virtual ~IzidControlEventSink() = default;
+    // Withdraws the advice; never raises (the Office control may be gone already).
+    virtual void Disconnect() noexcept = 0;
+};
+
+// Advises a new sink on Control's bound Office control (a button's ButtonInterface, a list
+// control's ComboBoxInterface) that calls Control.DoAction with errors going to Module.DoError;
+// raises when the advice fails.
+using TzidControlEventSinkFactory = std::function<std::unique_ptr<IzidControlEventSink>(
+    TzidCOMAddInModule &Module, TzidCommandBarControl &Control)>;
+
+// Installs the factory for every control bound from now on (an empty one: no sinks); answers the
+// one installed before.
+TzidControlEventSinkFactory SetControlEventSinkFactory(TzidControlEventSinkFactory Factory);
+
+class TzidControlEvents {
+public:
+    TzidControlEvents() = default;
+    ~TzidControlEvents() { Disconnect(); }
+    TzidControlEvents(const TzidControlEvents &) = delete;
+    TzidControlEvents &operator=(const TzidControlEvents &) = delete;
+
+    // Disconnects any earlier sink, then advises a new one for Control and lists it in Module's
+    // EventSinks. A failing advice raises with nothing connected.
+    void Connect(TzidCOMAddInModule &Module, TzidCommandBarControl &Control);
+    // Withdraws the advice and takes the sink out of the module's list.
+    void Disconnect() noexcept;
+    IzidControlEventSink *Sink() const noexcept { return sink_.get(); }
+
+private:
+    TzidCOMAddInModule *module_ = nullptr;
+    std::unique_ptr<IzidControlEventSink> sink_;
+};
+
+} // namespace framework

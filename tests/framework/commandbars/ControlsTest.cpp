@@ -1,0 +1,175 @@
+// The controls in the host: placement by Before, BeforeID and AfterID and by the design's order, the
+// run-time AddControl and Delete (nothing half made left behind), and the module's look-ups.
+#include "CommandBarFixture.h"
+
+#include "hostsim/CommandBarCatalog.h"
+
+using namespace framework;
+namespace id = hostsim::catalogue::id;
+
+namespace cbtest {
+namespace {
+
+class ControlsTest : public CommandBarTest {
+protected:
+    void SetUp() override {
+        CommandBarTest::SetUp();
+        bar_ = new TzidCommandBar(module_);
+        bar_->SetCommandBarName(L"Tessary");
+    }
+    // A lasting control of the bar bound to Office, with no record yet.
+    TzidCommandBarButton *Bound(const hostsim::ControlRef &Office) {
+        auto *button = bar_->Controls()->CreateItem(cctButton)->AsCommandBarButton();
+        button->SetOfficeTag(Office->props.tag);
+        button->BindOfficeControl(ControlObject(Office));
+        return button;
+    }
+    static long IndexOf(const hostsim::ControlRef &Control) { return Control->Index(); }
+
+    TzidCommandBar *bar_ = nullptr;
+};
+
+TEST_F(ControlsTest, BeforeIdAndAfterIdPlaceNextToBuiltInControls) {
+    hostsim::BarRef standard = OfficeBar(L"Standard"); // Print, Delete, Reply, Reply to All, Forward, ...
+    bar_->SetCommandBarInterface(BarObject(standard));
+    hostsim::ControlRef before = AddOfficeControl(standard, hostsim::msoControl::Button, L"tsyBefore");
+    hostsim::ControlRef after = AddOfficeControl(standard, hostsim::msoControl::Button, L"tsyAfter");
+    hostsim::ControlRef nowhere = AddOfficeControl(standard, hostsim::msoControl::Button, L"tsyNowhere");
+    Bound(before)->SetBeforeID(id::Reply);
+    Bound(after)->SetAfterID(id::Print);
+    Bound(nowhere)->SetBeforeID(99999);
+    for (int i = 0; i < 3; ++i)
+        bar_->Controls()->Items(i)->UpdateControl();
+    auto reply = Set().FindControl(*standard, {.id = id::Reply}, false);
+    EXPECT_EQ(IndexOf(after), 2) << "right after Print";
+    EXPECT_EQ(IndexOf(before) + 1, IndexOf(reply)) << "right before Reply";
+    EXPECT_EQ(IndexOf(nowhere), static_cast<long>(standard->controls.size()))
+        << "an absent id leaves it last";
+    bar_->SetCommandBarInterface(nullptr);
+}
+
+TEST_F(ControlsTest, BeforeAndTheDesignsOrderPlaceOnTheAddInsOwnBar) {
+    hostsim::BarRef own = AddOfficeBar(L"Tessary", false);
+    bar_->SetCommandBarInterface(BarObject(own));
+    hostsim::ControlRef first = AddOfficeControl(own, hostsim::msoControl::Button, L"c0");
+    hostsim::ControlRef second = AddOfficeControl(own, hostsim::msoControl::Button, L"c1");
+    hostsim::ControlRef third = AddOfficeControl(own, hostsim::msoControl::Button, L"c2");
+    Set().MoveControl(third, nullptr, 1); // the user moved c2 to the front: c2 c0 c1
+    Bound(first);
+    Bound(second);
+    TzidCommandBarButton *last = Bound(third);
+    ClearLog();
+    last->UpdateControl();
+    EXPECT_EQ(Writes(L"Move"), std::vector<std::wstring>{L"Missing, 4"}) << "index 2 + 1, past its old place";
+    EXPECT_EQ(IndexOf(third), 3);
+
+    Bound(AddOfficeControl(own, hostsim::msoControl::Button, L"c3"))->SetBefore(1);
+    bar_->Controls()->Items(3)->UpdateControl();
+    EXPECT_EQ(own->controls.front()->props.tag, L"c3");
+
+    // Placing waits for the first start to be over.
+    module_->SetStartMode(zsmFirstStart);
+    ClearLog();
+    bar_->Controls()->Items(0)->UpdateControl();
+    EXPECT_TRUE(Writes(L"Move").empty());
+    bar_->SetCommandBarInterface(nullptr);
+}
+
+TEST_F(ControlsTest, AddControlFindsTheBarInAnyCaseAndAddsATaggedControl) {
+    hostsim::BarRef own = AddOfficeBar(L"TESSARY");
+    AddOfficeControl(own, hostsim::msoControl::Button, L"other");
+    ClearLog();
+    TzidCommandBarControl *item = bar_->Controls()->AddControl(cctButton, L"tsyNew", -1, true);
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(bar_->CommandBarInterface()) << "the bar was looked up";
+    EXPECT_EQ(Writes(L"Add"), std::vector<std::wstring>{L"1, Missing, Missing, Missing, True"})
+        << "Before -1 appends";
+    hostsim::ControlRef added = ModelOf(*item);
+    ASSERT_TRUE(added);
+    EXPECT_EQ(added->props.tag, L"tsyNew");
+    EXPECT_TRUE(added->temporary);
+    EXPECT_EQ(IndexOf(added), 2);
+    ASSERT_EQ(sinks_.size(), 1u) << "the bound button carries its click";
+    EXPECT_EQ(sinks_[0].Control, item);
+
+    // A control an earlier run left in the host is taken over, not doubled.
+    hostsim::ControlRef left =
+        AddOfficeControl(OfficeBar(L"Standard"), hostsim::msoControl::Button, L"tsyLeft");
+    left->props.caption = L"Vom Benutzer";
+    ClearLog();
+    TzidCommandBarControl *taken = bar_->Controls()->AddControl(cctButton, L"tsyLeft", 0, true);
+    EXPECT_EQ(ModelOf(*taken), left);
+    EXPECT_TRUE(Writes(L"Add").empty());
+    EXPECT_EQ(left->props.caption, L"Vom Benutzer") << "AddControl itself pushes nothing onto it";
+    bar_->SetCommandBarInterface(nullptr);
+}
+
+TEST_F(ControlsTest, AddControlOnAPopupOutsideTheHostOnlyAddsTheItem) {
+    TzidCommandBarPopup *popup = bar_->Controls()->CreateItem(cctPopup)->AsCommandBarPopup();
+    TzidCommandBarControl *item = popup->Controls()->AddControl(cctButton, L"tsyInPopup", 0, false);
+    EXPECT_EQ(popup->Controls()->Items(0), item);
+    EXPECT_FALSE(item->ControlInterface());
+    item->SetCaption(L"Nur gespeichert");
+    EXPECT_EQ(item->Caption(), L"Nur gespeichert");
+    EXPECT_TRUE(module_->Log.empty());
+}
+
+TEST_F(ControlsTest, AFailingAddControlLeavesNothingBehind) {
+    hostsim::BarRef own = AddOfficeBar(L"Tessary", false);
+    bar_->SetCommandBarInterface(BarObject(own));
+    classlib::ComPtr<CommandBarControls> officeControls;
+    ASSERT_EQ(bar_->CommandBarInterface()->get_Controls(officeControls.Put()), S_OK);
+    hostsim::SimObject::FromUnknown(officeControls.Get())->FailNext(L"Add", E_FAIL);
+    EXPECT_THROW(bar_->Controls()->AddControl(cctButton, L"tsyA", 0, false), classlib::EOleSysError);
+    EXPECT_EQ(bar_->Controls()->Count(), 0);
+
+    // Two design items were never built: the new control's place in the design (4th) lies past the
+    // end of the Office bar, so placing it fails after the Office control was added.
+    bar_->Controls()->CreateItem(cctButton);
+    bar_->Controls()->CreateItem(cctButton);
+    bar_->Controls()->CreateItem(cctButton);
+    EXPECT_THROW(bar_->Controls()->AddControl(cctButton, L"tsyB", 0, false), classlib::EOleSysError);
+    EXPECT_EQ(bar_->Controls()->Count(), 3) << "the half-made item is taken out";
+    EXPECT_TRUE(own->controls.empty()) << "and so is the Office control it got";
+    EXPECT_EQ(Record(L"Controls", L"tsyB"), -1);
+    bar_->SetCommandBarInterface(nullptr);
+}
+
+TEST_F(ControlsTest, DeleteRemovesTheOfficeControlAndTheItem) {
+    hostsim::BarRef own = AddOfficeBar(L"Tessary");
+    hostsim::ControlRef office = AddOfficeControl(own, hostsim::msoControl::Button, L"tsyGone");
+    Bound(office);
+    bar_->Controls()->Delete(0, false);
+    EXPECT_FALSE(office->alive);
+    EXPECT_EQ(bar_->Controls()->Count(), 0);
+    ASSERT_EQ(sinks_.size(), 1u);
+    EXPECT_TRUE(sinks_[0].Disconnected);
+}
+
+TEST_F(ControlsTest, LookUpsFindBarsInAnyCaseAndAnswerNullOnFailure) {
+    hostsim::BarRef own = AddOfficeBar(L"Tessary");
+    own->nameLocal = L"Tessary \u00c4nderungen";
+    EXPECT_TRUE(module_->FindCommandBar(L"tESSARY"));
+    EXPECT_TRUE(module_->FindCommandBar(L"TESSARY \u00e4NDERUNGEN")) << "NameLocal in any case";
+    EXPECT_FALSE(module_->FindCommandBar(L"Nonesuch"));
+
+    hostsim::ControlRef office = AddOfficeControl(own, hostsim::msoControl::Button, L"tsyFind");
+    EXPECT_EQ(sim_->ControlOf(module_->FindControlByTag(1, L"tsyFind").Get()), office);
+    EXPECT_FALSE(module_->FindControlByTag(10, L"tsyFind")) << "another type";
+    EXPECT_FALSE(module_->FindBarControlByTag(nullptr, 1, L"tsyFind"));
+
+    // A control that does not answer its type is searched for once more.
+    Sim(office).FailNext(L"Type", RPC_E_DISCONNECTED);
+    ClearLog();
+    EXPECT_TRUE(module_->FindControlByTag(1, L"tsyFind"));
+    EXPECT_EQ(outlook_->Log().Count(L"", L"FindControl"), 2);
+
+    sim_->FailNext(L"FindControl", E_FAIL);
+    EXPECT_FALSE(module_->FindControlByTag(1, L"tsyFind"));
+    sim_->FailNext(L"Count", E_FAIL);
+    EXPECT_FALSE(module_->FindCommandBar(L"Tessary"));
+    EXPECT_TRUE(module_->Log.empty()) << "look-ups report nothing";
+}
+
+} // namespace
+} // namespace cbtest

@@ -1,0 +1,102 @@
+// The Outlook bars' folder filters and the per-control item-type rule, with the simulated Outlook's
+// folders.
+#include "CommandBarFixture.h"
+
+#include "hostsim/OutlookFolders.h"
+
+using namespace framework;
+namespace ol = hostsim::ol;
+
+namespace cbtest {
+namespace {
+
+class OutlookBarsTest : public CommandBarTest {
+protected:
+    void SetUp() override {
+        CommandBarTest::SetUp();
+        ReadForm(L"object Explorer1: TzidOlExplorerCommandBar CommandBarName = 'Tessary'\n"
+                 L"  ItemTypes = [zidOLMailItem, zidOLContactItem] ButtonTypes = " +
+                 Kinds({0, 0, 4}) +
+                 L" Buttons = <\n"
+                 L"  item OfficeTag = 'own' olItemTypeAction = zidOLActionShow end\n"
+                 L"  item OfficeTag = 'contacts' olExplorerItemTypes = [zidOLContactItem]\n"
+                 L"    olItemTypeAction = zidOLActionShow end\n"
+                 L"  item OfficeTag = 'popup' olExplorerItemTypes = [zidOLMailItem] ButtonTypes = " +
+                 Kinds({0}) +
+                 L"\n"
+                 L"    Buttons = < item OfficeTag = 'inner' olExplorerItemTypes = [zidOLMailItem]\n"
+                 L"      olItemTypeAction = zidOLActionEnable end > end > end\n");
+        explorer_ = static_cast<TzidOlExplorerCommandBar *>(module_->FindComponent(L"Explorer1"));
+    }
+    IDispatch *Folder(ol::DefaultFolder Which) { return outlook_->DefaultFolder(Which); }
+    TzidCommandBarControl &Control(int Index) { return *explorer_->Controls()->Items(Index); }
+    TzidCommandBarControl &Inner() { return *Control(2).AsCommandBarPopup()->Controls()->Items(0); }
+
+    TzidOlExplorerCommandBar *explorer_ = nullptr;
+};
+
+TEST_F(OutlookBarsTest, FolderPathsRunFromTheStoreDown) {
+    EXPECT_EQ(GetFolderPath(Folder(ol::olFolderInbox)), L"Personal Folders\\Inbox");
+    hostsim::SimOutlookFolder *sub =
+        outlook_->AddFolder(outlook_->DefaultFolder(ol::olFolderInbox), L"Rechnungen", ol::olMailItem);
+    EXPECT_EQ(GetFolderPath(sub), L"Personal Folders\\Inbox\\Rechnungen");
+    EXPECT_EQ(GetFolderPath(nullptr), L"");
+    // A failing call ends the walk with what was found (the leading separator kept).
+    outlook_->DefaultStore()->FailNext(L"Name", E_FAIL);
+    EXPECT_EQ(GetFolderPath(sub), L"\\Inbox\\Rechnungen");
+}
+
+TEST_F(OutlookBarsTest, ItemTypesEnableTheBarAndShowTheControlsThatDiffer) {
+    explorer_->FolderSwitched(Folder(ol::olFolderContacts));
+    EXPECT_TRUE(explorer_->Enabled());
+    EXPECT_TRUE(Control(1).Visible()) << "a contacts control in a contacts folder";
+    EXPECT_FALSE(Inner().Enabled()) << "a mail control inside a popup that differs from the bar";
+    EXPECT_TRUE(Control(0).Visible()) << "a control with the bar's own kinds is left alone";
+
+    explorer_->FolderSwitched(Folder(ol::olFolderCalendar));
+    EXPECT_FALSE(explorer_->Enabled());
+    EXPECT_FALSE(explorer_->Visible());
+    EXPECT_TRUE(Control(1).Visible()) << "in a folder where the bar is off its controls are not touched";
+
+    explorer_->FolderSwitched(Folder(ol::olFolderInbox));
+    EXPECT_FALSE(Control(1).Visible());
+    EXPECT_TRUE(Inner().Enabled());
+}
+
+TEST_F(OutlookBarsTest, FolderNamesWinOverItemTypesAndCompareAsTheyShould) {
+    explorer_->SetFolderName(L"Personal Folders\\Inbox");
+    explorer_->FolderSwitched(Folder(ol::olFolderContacts));
+    EXPECT_FALSE(explorer_->Enabled()) << "the folder name, not the item kinds";
+    explorer_->FolderSwitched(Folder(ol::olFolderInbox));
+    EXPECT_TRUE(explorer_->Enabled());
+    explorer_->SetFolderName(L"personal folders\\inbox");
+    explorer_->FolderSwitched(Folder(ol::olFolderInbox));
+    EXPECT_FALSE(explorer_->Enabled()) << "FolderName is compared exactly";
+
+    explorer_->SetFolderName(L"");
+    explorer_->FolderNames()->SetStrings({L"PERSONAL FOLDERS\\INBOX"});
+    explorer_->FolderSwitched(Folder(ol::olFolderInbox));
+    EXPECT_TRUE(explorer_->Enabled()) << "FolderNames ignore letter case";
+
+    // Outlook is told to lay the bar out again when it was switched on or off.
+    hostsim::BarRef office = AddOfficeBar(L"Tessary");
+    explorer_->SetCommandBarInterface(BarObject(office));
+    ClearLog();
+    explorer_->FolderSwitched(Folder(ol::olFolderCalendar));
+    EXPECT_EQ(Writes(L"Left").size(), 2u);
+    explorer_->SetCommandBarInterface(nullptr);
+}
+
+TEST_F(OutlookBarsTest, InspectorBarsAskFolderAndItemClass) {
+    auto *inspector = new TzidOlInspectorCommandBar(module_);
+    inspector->SetItemTypes({zidOLMail, zidOLReport});
+    EXPECT_TRUE(inspector->UsedFor(L"Personal Folders\\Inbox", 46));
+    EXPECT_FALSE(inspector->UsedFor(L"Personal Folders\\Inbox", 40)) << "a contact";
+    inspector->FolderNames()->SetStrings({L"Personal Folders\\Outbox"});
+    EXPECT_FALSE(inspector->UsedFor(L"Personal Folders\\Inbox", 43));
+    EXPECT_TRUE(IsInspectorItemClass(53, {zidOLMeetingRequest}));
+    EXPECT_FALSE(IsExplorerItemType(8, TzidOLItemTypes{zidOLMailItem, zidOLDistributionListItem}));
+}
+
+} // namespace
+} // namespace cbtest
