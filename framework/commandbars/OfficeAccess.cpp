@@ -1,5 +1,7 @@
 #include "framework/commandbars/OfficeAccess.h"
 
+#include "classlib/Trace.h"
+
 namespace framework {
 
 VARIANT MissingArg() {
@@ -51,11 +53,11 @@ VARIANT TStringArg::Var() const {
 }
 
 void TraceCommandBars(const std::wstring &Message) {
-    OutputDebugStringW((L"Tessary.CommandBars: " + Message + L"\n").c_str());
+    classlib::Trace(L"CommandBars", Message);
 }
 
 void TraceCommandBars(const std::wstring &Context, const classlib::Exception &E) {
-    TraceCommandBars(Context + L": " + E.Message());
+    classlib::Trace(L"CommandBars", Context + L": " + E.ClassName() + L": " + E.Message());
 }
 
 } // namespace framework
