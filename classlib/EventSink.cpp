@@ -56,7 +56,7 @@ HRESULT TEventSinkBase::GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) 
 
 HRESULT TEventSinkBase::Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS *params,
                                VARIANT *result, EXCEPINFO *, UINT *) {
-    ComPtr<TEventSinkBase> keepAlive(this);
+    auto keepAlive = ComPtr<TEventSinkBase>::Copy(this);
     return ComGuard([&] { return DoInvoke(id, riid, lcid, flags, params, result); });
 }
 
@@ -64,7 +64,7 @@ HRESULT TEventSinkBase::Connect(IUnknown *source) noexcept {
     Disconnect();
     HRESULT hr = InterfaceConnect(source, eventIID_, static_cast<IDispatch *>(this), cookie_);
     if (SUCCEEDED(hr))
-        source_ = source;
+        source_.CopyFrom(source);
     return hr;
 }
 
@@ -73,7 +73,7 @@ HRESULT TEventSinkBase::Disconnect() noexcept {
         source_.Reset();
         return S_FALSE;
     }
-    ComPtr<TEventSinkBase> keepAlive(this); // the source's Release of us must not end this call
+    auto keepAlive = ComPtr<TEventSinkBase>::Copy(this); // the source's Release of us must not end this call
     ComPtr<IUnknown> source = std::move(source_);
     return InterfaceDisconnect(source.Get(), eventIID_, cookie_);
 }

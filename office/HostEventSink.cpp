@@ -77,11 +77,11 @@ ComPtr<IDispatch> THostEventArgs::Object(int index) const {
     case VT_NULL:
         return nullptr;
     case VT_DISPATCH:
-        return ComPtr<IDispatch>(arg.pdispVal);
+        return ComPtr<IDispatch>::Copy(arg.pdispVal);
     case VT_UNKNOWN:
         return AsDispatch(arg.punkVal, index, arg.vt);
     case VT_BYREF | VT_DISPATCH:
-        return ComPtr<IDispatch>(arg.ppdispVal ? *arg.ppdispVal : nullptr);
+        return ComPtr<IDispatch>::Copy(arg.ppdispVal ? *arg.ppdispVal : nullptr);
     case VT_BYREF | VT_UNKNOWN:
         return AsDispatch(arg.ppunkVal ? *arg.ppunkVal : nullptr, index, arg.vt);
     default:

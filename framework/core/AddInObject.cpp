@@ -109,7 +109,7 @@ void TdivAzore::Connection(IDispatch *Application, int ConnectMode, IDispatch *A
     if (ConnectMode != ext_cm_Startup)
         StartupComplete();
     if (AddInInst != nullptr)
-        if (ComPtr<::COMAddIn> entry = ComPtr<IDispatch>(AddInInst).TryAs<::COMAddIn>()) {
+        if (ComPtr<::COMAddIn> entry = ComPtr<IDispatch>::Copy(AddInInst).TryAs<::COMAddIn>()) {
             module->SetCOMAddIn(entry);
             classlib::OleCheck(entry->put_Object(AddInDispatch()));
         }
@@ -178,7 +178,7 @@ void TdivAzore::ReleaseConnection() noexcept {
 // the Quit event, with the module's own shutdown events left out. The wrapper that delivers the
 // event is not freed under it, and nothing of the teardown reaches Outlook as a failure.
 void TdivAzore::DoOutlookQuit(classlib::TObject *Sender) {
-    ComPtr<IUnknown> keepAlive(GetUnknown());
+    auto keepAlive = ComPtr<IUnknown>::Copy(GetUnknown());
     if (!module_)
         return;
     TzidCOMAddInModule &module = *module_;

@@ -108,7 +108,7 @@ void TzidCustomEvents::FreeSink(TzidCustomEvents *Sink) {
 }
 
 void TzidCustomEvents::ConnectCast(IUnknown *Source, const IID *CastIID) {
-    ComPtr<IUnknown> source(Source); // Disconnect may let go of the last other reference
+    auto source = ComPtr<IUnknown>::Copy(Source); // Disconnect may let go of the last other reference
     Disconnect();
     if (!source)
         return;
@@ -126,7 +126,7 @@ void TzidCustomEvents::ConnectEvents(IUnknown *Source) noexcept {
                                              cookie)) &&
         cookie != 0) {
         cookie_ = cookie;
-        eventSource_ = Source;
+        eventSource_.CopyFrom(Source);
     }
 }
 

@@ -30,7 +30,7 @@ namespace {
 
 // The class library's interface-cast error for an object that is no automation object.
 ComPtr<IDispatch> AsDispatch(IUnknown *unknown) {
-    return unknown ? ComPtr<IUnknown>(unknown).As<IDispatch>() : nullptr;
+    return unknown ? ComPtr<IUnknown>::Copy(unknown).As<IDispatch>() : nullptr;
 }
 
 } // namespace
@@ -46,11 +46,11 @@ ComPtr<IDispatch> ToObject(const VARIANT &arg, const wchar_t *event, size_t inde
             return nullptr;
         break;
     case VT_DISPATCH:
-        return ComPtr<IDispatch>(v.pdispVal);
+        return ComPtr<IDispatch>::Copy(v.pdispVal);
     case VT_UNKNOWN:
         return AsDispatch(v.punkVal);
     case VT_BYREF | VT_DISPATCH:
-        return ComPtr<IDispatch>(v.ppdispVal ? *v.ppdispVal : nullptr);
+        return ComPtr<IDispatch>::Copy(v.ppdispVal ? *v.ppdispVal : nullptr);
     case VT_BYREF | VT_UNKNOWN:
         return AsDispatch(v.ppunkVal ? *v.ppunkVal : nullptr);
     default:

@@ -31,7 +31,7 @@ HRESULT ErrorOf(const std::function<void()> &call) {
 }
 
 ComPtr<TestSink> Advised(IUnknown *source, REFIID iid) {
-    ComPtr<TestSink> sink(new TestSink(iid));
+    auto sink = ComPtr<TestSink>::Copy(new TestSink(iid));
     EXPECT_EQ(sink->Connect(source), S_OK);
     return sink;
 }
@@ -85,7 +85,7 @@ TEST(WordHost, ObjectModel) {
     EXPECT_EQ(host.OrganizerDeletes(), std::vector<std::wstring>{L"C:\\Templates\\Normal.dotm|Tessary|2"});
     DispPut(app, L"ShowWindowsInTaskbar", false);
     EXPECT_FALSE(host.ShowWindowsInTaskbar());
-    ComPtr<IDispatch> context(letter);
+    auto context = ComPtr<IDispatch>::Copy(letter);
     DispPut(app, L"CustomizationContext", OleVariant(context.Get()));
     EXPECT_EQ(DispGet(app, L"CustomizationContext").ToDispatch().Get(), context.Get());
 }
@@ -119,9 +119,9 @@ TEST(WordHost, EventInterfacesFollowTheVersion) {
     for (const auto &c : cases) {
         SCOPED_TRACE(c.version);
         WordHost host(c.version);
-        ComPtr<TestSink> sinks[] = {ComPtr<TestSink>(new TestSink(DIID_WordApplicationEvents2)),
-                                    ComPtr<TestSink>(new TestSink(DIID_WordApplicationEvents3)),
-                                    ComPtr<TestSink>(new TestSink(DIID_WordApplicationEvents4))};
+        ComPtr<TestSink> sinks[] = {ComPtr<TestSink>::Copy(new TestSink(DIID_WordApplicationEvents2)),
+                                    ComPtr<TestSink>::Copy(new TestSink(DIID_WordApplicationEvents3)),
+                                    ComPtr<TestSink>::Copy(new TestSink(DIID_WordApplicationEvents4))};
         bool offered[] = {c.v2, c.v3, c.v4};
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(sinks[i]->Connect(host.Application()), offered[i] ? S_OK : CONNECT_E_NOCONNECTION);
@@ -156,7 +156,7 @@ TEST(WordHost, WindowActivationAndDocumentEvents) {
     EXPECT_FALSE(host.Quit());
     EXPECT_TRUE(first->Connected());
     sink->reaction = nullptr;
-    ComPtr<IDispatch> held(first);
+    auto held = ComPtr<IDispatch>::Copy(first);
     EXPECT_TRUE(host.Close(first));
     EXPECT_EQ(ErrorOf([&] { DispGet(held.Get(), L"Name"); }), RPC_E_DISCONNECTED);
     EXPECT_EQ(host.ActiveDocument(), second);

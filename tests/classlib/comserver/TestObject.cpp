@@ -62,7 +62,7 @@ STDMETHODIMP TTestObject::get_Child(IDispatch **value) {
 }
 
 STDMETHODIMP TTestObject::putref_Child(IDispatch *value) {
-    return Guard([&] { child_ = value; });
+    return Guard([&] { child_.CopyFrom(value); });
 }
 
 STDMETHODIMP TTestObject::GetIDsOfNames(REFIID riid, LPOLESTR *names, UINT count, LCID lcid, DISPID *ids) {
