@@ -1,40 +1,12 @@
 #include "classlib/EventSink.h"
 
 #include "classlib/ComGuard.h"
-#include "classlib/ComServer.h"
 #include "classlib/ConnectionPoints.h"
 
 namespace classlib {
 
-TEventSinkBase::TEventSinkBase(REFIID eventIID) noexcept : eventIID_(eventIID) {
-    ComServer().CountObject(true);
-}
-
-TEventSinkBase::~TEventSinkBase() {
-    ComServer().CountObject(false);
-}
-
-HRESULT TEventSinkBase::QueryInterface(REFIID riid, void **ppv) {
-    if (ppv == nullptr)
-        return E_POINTER;
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, eventIID_)) {
-        *ppv = static_cast<IDispatch *>(this);
-        AddRef();
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG TEventSinkBase::AddRef() {
-    return static_cast<ULONG>(InterlockedIncrement(&refCount_));
-}
-
-ULONG TEventSinkBase::Release() {
-    LONG count = InterlockedDecrement(&refCount_);
-    if (count == 0)
-        delete this;
-    return static_cast<ULONG>(count);
+void *TEventSinkBase::ExtraInterface(REFIID riid) noexcept {
+    return IsEqualIID(riid, eventIID_) ? static_cast<IDispatch *>(this) : nullptr;
 }
 
 HRESULT TEventSinkBase::GetTypeInfoCount(UINT *count) {

@@ -40,7 +40,7 @@ void THostWrapper::ConnectTo(IUnknown *source) {
 
 bool THostWrapper::Advise(IUnknown *source) {
     for (const THostEventInterface &iface : events_) {
-        auto sink = ComPtr<THostEventSink>::Copy(new THostEventSink(iface, this));
+        ComPtr<THostEventSink> sink = classlib::Make<THostEventSink>(iface, this);
         HRESULT hr = sink->Connect(source);
         if (SUCCEEDED(hr)) {
             sink_ = sink;

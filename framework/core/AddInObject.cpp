@@ -57,18 +57,14 @@ HRESULT TdivAzore::ModuleCall(LONG Code, VARIANT *Data) {
     });
 }
 
-HRESULT TdivAzore::QueryInterfaceExtra(REFIID riid, void **ppv) noexcept {
-    *ppv = nullptr;
+void *TdivAzore::ExtraInterface(REFIID riid) noexcept {
     try {
-        if (Factory() != nullptr && IsEqualIID(riid, AutoFactory().DispIntfIID())) {
-            *ppv = static_cast<IzidAddIn *>(this);
-            ObjAddRef();
-            return S_OK;
-        }
+        if (Factory() != nullptr && IsEqualIID(riid, AutoFactory().DispIntfIID()))
+            return static_cast<IzidAddIn *>(this);
     } catch (...) {
         // No type library: the object has no dual interface beyond its own.
     }
-    return E_NOINTERFACE;
+    return nullptr;
 }
 
 HRESULT TdivAzore::InterfaceSupportsErrorInfo(REFIID riid) {

@@ -36,7 +36,7 @@ ComPtr<CommandBarControl> AddControl(_CommandBars *bars, const wchar_t *barName,
 }
 
 ComPtr<TestSink> Advise(IUnknown *source, REFIID events) {
-    auto sink = ComPtr<TestSink>::Copy(new TestSink(events));
+    auto sink = classlib::Make<TestSink>(events);
     EXPECT_EQ(S_OK, sink->Connect(source));
     return sink;
 }

@@ -65,7 +65,7 @@ TEST_F(TaskPaneTest, CreateNeedsACreatableProgIdAndMakesAHiddenPaneDockedRight) 
 TEST_F(TaskPaneTest, EventsFollowActualChangesByProgramAndUser) {
     factory->AllowProgId(L"P");
     ComPtr<_CustomTaskPane> pane = Create(L"P");
-    auto sink = ComPtr<TestSink>::Copy(new TestSink(DIID__CustomTaskPaneEvents));
+    auto sink = classlib::Make<TestSink>(DIID__CustomTaskPaneEvents);
     ASSERT_EQ(S_OK, sink->Connect(pane.Get()));
     auto *sim = dynamic_cast<TaskPaneObject *>(SimObject::FromUnknown(pane.Get()));
 

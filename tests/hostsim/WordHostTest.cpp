@@ -31,7 +31,7 @@ HRESULT ErrorOf(const std::function<void()> &call) {
 }
 
 ComPtr<TestSink> Advised(IUnknown *source, REFIID iid) {
-    auto sink = ComPtr<TestSink>::Copy(new TestSink(iid));
+    auto sink = classlib::Make<TestSink>(iid);
     EXPECT_EQ(sink->Connect(source), S_OK);
     return sink;
 }
@@ -119,9 +119,9 @@ TEST(WordHost, EventInterfacesFollowTheVersion) {
     for (const auto &c : cases) {
         SCOPED_TRACE(c.version);
         WordHost host(c.version);
-        ComPtr<TestSink> sinks[] = {ComPtr<TestSink>::Copy(new TestSink(DIID_WordApplicationEvents2)),
-                                    ComPtr<TestSink>::Copy(new TestSink(DIID_WordApplicationEvents3)),
-                                    ComPtr<TestSink>::Copy(new TestSink(DIID_WordApplicationEvents4))};
+        ComPtr<TestSink> sinks[] = {classlib::Make<TestSink>(DIID_WordApplicationEvents2),
+                                    classlib::Make<TestSink>(DIID_WordApplicationEvents3),
+                                    classlib::Make<TestSink>(DIID_WordApplicationEvents4)};
         bool offered[] = {c.v2, c.v3, c.v4};
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(sinks[i]->Connect(host.Application()), offered[i] ? S_OK : CONNECT_E_NOCONNECTION);

@@ -210,7 +210,7 @@ HRESULT Fire(IDispatch *sink, DISPID id, DISPPARAMS *params) {
 
 TEST(THostEventSink, AnswersTheHostForEveryOutcomeOfAHandler) {
     TProbeWrapper wrapper;
-    auto sink = ComPtr<THostEventSink>::Copy(new THostEventSink(ProbeInterfaces()[0], &wrapper));
+    auto sink = classlib::Make<THostEventSink>(ProbeInterfaces()[0], &wrapper);
     int calls = 0;
     VARIANT_BOOL cancel = VARIANT_FALSE;
     Call call({Var(VT_BYREF | VT_BOOL, &cancel)});

@@ -34,18 +34,18 @@ private:
 
 namespace {
 
-template <Behaviour behaviour> TComObjectFactory::TComClass Make() {
+template <Behaviour behaviour> TComObjectFactory::TComClass AddInClass() {
     return []() -> TComObject * { return new TTestAddIn(behaviour); };
 }
 
-TAutoObjectFactory connectFactory(ComServer(), Make<Behaviour::Connect>(), CLSID_Connect, L"Connect",
+TAutoObjectFactory connectFactory(ComServer(), AddInClass<Behaviour::Connect>(), CLSID_Connect, L"Connect",
                                   L"officesim test add-in", ciMultiInstance, tmApartment);
-TAutoObjectFactory failingFactory(ComServer(), Make<Behaviour::Failing>(), CLSID_Failing, L"Failing",
+TAutoObjectFactory failingFactory(ComServer(), AddInClass<Behaviour::Failing>(), CLSID_Failing, L"Failing",
                                   L"officesim test add-in that refuses to connect", ciMultiInstance,
                                   tmApartment);
-TAutoObjectFactory crashingFactory(ComServer(), Make<Behaviour::Crashing>(), CLSID_Crashing, L"Crashing",
-                                   L"officesim test add-in that crashes on start-up", ciMultiInstance,
-                                   tmApartment);
+TAutoObjectFactory crashingFactory(ComServer(), AddInClass<Behaviour::Crashing>(), CLSID_Crashing,
+                                   L"Crashing", L"officesim test add-in that crashes on start-up",
+                                   ciMultiInstance, tmApartment);
 
 // A document of the DLL's resources (UTF-8 RCDATA).
 std::wstring Document(const wchar_t *name) {
@@ -146,7 +146,7 @@ void TTestAddIn::BuildBar() {
     button_ = control.As<_CommandBarButton>();
     OleCheck(button_->put_Caption(TBStr(ClickText()).Get()));
     OleCheck(button_->put_Tag(TBStr(L"officesim.hello").Get()));
-    sink_ = ComPtr<TClickSink>::Copy(new TClickSink(this));
+    sink_ = classlib::Make<TClickSink>(this);
     OleCheck(sink_->Connect(button_.Get()));
 }
 
