@@ -24,7 +24,7 @@ TzidServerData &BaseServerData() {
 } // namespace
 
 TzidCustomEvents::TzidCustomEvents(classlib::TComponent *AOwner)
-    : TComponent(AOwner), eventDispatch_(new TzidEventDispatch(this)) {}
+    : TComponent(AOwner), eventDispatch_(classlib::Make<TzidEventDispatch>(this)) {}
 
 TzidCustomEvents::~TzidCustomEvents() {
     alive_.reset();
@@ -32,7 +32,7 @@ TzidCustomEvents::~TzidCustomEvents() {
     intf_.Reset();
     // Host calls that still arrive find no owner; the host's last Release frees the dispatcher.
     eventDispatch_->Detach();
-    eventDispatch_->Release();
+    eventDispatch_.Reset();
     if (counted_)
         --ServerData().InstanceCount;
 }
@@ -68,6 +68,20 @@ TzidServerData &TzidCustomEvents::ServerData() {
     if (serverData_ == nullptr)
         InitServerData();
     return *serverData_;
+}
+
+const IID &TzidCustomEvents::EventIID() {
+    return IsEqualIID(eventIID_, IID_NULL) ? ServerData().EventIID : eventIID_;
+}
+
+LONG TzidCustomEvents::RefCount() const noexcept {
+    return eventDispatch_->RefCount() - 1 - callDepth_;
+}
+
+bool TzidCustomEvents::AnswersEventIID(REFIID riid) {
+    if (IsEqualIID(riid, IID_NULL))
+        return false;
+    return IsEqualIID(riid, EventIID()) || (cookie_ != 0 && IsEqualIID(riid, advisedIID_));
 }
 
 void TzidCustomEvents::ConnectToVersion(IUnknown *Source, const std::wstring & /*HostVersion*/) {
@@ -120,10 +134,10 @@ void TzidCustomEvents::ConnectCast(IUnknown *Source, const IID *CastIID) {
 void TzidCustomEvents::ConnectEvents(IUnknown *Source) noexcept {
     if (Source == nullptr || cookie_ != 0)
         return;
-    advisedIID_ = ServerData().EventIID;
+    advisedIID_ = EventIID();
     DWORD cookie = 0;
-    if (SUCCEEDED(classlib::InterfaceConnect(Source, advisedIID_, static_cast<IDispatch *>(eventDispatch_),
-                                             cookie)) &&
+    if (SUCCEEDED(classlib::InterfaceConnect(Source, advisedIID_,
+                                             static_cast<IDispatch *>(eventDispatch_.Get()), cookie)) &&
         cookie != 0) {
         cookie_ = cookie;
         eventSource_.CopyFrom(Source);

@@ -48,7 +48,7 @@ void TzidProjectAppEvents::ConnectTo(IUnknown *Source) {
 }
 
 void TzidProjectAppEvents::ConnectToVersion(IUnknown *Source, const std::wstring &HostVersion) {
-    ServerData().EventIID = HostVersion == L"9" ? DIID_ProjectEProjectApp : DIID_ProjectEProjectApp2;
+    SetEventIID(HostVersion == L"9" ? DIID_ProjectEProjectApp : DIID_ProjectEProjectApp2);
     ConnectTo(Source);
 }
 
