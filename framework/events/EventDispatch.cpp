@@ -29,31 +29,16 @@ HRESULT TzidEventDispatch::GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID 
 HRESULT TzidEventDispatch::ParamsFromDispParams(const DISPPARAMS *Source, TzidEventParams &Params,
                                                 UINT *ArgErr) noexcept {
     Params.clear();
-    if (Source == nullptr || Source->cArgs == 0)
-        return S_OK;
-    const UINT count = Source->cArgs, named = Source->cNamedArgs;
-    if (Source->rgvarg == nullptr || named > count || (named > 0 && Source->rgdispidNamedArgs == nullptr))
-        return E_INVALIDARG;
+    // The event is not known yet: a named argument may only take one of the call's own positions.
+    classlib::TInvokeArgs args;
+    HRESULT hr = args.Assign(Source, classlib::TInvokeArgs::CallPositions, ArgErr);
+    if (FAILED(hr))
+        return hr;
     try {
-        Params.resize(count);
-        std::vector<bool> taken(count, false);
-        const UINT positional = count - named;
-        for (UINT k = 0; k < positional; ++k) {
+        Params.reserve(args.Count());
+        for (int k = 0; k < args.Count(); ++k)
             // VariantCopy keeps a by-reference argument a reference to the host's storage.
-            Params[k] = classlib::OleVariant(Source->rgvarg[count - 1 - k]);
-            taken[k] = true;
-        }
-        for (UINT j = 0; j < named; ++j) {
-            DISPID position = Source->rgdispidNamedArgs[j];
-            if (position < 0 || static_cast<UINT>(position) >= count || taken[position]) {
-                Params.clear();
-                if (ArgErr != nullptr)
-                    *ArgErr = j;
-                return DISP_E_PARAMNOTFOUND;
-            }
-            Params[position] = classlib::OleVariant(Source->rgvarg[j]);
-            taken[position] = true;
-        }
+            Params.emplace_back(*args.Find(k));
         return S_OK;
     } catch (...) {
         Params.clear();
