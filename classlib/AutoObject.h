@@ -6,10 +6,10 @@
 //   class TMyObject : public TAutoObjectImpl<IMyObject, IOtherInterface> {
 //       STDMETHODIMP get_Name(BSTR *value) override { return Guard([&] { *value = AllocBStr(name_); }); }
 //   };
-// QueryInterface then answers IUnknown, IDispatch, the dual interface, ISupportErrorInfo and every
-// further interface; QueryInterfaceExtra answers anything else. Every method body runs inside
-// Guard, which turns any exception into an HRESULT with IErrorInfo (the ProgID as source); a client
-// calling through IDispatch sees it as DISP_E_EXCEPTION with the message in EXCEPINFO.
+// QueryInterface (from TImplementsOn) then answers IUnknown, IDispatch, the dual interface,
+// ISupportErrorInfo and every further interface; ExtraInterface answers anything else. Every method
+// body runs inside Guard, which turns any exception into an HRESULT with IErrorInfo (the ProgID as
+// source); a client calling through IDispatch sees it as DISP_E_EXCEPTION with the message in EXCEPINFO.
 // GetIDsOfNames and Invoke can be overridden to answer names of the class's own; call
 // Inherited::GetIDsOfNames / Inherited::Invoke for the type library's members. IDispatch calls
 // through a further interface that derives from IDispatch answer from the same (default) interface.
@@ -18,6 +18,7 @@
 
 #include <oaidl.h>
 
+#include <type_traits>
 #include <utility>
 
 #include "classlib/ComGuard.h"
@@ -49,42 +50,27 @@ protected:
 };
 
 template <class IDual, class... IExtra>
-class TAutoObjectImpl : public IDual, public ISupportErrorInfo, public IExtra..., public TAutoObject {
+class TAutoObjectImpl : public TImplementsOn<TAutoObject, IDual, ISupportErrorInfo, IExtra...> {
+    static_assert(std::is_base_of_v<IDispatch, IDual>, "an automation object's first interface is dual");
+
 public:
     using Inherited = TAutoObjectImpl;
 
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void **ppv) override {
-        if (ppv == nullptr)
-            return E_POINTER;
-        *ppv = nullptr;
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) ||
-            IsEqualIID(riid, __uuidof(IDual)))
-            *ppv = static_cast<IDual *>(this);
-        else if (IsEqualIID(riid, IID_ISupportErrorInfo))
-            *ppv = static_cast<ISupportErrorInfo *>(this);
-        else
-            (void)((IsEqualIID(riid, __uuidof(IExtra)) && (*ppv = static_cast<IExtra *>(this))) || ...);
-        if (*ppv == nullptr)
-            return QueryInterfaceExtra(riid, ppv);
-        ObjAddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ObjAddRef(); }
-    ULONG STDMETHODCALLTYPE Release() override { return ObjRelease(); }
-
     // IDispatch
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override { return DoGetTypeInfoCount(count); }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override {
+        return this->DoGetTypeInfoCount(count);
+    }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo **info) override {
-        return DoGetTypeInfo(index, lcid, info);
+        return this->DoGetTypeInfo(index, lcid, info);
     }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR *names, UINT count, LCID lcid,
                                             DISPID *ids) override {
-        return DoGetIDsOfNames(riid, names, count, lcid, ids);
+        return this->DoGetIDsOfNames(riid, names, count, lcid, ids);
     }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS *params,
                                      VARIANT *result, EXCEPINFO *excepInfo, UINT *argErr) override {
-        return DoInvoke(static_cast<IDual *>(this), id, riid, lcid, flags, params, result, excepInfo, argErr);
+        return this->DoInvoke(static_cast<IDual *>(this), id, riid, lcid, flags, params, result, excepInfo,
+                              argErr);
     }
 
     // ISupportErrorInfo: every interface of the object reports errors through Guard.
@@ -92,8 +78,6 @@ public:
         bool ours = IsEqualIID(riid, __uuidof(IDual)) || (IsEqualIID(riid, __uuidof(IExtra)) || ...);
         return ours ? S_OK : S_FALSE;
     }
-
-    IUnknown *GetUnknown() noexcept override { return static_cast<IDual *>(this); }
 };
 
 } // namespace classlib

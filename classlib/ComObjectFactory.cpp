@@ -23,17 +23,6 @@ TComObjectFactory::~TComObjectFactory() {
     server_.RemoveFactory(this);
 }
 
-HRESULT TComObjectFactory::QueryInterface(REFIID riid, void **ppv) {
-    if (ppv == nullptr)
-        return E_POINTER;
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IClassFactory)) {
-        *ppv = static_cast<IClassFactory *>(this);
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-}
-
 HRESULT TComObjectFactory::CreateInstance(IUnknown *outer, REFIID riid, void **ppv) {
     if (ppv == nullptr)
         return E_POINTER;

@@ -14,6 +14,7 @@
 #include <functional>
 #include <string>
 
+#include "classlib/ComImplements.h"
 #include "classlib/ComObject.h"
 #include "classlib/ComPtr.h"
 #include "classlib/ComRegistration.h"
@@ -26,7 +27,7 @@ class TComServer;
 enum TClassInstancing { ciInternal, ciSingleInstance, ciMultiInstance };
 enum TThreadingModel { tmSingle, tmApartment, tmFree, tmBoth, tmNeutral };
 
-class TComObjectFactory : public IClassFactory {
+class TComObjectFactory : public TImplementsOn<TModuleObjectRoot, IClassFactory> {
 public:
     // Makes a new object holding one reference for the caller.
     using TComClass = std::function<TComObject *()>;
@@ -37,15 +38,12 @@ public:
     TComObjectFactory(TComServer &server, TComClass comClass, const CLSID &classID, std::wstring className,
                       std::wstring description, TClassInstancing instancing,
                       TThreadingModel threadingModel = tmApartment);
-    virtual ~TComObjectFactory();
+    ~TComObjectFactory() override;
     TComObjectFactory(const TComObjectFactory &) = delete;
     TComObjectFactory &operator=(const TComObjectFactory &) = delete;
 
-    // IUnknown: the factory is owned by the module, not by its clients' references.
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void **ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    // IClassFactory: aggregation is refused with CLASS_E_NOAGGREGATION.
+    // IClassFactory (IUnknown comes from the base: the factory is owned by the module, not by its
+    // clients' references): aggregation is refused with CLASS_E_NOAGGREGATION.
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown *outer, REFIID riid, void **ppv) override;
     HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override;
 

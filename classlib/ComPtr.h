@@ -1,10 +1,17 @@
 // ComPtr<T>: one owned reference to a COM interface, released when the pointer goes away.
+//
+// A raw pointer never becomes a ComPtr silently: say which reference it is.
+//   ComPtr<IFoo>::Copy(p)   takes a reference of its own (AddRef); the caller keeps the one it had
+//   ComPtr<IFoo>::Adopt(p)  takes over a reference the caller owns (no AddRef), e.g. a fresh object
+//   p.CopyFrom(raw) / p.Attach(raw)   the same on an existing pointer, letting go of the old one
+// Copies and moves of a ComPtr (also to a ComPtr of a base interface) count as usual.
 #pragma once
 #include <windows.h>
 
 #include <objbase.h>
 
 #include <cstddef>
+#include <type_traits>
 #include <utility>
 
 #include "classlib/Exceptions.h"
@@ -15,11 +22,29 @@ template <class T> class ComPtr {
 public:
     ComPtr() noexcept = default;
     ComPtr(std::nullptr_t) noexcept {}
-    // Takes a reference of its own: the caller keeps the one it had (use Attach to adopt one).
-    ComPtr(T *p) noexcept : p_(p) { AddRefIf(); }
     ComPtr(const ComPtr &other) noexcept : p_(other.p_) { AddRefIf(); }
     ComPtr(ComPtr &&other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
+    // From a pointer to a derived class or interface.
+    template <class U, class = std::enable_if_t<std::is_convertible_v<U *, T *>>>
+    ComPtr(const ComPtr<U> &other) noexcept : p_(other.Get()) {
+        AddRefIf();
+    }
+    template <class U, class = std::enable_if_t<std::is_convertible_v<U *, T *>>>
+    ComPtr(ComPtr<U> &&other) noexcept : p_(other.Detach()) {}
     ~ComPtr() { ReleaseIf(); }
+
+    // A new reference to p (AddRef): the caller keeps its own.
+    [[nodiscard]] static ComPtr Copy(T *p) noexcept {
+        ComPtr result;
+        result.CopyFrom(p);
+        return result;
+    }
+    // Takes over the reference the caller owns on p (no AddRef).
+    [[nodiscard]] static ComPtr Adopt(T *p) noexcept {
+        ComPtr result;
+        result.p_ = p;
+        return result;
+    }
 
     ComPtr &operator=(const ComPtr &other) noexcept {
         ComPtr(other).Swap(*this); // copy first: self-assignment and aliasing stay safe
@@ -46,7 +71,14 @@ public:
     // The same slot typed for QueryInterface-style APIs.
     void **PutVoid() noexcept { return reinterpret_cast<void **>(Put()); }
 
-    // Adopts a reference the caller already owns (no AddRef).
+    // Holds a new reference to p (AddRef) instead of the current one.
+    void CopyFrom(T *p) noexcept {
+        if (p)
+            p->AddRef(); // first: p may be the object the current reference keeps alive
+        ReleaseIf();
+        p_ = p;
+    }
+    // Adopts a reference the caller already owns (no AddRef) instead of the current one.
     void Attach(T *p) noexcept {
         ReleaseIf();
         p_ = p;

@@ -1,40 +1,12 @@
 #include "classlib/EventSink.h"
 
 #include "classlib/ComGuard.h"
-#include "classlib/ComServer.h"
 #include "classlib/ConnectionPoints.h"
 
 namespace classlib {
 
-TEventSinkBase::TEventSinkBase(REFIID eventIID) noexcept : eventIID_(eventIID) {
-    ComServer().CountObject(true);
-}
-
-TEventSinkBase::~TEventSinkBase() {
-    ComServer().CountObject(false);
-}
-
-HRESULT TEventSinkBase::QueryInterface(REFIID riid, void **ppv) {
-    if (ppv == nullptr)
-        return E_POINTER;
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, eventIID_)) {
-        *ppv = static_cast<IDispatch *>(this);
-        AddRef();
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG TEventSinkBase::AddRef() {
-    return static_cast<ULONG>(InterlockedIncrement(&refCount_));
-}
-
-ULONG TEventSinkBase::Release() {
-    LONG count = InterlockedDecrement(&refCount_);
-    if (count == 0)
-        delete this;
-    return static_cast<ULONG>(count);
+void *TEventSinkBase::ExtraInterface(REFIID riid) noexcept {
+    return IsEqualIID(riid, eventIID_) ? static_cast<IDispatch *>(this) : nullptr;
 }
 
 HRESULT TEventSinkBase::GetTypeInfoCount(UINT *count) {
@@ -56,7 +28,7 @@ HRESULT TEventSinkBase::GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) 
 
 HRESULT TEventSinkBase::Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS *params,
                                VARIANT *result, EXCEPINFO *, UINT *) {
-    ComPtr<TEventSinkBase> keepAlive(this);
+    auto keepAlive = ComPtr<TEventSinkBase>::Copy(this);
     return ComGuard([&] { return DoInvoke(id, riid, lcid, flags, params, result); });
 }
 
@@ -64,7 +36,7 @@ HRESULT TEventSinkBase::Connect(IUnknown *source) noexcept {
     Disconnect();
     HRESULT hr = InterfaceConnect(source, eventIID_, static_cast<IDispatch *>(this), cookie_);
     if (SUCCEEDED(hr))
-        source_ = source;
+        source_.CopyFrom(source);
     return hr;
 }
 
@@ -73,7 +45,7 @@ HRESULT TEventSinkBase::Disconnect() noexcept {
         source_.Reset();
         return S_FALSE;
     }
-    ComPtr<TEventSinkBase> keepAlive(this); // the source's Release of us must not end this call
+    auto keepAlive = ComPtr<TEventSinkBase>::Copy(this); // the source's Release of us must not end this call
     ComPtr<IUnknown> source = std::move(source_);
     return InterfaceDisconnect(source.Get(), eventIID_, cookie_);
 }

@@ -1,28 +1,23 @@
 // TEventSinkBase: an IDispatch that receives one source's events (a dispinterface) through a
 // connection point. Derived classes decode the calls in DoInvoke.
 //
-// Lifetime: a sink starts with no references; hold it in a ComPtr (ComPtr<MySink> s(new MySink(...))).
-// The source keeps its own reference while advised. Every live sink counts as a server object,
-// because the host can still call into its code: the module must not be unloaded under it.
+// Lifetime: create a sink with Make<MySink>(...), which hands out its one reference; the source keeps
+// a reference of its own while advised.
 #pragma once
 #include <windows.h>
 
 #include <oaidl.h>
 
+#include "classlib/ComImplements.h"
 #include "classlib/ComPtr.h"
 
 namespace classlib {
 
-class TEventSinkBase : public IDispatch {
+// IUnknown, IDispatch and the event interface.
+class TEventSinkBase : public TImplements<IDispatch> {
 public:
-    explicit TEventSinkBase(REFIID eventIID) noexcept;
-    TEventSinkBase(const TEventSinkBase &) = delete;
-    TEventSinkBase &operator=(const TEventSinkBase &) = delete;
+    explicit TEventSinkBase(REFIID eventIID) noexcept : eventIID_(eventIID) {}
 
-    // IUnknown: IUnknown, IDispatch and the event interface.
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void **ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
     // IDispatch: events come by dispatch id; names and type information are not offered.
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo **info) override;
@@ -41,14 +36,14 @@ public:
     const IID &EventIID() const noexcept { return eventIID_; }
 
 protected:
-    virtual ~TEventSinkBase();
+    ~TEventSinkBase() override = default;
+    void *ExtraInterface(REFIID riid) noexcept override;
     // One event: params as the source sent them (arguments reversed in rgvarg). Return
     // DISP_E_MEMBERNOTFOUND for events the sink does not handle.
     virtual HRESULT DoInvoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS *params,
                              VARIANT *result) = 0;
 
 private:
-    volatile LONG refCount_ = 0;
     IID eventIID_;
     ComPtr<IUnknown> source_;
     DWORD cookie_ = 0;

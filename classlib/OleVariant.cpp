@@ -159,13 +159,13 @@ std::wstring OleVariant::ToString() const {
 ComPtr<IDispatch> OleVariant::ToDispatch() const {
     if (IsEmpty() || IsNothing())
         return nullptr;
-    return ComPtr<IDispatch>(Coerced(VT_DISPATCH).v_.pdispVal);
+    return ComPtr<IDispatch>::Copy(Coerced(VT_DISPATCH).v_.pdispVal);
 }
 
 ComPtr<IUnknown> OleVariant::ToUnknown() const {
     if (IsEmpty() || IsNothing())
         return nullptr;
-    return ComPtr<IUnknown>(Coerced(VT_UNKNOWN).v_.punkVal);
+    return ComPtr<IUnknown>::Copy(Coerced(VT_UNKNOWN).v_.punkVal);
 }
 
 VARIANT *OleVariant::Put() noexcept {

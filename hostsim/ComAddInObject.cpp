@@ -10,7 +10,8 @@ using namespace call;
 ComAddInObject::ComAddInObject(SimWorld &world, std::wstring progId, std::wstring guid,
                                std::wstring description, IDispatch *application, IDispatch *parent)
     : SimDualObject(world, L"COMAddIn(" + progId + L")"), progId_(std::move(progId)), guid_(std::move(guid)),
-      description_(std::move(description)), application_(application), parent_(parent) {}
+      description_(std::move(description)), application_(classlib::ComPtr<IDispatch>::Copy(application)),
+      parent_(classlib::ComPtr<IDispatch>::Copy(parent)) {}
 
 HRESULT ComAddInObject::QueryExtra(REFIID riid, void **ppv) noexcept {
     if (IsEqualIID(riid, IID__IMsoDispObj)) {
@@ -80,7 +81,7 @@ HRESULT ComAddInObject::get_Object(IDispatch **out) {
 }
 
 HRESULT ComAddInObject::put_Object(IDispatch *value) {
-    return Call(L"Object", Object(value), [&] { object_ = value; });
+    return Call(L"Object", Object(value), [&] { object_.CopyFrom(value); });
 }
 
 HRESULT ComAddInObject::get_Parent(IDispatch **out) {

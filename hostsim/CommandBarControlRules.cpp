@@ -91,12 +91,12 @@ void SetBuiltInFace(ControlModel &control, bool builtInFace) {
 }
 
 void SetPicture(ControlModel &control, IPictureDisp *picture) {
-    control.props.picture = picture;
+    control.props.picture.CopyFrom(picture);
     control.props.faceId = 0;
 }
 
 void SetMask(ControlModel &control, IPictureDisp *mask) {
-    control.props.mask = mask;
+    control.props.mask.CopyFrom(mask);
 }
 
 void AddItem(ControlModel &control, const std::wstring &text, std::optional<long> index) {

@@ -113,7 +113,7 @@ ComPtr<IPictureDisp> Mask(const ControlModel &button) {
 }
 
 void FromPicture(IPictureDisp *picture, TBitmap &image) {
-    ComPtr<IPicture> pic = ComPtr<IPictureDisp>(picture).TryAs<IPicture>();
+    ComPtr<IPicture> pic = ComPtr<IPictureDisp>::Copy(picture).TryAs<IPicture>();
     SHORT type = PICTYPE_NONE;
     OLE_HANDLE handle = 0;
     if (!pic || FAILED(pic->get_Type(&type)) || type != PICTYPE_BITMAP || FAILED(pic->get_Handle(&handle)))

@@ -165,7 +165,7 @@ bool CommandBarHost::Click(const SetRef &set, const ControlRef &control) {
     targets.insert(targets.begin(), &clicked);
     std::vector<ComPtr<IUnknown>> keep; // a sink may delete controls or release objects meanwhile
     for (ControlCore *target : targets)
-        keep.emplace_back(target->Self().Identity());
+        keep.push_back(ComPtr<IUnknown>::Copy(target->Self().Identity()));
 
     ActionScope action(actionControl_, control);
     VARIANT_BOOL cancel = VARIANT_FALSE;
@@ -190,7 +190,7 @@ void CommandBarHost::Change(const SetRef &set, const ControlRef &control) {
     targets.insert(targets.begin(), &changed);
     std::vector<ComPtr<IUnknown>> keep;
     for (ControlCore *target : targets)
-        keep.emplace_back(target->Self().Identity());
+        keep.push_back(ComPtr<IUnknown>::Copy(target->Self().Identity()));
 
     ActionScope action(actionControl_, control);
     for (ControlCore *target : targets)

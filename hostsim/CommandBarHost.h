@@ -38,7 +38,7 @@ public:
     SimWorld &World() const;
 
     // The host's Application object and Creator code, answered by every command-bar object.
-    void SetApplication(IDispatch *application) { application_ = application; }
+    void SetApplication(IDispatch *application) { application_.CopyFrom(application); }
     IDispatch *Application() const noexcept { return application_.Get(); }
     void SetCreator(long creator) noexcept { creator_ = creator; }
     long Creator() const noexcept { return creator_; }

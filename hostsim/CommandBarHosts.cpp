@@ -16,7 +16,7 @@ std::shared_ptr<CommandBarHost> AttachCommandBars(OutlookHost &outlook) {
             inspector ? catalogue::OutlookInspector() : catalogue::OutlookExplorer(), host);
         bars->Rename(window.Name() + L".CommandBars");
         bars->SetParent(&window);
-        return classlib::ComPtr<IUnknown>(bars->Identity());
+        return classlib::ComPtr<IUnknown>::Copy(bars->Identity());
     });
     return host;
 }

@@ -50,11 +50,11 @@ CommandBarHost &CommandBarsObject::LiveHost() const {
 // ---- The host's and the user's side ----
 
 ComPtr<IDispatch> CommandBarsObject::ObjectOf(const BarRef &bar) {
-    return bar ? ComPtr<IDispatch>(&LiveHost().BarObject(set_, bar)) : nullptr;
+    return bar ? ComPtr<IDispatch>::Copy(&LiveHost().BarObject(set_, bar)) : nullptr;
 }
 
 ComPtr<IDispatch> CommandBarsObject::ObjectOf(const ControlRef &control) {
-    return control ? ComPtr<IDispatch>(LiveHost().ControlObject(set_, control).Interface()) : nullptr;
+    return control ? ComPtr<IDispatch>::Copy(LiveHost().ControlObject(set_, control).Interface()) : nullptr;
 }
 
 bool CommandBarsObject::UserClick(const ControlRef &button) {

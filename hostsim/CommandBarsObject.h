@@ -28,7 +28,7 @@ public:
     // Names this object and, after it, its bars in the log ("Explorer1.CommandBars(Standard)").
     void Rename(std::wstring name);
     // Parent: the window (or Application) the bars belong to; not held beyond the world's life.
-    void SetParent(IDispatch *parent) { parent_ = parent; }
+    void SetParent(IDispatch *parent) { parent_.CopyFrom(parent); }
 
     // The object of a bar or control, as FindControl and Item give them (null for null).
     classlib::ComPtr<IDispatch> ObjectOf(const BarRef &bar);

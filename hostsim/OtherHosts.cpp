@@ -48,7 +48,7 @@ const HostInfo &Info(OtherHostKind kind) {
 }
 
 OleVariant DispatchOfUnknown(IUnknown *unknown) {
-    ComPtr<IDispatch> dispatch = ComPtr<IUnknown>(unknown).TryAs<IDispatch>(IID_IDispatch);
+    ComPtr<IDispatch> dispatch = ComPtr<IUnknown>::Copy(unknown).TryAs<IDispatch>(IID_IDispatch);
     return OleVariant(dispatch.Get());
 }
 

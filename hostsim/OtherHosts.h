@@ -40,7 +40,7 @@ class OtherHost;
 class SimHostWindow : public SimDispObject<> {
 public:
     SimHostWindow(SimWorld &world, OtherHost &host, const std::wstring &name, const std::wstring &caption);
-    void SetCommandBars(IUnknown *commandBars) { commandBars_ = commandBars; }
+    void SetCommandBars(IUnknown *commandBars) { commandBars_.CopyFrom(commandBars); }
 
 private:
     void OnDisconnect() noexcept override;
@@ -93,7 +93,7 @@ public:
     int Fire(DISPID id, std::vector<EventArg> args = {});
 
     // The Application's CommandBars (all but MapPoint); Nothing until set.
-    void SetCommandBars(IUnknown *commandBars) { commandBars_ = commandBars; }
+    void SetCommandBars(IUnknown *commandBars) { commandBars_.CopyFrom(commandBars); }
     IUnknown *CommandBars() const noexcept { return commandBars_.Get(); }
 
     // Windows: the newest is the active one. ActivateWindow makes a window active and raises the

@@ -18,7 +18,7 @@ public:
     SimOutlookApplication(SimWorld &world, OutlookHost &host);
 
     // The COMAddIns object the Application hands out (Nothing until set).
-    void SetCOMAddIns(IUnknown *addIns) { comAddIns_ = addIns; }
+    void SetCOMAddIns(IUnknown *addIns) { comAddIns_.CopyFrom(addIns); }
 
 private:
     void OnDisconnect() noexcept override;

@@ -27,7 +27,7 @@ public:
     HWND Handle() const noexcept { return window_ ? window_->Handle() : nullptr; } // null once closed
     const std::wstring &Caption() const noexcept { return caption_; }
     void SetCaption(const std::wstring &caption);
-    void SetCommandBars(IUnknown *commandBars) { commandBars_ = commandBars; }
+    void SetCommandBars(IUnknown *commandBars) { commandBars_.CopyFrom(commandBars); }
     IUnknown *CommandBars() const noexcept { return commandBars_.Get(); }
 
     HRESULT STDMETHODCALLTYPE GetWindow(HWND *window) override;

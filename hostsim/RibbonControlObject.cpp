@@ -9,7 +9,7 @@ using namespace call;
 RibbonControlObject::RibbonControlObject(SimWorld &world, std::wstring id, IDispatch *context,
                                          std::wstring tag)
     : SimDualObject(world, L"RibbonControl(" + id + L")"), id_(std::move(id)), tag_(std::move(tag)),
-      context_(context) {}
+      context_(classlib::ComPtr<IDispatch>::Copy(context)) {}
 
 HRESULT RibbonControlObject::get_Id(BSTR *out) {
     return Call(L"Id", {}, [&] { SetOut(out, id_); });

@@ -195,7 +195,7 @@ int SimConnectionPoints::Fire(REFIID iid, DISPID id, std::vector<EventArg> args)
     if (point == nullptr || point->Sinks().empty())
         return 0;
     // The object stays alive while its sinks run, whatever they release.
-    ComPtr<IUnknown> keepOwner(owner_.Identity());
+    auto keepOwner = ComPtr<IUnknown>::Copy(owner_.Identity());
 
     // By-reference strings: one BSTR per argument, shared by the sinks, copied back at the end.
     std::vector<classlib::TBStr> texts(args.size());

@@ -258,7 +258,7 @@ HRESULT SimDispatchTable::Invoke(SimObject &self, DISPID id, REFIID riid, WORD f
         return DISP_E_MEMBERNOTFOUND;
 
     // A member may make the host let go of the object (Close): it lives until the call returns.
-    ComPtr<IUnknown> keepAlive(self.Identity());
+    auto keepAlive = ComPtr<IUnknown>::Copy(self.Identity());
     try {
         DispArgs args;
         HRESULT hr = CheckArgs(*member, member->kind, params, args, argErr);

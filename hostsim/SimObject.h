@@ -12,7 +12,9 @@
 //
 // The reference count is the object's own: simulated objects are not server objects of the module
 // under test, so they never keep DllCanUnloadNow from answering S_OK. ClientRefs() is the count
-// without the world's reference, for leak assertions.
+// without the world's reference, for leak assertions. IUnknown is written here rather than taken
+// from the class library's object base on purpose: the simulated host stands in for Office, and a
+// fault in the add-in's base must not be hidden by the same fault on the host's side of every test.
 //
 // Every member call goes through Enter/Call: recorded in the world's log and answered with an
 // injected failure when one is set (FailNext, FailAlways). A call of a failing member has no effect.

@@ -200,7 +200,7 @@ ProgIDRegistration::~ProgIDRegistration() {
 }
 
 ClassRegistration::ClassRegistration(const std::wstring &progId, Creator create)
-    : keys_(progId), factory_(new SimClassFactory(std::move(create))) {
+    : keys_(progId), factory_(classlib::ComPtr<IClassFactory>::Copy(new SimClassFactory(std::move(create)))) {
     classlib::OleCheck(CoRegisterClassObject(keys_.Clsid(), factory_.Get(),
                                              CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE,
                                              &cookie_));

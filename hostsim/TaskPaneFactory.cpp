@@ -13,7 +13,8 @@ namespace hostsim {
 using namespace call;
 
 TaskPaneFactory::TaskPaneFactory(SimWorld &world, IDispatch *application, IDispatch *activeWindow)
-    : SimDualObject(world, L"CTPFactory"), application_(application), activeWindow_(activeWindow) {}
+    : SimDualObject(world, L"CTPFactory"), application_(classlib::ComPtr<IDispatch>::Copy(application)),
+      activeWindow_(classlib::ComPtr<IDispatch>::Copy(activeWindow)) {}
 
 void TaskPaneFactory::OnDisconnect() noexcept {
     application_ = nullptr;

@@ -27,7 +27,7 @@ public:
     TaskPaneFactory(SimWorld &world, IDispatch *application, IDispatch *activeWindow);
 
     void AllowProgId(const std::wstring &progId) { allowed_.insert(progId); }
-    void SetActiveWindow(IDispatch *window) { activeWindow_ = window; }
+    void SetActiveWindow(IDispatch *window) { activeWindow_.CopyFrom(window); }
     // The panes made so far that have not been deleted, oldest first.
     std::vector<TaskPaneObject *> Panes() const;
 

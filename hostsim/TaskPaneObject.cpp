@@ -23,8 +23,10 @@ bool DocksAcross(long position) {
 
 TaskPaneObject::TaskPaneObject(SimWorld &world, std::wstring title, IDispatch *application, IDispatch *window,
                                IDispatch *content)
-    : SimDualObject(world, L"TaskPane(" + title + L")"), title_(std::move(title)), application_(application),
-      window_(window), content_(content) {
+    : SimDualObject(world, L"TaskPane(" + title + L")"), title_(std::move(title)),
+      application_(classlib::ComPtr<IDispatch>::Copy(application)),
+      window_(classlib::ComPtr<IDispatch>::Copy(window)),
+      content_(classlib::ComPtr<IDispatch>::Copy(content)) {
     Events().Add(DIID__CustomTaskPaneEvents);
 }
 

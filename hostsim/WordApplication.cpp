@@ -39,7 +39,8 @@ SimWordApplication::SimWordApplication(SimWorld &world, WordHost &host)
     OnGet(L"NormalTemplate", [this] { return DispatchOf(host_->NormalTemplate()); });
     OnGet(L"Version", [this] { return OleVariant(host_->Version()); });
     OnGet(L"CommandBars", [this] {
-        ComPtr<IDispatch> dispatch = ComPtr<IUnknown>(host_->CommandBars()).TryAs<IDispatch>(IID_IDispatch);
+        ComPtr<IDispatch> dispatch =
+            ComPtr<IUnknown>::Copy(host_->CommandBars()).TryAs<IDispatch>(IID_IDispatch);
         return OleVariant(dispatch.Get());
     });
     OnGet(L"Templates", [this] { return DispatchOf(&host_->Templates()); });

@@ -16,7 +16,7 @@ SimWordDocument::SimWordDocument(SimWorld &world, WordHost &host, const std::wst
     OnGet(L"ActiveWindow", [this] { return DispatchOf(window_); });
     OnGet(L"CommandBars", [this] {
         IUnknown *bars = commandBars_ ? commandBars_.Get() : host_->CommandBars();
-        ComPtr<IDispatch> dispatch = ComPtr<IUnknown>(bars).TryAs<IDispatch>(IID_IDispatch);
+        ComPtr<IDispatch> dispatch = ComPtr<IUnknown>::Copy(bars).TryAs<IDispatch>(IID_IDispatch);
         return OleVariant(dispatch.Get());
     });
 }

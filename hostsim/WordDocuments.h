@@ -19,7 +19,7 @@ public:
     const std::wstring &FullName() const noexcept { return fullName_; }
     SimWordWindow *Window() const noexcept { return window_; }
     // The document's own command bars; without them it answers the Application's.
-    void SetCommandBars(IUnknown *commandBars) { commandBars_ = commandBars; }
+    void SetCommandBars(IUnknown *commandBars) { commandBars_.CopyFrom(commandBars); }
 
 private:
     friend class WordHost;

@@ -59,7 +59,7 @@ public:
 
     // The Application's command bars (the command-bar simulation's object); documents answer them
     // unless they have their own.
-    void SetCommandBars(IUnknown *commandBars) { commandBars_ = commandBars; }
+    void SetCommandBars(IUnknown *commandBars) { commandBars_.CopyFrom(commandBars); }
     IUnknown *CommandBars() const noexcept { return commandBars_.Get(); }
     bool ShowWindowsInTaskbar() const noexcept { return showInTaskbar_; }
     void SetShowWindowsInTaskbar(bool show) noexcept { showInTaskbar_ = show; }

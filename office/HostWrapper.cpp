@@ -40,7 +40,7 @@ void THostWrapper::ConnectTo(IUnknown *source) {
 
 bool THostWrapper::Advise(IUnknown *source) {
     for (const THostEventInterface &iface : events_) {
-        ComPtr<THostEventSink> sink(new THostEventSink(iface, this));
+        ComPtr<THostEventSink> sink = classlib::Make<THostEventSink>(iface, this);
         HRESULT hr = sink->Connect(source);
         if (SUCCEEDED(hr)) {
             sink_ = sink;
@@ -79,22 +79,22 @@ IDispatch *THostWrapper::Required() const {
 // Each call holds its own reference: a call that makes the host fire an event may end in a handler
 // that frees this wrapper while the host is still inside the call.
 OleVariant THostWrapper::Get(DISPID id, const OleArgs &args) const {
-    ComPtr<IDispatch> target(Required());
+    auto target = ComPtr<IDispatch>::Copy(Required());
     return classlib::DispGet(target.Get(), id, args);
 }
 
 OleVariant THostWrapper::Get(const std::wstring &name) const {
-    ComPtr<IDispatch> target(Required());
+    auto target = ComPtr<IDispatch>::Copy(Required());
     return classlib::DispGet(target.Get(), name);
 }
 
 OleVariant THostWrapper::Call(DISPID id, const OleArgs &args) const {
-    ComPtr<IDispatch> target(Required());
+    auto target = ComPtr<IDispatch>::Copy(Required());
     return classlib::DispCall(target.Get(), id, args);
 }
 
 OleVariant THostWrapper::Call(const std::wstring &name, const OleArgs &args) const {
-    ComPtr<IDispatch> target(Required());
+    auto target = ComPtr<IDispatch>::Copy(Required());
     return classlib::DispCall(target.Get(), name, args);
 }
 

@@ -231,7 +231,7 @@ ComPtr<IDispatch> TInfoPathApplication::Windows() const {
 ComPtr<IUnknown> TInfoPathApplication::AlternateEventSource() {
     try {
         ComPtr<IDispatch> events = Get(L"Events").ToDispatch();
-        return ComPtr<IUnknown>(events.Get());
+        return events;
     } catch (const classlib::Exception &) {
         return nullptr;
     }

@@ -31,7 +31,7 @@ std::wstring ExceptionText(EXCEPINFO &info) {
 }
 
 std::wstring PictureText(IUnknown *object) {
-    ComPtr<IUnknown> unknown(object);
+    auto unknown = ComPtr<IUnknown>::Copy(object);
     auto picture = unknown.TryAs<IPicture>();
     if (!picture)
         return L"object";

@@ -160,7 +160,7 @@ std::wstring HResultText(HRESULT hr) {
 
 std::wstring CallErrorText(HRESULT hr, IUnknown *callee, REFIID iid) {
     std::wstring text = HResultText(hr);
-    classlib::ComPtr<IUnknown> object(callee);
+    auto object = classlib::ComPtr<IUnknown>::Copy(callee);
     auto support = object.TryAs<ISupportErrorInfo>();
     if (!support || support->InterfaceSupportsErrorInfo(iid) != S_OK)
         return text;

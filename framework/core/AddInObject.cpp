@@ -64,19 +64,15 @@ HRESULT TdivAzore::ModuleCall(LONG Code, VARIANT *Data) {
     });
 }
 
-HRESULT TdivAzore::QueryInterfaceExtra(REFIID riid, void **ppv) noexcept {
-    *ppv = nullptr;
+void *TdivAzore::ExtraInterface(REFIID riid) noexcept {
     try {
-        if (Factory() != nullptr && IsEqualIID(riid, AutoFactory().DispIntfIID())) {
-            *ppv = static_cast<IzidAddIn *>(this);
-            ObjAddRef();
-            return S_OK;
-        }
+        if (Factory() != nullptr && IsEqualIID(riid, AutoFactory().DispIntfIID()))
+            return static_cast<IzidAddIn *>(this);
     } catch (...) {
         // No type library: the object has no dual interface beyond its own.
         classlib::TraceException(L"AddIn", L"The add-in's dual interface");
     }
-    return E_NOINTERFACE;
+    return nullptr;
 }
 
 HRESULT TdivAzore::InterfaceSupportsErrorInfo(REFIID riid) {
@@ -118,7 +114,7 @@ void TdivAzore::Connection(IDispatch *Application, int ConnectMode, IDispatch *A
     if (ConnectMode != ext_cm_Startup)
         StartupComplete();
     if (AddInInst != nullptr)
-        if (ComPtr<::COMAddIn> entry = ComPtr<IDispatch>(AddInInst).TryAs<::COMAddIn>()) {
+        if (ComPtr<::COMAddIn> entry = ComPtr<IDispatch>::Copy(AddInInst).TryAs<::COMAddIn>()) {
             module->SetCOMAddIn(entry);
             classlib::OleCheck(entry->put_Object(AddInDispatch()));
         }
@@ -187,7 +183,7 @@ void TdivAzore::ReleaseConnection() noexcept {
 // the Quit event, with the module's own shutdown events left out. The wrapper that delivers the
 // event is not freed under it, and nothing of the teardown reaches Outlook as a failure.
 void TdivAzore::DoOutlookQuit(classlib::TObject *Sender) {
-    ComPtr<IUnknown> keepAlive(GetUnknown());
+    auto keepAlive = ComPtr<IUnknown>::Copy(GetUnknown());
     if (!module_)
         return;
     TzidCOMAddInModule &module = *module_;

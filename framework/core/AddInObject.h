@@ -72,7 +72,7 @@ public:
     void IsControlForContext(const std::wstring &IdMso, IDispatch *Context, IzidRibbonControlInternal *&Control);
 
     // The application's dual interface (ITSY ...) is answered under the id its type library gives.
-    HRESULT QueryInterfaceExtra(REFIID riid, void **ppv) noexcept override;
+    void *ExtraInterface(REFIID riid) noexcept override;
     HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID riid) override;
 
     // The object's IDispatch, as the host gets it (COMAddIn.Object, MapPoint).

@@ -25,7 +25,7 @@ TzidServerData &BaseServerData() {
 } // namespace
 
 TzidCustomEvents::TzidCustomEvents(classlib::TComponent *AOwner)
-    : TComponent(AOwner), eventDispatch_(new TzidEventDispatch(this)) {}
+    : TComponent(AOwner), eventDispatch_(classlib::Make<TzidEventDispatch>(this)) {}
 
 TzidCustomEvents::~TzidCustomEvents() {
     alive_.reset();
@@ -33,7 +33,7 @@ TzidCustomEvents::~TzidCustomEvents() {
     intf_.Reset();
     // Host calls that still arrive find no owner; the host's last Release frees the dispatcher.
     eventDispatch_->Detach();
-    eventDispatch_->Release();
+    eventDispatch_.Reset();
     if (counted_)
         --ServerData().InstanceCount;
 }
@@ -70,6 +70,20 @@ TzidServerData &TzidCustomEvents::ServerData() {
     if (serverData_ == nullptr)
         InitServerData();
     return *serverData_;
+}
+
+const IID &TzidCustomEvents::EventIID() {
+    return IsEqualIID(eventIID_, IID_NULL) ? ServerData().EventIID : eventIID_;
+}
+
+LONG TzidCustomEvents::RefCount() const noexcept {
+    return eventDispatch_->RefCount() - 1 - callDepth_;
+}
+
+bool TzidCustomEvents::AnswersEventIID(REFIID riid) {
+    if (IsEqualIID(riid, IID_NULL))
+        return false;
+    return IsEqualIID(riid, EventIID()) || (cookie_ != 0 && IsEqualIID(riid, advisedIID_));
 }
 
 void TzidCustomEvents::ConnectToVersion(IUnknown *Source, const std::wstring & /*HostVersion*/) {
@@ -111,7 +125,7 @@ void TzidCustomEvents::FreeSink(TzidCustomEvents *Sink) {
 }
 
 void TzidCustomEvents::ConnectCast(IUnknown *Source, const IID *CastIID) {
-    ComPtr<IUnknown> source(Source); // Disconnect may let go of the last other reference
+    auto source = ComPtr<IUnknown>::Copy(Source); // Disconnect may let go of the last other reference
     Disconnect();
     if (!source)
         return;
@@ -123,13 +137,13 @@ void TzidCustomEvents::ConnectCast(IUnknown *Source, const IID *CastIID) {
 void TzidCustomEvents::ConnectEvents(IUnknown *Source) noexcept {
     if (Source == nullptr || cookie_ != 0)
         return;
-    advisedIID_ = ServerData().EventIID;
+    advisedIID_ = EventIID();
     DWORD cookie = 0;
-    if (SUCCEEDED(classlib::InterfaceConnect(Source, advisedIID_, static_cast<IDispatch *>(eventDispatch_),
-                                             cookie)) &&
+    if (SUCCEEDED(classlib::InterfaceConnect(Source, advisedIID_,
+                                             static_cast<IDispatch *>(eventDispatch_.Get()), cookie)) &&
         cookie != 0) {
         cookie_ = cookie;
-        eventSource_ = Source;
+        eventSource_.CopyFrom(Source);
     }
 }
 

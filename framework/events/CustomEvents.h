@@ -9,9 +9,10 @@
 // Lifetime. Create components with classlib::Create<T>(owner) (forms do): the second phase checks the
 // owner (a TzidCOMAddInModule or a TzidOutlookAppEvents, else EOleSysError 31113) and counts the
 // instance. A component that must go while the host is calling it (an explorer's sink on its window's
-// Close) goes through FreeSink, which frees it once that call has returned. The dispatcher is
-// reference-counted like any COM object: when the component goes it is detached (host calls that still
-// arrive are answered and ignored) and freed with the host's last reference.
+// Close) goes through FreeSink, which frees it once that call has returned. The dispatcher is a COM
+// object whose lifetime is its reference count alone; the component holds one reference. When the
+// component goes it detaches the dispatcher (host calls that still arrive are answered and ignored),
+// which is freed with the host's last reference.
 #pragma once
 #include <windows.h>
 
@@ -31,8 +32,8 @@ namespace framework {
 class TzidCOMAddInModule;
 class TzidEventDispatch;
 
-// One per sink class, shared by its instances. Only EventIID and InstanceCount are used; a class whose
-// event interface depends on the host's version rewrites EventIID when it is connected with a version.
+// One per sink class, shared by its instances. Only EventIID (the interface an instance advises on until
+// it is connected with a host version that needs another) and InstanceCount are used.
 struct TzidServerData {
     CLSID ClassID;
     IID IntfIID; // the host interface the source is cast to
@@ -69,8 +70,11 @@ public:
     HRESULT QueryInterface(REFIID riid, void **ppv) noexcept;
 
     TzidServerData &ServerData();
-    // The references the host (or anyone but the component) holds on the dispatcher.
-    LONG RefCount() const noexcept { return refCount_; }
+    // The event interface this sink advises on: the class's, or the one its host version asked for.
+    const IID &EventIID();
+    // The references the host (or anyone but the component and a call in progress) holds on the
+    // dispatcher.
+    LONG RefCount() const noexcept;
     DWORD Cookie() const noexcept { return cookie_; }
     // Whether the dispatcher is advised on the host's connection point.
     bool Connected() const noexcept { return cookie_ != 0; }
@@ -92,6 +96,8 @@ protected:
     // Points ServerData at the class's descriptor; each class sets its own.
     virtual void InitServerData();
     void SetServerData(TzidServerData &Data) noexcept { serverData_ = &Data; }
+    // The event interface of this sink's next connection (ConnectToVersion sets it before ConnectTo).
+    void SetEventIID(REFIID Value) noexcept { eventIID_ = Value; }
 
     // ConnectTo's common part: Disconnect, the cast of Source to CastIID (none: Source as it is;
     // EOleSysError when Source lacks the interface), then the advise on the cast object. A null
@@ -109,10 +115,12 @@ private:
     friend class TzidEventDispatch;
     // A host call through the dispatcher: DoInvoke under the guard, then a free asked for meanwhile.
     HRESULT HostInvoke(DISPID DispID, TzidEventParams &Params) noexcept;
+    // Whether the dispatcher answers riid as this sink's event interface.
+    bool AnswersEventIID(REFIID riid);
 
     TzidServerData *serverData_ = nullptr;
-    LONG refCount_ = 0;
-    TzidEventDispatch *eventDispatch_ = nullptr; // the component's reference
+    classlib::ComPtr<TzidEventDispatch> eventDispatch_; // the component's reference
+    IID eventIID_ = IID_NULL;                           // none set: the class's
     DWORD cookie_ = 0;
     IID advisedIID_ = IID_NULL;
     classlib::ComPtr<IUnknown> eventSource_; // what the dispatcher is advised on

@@ -1,7 +1,7 @@
 // How a host event's arguments reach a published event. The parameter types of the event decide the
 // conversion of each argument, so one template serves every event of every host:
-//   IDispatch *            a host object (Empty, Null, Nothing and a missing argument are null; an object
-//                          without IDispatch is an interface-cast error; anything else a conversion error)
+//   IDispatch *            a host object (Empty, Null, Nothing and a missing argument are null; anything
+//                          else, an object without IDispatch included, is a conversion error)
 //   CommandBar *           an Office command bar, queried for its interface
 //   int, bool, double      converted from the variant (a by-reference variant is read through)
 //   const std::wstring &   the same, as text
@@ -11,7 +11,8 @@
 //                          raises (a new BSTR for a changed text, the old one freed)
 //   OleVariant &           the host's VARIANT behind VT_BYREF | VT_VARIANT itself
 // An argument passed by value where a by-reference one is declared is the Params element itself, so a
-// caller of DoInvoke reads the handler's answer from Params.
+// caller of DoInvoke reads the handler's answer from Params. The decoding of the host's arguments is
+// the class library's (classlib/InvokeArgs.h), shared with the host wrappers.
 #pragma once
 #include <windows.h>
 
@@ -25,6 +26,7 @@
 #include "classlib/ComPtr.h"
 #include "classlib/Events.h"
 #include "classlib/Exceptions.h"
+#include "classlib/InvokeArgs.h"
 #include "classlib/Object.h"
 #include "classlib/OleVariant.h"
 #include "office/office.h"
@@ -45,10 +47,7 @@ public:
 
 namespace events_detail {
 
-[[noreturn]] void ArgumentTypeError(const wchar_t *event, size_t index, VARTYPE vt);
 [[noreturn]] void ArgumentCountError(const wchar_t *event, size_t declared, size_t passed);
-// The variant a by-reference variant points at; the argument itself otherwise.
-const VARIANT &Deref(const VARIANT &arg) noexcept;
 classlib::ComPtr<IDispatch> ToObject(const VARIANT &arg, const wchar_t *event, size_t index);
 // The typed storage a by-reference argument of type vt refers to; an argument passed by value is
 // first coerced to vt in place. Raises the argument type error when there is no such storage.
@@ -97,7 +96,7 @@ private:
             else
                 return arg.ToString();
         } catch (const classlib::Exception &) {
-            ArgumentTypeError(event, index, arg.Type());
+            classlib::ArgTypeError(static_cast<int>(index), arg.Type(), event);
         }
     }
     T value_;
@@ -116,45 +115,21 @@ private:
     const classlib::OleVariant &arg_;
 };
 
-template <> class TArg<bool &> {
+// What the handler leaves in a by-reference argument goes back when it returns or raises.
+template <class T> class TRefArg {
 public:
-    TArg(classlib::OleVariant &arg, const wchar_t *event, size_t index)
-        : target_(static_cast<VARIANT_BOOL *>(RefStorage(*arg.Ptr(), VT_BOOL, event, index))),
-          value_(*target_ != VARIANT_FALSE) {}
-    ~TArg() { *target_ = value_ ? VARIANT_TRUE : VARIANT_FALSE; }
-    TArg(const TArg &) = delete;
-    bool &Get() noexcept { return value_; }
+    TRefArg(classlib::OleVariant &arg, const wchar_t *event, size_t index)
+        : ref_(RefStorage(*arg.Ptr(), classlib::TArgRef<T>::Type, event, index)) {}
+    ~TRefArg() { ref_.WriteBack(); }
+    TRefArg(const TRefArg &) = delete;
+    T &Get() noexcept { return ref_.Value(); }
 
 private:
-    VARIANT_BOOL *target_;
-    bool value_;
+    classlib::TArgRef<T> ref_;
 };
-
-template <> class TArg<int &> {
-public:
-    TArg(classlib::OleVariant &arg, const wchar_t *event, size_t index)
-        : target_(static_cast<LONG *>(RefStorage(*arg.Ptr(), VT_I4, event, index))), value_(*target_) {}
-    ~TArg() { *target_ = value_; }
-    TArg(const TArg &) = delete;
-    int &Get() noexcept { return value_; }
-
-private:
-    LONG *target_;
-    int value_;
-};
-
-template <> class TArg<std::wstring &> {
-public:
-    TArg(classlib::OleVariant &arg, const wchar_t *event, size_t index);
-    ~TArg();
-    TArg(const TArg &) = delete;
-    std::wstring &Get() noexcept { return value_; }
-
-private:
-    BSTR *target_;
-    std::wstring original_;
-    std::wstring value_;
-};
+template <> class TArg<bool &> : public TRefArg<bool> { using TRefArg::TRefArg; };
+template <> class TArg<int &> : public TRefArg<int> { using TRefArg::TRefArg; };
+template <> class TArg<std::wstring &> : public TRefArg<std::wstring> { using TRefArg::TRefArg; };
 
 template <> class TArg<classlib::OleVariant &> {
 public:

@@ -1,48 +1,12 @@
 #include "framework/events/EventDispatch.h"
 
 #include "classlib/ComGuard.h"
-#include "classlib/ComServer.h"
 #include "framework/events/CustomEvents.h"
 
 namespace framework {
 
-TzidEventDispatch::TzidEventDispatch(TzidCustomEvents *Owner) noexcept : owner_(Owner) {
-    classlib::ComServer().CountObject(true);
-}
-
-TzidEventDispatch::~TzidEventDispatch() {
-    classlib::ComServer().CountObject(false);
-}
-
-HRESULT TzidEventDispatch::QueryInterface(REFIID riid, void **ppv) {
-    if (ppv == nullptr)
-        return E_POINTER;
-    bool eventInterface = false;
-    if (owner_ != nullptr && !IsEqualIID(riid, IID_NULL))
-        eventInterface =
-            IsEqualIID(riid, owner_->ServerData().EventIID) || IsEqualIID(riid, owner_->advisedIID_);
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || eventInterface) {
-        *ppv = static_cast<IDispatch *>(this);
-        AddRef();
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG TzidEventDispatch::AddRef() {
-    if (owner_ != nullptr)
-        ++owner_->refCount_;
-    return static_cast<ULONG>(InterlockedIncrement(&refCount_));
-}
-
-ULONG TzidEventDispatch::Release() {
-    if (owner_ != nullptr)
-        --owner_->refCount_;
-    LONG count = InterlockedDecrement(&refCount_);
-    if (count == 0)
-        delete this;
-    return static_cast<ULONG>(count);
+void *TzidEventDispatch::ExtraInterface(REFIID riid) noexcept {
+    return owner_ != nullptr && owner_->AnswersEventIID(riid) ? static_cast<IDispatch *>(this) : nullptr;
 }
 
 HRESULT TzidEventDispatch::GetTypeInfoCount(UINT *pctinfo) {
@@ -65,31 +29,16 @@ HRESULT TzidEventDispatch::GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID 
 HRESULT TzidEventDispatch::ParamsFromDispParams(const DISPPARAMS *Source, TzidEventParams &Params,
                                                 UINT *ArgErr) noexcept {
     Params.clear();
-    if (Source == nullptr || Source->cArgs == 0)
-        return S_OK;
-    const UINT count = Source->cArgs, named = Source->cNamedArgs;
-    if (Source->rgvarg == nullptr || named > count || (named > 0 && Source->rgdispidNamedArgs == nullptr))
-        return E_INVALIDARG;
+    // The event is not known yet: a named argument may only take one of the call's own positions.
+    classlib::TInvokeArgs args;
+    HRESULT hr = args.Assign(Source, classlib::TInvokeArgs::CallPositions, ArgErr);
+    if (FAILED(hr))
+        return hr;
     try {
-        Params.resize(count);
-        std::vector<bool> taken(count, false);
-        const UINT positional = count - named;
-        for (UINT k = 0; k < positional; ++k) {
+        Params.reserve(args.Count());
+        for (int k = 0; k < args.Count(); ++k)
             // VariantCopy keeps a by-reference argument a reference to the host's storage.
-            Params[k] = classlib::OleVariant(Source->rgvarg[count - 1 - k]);
-            taken[k] = true;
-        }
-        for (UINT j = 0; j < named; ++j) {
-            DISPID position = Source->rgdispidNamedArgs[j];
-            if (position < 0 || static_cast<UINT>(position) >= count || taken[position]) {
-                Params.clear();
-                if (ArgErr != nullptr)
-                    *ArgErr = j;
-                return DISP_E_PARAMNOTFOUND;
-            }
-            Params[position] = classlib::OleVariant(Source->rgvarg[j]);
-            taken[position] = true;
-        }
+            Params.emplace_back(*args.Find(k));
         return S_OK;
     } catch (...) {
         Params.clear();
@@ -99,16 +48,8 @@ HRESULT TzidEventDispatch::ParamsFromDispParams(const DISPPARAMS *Source, TzidEv
 
 HRESULT TzidEventDispatch::Invoke(DISPID dispIdMember, REFIID, LCID, WORD, DISPPARAMS *pDispParams, VARIANT *,
                                   EXCEPINFO *, UINT *puArgErr) {
-    // Held for the whole call without counting as the host's: a handler may disconnect and free the
-    // component, and with it the last other reference.
-    InterlockedIncrement(&refCount_);
-    struct TRelease {
-        TzidEventDispatch *self;
-        ~TRelease() {
-            if (InterlockedDecrement(&self->refCount_) == 0)
-                delete self;
-        }
-    } release{this};
+    // A handler may disconnect and free the component, and with it the last other reference.
+    auto keepAlive = classlib::ComPtr<TzidEventDispatch>::Copy(this);
     if (owner_ == nullptr)
         return S_OK;
     TzidEventParams params;

@@ -1,33 +1,27 @@
 // TzidEventDispatch: the IDispatch a host event component hands the host's connection point. It turns
-// each Invoke into its owner's DoInvoke. It is a COM object of its own: the owner holds one
-// reference, the host one per advise; it counts as a server object while it exists, since the host can
-// call into it. Once its owner is gone (Detach) it answers every call with S_OK and touches nothing.
+// each Invoke into its owner's DoInvoke. Its lifetime is its reference count alone: the component
+// holds one reference, the host one per advise, and a call in progress one more. When the component
+// goes it detaches the dispatcher, which then answers every call with S_OK, touches nothing, and goes
+// with the host's last reference.
 #pragma once
 #include <windows.h>
 
 #include <oaidl.h>
 
+#include "classlib/ComImplements.h"
 #include "framework/events/EventArgs.h"
 
 namespace framework {
 
 class TzidCustomEvents;
 
-class TzidEventDispatch final : public IDispatch {
+class TzidEventDispatch final : public classlib::TImplements<IDispatch> {
 public:
-    // Starts with the owner's reference.
-    explicit TzidEventDispatch(TzidCustomEvents *Owner) noexcept;
-    TzidEventDispatch(const TzidEventDispatch &) = delete;
-    TzidEventDispatch &operator=(const TzidEventDispatch &) = delete;
+    explicit TzidEventDispatch(TzidCustomEvents *Owner) noexcept : owner_(Owner) {}
 
     TzidCustomEvents *Owner() const noexcept { return owner_; }
     void Detach() noexcept { owner_ = nullptr; }
-    LONG RefCount() const noexcept { return refCount_; }
 
-    // IUnknown: IUnknown, IDispatch and, while attached, the owner's event interface.
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void **ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
     // IDispatch: events come by dispatch id; names and type information are not offered.
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *pctinfo) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo **ppTInfo) override;
@@ -47,10 +41,11 @@ public:
                                         UINT *ArgErr) noexcept;
 
 private:
-    ~TzidEventDispatch();
+    ~TzidEventDispatch() override = default;
+    // While attached, the owner's event interface.
+    void *ExtraInterface(REFIID riid) noexcept override;
 
     TzidCustomEvents *owner_;
-    volatile LONG refCount_ = 1;
 };
 
 } // namespace framework

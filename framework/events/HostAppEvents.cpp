@@ -48,7 +48,7 @@ void TzidProjectAppEvents::ConnectTo(IUnknown *Source) {
 }
 
 void TzidProjectAppEvents::ConnectToVersion(IUnknown *Source, const std::wstring &HostVersion) {
-    ServerData().EventIID = HostVersion == L"9" ? DIID_ProjectEProjectApp : DIID_ProjectEProjectApp2;
+    SetEventIID(HostVersion == L"9" ? DIID_ProjectEProjectApp : DIID_ProjectEProjectApp2);
     ConnectTo(Source);
 }
 
@@ -75,7 +75,7 @@ void TzidPublisherAppEvents::ConnectTo(IUnknown *Source) {
 // The events object is read by name, like every member of a host's object model: an InfoPath without
 // it gives no events.
 void TzidInfoPathAppEvents::ConnectTo(IUnknown *Source) {
-    ComPtr<IUnknown> source(Source);
+    auto source = ComPtr<IUnknown>::Copy(Source);
     Disconnect();
     if (!source)
         return;

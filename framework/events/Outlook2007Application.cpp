@@ -55,7 +55,7 @@ void TzidOutlook2007Application::InitServerData() {
 }
 
 void TzidOutlook2007Application::ConnectTo(IUnknown *Source) {
-    ComPtr<IUnknown> source(Source);
+    auto source = ComPtr<IUnknown>::Copy(Source);
     Disconnect();
     ComPtr<IUnknown> application = source.TryAs<IUnknown>(DIID_OutlookApplication);
     if (!application)

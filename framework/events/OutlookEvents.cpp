@@ -73,9 +73,9 @@ void TzidOutlookAppEvents::InitServerData() {
 
 void TzidOutlookAppEvents::ConnectToVersion(IUnknown *Source, const std::wstring &HostVersion) {
     version_ = HostVersion;
-    ServerData().EventIID = version_ == L"9"    ? DIID_OutlookApplicationEvents
-                            : version_ == L"10" ? DIID_OutlookApplicationEvents_10
-                                                : DIID_OutlookApplicationEvents_11;
+    SetEventIID(version_ == L"9"    ? DIID_OutlookApplicationEvents
+                : version_ == L"10" ? DIID_OutlookApplicationEvents_10
+                                    : DIID_OutlookApplicationEvents_11);
     ConnectTo(Source);
 }
 

@@ -167,7 +167,7 @@ void TzidOutlookExplorerEvents::ConnectTo(IUnknown *Source) {
 }
 
 void TzidOutlookExplorerEvents::ConnectToVersion(IUnknown *Source, const std::wstring &HostVersion) {
-    ServerData().EventIID = HostVersion == L"9" ? DIID_OutlookExplorerEvents : DIID_OutlookExplorerEvents_10;
+    SetEventIID(HostVersion == L"9" ? DIID_OutlookExplorerEvents : DIID_OutlookExplorerEvents_10);
     ConnectTo(Source);
 }
 
@@ -195,8 +195,7 @@ void TzidOutlookInspectorEvents::ConnectTo(IUnknown *Source) {
 }
 
 void TzidOutlookInspectorEvents::ConnectToVersion(IUnknown *Source, const std::wstring &HostVersion) {
-    ServerData().EventIID =
-        HostVersion == L"9" ? DIID_OutlookInspectorEvents : DIID_OutlookInspectorEvents_10;
+    SetEventIID(HostVersion == L"9" ? DIID_OutlookInspectorEvents : DIID_OutlookInspectorEvents_10);
     ConnectTo(Source);
 }
 

@@ -24,9 +24,9 @@ void TzidWordAppEvents::ConnectTo(IUnknown *Source) {
 }
 
 void TzidWordAppEvents::ConnectToVersion(IUnknown *Source, const std::wstring &HostVersion) {
-    ServerData().EventIID = HostVersion == L"9"    ? DIID_WordApplicationEvents2
-                            : HostVersion == L"10" ? DIID_WordApplicationEvents3
-                                                   : DIID_WordApplicationEvents4;
+    SetEventIID(HostVersion == L"9"    ? DIID_WordApplicationEvents2
+                : HostVersion == L"10" ? DIID_WordApplicationEvents3
+                                       : DIID_WordApplicationEvents4);
     ConnectTo(Source);
 }
 

@@ -139,7 +139,7 @@ OleVariant Get(TdivAzore &AddIn, const TGetter &Getter, IRibbonControl *Control,
 // A record as the host's action starts it: nothing but the host's control.
 TzidRibbonActionArguments ActionRecord(IRibbonControl *Control) {
     TzidRibbonActionArguments record;
-    record.RibbonControl = Control;
+    record.RibbonControl.CopyFrom(Control);
     record.SelectedIndex = 0;
     return record;
 }

@@ -108,7 +108,7 @@ template <class T> classlib::ComPtr<T> ObjectArgument(const VARIANT &Value, UINT
         throw TArgumentError{DISP_E_TYPEMISMATCH, Position};
     if (plain.Var().punkVal == nullptr)
         return nullptr;
-    classlib::ComPtr<T> object = classlib::ComPtr<IUnknown>(plain.Var().punkVal).TryAs<T>();
+    classlib::ComPtr<T> object = classlib::ComPtr<IUnknown>::Copy(plain.Var().punkVal).TryAs<T>();
     if (!object)
         throw TArgumentError{DISP_E_TYPEMISMATCH, Position};
     return object;
@@ -280,7 +280,7 @@ HRESULT TdivAzore::Invoke(DISPID DispId, REFIID riid, LCID Locale, WORD Flags, D
     if ((Flags & DISPATCH_METHOD) == 0)
         return DISP_E_MEMBERNOTFOUND;
     // The host's object may let go of the add-in inside a handler: it lives until the call returns.
-    classlib::ComPtr<IUnknown> keepAlive(GetUnknown());
+    auto keepAlive = classlib::ComPtr<IUnknown>::Copy(GetUnknown());
     return InvokeCallback(*this, *callback, Params, Result, ExcepInfo, ArgErr);
 }
 

@@ -18,7 +18,7 @@ HRESULT TdivAzore::CTPFactoryAvailable(ICTPFactory *CTPFactoryInst) {
         if (!module_)
             return;
         TzidCOMAddInModule &module = *module_;
-        module.SetCTPFactory(CTPFactoryInst);
+        module.SetCTPFactory(classlib::ComPtr<ICTPFactory>::Copy(CTPFactoryInst));
         module.NotifyCTPFactoryAvailable();
         // Before start-up complete the start-up sequence makes the panes itself.
         if (module.ConnectCount() > 0)

@@ -121,7 +121,7 @@ TEST_F(TessaryDllTest, AnOutlookSessionFromConnectionToUnload) {
             addIn->OnConnection(host.Application(), ext_cm_Startup, static_cast<COMAddIn *>(entry), &custom_),
             S_OK);
         ASSERT_EQ(addIn->OnStartupComplete(&custom_), S_OK);
-        EXPECT_EQ(ComPtr<IDispatch>(entry->AddInObject()).TryAs<IUnknown>(), addIn.TryAs<IUnknown>());
+        EXPECT_EQ(ComPtr<IDispatch>::Copy(entry->AddInObject()).TryAs<IUnknown>(), addIn.TryAs<IUnknown>());
         EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kOutlookAddInKey, L"ZIDStartMode"), L"NORMAL");
 
         EXPECT_EQ(library.CanUnloadNow(), S_FALSE);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <type_traits>
 
 struct IFake : public IUnknown {};
 struct IFakeOther : public IUnknown {};
@@ -49,7 +50,7 @@ struct Fake : public IFake, public IFakeOther {
 TEST(ComPtr, OwnsExactlyOneReference) {
     Fake fake;
     {
-        ComPtr<IFake> p(&fake);
+        auto p = ComPtr<IFake>::Copy(&fake);
         EXPECT_EQ(fake.Count(), 1);
         ComPtr<IFake> copy = p;
         EXPECT_EQ(fake.Count(), 2);
@@ -64,9 +65,40 @@ TEST(ComPtr, OwnsExactlyOneReference) {
     EXPECT_EQ(fake.Count(), 0);
 }
 
+// A raw pointer says which reference it is: Copy and CopyFrom take one of their own, Adopt and Attach
+// take over the caller's.
+TEST(ComPtr, RawPointersBecomeOwnersOnlyThroughNamedOperations) {
+    static_assert(!std::is_constructible_v<ComPtr<IFake>, IFake *>);
+    static_assert(!std::is_assignable_v<ComPtr<IFake> &, IFake *>);
+    Fake fake;
+    {
+        auto copied = ComPtr<IFake>::Copy(&fake);
+        EXPECT_EQ(fake.Count(), 1);
+        fake.AddRef(); // a reference an API handed us
+        auto adopted = ComPtr<IFake>::Adopt(&fake);
+        EXPECT_EQ(fake.Count(), 2);
+        EXPECT_EQ(fake.addRefs, 2);
+
+        copied.CopyFrom(copied.Get()); // the same object: still exactly one reference for copied
+        EXPECT_EQ(fake.Count(), 2);
+        adopted.CopyFrom(nullptr);
+        EXPECT_EQ(fake.Count(), 1);
+        EXPECT_FALSE(adopted);
+
+        ComPtr<IUnknown> base = copied; // to a base interface: a copy counts
+        EXPECT_EQ(fake.Count(), 2);
+        ComPtr<IUnknown> moved = std::move(copied);
+        EXPECT_EQ(fake.Count(), 2);
+        EXPECT_FALSE(copied);
+    }
+    EXPECT_EQ(fake.Count(), 0);
+    EXPECT_FALSE(ComPtr<IFake>::Copy(nullptr));
+    EXPECT_FALSE(ComPtr<IFake>::Adopt(nullptr));
+}
+
 TEST(ComPtr, MovesTransferWithoutCounting) {
     Fake fake;
-    ComPtr<IFake> a(&fake);
+    auto a = ComPtr<IFake>::Copy(&fake);
     ComPtr<IFake> b(std::move(a));
     EXPECT_EQ(a.Get(), nullptr);
     EXPECT_EQ(b.Get(), static_cast<IFake *>(&fake));
@@ -105,7 +137,7 @@ TEST(ComPtr, AttachDetachPutAndCopyTo) {
 
 TEST(ComPtr, AsThrowsAndTryAsAnswersNull) {
     Fake fake;
-    ComPtr<IFake> p(&fake);
+    auto p = ComPtr<IFake>::Copy(&fake);
     ComPtr<IFakeOther> other = p.As<IFakeOther>();
     EXPECT_EQ(other.Get(), static_cast<IFakeOther *>(&fake));
     EXPECT_EQ(fake.Count(), 2);
@@ -135,7 +167,7 @@ TEST(ComPtr, AsThrowsAndTryAsAnswersNull) {
 
 TEST(ComPtr, ReleaseThatReentersThePointerDoesNotReleaseTwice) {
     Fake fake;
-    ComPtr<IFake> p(&fake);
+    auto p = ComPtr<IFake>::Copy(&fake);
     fake.onRelease = [&] { p = nullptr; }; // e.g. a sink whose release drops its source
     p.Reset();
     EXPECT_EQ(fake.releases, 1);

@@ -157,7 +157,7 @@ TEST(ComServer, QueryInterfaceKeepsOneIdentity) {
     CLSID clsid{};
     EXPECT_EQ(persist->GetClassID(&clsid), S_OK);
     EXPECT_TRUE(IsEqualCLSID(clsid, CLSID_TestObject));
-    ComPtr<IUnknown> alias = disp.As<IUnknown>(classlib_test::IID_ITestObjectAlias); // QueryInterfaceExtra
+    ComPtr<IUnknown> alias = disp.As<IUnknown>(classlib_test::IID_ITestObjectAlias); // ExtraInterface
     EXPECT_EQ(alias.Get(), static_cast<IUnknown *>(disp.As<ITestObject>().Get()));
 
     void *out = reinterpret_cast<void *>(0xdeadbeef);

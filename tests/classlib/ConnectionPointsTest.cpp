@@ -119,7 +119,7 @@ protected:
 
 TEST(InterfaceConnect, AdvisesAndUnadvisesWithExactFailures) {
     FakeSource source;
-    ComPtr<RecordingSink> sink(new RecordingSink);
+    auto sink = classlib::Make<RecordingSink>();
     DWORD cookie = 0xdeadbeef;
     EXPECT_EQ(InterfaceConnect(static_cast<IConnectionPointContainer *>(&source), DIID_FakeEvents,
                                static_cast<IDispatch *>(sink.Get()), cookie),
@@ -138,7 +138,7 @@ TEST(InterfaceConnect, AdvisesAndUnadvisesWithExactFailures) {
                                static_cast<IDispatch *>(sink.Get()), cookie),
               CONNECT_E_NOCONNECTION);
     EXPECT_EQ(cookie, 0u);
-    ComPtr<IUnknown> noContainer(static_cast<IDispatch *>(sink.Get())); // a sink is no source
+    auto noContainer = ComPtr<IUnknown>::Copy(static_cast<IDispatch *>(sink.Get())); // a sink is no source
     EXPECT_EQ(
         InterfaceConnect(noContainer.Get(), DIID_FakeEvents, static_cast<IDispatch *>(sink.Get()), cookie),
         E_NOINTERFACE);
@@ -154,7 +154,7 @@ TEST(InterfaceConnect, AdvisesAndUnadvisesWithExactFailures) {
 TEST(TEventSinkBase, ReceivesEventsUntilDisconnected) {
     FakeSource source;
     LONG objects = ComServer().ObjectCount();
-    ComPtr<RecordingSink> sink(new RecordingSink);
+    auto sink = classlib::Make<RecordingSink>();
     EXPECT_EQ(ComServer().ObjectCount(), objects + 1); // the host can call into a live sink
     ASSERT_EQ(sink->Connect(static_cast<IConnectionPointContainer *>(&source)), S_OK);
     EXPECT_TRUE(sink->Connected());
@@ -176,9 +176,10 @@ TEST(TEventSinkBase, ReceivesEventsUntilDisconnected) {
 
 TEST(TEventSinkBase, SurvivesBeingUnadvisedAndReleasedInsideItsInvoke) {
     FakeSource source;
-    auto *sink = new RecordingSink;
+    RecordingSink *sink = nullptr;
     {
-        ComPtr<RecordingSink> owner(sink);
+        ComPtr<RecordingSink> owner = classlib::Make<RecordingSink>();
+        sink = owner.Get();
         ASSERT_EQ(sink->Connect(static_cast<IConnectionPointContainer *>(&source)), S_OK);
     } // now only the source holds the sink
     EXPECT_EQ(liveSinks, 1);
@@ -192,8 +193,7 @@ TEST(TEventSinkBase, SurvivesBeingUnadvisedAndReleasedInsideItsInvoke) {
 
 TEST(TEventSinkBase, SurvivesTheSourceReleasingItDuringDisconnect) {
     FakeSource source;
-    auto *sink = new RecordingSink;
-    sink->AddRef();
+    RecordingSink *sink = classlib::Make<RecordingSink>().Detach();
     ASSERT_EQ(sink->Connect(static_cast<IConnectionPointContainer *>(&source)), S_OK);
     sink->Release(); // the source's reference is the only one left
     EXPECT_EQ(sink->Disconnect(), S_OK);

@@ -18,7 +18,7 @@ const wchar_t kGuid[] = L"{2D6B6F1A-3C5E-4B4B-9B0E-6E1F1B3C9A10}";
 TEST(ComAddIn, AnswersItsIdentityAndKeepsTheObjectTheAddInSets) {
     SimWorld world{L"Outlook"};
     ComAddInObject *sim = world.Create<ComAddInObject>(L"Tessary.TSY", kGuid, L"Tessary");
-    ComPtr<IDispatch> asDispatch(static_cast<IDispatch *>(sim));
+    auto asDispatch = ComPtr<IDispatch>::Copy(static_cast<IDispatch *>(sim));
     ComPtr<COMAddIn> addIn = asDispatch.As<COMAddIn>(); // as the add-in asks for it in OnConnection
     sim->SetConnected(true);
 
@@ -46,7 +46,7 @@ TEST(ComAddIn, AnswersItsIdentityAndKeepsTheObjectTheAddInSets) {
 TEST(ComAddIn, ConnectGoesThroughTheHostsHandler) {
     SimWorld world{L"Word"};
     ComAddInObject *sim = world.Create<ComAddInObject>(L"Tessary.TSY", kGuid, L"Tessary");
-    ComPtr<COMAddIn> addIn(sim);
+    auto addIn = ComPtr<COMAddIn>::Copy(sim);
     std::vector<bool> requests;
     sim->SetConnectHandler([&](bool connect) {
         requests.push_back(connect);

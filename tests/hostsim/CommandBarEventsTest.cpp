@@ -36,7 +36,7 @@ ComPtr<CommandBarControl> AddControl(_CommandBars *bars, const wchar_t *barName,
 }
 
 ComPtr<TestSink> Advise(IUnknown *source, REFIID events) {
-    ComPtr<TestSink> sink(new TestSink(events));
+    auto sink = classlib::Make<TestSink>(events);
     EXPECT_EQ(S_OK, sink->Connect(source));
     return sink;
 }
@@ -48,7 +48,8 @@ protected:
     std::shared_ptr<CommandBarHost> host = std::make_shared<CommandBarHost>(world);
     CommandBarsObject *explorer = world.Create<CommandBarsObject>(catalogue::OutlookExplorer(), host);
     CommandBarsObject *inspector = world.Create<CommandBarsObject>(catalogue::OutlookInspector(), host);
-    ComPtr<_CommandBars> explorerBars{explorer}, inspectorBars{inspector};
+    ComPtr<_CommandBars> explorerBars = ComPtr<_CommandBars>::Copy(explorer);
+    ComPtr<_CommandBars> inspectorBars = ComPtr<_CommandBars>::Copy(inspector);
 };
 
 TEST_F(CommandBarEventsTest, ClickReachesEverySameTagButtonWithCancelDefaultSharedByReference) {
@@ -124,7 +125,7 @@ TEST_F(CommandBarEventsTest, ChangeOfComboBoxesReachesSameTagListControls) {
     std::wstring seen;
     sink->reaction = [&](DISPID, DISPPARAMS *params) {
         ComPtr<_CommandBarComboBox> ctrl =
-            ComPtr<IDispatch>(params->rgvarg[0].pdispVal).As<_CommandBarComboBox>();
+            ComPtr<IDispatch>::Copy(params->rgvarg[0].pdispVal).As<_CommandBarComboBox>();
         TBStr text;
         EXPECT_EQ(S_OK, ctrl->get_Text(text.Put()));
         seen = text.ToString();
@@ -189,7 +190,7 @@ protected:
 
     SimWorld world{L"Word"};
     CommandBarsObject *sim = world.Create<CommandBarsObject>(catalogue::Word());
-    ComPtr<_CommandBars> bars{sim};
+    ComPtr<_CommandBars> bars = ComPtr<_CommandBars>::Copy(sim);
 };
 
 TEST_F(CommandBarFaceTest, PasteFaceTakesTheClipboardBitmapAndCopyFacePutsOneThere) {

@@ -58,7 +58,7 @@ TEST(CommandBarHosts, EachOutlookWindowHasBarsOfItsKindAndClicksCrossWindows) {
     };
     ComPtr<CommandBarControl> inExplorer = addButton(explorerBars.Get());
     ComPtr<CommandBarControl> inInspector = addButton(inspectorBars.Get());
-    ComPtr<TestSink> sink(new TestSink(DIID__CommandBarButtonEvents));
+    auto sink = classlib::Make<TestSink>(DIID__CommandBarButtonEvents);
     ASSERT_EQ(S_OK, sink->Connect(inExplorer.Get()));
     auto *inspectorSim = dynamic_cast<CommandBarsObject *>(SimObject::FromUnknown(inspectorBars.Get()));
     ASSERT_NE(nullptr, inspectorSim);

@@ -20,7 +20,7 @@ class CommandBarsTest : public testing::Test {
 protected:
     SimWorld world{L"Outlook"};
     CommandBarsObject *sim = world.Create<CommandBarsObject>(catalogue::OutlookExplorer());
-    ComPtr<_CommandBars> bars{sim};
+    ComPtr<_CommandBars> bars = ComPtr<_CommandBars>::Copy(sim);
 
     ComPtr<CommandBar> AddBar(const wchar_t *name, bool temporary = false) {
         ComPtr<CommandBar> bar;

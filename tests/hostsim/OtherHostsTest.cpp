@@ -104,7 +104,7 @@ TEST(OtherHosts, CommandBarsWhereTheHostHasThem) {
 
 TEST(OtherHosts, ApplicationEventsThroughConnectionPoints) {
     OtherHost excel(OtherHostKind::Excel, L"11.0");
-    ComPtr<TestSink> sink(new TestSink(DIID_ExcelAppEvents));
+    auto sink = classlib::Make<TestSink>(DIID_ExcelAppEvents);
     ASSERT_EQ(sink->Connect(excel.Application()), S_OK);
     SimHostWindow *window = excel.OpenWindow(L"Book1");
     excel.ActivateWindow(window);
@@ -116,7 +116,7 @@ TEST(OtherHosts, ApplicationEventsThroughConnectionPoints) {
 
     // Project 2000 knows only its first event interface; later versions both.
     OtherHost project2000(OtherHostKind::Project, L"9.0");
-    ComPtr<TestSink> newer(new TestSink(DIID_ProjectEProjectApp2));
+    auto newer = classlib::Make<TestSink>(DIID_ProjectEProjectApp2);
     EXPECT_EQ(newer->Connect(project2000.Application()), CONNECT_E_NOCONNECTION);
     OtherHost project(OtherHostKind::Project, L"12.0");
     EXPECT_EQ(newer->Connect(project.Application()), S_OK);
@@ -144,9 +144,9 @@ TEST(OtherHosts, InfoPathEventsComeFromItsEventsObject) {
     EXPECT_STREQ(version, L"12.0");
     SysFreeString(version);
 
-    ComPtr<TestSink> onApp(new TestSink(DIID_InfoPathApplicationEvents));
+    auto onApp = classlib::Make<TestSink>(DIID_InfoPathApplicationEvents);
     EXPECT_EQ(onApp->Connect(host.Application()), E_NOINTERFACE);
-    ComPtr<TestSink> sink(new TestSink(DIID_InfoPathApplicationEvents));
+    auto sink = classlib::Make<TestSink>(DIID_InfoPathApplicationEvents);
     ASSERT_EQ(sink->Connect(byName.Get()), S_OK);
 
     SimHostWindow *first = host.OpenWindow(L"Form1");

@@ -16,7 +16,7 @@ namespace {
 
 ComPtr<TestSink> Advised(IUnknown *source, REFIID iid, std::vector<std::wstring> *journal = nullptr,
                          const wchar_t *label = L"") {
-    ComPtr<TestSink> sink(new TestSink(iid));
+    auto sink = classlib::Make<TestSink>(iid);
     EXPECT_EQ(sink->Connect(source), S_OK);
     sink->journal = journal;
     sink->label = label;
@@ -36,9 +36,9 @@ TEST(OutlookEvents, EachVersionOffersItsApplicationInterfaces) {
     for (const auto &c : cases) {
         SCOPED_TRACE(c.version);
         OutlookHost host(c.version);
-        ComPtr<TestSink> sinks[] = {ComPtr<TestSink>(new TestSink(DIID_OutlookApplicationEvents)),
-                                    ComPtr<TestSink>(new TestSink(DIID_OutlookApplicationEvents_10)),
-                                    ComPtr<TestSink>(new TestSink(DIID_OutlookApplicationEvents_11))};
+        ComPtr<TestSink> sinks[] = {classlib::Make<TestSink>(DIID_OutlookApplicationEvents),
+                                    classlib::Make<TestSink>(DIID_OutlookApplicationEvents_10),
+                                    classlib::Make<TestSink>(DIID_OutlookApplicationEvents_11)};
         bool offered[] = {c.v2000, c.v2002, c.v2003};
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(sinks[i]->Connect(host.Application()), offered[i] ? S_OK : CONNECT_E_NOCONNECTION);
@@ -132,7 +132,7 @@ TEST(OutlookEvents, FolderAndViewSwitchCanBeCancelled) {
 TEST(OutlookEvents, WindowInterfacesFollowTheVersion) {
     OutlookHost outlook2000(L"9.0");
     SimOutlookExplorer *explorer = outlook2000.OpenExplorer(outlook2000.DefaultFolder(ol::olFolderInbox));
-    ComPtr<TestSink> newer(new TestSink(DIID_OutlookExplorerEvents_10));
+    auto newer = classlib::Make<TestSink>(DIID_OutlookExplorerEvents_10);
     EXPECT_EQ(newer->Connect(explorer->Identity()), CONNECT_E_NOCONNECTION);
     ComPtr<TestSink> older = Advised(explorer->Identity(), DIID_OutlookExplorerEvents);
     outlook2000.Select(explorer, {});

@@ -79,7 +79,7 @@ TEST(OutlookHost, FoldersWalkUpToTheNameSpace) {
     // The walk the framework makes for a folder path: Name, then Parent as a folder, until the
     // parent is no folder (the store's parent is the NameSpace).
     std::wstring path;
-    ComPtr<IDispatch> folder(posteingang);
+    auto folder = ComPtr<IDispatch>::Copy(posteingang);
     while (folder) {
         path = L"\\" + DispGet(folder.Get(), L"Name").ToString() + path;
         folder = DispGet(folder.Get(), L"Parent").ToDispatch().TryAs<IDispatch>(DIID_OutlookMAPIFolder);
@@ -145,7 +145,8 @@ TEST(OutlookHost, WindowsCollectionsAndActivation) {
     HWND handles[3] = {};
     SimOutlookWindow *windows[3] = {inbox, calendar, inspector};
     for (int i = 0; i < 3; ++i) {
-        ComPtr<IOleWindow> ole = ComPtr<IUnknown>(windows[i]->Identity()).As<IOleWindow>(IID_IOleWindow);
+        ComPtr<IOleWindow> ole =
+            ComPtr<IUnknown>::Copy(windows[i]->Identity()).As<IOleWindow>(IID_IOleWindow);
         ASSERT_EQ(ole->GetWindow(&handles[i]), S_OK);
         EXPECT_TRUE(IsWindow(handles[i]));
         EXPECT_EQ(GetWindowThreadProcessId(handles[i], nullptr), GetCurrentThreadId());
@@ -160,7 +161,7 @@ TEST(OutlookHost, WindowsCollectionsAndActivation) {
               static_cast<IDispatch *>(host.DefaultFolder(ol::olFolderCalendar)));
 
     // A closed window leaves its collection, and calls on it fail as on a window that has gone.
-    ComPtr<IDispatch> held(calendar);
+    auto held = ComPtr<IDispatch>::Copy(calendar);
     DispCall(calendar, L"Close");
     EXPECT_EQ(DispGet(explorers.Get(), L"Count").ToInt(), 1);
     EXPECT_EQ(ErrorOf([&] { DispGet(held.Get(), L"Caption"); }), RPC_E_DISCONNECTED);
@@ -186,7 +187,8 @@ TEST(OutlookHost, CommandBarsComeFromTheCommandBarSimulation) {
     SimOutlookExplorer *before = host.OpenExplorer(host.DefaultFolder(ol::olFolderInbox));
     EXPECT_FALSE(DispGet(before, L"CommandBars").ToDispatch());
     // Any automation object stands in for the command bars here.
-    host.SetCommandBarsFactory([&](SimOutlookWindow &) { return ComPtr<IUnknown>(host.Application()); });
+    host.SetCommandBarsFactory(
+        [&](SimOutlookWindow &) { return ComPtr<IUnknown>::Copy(host.Application()); });
     SimOutlookExplorer *after = host.OpenExplorer(host.DefaultFolder(ol::olFolderInbox));
     EXPECT_EQ(DispGet(after, L"CommandBars").ToDispatch().Get(), host.Application());
     before->SetCommandBars(host.Application());
@@ -205,7 +207,7 @@ TEST(OutlookHost, FaultsOnAProperty) {
     EXPECT_EQ(ErrorOf([&] { DispGet(explorer, L"CurrentFolder"); }), E_FAIL);
     explorer->FailNext(L"GetWindow", E_UNEXPECTED);
     HWND window = reinterpret_cast<HWND>(0xdeadbeef);
-    ComPtr<IOleWindow> ole = ComPtr<IUnknown>(explorer->Identity()).As<IOleWindow>(IID_IOleWindow);
+    ComPtr<IOleWindow> ole = ComPtr<IUnknown>::Copy(explorer->Identity()).As<IOleWindow>(IID_IOleWindow);
     EXPECT_EQ(ole->GetWindow(&window), E_UNEXPECTED);
     EXPECT_EQ(window, nullptr);
     EXPECT_EQ(host.Log().Count(L"Explorer1", L"CurrentFolder"), 2);

@@ -16,7 +16,7 @@ namespace {
 TEST(RibbonUI, RecordsEachRequestThroughVtableAndDispatch) {
     SimWorld world{L"Outlook"};
     RibbonUIObject *sim = world.Create<RibbonUIObject>();
-    ComPtr<IRibbonUI> ribbon(sim);
+    auto ribbon = ComPtr<IRibbonUI>::Copy(sim);
 
     EXPECT_EQ(S_OK, ribbon->Invalidate());
     EXPECT_EQ(S_OK, ribbon->InvalidateControl(TBStr(L"btnZip").Get()));
@@ -39,7 +39,7 @@ TEST(RibbonUI, RecordsEachRequestThroughVtableAndDispatch) {
 TEST(RibbonControl, AnswersItsIdContextAndTag) {
     SimWorld world{L"Word"};
     RibbonUIObject *window = world.Create<RibbonUIObject>(L"Window1"); // any automation object will do
-    ComPtr<IRibbonControl> control(
+    auto control = ComPtr<IRibbonControl>::Copy(
         world.Create<RibbonControlObject>(L"btnZip", static_cast<IDispatch *>(window), L"zip-tag"));
     TBStr id, tag;
     ASSERT_EQ(S_OK, control->get_Id(id.Put()));
@@ -51,7 +51,7 @@ TEST(RibbonControl, AnswersItsIdContextAndTag) {
     EXPECT_EQ(L"Window1", SimObject::FromUnknown(context.Get())->Name());
     EXPECT_EQ(L"btnZip", classlib::DispGet(control.Get(), L"Id").ToString());
 
-    ComPtr<IRibbonControl> bare(world.Create<RibbonControlObject>(L"x", nullptr));
+    auto bare = ComPtr<IRibbonControl>::Copy(world.Create<RibbonControlObject>(L"x", nullptr));
     IDispatch *none = reinterpret_cast<IDispatch *>(0xdeadbeef);
     EXPECT_EQ(S_OK, bare->get_Context(&none));
     EXPECT_EQ(nullptr, none);

@@ -34,7 +34,7 @@ public:
 TEST(SimConnectionPoints, AdviseFireUnadvise) {
     SimWorld world;
     TestSource *source = world.Create<TestSource>();
-    ComPtr<TestSink> sink(new TestSink(DIID_OutlookApplicationEvents_11));
+    auto sink = classlib::Make<TestSink>(DIID_OutlookApplicationEvents_11);
     ASSERT_EQ(sink->Connect(source->Identity()), S_OK);
     EXPECT_EQ(source->Events().SinkCount(DIID_OutlookApplicationEvents_11), 1);
 
@@ -58,7 +58,7 @@ TEST(SimConnectionPoints, AdviseFireUnadvise) {
 TEST(SimConnectionPoints, RefusesWhatItDoesNotSource) {
     SimWorld world;
     TestSource *source = world.Create<TestSource>();
-    ComPtr<TestSink> other(new TestSink(DIID_OutlookApplicationEvents_10));
+    auto other = classlib::Make<TestSink>(DIID_OutlookApplicationEvents_10);
     EXPECT_EQ(other->Connect(source->Identity()), CONNECT_E_NOCONNECTION);
 
     ComPtr<IConnectionPointContainer> container;
@@ -79,7 +79,7 @@ TEST(SimConnectionPoints, RefusesWhatItDoesNotSource) {
 
     // Advise can be made to fail like any member.
     source->FailNext(L"Advise", E_OUTOFMEMORY);
-    ComPtr<TestSink> sink(new TestSink(DIID_OutlookApplicationEvents_11));
+    auto sink = classlib::Make<TestSink>(DIID_OutlookApplicationEvents_11);
     EXPECT_EQ(sink->Connect(source->Identity()), E_OUTOFMEMORY);
     EXPECT_EQ(source->Events().SinkCount(DIID_OutlookApplicationEvents_11), 0);
 }
@@ -87,8 +87,8 @@ TEST(SimConnectionPoints, RefusesWhatItDoesNotSource) {
 TEST(SimConnectionPoints, ByReferenceArgumentsComeBack) {
     SimWorld world;
     TestSource *source = world.Create<TestSource>();
-    ComPtr<TestSink> first(new TestSink(DIID_OutlookApplicationEvents_11));
-    ComPtr<TestSink> second(new TestSink(DIID_OutlookApplicationEvents_11));
+    auto first = classlib::Make<TestSink>(DIID_OutlookApplicationEvents_11);
+    auto second = classlib::Make<TestSink>(DIID_OutlookApplicationEvents_11);
     first->reaction = [](DISPID, DISPPARAMS *params) { *RefBool(params, 1) = VARIANT_TRUE; };
     ASSERT_EQ(first->Connect(source->Identity()), S_OK);
     ASSERT_EQ(second->Connect(source->Identity()), S_OK);
@@ -101,7 +101,7 @@ TEST(SimConnectionPoints, ByReferenceArgumentsComeBack) {
     EXPECT_EQ(second->events, std::vector<std::wstring>{L"ItemSend(Application, True)"});
 
     // A by-reference string that a sink replaces reaches the caller.
-    ComPtr<TestSink> pages(new TestSink(DIID_OutlookInspectorEvents_10));
+    auto pages = classlib::Make<TestSink>(DIID_OutlookInspectorEvents_10);
     pages->reaction = [](DISPID, DISPPARAMS *params) {
         VARIANT &arg = params->rgvarg[0];
         ASSERT_EQ(arg.vt, VT_BYREF | VT_BSTR);
@@ -119,8 +119,8 @@ TEST(SimConnectionPoints, SinksMayUnadviseAndReleaseDuringTheEvent) {
     SimWorld world;
     TestSource *source = world.Create<TestSource>();
     auto *leaving = new TestSink(DIID_OutlookApplicationEvents_11);
-    ComPtr<TestSink> holder(leaving);
-    ComPtr<TestSink> removed(new TestSink(DIID_OutlookApplicationEvents_11));
+    auto holder = ComPtr<TestSink>::Copy(leaving);
+    auto removed = classlib::Make<TestSink>(DIID_OutlookApplicationEvents_11);
     ASSERT_EQ(leaving->Connect(source->Identity()), S_OK);
     ASSERT_EQ(removed->Connect(source->Identity()), S_OK);
     // The first sink unadvises itself and the second one, then drops the last outside reference
@@ -138,7 +138,7 @@ TEST(SimConnectionPoints, SinksMayUnadviseAndReleaseDuringTheEvent) {
 TEST(SimConnectionPoints, ShutdownReleasesTheSinks) {
     auto world = std::make_unique<SimWorld>();
     TestSource *source = world->Create<TestSource>();
-    ComPtr<TestSink> sink(new TestSink(DIID_OutlookApplicationEvents_11));
+    auto sink = classlib::Make<TestSink>(DIID_OutlookApplicationEvents_11);
     ASSERT_EQ(sink->Connect(source->Identity()), S_OK);
     EXPECT_EQ(RefsOf(sink.Get()), 2u);
     world.reset();

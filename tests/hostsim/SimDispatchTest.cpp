@@ -76,7 +76,7 @@ HRESULT RawInvoke(IDispatch *disp, DISPID id, WORD flags, std::vector<OleVariant
 
 TEST(SimDispatch, CallsByNameAndByIdUseTheLibrarysIds) {
     SimWorld world(L"Word");
-    ComPtr<IDispatch> app(world.Create<TestApp>());
+    auto app = ComPtr<IDispatch>::Copy(world.Create<TestApp>());
     EXPECT_EQ(DispGet(app.Get(), L"Version").ToString(), L"11.0");
     EXPECT_EQ(DispGet(app.Get(), 0x18).ToString(), L"11.0");
     DispPut(app.Get(), L"showwindowsintaskbar", true);
@@ -99,7 +99,7 @@ TEST(SimDispatch, CallsByNameAndByIdUseTheLibrarysIds) {
 
 TEST(SimDispatch, AnswersLikeATypeLibraryServer) {
     SimWorld world;
-    ComPtr<IDispatch> app(world.Create<TestApp>());
+    auto app = ComPtr<IDispatch>::Copy(world.Create<TestApp>());
     UINT argErr = 0xdeadbeef;
     // Unknown id, wrong kind (Version cannot be set), unknown name.
     EXPECT_EQ(RawInvoke(app.Get(), 0x7777, DISPATCH_METHOD, {}), DISP_E_MEMBERNOTFOUND);
@@ -124,7 +124,7 @@ TEST(SimDispatch, AnswersLikeATypeLibraryServer) {
 
 TEST(SimDispatch, OptionalAndByReferenceArguments) {
     SimWorld world;
-    ComPtr<IDispatch> app(world.Create<TestApp>());
+    auto app = ComPtr<IDispatch>::Copy(world.Create<TestApp>());
     auto *sim = static_cast<TestApp *>(SimObject::FromUnknown(app.Get()));
     DispCall(app.Get(), L"Quit");
     EXPECT_EQ(sim->quitArgs, L"000");
@@ -143,7 +143,7 @@ TEST(SimDispatch, OptionalAndByReferenceArguments) {
 
 TEST(SimDispatch, FaultsOnceAndAlways) {
     SimWorld world;
-    ComPtr<IDispatch> app(world.Create<TestApp>());
+    auto app = ComPtr<IDispatch>::Copy(world.Create<TestApp>());
     auto *sim = static_cast<TestApp *>(SimObject::FromUnknown(app.Get()));
 
     sim->FailNext(L"Version", E_ACCESSDENIED);
@@ -178,7 +178,7 @@ TEST(SimDispatch, FaultsOnceAndAlways) {
 
 TEST(SimDispatch, DualObjectDispatchesThroughItsVtable) {
     SimWorld world;
-    ComPtr<IRibbonControl> control(world.Create<TestControl>());
+    auto control = ComPtr<IRibbonControl>::Copy(world.Create<TestControl>());
     EXPECT_EQ(DispGet(control.Get(), L"Tag").ToString(), L"zip");
     EXPECT_EQ(DispGet(control.Get(), 1).ToString(), L"btnZip");
     auto *sim = SimObject::FromUnknown(control.Get());
@@ -200,7 +200,7 @@ TEST(SimWorld, OwnsItsObjectsAndDisconnectsThemOnShutdown) {
     TestApp *sim = world->Create<TestApp>();
     EXPECT_EQ(sim->RefCount(), 1);
     EXPECT_EQ(sim->ClientRefs(), 0);
-    ComPtr<IDispatch> app(sim);
+    auto app = ComPtr<IDispatch>::Copy(sim);
     EXPECT_EQ(sim->ClientRefs(), 1);
     // Identity: the dispinterface id answers with the same IDispatch; no connection points.
     ComPtr<IUnknown> viaDiid;

@@ -22,7 +22,7 @@ protected:
     SimWorld world{L"Word"};
     IDispatch *active = world.Create<RibbonUIObject>(L"Window1"); // stands for a window
     TaskPaneFactory *factory = world.Create<TaskPaneFactory>(nullptr, active);
-    ComPtr<ICTPFactory> ctp{factory};
+    ComPtr<ICTPFactory> ctp = ComPtr<ICTPFactory>::Copy(factory);
 
     ComPtr<_CustomTaskPane> Create(const wchar_t *progId, const OleVariant &window = OleVariant::Missing()) {
         ComPtr<_CustomTaskPane> pane;
@@ -65,7 +65,7 @@ TEST_F(TaskPaneTest, CreateNeedsACreatableProgIdAndMakesAHiddenPaneDockedRight) 
 TEST_F(TaskPaneTest, EventsFollowActualChangesByProgramAndUser) {
     factory->AllowProgId(L"P");
     ComPtr<_CustomTaskPane> pane = Create(L"P");
-    ComPtr<TestSink> sink(new TestSink(DIID__CustomTaskPaneEvents));
+    auto sink = classlib::Make<TestSink>(DIID__CustomTaskPaneEvents);
     ASSERT_EQ(S_OK, sink->Connect(pane.Get()));
     auto *sim = dynamic_cast<TaskPaneObject *>(SimObject::FromUnknown(pane.Get()));
 

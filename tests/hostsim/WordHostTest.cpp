@@ -22,7 +22,7 @@ using testsupport::ErrorOf;
 namespace {
 
 ComPtr<TestSink> Advised(IUnknown *source, REFIID iid) {
-    ComPtr<TestSink> sink(new TestSink(iid));
+    auto sink = classlib::Make<TestSink>(iid);
     EXPECT_EQ(sink->Connect(source), S_OK);
     return sink;
 }
@@ -76,7 +76,7 @@ TEST(WordHost, ObjectModel) {
     EXPECT_EQ(host.OrganizerDeletes(), std::vector<std::wstring>{L"C:\\Templates\\Normal.dotm|Tessary|2"});
     DispPut(app, L"ShowWindowsInTaskbar", false);
     EXPECT_FALSE(host.ShowWindowsInTaskbar());
-    ComPtr<IDispatch> context(letter);
+    auto context = ComPtr<IDispatch>::Copy(letter);
     DispPut(app, L"CustomizationContext", OleVariant(context.Get()));
     EXPECT_EQ(DispGet(app, L"CustomizationContext").ToDispatch().Get(), context.Get());
 }
@@ -110,9 +110,9 @@ TEST(WordHost, EventInterfacesFollowTheVersion) {
     for (const auto &c : cases) {
         SCOPED_TRACE(c.version);
         WordHost host(c.version);
-        ComPtr<TestSink> sinks[] = {ComPtr<TestSink>(new TestSink(DIID_WordApplicationEvents2)),
-                                    ComPtr<TestSink>(new TestSink(DIID_WordApplicationEvents3)),
-                                    ComPtr<TestSink>(new TestSink(DIID_WordApplicationEvents4))};
+        ComPtr<TestSink> sinks[] = {classlib::Make<TestSink>(DIID_WordApplicationEvents2),
+                                    classlib::Make<TestSink>(DIID_WordApplicationEvents3),
+                                    classlib::Make<TestSink>(DIID_WordApplicationEvents4)};
         bool offered[] = {c.v2, c.v3, c.v4};
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(sinks[i]->Connect(host.Application()), offered[i] ? S_OK : CONNECT_E_NOCONNECTION);
@@ -147,7 +147,7 @@ TEST(WordHost, WindowActivationAndDocumentEvents) {
     EXPECT_FALSE(host.Quit());
     EXPECT_TRUE(first->Connected());
     sink->reaction = nullptr;
-    ComPtr<IDispatch> held(first);
+    auto held = ComPtr<IDispatch>::Copy(first);
     EXPECT_TRUE(host.Close(first));
     EXPECT_EQ(ErrorOf([&] { DispGet(held.Get(), L"Name"); }), RPC_E_DISCONNECTED);
     EXPECT_EQ(host.ActiveDocument(), second);

@@ -176,7 +176,7 @@ HRESULT Fire(IDispatch *sink, DISPID id, DISPPARAMS *params) {
 
 TEST(THostEventSink, AnswersTheHostForEveryOutcomeOfAHandler) {
     TProbeWrapper wrapper;
-    ComPtr<THostEventSink> sink(new THostEventSink(ProbeInterfaces()[0], &wrapper));
+    auto sink = classlib::Make<THostEventSink>(ProbeInterfaces()[0], &wrapper);
     int calls = 0;
     VARIANT_BOOL cancel = VARIANT_FALSE;
     Call call({Var(VT_BYREF | VT_BOOL, &cancel)});

@@ -77,7 +77,7 @@ public:
     void ViewSwitch(TObject *sender) { log.push_back(L"view switch " + Name(sender)); }
     void SelectionChange(TObject *sender) { log.push_back(L"selection " + Name(sender)); }
     void BeforeFolderSwitch(TObject *sender, IDispatch *folder, bool &cancelled) {
-        newFolder = folder;
+        newFolder.CopyFrom(folder);
         cancelled = cancel;
         log.push_back(L"before folder switch " + Name(sender));
     }

@@ -46,18 +46,18 @@ public:
     }
     void Object(TObject *sender, IDispatch *object) {
         lastSender = sender;
-        lastObject = object;
+        lastObject.CopyFrom(object);
         log.push_back(L"object");
     }
     void Pair(TObject *sender, IDispatch *first, IDispatch *second) {
         lastSender = sender;
-        lastObject = first;
-        lastSecond = second;
+        lastObject.CopyFrom(first);
+        lastSecond.CopyFrom(second);
         log.push_back(L"pair");
     }
     void ObjectCancel(TObject *sender, IDispatch *object, bool &cancelled) {
         lastSender = sender;
-        lastObject = object;
+        lastObject.CopyFrom(object);
         log.push_back(cancelled ? L"first saw cancel" : L"first");
         cancelled = cancel;
         if (failAfter)

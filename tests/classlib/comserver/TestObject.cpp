@@ -25,12 +25,8 @@ STDMETHODIMP TTestObject::GetClassID(CLSID *clsid) {
     return Guard([&] { *clsid = Factory()->ClassID(); });
 }
 
-HRESULT TTestObject::QueryInterfaceExtra(REFIID riid, void **ppv) noexcept {
-    if (!IsEqualIID(riid, IID_ITestObjectAlias))
-        return Inherited::QueryInterfaceExtra(riid, ppv);
-    *ppv = static_cast<ITestObject *>(this);
-    AddRef();
-    return S_OK;
+void *TTestObject::ExtraInterface(REFIID riid) noexcept {
+    return IsEqualIID(riid, IID_ITestObjectAlias) ? static_cast<ITestObject *>(this) : nullptr;
 }
 
 STDMETHODIMP TTestObject::get_Name(BSTR *value) {
@@ -62,7 +58,7 @@ STDMETHODIMP TTestObject::get_Child(IDispatch **value) {
 }
 
 STDMETHODIMP TTestObject::putref_Child(IDispatch *value) {
-    return Guard([&] { child_ = value; });
+    return Guard([&] { child_.CopyFrom(value); });
 }
 
 STDMETHODIMP TTestObject::GetIDsOfNames(REFIID riid, LPOLESTR *names, UINT count, LCID lcid, DISPID *ids) {

@@ -158,7 +158,7 @@ TEST_F(LifecycleTest, TheAddInHandsItselfToItsCOMAddInEntry) {
     ComPtr<IDTExtensibility2> addIn = NewAddIn();
     Start(addIn.Get(), host.Application(), static_cast<COMAddIn *>(entry));
 
-    ComPtr<IUnknown> handedOver = ComPtr<IDispatch>(entry->AddInObject()).TryAs<IUnknown>();
+    ComPtr<IUnknown> handedOver = ComPtr<IDispatch>::Copy(entry->AddInObject()).TryAs<IUnknown>();
     EXPECT_EQ(handedOver, addIn.TryAs<IUnknown>());
     EXPECT_EQ(ModuleOf(addIn)->COMAddIn().Get(), static_cast<COMAddIn *>(entry));
     Stop(addIn.Get());

@@ -71,7 +71,7 @@ protected:
 };
 
 ComPtr<IDispatch> DispatchOfProbe(hostsim::SimObject *probe) {
-    return ComPtr<IUnknown>(probe->Identity()).TryAs<IDispatch>();
+    return ComPtr<IUnknown>::Copy(probe->Identity()).TryAs<IDispatch>();
 }
 
 TEST_F(DispatcherTest, ArgumentsArriveInDeclarationOrderAndAnswersReachTheHostsFlags) {

@@ -232,7 +232,7 @@ int TRecorder::Count(const std::wstring &event) const {
 std::wstring TRecorder::Describe(IUnknown *object) const {
     if (object == nullptr)
         return L"nil";
-    ComPtr<IUnknown> identity = ComPtr<IUnknown>(object).TryAs<IUnknown>();
+    ComPtr<IUnknown> identity = ComPtr<IUnknown>::Copy(object).TryAs<IUnknown>();
     for (size_t i = 0; i < Probes.size(); ++i)
         if (Probes[i]->Identity() == identity.Get())
             return L"obj" + std::to_wstring(i);

@@ -17,12 +17,14 @@ protected:
         if (oleInitialized_)
             OleUninitialize();
     }
-    static IUnknown *Identity(IUnknown *object) { return ComPtr<IUnknown>(object).TryAs<IUnknown>().Get(); }
+    static IUnknown *Identity(IUnknown *object) {
+        return ComPtr<IUnknown>::Copy(object).TryAs<IUnknown>().Get();
+    }
     bool oleInitialized_ = false;
 };
 
 TEST_F(OleFunctionsRegistryTest, CreateObjectByProgIDAnswersAnHResultAndNeverRaises) {
-    ComPtr<IDispatch> object(reinterpret_cast<IDispatch *>(0)); // starts empty; must stay so on failure
+    ComPtr<IDispatch> object; // starts empty; must stay so on failure
     HRESULT hr = framework::CreateObjectByProgID(L"Tessary.NoSuchHost.Application", object);
     EXPECT_TRUE(FAILED(hr));
     EXPECT_EQ(hr, CO_E_CLASSSTRING);
@@ -31,7 +33,7 @@ TEST_F(OleFunctionsRegistryTest, CreateObjectByProgIDAnswersAnHResultAndNeverRai
     hostsim::WordHost word(L"14.0");
     {
         hostsim::ClassRegistration registration(L"Word.Application",
-                                                [&] { return ComPtr<IUnknown>(word.Application()); });
+                                                [&] { return ComPtr<IUnknown>::Copy(word.Application()); });
         EXPECT_EQ(framework::CreateObjectByProgID(L"Word.Application", object), S_OK);
         ASSERT_TRUE(object);
         EXPECT_EQ(Identity(object.Get()), Identity(word.Application()));

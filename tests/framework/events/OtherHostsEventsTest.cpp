@@ -57,7 +57,7 @@ TEST_P(OtherHostsEventsTest, EveryEventTheHostDeclaresReachesItsPublishedEvent) 
     EXPECT_EQ(PublishedEventCount(events->ClassType()), c.Published);
     std::wstring version = c.Version;
     events->ConnectToVersion(host_->Application(), version.substr(0, version.find(L'.')));
-    const IID &iid = events->ServerData().EventIID;
+    const IID &iid = events->EventIID();
     EXPECT_EQ(host_->EventSource().Events().SinkCount(iid), 1);
 
     auto published = [](const std::wstring &name) { return name.rfind(L"On", 0) == 0 ? name : L"On" + name; };

@@ -29,7 +29,7 @@ protected:
         hostsim::AttachCommandBars(*host_);
         recorder_.Probes.clear();
         auto *explorer = host_->OpenExplorer(host_->DefaultFolder(ol::olFolderInbox));
-        ComPtr<_CommandBars> bars = ComPtr<IUnknown>(explorer->CommandBars()).TryAs<_CommandBars>();
+        ComPtr<_CommandBars> bars = ComPtr<IUnknown>::Copy(explorer->CommandBars()).TryAs<_CommandBars>();
         ASSERT_TRUE(bars);
         VARIANT name;
         name.vt = VT_BSTR;

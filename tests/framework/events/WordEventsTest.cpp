@@ -6,6 +6,8 @@
 #include "framework/events/WordEvents.h"
 #include "hostsim/WordHost.h"
 
+#include <tuple>
+
 using classlib::OleVariant;
 using framework::TzidWordAppEvents;
 using hostsim::EventArg;
@@ -72,6 +74,33 @@ INSTANTIATE_TEST_SUITE_P(Word, WordVersionTest,
                                            TWordVersion{L"10.0", &DIID_WordApplicationEvents3},
                                            TWordVersion{L"11.0", &DIID_WordApplicationEvents4},
                                            TWordVersion{L"14.0", &DIID_WordApplicationEvents4}));
+
+// The interface a host version asks for belongs to the one connection: another sink of the class,
+// connected to a Word of another version meanwhile, does not change it.
+TEST_F(WordEventsTest, TwoSinksOfOneClassKeepTheInterfacesOfTheirOwnHosts) {
+    Open(L"9.0");
+    hostsim::WordHost newer(L"14.0");
+    auto *other = classlib::Create<TzidWordAppEvents>(module_);
+    events_->ConnectToVersion(host_->Application(), L"9");
+    other->ConnectToVersion(newer.Application(), L"14");
+    events_->ConnectTo(host_->Application()); // a reconnection keeps its version's interface
+    EXPECT_EQ(Advised(DIID_WordApplicationEvents2), 1);
+    EXPECT_EQ(newer.App().Events().SinkCount(DIID_WordApplicationEvents4), 1);
+    EXPECT_TRUE(IsEqualIID(events_->EventIID(), DIID_WordApplicationEvents2));
+    EXPECT_TRUE(IsEqualIID(other->EventIID(), DIID_WordApplicationEvents4));
+
+    // Each dispatcher answers its own connection's interface only.
+    for (auto [sink, own, foreign] :
+         {std::tuple{events_, &DIID_WordApplicationEvents2, &DIID_WordApplicationEvents4},
+          std::tuple{other, &DIID_WordApplicationEvents4, &DIID_WordApplicationEvents2}}) {
+        classlib::ComPtr<IUnknown> answer;
+        EXPECT_EQ(sink->QueryInterface(*own, answer.PutVoid()), S_OK);
+        EXPECT_EQ(sink->QueryInterface(*foreign, answer.PutVoid()), E_NOINTERFACE);
+        EXPECT_EQ(answer, nullptr);
+    }
+    classlib::Free(other);
+    EXPECT_EQ(newer.App().Events().SinkCount(DIID_WordApplicationEvents4), 0);
+}
 
 TEST_F(WordEventsTest, TheModuleFiresStartupOnConnectionAndWordMayRaiseItAgain) {
     Open(L"12.0");

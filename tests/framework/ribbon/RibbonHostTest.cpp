@@ -114,7 +114,7 @@ TEST_F(RibbonHostTest, ActionsTakeTheHostsValuesAndFireTheirEventOnce) {
     hostsim::RibbonUIObject &ribbon = ConnectRibbonUI();
 
     TzidRibbonActionArguments args;
-    args.RibbonControl = world_.Create<hostsim::RibbonControlObject>(L"Send", nullptr);
+    args.RibbonControl.CopyFrom(world_.Create<hostsim::RibbonControlObject>(L"Send", nullptr));
     args.Pressed = true;
     args.Text = L"Anhang";
     args.SelectedId = L"b";

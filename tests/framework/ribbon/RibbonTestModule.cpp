@@ -41,7 +41,7 @@ void TRibbonTestModule::RibbonClick(classlib::TObject *Sender, IRibbonControl *R
     if (Reenter)
         if (auto *control = dynamic_cast<framework::TzidRibbonCustomControl *>(Sender)) {
             framework::TzidRibbonActionArguments args;
-            args.RibbonControl = RibbonControl;
+            args.RibbonControl.CopyFrom(RibbonControl);
             control->DoAction(args);
         }
     Record(L"Click", Sender);
@@ -98,7 +98,7 @@ void RibbonGroupTest::SetUp() {
 
 hostsim::RibbonUIObject &RibbonTest::ConnectRibbonUI() {
     auto *ribbon = world_.Create<hostsim::RibbonUIObject>();
-    module_->SetRibbonUI(classlib::ComPtr<IRibbonUI>(ribbon));
+    module_->SetRibbonUI(classlib::ComPtr<IRibbonUI>::Copy(ribbon));
     return *ribbon;
 }
 

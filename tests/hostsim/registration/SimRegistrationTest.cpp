@@ -42,7 +42,7 @@ TEST_F(SimRegistration, ProgIDCreatesTheSimulatedHost) {
     {
         testsupport::TScratchRegistry redirected; // the keys are found all the same
         ClassRegistration registration(L"Word.Application",
-                                       [&] { return ComPtr<IUnknown>(word.Application()); });
+                                       [&] { return ComPtr<IUnknown>::Copy(word.Application()); });
         ASSERT_EQ(CLSIDFromProgID(L"word.application", &clsid), S_OK);
         EXPECT_TRUE(IsEqualCLSID(clsid, SimHostClassID(L"Word.Application")));
         ComPtr<IDispatch> app;

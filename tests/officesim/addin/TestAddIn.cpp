@@ -34,18 +34,18 @@ private:
 
 namespace {
 
-template <Behaviour behaviour> TComObjectFactory::TComClass Make() {
+template <Behaviour behaviour> TComObjectFactory::TComClass AddInClass() {
     return []() -> TComObject * { return new TTestAddIn(behaviour); };
 }
 
-TAutoObjectFactory connectFactory(ComServer(), Make<Behaviour::Connect>(), CLSID_Connect, L"Connect",
+TAutoObjectFactory connectFactory(ComServer(), AddInClass<Behaviour::Connect>(), CLSID_Connect, L"Connect",
                                   L"officesim test add-in", ciMultiInstance, tmApartment);
-TAutoObjectFactory failingFactory(ComServer(), Make<Behaviour::Failing>(), CLSID_Failing, L"Failing",
+TAutoObjectFactory failingFactory(ComServer(), AddInClass<Behaviour::Failing>(), CLSID_Failing, L"Failing",
                                   L"officesim test add-in that refuses to connect", ciMultiInstance,
                                   tmApartment);
-TAutoObjectFactory crashingFactory(ComServer(), Make<Behaviour::Crashing>(), CLSID_Crashing, L"Crashing",
-                                   L"officesim test add-in that crashes on start-up", ciMultiInstance,
-                                   tmApartment);
+TAutoObjectFactory crashingFactory(ComServer(), AddInClass<Behaviour::Crashing>(), CLSID_Crashing,
+                                   L"Crashing", L"officesim test add-in that crashes on start-up",
+                                   ciMultiInstance, tmApartment);
 
 // A document of the DLL's resources (UTF-8 RCDATA).
 std::wstring Document(const wchar_t *name) {
@@ -60,7 +60,7 @@ std::wstring Document(const wchar_t *name) {
 
 std::wstring IdOf(IDispatch *control) {
     TBStr id;
-    OleCheck(ComPtr<IDispatch>(control).As<IRibbonControl>()->get_Id(id.Put()));
+    OleCheck(ComPtr<IDispatch>::Copy(control).As<IRibbonControl>()->get_Id(id.Put()));
     return id.ToString();
 }
 
@@ -97,10 +97,10 @@ STDMETHODIMP TTestAddIn::OnConnection(IDispatch *application, ext_ConnectMode, I
     return Guard([&] {
         if (behaviour_ == Behaviour::Failing)
             throw EOleSysError(L"The test add-in refuses to connect", E_FAIL);
-        application_ = application;
+        application_.CopyFrom(application);
         if (addInInst)
-            OleCheck(
-                ComPtr<IDispatch>(addInInst).As<COMAddIn>()->put_Object(static_cast<ITestAddIn *>(this)));
+            OleCheck(ComPtr<IDispatch>::Copy(addInInst).As<COMAddIn>()->put_Object(
+                static_cast<ITestAddIn *>(this)));
     });
 }
 
@@ -146,7 +146,7 @@ void TTestAddIn::BuildBar() {
     button_ = control.As<_CommandBarButton>();
     OleCheck(button_->put_Caption(TBStr(ClickText()).Get()));
     OleCheck(button_->put_Tag(TBStr(L"officesim.hello").Get()));
-    sink_ = ComPtr<TClickSink>(new TClickSink(this));
+    sink_ = classlib::Make<TClickSink>(this);
     OleCheck(sink_->Connect(button_.Get()));
 }
 
@@ -169,7 +169,7 @@ STDMETHODIMP TTestAddIn::GetCustomUI(BSTR ribbonId, BSTR *xml) {
 }
 
 STDMETHODIMP TTestAddIn::OnLoad(IDispatch *ribbon) {
-    return Guard([&] { ribbon_ = ComPtr<IDispatch>(ribbon).As<IRibbonUI>(); });
+    return Guard([&] { ribbon_ = ComPtr<IDispatch>::Copy(ribbon).As<IRibbonUI>(); });
 }
 
 // The hello button tells the clicks; the read window's button names the item of its inspector.
@@ -181,7 +181,7 @@ STDMETHODIMP TTestAddIn::GetLabel(IDispatch *control, BSTR *label) {
             text = ClickText();
         else if (id == L"ReadButton") {
             ComPtr<IDispatch> context;
-            OleCheck(ComPtr<IDispatch>(control).As<IRibbonControl>()->get_Context(context.Put()));
+            OleCheck(ComPtr<IDispatch>::Copy(control).As<IRibbonControl>()->get_Context(context.Put()));
             text = L"About " +
                    DispGet(DispGet(context.Get(), L"CurrentItem").ToDispatch().Get(), L"Subject").ToString();
         }

@@ -30,7 +30,7 @@ ComPtr<IPicture> PictureOf(const OleVariant &Value) {
     EXPECT_EQ(Value.Type(), VT_DISPATCH);
     if (Value.Type() != VT_DISPATCH || Value.Var().pdispVal == nullptr)
         return nullptr;
-    return ComPtr<IDispatch>(Value.Var().pdispVal).As<IPicture>();
+    return ComPtr<IDispatch>::Copy(Value.Var().pdispVal).As<IPicture>();
 }
 
 // The pixels of a bitmap, as a top-down 32-bit image.
