@@ -34,7 +34,7 @@ void TBackstageTestModule::BackstageClick(classlib::TObject *Sender, IRibbonCont
                   (control != nullptr && control->InAction() ? L"1" : L"0"));
     if (Reenter && control != nullptr) {
         framework::TzidRibbonActionArguments args;
-        args.RibbonControl = RibbonControl;
+        args.RibbonControl.CopyFrom(RibbonControl);
         control->DoAction(args);
     }
     if (FailHandlers)
