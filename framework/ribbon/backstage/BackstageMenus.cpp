@@ -45,8 +45,8 @@ TzidBackstagePrimaryMenu::TzidBackstagePrimaryMenu(classlib::TCollection *Collec
 
 std::unique_ptr<classlib::TStringList> TzidBackstagePrimaryMenu::GetAttributes(int) const {
     std::unique_ptr<classlib::TStringList> list = MenuAttributes();
-    list->SetValues(L"getScreentip", RibbonCallbackName(L"getScreentip"));
-    list->SetValues(L"getSupertip", RibbonCallbackName(L"getSupertip"));
+    list->SetValues(L"getScreentip", std::wstring(RibbonCallbackName(L"getScreentip")));
+    list->SetValues(L"getSupertip", std::wstring(RibbonCallbackName(L"getSupertip")));
     return list;
 }
 
@@ -57,7 +57,7 @@ TzidBackstageSubMenu::TzidBackstageSubMenu(classlib::TCollection *Collection)
 
 std::unique_ptr<classlib::TStringList> TzidBackstageSubMenu::GetAttributes(int) const {
     std::unique_ptr<classlib::TStringList> list = MenuAttributes();
-    list->SetValues(L"getDescription", RibbonCallbackName(L"getDescription"));
+    list->SetValues(L"getDescription", std::wstring(RibbonCallbackName(L"getDescription")));
     return list;
 }
 
