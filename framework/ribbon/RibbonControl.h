@@ -219,6 +219,11 @@ protected:
 // The node interface of a tab or control found in the module's id list; null for anything else.
 IzidRibbonControlInternal *AsRibbonNode(classlib::TObject *Object);
 
+// The Outlook explorer is one window in both sets of ribbon kinds: Other with that one kind made to
+// match Value.
+TzidRibbons2010 MatchExplorer(TzidRibbons2010 Other, TzidRibbons Value);
+TzidRibbons MatchExplorer(TzidRibbons Other, TzidRibbons2010 Value);
+
 class TzidRibbonCustomControl : public classlib::TCollectionItem, public IzidRibbonControlInternal {
     CLASSLIB_CLASS(TzidRibbonCustomControl)
 public:
