@@ -4,6 +4,7 @@
 #include "classlib/Format.h"
 #include "classlib/OleString.h"
 #include "framework/core/DeferredFree.h"
+#include "tests/support/AddInTranscripts.h"
 
 namespace ribbontest {
 
@@ -31,35 +32,21 @@ void SetHostVersion(int Version) {
     hostVersion = Version;
 }
 
-// A Unix path in RIBBON_DOCUMENTS is taken as one of Wine's drive Z:. The count starts again with
-// every test.
+// The count starts again with every test.
 void KeepDocument(const std::wstring &Xml) {
     static const ::testing::TestInfo *keptFor = nullptr;
     static int keptCount = 0;
-    wchar_t buffer[MAX_PATH] = {};
-    if (GetEnvironmentVariableW(L"RIBBON_DOCUMENTS", buffer, MAX_PATH) == 0 || buffer[0] == 0)
-        return;
-    std::wstring folder = buffer[0] == L'/' ? L"Z:" + std::wstring(buffer) : std::wstring(buffer);
-    CreateDirectoryW(folder.c_str(), nullptr);
     const ::testing::TestInfo *test = ::testing::UnitTest::GetInstance()->current_test_info();
     if (test != keptFor) {
         keptFor = test;
         keptCount = 0;
     }
-    std::string name = std::string(test->test_suite_name()) + "." + test->name() + "." +
-                       std::to_string(++keptCount) + ".xml";
+    std::string name =
+        std::string(test->test_suite_name()) + "." + test->name() + "." + std::to_string(++keptCount);
     for (char &c : name)
         if (c == '/')
             c = '_';
-    std::wstring path = folder + L"\\" + classlib::Utf8ToWide(name);
-    std::string bytes = classlib::WideToUtf8(Xml);
-    HANDLE file =
-        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE) << "cannot keep the document for the schema check";
-    DWORD written = 0;
-    BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    ASSERT_TRUE(ok && written == bytes.size());
+    testsupport::KeepForSchemaCheck(classlib::WideToUtf8(Xml), classlib::Utf8ToWide(name));
 }
 
 std::vector<std::wstring> Lines(const std::wstring &Xml) {

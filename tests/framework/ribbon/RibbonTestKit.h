@@ -30,8 +30,8 @@ namespace ribbontest {
 framework::THostVersionSource UseTestHostVersion();
 void SetHostVersion(int Version);
 
-// Keeps a document for the schema check: one file per document, named after the test, in the folder
-// RIBBON_DOCUMENTS names; without it documents are not kept.
+// Keeps a document for the schema check (see KeepForSchemaCheck): one file per document, named after
+// the test.
 void KeepDocument(const std::wstring &Xml);
 
 // The lines of a document (separated by CR LF).
