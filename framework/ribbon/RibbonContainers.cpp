@@ -33,34 +33,19 @@ CLASSLIB_DEFINE_CLASS(
 
 CLASSLIB_DEFINE_CLASS(TzidRibbonBox, TzidRibbonContainer, using Self = TzidRibbonBox;
                       b.ReadOnly(L"Controls", &Self::Controls).NotStored();
-                      TzidRibbonPublisher<Self>(b).Ribbons().Id().Inserts().Visible();
+                      TzidRibbonPublisher<Self>(b).Control(rpInserts | rpVisible);
                       b.Property(L"BoxStyle", &Self::BoxStyle, &Self::SetBoxStyle).Default(bsHorizontal);
                       b.Property(L"Shared", &Self::Shared, &Self::SetShared).Default(false))
 
 CLASSLIB_DEFINE_CLASS(TzidRibbonButtonGroup, TzidRibbonContainer, using Self = TzidRibbonButtonGroup;
                       b.ReadOnly(L"Controls", &Self::Controls).NotStored();
-                      TzidRibbonPublisher<Self>(b).Ribbons().Id().Inserts().Visible();
+                      TzidRibbonPublisher<Self>(b).Control(rpInserts | rpVisible);
                       b.Property(L"Shared", &Self::Shared, &Self::SetShared).Default(false))
 
 CLASSLIB_DEFINE_CLASS(TzidRibbonMenu, TzidRibbonContainer, using Self = TzidRibbonMenu;
-                      b.ReadOnly(L"Controls", &Self::Controls).NotStored(); TzidRibbonPublisher<Self>(b)
-                                                                                .Ribbons()
-                                                                                .Caption()
-                                                                                .Description()
-                                                                                .Enabled()
-                                                                                .Glyph()
-                                                                                .Id()
-                                                                                .IdMso()
-                                                                                .ImageIndex()
-                                                                                .ImageMso()
-                                                                                .Inserts()
-                                                                                .KeyTip()
-                                                                                .ScreenTip()
-                                                                                .ShowCaption()
-                                                                                .Size()
-                                                                                .SuperTip()
-                                                                                .Title()
-                                                                                .Visible();
+                      b.ReadOnly(L"Controls", &Self::Controls).NotStored();
+                      TzidRibbonPublisher<Self>(b).Control(rpCommon | rpDescription | rpImage | rpKeyTip |
+                                                           rpShowCaption | rpSize | rpTitle);
                       b.Property(L"Dynamic", &Self::Dynamic, &Self::SetDynamic).Default(false);
                       b.Property(L"ItemSize", &Self::ItemSize, &Self::SetItemSize).Default(isNormal);
                       b.Field(L"OnCreate", &Self::OnCreate))
@@ -68,24 +53,8 @@ CLASSLIB_DEFINE_CLASS(TzidRibbonMenu, TzidRibbonContainer, using Self = TzidRibb
 // The kinds come before the menus, so that a form read back gives the menus the kinds they were
 // written with.
 CLASSLIB_DEFINE_CLASS(TzidRibbonSplitButton, TzidRibbonCustomControl, using Self = TzidRibbonSplitButton;
-                      TzidRibbonPublisher<Self>(b)
-                          .Ribbons()
-                          .Caption()
-                          .Description()
-                          .Enabled()
-                          .Glyph()
-                          .Id()
-                          .IdMso()
-                          .ImageIndex()
-                          .ImageMso()
-                          .Inserts()
-                          .KeyTip()
-                          .Pressed()
-                          .ScreenTip()
-                          .ShowCaption()
-                          .Size()
-                          .SuperTip()
-                          .Visible();
+                      TzidRibbonPublisher<Self>(b).Control(rpCommon | rpDescription | rpImage | rpKeyTip |
+                                                           rpPressed | rpShowCaption | rpSize);
                       b.ReadOnly(L"Controls", &Self::Controls);
                       b.Property(L"ToggleButton", &Self::ToggleButton, &Self::SetToggleButton).Default(false);
                       b.Field(L"OnClick", &Self::OnClick))
