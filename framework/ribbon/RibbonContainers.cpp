@@ -88,10 +88,7 @@ TzidRibbonGroup::TzidRibbonGroup(classlib::TCollection *Collection) : TzidRibbon
 std::unique_ptr<classlib::TStringList> TzidRibbonGroup::GetAttributes(int ContextMenuNumber) const {
     const TzidCOMAddInModule *module = Module();
     TzidAttributeList list(*this, module, ContextMenuNumber);
-    if (shared_ && list.HasNamespace()) {
-        list.SharedId();
-        list.AddBool(L"visible", visible_);
-        list.Insert();
+    if (list.SharedHead(shared_)) {
         list.Add(L"keytip", keyTip_);
         list.Add(L"label", caption_);
         list.Add(L"screentip", screenTip_);
@@ -131,10 +128,7 @@ TzidRibbonBox::TzidRibbonBox(classlib::TCollection *Collection) : TzidRibbonCont
 std::unique_ptr<classlib::TStringList> TzidRibbonBox::GetAttributes(int ContextMenuNumber) const {
     TzidAttributeList list(*this, Module(), ContextMenuNumber);
     const wchar_t *style = boxStyle_ == bsVertical ? L"vertical" : L"horizontal";
-    if (shared_ && list.HasNamespace()) {
-        list.SharedId();
-        list.AddBool(L"visible", visible_);
-        list.Insert();
+    if (list.SharedHead(shared_)) {
         list.Add(L"boxStyle", style);
         return list.Take();
     }
@@ -156,10 +150,7 @@ TzidRibbonButtonGroup::TzidRibbonButtonGroup(classlib::TCollection *Collection)
 
 std::unique_ptr<classlib::TStringList> TzidRibbonButtonGroup::GetAttributes(int ContextMenuNumber) const {
     TzidAttributeList list(*this, Module(), ContextMenuNumber);
-    if (shared_ && list.HasNamespace()) {
-        list.SharedId();
-        list.AddBool(L"visible", visible_);
-        list.Insert();
+    if (list.SharedHead(shared_)) {
         return list.Take();
     }
     list.Callback(L"getVisible");

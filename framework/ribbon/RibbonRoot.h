@@ -86,15 +86,6 @@ public:
     bool Visible() const override { return true; }
     void SetVisible(bool) override {}
     std::wstring GetDynamicContent() override { return {}; }
-    TzidRibbonControls *GetFirstColumn() const override { return nullptr; }
-    TzidRibbonControls *GetSecondColumn() const override { return nullptr; }
-    TzidRibbonControls *GetPrimaryItem() const override { return nullptr; }
-    TzidRibbonControls *GetTopItems() const override { return nullptr; }
-    TzidRibbonControls *GetBottomItems() const override { return nullptr; }
-    std::wstring GetTarget() const override { return {}; }
-    std::wstring GetAltText() const override { return {}; }
-    std::wstring GetHelperText() const override { return {}; }
-    std::wstring GetStyleText() const override { return {}; }
 
 protected:
     // AOwner must be an add-in module (31112 otherwise, naming Class). The root starts with the

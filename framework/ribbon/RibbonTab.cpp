@@ -106,11 +106,7 @@ void TzidRibbonTab::DoPropertyChanging(TzidRibbonControlPropertyType PropertyTyp
 
 std::unique_ptr<classlib::TStringList> TzidRibbonTab::GetAttributes(int ContextMenuNumber) const {
     TzidAttributeList list(*this, module_, ContextMenuNumber);
-    if (shared_ && list.HasNamespace()) {
-        // A tab shared between add-ins is written with fixed values: no callbacks of ours answer for it.
-        list.SharedId();
-        list.AddBool(L"visible", visible_);
-        list.Insert();
+    if (list.SharedHead(shared_)) {
         list.Add(L"keytip", keyTip_);
         list.Add(L"label", caption_);
         return list.Take();
