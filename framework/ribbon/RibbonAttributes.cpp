@@ -134,6 +134,15 @@ void TzidAttributeList::SharedId() {
     Add(L"idQ", L"shared:" + node_.Id());
 }
 
+bool TzidAttributeList::SharedHead(bool Shared) {
+    if (!Shared || !HasNamespace())
+        return false;
+    SharedId();
+    AddBool(L"visible", node_.Visible());
+    Insert();
+    return true;
+}
+
 void TzidAttributeList::Insert() {
     using TGetter = std::wstring (IzidRibbonControlInternal::*)() const;
     static const std::pair<const wchar_t *, TGetter> places[] = {

@@ -32,6 +32,10 @@ public:
     void Id(const std::wstring &Value, bool Suffix);
     // "idQ" in the shared namespace.
     void SharedId();
+    // A node shared between add-ins is written with fixed values, as no callbacks of ours answer for
+    // it: its shared id, "visible" and its placement. False, writing nothing, when Shared is not set
+    // or the document has no namespace.
+    bool SharedHead(bool Shared);
     // The first placement attribute that is set.
     void Insert();
     // "getImage" when the node has an image of its own.

@@ -11,68 +11,31 @@
 namespace framework {
 
 CLASSLIB_DEFINE_CLASS(TzidRibbonButton, TzidRibbonCustomControl, using Self = TzidRibbonButton;
-                      TzidRibbonPublisher<Self>(b)
-                          .Ribbons()
-                          .Caption()
-                          .Description()
-                          .Enabled()
-                          .Glyph()
-                          .Id()
-                          .IdMso()
-                          .ImageIndex()
-                          .ImageMso()
-                          .Inserts()
-                          .KeyTip()
-                          .Pressed()
-                          .ScreenTip()
-                          .ShowCaption()
-                          .Size()
-                          .SuperTip()
-                          .Visible();
+                      TzidRibbonPublisher<Self>(b).Control(rpCommon | rpDescription | rpImage | rpKeyTip |
+                                                           rpPressed | rpShowCaption | rpSize);
                       b.Property(L"ToggleButton", &Self::ToggleButton, &Self::SetToggleButton).Default(false);
                       b.Property(L"ParseMsoXmlTypeAs", &Self::ParseMsoXmlTypeAs, &Self::SetParseMsoXmlTypeAs)
                           .Default(pxtDefault);
                       b.Field(L"OnClick", &Self::OnClick))
 
 CLASSLIB_DEFINE_CLASS(TzidRibbonCheckBox, TzidRibbonCustomControl, using Self = TzidRibbonCheckBox;
-                      TzidRibbonPublisher<Self>(b)
-                          .Ribbons()
-                          .Caption()
-                          .Description()
-                          .Enabled()
-                          .Id()
-                          .IdMso()
-                          .Inserts()
-                          .KeyTip()
-                          .Pressed()
-                          .ScreenTip()
-                          .SuperTip()
-                          .Visible();
+                      TzidRibbonPublisher<Self>(b).Control(rpCommon | rpDescription | rpKeyTip | rpPressed);
                       b.Field(L"OnClick", &Self::OnClick))
 
 CLASSLIB_DEFINE_CLASS(TzidRibbonLabel, TzidRibbonCustomControl, using Self = TzidRibbonLabel;
-                      TzidRibbonPublisher<Self>(b)
-                          .Ribbons()
-                          .Caption()
-                          .Enabled()
-                          .Id()
-                          .IdMso()
-                          .Inserts()
-                          .ScreenTip()
-                          .ShowCaption()
-                          .SuperTip()
-                          .Visible())
+                      TzidRibbonPublisher<Self>(b).Control(rpCommon | rpShowCaption))
 
 CLASSLIB_DEFINE_CLASS(TzidRibbonSeparator, TzidRibbonCustomControl, using Self = TzidRibbonSeparator;
-                      TzidRibbonPublisher<Self>(b).Ribbons().Id().Inserts())
+                      TzidRibbonPublisher<Self>(b).Control(rpInserts))
 
 CLASSLIB_DEFINE_CLASS(TzidRibbonMenuSeparator, TzidRibbonCustomControl, using Self = TzidRibbonMenuSeparator;
-                      TzidRibbonPublisher<Self>(b).Ribbons().Caption().Id().Inserts())
+                      TzidRibbonPublisher<Self>(b).Control(rpCaption | rpInserts))
 
-CLASSLIB_DEFINE_CLASS(
-    TzidRibbonDialogBoxLauncher, TzidRibbonCustomControl, using Self = TzidRibbonDialogBoxLauncher;
-    TzidRibbonPublisher<Self>(b).Ribbons().Enabled().Id().IdMso().KeyTip().ScreenTip().SuperTip().Visible();
-    b.Field(L"OnClick", &Self::OnClick))
+CLASSLIB_DEFINE_CLASS(TzidRibbonDialogBoxLauncher, TzidRibbonCustomControl,
+                      using Self = TzidRibbonDialogBoxLauncher;
+                      TzidRibbonPublisher<Self>(b).Control(rpEnabled | rpIdMso | rpKeyTip | rpTips |
+                                                           rpVisible);
+                      b.Field(L"OnClick", &Self::OnClick))
 
 namespace {
 

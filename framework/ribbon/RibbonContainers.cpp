@@ -33,34 +33,19 @@ CLASSLIB_DEFINE_CLASS(
 
 CLASSLIB_DEFINE_CLASS(TzidRibbonBox, TzidRibbonContainer, using Self = TzidRibbonBox;
                       b.ReadOnly(L"Controls", &Self::Controls).NotStored();
-                      TzidRibbonPublisher<Self>(b).Ribbons().Id().Inserts().Visible();
+                      TzidRibbonPublisher<Self>(b).Control(rpInserts | rpVisible);
                       b.Property(L"BoxStyle", &Self::BoxStyle, &Self::SetBoxStyle).Default(bsHorizontal);
                       b.Property(L"Shared", &Self::Shared, &Self::SetShared).Default(false))
 
 CLASSLIB_DEFINE_CLASS(TzidRibbonButtonGroup, TzidRibbonContainer, using Self = TzidRibbonButtonGroup;
                       b.ReadOnly(L"Controls", &Self::Controls).NotStored();
-                      TzidRibbonPublisher<Self>(b).Ribbons().Id().Inserts().Visible();
+                      TzidRibbonPublisher<Self>(b).Control(rpInserts | rpVisible);
                       b.Property(L"Shared", &Self::Shared, &Self::SetShared).Default(false))
 
 CLASSLIB_DEFINE_CLASS(TzidRibbonMenu, TzidRibbonContainer, using Self = TzidRibbonMenu;
-                      b.ReadOnly(L"Controls", &Self::Controls).NotStored(); TzidRibbonPublisher<Self>(b)
-                                                                                .Ribbons()
-                                                                                .Caption()
-                                                                                .Description()
-                                                                                .Enabled()
-                                                                                .Glyph()
-                                                                                .Id()
-                                                                                .IdMso()
-                                                                                .ImageIndex()
-                                                                                .ImageMso()
-                                                                                .Inserts()
-                                                                                .KeyTip()
-                                                                                .ScreenTip()
-                                                                                .ShowCaption()
-                                                                                .Size()
-                                                                                .SuperTip()
-                                                                                .Title()
-                                                                                .Visible();
+                      b.ReadOnly(L"Controls", &Self::Controls).NotStored();
+                      TzidRibbonPublisher<Self>(b).Control(rpCommon | rpDescription | rpImage | rpKeyTip |
+                                                           rpShowCaption | rpSize | rpTitle);
                       b.Property(L"Dynamic", &Self::Dynamic, &Self::SetDynamic).Default(false);
                       b.Property(L"ItemSize", &Self::ItemSize, &Self::SetItemSize).Default(isNormal);
                       b.Field(L"OnCreate", &Self::OnCreate))
@@ -68,24 +53,8 @@ CLASSLIB_DEFINE_CLASS(TzidRibbonMenu, TzidRibbonContainer, using Self = TzidRibb
 // The kinds come before the menus, so that a form read back gives the menus the kinds they were
 // written with.
 CLASSLIB_DEFINE_CLASS(TzidRibbonSplitButton, TzidRibbonCustomControl, using Self = TzidRibbonSplitButton;
-                      TzidRibbonPublisher<Self>(b)
-                          .Ribbons()
-                          .Caption()
-                          .Description()
-                          .Enabled()
-                          .Glyph()
-                          .Id()
-                          .IdMso()
-                          .ImageIndex()
-                          .ImageMso()
-                          .Inserts()
-                          .KeyTip()
-                          .Pressed()
-                          .ScreenTip()
-                          .ShowCaption()
-                          .Size()
-                          .SuperTip()
-                          .Visible();
+                      TzidRibbonPublisher<Self>(b).Control(rpCommon | rpDescription | rpImage | rpKeyTip |
+                                                           rpPressed | rpShowCaption | rpSize);
                       b.ReadOnly(L"Controls", &Self::Controls);
                       b.Property(L"ToggleButton", &Self::ToggleButton, &Self::SetToggleButton).Default(false);
                       b.Field(L"OnClick", &Self::OnClick))
@@ -119,10 +88,7 @@ TzidRibbonGroup::TzidRibbonGroup(classlib::TCollection *Collection) : TzidRibbon
 std::unique_ptr<classlib::TStringList> TzidRibbonGroup::GetAttributes(int ContextMenuNumber) const {
     const TzidCOMAddInModule *module = Module();
     TzidAttributeList list(*this, module, ContextMenuNumber);
-    if (shared_ && list.HasNamespace()) {
-        list.SharedId();
-        list.AddBool(L"visible", visible_);
-        list.Insert();
+    if (list.SharedHead(shared_)) {
         list.Add(L"keytip", keyTip_);
         list.Add(L"label", caption_);
         list.Add(L"screentip", screenTip_);
@@ -162,10 +128,7 @@ TzidRibbonBox::TzidRibbonBox(classlib::TCollection *Collection) : TzidRibbonCont
 std::unique_ptr<classlib::TStringList> TzidRibbonBox::GetAttributes(int ContextMenuNumber) const {
     TzidAttributeList list(*this, Module(), ContextMenuNumber);
     const wchar_t *style = boxStyle_ == bsVertical ? L"vertical" : L"horizontal";
-    if (shared_ && list.HasNamespace()) {
-        list.SharedId();
-        list.AddBool(L"visible", visible_);
-        list.Insert();
+    if (list.SharedHead(shared_)) {
         list.Add(L"boxStyle", style);
         return list.Take();
     }
@@ -187,10 +150,7 @@ TzidRibbonButtonGroup::TzidRibbonButtonGroup(classlib::TCollection *Collection)
 
 std::unique_ptr<classlib::TStringList> TzidRibbonButtonGroup::GetAttributes(int ContextMenuNumber) const {
     TzidAttributeList list(*this, Module(), ContextMenuNumber);
-    if (shared_ && list.HasNamespace()) {
-        list.SharedId();
-        list.AddBool(L"visible", visible_);
-        list.Insert();
+    if (list.SharedHead(shared_)) {
         return list.Take();
     }
     list.Callback(L"getVisible");

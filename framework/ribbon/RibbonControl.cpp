@@ -63,6 +63,22 @@ void TzidRibbonCustomControl::EnterInIdList() {
         module->RibbonIds().AddObject(id_, this);
 }
 
+TzidRibbons2010 MatchExplorer(TzidRibbons2010 Other, TzidRibbons Value) {
+    if (Value.Contains(msrOutlookExplorer))
+        Other.Include(msrOutlookExplorer2010);
+    else
+        Other.Exclude(msrOutlookExplorer2010);
+    return Other;
+}
+
+TzidRibbons MatchExplorer(TzidRibbons Other, TzidRibbons2010 Value) {
+    if (Value.Contains(msrOutlookExplorer2010))
+        Other.Include(msrOutlookExplorer);
+    else
+        Other.Exclude(msrOutlookExplorer);
+    return Other;
+}
+
 // ---- the tree ----------------------------------------------------------------------------------
 
 // Every attribute list asks for the module, so the walk up tests each owner for a control first (the
@@ -84,11 +100,8 @@ TzidRibbonTab *TzidRibbonCustomControl::GetOwnerTab() const {
 }
 
 TzidCOMAddInModule *TzidRibbonCustomControl::Module() const {
-    classlib::TComponent *root = GetOwnerRoot();
-    if (auto *tab = dynamic_cast<TzidRibbonTab *>(root))
-        return tab->Module();
-    // A Backstage view belongs to the module that owns it.
-    return root != nullptr ? dynamic_cast<TzidCOMAddInModule *>(root->Owner()) : nullptr;
+    auto *root = dynamic_cast<TzidRibbonRoot *>(GetOwnerRoot());
+    return root != nullptr ? root->Module() : nullptr;
 }
 
 TzidRibbonCustomControl *TzidRibbonCustomControl::ParentControl() const {
@@ -251,12 +264,7 @@ void TzidRibbonCustomControl::SetRibbons(TzidRibbons Value) {
         if (children != nullptr)
             for (int i = 0; i < children->Count(); ++i)
                 children->Items(i)->SetRibbons(Value);
-    TzidRibbons2010 other = ribbons2010_;
-    if (Value.Contains(msrOutlookExplorer))
-        other.Include(msrOutlookExplorer2010);
-    else
-        other.Exclude(msrOutlookExplorer2010);
-    SetRibbons2010(other);
+    SetRibbons2010(MatchExplorer(ribbons2010_, Value));
 }
 
 void TzidRibbonCustomControl::SetRibbons2010(TzidRibbons2010 Value) {
@@ -267,12 +275,7 @@ void TzidRibbonCustomControl::SetRibbons2010(TzidRibbons2010 Value) {
         if (children != nullptr)
             for (int i = 0; i < children->Count(); ++i)
                 children->Items(i)->SetRibbons2010(Value);
-    TzidRibbons other = ribbons_;
-    if (Value.Contains(msrOutlookExplorer2010))
-        other.Include(msrOutlookExplorer);
-    else
-        other.Exclude(msrOutlookExplorer);
-    SetRibbons(other);
+    SetRibbons(MatchExplorer(ribbons_, Value));
 }
 
 void TzidRibbonCustomControl::SetSelectedItemId(const std::wstring &Value) {

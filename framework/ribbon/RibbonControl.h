@@ -201,16 +201,16 @@ public:
     virtual std::wstring GetDynamicContent() = 0;
     virtual TzidRibbons2010 Ribbons2010() const = 0;
     virtual void SetRibbons2010(TzidRibbons2010 Value) = 0;
-    // The Backstage layout (null and "" for ribbon nodes).
-    virtual TzidRibbonControls *GetFirstColumn() const = 0;
-    virtual TzidRibbonControls *GetSecondColumn() const = 0;
-    virtual TzidRibbonControls *GetPrimaryItem() const = 0;
-    virtual TzidRibbonControls *GetTopItems() const = 0;
-    virtual TzidRibbonControls *GetBottomItems() const = 0;
-    virtual std::wstring GetTarget() const = 0;
-    virtual std::wstring GetAltText() const = 0;
-    virtual std::wstring GetHelperText() const = 0;
-    virtual std::wstring GetStyleText() const = 0;
+    // The Backstage layout: null and "" unless a Backstage node has them.
+    virtual TzidRibbonControls *GetFirstColumn() const { return nullptr; }
+    virtual TzidRibbonControls *GetSecondColumn() const { return nullptr; }
+    virtual TzidRibbonControls *GetPrimaryItem() const { return nullptr; }
+    virtual TzidRibbonControls *GetTopItems() const { return nullptr; }
+    virtual TzidRibbonControls *GetBottomItems() const { return nullptr; }
+    virtual std::wstring GetTarget() const { return {}; }
+    virtual std::wstring GetAltText() const { return {}; }
+    virtual std::wstring GetHelperText() const { return {}; }
+    virtual std::wstring GetStyleText() const { return {}; }
 
 protected:
     ~IzidRibbonControlInternal() = default;
@@ -218,6 +218,11 @@ protected:
 
 // The node interface of a tab or control found in the module's id list; null for anything else.
 IzidRibbonControlInternal *AsRibbonNode(classlib::TObject *Object);
+
+// The Outlook explorer is one window in both sets of ribbon kinds: Other with that one kind made to
+// match Value.
+TzidRibbons2010 MatchExplorer(TzidRibbons2010 Other, TzidRibbons Value);
+TzidRibbons MatchExplorer(TzidRibbons Other, TzidRibbons2010 Value);
 
 class TzidRibbonCustomControl : public classlib::TCollectionItem, public IzidRibbonControlInternal {
     CLASSLIB_CLASS(TzidRibbonCustomControl)
@@ -245,15 +250,9 @@ public:
     TzidRibbonControlType GetControlType() const override { return rctSeparator; }
     std::wstring GetTitle() const override { return title_; }
     std::wstring GetDynamicContent() override { return {}; }
-    TzidRibbonControls *GetFirstColumn() const override { return nullptr; }
-    TzidRibbonControls *GetSecondColumn() const override { return nullptr; }
-    TzidRibbonControls *GetPrimaryItem() const override { return nullptr; }
-    TzidRibbonControls *GetTopItems() const override { return nullptr; }
-    TzidRibbonControls *GetBottomItems() const override { return nullptr; }
     std::wstring GetTarget() const override { return target_; }
     std::wstring GetAltText() const override { return altText_; }
     std::wstring GetHelperText() const override { return helperText_; }
-    std::wstring GetStyleText() const override { return {}; }
 
     // ---- properties; a setter that changes what the host shows asks it to re-query the control ----
     std::wstring Caption() const override { return caption_; }

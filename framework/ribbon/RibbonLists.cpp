@@ -9,43 +9,15 @@
 namespace framework {
 
 CLASSLIB_DEFINE_CLASS(TzidRibbonEditBox, TzidRibbonCustomControl, using Self = TzidRibbonEditBox;
-                      TzidRibbonPublisher<Self>(b)
-                          .Ribbons()
-                          .Caption()
-                          .Enabled()
-                          .Glyph()
-                          .Id()
-                          .IdMso()
-                          .ImageIndex()
-                          .ImageMso()
-                          .Inserts()
-                          .KeyTip()
-                          .ScreenTip()
-                          .ShowCaption()
-                          .SuperTip()
-                          .Text()
-                          .Visible();
+                      TzidRibbonPublisher<Self>(b).Control(rpCommon | rpImage | rpKeyTip | rpShowCaption |
+                                                           rpText);
                       b.Property(L"MaxLength", &Self::MaxLength, &Self::SetMaxLength).Default(0);
                       b.Property(L"SizeString", &Self::SizeString, &Self::SetSizeString).Default(L"");
                       b.Field(L"OnChange", &Self::OnChange))
 
 CLASSLIB_DEFINE_CLASS(TzidRibbonComboBox, TzidRibbonCustomControl, using Self = TzidRibbonComboBox;
-                      TzidRibbonPublisher<Self>(b)
-                          .Ribbons()
-                          .Caption()
-                          .Enabled()
-                          .Glyph()
-                          .Id()
-                          .IdMso()
-                          .ImageIndex()
-                          .ImageMso()
-                          .Inserts()
-                          .KeyTip()
-                          .ScreenTip()
-                          .ShowCaption()
-                          .SuperTip()
-                          .Text()
-                          .Visible();
+                      TzidRibbonPublisher<Self>(b).Control(rpCommon | rpImage | rpKeyTip | rpShowCaption |
+                                                           rpText);
                       b.ReadOnly(L"Items", &Self::Items);
                       b.Property(L"MaxLength", &Self::MaxLength, &Self::SetMaxLength).Default(0);
                       b.Property(L"SizeString", &Self::SizeString, &Self::SetSizeString).Default(L"");
@@ -57,22 +29,8 @@ CLASSLIB_DEFINE_CLASS(TzidRibbonListControl, TzidRibbonCustomControl)
 // The kinds come before the children, so that a form read back gives the children the kinds they
 // were written with.
 CLASSLIB_DEFINE_CLASS(
-    TzidRibbonDropDown, TzidRibbonListControl, using Self = TzidRibbonDropDown; TzidRibbonPublisher<Self>(b)
-                                                                                    .Ribbons()
-                                                                                    .Caption()
-                                                                                    .Enabled()
-                                                                                    .Glyph()
-                                                                                    .Id()
-                                                                                    .IdMso()
-                                                                                    .ImageIndex()
-                                                                                    .ImageMso()
-                                                                                    .Inserts()
-                                                                                    .KeyTip()
-                                                                                    .ScreenTip()
-                                                                                    .Selection()
-                                                                                    .ShowCaption()
-                                                                                    .SuperTip()
-                                                                                    .Visible();
+    TzidRibbonDropDown, TzidRibbonListControl, using Self = TzidRibbonDropDown;
+    TzidRibbonPublisher<Self>(b).Control(rpCommon | rpImage | rpKeyTip | rpSelection | rpShowCaption);
     b.ReadOnly(L"Controls", &Self::Controls); b.ReadOnly(L"Items", &Self::Items);
     b.Property(L"ShowItemCaption", &Self::ShowItemCaption, &Self::SetShowItemCaption).Default(true);
     b.Property(L"SizeString", &Self::SizeString, &Self::SetSizeString).Default(L"");
@@ -81,25 +39,9 @@ CLASSLIB_DEFINE_CLASS(
             static_cast<TzidRibbonItemPropertyChanging Self::*>(&Self::OnItemPropertyChanging)))
 
 CLASSLIB_DEFINE_CLASS(
-    TzidRibbonGallery, TzidRibbonListControl, using Self = TzidRibbonGallery; TzidRibbonPublisher<Self>(b)
-                                                                                  .Ribbons()
-                                                                                  .Caption()
-                                                                                  .Description()
-                                                                                  .Enabled()
-                                                                                  .Glyph()
-                                                                                  .Id()
-                                                                                  .IdMso()
-                                                                                  .ImageIndex()
-                                                                                  .ImageMso()
-                                                                                  .Inserts()
-                                                                                  .ItemSizes()
-                                                                                  .KeyTip()
-                                                                                  .ScreenTip()
-                                                                                  .Selection()
-                                                                                  .ShowCaption()
-                                                                                  .Size()
-                                                                                  .SuperTip()
-                                                                                  .Visible();
+    TzidRibbonGallery, TzidRibbonListControl, using Self = TzidRibbonGallery;
+    TzidRibbonPublisher<Self>(b).Control(rpCommon | rpDescription | rpImage | rpItemSizes | rpKeyTip |
+                                         rpSelection | rpShowCaption | rpSize);
     b.ReadOnly(L"Controls", &Self::Controls); b.ReadOnly(L"Items", &Self::Items);
     b.Property(L"Columns", &Self::Columns, &Self::SetColumns).Default(1);
     b.Property(L"Rows", &Self::Rows, &Self::SetRows).Default(1);

@@ -7,8 +7,7 @@
 #include "framework/core/AddInObject.h"
 #include "framework/ribbon/RibbonCallbacks.h"
 #include "framework/ribbon/RibbonControls.h"
-#include "framework/ribbon/RibbonTab.h"
-#include "framework/ribbon/backstage/BackstageView.h"
+#include "framework/ribbon/RibbonRoot.h"
 
 using classlib::ComPtr;
 using classlib::OleVariant;
@@ -20,11 +19,8 @@ namespace {
 // The image list ImageIndex refers to: the owning tab's or Backstage view's.
 classlib::TImageList *TabImages(IzidRibbonControlInternal &Control) {
     auto *control = dynamic_cast<TzidRibbonCustomControl *>(&Control);
-    classlib::TComponent *root = control != nullptr ? control->GetOwnerRoot() : nullptr;
-    if (auto *view = dynamic_cast<TzidBackstage *>(root))
-        return view->Images();
-    auto *tab = dynamic_cast<TzidRibbonTab *>(root);
-    return tab != nullptr ? tab->Images() : nullptr;
+    auto *root = control != nullptr ? dynamic_cast<TzidRibbonRoot *>(control->GetOwnerRoot()) : nullptr;
+    return root != nullptr ? root->Images() : nullptr;
 }
 
 // An item's picture: its Glyph masked by its bottom-left pixel, or its image in the owning tab's

@@ -7,6 +7,30 @@
 
 namespace framework {
 
+// What a ribbon control publishes besides Ribbons and Id, for TzidRibbonPublisher::Control.
+enum TzidRibbonPublished : unsigned {
+    rpCaption = 1u << 0,
+    rpDescription = 1u << 1,
+    rpEnabled = 1u << 2,
+    // Glyph, ImageIndex and ImageMso.
+    rpImage = 1u << 3,
+    rpIdMso = 1u << 4,
+    rpInserts = 1u << 5,
+    rpItemSizes = 1u << 6,
+    rpKeyTip = 1u << 7,
+    rpPressed = 1u << 8,
+    // ScreenTip and SuperTip.
+    rpTips = 1u << 9,
+    rpSelection = 1u << 10,
+    rpShowCaption = 1u << 11,
+    rpSize = 1u << 12,
+    rpText = 1u << 13,
+    rpTitle = 1u << 14,
+    rpVisible = 1u << 15,
+    // What the ribbon's own controls (labels, buttons, boxes, lists, menus) all have.
+    rpCommon = rpCaption | rpEnabled | rpIdMso | rpInserts | rpTips | rpVisible,
+};
+
 template <class T> class TzidRibbonPublisher {
 public:
     explicit TzidRibbonPublisher(classlib::TClassBuilder<T> &Builder) : b(Builder) {}
@@ -102,6 +126,50 @@ public:
     }
     TzidRibbonPublisher &Visible() {
         b.Property(L"Visible", &T::Visible, &T::SetVisible).Default(true);
+        return *this;
+    }
+
+    // The properties of a ribbon control: Ribbons, Id and those What names, in the one order every
+    // control writes them in (its forms depend on it).
+    TzidRibbonPublisher &Control(unsigned What) {
+        Ribbons();
+        if (What & rpCaption)
+            Caption();
+        if (What & rpDescription)
+            Description();
+        if (What & rpEnabled)
+            Enabled();
+        if (What & rpImage)
+            Glyph();
+        Id();
+        if (What & rpIdMso)
+            IdMso();
+        if (What & rpImage)
+            ImageIndex().ImageMso();
+        if (What & rpInserts)
+            Inserts();
+        if (What & rpItemSizes)
+            ItemSizes();
+        if (What & rpKeyTip)
+            KeyTip();
+        if (What & rpPressed)
+            Pressed();
+        if (What & rpTips)
+            ScreenTip();
+        if (What & rpSelection)
+            Selection();
+        if (What & rpShowCaption)
+            ShowCaption();
+        if (What & rpSize)
+            Size();
+        if (What & rpTips)
+            SuperTip();
+        if (What & rpText)
+            Text();
+        if (What & rpTitle)
+            Title();
+        if (What & rpVisible)
+            Visible();
         return *this;
     }
 

@@ -15,7 +15,7 @@ namespace framework {
 using Self = TzidRibbonTab;
 
 CLASSLIB_DEFINE_CLASS(
-    TzidRibbonTab, classlib::TComponent, b.Property(L"Images", &Self::Images, &Self::SetImages);
+    TzidRibbonTab, TzidRibbonRoot, b.Property(L"Images", &Self::Images, &Self::SetImages);
     b.Property(L"Caption", &Self::Caption, &Self::SetCaption).Default(L"");
     b.Property(L"Context", &Self::Context, &Self::SetContext).Default(L"");
     // The kinds before the groups: read after them, they would overwrite the groups' own.
@@ -32,48 +32,7 @@ CLASSLIB_DEFINE_CLASS(
     b.Property(L"Shared", &Self::Shared, &Self::SetShared).Default(false);
     b.Field(L"OnPropertyChanging", &Self::OnPropertyChanging))
 
-namespace {
-
-// A tab exists only inside an add-in module, whose lists and host it uses.
-classlib::TComponent *ModuleOwner(classlib::TComponent *AOwner) {
-    if (dynamic_cast<TzidCOMAddInModule *>(AOwner) == nullptr)
-        RaiseZidError(
-            zidErrWrongContainer,
-            classlib::Format(SzidWrongContainer, {TzidRibbonTab::StaticClass().Name(),
-                                                  AOwner != nullptr ? AOwner->ClassName() : L"nil"}));
-    return AOwner;
-}
-
-void ClearImageIndexes(TzidRibbonControls *Controls) {
-    if (Controls == nullptr)
-        return;
-    for (int i = 0; i < Controls->Count(); ++i) {
-        TzidRibbonCustomControl *control = Controls->Items(i);
-        control->SetImageIndex(-1);
-        ClearImageIndexes(control->GetControls());
-        ClearImageIndexes(control->GetItems());
-    }
-}
-
-} // namespace
-
-TzidRibbonTab::TzidRibbonTab(classlib::TComponent *AOwner)
-    : TComponent(ModuleOwner(AOwner)), module_(static_cast<TzidCOMAddInModule *>(AOwner)),
-      ribbons_(zidDefaultRibbons), ribbons2010_(zidDefaultRibbons2010) {
-    // Only the windows of hosts the add-in supports.
-    const TzidHostAppSet apps = module_->SupportedApps();
-    if (!apps.Contains(ohaAccess))
-        ribbons_.Exclude(msrAccessDatabase);
-    if (!apps.Contains(ohaExcel))
-        ribbons_.Exclude(msrExcelWorkbook);
-    if (!apps.Contains(ohaPowerPoint))
-        ribbons_.Exclude(msrPowerPointPresentation);
-    if (!apps.Contains(ohaWord))
-        ribbons_.Exclude(msrWordDocument);
-    if (!apps.Contains(ohaOutlook)) {
-        ribbons_.Exclude(msrOutlookMailRead).Exclude(msrOutlookMailCompose).Exclude(msrOutlookExplorer);
-        ribbons2010_.Exclude(msrOutlookExplorer2010);
-    }
+TzidRibbonTab::TzidRibbonTab(classlib::TComponent *AOwner) : TzidRibbonRoot(AOwner, StaticClass()) {
     controls_ = std::make_unique<TzidRibbonControls>(this, 100, TzidRibbonGroup::StaticClass());
     module_->RibbonTabs().Add(this);
     module_->RibbonIds().AddObject(id_, this);
@@ -96,24 +55,6 @@ void TzidRibbonTab::DefineProperties(classlib::TFiler &Filer) {
     DefineMixedControls(Filer, *controls_, streamedTypes_, false);
 }
 
-void TzidRibbonTab::SetImages(classlib::TImageList *Value) {
-    if (Value == images_)
-        return;
-    if (images_ != nullptr)
-        images_->RemoveFreeNotification(this);
-    images_ = Value;
-    if (images_ != nullptr)
-        images_->FreeNotification(this);
-}
-
-void TzidRibbonTab::Notification(classlib::TComponent *AComponent, classlib::TOperation Operation) {
-    TComponent::Notification(AComponent, Operation);
-    if (Operation == classlib::TOperation::opRemove && AComponent != nullptr && AComponent == images_) {
-        images_ = nullptr;
-        ClearImageIndexes(controls_.get());
-    }
-}
-
 void TzidRibbonTab::SetContext(const std::wstring &Value) {
     if (Value == context_)
         return;
@@ -121,10 +62,6 @@ void TzidRibbonTab::SetContext(const std::wstring &Value) {
     module_->ContextualTabs().Remove(this);
     context_ = Value;
     (context_.empty() ? module_->RibbonTabs() : module_->ContextualTabs()).Add(this);
-}
-
-void TzidRibbonTab::SetControls(TzidRibbonControls *Value) {
-    controls_->Assign(Value);
 }
 
 void TzidRibbonTab::RenameInIdList(const std::wstring &Key) {
@@ -161,34 +98,6 @@ void TzidRibbonTab::SetKeyTip(const TzidRibbonKeyTip &Value) {
         classlib::OleCheck(ribbon->InvalidateControl(classlib::TBStr(id_).Get()));
 }
 
-void TzidRibbonTab::SetRibbons(TzidRibbons Value) {
-    if (Value == ribbons_)
-        return;
-    ribbons_ = Value;
-    for (int i = 0; i < controls_->Count(); ++i)
-        controls_->Items(i)->SetRibbons(Value);
-    TzidRibbons2010 other = ribbons2010_;
-    if (Value.Contains(msrOutlookExplorer))
-        other.Include(msrOutlookExplorer2010);
-    else
-        other.Exclude(msrOutlookExplorer2010);
-    SetRibbons2010(other);
-}
-
-void TzidRibbonTab::SetRibbons2010(TzidRibbons2010 Value) {
-    if (Value == ribbons2010_)
-        return;
-    ribbons2010_ = Value;
-    for (int i = 0; i < controls_->Count(); ++i)
-        controls_->Items(i)->SetRibbons2010(Value);
-    TzidRibbons other = ribbons_;
-    if (Value.Contains(msrOutlookExplorer2010))
-        other.Include(msrOutlookExplorer);
-    else
-        other.Exclude(msrOutlookExplorer);
-    SetRibbons(other);
-}
-
 void TzidRibbonTab::DoPropertyChanging(TzidRibbonControlPropertyType PropertyType,
                                        classlib::OleVariant &Value, IDispatch *Context, int) {
     if (OnPropertyChanging)
@@ -197,11 +106,7 @@ void TzidRibbonTab::DoPropertyChanging(TzidRibbonControlPropertyType PropertyTyp
 
 std::unique_ptr<classlib::TStringList> TzidRibbonTab::GetAttributes(int ContextMenuNumber) const {
     TzidAttributeList list(*this, module_, ContextMenuNumber);
-    if (shared_ && list.HasNamespace()) {
-        // A tab shared between add-ins is written with fixed values: no callbacks of ours answer for it.
-        list.SharedId();
-        list.AddBool(L"visible", visible_);
-        list.Insert();
+    if (list.SharedHead(shared_)) {
         list.Add(L"keytip", keyTip_);
         list.Add(L"label", caption_);
         return list.Take();

@@ -1,5 +1,6 @@
 #include "AddInTranscripts.h"
 
+#include "classlib/Format.h"
 #include "classlib/Registry.h"
 
 namespace testsupport {
@@ -42,6 +43,50 @@ testing::AssertionResult InOrder(const std::string &output, const std::vector<st
         at = found + piece.size();
     }
     return testing::AssertionSuccess();
+}
+
+std::string DocumentOf(const std::string &output, const std::string &progId, const std::string &ribbonId) {
+    size_t at = output.find(progId + ": GetCustomUI(\"" + ribbonId + "\") -> document");
+    if (at == std::string::npos)
+        return {};
+    at = output.find('\n', at);
+    std::string document;
+    while (at != std::string::npos) {
+        size_t end = output.find('\n', at + 1);
+        std::string line = output.substr(at + 1, end == std::string::npos ? std::string::npos : end - at - 1);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        size_t bar = line.find_first_not_of(' ');
+        if (bar == std::string::npos || line.compare(bar, 2, "| ") != 0)
+            break;
+        document += line.substr(bar + 2) + "\n";
+        at = end;
+    }
+    return document;
+}
+
+std::string TranscriptDocument(const TRunResult &run, const std::string &progId, const std::string &ribbonId,
+                               const std::string &name) {
+    std::string document = DocumentOf(run.Output, progId, ribbonId);
+    EXPECT_FALSE(document.empty()) << "no document for " << ribbonId << "\n" << run.Output;
+    KeepForSchemaCheck(document, classlib::Utf8ToWide(name));
+    return document;
+}
+
+void KeepForSchemaCheck(const std::string &document, const std::wstring &name) {
+    wchar_t buffer[MAX_PATH] = {};
+    if (GetEnvironmentVariableW(L"RIBBON_DOCUMENTS", buffer, MAX_PATH) == 0 || buffer[0] == 0)
+        return;
+    std::wstring folder = buffer[0] == L'/' ? L"Z:" + std::wstring(buffer) : std::wstring(buffer);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    std::wstring path = folder + L"\\" + name + L".xml";
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << "cannot keep the document for the schema check";
+    DWORD written = 0;
+    BOOL ok = WriteFile(file, document.data(), static_cast<DWORD>(document.size()), &written, nullptr);
+    CloseHandle(file);
+    ASSERT_TRUE(ok && written == document.size());
 }
 
 } // namespace testsupport

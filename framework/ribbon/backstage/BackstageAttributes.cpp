@@ -5,6 +5,12 @@ namespace framework {
 TzidBackstageAttributes::TzidBackstageAttributes(const TzidRibbonCustomControl &Control)
     : TzidAttributeList(Control, Control.Module(), 0), control_(Control) {}
 
+void TzidBackstageAttributes::BuiltIn() {
+    Add(L"idMso", control_.IdMso());
+    Add(L"label", control_.Caption());
+    AddBool(L"visible", control_.Visible());
+}
+
 void TzidBackstageAttributes::Callback(const std::wstring &Name) {
     // Only the Backstage asks these; the host resolves the values by name, so they are spelled as the
     // callback table spells them.

@@ -13,6 +13,9 @@ public:
 
     // "id", or "idQ" in the add-in's namespace when the module has one.
     void Id() { TzidAttributeList::Id(false); }
+    // A built-in node's "idMso", "label" and "visible", the values of the model: no callback of ours
+    // answers for it.
+    void BuiltIn();
     // The ribbon's callbacks and "getAltText", "getHelperText", "getStyle".
     void Callback(const std::wstring &Name);
     // "getImage" when the node has an image of its own, else "imageMso" when it names a built-in one.

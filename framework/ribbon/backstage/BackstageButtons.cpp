@@ -71,9 +71,7 @@ TzidBackstageFastCommandButton::TzidBackstageFastCommandButton(classlib::TCollec
 std::unique_ptr<classlib::TStringList> TzidBackstageFastCommandButton::GetAttributes(int) const {
     TzidBackstageAttributes list(*this);
     if (!idMso_.empty()) {
-        list.Add(L"idMso", idMso_);
-        list.Add(L"label", caption_);
-        list.AddBool(L"visible", visible_);
+        list.BuiltIn();
     } else {
         list.Id();
         list.Image();

@@ -205,9 +205,7 @@ void TzidBackstageGroup::SetStyle(TzidBackstageGroupStyle Value) {
 std::unique_ptr<classlib::TStringList> TzidBackstageGroup::GetAttributes(int) const {
     TzidBackstageAttributes list(*this);
     if (!idMso_.empty()) {
-        list.Add(L"idMso", idMso_);
-        list.Add(L"label", caption_);
-        list.AddBool(L"visible", visible_);
+        list.BuiltIn();
         list.Add(L"style", BackstageWord(style_));
         list.Add(L"helperText", helperText_);
         list.AddBool(L"showLabel", showCaption_);

@@ -108,9 +108,7 @@ void TzidBackstageTaskList::SetAllowedTaskSizes(TzidBackstageAllowedTaskSizes Va
 std::unique_ptr<classlib::TStringList> TzidBackstageTaskList::ListAttributes(bool Position) const {
     TzidBackstageAttributes list(*this);
     if (!idMso_.empty()) {
-        list.Add(L"idMso", idMso_);
-        list.Add(L"label", caption_);
-        list.AddBool(L"visible", visible_);
+        list.BuiltIn();
         list.Add(L"helperText", helperText_);
         list.AddBool(L"showLabel", showCaption_);
     } else {
@@ -139,9 +137,7 @@ TzidBackstageTaskGroup::TzidBackstageTaskGroup(classlib::TCollection *Collection
 std::unique_ptr<classlib::TStringList> TzidBackstageCategory::GetAttributes(int) const {
     TzidBackstageAttributes list(*this);
     if (!idMso_.empty()) {
-        list.Add(L"idMso", idMso_);
-        list.Add(L"label", caption_);
-        list.AddBool(L"visible", visible_);
+        list.BuiltIn();
     } else {
         list.Id();
         list.Callback(L"getLabel");

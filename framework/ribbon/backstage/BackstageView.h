@@ -6,11 +6,9 @@
 // hosts of version 14 and later as the "backstage" element.
 #pragma once
 #include <memory>
-#include <vector>
 
-#include "classlib/Component.h"
-#include "classlib/ImageList.h"
 #include "framework/ribbon/RibbonControls.h"
+#include "framework/ribbon/RibbonRoot.h"
 
 namespace framework {
 
@@ -24,7 +22,7 @@ public:
     TzidRibbonCustomControl *AddControl(TzidRibbonControlType Code) override;
 };
 
-class TzidBackstage : public classlib::TComponent, public IzidRibbonControlInternal {
+class TzidBackstage : public TzidRibbonRoot {
     CLASSLIB_CLASS(TzidBackstage)
 public:
     // AOwner must be an add-in module (31112 otherwise) that has no Backstage yet (31119). The view
@@ -35,104 +33,11 @@ public:
     // "ControlTypes" and "Controls_", as containers write their children.
     void DefineProperties(classlib::TFiler &Filer) override;
 
-    TzidCOMAddInModule *Module() const { return module_; }
-    // The image list that ImageIndex of the view's controls refers to.
-    classlib::TImageList *Images() const { return images_; }
-    void SetImages(classlib::TImageList *Value);
-    TzidRibbonControls *Controls() const { return controls_.get(); }
-    void SetControls(TzidRibbonControls *Value) { controls_->Assign(Value); }
-
     // ---- the node interface ----
-    void DoAction(const TzidRibbonActionArguments &) override {}
-    void DoPropertyChanging(TzidRibbonControlPropertyType, classlib::OleVariant &, IDispatch *,
-                            int) override {}
     std::wstring GetElementName() const override { return L"backstage"; }
     // "onShow" and "onHide".
     std::unique_ptr<classlib::TStringList> GetAttributes(int ContextMenuNumber) const override;
-    TzidRibbonControls *GetControls() const override { return controls_.get(); }
-    TzidRibbonControls *GetItems() const override { return nullptr; }
     TzidRibbonControlType GetControlType() const override { return rctCustomControl; }
-    // Passed on to every control; keeps msrOutlookExplorer and msrOutlookExplorer2010 equal.
-    TzidRibbons Ribbons() const override { return ribbons_; }
-    void SetRibbons(TzidRibbons Value) override;
-    TzidRibbons2010 Ribbons2010() const override { return ribbons2010_; }
-    void SetRibbons2010(TzidRibbons2010 Value) override;
-
-    // What the view does not have: defaults, and setters that change nothing.
-    std::wstring Caption() const override { return {}; }
-    void SetCaption(const std::wstring &) override {}
-    std::wstring Description() const override { return {}; }
-    void SetDescription(const std::wstring &) override {}
-    bool Enabled() const override { return true; }
-    void SetEnabled(bool) override {}
-    std::wstring Id() const override { return {}; }
-    void SetId(const std::wstring &) override {}
-    std::wstring IdMso() const override { return {}; }
-    void SetIdMso(const std::wstring &) override {}
-    int ImageIndex() const override { return -1; }
-    void SetImageIndex(int) override {}
-    std::wstring ImageMso() const override { return {}; }
-    void SetImageMso(const std::wstring &) override {}
-    std::wstring InsertAfterIdMso() const override { return {}; }
-    void SetInsertAfterIdMso(const std::wstring &) override {}
-    std::wstring InsertAfterId() const override { return {}; }
-    void SetInsertAfterId(const std::wstring &) override {}
-    std::wstring InsertBeforeIdMso() const override { return {}; }
-    void SetInsertBeforeIdMso(const std::wstring &) override {}
-    std::wstring InsertBeforeId() const override { return {}; }
-    void SetInsertBeforeId(const std::wstring &) override {}
-    int ItemHeight() const override { return -1; }
-    void SetItemHeight(int) override {}
-    int ItemWidth() const override { return -1; }
-    void SetItemWidth(int) override {}
-    classlib::TBitmap *Glyph() const override { return nullptr; }
-    TzidRibbonKeyTip KeyTip() const override { return {}; }
-    void SetKeyTip(const TzidRibbonKeyTip &) override {}
-    bool Pressed() const override { return false; }
-    void SetPressed(bool) override {}
-    std::wstring SelectedItemId() const override { return {}; }
-    void SetSelectedItemId(const std::wstring &) override {}
-    int SelectedItemIndex() const override { return -1; }
-    void SetSelectedItemIndex(int) override {}
-    std::wstring ScreenTip() const override { return {}; }
-    void SetScreenTip(const std::wstring &) override {}
-    bool ShowCaption() const override { return false; }
-    void SetShowCaption(bool) override {}
-    TzidRibbonXControlSize Size() const override { return csRegular; }
-    void SetSize(TzidRibbonXControlSize) override {}
-    std::wstring SuperTip() const override { return {}; }
-    void SetSuperTip(const std::wstring &) override {}
-    std::wstring Text() const override { return {}; }
-    void SetText(const std::wstring &) override {}
-    std::wstring GetTitle() const override { return {}; }
-    bool Visible() const override { return true; }
-    void SetVisible(bool) override {}
-    std::wstring GetDynamicContent() override { return {}; }
-    TzidRibbonControls *GetFirstColumn() const override { return nullptr; }
-    TzidRibbonControls *GetSecondColumn() const override { return nullptr; }
-    TzidRibbonControls *GetPrimaryItem() const override { return nullptr; }
-    TzidRibbonControls *GetTopItems() const override { return nullptr; }
-    TzidRibbonControls *GetBottomItems() const override { return nullptr; }
-    std::wstring GetTarget() const override { return {}; }
-    std::wstring GetAltText() const override { return {}; }
-    std::wstring GetHelperText() const override { return {}; }
-    std::wstring GetStyleText() const override { return {}; }
-
-protected:
-    // The image list going away leaves the controls without images.
-    void Notification(classlib::TComponent *AComponent, classlib::TOperation Operation) override;
-
-private:
-    TzidCOMAddInModule *module_;
-    classlib::TImageList *images_ = nullptr;
-    std::unique_ptr<TzidBackstageControls> controls_;
-    TzidRibbons ribbons_;
-    TzidRibbons2010 ribbons2010_;
-    std::vector<TzidRibbonControlType> streamedTypes_;
 };
-
-// Every collection of Node's children: controls, items, columns, a group's sections (null ones
-// left out).
-std::vector<TzidRibbonControls *> BackstageChildCollections(const IzidRibbonControlInternal &Node);
 
 } // namespace framework

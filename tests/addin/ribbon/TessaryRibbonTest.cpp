@@ -15,48 +15,9 @@
 
 namespace {
 
-using classlib::Utf8ToWide;
 using TRun = testsupport::TRunResult;
 
 const wchar_t kProgID[] = L"Tessary.TSY";
-
-// The document officesim printed after `Tessary.TSY: GetCustomUI("<RibbonId>") -> document`: its
-// "| " lines up to the first other line; "" when there is none.
-std::string DocumentOf(const std::string &Output, const std::string &RibbonId) {
-    std::string head = "Tessary.TSY: GetCustomUI(\"" + RibbonId + "\") -> document";
-    size_t at = Output.find(head);
-    if (at == std::string::npos)
-        return {};
-    at = Output.find('\n', at);
-    std::string document;
-    while (at != std::string::npos) {
-        size_t end = Output.find('\n', at + 1);
-        std::string line = Output.substr(at + 1, end == std::string::npos ? std::string::npos : end - at - 1);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        size_t bar = line.find_first_not_of(' ');
-        if (bar == std::string::npos || line.compare(bar, 2, "| ") != 0)
-            break;
-        document += line.substr(bar + 2) + "\n";
-        at = end;
-    }
-    return document;
-}
-
-// Keeps a document for the schema check when RIBBON_DOCUMENTS names a folder.
-void Keep(const std::string &Document, const std::string &Name) {
-    wchar_t buffer[MAX_PATH] = {};
-    if (GetEnvironmentVariableW(L"RIBBON_DOCUMENTS", buffer, MAX_PATH) == 0 || buffer[0] == 0)
-        return;
-    std::wstring folder = buffer[0] == L'/' ? L"Z:" + std::wstring(buffer) : std::wstring(buffer);
-    CreateDirectoryW(folder.c_str(), nullptr);
-    std::wstring path = folder + L"\\" + Utf8ToWide(Name) + L".xml";
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    WriteFile(file, Document.data(), static_cast<DWORD>(Document.size()), &written, nullptr);
-    CloseHandle(file);
-}
 
 bool Has(const std::string &Text, const std::string &Part) {
     return Text.find(Part) != std::string::npos;
@@ -86,10 +47,7 @@ protected:
 
     // The document of RibbonId, kept under Name.
     static std::string Document(const TRun &Run, const std::string &RibbonId, const std::string &Name) {
-        std::string document = DocumentOf(Run.Output, RibbonId);
-        EXPECT_FALSE(document.empty()) << "no document for " << RibbonId << "\n" << Run.Output;
-        Keep(document, Name);
-        return document;
+        return testsupport::TranscriptDocument(Run, "Tessary.TSY", RibbonId, Name);
     }
 };
 

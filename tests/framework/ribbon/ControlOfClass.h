@@ -10,7 +10,7 @@ namespace ribbontest {
 
 // The control type whose class is Class.
 inline framework::TzidRibbonControlType CodeOf(const classlib::TClassInfo &Class) {
-    for (int code = framework::rctGroup; code <= framework::rctItem; ++code)
+    for (int code = 0; code < framework::zidRibbonClassCount; ++code)
         if (framework::RibbonControlClass(static_cast<framework::TzidRibbonControlType>(code)) == &Class)
             return static_cast<framework::TzidRibbonControlType>(code);
     throw classlib::Exception(L"no class code for " + Class.Name());

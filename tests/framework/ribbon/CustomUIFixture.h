@@ -1,6 +1,6 @@
 // What the customUI tests run in: COM initialised, message boxes answered by a hook that records
-// them, a host version of the test's choosing, a module of the test add-in to put tabs into, and a
-// place where every document a test produces is kept for the schema check that runs after the tests
+// them, a host version of the test's choosing, a module of the test add-in to put tabs into, and
+// every document a test produces kept for the schema check that runs after the tests
 // (framework_ribbon_documents_schema, natively with xmllint).
 #pragma once
 #include <windows.h>
@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "CustomUITestModule.h"
-#include "classlib/MessageDialogs.h"
 #include "framework/ribbon/HostVersion.h"
 #include "framework/ribbon/RibbonCommands.h"
 #include "framework/ribbon/RibbonContainers.h"
@@ -20,22 +19,18 @@
 #include "framework/ribbon/RibbonLists.h"
 #include "framework/ribbon/RibbonTab.h"
 #include "tests/framework/ribbon/ControlOfClass.h"
+#include "tests/framework/ribbon/RibbonTestKit.h"
 
 namespace customuitest {
 
 // A control of class T with Id, added to Controls.
 using ribbontest::Add;
 
-// The host version HostMajorVersion answers while a test runs; a negative one cannot be read.
-void SetHostVersion(int Version);
+using ribbontest::KeepDocument;
+using ribbontest::Lines;
+using ribbontest::SetHostVersion;
 
-// Keeps a document for the schema check.
-void KeepDocument(const std::wstring &Xml);
-
-// The lines of a document (separated by CR LF).
-std::vector<std::wstring> Lines(const std::wstring &Xml);
-
-class CustomUIFixture : public ::testing::Test {
+class CustomUIFixture : public ribbontest::MessageRecordingTest {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -47,13 +42,9 @@ protected:
     // The document GetCustomUI builds for RibbonId in a host of Version, kept for the schema check.
     std::wstring Document(const std::wstring &RibbonId, int Version = 14);
 
-    std::vector<std::wstring> messages_;
-
 private:
     std::unique_ptr<TCustomUITestModule> module_;
-    std::unique_ptr<classlib::TMessageBoxHookScope> hook_;
     framework::THostVersionSource previousSource_ = nullptr;
-    bool oleInitialized_ = false;
 };
 
 } // namespace customuitest

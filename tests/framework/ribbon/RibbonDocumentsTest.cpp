@@ -8,25 +8,15 @@
 #include "classlib/Format.h"
 #include "framework/ribbon/CustomUIWriter.h"
 #include "framework/ribbon/XMLHelper.h"
+#include "tests/support/AddInTranscripts.h"
 
 using namespace framework;
 using ribbontest::RibbonTest;
 
 namespace {
 
-// Keeps a document in the folder RIBBON_DOCUMENTS names (a Unix path or a Windows one), where the
-// schema check finds it; without the variable nothing is kept.
 void KeepForSchemaCheck(const std::wstring &Name, const std::wstring &Xml) {
-    wchar_t buffer[MAX_PATH] = {};
-    if (GetEnvironmentVariableW(L"RIBBON_DOCUMENTS", buffer, MAX_PATH) == 0 || buffer[0] == 0)
-        return;
-    std::wstring folder = buffer[0] == L'/' ? L"Z:" + std::wstring(buffer) : std::wstring(buffer);
-    CreateDirectoryW(folder.c_str(), nullptr);
-    FILE *file = _wfopen((folder + L"\\RibbonModel." + Name + L".xml").c_str(), L"wb");
-    ASSERT_NE(file, nullptr) << "cannot keep the document for the schema check";
-    const std::string text = classlib::WideToUtf8(Xml);
-    fwrite(text.data(), 1, text.size(), file);
-    fclose(file);
+    testsupport::KeepForSchemaCheck(classlib::WideToUtf8(Xml), L"RibbonModel." + Name);
 }
 
 // The customUI document of one tab, laid out as the add-in object lays it out.

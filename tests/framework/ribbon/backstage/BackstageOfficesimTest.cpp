@@ -27,42 +27,6 @@ bool Has(const std::string &Text, const std::string &Part) {
     return Text.find(Part) != std::string::npos;
 }
 
-// The document officesim printed after `<ProgID>: GetCustomUI("<RibbonId>") -> document`: its "| "
-// lines up to the first other line; "" when there is none.
-std::string DocumentOf(const std::string &Output, const std::string &RibbonId) {
-    size_t at = Output.find(std::string(kProgID) + ": GetCustomUI(\"" + RibbonId + "\") -> document");
-    if (at == std::string::npos)
-        return {};
-    at = Output.find('\n', at);
-    std::string document;
-    while (at != std::string::npos) {
-        size_t end = Output.find('\n', at + 1);
-        std::string line = Output.substr(at + 1, end == std::string::npos ? std::string::npos : end - at - 1);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        size_t bar = line.find_first_not_of(' ');
-        if (bar == std::string::npos || line.compare(bar, 2, "| ") != 0)
-            break;
-        document += line.substr(bar + 2) + "\n";
-        at = end;
-    }
-    return document;
-}
-
-void Keep(const std::string &Document, const std::string &Name) {
-    wchar_t buffer[MAX_PATH] = {};
-    if (GetEnvironmentVariableW(L"RIBBON_DOCUMENTS", buffer, MAX_PATH) == 0 || buffer[0] == 0)
-        return;
-    std::wstring folder = buffer[0] == L'/' ? L"Z:" + std::wstring(buffer) : std::wstring(buffer);
-    CreateDirectoryW(folder.c_str(), nullptr);
-    std::wstring path = folder + L"\\" + classlib::Utf8ToWide(Name) + L".xml";
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    WriteFile(file, Document.data(), static_cast<DWORD>(Document.size()), &written, nullptr);
-    CloseHandle(file);
-}
-
 class BackstageOfficesim : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -74,11 +38,8 @@ protected:
     void SetUp() override { ASSERT_TRUE(registered_) << "regsvr32 could not register the test add-in"; }
 
     static TRun Officesim(const std::wstring &Host, int Version, const std::string &Script) {
-        testsupport::TAddInEntry entry(Host == L"word" ? L"Word" : L"Outlook", classlib::Utf8ToWide(kProgID),
-                                       3, L"Backstage Test");
-        testsupport::TTempFile script(Script);
-        TRun run = RunProgram(L"\"" + DosPath(OFFICESIM_EXE) + L"\" --host " + Host + L" --version " +
-                              std::to_wstring(Version) + L" --script \"" + script.Path() + L"\"");
+        TRun run = testsupport::RunOfficesim(OFFICESIM_EXE, Host, Version, Script,
+                                             classlib::Utf8ToWide(kProgID), L"Backstage Test");
         EXPECT_EQ(run.ExitCode, 0u) << run.Output;
         EXPECT_FALSE(Has(run.Output, "FAILED")) << run.Output;
         EXPECT_FALSE(Has(run.Output, "Office refuses the document")) << run.Output;
@@ -86,10 +47,7 @@ protected:
     }
 
     static std::string Document(const TRun &Run, const std::string &RibbonId, const std::string &Name) {
-        std::string document = DocumentOf(Run.Output, RibbonId);
-        EXPECT_FALSE(document.empty()) << "no document for " << RibbonId << "\n" << Run.Output;
-        Keep(document, Name);
-        return document;
+        return testsupport::TranscriptDocument(Run, kProgID, RibbonId, Name);
     }
 
     static bool registered_;

@@ -30,7 +30,7 @@ std::wstring FormResourceText() {
 }
 
 void CollectClasses(const IzidRibbonControlInternal &Node, std::set<std::wstring> &Classes) {
-    for (TzidRibbonControls *children : BackstageChildCollections(Node))
+    for (TzidRibbonControls *children : RibbonChildCollections(Node))
         for (int i = 0; i < children->Count(); ++i) {
             Classes.insert(children->Items(i)->ClassName());
             CollectClasses(*children->Items(i), Classes);

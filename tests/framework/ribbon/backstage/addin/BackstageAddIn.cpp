@@ -1,11 +1,11 @@
 // The test add-in library: one class factory, made when the library is loaded, that binds the COM
-// class BackstageAddIn to the Backstage tests' module; the exports Office and regsvr32 call.
+// class BackstageAddIn to the Backstage tests' module. The exports Office and regsvr32 call are the
+// test servers' (tests/support/ComServerExports.cpp).
 #include "BackstageAddIn.h"
 #include "BackstageTestModule.h"
 #include "classlib/ComServer.h"
 #include "classlib/ImageList.h"
 #include "framework/core/AddInObject.h"
-#include "framework/core/DeferredFree.h"
 #include "framework/core/Factory.h"
 #include "framework/ribbon/RibbonModel.h"
 
@@ -22,29 +22,4 @@ framework::TzidFactory factory(classlib::ComServer(),
                                backstagetest::TBackstageTestModule::StaticClass(), L"BackstageAddIn",
                                L"Backstage test add-in");
 
-HRESULT UpdateRegistry(bool Register) noexcept {
-    try {
-        classlib::ComServer().UpdateRegistry(Register);
-        return S_OK;
-    } catch (...) {
-        return E_FAIL;
-    }
-}
-
 } // namespace
-
-STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void **ppv) {
-    return classlib::ComServerGetClassObject(clsid, iid, ppv);
-}
-
-STDAPI DllCanUnloadNow() {
-    return framework::AddInCanUnloadNow();
-}
-
-STDAPI DllRegisterServer() {
-    return UpdateRegistry(true);
-}
-
-STDAPI DllUnregisterServer() {
-    return UpdateRegistry(false);
-}

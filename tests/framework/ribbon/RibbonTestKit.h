@@ -1,0 +1,90 @@
+// What the ribbon, callback and Backstage tests share: a host version of the test's choosing, the
+// documents a test produces kept for the schema check, a document's lines, and the fixtures: COM
+// initialised with message boxes answered by a hook that records them (a test that shows one
+// fails), and an add-in object made by its factory and connected, with the host's side of a
+// callback (GetIDsOfNames with the name, then Invoke with the arguments reversed and the simulated
+// host's IRibbonControl objects).
+#pragma once
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "classlib/ComPtr.h"
+#include "classlib/MessageDialogs.h"
+#include "classlib/OleVariant.h"
+#include "framework/core/AddInObject.h"
+#include "framework/core/Factory.h"
+#include "framework/ribbon/HostVersion.h"
+#include "hostsim/RibbonControlObject.h"
+#include "hostsim/SimObject.h"
+
+namespace ribbontest {
+
+// Installs the test's host version (14 until SetHostVersion says otherwise) and answers the source it
+// replaced. A negative version cannot be read.
+framework::THostVersionSource UseTestHostVersion();
+void SetHostVersion(int Version);
+
+// Keeps a document for the schema check (see KeepForSchemaCheck): one file per document, named after
+// the test.
+void KeepDocument(const std::wstring &Xml);
+
+// The lines of a document (separated by CR LF).
+std::vector<std::wstring> Lines(const std::wstring &Xml);
+// The line of Lines that holds Text; -1 when none does.
+int LineWith(const std::vector<std::wstring> &Lines, const std::wstring &Text);
+
+// A variant as the tests compare it: "True", "'text'", "7", "Empty", "Nothing", "Object".
+std::wstring Shown(const classlib::OleVariant &Value);
+
+class MessageRecordingTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::vector<std::wstring> messages_;
+
+private:
+    std::unique_ptr<classlib::TMessageBoxHookScope> hook_;
+    bool oleInitialized_ = false;
+};
+
+class ConnectedAddInTest : public MessageRecordingTest {
+protected:
+    explicit ConnectedAddInTest(framework::TzidFactory &(*Factory)()) : factory_(Factory) {}
+    void SetUp() override;
+    void TearDown() override;
+
+    framework::TdivAzore &AddIn() const {
+        return *static_cast<framework::TdivAzore *>(static_cast<framework::IzidAddIn *>(addIn_.Get()));
+    }
+
+    // The host's control for Id in the window Context, as IDispatch in a variant.
+    classlib::OleVariant Control(const std::wstring &Id, IDispatch *Context = nullptr);
+    hostsim::RibbonControlObject &ControlObject(const std::wstring &Id, IDispatch *Context = nullptr);
+
+    // The host's call of a callback: GetIDsOfNames(Name), then Invoke with Args given in the host's
+    // order. Result, Info and ArgErr are passed on as given.
+    HRESULT Call(const std::wstring &Name, std::vector<classlib::OleVariant> Args,
+                 classlib::OleVariant *Result = nullptr, EXCEPINFO *Info = nullptr, UINT *ArgErr = nullptr);
+    // The answer of a callback that must succeed, for the control Id (and the item Index).
+    classlib::OleVariant Ask(const std::wstring &Name, const std::wstring &Id, std::optional<int> Index = {},
+                             IDispatch *Context = nullptr);
+    // Invoke by dispatch id alone.
+    HRESULT InvokeId(DISPID Id, std::vector<classlib::OleVariant> Args,
+                     classlib::OleVariant *Result = nullptr, EXCEPINFO *Info = nullptr,
+                     UINT *ArgErr = nullptr);
+
+    classlib::ComPtr<IDispatch> addIn_;
+    hostsim::SimWorld world_{L"Office"};
+
+private:
+    framework::TzidFactory &(*factory_)();
+};
+
+} // namespace ribbontest
