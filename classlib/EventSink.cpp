@@ -9,20 +9,20 @@ void *TEventSinkBase::ExtraInterface(REFIID riid) noexcept {
     return IsEqualIID(riid, eventIID_) ? static_cast<IDispatch *>(this) : nullptr;
 }
 
-HRESULT TEventSinkBase::GetTypeInfoCount(UINT *count) {
+HRESULT TIdOnlyDispatch::GetTypeInfoCount(UINT *count) {
     if (count == nullptr)
         return E_POINTER;
     *count = 0;
     return S_OK;
 }
 
-HRESULT TEventSinkBase::GetTypeInfo(UINT, LCID, ITypeInfo **info) {
+HRESULT TIdOnlyDispatch::GetTypeInfo(UINT, LCID, ITypeInfo **info) {
     if (info != nullptr)
         *info = nullptr;
     return E_NOTIMPL;
 }
 
-HRESULT TEventSinkBase::GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) {
+HRESULT TIdOnlyDispatch::GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) {
     return E_NOTIMPL;
 }
 

@@ -13,16 +13,24 @@
 
 namespace classlib {
 
-// IUnknown, IDispatch and the event interface.
-class TEventSinkBase : public TImplements<IDispatch> {
+// An IDispatch a source calls by dispatch id alone (an event interface): names and type information
+// are not offered. Derived classes answer Invoke.
+class TIdOnlyDispatch : public TImplements<IDispatch> {
 public:
-    explicit TEventSinkBase(REFIID eventIID) noexcept : eventIID_(eventIID) {}
-
-    // IDispatch: events come by dispatch id; names and type information are not offered.
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo **info) override;
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR *names, UINT count, LCID lcid,
                                             DISPID *ids) override;
+
+protected:
+    ~TIdOnlyDispatch() override = default;
+};
+
+// IUnknown, IDispatch and the event interface.
+class TEventSinkBase : public TIdOnlyDispatch {
+public:
+    explicit TEventSinkBase(REFIID eventIID) noexcept : eventIID_(eventIID) {}
+
     // Keeps the sink alive for the whole call (the source may unadvise and release it inside
     // DoInvoke) and turns anything DoInvoke throws into an HRESULT.
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS *params,

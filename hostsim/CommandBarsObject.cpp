@@ -164,48 +164,24 @@ HRESULT CommandBarsObject::PutFlag(const wchar_t *member, bool &field, VARIANT_B
     return Call(member, Flag(value), [&] { field = value != VARIANT_FALSE; });
 }
 
-HRESULT CommandBarsObject::get_DisplayTooltips(VARIANT_BOOL *out) {
-    return GetFlag(L"DisplayTooltips", displayTooltips_, out);
-}
-HRESULT CommandBarsObject::put_DisplayTooltips(VARIANT_BOOL value) {
-    return PutFlag(L"DisplayTooltips", displayTooltips_, value);
-}
-HRESULT CommandBarsObject::get_DisplayKeysInTooltips(VARIANT_BOOL *out) {
-    return GetFlag(L"DisplayKeysInTooltips", displayKeysInTooltips_, out);
-}
-HRESULT CommandBarsObject::put_DisplayKeysInTooltips(VARIANT_BOOL value) {
-    return PutFlag(L"DisplayKeysInTooltips", displayKeysInTooltips_, value);
-}
-HRESULT CommandBarsObject::get_LargeButtons(VARIANT_BOOL *out) {
-    return GetFlag(L"LargeButtons", largeButtons_, out);
-}
-HRESULT CommandBarsObject::put_LargeButtons(VARIANT_BOOL value) {
-    return PutFlag(L"LargeButtons", largeButtons_, value);
-}
-HRESULT CommandBarsObject::get_AdaptiveMenus(VARIANT_BOOL *out) {
-    return GetFlag(L"AdaptiveMenus", adaptiveMenus_, out);
-}
-HRESULT CommandBarsObject::put_AdaptiveMenus(VARIANT_BOOL value) {
-    return PutFlag(L"AdaptiveMenus", adaptiveMenus_, value);
-}
-HRESULT CommandBarsObject::get_DisplayFonts(VARIANT_BOOL *out) {
-    return GetFlag(L"DisplayFonts", displayFonts_, out);
-}
-HRESULT CommandBarsObject::put_DisplayFonts(VARIANT_BOOL value) {
-    return PutFlag(L"DisplayFonts", displayFonts_, value);
-}
-HRESULT CommandBarsObject::get_DisableCustomize(VARIANT_BOOL *out) {
-    return GetFlag(L"DisableCustomize", disableCustomize_, out);
-}
-HRESULT CommandBarsObject::put_DisableCustomize(VARIANT_BOOL value) {
-    return PutFlag(L"DisableCustomize", disableCustomize_, value);
-}
-HRESULT CommandBarsObject::get_DisableAskAQuestionDropdown(VARIANT_BOOL *out) {
-    return GetFlag(L"DisableAskAQuestionDropdown", disableAskAQuestionDropdown_, out);
-}
-HRESULT CommandBarsObject::put_DisableAskAQuestionDropdown(VARIANT_BOOL value) {
-    return PutFlag(L"DisableAskAQuestionDropdown", disableAskAQuestionDropdown_, value);
-}
+// The Boolean options: a field each, read and written as they are.
+#define SIM_FLAG_PROPERTY(Name, field)                                                                       \
+    HRESULT CommandBarsObject::get_##Name(VARIANT_BOOL *out) {                                               \
+        return GetFlag(L"" #Name, field, out);                                                               \
+    }                                                                                                        \
+    HRESULT CommandBarsObject::put_##Name(VARIANT_BOOL value) {                                              \
+        return PutFlag(L"" #Name, field, value);                                                             \
+    }
+
+SIM_FLAG_PROPERTY(DisplayTooltips, displayTooltips_)
+SIM_FLAG_PROPERTY(DisplayKeysInTooltips, displayKeysInTooltips_)
+SIM_FLAG_PROPERTY(LargeButtons, largeButtons_)
+SIM_FLAG_PROPERTY(AdaptiveMenus, adaptiveMenus_)
+SIM_FLAG_PROPERTY(DisplayFonts, displayFonts_)
+SIM_FLAG_PROPERTY(DisableCustomize, disableCustomize_)
+SIM_FLAG_PROPERTY(DisableAskAQuestionDropdown, disableAskAQuestionDropdown_)
+
+#undef SIM_FLAG_PROPERTY
 
 HRESULT CommandBarsObject::get_MenuAnimationStyle(long *out) {
     return Call(L"MenuAnimationStyle", {}, [&] { *Out(out) = menuAnimationStyle_; });

@@ -10,6 +10,14 @@ bool THostEventInterface::Declares(DISPID id) const {
     return std::find(Events.begin(), Events.end(), id) != Events.end();
 }
 
+std::vector<THostEventInterface> SameEvents(std::initializer_list<IID> Interfaces,
+                                            const std::vector<DISPID> &Events) {
+    std::vector<THostEventInterface> result;
+    for (const IID &iid : Interfaces)
+        result.push_back({iid, Events});
+    return result;
+}
+
 THostEventSink::THostEventSink(const THostEventInterface &iface, THostWrapper *wrapper)
     : TEventSinkBase(iface.Iid), iface_(iface), wrapper_(wrapper) {}
 

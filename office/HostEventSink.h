@@ -5,6 +5,7 @@
 
 #include <oaidl.h>
 
+#include <initializer_list>
 #include <vector>
 
 #include "classlib/EventSink.h"
@@ -22,6 +23,11 @@ struct THostEventInterface {
     std::vector<DISPID> Events;
     bool Declares(DISPID id) const;
 };
+
+// The same events on each of Interfaces (a host's successive versions of one event interface, which
+// keep the older one's events).
+std::vector<THostEventInterface> SameEvents(std::initializer_list<IID> Interfaces,
+                                            const std::vector<DISPID> &Events);
 
 // The arguments of one event call, addressed by their position in the event's declaration (see
 // classlib/InvokeArgs.h): a malformed call fails with the HRESULT the host is answered instead of

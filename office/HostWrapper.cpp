@@ -14,8 +14,8 @@ namespace office {
 
 CLASSLIB_DEFINE_CLASS(THostWrapper, TComponent)
 
-THostWrapper::THostWrapper(classlib::TComponent *owner, const std::vector<THostEventInterface> &events)
-    : TComponent(owner), events_(events) {}
+THostWrapper::THostWrapper(classlib::TComponent *owner, std::vector<THostEventInterface> events)
+    : TComponent(owner), events_(std::move(events)) {}
 
 THostWrapper::~THostWrapper() {
     Disconnect();

@@ -48,8 +48,8 @@ public:
     const IID *EventInterface() const noexcept;
 
 protected:
-    // events: the interfaces to try, newest first; kept by reference (give a static table).
-    THostWrapper(classlib::TComponent *owner, const std::vector<THostEventInterface> &events);
+    // events: the interfaces to try, newest first.
+    THostWrapper(classlib::TComponent *owner, std::vector<THostEventInterface> events);
 
     // One event the connected interface declares. Exceptions go back to the sink, which turns them
     // into the HRESULT the host receives.
@@ -71,7 +71,7 @@ private:
     IDispatch *Required() const;
     bool Advise(IUnknown *source);
 
-    const std::vector<THostEventInterface> &events_;
+    std::vector<THostEventInterface> events_;
     classlib::ComPtr<IDispatch> dispatch_;
     classlib::ComPtr<THostEventSink> sink_;
 };

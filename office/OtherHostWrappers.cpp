@@ -27,49 +27,16 @@ namespace access = dispid::access_application;
 namespace project = dispid::project_application;
 namespace visio = dispid::visio_application;
 
-const std::vector<THostEventInterface> &NoEvents() {
-    static const std::vector<THostEventInterface> none;
-    return none;
-}
-
-const std::vector<THostEventInterface> &ExcelEventInterfaces() {
-    static const std::vector<THostEventInterface> interfaces = {
-        {DIID_ExcelAppEvents,
-         {dispid::excel_application_events::WorkbookActivate,
-          dispid::excel_application_events::SheetActivate}},
-    };
-    return interfaces;
-}
-
-const std::vector<THostEventInterface> &PowerPointEventInterfaces() {
-    static const std::vector<THostEventInterface> interfaces = {
-        {DIID_PowerPointEApplication, {dispid::powerpoint_application_events::WindowActivate}},
-    };
-    return interfaces;
-}
-
-const std::vector<THostEventInterface> &VisioEventInterfaces() {
-    static const std::vector<THostEventInterface> interfaces = {
-        {DIID_VisioEApplication, {dispid::visio_application_events::WindowActivated}},
-    };
-    return interfaces;
-}
-
 namespace ip = dispid::infopath_application_events;
-
-const std::vector<THostEventInterface> &InfoPathEventInterfaces() {
-    static const std::vector<THostEventInterface> interfaces = {
-        {DIID_InfoPathApplicationEvents, {ip::WindowActivate, ip::NewXDocument, ip::XDocumentOpen}},
-    };
-    return interfaces;
-}
 
 } // namespace
 
 // ---- Excel ----
 
 TExcelApplication::TExcelApplication(classlib::TComponent *owner)
-    : THostWrapper(owner, ExcelEventInterfaces()) {}
+    : THostWrapper(owner, {{DIID_ExcelAppEvents,
+                            {dispid::excel_application_events::WorkbookActivate,
+                             dispid::excel_application_events::SheetActivate}}}) {}
 
 std::wstring TExcelApplication::Version() const {
     return GetString(excel::Version); // late binding calls in LOCALE_USER_DEFAULT
@@ -93,7 +60,9 @@ void TExcelApplication::HostEvent(DISPID id, THostEventArgs &args) {
 // ---- PowerPoint ----
 
 TPowerPointApplication::TPowerPointApplication(classlib::TComponent *owner)
-    : THostWrapper(owner, PowerPointEventInterfaces()) {}
+    : THostWrapper(owner,
+                   {{DIID_PowerPointEApplication, {dispid::powerpoint_application_events::WindowActivate}}}) {
+}
 
 std::wstring TPowerPointApplication::Version() const {
     return GetString(ppt::Version);
@@ -118,7 +87,7 @@ void TPowerPointApplication::HostEvent(DISPID id, THostEventArgs &args) {
 
 // ---- Access ----
 
-TAccessApplication::TAccessApplication(classlib::TComponent *owner) : THostWrapper(owner, NoEvents()) {}
+TAccessApplication::TAccessApplication(classlib::TComponent *owner) : THostWrapper(owner, {}) {}
 
 std::wstring TAccessApplication::Version() const {
     return GetString(access::Version);
@@ -134,7 +103,7 @@ ComPtr<IDispatch> TAccessApplication::CurrentProject() const {
 
 // ---- Project ----
 
-TProjectApplication::TProjectApplication(classlib::TComponent *owner) : THostWrapper(owner, NoEvents()) {}
+TProjectApplication::TProjectApplication(classlib::TComponent *owner) : THostWrapper(owner, {}) {}
 
 std::wstring TProjectApplication::Version() const {
     return GetString(project::Version);
@@ -150,7 +119,7 @@ ComPtr<IDispatch> TProjectApplication::ActiveWindow() const {
 
 // ---- FrontPage ----
 
-TFrontPageApplication::TFrontPageApplication(classlib::TComponent *owner) : THostWrapper(owner, NoEvents()) {}
+TFrontPageApplication::TFrontPageApplication(classlib::TComponent *owner) : THostWrapper(owner, {}) {}
 
 std::wstring TFrontPageApplication::Version() const {
     return Get(L"Version").ToString();
@@ -162,7 +131,7 @@ ComPtr<IDispatch> TFrontPageApplication::CommandBars() const {
 
 // ---- MapPoint ----
 
-TMapPointApplication::TMapPointApplication(classlib::TComponent *owner) : THostWrapper(owner, NoEvents()) {}
+TMapPointApplication::TMapPointApplication(classlib::TComponent *owner) : THostWrapper(owner, {}) {}
 
 std::wstring TMapPointApplication::Version() const {
     return Get(L"Version").ToString();
@@ -175,7 +144,7 @@ void TMapPointApplication::RemoveCommands(IDispatch *target) const {
 // ---- Visio ----
 
 TVisioApplication::TVisioApplication(classlib::TComponent *owner)
-    : THostWrapper(owner, VisioEventInterfaces()) {}
+    : THostWrapper(owner, {{DIID_VisioEApplication, {dispid::visio_application_events::WindowActivated}}}) {}
 
 std::wstring TVisioApplication::Version() const {
     return GetString(visio::Version);
@@ -196,7 +165,7 @@ void TVisioApplication::HostEvent(DISPID id, THostEventArgs &args) {
 
 // ---- Publisher ----
 
-TPublisherApplication::TPublisherApplication(classlib::TComponent *owner) : THostWrapper(owner, NoEvents()) {}
+TPublisherApplication::TPublisherApplication(classlib::TComponent *owner) : THostWrapper(owner, {}) {}
 
 std::wstring TPublisherApplication::Version() const {
     return Get(L"Version").ToString();
@@ -213,7 +182,8 @@ ComPtr<IDispatch> TPublisherApplication::ActiveWindow() const {
 // ---- InfoPath ----
 
 TInfoPathApplication::TInfoPathApplication(classlib::TComponent *owner)
-    : THostWrapper(owner, InfoPathEventInterfaces()) {}
+    : THostWrapper(owner, {{DIID_InfoPathApplicationEvents,
+                            {ip::WindowActivate, ip::NewXDocument, ip::XDocumentOpen}}}) {}
 
 std::wstring TInfoPathApplication::Version() const {
     return Get(L"Version").ToString();

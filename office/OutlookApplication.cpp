@@ -17,29 +17,14 @@ namespace {
 namespace app = dispid::outlook_application;
 namespace ev = dispid::outlook_application_events;
 
-// The events decoded here are the Outlook 2000 set, which every later interface keeps.
-const std::vector<THostEventInterface> &ApplicationEventInterfaces() {
-    static const std::vector<DISPID> events = {ev::ItemSend,        ev::NewMail, ev::Reminder,
-                                               ev::OptionsPagesAdd, ev::Startup, ev::Quit};
-    static const std::vector<THostEventInterface> interfaces = {
-        {DIID_OutlookApplicationEvents_11, events},
-        {DIID_OutlookApplicationEvents_10, events},
-        {DIID_OutlookApplicationEvents, events},
-    };
-    return interfaces;
-}
-
-const std::vector<THostEventInterface> &NameSpaceEventInterfaces() {
-    static const std::vector<THostEventInterface> interfaces = {
-        {DIID_OutlookNameSpaceEvents, {dispid::outlook_namespace_events::OptionsPagesAdd}},
-    };
-    return interfaces;
-}
-
 } // namespace
 
+// The events decoded here are the Outlook 2000 set, which every later interface keeps.
 TOutlookApplication::TOutlookApplication(classlib::TComponent *owner)
-    : THostWrapper(owner, ApplicationEventInterfaces()) {}
+    : THostWrapper(owner, SameEvents({DIID_OutlookApplicationEvents_11, DIID_OutlookApplicationEvents_10,
+                                      DIID_OutlookApplicationEvents},
+                                     {ev::ItemSend, ev::NewMail, ev::Reminder, ev::OptionsPagesAdd,
+                                      ev::Startup, ev::Quit})) {}
 
 std::wstring TOutlookApplication::Version() const {
     return GetString(app::Version);
@@ -100,7 +85,8 @@ void TOutlookApplication::HostEvent(DISPID id, THostEventArgs &args) {
 }
 
 TOutlookNameSpace::TOutlookNameSpace(classlib::TComponent *owner)
-    : THostWrapper(owner, NameSpaceEventInterfaces()) {}
+    : THostWrapper(owner,
+                   {{DIID_OutlookNameSpaceEvents, {dispid::outlook_namespace_events::OptionsPagesAdd}}}) {}
 
 void TOutlookNameSpace::HostEvent(DISPID id, THostEventArgs &args) {
     if (id == dispid::outlook_namespace_events::OptionsPagesAdd && OnOptionsPagesAdd)

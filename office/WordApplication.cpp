@@ -16,22 +16,14 @@ namespace {
 namespace app = dispid::word_application;
 namespace ev = dispid::word_application_events;
 
-// The events decoded here are in Word 2000's ApplicationEvents2, which the later interfaces keep.
-const std::vector<THostEventInterface> &WordEventInterfaces() {
-    static const std::vector<DISPID> events = {ev::Startup,      ev::Quit,        ev::DocumentChange,
-                                               ev::DocumentOpen, ev::NewDocument, ev::WindowActivate};
-    static const std::vector<THostEventInterface> interfaces = {
-        {DIID_WordApplicationEvents4, events},
-        {DIID_WordApplicationEvents3, events},
-        {DIID_WordApplicationEvents2, events},
-    };
-    return interfaces;
-}
-
 } // namespace
 
+// The events decoded here are in Word 2000's ApplicationEvents2, which the later interfaces keep.
 TWordApplication::TWordApplication(classlib::TComponent *owner)
-    : THostWrapper(owner, WordEventInterfaces()) {}
+    : THostWrapper(owner, SameEvents({DIID_WordApplicationEvents4, DIID_WordApplicationEvents3,
+                                      DIID_WordApplicationEvents2},
+                                     {ev::Startup, ev::Quit, ev::DocumentChange, ev::DocumentOpen,
+                                      ev::NewDocument, ev::WindowActivate})) {}
 
 std::wstring TWordApplication::Version() const {
     return GetString(app::Version);

@@ -6,9 +6,9 @@
 #include "classlib/MessageDialogs.h"
 #include "classlib/Trace.h"
 #include "framework/core/Factory.h"
+#include "framework/core/HostEvents.h"
 #include "framework/core/ModuleErrors.h"
 #include "framework/core/ProcessState.h"
-#include "framework/events/CustomEvents.h"
 
 namespace framework {
 

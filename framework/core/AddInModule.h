@@ -32,7 +32,7 @@ namespace framework {
 class TdivAzore;
 class TzidFactory;
 class TzidBackstage;
-class TzidCustomEvents;
+class TzidHostEvents;
 class TzidCustomCommandBar;
 class TzidCommandBarControl;
 class TzidCommandBarPopup;
@@ -157,7 +157,7 @@ public:
     // The major version of a version text ("14.0.0.4760" -> 14, "12,0" -> 12); 9 when none can be read.
     static int ParseHostVersion(const std::wstring &Text);
     // The first component (in component order) of Class or a class derived from it; null when none.
-    TzidCustomEvents *FindHostEventsComponent(const classlib::TClassInfo &Class) const;
+    TzidHostEvents *FindHostEventsComponent(const classlib::TClassInfo &Class) const;
     // Disconnects the host-events component and frees the host's wrapper.
     void DisconnectFromHost();
     // The host's Office CommandBars as the host's object model gives them; null when there are none
@@ -228,8 +228,8 @@ public:
     // Takes the host's wrapper out of the module, which then no longer frees it.
     std::unique_ptr<office::THostWrapper> ReleaseHostWrapper(TzidOfficeHostApp Host);
 
-    TzidCustomEvents *HostEvents() const { return hostEvents_; }
-    TzidCustomEvents *Outlook2007App() const { return outlook2007App_; }
+    TzidHostEvents *HostEvents() const { return hostEvents_; }
+    TzidHostEvents *Outlook2007App() const { return outlook2007App_; }
     classlib::TComponent *NativeWindow() const { return nativeWindow_; }
     void SetNativeWindow(classlib::TComponent *Value); // frees the previous one
     classlib::TComponent *ColorWindow() const { return colorWindow_; }
@@ -295,7 +295,7 @@ private:
     bool handleShortcuts_ = false;
     classlib::TComponent *nativeWindow_ = nullptr;
     std::unique_ptr<classlib::TObject> shortcutList_;
-    TzidCustomEvents *hostEvents_ = nullptr;
+    TzidHostEvents *hostEvents_ = nullptr;
     std::wstring namespace_;
     TzidRibbons startFromScratch_;
     TzidRibbons2010 startFromScratch2010_;
@@ -316,7 +316,7 @@ private:
     int officeVersion_ = 0; // until a host is detected
     classlib::TComponent *colorWindow_ = nullptr;
     TzidOfficeColorScheme colorScheme_ = TzidOfficeColorScheme::Unknown;
-    TzidCustomEvents *outlook2007App_ = nullptr;
+    TzidHostEvents *outlook2007App_ = nullptr;
     std::wstring customUINamespace_;
 };
 

@@ -9,7 +9,7 @@
 #include "classlib/LateBinding.h"
 #include "classlib/Trace.h"
 #include "framework/core/Factory.h"
-#include "framework/events/CustomEvents.h"
+#include "framework/core/HostEvents.h"
 #include "office/HostDispIds.h"
 #include "office/OtherHostWrappers.h"
 
@@ -104,7 +104,7 @@ int ReadIntegerOr(const classlib::TRegistry &reg, const std::wstring &name, int 
 }
 
 // Fires the Word events component's OnStartup, which it publishes like every event of its own.
-void FireStartup(TzidCOMAddInModule &module, TzidCustomEvents &events) {
+void FireStartup(TzidCOMAddInModule &module, TzidHostEvents &events) {
     const classlib::TPropInfo *prop = events.ClassType().FindProperty(L"OnStartup");
     if (prop == nullptr || prop->Kind != classlib::TPropKind::Method || !prop->Get)
         return;
@@ -148,7 +148,7 @@ void TzidCOMAddInModule::ConnectToHost() {
             if (const classlib::TClassInfo *cls = classlib::FindClass(kOutlook2007EventsClass);
                 cls != nullptr && cls->CreateComponent != nullptr) {
                 classlib::TComponent *created = cls->CreateComponent(this);
-                outlook2007App_ = dynamic_cast<TzidCustomEvents *>(created);
+                outlook2007App_ = dynamic_cast<TzidHostEvents *>(created);
                 if (outlook2007App_ == nullptr)
                     delete created;
                 else
@@ -174,11 +174,11 @@ int TzidCOMAddInModule::ParseHostVersion(const std::wstring &Text) {
     return std::stoi(digits);
 }
 
-TzidCustomEvents *TzidCOMAddInModule::FindHostEventsComponent(const classlib::TClassInfo &Class) const {
+TzidHostEvents *TzidCOMAddInModule::FindHostEventsComponent(const classlib::TClassInfo &Class) const {
     for (int i = 0; i < ComponentCount(); ++i) {
         classlib::TComponent *component = Components(i);
         if (component->ClassType().InheritsFrom(Class))
-            if (auto *events = dynamic_cast<TzidCustomEvents *>(component))
+            if (auto *events = dynamic_cast<TzidHostEvents *>(component))
                 return events;
     }
     return nullptr;

@@ -9,8 +9,8 @@
 #include "classlib/Trace.h"
 #include "framework/core/DeferredFree.h"
 #include "framework/core/Factory.h"
+#include "framework/core/HostEvents.h"
 #include "framework/core/ProcessState.h"
-#include "framework/events/CustomEvents.h"
 #include "office/HostDispIds.h"
 #include "office/OtherHostWrappers.h"
 
@@ -189,7 +189,7 @@ void TdivAzore::DoOutlookQuit(classlib::TObject *Sender) {
     TzidCOMAddInModule &module = *module_;
     if (PrevOutlookQuit)
         module.RunGuarded([&] { PrevOutlookQuit(Sender); });
-    if (TzidCustomEvents *events = module.HostEvents())
+    if (TzidHostEvents *events = module.HostEvents())
         module.RunGuarded([&] {
             std::vector<classlib::OleVariant> params;
             events->DoInvoke(office::dispid::outlook_application_events::Quit, params);

@@ -7,6 +7,18 @@
 
 namespace framework {
 
+namespace {
+
+// Calls the handler a hook replaced, if any, with the module reporting its failure; nothing once the
+// module is gone.
+template <class Event, class... A>
+void ChainGuarded(TzidCOMAddInModule *module, const Event &previous, A... args) {
+    if (module != nullptr && previous)
+        module->RunGuarded([&] { previous(args...); });
+}
+
+} // namespace
+
 // Word's own handler must not disturb the activation of a window: its failures are dropped.
 void TdivAzore::WordWindowActivate(classlib::TObject *Sender, IDispatch *Doc, IDispatch *Wn) {
     if (!module_ || !PrevWordHandlers.WindowActivate)
@@ -19,53 +31,43 @@ void TdivAzore::WordWindowActivate(classlib::TObject *Sender, IDispatch *Doc, ID
 }
 
 void TdivAzore::WordDocumentOpen(classlib::TObject *Sender, IDispatch *Doc) {
-    if (module_ && PrevWordHandlers.DocumentOpen)
-        module_->RunGuarded([&] { PrevWordHandlers.DocumentOpen(Sender, Doc); });
+    ChainGuarded(module_.get(), PrevWordHandlers.DocumentOpen, Sender, Doc);
 }
 
 void TdivAzore::WordNewDocument(classlib::TObject *Sender, IDispatch *Doc) {
-    if (module_ && PrevWordHandlers.NewDocument)
-        module_->RunGuarded([&] { PrevWordHandlers.NewDocument(Sender, Doc); });
+    ChainGuarded(module_.get(), PrevWordHandlers.NewDocument, Sender, Doc);
 }
 
 void TdivAzore::WordDocumentChange(classlib::TObject *Sender) {
-    if (module_ && PrevWordHandlers.DocumentChange)
-        module_->RunGuarded([&] { PrevWordHandlers.DocumentChange(Sender); });
+    ChainGuarded(module_.get(), PrevWordHandlers.DocumentChange, Sender);
 }
 
 void TdivAzore::ExcelWorkbookActivate(classlib::TObject *Sender, IDispatch *Wb) {
-    if (module_ && PrevExcelHandlers.WorkbookActivate)
-        module_->RunGuarded([&] { PrevExcelHandlers.WorkbookActivate(Sender, Wb); });
+    ChainGuarded(module_.get(), PrevExcelHandlers.WorkbookActivate, Sender, Wb);
 }
 
 void TdivAzore::ExcelSheetActivate(classlib::TObject *Sender, IDispatch *Sh) {
-    if (module_ && PrevExcelHandlers.SheetActivate)
-        module_->RunGuarded([&] { PrevExcelHandlers.SheetActivate(Sender, Sh); });
+    ChainGuarded(module_.get(), PrevExcelHandlers.SheetActivate, Sender, Sh);
 }
 
 void TdivAzore::InfoPathWindowActivate(classlib::TObject *Sender, IDispatch *Document, IDispatch *Window) {
-    if (module_ && PrevInfoPathHandlers.WindowActivate)
-        module_->RunGuarded([&] { PrevInfoPathHandlers.WindowActivate(Sender, Document, Window); });
+    ChainGuarded(module_.get(), PrevInfoPathHandlers.WindowActivate, Sender, Document, Window);
 }
 
 void TdivAzore::InfoPathNewXDocument(classlib::TObject *Sender, IDispatch *Document) {
-    if (module_ && PrevInfoPathHandlers.NewXDocument)
-        module_->RunGuarded([&] { PrevInfoPathHandlers.NewXDocument(Sender, Document); });
+    ChainGuarded(module_.get(), PrevInfoPathHandlers.NewXDocument, Sender, Document);
 }
 
 void TdivAzore::InfoPathXDocumentOpen(classlib::TObject *Sender, IDispatch *Document) {
-    if (module_ && PrevInfoPathHandlers.XDocumentOpen)
-        module_->RunGuarded([&] { PrevInfoPathHandlers.XDocumentOpen(Sender, Document); });
+    ChainGuarded(module_.get(), PrevInfoPathHandlers.XDocumentOpen, Sender, Document);
 }
 
 void TdivAzore::PowerPointWindowActivate(classlib::TObject *Sender, IDispatch *Pres, IDispatch *Wn) {
-    if (module_ && PrevPowerPointHandler)
-        module_->RunGuarded([&] { PrevPowerPointHandler(Sender, Pres, Wn); });
+    ChainGuarded(module_.get(), PrevPowerPointHandler, Sender, Pres, Wn);
 }
 
 void TdivAzore::VisioWindowActivated(classlib::TObject *Sender, IDispatch *Window) {
-    if (module_ && PrevVisioHandler)
-        module_->RunGuarded([&] { PrevVisioHandler(Sender, Window); });
+    ChainGuarded(module_.get(), PrevVisioHandler, Sender, Window);
 }
 
 void TdivAzore::OutlookOptionsPagesAdd(classlib::TObject *Sender, IDispatch *Pages) {

@@ -25,7 +25,7 @@ TzidServerData &BaseServerData() {
 } // namespace
 
 TzidCustomEvents::TzidCustomEvents(classlib::TComponent *AOwner)
-    : TComponent(AOwner), eventDispatch_(classlib::Make<TzidEventDispatch>(this)) {}
+    : TzidHostEvents(AOwner), eventDispatch_(classlib::Make<TzidEventDispatch>(this)) {}
 
 TzidCustomEvents::~TzidCustomEvents() {
     alive_.reset();

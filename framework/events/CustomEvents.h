@@ -25,6 +25,7 @@
 #include "classlib/ComPtr.h"
 #include "classlib/Component.h"
 #include "classlib/OleVariant.h"
+#include "framework/core/HostEvents.h"
 #include "framework/events/EventArgs.h"
 
 namespace framework {
@@ -43,7 +44,7 @@ struct TzidServerData {
     LONG InstanceCount;
 };
 
-class TzidCustomEvents : public classlib::TComponent {
+class TzidCustomEvents : public TzidHostEvents {
     CLASSLIB_CLASS(TzidCustomEvents)
 public:
     explicit TzidCustomEvents(classlib::TComponent *AOwner);
@@ -53,17 +54,11 @@ public:
     // Disconnects while the whole object still exists.
     void BeforeDestruction() override;
 
-    // Connects to one host object (any interface of it); an earlier connection is dropped first. A
-    // host object without the connection point simply delivers no events.
-    virtual void ConnectTo(IUnknown *Source) = 0;
-    // The same for hosts whose event interface depends on their major version ("9", "10", ...);
-    // classes whose interface does not ignore HostVersion.
-    virtual void ConnectToVersion(IUnknown *Source, const std::wstring &HostVersion);
-    // Stops the events; safe when not connected. The base's body unadvises and lets go of the source.
-    virtual void Disconnect() = 0;
-    // One host event: Params in declaration order (Params[0] is the first argument). What a handler
-    // leaves in a by-reference argument reaches the host (or, for arguments passed by value, Params).
-    virtual void DoInvoke(DISPID DispID, TzidEventParams &Params);
+    // Classes whose event interface does not depend on the host version ignore HostVersion.
+    void ConnectToVersion(IUnknown *Source, const std::wstring &HostVersion) override;
+    // The base's body unadvises and lets go of the source.
+    void Disconnect() override;
+    void DoInvoke(DISPID DispID, TzidEventParams &Params) override;
 
     // The sink's interfaces (IUnknown, IDispatch and the event interface), all answered by its
     // dispatcher; E_NOINTERFACE for any other.

@@ -29,12 +29,10 @@
 #include "classlib/InvokeArgs.h"
 #include "classlib/Object.h"
 #include "classlib/OleVariant.h"
+#include "framework/core/HostEvents.h"
 #include "office/office.h"
 
 namespace framework {
-
-// A host event's arguments in declaration order (Params[0] is the first argument).
-using TzidEventParams = std::vector<classlib::OleVariant>;
 
 // The host passed more or fewer arguments than the event declares: the call is answered with
 // DISP_E_BADPARAMCOUNT and nothing is fired.

@@ -9,23 +9,6 @@ void *TzidEventDispatch::ExtraInterface(REFIID riid) noexcept {
     return owner_ != nullptr && owner_->AnswersEventIID(riid) ? static_cast<IDispatch *>(this) : nullptr;
 }
 
-HRESULT TzidEventDispatch::GetTypeInfoCount(UINT *pctinfo) {
-    if (pctinfo == nullptr)
-        return E_POINTER;
-    *pctinfo = 0;
-    return S_OK;
-}
-
-HRESULT TzidEventDispatch::GetTypeInfo(UINT, LCID, ITypeInfo **ppTInfo) {
-    if (ppTInfo != nullptr)
-        *ppTInfo = nullptr;
-    return E_NOTIMPL;
-}
-
-HRESULT TzidEventDispatch::GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) {
-    return E_NOTIMPL;
-}
-
 HRESULT TzidEventDispatch::ParamsFromDispParams(const DISPPARAMS *Source, TzidEventParams &Params,
                                                 UINT *ArgErr) noexcept {
     Params.clear();

@@ -8,25 +8,20 @@
 
 #include <oaidl.h>
 
-#include "classlib/ComImplements.h"
+#include "classlib/EventSink.h"
 #include "framework/events/EventArgs.h"
 
 namespace framework {
 
 class TzidCustomEvents;
 
-class TzidEventDispatch final : public classlib::TImplements<IDispatch> {
+class TzidEventDispatch final : public classlib::TIdOnlyDispatch {
 public:
     explicit TzidEventDispatch(TzidCustomEvents *Owner) noexcept : owner_(Owner) {}
 
     TzidCustomEvents *Owner() const noexcept { return owner_; }
     void Detach() noexcept { owner_ = nullptr; }
 
-    // IDispatch: events come by dispatch id; names and type information are not offered.
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *pctinfo) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT iTInfo, LCID lcid, ITypeInfo **ppTInfo) override;
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR *rgszNames, UINT cNames, LCID lcid,
-                                            DISPID *rgDispId) override;
     // S_OK, whatever the handlers do; DISP_E_PARAMNOTFOUND for a named argument that names no position
     // of the call (or one taken already), DISP_E_BADPARAMCOUNT for an event called with a wrong number
     // of arguments, E_INVALIDARG for DISPPARAMS that contradict themselves: then nothing is fired.

@@ -2,7 +2,7 @@
 // module's form. The module connects the one of the detected host; their events differ only in names
 // and parameters, listed once per host below. Sender is always the component.
 #pragma once
-#include "framework/events/CustomEvents.h"
+#include "framework/events/AppEventsClass.h"
 
 // X(P, DispID, Name, parameters...): see EventArgs.h. Host objects (workbooks, sheets, ranges,
 // windows ...) arrive as IDispatch.
@@ -194,58 +194,14 @@ ZID_PROJECT_EVENTS(ZID_EVENT_TYPE, TzidProjectApplication)
 ZID_POWERPOINT_EVENTS(ZID_EVENT_TYPE, TzidPowerPointApplication)
 ZID_FRONTPAGE_EVENTS(ZID_EVENT_TYPE, TzidFrontPageApplication)
 
-class TzidExcelAppEvents : public TzidCustomEvents {
-    CLASSLIB_CLASS(TzidExcelAppEvents)
-public:
-    using TzidCustomEvents::TzidCustomEvents;
-    void ConnectTo(IUnknown *Source) override; // as Excel's _Application
-    void Disconnect() override;
-    void DoInvoke(DISPID DispID, TzidEventParams &Params) override;
-    ZID_EXCEL_EVENTS(ZID_EVENT_FIELD, _)
+ZID_APP_EVENTS_CLASS(TzidExcelAppEvents, ZID_EXCEL_EVENTS)
 
-protected:
-    void InitServerData() override;
-};
+ZID_APP_EVENTS_CLASS(TzidProjectAppEvents, ZID_PROJECT_EVENTS,
+                     // "9": Project 2000's _EProjectApp; any other version: _EProjectApp2.
+                     void ConnectToVersion(IUnknown *Source, const std::wstring &HostVersion) override;)
 
-class TzidProjectAppEvents : public TzidCustomEvents {
-    CLASSLIB_CLASS(TzidProjectAppEvents)
-public:
-    using TzidCustomEvents::TzidCustomEvents;
-    void ConnectTo(IUnknown *Source) override; // as Project's _MSProject
-    // "9": Project 2000's _EProjectApp; any other version: _EProjectApp2.
-    void ConnectToVersion(IUnknown *Source, const std::wstring &HostVersion) override;
-    void Disconnect() override;
-    void DoInvoke(DISPID DispID, TzidEventParams &Params) override;
-    ZID_PROJECT_EVENTS(ZID_EVENT_FIELD, _)
+ZID_APP_EVENTS_CLASS(TzidPowerPointAppEvents, ZID_POWERPOINT_EVENTS)
 
-protected:
-    void InitServerData() override;
-};
-
-class TzidPowerPointAppEvents : public TzidCustomEvents {
-    CLASSLIB_CLASS(TzidPowerPointAppEvents)
-public:
-    using TzidCustomEvents::TzidCustomEvents;
-    void ConnectTo(IUnknown *Source) override; // as PowerPoint's _Application
-    void Disconnect() override;
-    void DoInvoke(DISPID DispID, TzidEventParams &Params) override;
-    ZID_POWERPOINT_EVENTS(ZID_EVENT_FIELD, _)
-
-protected:
-    void InitServerData() override;
-};
-
-class TzidFrontPageAppEvents : public TzidCustomEvents {
-    CLASSLIB_CLASS(TzidFrontPageAppEvents)
-public:
-    using TzidCustomEvents::TzidCustomEvents;
-    void ConnectTo(IUnknown *Source) override; // as FrontPage's _Application
-    void Disconnect() override;
-    void DoInvoke(DISPID DispID, TzidEventParams &Params) override;
-    ZID_FRONTPAGE_EVENTS(ZID_EVENT_FIELD, _)
-
-protected:
-    void InitServerData() override;
-};
+ZID_APP_EVENTS_CLASS(TzidFrontPageAppEvents, ZID_FRONTPAGE_EVENTS)
 
 } // namespace framework

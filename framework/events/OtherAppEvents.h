@@ -1,7 +1,7 @@
 // The application events of Visio, MapPoint, Publisher and InfoPath, one component per host for a
 // module's form (see OfficeAppEvents.h for the family). Sender is always the component.
 #pragma once
-#include "framework/events/CustomEvents.h"
+#include "framework/events/AppEventsClass.h"
 
 // X(P, DispID, Name, parameters...): see EventArgs.h. Visio's event codes serve as its dispatch ids;
 // its query-cancel events are plain notifications here (no answer reaches Visio).
@@ -164,58 +164,14 @@ ZID_MAPPOINT_EVENTS(ZID_EVENT_TYPE, TzidMapPointApplication)
 ZID_PUBLISHER_EVENTS(ZID_EVENT_TYPE, TzidPublisherApplication)
 ZID_INFOPATH_EVENTS(ZID_EVENT_TYPE, TzidInfoPathApplication)
 
-class TzidVisioAppEvents : public TzidCustomEvents {
-    CLASSLIB_CLASS(TzidVisioAppEvents)
-public:
-    using TzidCustomEvents::TzidCustomEvents;
-    void ConnectTo(IUnknown *Source) override; // as IVApplication
-    void Disconnect() override;
-    void DoInvoke(DISPID DispID, TzidEventParams &Params) override;
-    ZID_VISIO_EVENTS(ZID_EVENT_FIELD, _)
+ZID_APP_EVENTS_CLASS(TzidVisioAppEvents, ZID_VISIO_EVENTS)
 
-protected:
-    void InitServerData() override;
-};
+ZID_APP_EVENTS_CLASS(TzidMapPointAppEvents, ZID_MAPPOINT_EVENTS)
 
-class TzidMapPointAppEvents : public TzidCustomEvents {
-    CLASSLIB_CLASS(TzidMapPointAppEvents)
-public:
-    using TzidCustomEvents::TzidCustomEvents;
-    void ConnectTo(IUnknown *Source) override; // as MapPoint's _Application
-    void Disconnect() override;
-    void DoInvoke(DISPID DispID, TzidEventParams &Params) override;
-    ZID_MAPPOINT_EVENTS(ZID_EVENT_FIELD, _)
-
-protected:
-    void InitServerData() override;
-};
-
-class TzidPublisherAppEvents : public TzidCustomEvents {
-    CLASSLIB_CLASS(TzidPublisherAppEvents)
-public:
-    using TzidCustomEvents::TzidCustomEvents;
-    void ConnectTo(IUnknown *Source) override; // as Publisher's _Application
-    void Disconnect() override;
-    void DoInvoke(DISPID DispID, TzidEventParams &Params) override;
-    ZID_PUBLISHER_EVENTS(ZID_EVENT_FIELD, _)
-
-protected:
-    void InitServerData() override;
-};
+ZID_APP_EVENTS_CLASS(TzidPublisherAppEvents, ZID_PUBLISHER_EVENTS)
 
 // InfoPath raises its application events on a separate object, the one its Application's Events
 // property answers; the sink advises on that object and unadvises from the same one.
-class TzidInfoPathAppEvents : public TzidCustomEvents {
-    CLASSLIB_CLASS(TzidInfoPathAppEvents)
-public:
-    using TzidCustomEvents::TzidCustomEvents;
-    void ConnectTo(IUnknown *Source) override; // as InfoPath's _Application3
-    void Disconnect() override;
-    void DoInvoke(DISPID DispID, TzidEventParams &Params) override;
-    ZID_INFOPATH_EVENTS(ZID_EVENT_FIELD, _)
-
-protected:
-    void InitServerData() override;
-};
+ZID_APP_EVENTS_CLASS(TzidInfoPathAppEvents, ZID_INFOPATH_EVENTS)
 
 } // namespace framework

@@ -26,6 +26,29 @@ constexpr int kOutlookNoteClass = 44;
 
 bool quitFired = false;
 
+// A window's sink, connected on the event interface of the host's version; freed again when the
+// connection fails.
+template <class Sink>
+Sink *ConnectedWindowSink(TzidOutlookAppEvents *owner, IDispatch *window, const std::wstring &version) {
+    auto *sink = classlib::Create<Sink>(owner);
+    try {
+        sink->ConnectToVersion(window, version);
+    } catch (...) {
+        classlib::Free(sink);
+        throw;
+    }
+    return sink;
+}
+
+// Frees every sink of the list, the last first, each as FreeSink frees it.
+template <class Sink> void FreeSinks(std::vector<Sink *> &sinks) {
+    while (!sinks.empty()) {
+        Sink *sink = sinks.back();
+        sinks.pop_back();
+        TzidCustomEvents::FreeSink(sink);
+    }
+}
+
 } // namespace
 
 bool OutlookQuitFired() noexcept {
@@ -117,16 +140,8 @@ void TzidOutlookAppEvents::Disconnect() {
 
 // A window sink is of no use once disconnected: a new connection makes new ones.
 void TzidOutlookAppEvents::FreeWindowSinks() {
-    while (!explorerSinks_.empty()) {
-        TzidOutlookExplorerEvents *sink = explorerSinks_.back();
-        explorerSinks_.pop_back();
-        FreeSink(sink);
-    }
-    while (!inspectorSinks_.empty()) {
-        TzidOutlookInspectorEvents *sink = inspectorSinks_.back();
-        inspectorSinks_.pop_back();
-        FreeSink(sink);
-    }
+    FreeSinks(explorerSinks_);
+    FreeSinks(inspectorSinks_);
 }
 
 void TzidOutlookAppEvents::DoInvoke(DISPID DispID, TzidEventParams &Params) {
@@ -140,38 +155,20 @@ void TzidOutlookAppEvents::DoInvoke(DISPID DispID, TzidEventParams &Params) {
 }
 
 void TzidOutlookAppEvents::AddExplorer(IDispatch *Explorer) {
-    auto *sink = classlib::Create<TzidOutlookExplorerEvents>(this);
-    try {
-        sink->ConnectToVersion(Explorer, version_);
-    } catch (...) {
-        classlib::Free(sink);
-        throw;
-    }
-    explorerSinks_.push_back(sink);
+    explorerSinks_.push_back(ConnectedWindowSink<TzidOutlookExplorerEvents>(this, Explorer, version_));
 }
 
 void TzidOutlookAppEvents::AddInspector(IDispatch *Inspector) {
     ComPtr<IDispatch> item = DispGet(Inspector, office::dispid::outlook_window::CurrentItem).ToDispatch();
     if (DispGet(item.Get(), L"Class").ToInt() == kOutlookNoteClass)
         return;
-    auto *sink = classlib::Create<TzidOutlookInspectorEvents>(this);
-    try {
-        sink->ConnectToVersion(Inspector, version_);
-    } catch (...) {
-        classlib::Free(sink);
-        throw;
-    }
-    inspectorSinks_.push_back(sink);
+    inspectorSinks_.push_back(ConnectedWindowSink<TzidOutlookInspectorEvents>(this, Inspector, version_));
 }
 
 void TzidOutlookAppEvents::ExplorerClosed(TzidOutlookExplorerEvents *Sink) {
     std::erase(explorerSinks_, Sink);
     if (explorerSinks_.empty())
-        while (!inspectorSinks_.empty()) {
-            TzidOutlookInspectorEvents *sink = inspectorSinks_.back();
-            inspectorSinks_.pop_back();
-            FreeSink(sink);
-        }
+        FreeSinks(inspectorSinks_);
     FreeSink(Sink);
 }
 

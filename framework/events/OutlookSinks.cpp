@@ -1,6 +1,7 @@
 #include "framework/events/OutlookSinks.h"
 
 #include <exception>
+#include <utility>
 
 #include "classlib/Classes.h"
 #include "office/HostDispIds.h"
@@ -10,12 +11,21 @@ namespace framework {
 using Self = TzidOutlookAppEvents;
 
 CLASSLIB_DEFINE_CLASS(TzidOutlookChildEvents, TzidCustomEvents)
-CLASSLIB_DEFINE_CLASS(TzidOutlookNameSpaceEvents, TzidOutlookChildEvents)
-CLASSLIB_DEFINE_CLASS(TzidOutlookRemindersEvents, TzidOutlookChildEvents)
-CLASSLIB_DEFINE_CLASS(TzidOutlookExplorersEvents, TzidOutlookChildEvents)
-CLASSLIB_DEFINE_CLASS(TzidOutlookInspectorsEvents, TzidOutlookChildEvents)
-CLASSLIB_DEFINE_CLASS(TzidOutlookExplorerEvents, TzidOutlookChildEvents)
-CLASSLIB_DEFINE_CLASS(TzidOutlookInspectorEvents, TzidOutlookChildEvents)
+
+// A child sink's class information and server data: its source cast to CastIID, its events on EventIID.
+#define ZID_DEFINE_OUTLOOK_CHILD(Class, CastIID, EventIID)                                                   \
+    CLASSLIB_DEFINE_CLASS(Class, TzidOutlookChildEvents)                                                     \
+    void Class::InitServerData() {                                                                           \
+        static TzidServerData data{GUID_NULL, CastIID, EventIID, nullptr, 500, 0};                           \
+        SetServerData(data);                                                                                 \
+    }
+
+ZID_DEFINE_OUTLOOK_CHILD(TzidOutlookNameSpaceEvents, DIID_OutlookNameSpace, DIID_OutlookNameSpaceEvents)
+ZID_DEFINE_OUTLOOK_CHILD(TzidOutlookRemindersEvents, GUID_NULL, DIID_OutlookReminderCollectionEvents)
+ZID_DEFINE_OUTLOOK_CHILD(TzidOutlookExplorersEvents, DIID_OutlookExplorers, DIID_OutlookExplorersEvents)
+ZID_DEFINE_OUTLOOK_CHILD(TzidOutlookInspectorsEvents, DIID_OutlookInspectors, DIID_OutlookInspectorsEvents)
+ZID_DEFINE_OUTLOOK_CHILD(TzidOutlookExplorerEvents, DIID_OutlookExplorer, DIID_OutlookExplorerEvents_10)
+ZID_DEFINE_OUTLOOK_CHILD(TzidOutlookInspectorEvents, DIID_OutlookInspector, DIID_OutlookInspectorEvents_10)
 
 namespace {
 
@@ -53,6 +63,18 @@ void FireThen(TzidOutlookChildEvents &sink, const TzidEventRoute (&routes)[N], D
         std::rethrow_exception(failure);
 }
 
+// Routes every event but Special; Special is fired, then After runs as FireThen says.
+template <size_t N, class After>
+void RouteOrFireThen(TzidOutlookChildEvents &sink, const TzidEventRoute (&routes)[N], DISPID id,
+                     TzidEventParams &params, DISPID special, After &&after) {
+    if (sink.App() == nullptr)
+        return;
+    if (id != special)
+        RouteEvent(routes, *sink.App(), id, params);
+    else
+        FireThen(sink, routes, id, params, std::forward<After>(after));
+}
+
 // The window a NewExplorer or NewInspector reports; null when the host passed none.
 classlib::ComPtr<IDispatch> NewWindow(TzidEventParams &params, const wchar_t *event) {
     return params.size() == 1 ? events_detail::ToObject(params[0].Var(), event, 0) : nullptr;
@@ -71,17 +93,18 @@ void TzidOutlookChildEvents::AfterConstruction() {
     app_ = dynamic_cast<TzidOutlookAppEvents *>(Owner());
 }
 
+void TzidOutlookChildEvents::ConnectTo(IUnknown *Source) {
+    const IID &cast = ServerData().IntfIID;
+    ConnectCast(Source, IsEqualIID(cast, GUID_NULL) ? nullptr : &cast);
+}
+
+void TzidOutlookChildEvents::ConnectToWindowVersion(IUnknown *Source, const std::wstring &HostVersion,
+                                                    REFIID Older) {
+    SetEventIID(HostVersion == L"9" ? Older : ServerData().EventIID);
+    ConnectTo(Source);
+}
+
 // ---- NameSpace ----
-
-void TzidOutlookNameSpaceEvents::InitServerData() {
-    static TzidServerData data{GUID_NULL, DIID_OutlookNameSpace, DIID_OutlookNameSpaceEvents, nullptr, 500,
-                               0};
-    SetServerData(data);
-}
-
-void TzidOutlookNameSpaceEvents::ConnectTo(IUnknown *Source) {
-    ConnectCast(Source, &DIID_OutlookNameSpace);
-}
 
 void TzidOutlookNameSpaceEvents::DoInvoke(DISPID DispID, TzidEventParams &Params) {
     if (App() != nullptr)
@@ -90,15 +113,6 @@ void TzidOutlookNameSpaceEvents::DoInvoke(DISPID DispID, TzidEventParams &Params
 
 // ---- Reminders ----
 
-void TzidOutlookRemindersEvents::InitServerData() {
-    static TzidServerData data{GUID_NULL, GUID_NULL, DIID_OutlookReminderCollectionEvents, nullptr, 500, 0};
-    SetServerData(data);
-}
-
-void TzidOutlookRemindersEvents::ConnectTo(IUnknown *Source) {
-    ConnectCast(Source, nullptr);
-}
-
 void TzidOutlookRemindersEvents::DoInvoke(DISPID DispID, TzidEventParams &Params) {
     if (App() != nullptr)
         RouteEvent(kRemindersRoutes, *App(), DispID, Params);
@@ -106,108 +120,44 @@ void TzidOutlookRemindersEvents::DoInvoke(DISPID DispID, TzidEventParams &Params
 
 // ---- Explorers ----
 
-void TzidOutlookExplorersEvents::InitServerData() {
-    static TzidServerData data{GUID_NULL, DIID_OutlookExplorers, DIID_OutlookExplorersEvents, nullptr, 500,
-                               0};
-    SetServerData(data);
-}
-
-void TzidOutlookExplorersEvents::ConnectTo(IUnknown *Source) {
-    ConnectCast(Source, &DIID_OutlookExplorers);
-}
-
 void TzidOutlookExplorersEvents::DoInvoke(DISPID DispID, TzidEventParams &Params) {
-    if (App() == nullptr)
-        return;
-    if (DispID != office::dispid::outlook_collection_events::NewWindow) {
-        RouteEvent(kExplorersRoutes, *App(), DispID, Params);
-        return;
-    }
-    FireThen(*this, kExplorersRoutes, DispID, Params, [&](TzidOutlookAppEvents &app) {
-        if (classlib::ComPtr<IDispatch> explorer = NewWindow(Params, L"OnNewExplorer"))
-            app.AddExplorer(explorer.Get());
-    });
+    RouteOrFireThen(*this, kExplorersRoutes, DispID, Params,
+                    office::dispid::outlook_collection_events::NewWindow, [&](TzidOutlookAppEvents &app) {
+                        if (classlib::ComPtr<IDispatch> explorer = NewWindow(Params, L"OnNewExplorer"))
+                            app.AddExplorer(explorer.Get());
+                    });
 }
 
 // ---- Inspectors ----
 
-void TzidOutlookInspectorsEvents::InitServerData() {
-    static TzidServerData data{GUID_NULL, DIID_OutlookInspectors, DIID_OutlookInspectorsEvents, nullptr, 500,
-                               0};
-    SetServerData(data);
-}
-
-void TzidOutlookInspectorsEvents::ConnectTo(IUnknown *Source) {
-    ConnectCast(Source, &DIID_OutlookInspectors);
-}
-
 void TzidOutlookInspectorsEvents::DoInvoke(DISPID DispID, TzidEventParams &Params) {
-    if (App() == nullptr)
-        return;
-    if (DispID != office::dispid::outlook_collection_events::NewWindow) {
-        RouteEvent(kInspectorsRoutes, *App(), DispID, Params);
-        return;
-    }
-    FireThen(*this, kInspectorsRoutes, DispID, Params, [&](TzidOutlookAppEvents &app) {
-        if (classlib::ComPtr<IDispatch> inspector = NewWindow(Params, L"OnNewInspector"))
-            app.AddInspector(inspector.Get());
-    });
+    RouteOrFireThen(*this, kInspectorsRoutes, DispID, Params,
+                    office::dispid::outlook_collection_events::NewWindow, [&](TzidOutlookAppEvents &app) {
+                        if (classlib::ComPtr<IDispatch> inspector = NewWindow(Params, L"OnNewInspector"))
+                            app.AddInspector(inspector.Get());
+                    });
 }
 
 // ---- one explorer ----
 
-void TzidOutlookExplorerEvents::InitServerData() {
-    static TzidServerData data{GUID_NULL, DIID_OutlookExplorer, DIID_OutlookExplorerEvents_10, nullptr, 500,
-                               0};
-    SetServerData(data);
-}
-
-void TzidOutlookExplorerEvents::ConnectTo(IUnknown *Source) {
-    ConnectCast(Source, &DIID_OutlookExplorer);
-}
-
 void TzidOutlookExplorerEvents::ConnectToVersion(IUnknown *Source, const std::wstring &HostVersion) {
-    SetEventIID(HostVersion == L"9" ? DIID_OutlookExplorerEvents : DIID_OutlookExplorerEvents_10);
-    ConnectTo(Source);
+    ConnectToWindowVersion(Source, HostVersion, DIID_OutlookExplorerEvents);
 }
 
 void TzidOutlookExplorerEvents::DoInvoke(DISPID DispID, TzidEventParams &Params) {
-    if (App() == nullptr)
-        return;
-    if (DispID != window_events::Close) {
-        RouteEvent(kExplorerRoutes, *App(), DispID, Params);
-        return;
-    }
-    FireThen(*this, kExplorerRoutes, DispID, Params,
-             [this](TzidOutlookAppEvents &app) { app.ExplorerClosed(this); });
+    RouteOrFireThen(*this, kExplorerRoutes, DispID, Params, window_events::Close,
+                    [this](TzidOutlookAppEvents &app) { app.ExplorerClosed(this); });
 }
 
 // ---- one inspector ----
 
-void TzidOutlookInspectorEvents::InitServerData() {
-    static TzidServerData data{GUID_NULL, DIID_OutlookInspector, DIID_OutlookInspectorEvents_10, nullptr, 500,
-                               0};
-    SetServerData(data);
-}
-
-void TzidOutlookInspectorEvents::ConnectTo(IUnknown *Source) {
-    ConnectCast(Source, &DIID_OutlookInspector);
-}
-
 void TzidOutlookInspectorEvents::ConnectToVersion(IUnknown *Source, const std::wstring &HostVersion) {
-    SetEventIID(HostVersion == L"9" ? DIID_OutlookInspectorEvents : DIID_OutlookInspectorEvents_10);
-    ConnectTo(Source);
+    ConnectToWindowVersion(Source, HostVersion, DIID_OutlookInspectorEvents);
 }
 
 void TzidOutlookInspectorEvents::DoInvoke(DISPID DispID, TzidEventParams &Params) {
-    if (App() == nullptr)
-        return;
-    if (DispID != window_events::Close) {
-        RouteEvent(kInspectorRoutes, *App(), DispID, Params);
-        return;
-    }
-    FireThen(*this, kInspectorRoutes, DispID, Params,
-             [this](TzidOutlookAppEvents &app) { app.InspectorClosed(this); });
+    RouteOrFireThen(*this, kInspectorRoutes, DispID, Params, window_events::Close,
+                    [this](TzidOutlookAppEvents &app) { app.InspectorClosed(this); });
 }
 
 } // namespace framework

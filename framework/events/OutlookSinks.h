@@ -12,89 +12,53 @@ public:
     using TzidCustomEvents::TzidCustomEvents;
     ~TzidOutlookChildEvents() override;
     void AfterConstruction() override;
-    void Disconnect() override { TzidCustomEvents::Disconnect(); }
+    // Source cast to the class's host interface (a class without one advises on Source as it is).
+    void ConnectTo(IUnknown *Source) override;
 
     TzidOutlookAppEvents *App() const noexcept { return app_; }
+
+protected:
+    // A window's sink: "9" (Outlook 2000) advises on Older, any other version on the class's interface.
+    void ConnectToWindowVersion(IUnknown *Source, const std::wstring &HostVersion, REFIID Older);
 
 private:
     TzidOutlookAppEvents *app_ = nullptr;
 };
 
-// The NameSpace ("MAPI"), as _NameSpace.
-class TzidOutlookNameSpaceEvents : public TzidOutlookChildEvents {
-    CLASSLIB_CLASS(TzidOutlookNameSpaceEvents)
-public:
-    using TzidOutlookChildEvents::TzidOutlookChildEvents;
-    void ConnectTo(IUnknown *Source) override;
-    void DoInvoke(DISPID DispID, TzidEventParams &Params) override;
+// One child sink's declaration; the variadic part holds members of its own.
+#define ZID_OUTLOOK_CHILD_CLASS(Class, ...)                                                                  \
+    class Class : public TzidOutlookChildEvents {                                                            \
+        CLASSLIB_CLASS(Class)                                                                                \
+    public:                                                                                                  \
+        using TzidOutlookChildEvents::TzidOutlookChildEvents;                                                \
+        void DoInvoke(DISPID DispID, TzidEventParams &Params) override;                                      \
+        __VA_ARGS__                                                                                          \
+                                                                                                             \
+    protected:                                                                                               \
+        void InitServerData() override;                                                                      \
+    };
 
-protected:
-    void InitServerData() override;
-};
+// The NameSpace ("MAPI"), as _NameSpace.
+ZID_OUTLOOK_CHILD_CLASS(TzidOutlookNameSpaceEvents)
 
 // The Reminders collection, advised on as it is.
-class TzidOutlookRemindersEvents : public TzidOutlookChildEvents {
-    CLASSLIB_CLASS(TzidOutlookRemindersEvents)
-public:
-    using TzidOutlookChildEvents::TzidOutlookChildEvents;
-    void ConnectTo(IUnknown *Source) override;
-    void DoInvoke(DISPID DispID, TzidEventParams &Params) override;
-
-protected:
-    void InitServerData() override;
-};
+ZID_OUTLOOK_CHILD_CLASS(TzidOutlookRemindersEvents)
 
 // The Explorers collection: NewExplorer, after which the new window gets its sink (also when the
 // handler raised).
-class TzidOutlookExplorersEvents : public TzidOutlookChildEvents {
-    CLASSLIB_CLASS(TzidOutlookExplorersEvents)
-public:
-    using TzidOutlookChildEvents::TzidOutlookChildEvents;
-    void ConnectTo(IUnknown *Source) override;
-    void DoInvoke(DISPID DispID, TzidEventParams &Params) override;
-
-protected:
-    void InitServerData() override;
-};
+ZID_OUTLOOK_CHILD_CLASS(TzidOutlookExplorersEvents)
 
 // The Inspectors collection: NewInspector, then the new window's sink unless it shows a note.
-class TzidOutlookInspectorsEvents : public TzidOutlookChildEvents {
-    CLASSLIB_CLASS(TzidOutlookInspectorsEvents)
-public:
-    using TzidOutlookChildEvents::TzidOutlookChildEvents;
-    void ConnectTo(IUnknown *Source) override;
-    void DoInvoke(DISPID DispID, TzidEventParams &Params) override;
-
-protected:
-    void InitServerData() override;
-};
+ZID_OUTLOOK_CHILD_CLASS(TzidOutlookInspectorsEvents)
 
 // One explorer window; its Close ends the sink (and, for the last explorer, the inspectors' sinks).
-class TzidOutlookExplorerEvents : public TzidOutlookChildEvents {
-    CLASSLIB_CLASS(TzidOutlookExplorerEvents)
-public:
-    using TzidOutlookChildEvents::TzidOutlookChildEvents;
-    void ConnectTo(IUnknown *Source) override;
-    // "9": Outlook 2000's ExplorerEvents; any other version: ExplorerEvents_10.
-    void ConnectToVersion(IUnknown *Source, const std::wstring &HostVersion) override;
-    void DoInvoke(DISPID DispID, TzidEventParams &Params) override;
-
-protected:
-    void InitServerData() override;
-};
+ZID_OUTLOOK_CHILD_CLASS(TzidOutlookExplorerEvents,
+                        // "9": Outlook 2000's ExplorerEvents; any other version: ExplorerEvents_10.
+                        void ConnectToVersion(IUnknown *Source, const std::wstring &HostVersion) override;)
 
 // One inspector window; its Close ends the sink.
-class TzidOutlookInspectorEvents : public TzidOutlookChildEvents {
-    CLASSLIB_CLASS(TzidOutlookInspectorEvents)
-public:
-    using TzidOutlookChildEvents::TzidOutlookChildEvents;
-    void ConnectTo(IUnknown *Source) override;
-    // "9": Outlook 2000's InspectorEvents; any other version: InspectorEvents_10.
-    void ConnectToVersion(IUnknown *Source, const std::wstring &HostVersion) override;
-    void DoInvoke(DISPID DispID, TzidEventParams &Params) override;
-
-protected:
-    void InitServerData() override;
-};
+ZID_OUTLOOK_CHILD_CLASS(TzidOutlookInspectorEvents,
+                        // "9": Outlook 2000's InspectorEvents; any other version: InspectorEvents_10.
+                        void ConnectToVersion(IUnknown *Source, const std::wstring &HostVersion) override;)
 
 } // namespace framework

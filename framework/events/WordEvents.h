@@ -2,7 +2,7 @@
 // Outlook's mail editor; the module connects this component when Word is the host and fires its
 // Startup itself right after, since Word's own start-up is over by then.
 #pragma once
-#include "framework/events/CustomEvents.h"
+#include "framework/events/AppEventsClass.h"
 
 // X(TypePrefix, DispID, Name, parameters...): see EventArgs.h. DISPIDs 0 and 5 are no events.
 #define ZID_WORD_EVENTS(X, P)                                                                                \
@@ -48,22 +48,8 @@ namespace framework {
 
 ZID_WORD_EVENTS(ZID_EVENT_TYPE, TzidWordApplication)
 
-class TzidWordAppEvents : public TzidCustomEvents {
-    CLASSLIB_CLASS(TzidWordAppEvents)
-public:
-    using TzidCustomEvents::TzidCustomEvents;
-
-    // Source as Word's _Application.
-    void ConnectTo(IUnknown *Source) override;
-    // "9": ApplicationEvents2; "10": ApplicationEvents3; any other: ApplicationEvents4.
-    void ConnectToVersion(IUnknown *Source, const std::wstring &HostVersion) override;
-    void Disconnect() override;
-    void DoInvoke(DISPID DispID, TzidEventParams &Params) override;
-
-    ZID_WORD_EVENTS(ZID_EVENT_FIELD, _)
-
-protected:
-    void InitServerData() override;
-};
+ZID_APP_EVENTS_CLASS(TzidWordAppEvents, ZID_WORD_EVENTS,
+                     // "9": ApplicationEvents2; "10": ApplicationEvents3; any other: ApplicationEvents4.
+                     void ConnectToVersion(IUnknown *Source, const std::wstring &HostVersion) override;)
 
 } // namespace framework
