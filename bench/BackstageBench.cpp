@@ -22,25 +22,6 @@ namespace {
 
 const wchar_t *const ExplorerId = L"Microsoft.Outlook.Explorer";
 
-// The median of five runs of Body, each repeated until it took 50 ms, per call of Body, in seconds.
-template <class Body> double SecondsPerCall(Body &&body) {
-    int repeats = 1;
-    while (bench::TimeMs([&] {
-               for (int i = 0; i < repeats; ++i)
-                   body();
-           }) < 50 &&
-           repeats < (1 << 16))
-        repeats *= 2;
-    std::vector<double> runs;
-    for (int run = 0; run < 5; ++run)
-        runs.push_back(bench::TimeMs([&] {
-                           for (int i = 0; i < repeats; ++i)
-                               body();
-                       }) /
-                       1000.0 / repeats);
-    return bench::Median(runs);
-}
-
 TzidRibbonCustomControl &Add(TzidRibbonControls *Controls, TzidRibbonControlType Code,
                              const std::wstring &Id) {
     TzidRibbonCustomControl &control = *Controls->AddControl(Code);
@@ -104,7 +85,7 @@ struct TResult {
 TResult Measure(int Nodes) {
     std::unique_ptr<TzidCOMAddInModule> module = GeneratedModule(Nodes);
     size_t length = BuildCustomUI(*module, ExplorerId).size(); // the first call also prunes the id list
-    double seconds = SecondsPerCall([&] { BuildCustomUI(*module, ExplorerId); });
+    double seconds = bench::SecondsPerCall([&] { BuildCustomUI(*module, ExplorerId); });
     return {Nodes, seconds, length};
 }
 

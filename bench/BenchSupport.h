@@ -11,6 +11,25 @@ namespace bench {
 // Milliseconds taken by body.
 double TimeMs(const std::function<void()> &body);
 double Median(std::vector<double> values);
+
+// The median of five runs of Body, each repeated until it took 50 ms, per call of Body, in seconds.
+template <class Body> double SecondsPerCall(Body &&body) {
+    int repeats = 1;
+    while (TimeMs([&] {
+               for (int i = 0; i < repeats; ++i)
+                   body();
+           }) < 50 &&
+           repeats < (1 << 16))
+        repeats *= 2;
+    std::vector<double> runs;
+    for (int run = 0; run < 5; ++run)
+        runs.push_back(TimeMs([&] {
+                           for (int i = 0; i < repeats; ++i)
+                               body();
+                       }) /
+                       1000.0 / repeats);
+    return Median(runs);
+}
 // Prints "name: median ms (limit ms, fraction of it)"; limit 0 prints no limit.
 void Report(const std::wstring &name, double medianMs, double limitMs = 0);
 

@@ -29,25 +29,6 @@ namespace {
 const CLSID CLSID_TSY = {0x61ec72b0, 0x88a2, 0x4e92, {0xa6, 0x45, 0xb5, 0xcc, 0x1d, 0x54, 0x75, 0xa8}};
 const wchar_t *const ExplorerId = L"Microsoft.Outlook.Explorer";
 
-// The median of five runs of Body, each repeated until it took 50 ms, per call of Body, in seconds.
-template <class Body> double SecondsPerCall(Body &&body) {
-    int repeats = 1;
-    while (bench::TimeMs([&] {
-               for (int i = 0; i < repeats; ++i)
-                   body();
-           }) < 50 &&
-           repeats < (1 << 16))
-        repeats *= 2;
-    std::vector<double> runs;
-    for (int run = 0; run < 5; ++run)
-        runs.push_back(bench::TimeMs([&] {
-                           for (int i = 0; i < repeats; ++i)
-                               body();
-                       }) /
-                       1000.0 / repeats);
-    return bench::Median(runs);
-}
-
 template <class T> T &Add(TzidRibbonControls *Controls, TzidRibbonControlType Code, const std::wstring &Id) {
     auto &control = dynamic_cast<T &>(*Controls->AddControl(Code));
     control.SetId(Id);
@@ -107,7 +88,7 @@ struct TResult {
 TResult MeasureGenerated(int Controls) {
     std::unique_ptr<TzidCOMAddInModule> module = GeneratedModule(Controls);
     size_t length = BuildCustomUI(*module, ExplorerId).size(); // the first call also prunes the id list
-    double seconds = SecondsPerCall([&] { BuildCustomUI(*module, ExplorerId); });
+    double seconds = bench::SecondsPerCall([&] { BuildCustomUI(*module, ExplorerId); });
     return {Controls, seconds, length};
 }
 
@@ -138,7 +119,7 @@ bool MeasureProduct() {
                     break;
                 classlib::TBStr ribbonId(id);
                 size_t length = 0;
-                double seconds = SecondsPerCall([&] {
+                double seconds = bench::SecondsPerCall([&] {
                     BSTR xml = nullptr;
                     ok = ok && SUCCEEDED(ribbon->GetCustomUI(ribbonId.Get(), &xml));
                     length = xml ? SysStringLen(xml) : 0;
