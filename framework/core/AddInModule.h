@@ -20,8 +20,8 @@
 #include "classlib/StringList.h"
 #include "classlib/Timer.h"
 #include "framework/core/HostApps.h"
-#include "framework/core/StartMode.h"
 #include "framework/core/RibbonKinds.h"
+#include "framework/core/StartMode.h"
 #include "office/HostWrapper.h"
 #include "office/OutlookApplication.h"
 #include "office/WordApplication.h"
@@ -204,6 +204,10 @@ public:
     static VARIANT GetBeforePosition(int Before, int BeforeID, int AfterID, CommandBar *Bar);
     // The positions of the temporary explorer bars, kept across Outlook's runs; failures are traced.
     void SaveExplorerBarPositions();
+    // Removes the controls and bars of the module's bars for the connected host (WindowBars: Outlook's
+    // explorer and inspector bars too), and a Word bar from Word's normal template; a failing removal
+    // raises.
+    void RemoveCommandBarsFromHost(bool WindowBars);
     void RestoreExplorerBarPositions();
     classlib::TObject *FindRibbonObject(const std::wstring &Id) const;
 
