@@ -5,6 +5,8 @@
 // and the next bar.
 #include <windows.h>
 
+#include <set>
+
 #include "classlib/Format.h"
 #include "classlib/LateBinding.h"
 #include "classlib/OleString.h"
@@ -42,16 +44,14 @@ void TrySetOnAction(const classlib::ComPtr<_CommandBarButton> &Button, const std
         TraceCommandBars(classlib::Format(L"OnAction was refused (0x%.8x)", {static_cast<unsigned>(hr)}));
 }
 
-bool ControlsContainTag(const TzidCommandBarControls &Controls, const std::wstring &Tag) {
+// Every OfficeTag of Controls, popups' controls included.
+void CollectTags(const TzidCommandBarControls &Controls, std::set<std::wstring> &Tags) {
     for (int i = 0; i < Controls.Count(); ++i) {
         TzidCommandBarControl *control = Controls.Items(i);
-        if (control->StoredOfficeTag() == Tag)
-            return true;
+        Tags.insert(control->StoredOfficeTag());
         if (TzidCommandBarPopup *popup = control->AsCommandBarPopup())
-            if (ControlsContainTag(*popup->Controls(), Tag))
-                return true;
+            CollectTags(*popup->Controls(), Tags);
     }
-    return false;
 }
 
 } // namespace
@@ -139,12 +139,13 @@ void TzidCOMAddInModule::RemoveStaleControls(TzidCustomCommandBar *Bar) {
     registry.SetRootKey(HKEY_CURRENT_USER);
     if (!registry.OpenKey(AddInKey() + L"\\Controls", false))
         return;
+    // The tags of every bar of the module (of any host), gathered once: a build stays linear.
+    std::set<std::wstring> held;
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto *bar = dynamic_cast<TzidCustomCommandBar *>(Components(i)))
+            CollectTags(*bar->Controls(), held);
     for (const std::wstring &tag : registry.GetValueNames()) {
-        bool held = false;
-        for (int i = 0; i < ComponentCount() && !held; ++i)
-            if (auto *bar = dynamic_cast<TzidCustomCommandBar *>(Components(i)))
-                held = ControlsContainTag(*bar->Controls(), tag);
-        if (held)
+        if (held.count(tag) != 0)
             continue;
         try {
             classlib::ComPtr<CommandBarControl> found;
