@@ -19,6 +19,10 @@ CLASSLIB_DEFINE_CLASS(
     b.Method<&Self::zidCOMAddInModuleOLInspectorActivate>(L"zidCOMAddInModuleOLInspectorActivate");
     b.Method<&Self::zidCOMAddInModuleRibbonBeforeLoad>(L"zidCOMAddInModuleRibbonBeforeLoad");
     b.Method<&Self::RibbonMenuClick>(L"RibbonMenuClick");
+    b.Method<&Self::CommandBarButtonClick>(L"CommandBarButtonClick");
+    b.Method<&Self::InspectorCommandBarClick>(L"InspectorCommandBarClick");
+    b.Method<&Self::zidOlExplorerCommandbar1Controls0Controls0Click>(
+        L"zidOlExplorerCommandbar1Controls0Controls0Click");
     b.Method<&Self::zidWordAppEventsStartup>(L"zidWordAppEventsStartup");
     b.Method<&Self::zidWordAppEventsWindowActivate>(L"zidWordAppEventsWindowActivate");
     b.Method<&Self::zidOutlookAppEvents1ExplorerSelectionChange>(
@@ -77,6 +81,12 @@ void TAddInModule::zidCOMAddInModuleRibbonBeforeLoad(classlib::TObject * /*Sende
 // The feature managers answer the clicks by the control's id; until they are there a click changes
 // nothing.
 void TAddInModule::RibbonMenuClick(classlib::TObject * /*Sender*/, IRibbonControl * /*RibbonControl*/) {}
+
+void TAddInModule::CommandBarButtonClick(classlib::TObject * /*Sender*/) {}
+
+void TAddInModule::InspectorCommandBarClick(classlib::TObject * /*Sender*/) {}
+
+void TAddInModule::zidOlExplorerCommandbar1Controls0Controls0Click(classlib::TObject * /*Sender*/) {}
 
 void TAddInModule::OutlookItemSend(classlib::TObject * /*Sender*/, IDispatch * /*Item*/, bool & /*Cancel*/) {}
 

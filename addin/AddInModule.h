@@ -26,6 +26,11 @@ public:
                                            std::wstring &Xml);
     // OnClick of the ribbon's buttons: the feature of the clicked control's id.
     void RibbonMenuClick(classlib::TObject *Sender, IRibbonControl *RibbonControl);
+    // OnClick of the command-bar buttons: the explorer's and Word's, the inspector's, and the two of
+    // the Standard toolbar's reply popup.
+    void CommandBarButtonClick(classlib::TObject *Sender);
+    void InspectorCommandBarClick(classlib::TObject *Sender);
+    void zidOlExplorerCommandbar1Controls0Controls0Click(classlib::TObject *Sender);
     // Word, as Outlook's mail editor, has started (fired once on connection) and activates a window.
     void zidWordAppEventsStartup(classlib::TObject *Sender);
     void zidWordAppEventsWindowActivate(classlib::TObject *ASender, IDispatch *Doc, IDispatch *Wn);

@@ -40,7 +40,11 @@ printf '%s\n' 'select "Quarterly report"' 'open-inspector mail "Angebot"' 'switc
 session "Outlook 2010, fast shutdown" "$sim/officesim.exe" --host outlook --version 14 --script "$(run winepath -w "$fast_quit" | tr -d '\r')"
 session "Outlook 2010, default session" "$sim/officesim.exe" --host outlook --version 14
 session "Outlook 2007" "$sim/officesim12.exe" --host outlook --version 12
-session "Outlook 2003 (command bars)" "$sim/officesim11.exe" --host outlook --version 11
+bars2003="$(mktemp --suffix=.txt)"
+printf '%s\n' 'click-bar tsyExplorerSave' 'click-bar tsyReplyWithAttachments' 'open-inspector mail "Angebot"' \
+    close-inspector quit >"$bars2003"
+session "Outlook 2003 (command bars)" "$sim/officesim11.exe" --host outlook --version 11 --script "$(run winepath -w "$bars2003" | tr -d '\r')"
+rm -f "$bars2003"
 session "Word 2007" "$sim/officesim12.exe" --host word --version 12
 rm -f "$fast_quit"
 

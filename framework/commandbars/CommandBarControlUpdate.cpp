@@ -90,8 +90,14 @@ void TzidCommandBarControl::PlaceControl() {
         MoveBefore(before_);
     const bool ownBar = ownerBar_ == nullptr || !ownerBar_->BuiltIn();
     if (ownBar && before_ == 0 && beforeID_ == 0 && afterID_ == 0) {
-        // On a bar of the add-in's own the controls stand in the order of the design.
-        long target = Index() + 1;
+        // On a bar of the add-in's own the controls stand in the order of the design. Earlier controls
+        // that Office does not have (the user removed them) hold no place: counting them would ask
+        // Office for a position past its last control, at every start.
+        long target = 1;
+        if (TzidCommandBarControls *siblings = OwnerCollection())
+            for (int i = 0; i < Index(); ++i)
+                if (siblings->Items(i)->ControlInterface())
+                    ++target;
         const long current = OfficeIndex();
         if (target != current) {
             if (target > current)

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "framework/commandbars/OfficeEventSinks.h"
 #include "framework/core/AddInModule.h"
 
 namespace framework {
@@ -9,7 +10,7 @@ namespace framework {
 namespace {
 
 TzidControlEventSinkFactory &InstalledFactory() {
-    static TzidControlEventSinkFactory factory;
+    static TzidControlEventSinkFactory factory = MakeOfficeControlEventSink;
     return factory;
 }
 

@@ -5,8 +5,9 @@
 // unbinding and freeing the control withdraw that advice and take the sink out of the list, so that
 // no later event can reach a control that is gone.
 //
-// The sink object itself is made by the factory installed with SetControlEventSinkFactory. Without
-// one, a bound control carries no events.
+// The sink object itself is made by the factory installed with SetControlEventSinkFactory: Office's
+// connection points (OfficeEventSinks.h) unless another is installed; with an empty one a bound
+// control carries no events.
 #pragma once
 #include <functional>
 #include <memory>

@@ -20,8 +20,8 @@
 #include "classlib/StringList.h"
 #include "classlib/Timer.h"
 #include "framework/core/HostApps.h"
-#include "framework/core/StartMode.h"
 #include "framework/core/RibbonKinds.h"
+#include "framework/core/StartMode.h"
 #include "office/HostWrapper.h"
 #include "office/OutlookApplication.h"
 #include "office/WordApplication.h"
@@ -191,7 +191,23 @@ public:
     // the one step of a build that can be played without building everything.
     virtual void CreateControl(TzidCommandBarControl *Control, TzidCustomCommandBar *Bar,
                                TzidCommandBarPopup *Parent);
+    // Builds every bar of the module for the connected host; a bar that fails goes to DoError and the
+    // next one is built.
     void CreateCommandBars();
+    // Builds one bar and its controls, reusing what the host has. MapPoint (31110) and an apostrophe
+    // in an Outlook bar's name (31102) raise; every other failure goes to DoError.
+    void CreateCommandBar(TzidCustomCommandBar *Bar);
+    // The "\Controls" record of Tag; -1 when there is none (a negative number counts as none).
+    int ReadControlRecord(const std::wstring &Tag) const;
+    // The Before argument of Office's Add: Before, else the index of BeforeID's control on Bar, else
+    // the one after AfterID's; missing (Office appends) when none applies or is found.
+    static VARIANT GetBeforePosition(int Before, int BeforeID, int AfterID, CommandBar *Bar);
+    // The positions of the temporary explorer bars, kept across Outlook's runs; failures are traced.
+    void SaveExplorerBarPositions();
+    // Removes the controls and bars of the module's bars for the connected host (WindowBars: Outlook's
+    // explorer and inspector bars too), and a Word bar from Word's normal template; a failing removal
+    // raises.
+    void RemoveCommandBarsFromHost(bool WindowBars);
     void RestoreExplorerBarPositions();
     classlib::TObject *FindRibbonObject(const std::wstring &Id) const;
 
@@ -265,6 +281,9 @@ public:
     void SetCustomUINamespace(const std::wstring &Value) { customUINamespace_ = Value; }
 
 private:
+    // Deletes the Office controls of "\Controls" records that no bar of the module holds any more,
+    // with their records; a record whose control is not found stays.
+    void RemoveStaleControls(TzidCustomCommandBar *Bar);
     friend class TdivAzore; // counts the starts and owns the per-connection hooks
 
     // The Access wrapper's current project: false when there is none; else whether it is open and its

@@ -1,17 +1,9 @@
-// The module's command bars in the host, and the look-up of its ribbon objects. The building of bars
-// and controls in the host is not there yet: nothing is built, and only what a bar or control finds
-// in the host is bound.
+// The module's release of the host's command bars, and the look-up of its ribbon objects (the
+// building of bars is in the command-bar code).
 #include "framework/core/AddInModule.h"
 #include "framework/core/RibbonObject.h"
 
 namespace framework {
-
-void TzidCOMAddInModule::CreateCommandBars() {}
-
-void TzidCOMAddInModule::CreateControl(TzidCommandBarControl *, TzidCustomCommandBar *,
-                                       TzidCommandBarPopup *) {}
-
-void TzidCOMAddInModule::RestoreExplorerBarPositions() {}
 
 void TzidCOMAddInModule::ReleaseCommandBars() {
     commandBars_.Reset();

@@ -154,6 +154,7 @@ void TdivAzore::RemoveFromHost() {
     TzidCOMAddInModule &module = *module_;
     if (module.HostType() == ohaWord)
         module.SetCommandBars(module.GetHostCommandBars());
+    module.RunGuarded([&] { module.RemoveCommandBarsFromHost(true); });
     std::wstring key = module.AddInKey();
     if (key.empty())
         return;

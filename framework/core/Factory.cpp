@@ -197,10 +197,6 @@ void TzidFactory::UnregisterControls() {
     });
 }
 
-void TzidFactory::RemoveHostControls(TzidCOMAddInModule & /*Module*/, TzidOfficeHostApp /*Host*/,
-                                     const std::vector<std::wstring> & /*BarNames*/,
-                                     const std::vector<TzidRecordedControl> & /*ControlTags*/) {}
-
 void TzidFactory::RegisterExcelAutomationAddIn(classlib::TRegistry &Reg) {
     AddExcelOpenEntries(Reg, GetProgID());
 }

@@ -65,8 +65,7 @@ protected:
     // The clean-up of one host's bars and recorded controls (BarNames: the bars recorded under the
     // add-in key's "\CommandBars"; ControlTags: the controls recorded under "\Controls"): gets the
     // host (starting it when none runs), removes the module's bars and the recorded controls, and
-    // quits a host it started. It needs the command-bar classes, which are not there yet: until then
-    // no host is started or touched, and unregistration goes on with the add-in keys.
+    // quits a host it started. A host that neither runs nor can be started is passed over.
     virtual void RemoveHostControls(TzidCOMAddInModule &Module, TzidOfficeHostApp Host,
                                     const std::vector<std::wstring> &BarNames,
                                     const std::vector<TzidRecordedControl> &ControlTags);

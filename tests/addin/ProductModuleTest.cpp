@@ -12,6 +12,7 @@
 #include "classlib/ComServer.h"
 #include "classlib/Format.h"
 #include "classlib/OleString.h"
+#include "framework/commandbars/CommandBarModel.h"
 #include "framework/core/Factory.h"
 #include "framework/events/EventClasses.h"
 #include "framework/ribbon/HostVersion.h"
@@ -28,7 +29,8 @@ const CLSID CLSID_TSY = {0x61ec72b0, 0x88a2, 0x4e92, {0xa6, 0x45, 0xb5, 0xcc, 0x
 
 // The library's factory, made here: the module's form names the ribbon and host event classes.
 TzidFactory &ProductFactory() {
-    static const bool classesRegistered = (RegisterRibbonClasses(), RegisterHostEventClasses(), true);
+    static const bool classesRegistered =
+        (RegisterRibbonClasses(), RegisterHostEventClasses(), RegisterCommandBarClasses(), true);
     static TzidFactory factory(classlib::ComServer(), classlib::TComObjectFactory::ComClass<tessary::TTSY>(),
                                CLSID_TSY, tessary::TAddInModule::StaticClass(), L"TSY",
                                L"Tessary attachment add-in");
@@ -142,6 +144,29 @@ TEST_F(ProductModuleTest, TheFirstDocumentSendsEachMailTabToItsOwnWindowForTheDo
     std::wstring xml = L"<customUI/>";
     module_->zidCOMAddInModuleRibbonBeforeLoad(module_, L"Microsoft.Outlook.Explorer", xml);
     EXPECT_EQ(xml, L"<customUI/>");
+}
+
+// The product's command bars: the Standard toolbar's reply popup, the explorer's, inspector's and
+// Word's bars, each button bound to its handler; Outlook 2010 builds none of them (none is meant for
+// the ribbon).
+TEST_F(ProductModuleTest, TheCommandBarsAreInTheFormWithTheirHandlersAndStayOutOfOutlook2010) {
+    auto bar = [this](const wchar_t *Name) {
+        return dynamic_cast<TzidCustomCommandBar *>(module_->FindComponent(Name));
+    };
+    ASSERT_NE(bar(L"zidOlExplorerCommandbar1"), nullptr);
+    TzidCommandBarPopup *reply = bar(L"zidOlExplorerCommandbar1")->Controls()->Items(0)->AsCommandBarPopup();
+    ASSERT_NE(reply, nullptr);
+    ASSERT_EQ(reply->Controls()->Count(), 2);
+    for (int i = 0; i < 2; ++i)
+        EXPECT_TRUE(static_cast<bool>(reply->Controls()->Items(i)->AsCommandBarButton()->OnClick));
+    for (const wchar_t *name :
+         {L"zidOlExplorerCommandbar2", L"zidOlInspectorCommandbar1", L"zidWordCommandbar1"}) {
+        ASSERT_NE(bar(name), nullptr) << name;
+        EXPECT_TRUE(static_cast<bool>(bar(name)->Controls()->Items(0)->AsCommandBarButton()->OnClick))
+            << name;
+        EXPECT_FALSE(bar(name)->CommandBarInterface()) << name;
+    }
+    EXPECT_TRUE(bar(L"zidWordCommandbar1")->SupportedApps() == TzidHostAppSet{ohaWord});
 }
 
 } // namespace

@@ -31,6 +31,8 @@ void TCommandBarTestModule::ButtonClick(classlib::TObject *Sender) {
     Log.push_back(L"Click:" + (button != nullptr ? button->Caption() : L"?"));
     if (Reenter && button != nullptr)
         button->DoAction();
+    if (DuringClick)
+        DuringClick();
     if (FailHandlers)
         throw classlib::Exception(L"the handler failed");
 }

@@ -30,6 +30,7 @@ public:
     std::vector<std::wstring> Log;
     bool FailHandlers = false;
     bool Reenter = false; // a click handler runs the sender's action again
+    std::function<void()> DuringClick; // runs inside a click handler
 
     void ModuleError(const classlib::Exception &E, bool &Handled);
     void ButtonClick(classlib::TObject *Sender);

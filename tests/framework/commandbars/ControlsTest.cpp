@@ -123,13 +123,14 @@ TEST_F(ControlsTest, AFailingAddControlLeavesNothingBehind) {
     EXPECT_THROW(bar_->Controls()->AddControl(cctButton, L"tsyA", 0, false), classlib::EOleSysError);
     EXPECT_EQ(bar_->Controls()->Count(), 0);
 
-    // Two design items were never built: the new control's place in the design (4th) lies past the
-    // end of the Office bar, so placing it fails after the Office control was added.
-    bar_->Controls()->CreateItem(cctButton);
-    bar_->Controls()->CreateItem(cctButton);
-    bar_->Controls()->CreateItem(cctButton);
+    // The new control's events cannot be advised: the failure comes after the Office control was added.
+    auto previous = framework::SetControlEventSinkFactory(
+        [](TzidCOMAddInModule &, TzidCommandBarControl &) -> std::unique_ptr<IzidControlEventSink> {
+            throw classlib::EOleSysError(L"no advice", CONNECT_E_CANNOTCONNECT, 0);
+        });
     EXPECT_THROW(bar_->Controls()->AddControl(cctButton, L"tsyB", 0, false), classlib::EOleSysError);
-    EXPECT_EQ(bar_->Controls()->Count(), 3) << "the half-made item is taken out";
+    framework::SetControlEventSinkFactory(std::move(previous));
+    EXPECT_EQ(bar_->Controls()->Count(), 0) << "the half-made item is taken out";
     EXPECT_TRUE(own->controls.empty()) << "and so is the Office control it got";
     EXPECT_EQ(Record(L"Controls", L"tsyB"), -1);
     bar_->SetCommandBarInterface(nullptr);

@@ -1,0 +1,337 @@
+// The module's building of its command bars in the host: each bar reuses an Office bar of its name
+// when there is one, each control an Office control of its tag (or Id); only what is missing is
+// created. A control the user removed stays removed while its "\Controls" record equals its design's
+// PropertyChanged. Every failure of Office goes to DoError and the build goes on with the next control
+// and the next bar.
+#include <windows.h>
+
+#include <set>
+
+#include "classlib/Format.h"
+#include "classlib/LateBinding.h"
+#include "classlib/OleString.h"
+#include "classlib/Registry.h"
+#include "framework/commandbars/CommandBarModel.h"
+#include "framework/core/AddInModule.h"
+#include "framework/core/Factory.h"
+#include "framework/core/ModuleErrors.h"
+#include "office/HostDispIds.h"
+
+namespace framework {
+
+namespace {
+
+void RaiseMapPoint() {
+    RaiseZidError(TzidErrorCode::zidErrMapPointControl, L"Cannot add a control to MS MapPoint.");
+}
+
+// Office's Add of one control into Container.
+classlib::ComPtr<CommandBarControl> AddOfficeControl(CommandBarControls *Container, VARIANT Type, long Id,
+                                                     const std::wstring &Parameter, VARIANT Before,
+                                                     bool Temporary) {
+    classlib::ComPtr<CommandBarControl> added;
+    TStringArg parameter(Parameter);
+    classlib::OleCheck(
+        Container->Add(Type, LongArg(Id), parameter.Var(), Before, BoolArg(Temporary), added.Put()));
+    return added;
+}
+
+void TrySetOnAction(const classlib::ComPtr<_CommandBarButton> &Button, const std::wstring &Action) {
+    if (!Button)
+        return;
+    HRESULT hr = Button->put_OnAction(classlib::TBStr(Action).Get());
+    if (FAILED(hr))
+        TraceCommandBars(classlib::Format(L"OnAction was refused (0x%.8x)", {static_cast<unsigned>(hr)}));
+}
+
+// Every OfficeTag of Controls, popups' controls included.
+void CollectTags(const TzidCommandBarControls &Controls, std::set<std::wstring> &Tags) {
+    for (int i = 0; i < Controls.Count(); ++i) {
+        TzidCommandBarControl *control = Controls.Items(i);
+        Tags.insert(control->StoredOfficeTag());
+        if (TzidCommandBarPopup *popup = control->AsCommandBarPopup())
+            CollectTags(*popup->Controls(), Tags);
+    }
+}
+
+} // namespace
+
+void TzidCOMAddInModule::CreateCommandBars() {
+    for (int i = 0; i < ComponentCount(); ++i) {
+        auto *bar = dynamic_cast<TzidCustomCommandBar *>(Components(i));
+        if (bar == nullptr || dynamic_cast<TzidOlInspectorCustomCommandBar *>(bar) != nullptr)
+            continue;
+        try {
+            auto *explorerBar = dynamic_cast<TzidOlExplorerCustomCommandBar *>(bar);
+            if (explorerBar != nullptr && hostType_ == ohaOutlook) {
+                // Explorer bars belong to an explorer window: without one none can be built.
+                office::TOutlookApplication *outlook = OutlookApp();
+                classlib::ComPtr<IDispatch> explorer =
+                    outlook != nullptr ? outlook->ActiveExplorer() : nullptr;
+                if (!explorer)
+                    return;
+                CreateCommandBar(bar);
+                classlib::ComPtr<IDispatch> folder;
+                try {
+                    folder = classlib::DispGet(explorer.Get(), office::dispid::outlook_window::CurrentFolder)
+                                 .ToDispatch();
+                } catch (const classlib::Exception &E) {
+                    TraceCommandBars(L"The explorer's folder could not be read", E);
+                }
+                if (bar->CommandBarInterface())
+                    explorerBar->FolderSwitched(folder.Get());
+            } else if (bar->SupportedApps().Contains(hostType_)) {
+                CreateCommandBar(bar);
+            }
+        } catch (const classlib::Exception &E) {
+            // One badly named bar must not hide the bars after it.
+            DoError(E);
+        }
+    }
+}
+
+void TzidCOMAddInModule::CreateCommandBar(TzidCustomCommandBar *Bar) {
+    if (hostType_ == ohaMapPoint)
+        RaiseMapPoint();
+    const std::wstring name = Bar->CommandBarName();
+    if (hostType_ == ohaOutlook && name.find(L'\'') != std::wstring::npos)
+        RaiseZidError(TzidErrorCode::zidErrIllegalBarName,
+                      classlib::Format(L"Illegal character in the %s commandbar name.", {name}));
+    if (!Bar->SupportedApps().Contains(hostType_))
+        return;
+    if (officeVersion_ >= 12 && !Bar->UseForRibbon())
+        return;
+    try {
+        classlib::ComPtr<CommandBar> office = FindCommandBar(name);
+        if (!office && commandBars_) {
+            TStringArg barName(name);
+            HRESULT hr =
+                commandBars_->Add(barName.Var(), ByteArg(static_cast<unsigned char>(Bar->Position())),
+                                  MissingArg(), BoolArg(Bar->Temporary()), office.Put());
+            if (FAILED(hr)) {
+                office.Reset();
+                if (hostType_ != ohaOutlook)
+                    classlib::OleCheck(hr);
+                TraceCommandBars(classlib::Format(L"Outlook did not add the bar %s", {name}));
+            }
+            if (office) {
+                Bar->SetCommandBarInterface(office);
+                Bar->SetNameLocal(name);
+            }
+        } else if (office) {
+            Bar->SetCommandBarInterface(office);
+        }
+        if (Bar->CommandBarInterface() && !Bar->BuiltIn())
+            Bar->UpdateBar();
+    } catch (const classlib::Exception &E) {
+        DoError(E);
+    }
+    RemoveStaleControls(Bar);
+    if (!Bar->CommandBarInterface())
+        return;
+    TzidCommandBarControls &controls = *Bar->Controls();
+    for (int i = 0; i < controls.Count(); ++i)
+        CreateControl(controls.Items(i), Bar, nullptr);
+}
+
+void TzidCOMAddInModule::RemoveStaleControls(TzidCustomCommandBar *Bar) {
+    classlib::TRegistry registry;
+    registry.SetRootKey(HKEY_CURRENT_USER);
+    if (!registry.OpenKey(AddInKey() + L"\\Controls", false))
+        return;
+    // The tags of every bar of the module (of any host), gathered once: a build stays linear.
+    std::set<std::wstring> held;
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto *bar = dynamic_cast<TzidCustomCommandBar *>(Components(i)))
+            CollectTags(*bar->Controls(), held);
+    for (const std::wstring &tag : registry.GetValueNames()) {
+        if (held.count(tag) != 0)
+            continue;
+        try {
+            classlib::ComPtr<CommandBarControl> found;
+            TStringArg tagArg(tag);
+            if (const auto &office = Bar->CommandBarInterface())
+                if (FAILED(office->FindControl(MissingArg(), MissingArg(), tagArg.Var(), MissingArg(),
+                                               BoolArg(true), found.Put())))
+                    found.Reset();
+            if (!found && commandBars_)
+                if (FAILED(commandBars_->FindControl(MissingArg(), MissingArg(), tagArg.Var(), MissingArg(),
+                                                     found.Put())))
+                    found.Reset();
+            if (!found)
+                continue; // its control may come back into reach: the record stays
+            classlib::OleCheck(found->Delete(BoolArg(false)));
+            registry.DeleteValue(tag);
+        } catch (const classlib::Exception &E) {
+            DoError(E);
+        }
+    }
+}
+
+int TzidCOMAddInModule::ReadControlRecord(const std::wstring &Tag) const {
+    classlib::TRegistry registry;
+    registry.SetRootKey(HKEY_CURRENT_USER);
+    if (!registry.OpenKey(AddInKey() + L"\\Controls", false) || !registry.ValueExists(Tag))
+        return -1;
+    int value = -1;
+    try {
+        value = registry.ReadInteger(Tag);
+    } catch (const classlib::ERegistryException &E) {
+        TraceCommandBars(L"The record of " + Tag + L" is no number", E);
+        return -1;
+    }
+    // A negative number was never written by a build: it counts as no record rather than as a
+    // failure the user would see at every start.
+    return value < 0 ? -1 : value;
+}
+
+VARIANT TzidCOMAddInModule::GetBeforePosition(int Before, int BeforeID, int AfterID, CommandBar *Bar) {
+    if (Before != 0)
+        return LongArg(Before);
+    const int id = BeforeID != 0 ? BeforeID : AfterID;
+    if (id == 0 || Bar == nullptr)
+        return MissingArg();
+    classlib::ComPtr<CommandBarControl> found;
+    long index = 0;
+    if (FAILED(Bar->FindControl(MissingArg(), LongArg(id), MissingArg(), MissingArg(), BoolArg(true),
+                                found.Put())) ||
+        !found || FAILED(found->get_Index(&index)))
+        return MissingArg();
+    return LongArg(BeforeID != 0 ? index : index + 1);
+}
+
+void TzidCOMAddInModule::CreateControl(TzidCommandBarControl *Control, TzidCustomCommandBar *Bar,
+                                       TzidCommandBarPopup *Parent) {
+    try {
+        if (hostType_ == ohaMapPoint)
+            RaiseMapPoint();
+        if (Bar == nullptr || !Bar->CommandBarInterface())
+            return;
+        const classlib::ComPtr<CommandBar> &office = Bar->CommandBarInterface();
+        classlib::ComPtr<CommandBarControls> container;
+        classlib::ComPtr<CommandBar> placement;
+        if (Parent != nullptr) {
+            if (!Parent->PopupInterface())
+                return;
+            classlib::OleCheck(Parent->PopupInterface()->get_Controls(container.Put()));
+            classlib::OleCheck(Parent->PopupInterface()->get_CommandBar(placement.Put()));
+        } else {
+            classlib::OleCheck(office->get_Controls(container.Put()));
+            placement = office;
+        }
+        const TzidCommandBarControlType kind = Control->GetControlType();
+        if (kind == cctAdvancedControl)
+            return; // no host has a control class for it
+        const int id = Control->StoredOfficeID();
+        const std::wstring &tag = Control->StoredOfficeTag();
+        // A permanent control the user removed stays removed until its design changes.
+        auto userRemoved = [&] {
+            return !Control->Temporary() && ReadControlRecord(tag) == Control->PropertyChanged();
+        };
+        auto add = [&](VARIANT Type) {
+            return AddOfficeControl(container.Get(), Type, id, Control->Parameter(),
+                                    GetBeforePosition(Control->Before(), Control->BeforeID(),
+                                                      Control->AfterID(), placement.Get()),
+                                    Control->Temporary());
+        };
+        const long type = OfficeControlType(kind);
+        classlib::ComPtr<CommandBarControl> found;
+        if (kind == cctControl) {
+            if (id == 1)
+                return;
+            TStringArg tagArg(tag);
+            if (FAILED(office->FindControl(MissingArg(), LongArg(id), tagArg.Var(), MissingArg(),
+                                           BoolArg(true), found.Put())))
+                found.Reset();
+            if (!found) {
+                if (userRemoved())
+                    return;
+                found = add(MissingArg());
+            }
+            Control->SetControlInterface(found);
+            Control->UpdateControl();
+        } else if (kind == cctPopup) {
+            auto *popup = Control->AsCommandBarPopup();
+            found = id != 1 ? FindBarControlById(office.Get(), type, id) : FindControlByTag(type, tag);
+            if (!found) {
+                if (userRemoved())
+                    return;
+                found = add(LongArg(type));
+            }
+            popup->SetControlInterface(found.As<CommandBarPopup>());
+            if (id == 1)
+                popup->UpdateControl();
+            TzidCommandBarControls &children = *popup->Controls();
+            for (int i = 0; i < children.Count(); ++i)
+                CreateControl(children.Items(i), Bar, popup);
+        } else {
+            found = id == 1 ? FindControlByTag(type, tag) : FindBarControlByTag(office.Get(), type, tag);
+            if (!found) {
+                if (userRemoved() && hostType_ != ohaAccess)
+                    return;
+                found = add(LongArg(type));
+            }
+            Control->BindOfficeControl(found);
+            if (TzidCommandBarButton *button = Control->AsCommandBarButton()) {
+                const std::wstring ownAction =
+                    L"!<" + (factory_ != nullptr ? factory_->GetProgID() : L"") + L">";
+                if (id != 1)
+                    TrySetOnAction(button->ButtonInterface(),
+                                   button->DisableStandardAction() ? ownAction : L"");
+                // Demand loading: the host loads the add-in when the button is clicked.
+                if (loadBehavior_ == 16 && id == 1 && !Control->Temporary())
+                    TrySetOnAction(button->ButtonInterface(), ownAction);
+            }
+            Control->UpdateControl();
+        }
+    } catch (const classlib::Exception &E) {
+        DoError(E);
+    }
+}
+
+void TzidCOMAddInModule::SaveExplorerBarPositions() {
+    try {
+        for (int i = 0; i < ComponentCount(); ++i) {
+            auto *bar = dynamic_cast<TzidOlExplorerCustomCommandBar *>(Components(i));
+            if (bar == nullptr || bar->BuiltIn() || !bar->Temporary())
+                continue;
+            classlib::TRegistry registry;
+            registry.SetRootKey(HKEY_CURRENT_USER);
+            if (!registry.OpenKey(AddInKey() + L"\\CommandBars\\" + bar->CommandBarName(), true))
+                return;
+            registry.WriteInteger(L"Position", static_cast<int>(bar->Position()));
+            registry.WriteInteger(L"Left", bar->CommandBarLeft());
+            registry.WriteInteger(L"Top", bar->CommandBarTop());
+            registry.WriteInteger(L"RowIndex", bar->RowIndex());
+        }
+    } catch (const classlib::Exception &E) {
+        TraceCommandBars(L"The explorer bars' positions were not saved", E);
+    }
+}
+
+void TzidCOMAddInModule::RestoreExplorerBarPositions() {
+    try {
+        for (int i = 0; i < ComponentCount(); ++i) {
+            auto *bar = dynamic_cast<TzidOlExplorerCustomCommandBar *>(Components(i));
+            if (bar == nullptr || bar->BuiltIn() || !bar->Temporary())
+                continue;
+            classlib::TRegistry registry;
+            registry.SetRootKey(HKEY_CURRENT_USER);
+            if (!registry.OpenKey(AddInKey() + L"\\CommandBars\\" + bar->CommandBarName(), false))
+                continue;
+            if (registry.ValueExists(L"Position") &&
+                registry.ReadInteger(L"Position") != static_cast<int>(bar->Position()))
+                bar->SetPosition(static_cast<TzidMsoBarPosition>(registry.ReadInteger(L"Position")));
+            if (registry.ValueExists(L"Left") && registry.ReadInteger(L"Left") != bar->CommandBarLeft())
+                bar->SetCommandBarLeft(registry.ReadInteger(L"Left"));
+            if (registry.ValueExists(L"Top") && registry.ReadInteger(L"Top") != bar->CommandBarTop())
+                bar->SetCommandBarTop(registry.ReadInteger(L"Top"));
+            if (registry.ValueExists(L"RowIndex") && registry.ReadInteger(L"RowIndex") != bar->RowIndex())
+                bar->SetRowIndex(registry.ReadInteger(L"RowIndex"));
+        }
+    } catch (const classlib::Exception &E) {
+        TraceCommandBars(L"The explorer bars' positions were not restored", E);
+    }
+}
+
+} // namespace framework

@@ -1,0 +1,252 @@
+// The module's build of its bars in the host: from scratch, after a restart, what the user removed,
+// stale records, placement, the hosts' own rules, and Office failing at every step.
+#include "CommandBarFixture.h"
+
+#include "hostsim/CommandBarControlsObject.h"
+#include "hostsim/CommandBarHosts.h"
+#include "hostsim/WordHost.h"
+
+using namespace framework;
+
+namespace cbtest {
+namespace {
+
+class BarBuildTest : public CommandBarTest {
+protected:
+    void SetUp() override {
+        CommandBarTest::SetUp();
+        UseEngine();
+    }
+    void UseEngine() {
+        module_->OnCreateControl = [this](TzidCommandBarControl *C, TzidCustomCommandBar *B,
+                                          TzidCommandBarPopup *P) {
+            module_->TzidCOMAddInModule::CreateControl(C, B, P);
+        };
+    }
+    void ReadBar(const std::wstring &Name = L"Tessary", const std::wstring &Extra = L"",
+                 const std::wstring &More = L"") {
+        form_ = More + L"object Bar1: TzidCommandBar CommandBarName = '" + Name + L"'" + Extra +
+                L" ButtonTypes = " + Kinds({0, 0, 1, 4}) +
+                L" Buttons = <\n"
+                L"  item Caption = 'Zippen' OfficeTag = 'zip' OnClick = ButtonClick end\n"
+                L"  item Caption = 'Neu' OfficeTag = 'tmp' Temporary = True end\n"
+                L"  item OfficeTag = 'edit' end\n"
+                L"  item Caption = 'Antwort' OfficeTag = 'pop' ButtonTypes = " +
+                Kinds({0}) + L" Buttons = < item Caption = 'An alle' OfficeTag = 'all' end > end > end\n";
+        ReadForm(form_);
+    }
+    TzidCustomCommandBar *Bar(const wchar_t *Name = L"Bar1") {
+        return static_cast<TzidCustomCommandBar *>(module_->FindComponent(Name));
+    }
+    hostsim::ControlRef Tagged(const std::wstring &Tag) {
+        return Set().FindControl({std::nullopt, std::nullopt, Tag});
+    }
+    static int CountIn(const hostsim::BarRef &Bar, const std::wstring &Tag) {
+        int n = 0;
+        for (const hostsim::ControlRef &c : Bar->controls) {
+            n += c->alive && c->props.tag == Tag ? 1 : 0;
+            if (c->subBar)
+                n += CountIn(c->subBar, Tag);
+        }
+        return n;
+    }
+    int CountTagged(const std::wstring &Tag) {
+        int n = 0;
+        for (const hostsim::BarRef &bar : Set().Bars())
+            n += CountIn(bar, Tag);
+        return n;
+    }
+    int CountBars(const std::wstring &Name) {
+        int n = 0;
+        for (const hostsim::BarRef &bar : Set().Bars())
+            n += bar->alive && _wcsicmp(bar->name.c_str(), Name.c_str()) == 0 ? 1 : 0;
+        return n;
+    }
+    // The host and the add-in start again: a new module reads the same form.
+    void Restart() {
+        classlib::Free(module_);
+        sim_->Restart();
+        module_ = new TCommandBarTestModule(nullptr);
+        module_->SetHostType(ohaOutlook);
+        module_->SetStartMode(zsmNormal);
+        module_->SetHostApp(classlib::OleVariant(outlook_->Application()));
+        classlib::ComPtr<_CommandBars> bars;
+        sim_->Identity()->QueryInterface(IID__CommandBars, bars.PutVoid());
+        module_->SetCommandBars(std::move(bars));
+        UseEngine();
+        ReadForm(form_);
+    }
+    std::vector<std::wstring> Errors() const {
+        std::vector<std::wstring> errors;
+        for (const std::wstring &line : module_->Log)
+            if (line.rfind(L"Error:", 0) == 0)
+                errors.push_back(line);
+        return errors;
+    }
+
+    std::wstring form_;
+};
+
+TEST_F(BarBuildTest, ARestartReusesPermanentControlsAndRebuildsTemporaryOnes) {
+    ReadBar();
+    module_->CreateCommandBars();
+    EXPECT_TRUE(Errors().empty()) << testing::PrintToString(Errors());
+    ASSERT_TRUE(OfficeBar(L"Tessary"));
+    for (const wchar_t *tag : {L"zip", L"tmp", L"edit", L"pop", L"all"})
+        EXPECT_EQ(CountTagged(tag), 1) << tag;
+    EXPECT_EQ(Record(L"Controls", L"zip"), 0);
+    EXPECT_EQ(Record(L"Controls", L"tmp"), -1) << "a temporary control is not recorded";
+    hostsim::ControlRef zip = Tagged(L"zip");
+    EXPECT_EQ(ModelOf(*Bar()->Controls()->Items(0)), zip);
+
+    Restart();
+    EXPECT_EQ(CountTagged(L"tmp"), 0) << "Office dropped the temporary control";
+    module_->CreateCommandBars();
+    EXPECT_EQ(CountBars(L"Tessary"), 1);
+    for (const wchar_t *tag : {L"zip", L"tmp", L"edit", L"pop", L"all"})
+        EXPECT_EQ(CountTagged(tag), 1) << tag;
+    EXPECT_EQ(Tagged(L"zip"), zip) << "the permanent control is the one built before";
+    EXPECT_TRUE(Errors().empty()) << testing::PrintToString(Errors());
+}
+
+TEST_F(BarBuildTest, AControlTheUserDeletedStaysDeletedUntilItsDesignChanges) {
+    ReadBar();
+    module_->CreateCommandBars();
+    sim_->UserDelete(Tagged(L"zip"));
+    Restart();
+    module_->CreateCommandBars();
+    EXPECT_EQ(CountTagged(L"zip"), 0);
+    Restart();
+    Bar()->Controls()->Items(0)->SetPropertyChanged(1);
+    module_->CreateCommandBars();
+    EXPECT_EQ(CountTagged(L"zip"), 1);
+    EXPECT_EQ(Record(L"Controls", L"zip"), 1);
+
+    // A negative record was never written by a build: no record, no error at every start.
+    sim_->UserDelete(Tagged(L"zip"));
+    WriteRecord(L"Controls", L"zip", 0xFFFFFFFFu);
+    Restart();
+    module_->CreateCommandBars();
+    EXPECT_EQ(CountTagged(L"zip"), 1);
+    EXPECT_TRUE(Errors().empty()) << testing::PrintToString(Errors());
+}
+
+TEST_F(BarBuildTest, StaleRecordsGoWithTheirControlsAndStayWhenTheControlIsNotFound) {
+    ReadBar();
+    hostsim::BarRef other = AddOfficeBar(L"Alt", false);
+    hostsim::ControlRef old = AddOfficeControl(other, hostsim::msoControl::Button, L"old");
+    WriteRecord(L"Controls", L"old", 3);
+    WriteRecord(L"Controls", L"gone", 3);
+    module_->CreateCommandBars();
+    EXPECT_FALSE(old->alive);
+    EXPECT_EQ(Record(L"Controls", L"old"), -1);
+    EXPECT_EQ(Record(L"Controls", L"gone"), 3);
+    EXPECT_EQ(Record(L"Controls", L"all"), 0) << "a popup's child is held";
+}
+
+TEST_F(BarBuildTest, ABarAlreadyThereUnderAnyCaseIsReused) {
+    ReadBar(L"Tessary");
+    hostsim::BarRef existing = AddOfficeBar(L"TESSARY", false);
+    module_->CreateCommandBars();
+    EXPECT_EQ(CountBars(L"Tessary"), 1);
+    EXPECT_EQ(existing->controls.size(), 4u);
+}
+
+TEST_F(BarBuildTest, PlacementAndDemandLoading) {
+    ReadForm(L"object Bar1: TzidCommandBar CommandBarName = 'P' ButtonTypes = " + Kinds({0, 0, 0, 0}) +
+             L" Buttons = <\n"
+             L"  item OfficeTag = 'a' end\n"
+             L"  item OfficeTag = 'b' Before = 1 end\n"
+             L"  item OfficeTag = 'c' BeforeID = 4711 end\n"
+             L"  item OfficeTag = 'd' AfterID = 4711 end > end\n");
+    module_->SetLoadBehavior(16);
+    module_->CreateCommandBars();
+    std::vector<std::wstring> order;
+    for (const hostsim::ControlRef &c : OfficeBar(L"P")->controls)
+        order.push_back(c->props.tag);
+    EXPECT_EQ(order, (std::vector<std::wstring>{L"b", L"a", L"c", L"d"})) << "absent ids append";
+    EXPECT_EQ(Tagged(L"a")->props.onAction.substr(0, 2), L"!<");
+    EXPECT_EQ(Tagged(L"a")->props.onAction.back(), L'>');
+}
+
+TEST_F(BarBuildTest, ABadlyNamedOutlookBarIsReportedAndTheNextIsBuilt) {
+    ReadForm(L"object Bar1: TzidCommandBar CommandBarName = 'Tim''s' end\n"
+             L"object Bar2: TzidCommandBar CommandBarName = 'Good' end\n");
+    module_->CreateCommandBars();
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_NE(Errors()[0].find(L"Illegal character in the Tim's commandbar name."), std::wstring::npos);
+    EXPECT_TRUE(OfficeBar(L"Good"));
+}
+
+TEST_F(BarBuildTest, OfficeFailingAtAnyStepReachesDoErrorAndTheBuildGoesOn) {
+    ReadBar(L"Tessary", L"",
+            L"object Bar2: TzidCommandBar CommandBarName = 'Second' ButtonTypes = " + Kinds({0}) +
+                L" Buttons = < item OfficeTag = 'second' end > end\n");
+    hostsim::BarRef office = AddOfficeBar(L"Tessary", false);
+    auto &controls = sim_->Host()->ControlsObject(sim_->SharedSet(), office);
+    controls.FailNext(L"Add", E_FAIL);
+    module_->CreateCommandBars();
+
+    EXPECT_EQ(Errors().size(), 1u) << testing::PrintToString(Errors());
+    EXPECT_EQ(CountTagged(L"zip") + CountTagged(L"second") + CountTagged(L"tmp"), 2)
+        << "one Add failed, the next control and the next bar were built";
+}
+
+TEST_F(BarBuildTest, ABarTheHostRefusesIsReportedOutsideOutlookAndTheNextIsBuilt) {
+    ReadForm(L"object Bar1: TzidCommandBar CommandBarName = 'First' end\n"
+             L"object Bar2: TzidCommandBar CommandBarName = 'Second' end\n");
+    module_->SetHostType(ohaWord);
+    sim_->FailNext(L"Add", E_FAIL);
+    module_->CreateCommandBars();
+    EXPECT_EQ(Errors().size(), 1u);
+    EXPECT_FALSE(OfficeBar(L"First"));
+    EXPECT_TRUE(OfficeBar(L"Second"));
+}
+
+class RibbonOutlookBuildTest : public BarBuildTest {
+protected:
+    std::wstring HostVersion() const override { return L"14.0"; }
+};
+
+TEST_F(RibbonOutlookBuildTest, OnlyBarsMarkedForTheRibbonAreBuilt) {
+    ReadForm(L"object Bar1: TzidCommandBar CommandBarName = 'Plain' end\n"
+             L"object Bar2: TzidCommandBar CommandBarName = 'Kept' UseForRibbon = True end\n");
+    module_->SetOfficeVersion(14);
+    module_->CreateCommandBars();
+    EXPECT_FALSE(OfficeBar(L"Plain"));
+    EXPECT_TRUE(OfficeBar(L"Kept"));
+}
+
+TEST_F(BarBuildTest, AUserUnloadTakesTheBarsAndTheirControlsOutOfOutlook) {
+    ReadBar();
+    module_->CreateCommandBars();
+    ASSERT_TRUE(OfficeBar(L"Tessary"));
+    module_->RemoveCommandBarsFromHost(true);
+    EXPECT_FALSE(OfficeBar(L"Tessary"));
+    for (const wchar_t *tag : {L"zip", L"tmp", L"edit", L"pop", L"all"})
+        EXPECT_EQ(CountTagged(tag), 0) << tag;
+    EXPECT_TRUE(Errors().empty()) << testing::PrintToString(Errors());
+}
+
+TEST_F(BarBuildTest, WordLosesTheBarAlsoFromItsNormalTemplate) {
+    hostsim::WordHost word(L"11.0");
+    hostsim::CommandBarsObject &wordBars = hostsim::AttachCommandBars(word);
+    ReadBar(L"Tessary Word");
+    module_->SetHostType(ohaWord);
+    module_->SetHostApp(classlib::OleVariant(word.Application()));
+    classlib::ComPtr<_CommandBars> bars;
+    wordBars.Identity()->QueryInterface(IID__CommandBars, bars.PutVoid());
+    module_->SetCommandBars(std::move(bars));
+    module_->CreateCommandBars();
+    ASSERT_TRUE(wordBars.Set().FindBar(L"Tessary Word"));
+    module_->RemoveCommandBarsFromHost(false);
+    EXPECT_FALSE(wordBars.Set().FindBar(L"Tessary Word"));
+    ASSERT_EQ(word.OrganizerDeletes().size(), 1u);
+    EXPECT_NE(word.OrganizerDeletes()[0].find(L"|Tessary Word|2"), std::wstring::npos);
+    EXPECT_TRUE(Errors().empty()) << testing::PrintToString(Errors());
+    module_->ReleaseCommandBars();
+    module_->SetHostApp(classlib::OleVariant());
+}
+
+} // namespace
+} // namespace cbtest
