@@ -48,6 +48,9 @@ protected:
     framework::TzidFactory &factory() { return RegTestFactory(); }
     TRegTestSettings &settings() { return RegTestSettings(); }
     std::wstring addInKey(framework::TzidOfficeHostApp host) { return factory().GetAddInKey(host).substr(1); }
+    // The simulated hosts RunHost puts into the running-object table.
+    hostsim::OutlookHost &outlook() { return outlook_; }
+    hostsim::WordHost &word() { return word_; }
 
     HKEY realClasses_ = nullptr; // the prefix's HKLM\Software\Classes, opened before the redirection
 

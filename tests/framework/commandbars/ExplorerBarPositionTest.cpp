@@ -1,0 +1,88 @@
+// An Outlook explorer bar built temporarily comes back where the user left it: its position is saved
+// when Outlook closes and restored after the bar is built again at the next start.
+#include "CommandBarFixture.h"
+
+#include "hostsim/OutlookFolders.h"
+
+using namespace framework;
+namespace ol = hostsim::ol;
+
+namespace cbtest {
+namespace {
+
+class ExplorerBarPositionTest : public CommandBarTest {
+protected:
+    void SetUp() override {
+        CommandBarTest::SetUp();
+        outlook_->OpenExplorer(outlook_->DefaultFolder(ol::olFolderInbox));
+        Start();
+    }
+    void TearDown() override {
+        module_->DisconnectFromHost();
+        CommandBarTest::TearDown();
+    }
+    // The add-in starts: its module connects to Outlook and builds its bars in the active explorer.
+    void Start() {
+        module_->OnCreateControl = [this](TzidCommandBarControl *C, TzidCustomCommandBar *B,
+                                          TzidCommandBarPopup *P) {
+            module_->TzidCOMAddInModule::CreateControl(C, B, P);
+        };
+        module_->ConnectToHost();
+        ReadForm(
+            L"object Explorer1: TzidOlExplorerCommandBar CommandBarName = 'Tessary' Temporary = True\n"
+            L"  ItemTypes = [zidOLMailItem] ButtonTypes = " +
+            Kinds({0}) +
+            L" Buttons = < item Caption = 'Zippen' OfficeTag = 'zip' end > end\n"
+            L"object Explorer2: TzidOlExplorerCommandBar CommandBarName = 'Tessary Extra' Temporary = True\n"
+            L"  ItemTypes = [zidOLMailItem] end\n");
+        module_->CreateCommandBars();
+    }
+    void Restart() {
+        module_->DisconnectFromHost();
+        classlib::Free(module_);
+        sim_->Restart();
+        module_ = new TCommandBarTestModule(nullptr);
+        module_->SetHostType(ohaOutlook);
+        module_->SetStartMode(zsmNormal);
+        module_->SetHostApp(classlib::OleVariant(outlook_->Application()));
+        classlib::ComPtr<_CommandBars> bars;
+        sim_->Identity()->QueryInterface(IID__CommandBars, bars.PutVoid());
+        module_->SetCommandBars(std::move(bars));
+        Start();
+    }
+};
+
+TEST_F(ExplorerBarPositionTest, PositionsSurviveARestartOfOutlook) {
+    hostsim::BarRef bar = OfficeBar(L"Tessary");
+    ASSERT_NE(bar, nullptr) << "the explorer bar was not built";
+    ASSERT_NE(OfficeBar(L"Tessary Extra"), nullptr);
+    Set().SetBarPosition(bar, hostsim::msoBarPos::Left);
+    Set().SetBarRowIndex(bar, 2);
+    Set().SetBarPosition(OfficeBar(L"Tessary Extra"), hostsim::msoBarPos::Bottom);
+
+    module_->SaveExplorerBarPositions();
+    Restart();
+    bar = OfficeBar(L"Tessary");
+    ASSERT_NE(bar, nullptr) << "the temporary bar was not built again";
+    EXPECT_NE(bar->position, hostsim::msoBarPos::Left) << "the restart kept the bar: nothing is tested";
+    module_->RestoreExplorerBarPositions();
+
+    EXPECT_EQ(bar->position, hostsim::msoBarPos::Left);
+    EXPECT_EQ(bar->rowIndex, 2);
+    EXPECT_EQ(OfficeBar(L"Tessary Extra")->position, hostsim::msoBarPos::Bottom);
+    for (const std::wstring &entry : module_->Log)
+        EXPECT_NE(entry.rfind(L"Error:", 0), 0u) << entry;
+}
+
+// A bar Office fails to describe must not cost the next bar its saved position.
+TEST_F(ExplorerBarPositionTest, ABarThatCannotBeReadDoesNotStopTheOthers) {
+    Set().SetBarPosition(OfficeBar(L"Tessary Extra"), hostsim::msoBarPos::Bottom);
+    hostsim::SimObject::FromUnknown(sim_->ObjectOf(OfficeBar(L"Tessary")).Get())->FailNext(L"Left", E_FAIL);
+    module_->SaveExplorerBarPositions();
+    Restart();
+    module_->RestoreExplorerBarPositions();
+    EXPECT_EQ(OfficeBar(L"Tessary Extra")->position, hostsim::msoBarPos::Bottom);
+}
+
+} // namespace
+} // namespace cbtest
