@@ -36,8 +36,12 @@ TScratchRegistry::TScratchRegistry(TScratchRoots which) {
         roots.push_back(HKEY_CLASSES_ROOT);
     for (HKEY predefined : roots) {
         HKEY key = nullptr;
-        LSTATUS status = RegCreateKeyExW(HKEY_CURRENT_USER, (path_ + L"\\" + NameOf(predefined)).c_str(), 0,
-                                         nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+        // Another test process may be deleting the shared parent right now (older builds did): then
+        // the key is made again under a fresh parent.
+        LSTATUS status = ERROR_KEY_DELETED;
+        for (int attempt = 0; attempt < 5 && status == ERROR_KEY_DELETED; ++attempt)
+            status = RegCreateKeyExW(HKEY_CURRENT_USER, (path_ + L"\\" + NameOf(predefined)).c_str(), 0,
+                                     nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
         if (status == ERROR_SUCCESS)
             roots_.push_back({predefined, key});
         else
@@ -60,8 +64,9 @@ TScratchRegistry::~TScratchRegistry() {
         RegOverridePredefKey(root.Predefined, nullptr);
         RegCloseKey(root.Key);
     }
+    // The shared parent stays: deleting it, even when it looks empty, races with another test process
+    // making its own scratch key under it (that process then fails with ERROR_KEY_DELETED).
     RegDeleteTreeW(HKEY_CURRENT_USER, path_.c_str());
-    RegDeleteKeyW(HKEY_CURRENT_USER, kParent); // only once no other test process uses it
     active = false;
 }
 
