@@ -289,15 +289,32 @@ void TzidCOMAddInModule::CreateControl(TzidCommandBarControl *Control, TzidCusto
     }
 }
 
+namespace {
+
+// The explorer bars whose places are kept between sessions: Outlook rebuilds temporary bars at its
+// default places, so the user's arrangement lives under the add-in key.
+std::vector<TzidOlExplorerCustomCommandBar *> PositionedExplorerBars(const TzidCOMAddInModule &Module) {
+    std::vector<TzidOlExplorerCustomCommandBar *> bars;
+    for (int i = 0; i < Module.ComponentCount(); ++i) {
+        auto *bar = dynamic_cast<TzidOlExplorerCustomCommandBar *>(Module.Components(i));
+        if (bar != nullptr && !bar->BuiltIn() && bar->Temporary())
+            bars.push_back(bar);
+    }
+    return bars;
+}
+
+std::wstring PositionKey(const TzidCOMAddInModule &Module, const TzidOlExplorerCustomCommandBar &Bar) {
+    return Module.AddInKey() + L"\\CommandBars\\" + Bar.CommandBarName();
+}
+
+} // namespace
+
 void TzidCOMAddInModule::SaveExplorerBarPositions() {
     try {
-        for (int i = 0; i < ComponentCount(); ++i) {
-            auto *bar = dynamic_cast<TzidOlExplorerCustomCommandBar *>(Components(i));
-            if (bar == nullptr || bar->BuiltIn() || !bar->Temporary())
-                continue;
+        for (TzidOlExplorerCustomCommandBar *bar : PositionedExplorerBars(*this)) {
             classlib::TRegistry registry;
             registry.SetRootKey(HKEY_CURRENT_USER);
-            if (!registry.OpenKey(AddInKey() + L"\\CommandBars\\" + bar->CommandBarName(), true))
+            if (!registry.OpenKey(PositionKey(*this, *bar), true))
                 return;
             registry.WriteInteger(L"Position", static_cast<int>(bar->Position()));
             registry.WriteInteger(L"Left", bar->CommandBarLeft());
@@ -311,13 +328,10 @@ void TzidCOMAddInModule::SaveExplorerBarPositions() {
 
 void TzidCOMAddInModule::RestoreExplorerBarPositions() {
     try {
-        for (int i = 0; i < ComponentCount(); ++i) {
-            auto *bar = dynamic_cast<TzidOlExplorerCustomCommandBar *>(Components(i));
-            if (bar == nullptr || bar->BuiltIn() || !bar->Temporary())
-                continue;
+        for (TzidOlExplorerCustomCommandBar *bar : PositionedExplorerBars(*this)) {
             classlib::TRegistry registry;
             registry.SetRootKey(HKEY_CURRENT_USER);
-            if (!registry.OpenKey(AddInKey() + L"\\CommandBars\\" + bar->CommandBarName(), false))
+            if (!registry.OpenKey(PositionKey(*this, *bar), false))
                 continue;
             if (registry.ValueExists(L"Position") &&
                 registry.ReadInteger(L"Position") != static_cast<int>(bar->Position()))

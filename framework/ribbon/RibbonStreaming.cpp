@@ -1,6 +1,7 @@
 #include "framework/ribbon/RibbonStreaming.h"
 
 #include "classlib/Format.h"
+#include "classlib/TypeCodes.h"
 #include "classlib/Reader.h"
 #include "classlib/Writer.h"
 #include "framework/ribbon/RibbonControls.h"
@@ -30,16 +31,6 @@ template <class E> void AddSetNames(classlib::TSet<E> &Value, const std::vector<
     }
 }
 
-uint32_t ReadUInt32(const std::vector<uint8_t> &Data, size_t Offset) {
-    return uint32_t(Data[Offset]) | uint32_t(Data[Offset + 1]) << 8 | uint32_t(Data[Offset + 2]) << 16 |
-           uint32_t(Data[Offset + 3]) << 24;
-}
-
-void WriteUInt32(std::vector<uint8_t> &Data, uint32_t Value) {
-    for (int shift = 0; shift < 32; shift += 8)
-        Data.push_back(static_cast<uint8_t>(Value >> shift));
-}
-
 } // namespace
 
 void DefineRibbonSets(classlib::TFiler &Filer, TzidRibbons &Ribbons, TzidRibbons2010 &Ribbons2010,
@@ -54,31 +45,19 @@ void DefineRibbonSets(classlib::TFiler &Filer, TzidRibbons &Ribbons, TzidRibbons
 }
 
 std::vector<TzidRibbonControlType> DecodeControlTypes(const std::vector<uint8_t> &Data) {
-    if (Data.size() < 4)
-        throw classlib::EReadError(
-            classlib::Format(L"ControlTypes holds %d bytes: too short for its count", {int(Data.size())}));
-    const uint32_t count = ReadUInt32(Data, 0);
-    if (Data.size() != 4 + 4 * uint64_t(count))
-        throw classlib::EReadError(classlib::Format(
-            L"ControlTypes counts %u class codes but holds %d bytes of them", {count, int(Data.size() - 4)}));
     std::vector<TzidRibbonControlType> types;
-    types.reserve(count);
-    for (uint32_t i = 0; i < count; ++i) {
-        const uint32_t code = ReadUInt32(Data, 4 + 4 * size_t(i));
-        if (code >= uint32_t(zidRibbonClassCount))
-            throw classlib::EReadError(
-                classlib::Format(L"ControlTypes[%u]: %u is not a ribbon control class code", {i, code}));
+    for (uint32_t code : classlib::DecodeTypeCodes(
+             Data, uint32_t(zidRibbonClassCount),
+             {L"ControlTypes", L"class codes", L"a ribbon control class code"}))
         types.push_back(static_cast<TzidRibbonControlType>(code));
-    }
     return types;
 }
 
 std::vector<uint8_t> EncodeControlTypes(const TzidRibbonControls &Controls) {
-    std::vector<uint8_t> data;
-    WriteUInt32(data, static_cast<uint32_t>(Controls.Count()));
+    std::vector<uint32_t> codes;
     for (int i = 0; i < Controls.Count(); ++i)
-        WriteUInt32(data, Controls.Items(i)->GetControlType() & 127);
-    return data;
+        codes.push_back(Controls.Items(i)->GetControlType() & 127);
+    return classlib::EncodeTypeCodes(codes);
 }
 
 void DefineMixedControls(classlib::TFiler &Filer, TzidRibbonControls &Controls,
