@@ -172,7 +172,7 @@ void TzidFactory::UnregisterControls() {
                     try {
                         controlTags.push_back({tag, reg.ReadInteger(tag)});
                     } catch (const classlib::ERegistryException &) {
-                        // not a control record
+                        classlib::Trace(L"Registration", L"\\Controls value '" + tag + L"' is no control record");
                     }
                 }
                 reg.CloseKey();

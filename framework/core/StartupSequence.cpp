@@ -123,6 +123,7 @@ void TdivAzore::ReadColorScheme() {
             module.SetColorScheme(static_cast<TzidOfficeColorScheme>(reg.ReadInteger(L"Theme") & 0xFF));
         } catch (const classlib::ERegistryException &) {
             // A value that is no number leaves the scheme unknown.
+            classlib::TraceException(L"Startup", L"Office's Theme value is no number");
         }
     } else if (module.OfficeVersion() == 12) {
         module.SetColorScheme(TzidOfficeColorScheme::Blue);
