@@ -102,18 +102,13 @@ int main() {
                     r.Nodes, r.Seconds * 1e3, r.Seconds * 1e6 / r.Nodes, r.Length);
         results.push_back(r);
     }
-    bool flat = true;
-    for (size_t i = 1; i < results.size(); ++i) {
-        double ratio = results[i].Seconds / results[i - 1].Seconds;
-        // A small document stays in the caches and needs no fresh pages, which flatters it: only the
-        // step between the two largest sizes judges how the work grows.
-        bool judged = i + 1 == results.size();
-        bool within = ratio <= 12.0 || !judged;
-        flat = flat && within;
-        std::printf("ratio %d/%d nodes: %.2fx the time for 10x the nodes (%s): %s\n", results[i].Nodes,
-                    results[i - 1].Nodes, ratio, judged ? "limit 12x" : "not judged",
-                    within ? "ok" : "TOO SLOW");
+    std::vector<int> sizes;
+    std::vector<double> seconds;
+    for (const TResult &r : results) {
+        sizes.push_back(r.Nodes);
+        seconds.push_back(r.Seconds);
     }
+    bool flat = bench::GrowsLinearly(sizes, seconds, "nodes");
     std::printf("time per node %s\n", flat ? "stays flat" : "grows: the Backstage's document does not scale");
     OleUninitialize();
     return flat ? 0 : 1;

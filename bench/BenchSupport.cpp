@@ -13,7 +13,8 @@ double TimeMs(const std::function<void()> &body) {
     QueryPerformanceCounter(&start);
     body();
     QueryPerformanceCounter(&end);
-    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
 }
 
 double Median(std::vector<double> values) {
@@ -26,8 +27,8 @@ double Median(std::vector<double> values) {
 
 void Report(const std::wstring &name, double medianMs, double limitMs) {
     if (limitMs > 0)
-        std::printf("%-48ls %10.3f ms   (Office's limit %.0f ms: %.4f of it)\n", name.c_str(), medianMs, limitMs,
-                    medianMs / limitMs);
+        std::printf("%-48ls %10.3f ms   (Office's limit %.0f ms: %.4f of it)\n", name.c_str(), medianMs,
+                    limitMs, medianMs / limitMs);
     else
         std::printf("%-48ls %10.3f ms\n", name.c_str(), medianMs);
     std::fflush(stdout);
@@ -45,8 +46,8 @@ std::wstring TessaryPath() {
 
 ScratchRegistry::ScratchRegistry()
     : path_(classlib::Format(L"Software\\TessaryBench\\%u", {static_cast<unsigned>(GetCurrentProcessId())})) {
-    RegCreateKeyExW(HKEY_CURRENT_USER, (path_ + L"\\HKCU").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &user_,
-                    nullptr);
+    RegCreateKeyExW(HKEY_CURRENT_USER, (path_ + L"\\HKCU").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                    &user_, nullptr);
     RegCreateKeyExW(HKEY_CURRENT_USER, (path_ + L"\\HKLM").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
                     &machine_, nullptr);
     RegOverridePredefKey(HKEY_CURRENT_USER, user_);
@@ -60,6 +61,19 @@ ScratchRegistry::~ScratchRegistry() {
     RegCloseKey(machine_);
     RegDeleteTreeW(HKEY_CURRENT_USER, path_.c_str());
     RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\TessaryBench");
+}
+
+bool GrowsLinearly(const std::vector<int> &Sizes, const std::vector<double> &Seconds, const char *Unit) {
+    bool linear = true;
+    for (size_t i = 1; i < Sizes.size(); ++i) {
+        double ratio = Seconds[i] / Seconds[i - 1];
+        bool judged = i + 1 == Sizes.size();
+        bool within = ratio <= 12.0 || !judged;
+        linear = linear && within;
+        std::printf("ratio %d/%d %s: %.2fx the time for 10x the %s (%s): %s\n", Sizes[i], Sizes[i - 1], Unit,
+                    ratio, Unit, judged ? "limit 12x" : "not judged", within ? "ok" : "TOO SLOW");
+    }
+    return linear;
 }
 
 } // namespace bench

@@ -50,4 +50,9 @@ private:
     std::wstring path_;
 };
 
+// Prints the time ratio of each tenfold step of sizes (Seconds[i] for Sizes[i]) and answers whether the
+// work grows linearly. A small document stays in the caches and needs no fresh pages, which flatters
+// it: only the step between the two largest sizes is judged (at most 12x for 10x the size).
+bool GrowsLinearly(const std::vector<int> &Sizes, const std::vector<double> &Seconds, const char *Unit);
+
 } // namespace bench
