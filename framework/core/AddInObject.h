@@ -109,6 +109,10 @@ private:
     void CreatePanesForWindow(IDispatch *Window, int Kind = 0);
     // The panes of the windows the host shows when it hands over its task-pane factory.
     void CreatePanesForOpenWindows();
+    // The live panes of a window that closes (Outlook explorers and inspectors).
+    void DeletePanesForWindow(IDispatch *Window);
+    // Word: the definitions with live panes make them again for the windows Word has now.
+    void RecreatePaneInstances();
     void WriteNormalStartMode();
     void ChainHostHandlers();
     void HookOutlook();

@@ -189,6 +189,8 @@ void TdivAzore::CreateStartupTaskPanes() {
 
 // Task-pane definitions are not part of the module yet: a window gets no panes.
 void TdivAzore::CreatePanesForWindow(IDispatch * /*Window*/, int /*Kind*/) {}
+void TdivAzore::DeletePanesForWindow(IDispatch * /*Window*/) {}
+void TdivAzore::RecreatePaneInstances() {}
 
 void TdivAzore::WriteNormalStartMode() {
     std::wstring key = module_->AddInKey();

@@ -1,0 +1,7 @@
+#include "framework/support/WindowMessages.h"
+
+namespace framework {
+
+UINT WM_ZIDKEYDOWN = RegisterWindowMessageW(L"WM_ZIDKEYDOWN");
+
+} // namespace framework
