@@ -205,9 +205,14 @@ HRESULT TLog::ShowLog(LPCWSTR Caption) {
     if (FAILED(hr))
         return hr;
     return classlib::ComGuard([&] {
-        ShowLogWindow(framework::Text(Caption), report, [this](const std::wstring &fileName) {
-            classlib::OleCheck(SaveToFile(fileName.c_str()));
-        });
+        try {
+            ShowLogWindow(framework::Text(Caption), report, [this](const std::wstring &fileName) {
+                classlib::OleCheck(SaveToFile(fileName.c_str()));
+            });
+        } catch (...) {
+            classlib::TraceException(Channel, L"ShowLog"); // a system without a display has no window
+            throw;
+        }
     });
 }
 

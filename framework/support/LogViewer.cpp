@@ -15,11 +15,6 @@ namespace {
 const wchar_t *const ClassName = L"TzidLogWindow";
 constexpr int Width = 640, Height = 480;
 
-TLogWindowHook &CurrentHook() {
-    static TLogWindowHook hook;
-    return hook;
-}
-
 [[noreturn]] void RaiseWindowError(const wchar_t *what) {
     DWORD error = GetLastError();
     HRESULT hr = error != 0 ? HRESULT_FROM_WIN32(error) : E_FAIL;
@@ -58,6 +53,7 @@ private:
 // again never finds the class pointing into its old image.
 class TLogWindow {
 public:
+    // Hidden until ShowModal.
     TLogWindow(const std::wstring &caption, const std::wstring &report,
                std::function<void(const std::wstring &)> save);
     ~TLogWindow();
@@ -72,7 +68,6 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateMemo(const std::wstring &report);
-    void Save();
 
     HINSTANCE instance_ = classlib::LibraryModule();
     std::function<void(const std::wstring &)> save_;
@@ -104,8 +99,8 @@ TLogWindow::TLogWindow(const std::wstring &caption, const std::wstring &report,
     // A window that fails to be created takes no menu with it: the menu is freed here then.
     window_ = CreateWindowExW(WS_EX_DLGMODALFRAME, ClassName, caption.c_str(),
                               WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN,
-                              x > 0 ? x : 0, y > 0 ? y : 0, Width, Height, classlib::ApplicationHandle(), menu,
-                              instance_, this);
+                              x > 0 ? x : 0, y > 0 ? y : 0, Width, Height, classlib::ApplicationHandle(),
+                              menu, instance_, this);
     if (window_ == nullptr) {
         DWORD error = GetLastError();
         DestroyMenu(menu);
@@ -190,7 +185,7 @@ LRESULT TLogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_COMMAND:
         if (lParam == 0 && LOWORD(wParam) == LogWindowSaveCommand) {
-            Save();
+            SaveLogAs(window_, save_);
             return 0;
         }
         break;
@@ -201,25 +196,19 @@ LRESULT TLogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window_, message, wParam, lParam);
 }
 
-void TLogWindow::Save() {
-    std::wstring fileName;
-    if (RunSaveDialog(window_, L"Text files (*.txt)|*.TXT", L"txt", fileName) && save_)
-        save_(fileName);
-}
-
 } // namespace
 
-TLogWindowHook SetLogWindowHook(TLogWindowHook hook) {
-    return std::exchange(CurrentHook(), std::move(hook));
+bool SaveLogAs(HWND owner, const std::function<void(const std::wstring &fileName)> &save) {
+    std::wstring fileName;
+    if (!RunSaveDialog(owner, L"Text files (*.txt)|*.TXT", L"txt", fileName))
+        return false;
+    save(fileName);
+    return true;
 }
 
 void ShowLogWindow(const std::wstring &caption, const std::wstring &report,
                    std::function<void(const std::wstring &fileName)> save) {
     TLogWindow window(caption, report, std::move(save));
-    if (TLogWindowHook hook = CurrentHook()) {
-        hook(window.Handle());
-        return;
-    }
     window.ShowModal();
 }
 

@@ -1,9 +1,6 @@
 // The log's viewer: a modal window that shows a report in a read-only text box and offers to save it
-// through a "Save as ..." menu item (SaveDialog.h). Tests never see the modal loop: a hook receives
-// the window instead, in the manner of the class library's message boxes.
+// through a "Save as ..." menu item.
 #pragma once
-#include "framework/support/HookScope.h"
-
 #include <windows.h>
 
 #include <functional>
@@ -20,11 +17,8 @@ constexpr UINT LogWindowSaveCommand = 1;
 void ShowLogWindow(const std::wstring &caption, const std::wstring &report,
                    std::function<void(const std::wstring &fileName)> save);
 
-// Receives the viewer window, created hidden, instead of the modal loop; the window is destroyed
-// when the hook returns.
-using TLogWindowHook = std::function<void(HWND window)>;
-// Installs hook (empty: the modal loop) and returns the previous one.
-TLogWindowHook SetLogWindowHook(TLogWindowHook hook);
-using TLogWindowHookScope = THookScope<TLogWindowHook, SetLogWindowHook>;
+// What the "Save as ..." item does: asks for a file name through the save dialog (SaveDialog.h) and
+// calls save with it; false when the user cancelled.
+bool SaveLogAs(HWND owner, const std::function<void(const std::wstring &fileName)> &save);
 
 } // namespace framework

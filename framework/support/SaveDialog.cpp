@@ -23,7 +23,8 @@ bool SystemSaveDialog(HWND owner, const std::wstring &filter, const std::wstring
     auto getSaveFileName = library.Proc<BOOL(WINAPI *)(OPENFILENAMEW *)>("GetSaveFileNameW");
     auto extendedError = library.Proc<DWORD(WINAPI *)()>("CommDlgExtendedError");
     if (getSaveFileName == nullptr || extendedError == nullptr)
-        throw classlib::EOleSysError(L"The save dialog is not available", HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND));
+        throw classlib::EOleSysError(L"The save dialog is not available",
+                                     HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND));
     // The system wants the pairs separated by nulls and ended by two.
     std::wstring systemFilter = filter;
     for (wchar_t &c : systemFilter)

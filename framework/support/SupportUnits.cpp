@@ -61,7 +61,8 @@ void FinalizeOutlookSupportUnit() noexcept {
 
 const TUnit AddInUnit = {L"add-in unit", &StartAddInUnit, &FinalizeAddInUnit};
 const TUnit SupportUnit = {L"support unit", &StartSupportUnit, &FinalizeSupportUnit};
-const TUnit OutlookSupportUnit = {L"Outlook support unit", &StartOutlookSupportUnit, &FinalizeOutlookSupportUnit};
+const TUnit OutlookSupportUnit = {L"Outlook support unit", &StartOutlookSupportUnit,
+                                  &FinalizeOutlookSupportUnit};
 
 namespace {
 // Runs at the library's load and unload.

@@ -55,7 +55,9 @@ public:
     static const wchar_t *WM_ZID_CLOSE_READINGPANE_SERVICE_FORM() {
         return L"WM_ZID_CLOSE_READINGPANE_SERVICE_FORM";
     }
-    static const wchar_t *WM_ZID_CLOSE_SUPERGRID_SERVICE_FORM() { return L"WM_ZID_CLOSE_SUPERGRID_SERVICE_FORM"; }
+    static const wchar_t *WM_ZID_CLOSE_SUPERGRID_SERVICE_FORM() {
+        return L"WM_ZID_CLOSE_SUPERGRID_SERVICE_FORM";
+    }
     static const wchar_t *WM_ZID_CLOSE_SERVICE_FORM_FOR_NOT_WORD_INSPECTOR() {
         return L"WM_ZID_CLOSE_SERVICE_FORM_FOR_NOT_WORD_INSPECTOR";
     }
