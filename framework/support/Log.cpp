@@ -99,7 +99,7 @@ void TLog::WriteLine(const std::wstring &Text, bool MaySave) {
         if (!disabled_)
             Trim();
         if (MaySave && autoSave_)
-            SaveReport(fileName_);
+            SaveReport(fileName_, false);
     } catch (...) {
         classlib::TraceException(Channel, L"InternalAddMessage");
     }
@@ -128,9 +128,9 @@ std::wstring TLog::Report() const {
            block(L"Log:", log);
 }
 
-// Its own "Save time" line never saves again: that would save once more for every save.
-void TLog::SaveReport(const std::wstring &FileName) {
-    WriteLine(L"Save time: " + NowText(), false);
+// The automatic save's own "Save time" line saves nothing more: it would save again for every save.
+void TLog::SaveReport(const std::wstring &FileName, bool LineMaySave) {
+    WriteLine(L"Save time: " + NowText(), LineMaySave);
     SaveTextFile(FileName, Report());
 }
 
@@ -226,7 +226,7 @@ HRESULT TLog::Count(LONG *Lines) {
 }
 
 HRESULT TLog::SaveToFile(LPCWSTR FileName) {
-    return Locked(L"SaveToFile", [&] { SaveReport(framework::Text(FileName)); });
+    return Locked(L"SaveToFile", [&] { SaveReport(framework::Text(FileName), true); });
 }
 
 HRESULT TLog::SetAutoSave(BOOL Value) {

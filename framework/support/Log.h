@@ -65,7 +65,9 @@ private:
     HRESULT Write(const std::wstring &Text) noexcept;
     void Trim();
     std::wstring Report() const;
-    void SaveReport(const std::wstring &FileName);
+    // Writes the "Save time" line (which may itself save, unless this is the automatic save), then
+    // the report to the file.
+    void SaveReport(const std::wstring &FileName, bool LineMaySave);
 
     TKernelHandle mutex_;
     std::atomic<DWORD> lockTimeout_{DefaultLockTimeout};

@@ -49,8 +49,29 @@ private:
     std::vector<HWND> windows_;
 };
 
-// The viewer window; its class is registered while it exists, so that a library unloaded and loaded
+// The viewer's window class, registered while a viewer exists, so that a library unloaded and loaded
 // again never finds the class pointing into its old image.
+class TLogWindowClass {
+public:
+    TLogWindowClass(HINSTANCE instance, WNDPROC procedure) : instance_(instance) {
+        WNDCLASSEXW wc = {};
+        wc.cbSize = sizeof(wc);
+        wc.lpfnWndProc = procedure;
+        wc.hInstance = instance;
+        wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = ClassName;
+        if (RegisterClassExW(&wc) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+            RaiseWindowError(L"Cannot register the log window's class");
+    }
+    ~TLogWindowClass() { UnregisterClassW(ClassName, instance_); } // fails harmlessly while a viewer is open
+    TLogWindowClass(const TLogWindowClass &) = delete;
+    TLogWindowClass &operator=(const TLogWindowClass &) = delete;
+
+private:
+    HINSTANCE instance_;
+};
+
 class TLogWindow {
 public:
     // Hidden until ShowModal.
@@ -70,41 +91,30 @@ private:
     void CreateMemo(const std::wstring &report);
 
     HINSTANCE instance_ = classlib::LibraryModule();
+    TLogWindowClass windowClass_;
     std::function<void(const std::wstring &)> save_;
     HWND window_ = nullptr;
     HWND memo_ = nullptr;
+    bool closed_ = false;
 };
 
 TLogWindow::TLogWindow(const std::wstring &caption, const std::wstring &report,
                        std::function<void(const std::wstring &)> save)
-    : save_(std::move(save)) {
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = &WindowProc;
-    wc.hInstance = instance_;
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = ClassName;
-    if (RegisterClassExW(&wc) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        RaiseWindowError(L"Cannot register the log window's class");
-
+    : windowClass_(instance_, &WindowProc), save_(std::move(save)) {
     HMENU menu = CreateMenu();
     if (menu == nullptr || !AppendMenuW(menu, MF_STRING, LogWindowSaveCommand, L"Save as ...")) {
         if (menu != nullptr)
             DestroyMenu(menu);
-        UnregisterClassW(ClassName, instance_);
         RaiseWindowError(L"Cannot create the log window's menu");
     }
     int x = (GetSystemMetrics(SM_CXSCREEN) - Width) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - Height) / 2;
-    // A window that fails to be created takes no menu with it: the menu is freed here then.
     window_ = CreateWindowExW(WS_EX_DLGMODALFRAME, ClassName, caption.c_str(),
                               WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN,
                               x > 0 ? x : 0, y > 0 ? y : 0, Width, Height, classlib::ApplicationHandle(),
                               menu, instance_, this);
     if (window_ == nullptr) {
         DWORD error = GetLastError();
-        DestroyMenu(menu);
-        UnregisterClassW(ClassName, instance_);
+        DestroyMenu(menu); // a window that was not created took no menu with it
         SetLastError(error);
         RaiseWindowError(L"Cannot create the log window");
     }
@@ -112,7 +122,6 @@ TLogWindow::TLogWindow(const std::wstring &caption, const std::wstring &report,
         CreateMemo(report);
     } catch (...) {
         DestroyWindow(window_);
-        UnregisterClassW(ClassName, instance_);
         throw;
     }
 }
@@ -120,7 +129,6 @@ TLogWindow::TLogWindow(const std::wstring &caption, const std::wstring &report,
 TLogWindow::~TLogWindow() {
     if (window_ != nullptr)
         DestroyWindow(window_);
-    UnregisterClassW(ClassName, instance_); // fails harmlessly while another viewer is open
 }
 
 void TLogWindow::CreateMemo(const std::wstring &report) {
@@ -137,12 +145,14 @@ void TLogWindow::CreateMemo(const std::wstring &report) {
     SetWindowTextW(memo_, report.c_str());
 }
 
+// Closing ends the loop; the other windows are enabled again before this one goes, so that the
+// owner, not some other program, becomes active.
 void TLogWindow::ShowModal() {
     TDisabledWindows disabled(window_);
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
     MSG message;
-    while (window_ != nullptr) {
+    while (window_ != nullptr && !closed_) {
         BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got == 0) {
             PostQuitMessage(static_cast<int>(message.wParam)); // the thread's own loop must see it too
@@ -190,7 +200,7 @@ LRESULT TLogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_CLOSE:
-        DestroyWindow(window_);
+        closed_ = true;
         return 0;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
