@@ -80,7 +80,7 @@ TLog::TLog(LONG MaxLines) : mutex_(CreateMutexW(nullptr, FALSE, nullptr)), maxLi
 template <class Body> HRESULT TLog::Locked(const wchar_t *what, Body &&body) noexcept {
     TLock lock(mutex_.Get(), lockTimeout_);
     if (!lock.Owned()) {
-        classlib::Trace(Channel, std::wstring(what) + L": the log stayed locked, nothing done");
+        classlib::TraceHResult(Channel, what, HRESULT_FROM_WIN32(ERROR_TIMEOUT));
         return HRESULT_FROM_WIN32(ERROR_TIMEOUT);
     }
     return classlib::ComGuard(body);
@@ -143,7 +143,7 @@ HRESULT TLog::AddException(LPCWSTR Text) {
         WriteLine(L"|-------------------------", true);
     });
     if (hr == HRESULT_FROM_WIN32(ERROR_TIMEOUT))
-        dropped_ += 4;
+        dropped_ += 4; // its four lines
     return hr;
 }
 
