@@ -1,0 +1,98 @@
+// The application window's reactions: what reaches the owner's container, and what goes to the log.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "LogTestKit.h"
+#include "classlib/HiddenWindow.h"
+#include "framework/support/SupportUnits.h"
+#include "framework/support/WindowMessages.h"
+
+using namespace framework;
+using namespace supporttest;
+
+namespace {
+
+struct TSent {
+    UINT Message;
+    WPARAM WParam;
+    LPARAM LParam;
+};
+
+class TFakeOwner : public TAppWindowOwner {
+public:
+    HWND Handle() const override { return reinterpret_cast<HWND>(0x1234); }
+    bool Visible() const override { return visible; }
+    HWND ContainerWindow() const override { return container.Handle(); }
+
+    bool visible = false;
+    std::vector<TSent> sent;
+    classlib::THiddenWindow container{[this](UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (message == WM_ZID_READING_PANE_HIDE_FROM_SBCLS || message == WM_ZID_DESTROY_EMBEDED_WINDOW)
+            sent.push_back({message, wParam, lParam});
+        return 0;
+    }};
+};
+
+class TFakeWindow : public TAppWindow {
+public:
+    std::wstring Name() const override { return L"pane"; }
+    HWND Handle() const override { return reinterpret_cast<HWND>(0x5678); }
+    TAppWindowOwner *Owner() const override { return owner; }
+
+    TAppWindowOwner *owner = nullptr;
+};
+
+// The texts of the process log's newest lines, newest first.
+std::vector<std::wstring> NewestLogTexts(size_t count) {
+    std::vector<std::wstring> lines = LogLines(ReportOf(GetLog().Get()));
+    std::vector<std::wstring> texts;
+    for (size_t i = 0; i < count && i < lines.size(); ++i)
+        texts.push_back(TextOf(lines[i]));
+    return texts;
+}
+
+} // namespace
+
+TEST(AppWindowBehaviour, ParentNotifyReachesTheContainerOnlyWhileTheOwnerIsHidden) {
+    TFakeOwner owner;
+    TFakeWindow window;
+    window.owner = &owner;
+    TAppWindowBehaviour behaviour;
+    behaviour.WMParentNotify(window);
+    ASSERT_EQ(owner.sent.size(), 1u);
+    EXPECT_EQ(owner.sent[0].WParam, reinterpret_cast<WPARAM>(owner.Handle()));
+    EXPECT_EQ(owner.sent[0].LParam, 10);
+    EXPECT_EQ(NewestLogTexts(1)[0],
+              L"AppWindow.wndproc: WM_PARENTNOTIFY - SendMessage(WM_ZID_READING_PANE_HIDE_FROM_SBCLS) pane");
+
+    owner.visible = true;
+    behaviour.WMParentNotify(window);
+    EXPECT_EQ(owner.sent.size(), 1u);
+}
+
+TEST(AppWindowBehaviour, DestroyTellsTheContainerWhichWindowWent) {
+    TFakeOwner owner;
+    TFakeWindow window;
+    window.owner = &owner;
+    TAppWindowBehaviour().WMDestroy(window);
+    ASSERT_EQ(owner.sent.size(), 1u);
+    EXPECT_EQ(owner.sent[0].Message, WM_ZID_DESTROY_EMBEDED_WINDOW);
+    EXPECT_EQ(owner.sent[0].WParam, reinterpret_cast<WPARAM>(owner.Handle()));
+    EXPECT_EQ(owner.sent[0].LParam, reinterpret_cast<LPARAM>(window.Handle()));
+    EXPECT_EQ(NewestLogTexts(2), (std::vector<std::wstring>{
+                                     L"TAppWindow.WndProc.WM_DESTROY send WM_ZID_DESTROY_EMBEDED_WINDOW pane",
+                                     L"TAppWindowBehaviour.WM_DESTROY"}));
+}
+
+TEST(AppWindowBehaviour, WindowWithoutOwnerIsLoggedAsAnError) {
+    TFakeWindow window;
+    TAppWindowBehaviour behaviour;
+    behaviour.WMParentNotify(window);
+    behaviour.WMDestroy(window);
+    EXPECT_EQ(NewestLogTexts(4), (std::vector<std::wstring>{
+                                     L"*!* TAppWindow.FOwner = nil",
+                                     L"TAppWindow.WndProc.WM_DESTROY send WM_ZID_DESTROY_EMBEDED_WINDOW pane",
+                                     L"TAppWindowBehaviour.WM_DESTROY", L"*!* TAppWindow.FOwner = nil"}));
+}

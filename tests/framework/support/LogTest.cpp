@@ -1,0 +1,191 @@
+// The log's lines, report and file, its writers on several threads, and a writer that cannot get the
+// lock in time.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <thread>
+#include <vector>
+
+#include "LogTestKit.h"
+#include "TraceRecorder.h"
+#include "classlib/ComServer.h"
+#include "classlib/OleString.h"
+#include "framework/support/Log.h"
+#include "framework/support/SupportUnits.h"
+
+using classlib::ComPtr;
+using framework::TLog;
+using namespace supporttest;
+
+TEST(Log, MaxLinesZeroKeepsNoLine) {
+    ComPtr<TLog> log = classlib::Make<TLog>(0);
+    EXPECT_EQ(log->AddMessage(L"one"), S_OK);
+    EXPECT_EQ(CountOf(log.Get()), 0);
+    EXPECT_TRUE(LogLines(ReportOf(log.Get())).empty());
+}
+
+// The process-wide log keeps 5000 lines: the oldest goes, the newest heads the report.
+TEST(Log, ProcessLogKeepsTheNewest5000Lines) {
+    ComPtr<framework::ILog> log = framework::GetLog();
+    EXPECT_EQ(log.Get(), framework::GetLog().Get());
+    for (int i = 1; i <= 5001; ++i)
+        log->AddMessage((L"line " + std::to_wstring(i)).c_str());
+    EXPECT_EQ(CountOf(log.Get()), 5000);
+    std::vector<std::wstring> lines = LogLines(ReportOf(log.Get()));
+    ASSERT_EQ(lines.size(), 5000u);
+    EXPECT_EQ(TextOf(lines.front()), L"line 5001");
+    EXPECT_EQ(TextOf(lines.back()), L"line 2");
+    // fewer lines allowed: the oldest go at once
+    EXPECT_EQ(log->SetMaxLines(3), S_OK);
+    EXPECT_EQ(TextOf(LogLines(ReportOf(log.Get())).back()), L"line 4999");
+}
+
+TEST(Log, LineCarriesThreadAndIndentationAndUnindentStopsAtZero) {
+    ComPtr<TLog> log = classlib::Make<TLog>(100);
+    log->Unindent();
+    log->Unindent();
+    log->Indent();
+    log->AddMessage(L"one level");
+    log->Indent();
+    log->AddError(L"two levels");
+    std::vector<std::wstring> lines = LogLines(ReportOf(log.Get()));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(TextOf(lines[0]), L"----*!* two levels");
+    EXPECT_EQ(TextOf(lines[1]), L"--one level");
+    std::wstring thread = L"\t" + std::to_wstring(GetCurrentThreadId()) + L"\t";
+    EXPECT_NE(lines[1].find(thread), std::wstring::npos) << lines[1];
+}
+
+TEST(Log, ReportHoldsThreeBlocksAndSystemInfoOnce) {
+    ComPtr<TLog> log = classlib::Make<TLog>(100);
+    log->AddSystemInfo(L"Office 11");
+    log->AddSystemInfo(L"Office 11");
+    log->AddSystemInfo(L"Windows");
+    log->AddException(L"boom");
+    std::wstring report = ReportOf(log.Get());
+    const std::wstring head = L"\r\nExceptions:\r\n============\r\nboom\r\n"
+                              L"\r\nSystem Info:\r\n============\r\nOffice 11\r\nWindows\r\n"
+                              L"\r\nLog:\r\n============\r\n";
+    EXPECT_EQ(report.substr(0, head.size()), head);
+    EXPECT_EQ(LogLines(report).size(), 4u);
+}
+
+// Once disabled, messages and errors are ignored, but an exception still writes its four lines.
+TEST(Log, ExceptionAfterDisableWritesItsFourLines) {
+    ComPtr<TLog> log = classlib::Make<TLog>(100);
+    log->Disable();
+    log->AddMessage(L"ignored");
+    log->AddError(L"ignored too");
+    log->AddException(L"boom");
+    std::vector<std::wstring> lines = LogLines(ReportOf(log.Get()));
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(TextOf(lines[0]), L"|-------------------------");
+    EXPECT_EQ(TextOf(lines[1]), L"|boom");
+    EXPECT_EQ(TextOf(lines[2]).rfind(L"|Exception time: ", 0), 0u);
+    EXPECT_EQ(TextOf(lines[3]), L"|=========================");
+    EXPECT_EQ(TextOf(lines[4]).rfind(L"Disable Log ", 0), 0u);
+}
+
+TEST(Log, SaveToFileReplacesTheFileWithTheReport) {
+    TTempFolder folder;
+    std::wstring path = folder.File(L"log.txt");
+    ComPtr<TLog> log = classlib::Make<TLog>(100);
+    log->AddMessage(L"Anh\u00e4nge \u20ac");
+    ASSERT_EQ(log->SaveToFile(path.c_str()), S_OK);
+    log->AddMessage(L"short");
+    ASSERT_EQ(log->SaveToFile(path.c_str()), S_OK); // the second save replaces the first whole
+    std::wstring saved = ReadUtf8File(path);
+    EXPECT_EQ(saved, ReportOf(log.Get()));
+    EXPECT_EQ(TextOf(LogLines(saved).front()).rfind(L"Save time: ", 0), 0u);
+    EXPECT_NE(saved.find(L"Anh\u00e4nge \u20ac"), std::wstring::npos);
+
+    EXPECT_EQ(log->SaveToFile(folder.File(L"missing\\log.txt").c_str()),
+              HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND));
+}
+
+// Each line saves once: the save's own "Save time" line saves nothing more.
+TEST(Log, AutoSaveSavesOncePerLine) {
+    TTempFolder folder;
+    std::wstring path = folder.File(L"auto.txt");
+    ComPtr<TLog> log = classlib::Make<TLog>(100);
+    log->SetFileName(path.c_str());
+    log->SetAutoSave(TRUE);
+    log->AddMessage(L"first");
+    log->AddMessage(L"second");
+    std::vector<std::wstring> lines = LogLines(ReadUtf8File(path));
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(TextOf(lines[1]), L"second");
+    EXPECT_EQ(TextOf(lines[3]), L"first");
+    EXPECT_EQ(TextOf(lines[0]).rfind(L"Save time: ", 0), 0u);
+}
+
+TEST(Log, WritersOnSeveralThreadsLoseNoLine) {
+    constexpr int Threads = 8, PerThread = 400;
+    ComPtr<TLog> log = classlib::Make<TLog>(Threads * PerThread);
+    std::vector<std::thread> writers;
+    std::vector<DWORD> ids(Threads);
+    for (int t = 0; t < Threads; ++t)
+        writers.emplace_back([&, t] {
+            ids[t] = GetCurrentThreadId();
+            for (int i = 0; i < PerThread; ++i) {
+                log->AddMessage((L"w" + std::to_wstring(t) + L"-" + std::to_wstring(i)).c_str());
+                if (i % 50 == 0)
+                    log->AddSystemInfo((L"info " + std::to_wstring(i)).c_str());
+            }
+        });
+    for (std::thread &writer : writers)
+        writer.join();
+    std::set<std::wstring> seen;
+    for (const std::wstring &line : LogLines(ReportOf(log.Get()))) {
+        std::wstring text = TextOf(line);
+        int t = std::stoi(text.substr(1));
+        EXPECT_NE(line.find(L"\t" + std::to_wstring(ids[t]) + L"\t"), std::wstring::npos) << line;
+        EXPECT_TRUE(seen.insert(text).second) << "twice: " << line;
+    }
+    EXPECT_EQ(seen.size(), static_cast<size_t>(Threads * PerThread));
+    EXPECT_EQ(log->DroppedLines(), 0);
+}
+
+// A writer that cannot get the lock drops its line and counts it; it never writes unlocked.
+TEST(Log, WriterDropsItsLineWhenTheLockStaysTaken) {
+    ComPtr<TLog> log = classlib::Make<TLog>(100);
+    log->AddMessage(L"before");
+    log->SetLockTimeout(50);
+    HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE held = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder([&] {
+        WaitForSingleObject(log->Mutex(), INFINITE);
+        SetEvent(held);
+        WaitForSingleObject(release, INFINITE);
+        ReleaseMutex(log->Mutex());
+    });
+    WaitForSingleObject(held, INFINITE);
+    {
+        testsupport::TTraceRecorder trace;
+        EXPECT_EQ(log->AddMessage(L"lost"), HRESULT_FROM_WIN32(ERROR_TIMEOUT));
+        EXPECT_EQ(log->AddException(L"lost too"), HRESULT_FROM_WIN32(ERROR_TIMEOUT));
+        BSTR untouched = reinterpret_cast<BSTR>(0xdeadbeef);
+        EXPECT_EQ(log->GetReport(&untouched), HRESULT_FROM_WIN32(ERROR_TIMEOUT));
+        EXPECT_EQ(untouched, reinterpret_cast<BSTR>(0xdeadbeef));
+        EXPECT_EQ(trace.Count({L"Log: ", L"dropped"}), 2);
+    }
+    EXPECT_EQ(log->DroppedLines(), 5);
+    SetEvent(release);
+    holder.join();
+    CloseHandle(release);
+    CloseHandle(held);
+    std::wstring report = ReportOf(log.Get());
+    EXPECT_EQ(report.find(L"lost"), std::wstring::npos);
+    EXPECT_EQ(log->AddMessage(L"after"), S_OK);
+    EXPECT_EQ(CountOf(log.Get()), 2);
+}
+
+// The log belongs to the library: holding it does not keep the library loaded.
+TEST(Log, LogDoesNotKeepTheLibraryLoaded) {
+    LONG before = classlib::ComServer().ObjectCount();
+    ComPtr<TLog> log = classlib::Make<TLog>(10);
+    EXPECT_EQ(classlib::ComServer().ObjectCount(), before);
+    ComPtr<framework::ILog> asLog;
+    EXPECT_EQ(log->QueryInterface(__uuidof(framework::ILog), asLog.PutVoid()), S_OK);
+    EXPECT_EQ(asLog.Get(), static_cast<framework::ILog *>(log.Get()));
+}

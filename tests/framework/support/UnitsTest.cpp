@@ -1,0 +1,168 @@
+// The units' order at load and unload, and what the loaded units set up: the registered messages,
+// the cursor holder and the visual-styles probe.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "TraceRecorder.h"
+#include "classlib/Exceptions.h"
+#include "framework/support/SupportUnits.h"
+#include "framework/support/WindowMessages.h"
+
+using namespace framework;
+
+namespace {
+
+std::vector<std::string> calls;
+template <char Name> void Start() {
+    calls.push_back(std::string("start ") + Name);
+}
+template <char Name> void Finish() noexcept {
+    calls.push_back(std::string("finish ") + Name);
+}
+void Fail() {
+    throw std::runtime_error("no start");
+}
+
+} // namespace
+
+TEST(Units, StartInOrderAndFinalizeOnlyStartedOnesInReverse) {
+    calls.clear();
+    {
+        TUnitSequence units{{L"a", &Start<'a'>, &Finish<'a'>}, {L"b", &Start<'b'>, &Finish<'b'>}};
+        EXPECT_EQ(units.StartedCount(), 2);
+    }
+    EXPECT_EQ(calls, (std::vector<std::string>{"start a", "start b", "finish b", "finish a"}));
+
+    calls.clear();
+    testsupport::TTraceRecorder trace;
+    {
+        TUnitSequence units{{L"a", &Start<'a'>, &Finish<'a'>},
+                            {L"broken", &Fail, &Finish<'x'>},
+                            {L"c", &Start<'c'>, &Finish<'c'>}};
+        EXPECT_EQ(units.StartedCount(), 1);
+    }
+    EXPECT_EQ(calls, (std::vector<std::string>{"start a", "finish a"}));
+    EXPECT_EQ(trace.Count({L"broken", L"no start"}), 1);
+}
+
+TEST(Units, LoadedLibraryStartedAllThreeUnits) {
+    EXPECT_EQ(LoadedUnits().StartedCount(), 3);
+    ASSERT_NE(Cursors(), nullptr);
+    EXPECT_EQ(Cursors()->State(), 1);
+    EXPECT_EQ(Cursors()->Cursor(0), nullptr);
+    EXPECT_EQ(Cursors()->Cursor(1), nullptr);
+}
+
+TEST(Units, EveryNameHasItsOwnRegisteredNumberAndSharedNamesShareIt) {
+    std::vector<UINT> numbers = {WM_ZIDKEYDOWN,
+                                 WM_ZIDWMIGETCONTROL,
+                                 WM_ZIDWMIPOSCHANGE,
+                                 WM_ZIDWMISETPOS,
+                                 WM_ZIDDELPROC,
+                                 WM_ZIDSETNEWPROC,
+                                 WM_ZIDSETOLDPROC,
+                                 WM_ZIDGETCONTAINERFORM,
+                                 WM_ZIDGETAPPWINDOWPOS,
+                                 WM_ZIDGETREGIONPARAM,
+                                 WM_ZIDGETREGIONSIZE,
+                                 WM_ZIDSETREGIONPARAM,
+                                 WM_ZIDSETMAINPOS,
+                                 WM_ZIDADDFORM,
+                                 WM_ZIDDELETEFORM,
+                                 WM_ZIDSETCONTAINER,
+                                 WM_ZIDUPDATEFORMPARAM,
+                                 WM_ZIDSETLATESTPROC,
+                                 WM_ZIDEXIST,
+                                 WM_ZIDEXISTLAYOUT,
+                                 WM_ZIDSETACTIVATE,
+                                 WM_ZIDCOMMAND,
+                                 WM_ZIDGETTYPESUBCLASS,
+                                 WM_MSO_BROADCASTCHANGE,
+                                 WM_ZIDSHOWFLOATING,
+                                 WM_ZIDHIDEFLOATING,
+                                 WM_ZIDSETFLOATINGPOS,
+                                 WM_ZIDCONTAINERHIDEFLOATING,
+                                 WM_ZIDSUPPORTMINIMIZE,
+                                 WM_ZIDMOUSELEAVE,
+                                 WM_ZIDGETFORMDEFAULTSIZE,
+                                 WM_ZIDGETDRAGLAYOUTPARAMS,
+                                 WM_ZIDSETDRAGFORM,
+                                 WM_ZIDSETDRAGITEMS,
+                                 WM_ZIDDRAGOVERMINIMIZED,
+                                 WM_ZIDUPDATECLIPREGION,
+                                 WM_ZIDREDESIGNSUPPORT,
+                                 WM_ZID_READING_PANE_HIDE_FROM_SBCLS,
+                                 WM_ZID_DESTROY_EMBEDED_WINDOW,
+                                 WM_ZIDFORMSHOW,
+                                 WM_ZIDCLOSEBUTTONCLICK,
+                                 WM_ZIDHIDEALLREGIONFORMS,
+                                 WM_ZIDEXISTSERVICEFORM,
+                                 WM_ZIDGETPICTURE,
+                                 WM_ZIDMAYBEWORDVIEWWASCHANGED,
+                                 WM_ZIDSTARTTRANSACTION,
+                                 WM_ZIDENDTRANSACTION,
+                                 WM_ZIDSWAPCONTROLLER,
+                                 ol::WM_ZIDDELETEEMULATEWINDOW,
+                                 ol::WM_ZID_CLOSE_READINGPANE_SERVICE_FORM,
+                                 ol::WM_ZID_CLOSE_SUPERGRID_SERVICE_FORM,
+                                 ol::WM_ZID_CLOSE_SERVICE_FORM_FOR_NOT_WORD_INSPECTOR,
+                                 ol::WM_INFORMTOSHOWDOCKLAYOUT};
+    std::set<UINT> distinct;
+    for (UINT number : numbers) {
+        EXPECT_GE(number, 0xC000u); // the registered range
+        distinct.insert(number);
+    }
+    EXPECT_EQ(distinct.size(), numbers.size());
+
+    // a name registered again yields the number it had
+    EXPECT_EQ(ol::WM_ZIDWMIPOSCHANGE, WM_ZIDWMIPOSCHANGE);
+    EXPECT_EQ(ol::WM_ZIDEXIST, WM_ZIDEXIST);
+    EXPECT_EQ(ol::WM_ZIDHIDEALLREGIONFORMS, WM_ZIDHIDEALLREGIONFORMS);
+    EXPECT_EQ(ol::WM_ZIDEXISTSERVICEFORM, WM_ZIDEXISTSERVICEFORM);
+    EXPECT_EQ(ol::WM_ZIDGETAPPWINDOWPOS, WM_ZIDGETAPPWINDOWPOS);
+    EXPECT_EQ(RegisterWindowMessageW(L"WM_ZIDKEYDOWN"), WM_ZIDKEYDOWN);
+    EXPECT_EQ(RegisterWindowMessageW(Globals::WM_ZIDGETPICTURE()), WM_ZIDGETPICTURE);
+    EXPECT_EQ(RegisterWindowMessageW(GlobalsOl::WM_INFORMTOSHOWDOCKLAYOUT()), ol::WM_INFORMTOSHOWDOCKLAYOUT);
+
+    EXPECT_EQ(WM_ZIDAPP1022, 0x83FEu);
+    EXPECT_EQ(WM_ZIDAPP1021, 0x83FDu);
+}
+
+TEST(Units, VisualStylesFlagsAgreeWithTheThemeLibrary) {
+    const TVisualStyles &styles = VisualStyles();
+    EXPECT_TRUE(styles.ThemesLoaded()); // every system this runs on has the library
+    EXPECT_TRUE(styles.OpenThemeData && styles.CloseThemeData && styles.DrawThemeBackground &&
+                styles.GetCurrentThemeName);
+    HTHEME theme = styles.OpenThemeData(nullptr, L"WINDOW");
+    EXPECT_EQ(styles.ThemesActive(), theme != nullptr);
+    if (theme != nullptr)
+        styles.CloseThemeData(theme);
+
+    TVisualStyles probe;
+    probe.Probe();
+    EXPECT_EQ(probe.ThemesActive(), styles.ThemesActive());
+    probe.Clear();
+    EXPECT_FALSE(probe.ThemesLoaded() || probe.ThemesActive() || probe.OpenThemeData);
+}
+
+// Finalizing the support unit lets the log go and frees the cursors; starting it again makes both anew.
+TEST(Units, SupportUnitFinalizationReleasesTheLogAndCursors) {
+    classlib::ComPtr<ILog> held = GetLog();
+    HCURSOR cursor = CreateCursor(GetModuleHandleW(nullptr), 0, 0, 32, 32,
+                                  std::vector<BYTE>(128, 0xFF).data(), std::vector<BYTE>(128, 0).data());
+    ASSERT_NE(cursor, nullptr);
+    Cursors()->SetCursor(1, cursor);
+    SupportUnit.Finalize();
+    EXPECT_EQ(Cursors(), nullptr);
+    EXPECT_FALSE(DestroyCursor(cursor)); // already destroyed with the holder
+    held->AddRef();
+    EXPECT_EQ(held->Release(), 1u); // only ours is left
+    SupportUnit.Startup();
+    ASSERT_NE(Cursors(), nullptr);
+    EXPECT_NE(GetLog().Get(), held.Get());
+    EXPECT_THROW(Cursors()->Cursor(2), classlib::EListError);
+}
