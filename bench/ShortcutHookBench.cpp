@@ -33,7 +33,8 @@ std::wstring ProductBars() {
     size_t to = form.find("  object zidWordAppEvents");
     if (from == std::string::npos || to == std::string::npos)
         return {};
-    std::string bars = std::regex_replace(form.substr(from, to - from), std::regex(" *On[A-Za-z]+ = [A-Za-z0-9_]+\r?\n"), "");
+    std::string bars = std::regex_replace(form.substr(from, to - from),
+                                          std::regex(" *On[A-Za-z]+ = [A-Za-z0-9_]+\r?\n"), "");
     return std::wstring(bars.begin(), bars.end());
 }
 

@@ -156,7 +156,8 @@ TzidNativeColorWindow::TzidNativeColorWindow(TzidCOMAddInModule *AOwner, const s
         broadcastMessage_ = RegisterWindowMessageW(L"WM_MSO_BROADCASTCHANGE");
 }
 
-bool TzidNativeColorWindow::WndProc(UINT Message, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT & /*Result*/) {
+bool TzidNativeColorWindow::WndProc(UINT Message, WPARAM /*wParam*/, LPARAM /*lParam*/,
+                                    LRESULT & /*Result*/) {
     if (Message == broadcastMessage_ && broadcastMessage_ != 0)
         UpdateColorScheme(*Module());
     return false;

@@ -28,7 +28,8 @@ public:
     // Registers ClassName when the process has no such class yet (EOutOfResources "Error creating
     // window class" when that fails) and makes the window; a window the system refuses leaves
     // Handle() null, which callers treat as no window.
-    TzidNativeWindowBase(TzidCOMAddInModule *AOwner, const wchar_t *ClassName, const std::wstring &WindowName);
+    TzidNativeWindowBase(TzidCOMAddInModule *AOwner, const wchar_t *ClassName,
+                         const std::wstring &WindowName);
     ~TzidNativeWindowBase() override;
 
     HWND Handle() const { return handle_; }

@@ -117,8 +117,9 @@ std::vector<TzidCustomCommandBar *> OutlookBars(TzidCOMAddInModule &Module) {
     std::vector<TzidCustomCommandBar *> used;
     classlib::ComPtr<IDispatch> window;
     try {
-        window = classlib::DispGet(Module.HostApp().ToDispatch().Get(),
-                                   office::dispid::outlook_application::ActiveWindow)
+        // A method of Outlook's Application, not a property.
+        window = classlib::DispCall(Module.HostApp().ToDispatch().Get(),
+                                    office::dispid::outlook_application::ActiveWindow)
                      .ToDispatch();
     } catch (const classlib::Exception &) {
         classlib::TraceException(L"Shortcuts", L"Outlook's active window");
@@ -207,8 +208,8 @@ void ClickShortcut(TzidCOMAddInModule &Module, const std::wstring &Text, TzidCom
             if (bar)
                 classlib::OleCheck(bar->get_Type(&type));
             if (bar && type != msoBarTypePopup)
-                go = BarFlag(bar.Get(), &CommandBar::get_Enabled) && BarFlag(bar.Get(), &CommandBar::get_Visible) &&
-                     Button.Visible();
+                go = BarFlag(bar.Get(), &CommandBar::get_Enabled) &&
+                     BarFlag(bar.Get(), &CommandBar::get_Visible) && Button.Visible();
         }
         if (go)
             Button.DoAction();

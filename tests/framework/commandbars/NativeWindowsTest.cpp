@@ -36,8 +36,8 @@ protected:
     }
     static void WriteTheme(DWORD Value) {
         HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office\\11.0\\Common", 0, nullptr, 0,
-                                  KEY_ALL_ACCESS, nullptr, &key, nullptr),
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office\\11.0\\Common", 0, nullptr,
+                                  0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
                   ERROR_SUCCESS);
         RegSetValueExW(key, L"Theme", 0, REG_DWORD, reinterpret_cast<const BYTE *>(&Value), sizeof Value);
         RegCloseKey(key);

@@ -42,33 +42,35 @@ class ShortcutsTest : public CommandBarTest {
 protected:
     void SetUp() override {
         CommandBarTest::SetUp();
-        ReadForm(L"object Bar1: TzidCommandBar CommandBarName = 'Tessary' SupportedApps = [ohaOutlook]\n"
-                 L"  ButtonTypes = " +
-                 Kinds({0, 0, 0, 4}) +
-                 L" Buttons = <\n"
-                 L"  item Caption = 'Senden' OfficeTag = 'send' ShortcutText = 'ctrl+shift+z' OnClick = "
-                 L"ButtonClick end\n"
-                 L"  item Caption = '&Abrufen' OfficeTag = 'fetch' OnClick = ButtonClick end\n"
-                 L"  item Caption = 'Falsch' OfficeTag = 'wrong' ShortcutText = 'Shift+Ctrl+Y' OnClick = "
-                 L"ButtonClick end\n"
-                 L"  item Caption = 'Menu' OfficeTag = 'menu' ButtonTypes = " +
-                 Kinds({0}) +
-                 L"\n    Buttons = < item Caption = '&Quer' OfficeTag = 'inner' ShortcutText = 'F5'\n"
-                 L"      OnClick = ButtonClick end > end > end\n"
-                 L"object Explorer1: TzidOlExplorerCommandBar CommandBarName = 'Mail' ButtonTypes = " +
-                 Kinds({0}) +
-                 L"\n  Buttons = < item Caption = 'Post' OfficeTag = 'mail' ShortcutText = 'Ctrl+M' OnClick = "
-                 L"ButtonClick end > end\n"
-                 L"object Inspector1: TzidOlInspectorCommandBar CommandBarName = 'Kontakt' ItemTypes = "
-                 L"[zidOLContact]\n  ButtonTypes = " +
-                 Kinds({0}) +
-                 L" Buttons = < item Caption = 'Karte' OfficeTag = 'card' ShortcutText = 'Ctrl+K' OnClick = "
-                 L"ButtonClick end > end\n");
+        ReadForm(
+            L"object Bar1: TzidCommandBar CommandBarName = 'Tessary' SupportedApps = [ohaOutlook]\n"
+            L"  ButtonTypes = " +
+            Kinds({0, 0, 0, 4}) +
+            L" Buttons = <\n"
+            L"  item Caption = 'Senden' OfficeTag = 'send' ShortcutText = 'ctrl+shift+z' OnClick = "
+            L"ButtonClick end\n"
+            L"  item Caption = '&Abrufen' OfficeTag = 'fetch' OnClick = ButtonClick end\n"
+            L"  item Caption = 'Falsch' OfficeTag = 'wrong' ShortcutText = 'Shift+Ctrl+Y' OnClick = "
+            L"ButtonClick end\n"
+            L"  item Caption = 'Menu' OfficeTag = 'menu' ButtonTypes = " +
+            Kinds({0}) +
+            L"\n    Buttons = < item Caption = '&Quer' OfficeTag = 'inner' ShortcutText = 'F5'\n"
+            L"      OnClick = ButtonClick end > end > end\n"
+            L"object Explorer1: TzidOlExplorerCommandBar CommandBarName = 'Mail' ButtonTypes = " +
+            Kinds({0}) +
+            L"\n  Buttons = < item Caption = 'Post' OfficeTag = 'mail' ShortcutText = 'Ctrl+M' OnClick = "
+            L"ButtonClick end > end\n"
+            L"object Inspector1: TzidOlInspectorCommandBar CommandBarName = 'Kontakt' ItemTypes = "
+            L"[zidOLContact]\n  ButtonTypes = " +
+            Kinds({0}) +
+            L" Buttons = < item Caption = 'Karte' OfficeTag = 'card' ShortcutText = 'Ctrl+K' OnClick = "
+            L"ButtonClick end > end\n");
         bar_ = static_cast<TzidCustomCommandBar *>(module_->FindComponent(L"Bar1"));
         office_ = AddOfficeBar(L"Tessary");
         bar_->SetCommandBarInterface(BarObject(office_));
         for (int i = 0; i < 3; ++i)
-            Bind(*Button(i), AddOfficeControl(office_, hostsim::msoControl::Button, Button(i)->StoredOfficeTag()));
+            Bind(*Button(i),
+                 AddOfficeControl(office_, hostsim::msoControl::Button, Button(i)->StoredOfficeTag()));
         popup_ = AddOfficeControl(office_, hostsim::msoControl::Popup, L"menu");
         Bind(Inner(), AddOfficeControl(popup_->subBar, hostsim::msoControl::Button, L"inner"));
         hostsim::BarRef mail = AddOfficeBar(L"Mail");
@@ -222,7 +224,8 @@ TEST_F(ShortcutsTest, OutlooksActiveWindowDecidesWhichBarsCount) {
     EXPECT_TRUE(Clicks().empty()) << "unless it is disabled";
     bar_->SetEnabled(true);
 
-    hostsim::SimOutlookItem *contact = outlook_->AddItem(Folder(ol::olFolderContacts), ol::olContact, L"Meier");
+    hostsim::SimOutlookItem *contact =
+        outlook_->AddItem(Folder(ol::olFolderContacts), ol::olContact, L"Meier");
     hostsim::SimOutlookInspector *inspector = outlook_->OpenInspector(contact);
     Press('Z', kCtrl | kShift);
     Press('K', kCtrl);
@@ -251,7 +254,8 @@ TEST_F(ShortcutsTest, OnKeyDownMaySwallowTheKeyAndEveryPathCallsTheNextHook) {
 TEST_F(ShortcutsTest, AClickNamesTheButtonMatchedEvenAfterTheListWasRebuilt) {
     // Two key strokes before the queue is pumped: the second rebuilds the list for an inspector.
     EXPECT_EQ(Press('Z', kCtrl | kShift, 0, false), 1);
-    hostsim::SimOutlookItem *contact = outlook_->AddItem(Folder(ol::olFolderContacts), ol::olContact, L"Meier");
+    hostsim::SimOutlookItem *contact =
+        outlook_->AddItem(Folder(ol::olFolderContacts), ol::olContact, L"Meier");
     outlook_->OpenInspector(contact);
     Press('X', 0, 0, false);
     ASSERT_EQ(module_->ShortcutList()->Count(), 1);
