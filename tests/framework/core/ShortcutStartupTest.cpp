@@ -28,7 +28,14 @@ public:
     std::vector<classlib::TObject *> Senders;
 };
 
-class ShortcutStartupTest : public CoreFixture {};
+class ShortcutStartupTest : public CoreFixture {
+protected:
+    static std::wstring WindowName(TzidCOMAddInModule &Module) {
+        wchar_t name[64] = {};
+        GetWindowTextW(static_cast<TzidNativeWindow *>(Module.NativeWindow())->Handle(), name, 64);
+        return name;
+    }
+};
 
 TEST_F(ShortcutStartupTest, AShortcutPressedInOutlook2003ReachesTheButtonsHandler) {
     hostsim::OutlookHost host(L"11.0");
@@ -36,10 +43,12 @@ TEST_F(ShortcutStartupTest, AShortcutPressedInOutlook2003ReachesTheButtonsHandle
     host.OpenExplorer(host.DefaultFolder(hostsim::ol::olFolderInbox));
     TClickCounter clicks;
     TzidCommandBarButton *button = nullptr;
+    std::wstring setterWindow; // the name (a new GUID) of the window the setter made
     CoreLog().Action = [&](TCoreModule &module, const std::wstring &event) {
         if (event != L"Initialize")
             return;
         module.SetHandleShortcuts(true);
+        setterWindow = WindowName(module);
         auto *bar = new TzidCommandBar(&module);
         bar->SetCommandBarName(L"Tessary");
         bar->SetSupportedApps({ohaOutlook});
@@ -54,6 +63,7 @@ TEST_F(ShortcutStartupTest, AShortcutPressedInOutlook2003ReachesTheButtonsHandle
     ASSERT_NE(module, nullptr);
     ASSERT_NE(KeyboardHook, nullptr) << "the start-up installs the hook";
     ASSERT_NE(module->NativeWindow(), nullptr);
+    EXPECT_NE(WindowName(*module), setterWindow) << "the start-up makes the window anew";
     ASSERT_NE(module->ColorWindow(), nullptr);
     EXPECT_EQ(CurrentModule(), module);
     ASSERT_TRUE(button->ButtonInterface()) << "the start-up built the button into the explorer";
