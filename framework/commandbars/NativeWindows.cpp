@@ -121,6 +121,7 @@ bool TzidNativeWindow::PostShortcut(const std::wstring &Text, TzidCommandBarButt
     posted_[key] = TPosted{Text, Button};
     if (PostMessageW(Handle(), WM_ZIDKEYDOWN, key, 0))
         return true;
+    classlib::Trace(L"Shortcuts", L"The shortcut's click could not be posted");
     posted_.erase(key);
     return false;
 }
