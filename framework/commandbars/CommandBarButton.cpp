@@ -2,6 +2,7 @@
 
 #include "classlib/Classes.h"
 #include "framework/commandbars/CommandBar.h"
+#include "framework/commandbars/NativeWindows.h"
 #include "framework/core/AddInModule.h"
 
 namespace framework {
@@ -69,6 +70,7 @@ TzidCommandBarButton::TzidCommandBarButton(classlib::TCollection *Collection)
     : TzidCommandBarControl(Collection), glyph_(std::make_unique<classlib::TBitmap>()) {}
 
 TzidCommandBarButton::~TzidCommandBarButton() {
+    TzidNativeWindow::ButtonGone(this);
     events_.Disconnect();
     buttonInterface_.Reset();
 }

@@ -58,6 +58,7 @@ public:
     // Fires OnClick; a click arriving while OnClick runs is dropped. What OnClick raises passes on.
     void DoAction() override;
     bool InAction() const { return inAction_; }
+    const std::wstring &StoredShortcutText() const { return shortcutText_; }
     // Puts Glyph on the bound Office button (by Picture and Mask, or through the clipboard on
     // Office 2000 and wherever Picture fails).
     void TransferGlyph();

@@ -117,6 +117,7 @@ public:
     const std::wstring &StoredOfficeTag() const { return officeTag_; }
     int StoredOfficeID() const { return officeID_; }
     bool StoredEnabled() const { return enabled_; }
+    const std::wstring &StoredCaption() const { return caption_; }
 
     int PropertyChanged() const { return propertyChanged_; }
     void SetPropertyChanged(int Value) { propertyChanged_ = Value; }

@@ -202,6 +202,12 @@ void TzidCOMAddInModule::SetColorWindow(classlib::TComponent *Value) {
         delete std::exchange(colorWindow_, Value);
 }
 
+classlib::TStringList *TzidCOMAddInModule::ShortcutList() {
+    if (!shortcutList_)
+        shortcutList_ = std::make_unique<classlib::TStringList>();
+    return shortcutList_.get();
+}
+
 void TzidCOMAddInModule::OptionsPagesAdd(classlib::TObject * /*Sender*/, IDispatch * /*Pages*/) {}
 
 void TzidCOMAddInModule::NameSpaceOptionsPagesAdd(classlib::TObject * /*Sender*/, IDispatch * /*Pages*/,

@@ -95,7 +95,8 @@ public:
     bool XLAutomationAddIn() const { return xlAutomationAddIn_; }
     void SetXLAutomationAddIn(bool Value) { xlAutomationAddIn_ = Value; }
     bool HandleShortcuts() const { return handleShortcuts_; }
-    void SetHandleShortcuts(bool Value) { handleShortcuts_ = Value; }
+    // True makes the shortcut window and installs the thread keyboard hook (once); false removes both.
+    void SetHandleShortcuts(bool Value);
     const std::wstring &Namespace() const { return namespace_; }
     void SetNamespace(const std::wstring &Value) { namespace_ = Value; }
     // The explorer is one window kind under two names: each setter keeps the other set's element equal.
@@ -250,7 +251,14 @@ public:
     void SetNativeWindow(classlib::TComponent *Value); // frees the previous one
     classlib::TComponent *ColorWindow() const { return colorWindow_; }
     void SetColorWindow(classlib::TComponent *Value); // frees the previous one
-    const std::unique_ptr<classlib::TObject> &ShortcutList() const { return shortcutList_; }
+    // Upper-cased shortcut texts, each with its TzidCommandBarButton as object; made on first use.
+    classlib::TStringList *ShortcutList();
+    // ShortcutList rebuilt from the bars usable in the host's active window.
+    classlib::TStringList &BuildShortcutList();
+    // Drops the hook and shortcut window, makes a new window (named by a new GUID) and installs the hook.
+    void MakeShortcutWindow();
+    // Replaces the colour-scheme window by a new one.
+    void MakeColorWindow();
 
     const classlib::ComPtr<IRibbonUI> &RibbonUI() const { return ribbonUI_; }
     void SetRibbonUI(classlib::ComPtr<IRibbonUI> Value) { ribbonUI_ = std::move(Value); }
@@ -313,7 +321,7 @@ private:
 
     bool handleShortcuts_ = false;
     classlib::TComponent *nativeWindow_ = nullptr;
-    std::unique_ptr<classlib::TObject> shortcutList_;
+    std::unique_ptr<classlib::TStringList> shortcutList_;
     TzidHostEvents *hostEvents_ = nullptr;
     std::wstring namespace_;
     TzidRibbons startFromScratch_;

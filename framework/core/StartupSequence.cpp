@@ -292,16 +292,12 @@ void TdivAzore::HookOutlook() {
         Chain(app->OnQuit, PrevOutlookQuit, MakeEvent<&TdivAzore::DoOutlookQuit>(this));
 }
 
-// A new start drops the previous hook and window; the shortcut window and hook procedure are not
-// part of the framework yet, so none is installed.
 void TdivAzore::InstallShortcuts() {
-    RemoveKeyboardHook();
-    module_->SetNativeWindow(nullptr);
+    module_->MakeShortcutWindow();
 }
 
-// The colour-scheme watcher window is not part of the framework yet: only the old one goes.
 void TdivAzore::CreateColorWindow() {
-    module_->SetColorWindow(nullptr);
+    module_->MakeColorWindow();
 }
 
 } // namespace framework
