@@ -180,6 +180,19 @@ bool CommandBarHost::Click(const SetRef &set, const ControlRef &control) {
     return true;
 }
 
+int CommandBarHost::ClickHearers(const SetRef &set, const ControlRef &control) {
+    if (!control->alive || control->type != msoControl::Button)
+        return 0;
+    ControlCore &clicked = ControlObject(set, control);
+    std::vector<ControlCore *> targets = SameTag(*control, IsButton);
+    targets.insert(targets.begin(), &clicked);
+    int hearers = 0;
+    for (ControlCore *target : targets)
+        if (Reachable(*target) && target->Self().HasEvents())
+            hearers += target->Self().Events().SinkCount(DIID__CommandBarButtonEvents);
+    return hearers;
+}
+
 void CommandBarHost::Change(const SetRef &set, const ControlRef &control) {
     if (!control->alive)
         throw EOleSysError(L"The command bar control has been deleted", E_FAIL);

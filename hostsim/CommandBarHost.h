@@ -63,6 +63,8 @@ public:
     // own action runs (recorded as "DefaultAction" with its OnAction). Returns whether it ran.
     // Raises E_FAIL for a deleted or disabled control, E_INVALIDARG for one that is no button.
     bool Click(const SetRef &set, const ControlRef &control);
+    // How many event connections a click of the button would reach now.
+    int ClickHearers(const SetRef &set, const ControlRef &control);
     // The user changed the text or selection of a list control: Change to every object with its tag.
     void Change(const SetRef &set, const ControlRef &control);
     // The control whose action is running (CommandBars.ActionControl), or null.

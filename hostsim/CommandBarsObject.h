@@ -41,6 +41,8 @@ public:
     // The user's actions, recorded in the log as calls of the object "User".
     // Click: see CommandBarHost::Click; returns whether the control's own action ran.
     bool UserClick(const ControlRef &button);
+    // How many event connections a click of the button would reach now.
+    int ClickHearers(const ControlRef &button) { return LiveHost().ClickHearers(set_, button); }
     // Types text into an edit box or combo box, or picks item index (1-based) of a list; Change follows.
     void UserType(const ControlRef &control, const std::wstring &text);
     void UserSelect(const ControlRef &control, long index);

@@ -12,6 +12,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace hostsim {
@@ -35,8 +36,18 @@ public:
     int Count(const std::wstring &object, const std::wstring &member) const;
     void Clear() noexcept { calls_.clear(); }
 
+    // The call that will be recorded at Number (counting from 0 since the log was last cleared), on
+    // whichever object of the host it arrives, answers hr: a test can fail each call of an operation
+    // in turn without knowing beforehand which objects the operation will create.
+    void FailCallNumber(size_t Number, HRESULT hr) noexcept { failAt_ = {Number, hr}; }
+    // The injected failure of the call recorded last, or S_OK.
+    HRESULT FaultOfLastCall() const noexcept {
+        return !calls_.empty() && calls_.size() - 1 == failAt_.first ? failAt_.second : S_OK;
+    }
+
 private:
     std::vector<SimCall> calls_;
+    std::pair<size_t, HRESULT> failAt_{static_cast<size_t>(-1), S_OK};
 };
 
 // Failures one object has been told to give, by member name (compared without letter case, the

@@ -109,7 +109,10 @@ HRESULT SimObject::FindConnectionPoint(REFIID riid, IConnectionPoint **point) {
 
 HRESULT SimObject::Enter(const std::wstring &member, const std::wstring &args) {
     log_->Record(name_, member, args);
-    HRESULT hr = faults_.Take(member);
+    HRESULT hr = log_->FaultOfLastCall();
+    if (FAILED(hr))
+        return hr;
+    hr = faults_.Take(member);
     if (FAILED(hr))
         return hr;
     return world_ ? S_OK : RPC_E_DISCONNECTED;

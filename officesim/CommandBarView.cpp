@@ -142,6 +142,7 @@ void ClickBarButton(IUnknown *commandBars, const std::wstring &what, const std::
     if (!button->props.visible)
         throw EScriptError(L"the button " + Quoted(what) + L" is hidden");
     transcript.Line(L"click on " + DescribeControl(*button));
+    const int hearers = bars.ClickHearers(button);
     bool ran;
     try {
         Activity activity(L"the Click event of " + Quoted(button->props.caption) + L" in " + windowName);
@@ -149,6 +150,7 @@ void ClickBarButton(IUnknown *commandBars, const std::wstring &what, const std::
     } catch (const classlib::Exception &e) {
         throw EScriptError(L"the button cannot be clicked: " + e.Message());
     }
+    transcript.Heard(L"Click", hearers, L"the button");
     transcript.Line(ran ? L"the button's own action ran"
                         : L"an event sink cancelled the button's own action");
     transcript.Line(L"now: " + DescribeControl(*button));

@@ -31,6 +31,7 @@ const Command kCommands[] = {
     {L"close-document", For::Word, 0, L"close-document"},
     {L"click-ribbon", For::AnyHost, 1, L"click-ribbon <id>"},
     {L"click-bar", For::AnyHost, 1, L"click-bar <caption>"},
+    {L"unload", For::AnyHost, 1, L"unload <ProgID>"},
     {L"quit", For::AnyHost, 0, L"quit"},
     {L"quit-fast", For::Outlook, 0, L"quit-fast"},
 };

@@ -19,6 +19,9 @@
 //                                     command in the active window
 //   click-bar <caption>               clicks a command-bar button of the active window, found by
 //                                     caption (ampersands ignored), else by tag, else by Id
+//   unload <ProgID>                   the user unloads the add-in in the COM add-ins dialog: its
+//                                     COMAddIn's Connect is set to False, the host disconnects it
+//                                     (OnDisconnection(ext_dm_UserClosed)) and lets go of it
 //   quit                              the host shuts down and tells its add-ins (OnBeginShutdown,
 //                                     OnDisconnection(ext_dm_HostShutdown))
 //   quit-fast                         Outlook 14: the fast shutdown (Quit event only, for add-ins

@@ -146,6 +146,15 @@ private:
             return;
         }
         loaded.comAddIn->SetConnected(true);
+        // The COM add-ins dialog (or a program) setting Connect to False: Office disconnects the
+        // add-in and lets go of it; the host goes on.
+        loaded.comAddIn->SetConnectHandler([this, &addIn](bool connect) {
+            if (connect || !addIn.Connected())
+                return;
+            addIn.Disconnect(ext_dm_UserClosed);
+            PumpMessages();
+            addIn.Release();
+        });
         loaded.ribbon = std::make_unique<AddInRibbon>(addIn, host_->World(), settings_.version, t_);
     }
 
@@ -228,6 +237,8 @@ private:
                 ClickRibbon(step.args[0]);
             else if (step.command == L"click-bar")
                 ClickBar(step.args[0]);
+            else if (step.command == L"unload")
+                UnloadByUser(step.args[0]);
             else if (!host_->Run(step, t_))
                 throw EScriptError(L"officesim cannot do " + step.command + L" in " + host_->Name());
             PumpMessages();
@@ -275,6 +286,23 @@ private:
         if (window.commandBars == nullptr)
             throw EScriptError(window.name + L" has no command bars");
         ClickBarButton(window.commandBars, what, window.name, t_);
+    }
+
+    void UnloadByUser(const std::wstring &progId) {
+        for (LoadedAddIn *loaded : Connected()) {
+            if (_wcsicmp(loaded->addIn->ProgId().c_str(), progId.c_str()) != 0 || loaded->comAddIn == nullptr)
+                continue;
+            t_.Line(L"the user unloads " + progId + L": COMAddIn.Connect = False");
+            HRESULT hr = static_cast<COMAddIn *>(loaded->comAddIn)->put_Connect(VARIANT_FALSE);
+            if (FAILED(hr))
+                t_.Failure(L"setting Connect to False returned " + HResultText(hr));
+            // What the user sees now in the windows that show command bars.
+            for (const HostWindow &window : host_->Windows())
+                if (window.ribbonId.empty() && window.commandBars)
+                    ShowBars(window);
+            return;
+        }
+        throw EScriptError(L"no connected add-in " + progId);
     }
 
     void Shutdown(bool fast) {

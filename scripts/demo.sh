@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The demo: Tessary.dll registered in the build's Wine prefix and loaded by the simulated Office
-# (officesim) as Outlook 2010, 2007 and 2003 and as Word 2007, each session ending in Outlook's
-# fast shutdown or the normal one; then unregistered.
+# (officesim) as Outlook 2010, 2007 and 2003 and as Word 2007 and 2003, each session ending in
+# Outlook's fast shutdown or the normal one (the 2003 sessions after the user unloaded the add-in);
+# then unregistered.
 set -uo pipefail
 build="$1"
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -42,9 +43,13 @@ session "Outlook 2010, default session" "$sim/officesim.exe" --host outlook --ve
 session "Outlook 2007" "$sim/officesim12.exe" --host outlook --version 12
 bars2003="$(mktemp --suffix=.txt)"
 printf '%s\n' 'click-bar tsyExplorerSave' 'click-bar tsyReplyWithAttachments' 'open-inspector mail "Angebot"' \
-    close-inspector quit >"$bars2003"
-session "Outlook 2003 (command bars)" "$sim/officesim11.exe" --host outlook --version 11 --script "$(run winepath -w "$bars2003" | tr -d '\r')"
-rm -f "$bars2003"
+    close-inspector 'switch-folder "Sent Items"' 'switch-folder Inbox' 'unload Tessary.TSY' quit >"$bars2003"
+session "Outlook 2003 (command bars, then the user unloads the add-in)" "$sim/officesim11.exe" --host outlook --version 11 --script "$(run winepath -w "$bars2003" | tr -d '\r')"
+word2003="$(mktemp --suffix=.txt)"
+printf '%s\n' 'click-bar tsyWordZip' new-document 'click-bar "Anhang zippen"' 'unload Tessary.TSY' close-document \
+    quit >"$word2003"
+session "Word 2003 (command bars, then the user unloads the add-in)" "$sim/officesim11.exe" --host word --version 11 --script "$(run winepath -w "$word2003" | tr -d '\r')"
+rm -f "$bars2003" "$word2003"
 session "Word 2007" "$sim/officesim12.exe" --host word --version 12
 rm -f "$fast_quit"
 

@@ -64,12 +64,15 @@ void TzidCOMAddInModule::CreateCommandBars() {
         try {
             auto *explorerBar = dynamic_cast<TzidOlExplorerCustomCommandBar *>(bar);
             if (explorerBar != nullptr && hostType_ == ohaOutlook) {
-                // Explorer bars belong to an explorer window: without one none can be built.
+                // Explorer bars belong to an explorer window: without one this bar cannot be built,
+                // but the bars after it may not need one.
                 office::TOutlookApplication *outlook = OutlookApp();
                 classlib::ComPtr<IDispatch> explorer =
                     outlook != nullptr ? outlook->ActiveExplorer() : nullptr;
-                if (!explorer)
-                    return;
+                if (!explorer) {
+                    TraceCommandBars(L"No active explorer for the bar " + bar->CommandBarName());
+                    continue;
+                }
                 CreateCommandBar(bar);
                 classlib::ComPtr<IDispatch> folder;
                 try {
@@ -310,19 +313,22 @@ std::wstring PositionKey(const TzidCOMAddInModule &Module, const TzidOlExplorerC
 } // namespace
 
 void TzidCOMAddInModule::SaveExplorerBarPositions() {
-    try {
-        for (TzidOlExplorerCustomCommandBar *bar : PositionedExplorerBars(*this)) {
+    // Each bar on its own: a bar whose key or live position fails must not cost the others theirs.
+    for (TzidOlExplorerCustomCommandBar *bar : PositionedExplorerBars(*this)) {
+        try {
             classlib::TRegistry registry;
             registry.SetRootKey(HKEY_CURRENT_USER);
-            if (!registry.OpenKey(PositionKey(*this, *bar), true))
-                return;
+            if (!registry.OpenKey(PositionKey(*this, *bar), true)) {
+                TraceCommandBars(L"The position key of " + bar->CommandBarName() + L" could not be opened");
+                continue;
+            }
             registry.WriteInteger(L"Position", static_cast<int>(bar->Position()));
             registry.WriteInteger(L"Left", bar->CommandBarLeft());
             registry.WriteInteger(L"Top", bar->CommandBarTop());
             registry.WriteInteger(L"RowIndex", bar->RowIndex());
+        } catch (const classlib::Exception &E) {
+            TraceCommandBars(L"The position of " + bar->CommandBarName() + L" was not saved", E);
         }
-    } catch (const classlib::Exception &E) {
-        TraceCommandBars(L"The explorer bars' positions were not saved", E);
     }
 }
 

@@ -53,10 +53,20 @@ classlib::ComPtr<CommandBar> TzidCOMAddInModule::FindCommandBar(const std::wstri
         long count = 0;
         classlib::OleCheck(commandBars_->get_Count(&count));
         const std::wstring asciiName = AsciiUpper(Name), wideName = classlib::UpperCase(Name);
+        // A bar that cannot tell one of its names is no match by that name; the walk goes on, so that
+        // one unanswering bar does not hide the one looked for (Office refuses a second bar of a name).
+        auto named = [&](HRESULT (STDMETHODCALLTYPE CommandBar::*Get)(BSTR *), bool Local) {
+            try {
+                const std::wstring name = ReadName(bar.Get(), Get);
+                return Local ? classlib::UpperCase(name) == wideName : AsciiUpper(name) == asciiName;
+            } catch (const classlib::Exception &E) {
+                TraceLookup(L"FindCommandBar(" + Name + L"), a bar's name", E);
+                return false;
+            }
+        };
         for (long i = 1; i <= count; ++i) {
             classlib::OleCheck(commandBars_->get_Item(classlib::OleVariant(i).Var(), bar.Put()));
-            if (AsciiUpper(ReadName(bar.Get(), &CommandBar::get_Name)) == asciiName ||
-                classlib::UpperCase(ReadName(bar.Get(), &CommandBar::get_NameLocal)) == wideName)
+            if (named(&CommandBar::get_Name, false) || named(&CommandBar::get_NameLocal, true))
                 return bar;
         }
     } catch (const classlib::Exception &E) {

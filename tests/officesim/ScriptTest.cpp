@@ -55,6 +55,7 @@ TEST(Script, RefusesWhatTheHostCannotDoNamingTheLine) {
     EXPECT_EQ(L"line 1: a quoted argument is not closed", RefusalOf(L"click-bar \"Say hello"));
     EXPECT_EQ(L"line 1: a blank must follow a quoted argument", RefusalOf(L"click-bar \"Say\"hello"));
     EXPECT_EQ(L"line 2: nothing can follow quit", RefusalOf(L"quit\nsend"));
+    EXPECT_EQ(L"line 1: the step is written unload <ProgID>", RefusalOf(L"unload"));
     EXPECT_EQ(L"line 1: switch-folder is a step for Outlook",
               RefusalOf(L"switch-folder Inbox", HostKind::Word));
     EXPECT_EQ(L"line 1: new-document is a step for Word", RefusalOf(L"new-document"));

@@ -178,6 +178,18 @@ TEST_F(BarBuildTest, ABadlyNamedOutlookBarIsReportedAndTheNextIsBuilt) {
     EXPECT_TRUE(OfficeBar(L"Good"));
 }
 
+TEST_F(BarBuildTest, WithoutAnExplorerOnlyTheExplorerBarsArePassedOver) {
+    ReadForm(L"object Explorer1: TzidOlExplorerCommandBar CommandBarName = 'Explorer' end\n"
+             L"object Bar2: TzidCommandBar CommandBarName = 'After' end\n");
+    module_->ConnectToHost();
+    ASSERT_EQ(outlook_->ActiveExplorer(), nullptr);
+    module_->CreateCommandBars();
+    EXPECT_FALSE(OfficeBar(L"Explorer"));
+    EXPECT_TRUE(OfficeBar(L"After"));
+    EXPECT_TRUE(Errors().empty()) << testing::PrintToString(Errors());
+    module_->DisconnectFromHost();
+}
+
 TEST_F(BarBuildTest, OfficeFailingAtAnyStepReachesDoErrorAndTheBuildGoesOn) {
     ReadBar(L"Tessary", L"",
             L"object Bar2: TzidCommandBar CommandBarName = 'Second' ButtonTypes = " + Kinds({0}) +

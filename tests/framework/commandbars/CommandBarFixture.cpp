@@ -91,11 +91,18 @@ void CommandBarTest::SetUp() {
 
     framework::RegisterCommandBarClasses();
     classlib::RegisterClass(TCommandBarTestModule::StaticClass());
+    NewHost();
+}
+
+void CommandBarTest::NewHost() {
     outlook_ = std::make_unique<hostsim::OutlookHost>(HostVersion());
     std::shared_ptr<hostsim::CommandBarHost> host = hostsim::AttachCommandBars(*outlook_);
     sim_ = outlook_->World().Create<hostsim::CommandBarsObject>(hostsim::catalogue::OutlookExplorer(), host);
     sim_->Rename(L"Explorer1.CommandBars");
+    NewModule();
+}
 
+void CommandBarTest::NewModule() {
     module_ = new TCommandBarTestModule(nullptr);
     module_->SetHostType(framework::ohaOutlook);
     module_->SetStartMode(framework::zsmNormal);
@@ -105,14 +112,21 @@ void CommandBarTest::SetUp() {
     module_->SetCommandBars(std::move(bars));
 }
 
-void CommandBarTest::TearDown() {
+void CommandBarTest::DropHost() {
     classlib::Free(module_);
     module_ = nullptr;
-    EXPECT_EQ(sim_->ClientRefs(), 0) << "the module kept a reference to the host's command bars";
+    if (sim_ != nullptr) {
+        EXPECT_EQ(sim_->ClientRefs(), 0) << "the module kept a reference to the host's command bars";
+    }
     for (const TSinkRecord &sink : sinks_)
         EXPECT_TRUE(sink.Disconnected) << "a control left its Office events advised";
-    framework::SetControlEventSinkFactory(std::move(previousFactory_));
     outlook_.reset();
+    sim_ = nullptr;
+}
+
+void CommandBarTest::TearDown() {
+    DropHost();
+    framework::SetControlEventSinkFactory(std::move(previousFactory_));
     RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
     RegCloseKey(root_);
     RegDeleteTreeW(HKEY_CURRENT_USER, scratch_.c_str());

@@ -29,7 +29,7 @@ public:
     // "Click:<caption>", "Change:<caption>", "Error:<message>", "Created:<tag>", in order.
     std::vector<std::wstring> Log;
     bool FailHandlers = false;
-    bool Reenter = false; // a click handler runs the sender's action again
+    bool Reenter = false;              // a click handler runs the sender's action again
     std::function<void()> DuringClick; // runs inside a click handler
 
     void ModuleError(const classlib::Exception &E, bool &Handled);
@@ -58,6 +58,12 @@ protected:
     // The host's version ("11.0" unless a test class says otherwise) and kind.
     virtual std::wstring HostVersion() const { return L"11.0"; }
 
+    // A fresh simulated Outlook with its command bars and a fresh module bound to them; DropHost frees
+    // both, checking that nothing of the host is still held.
+    void NewHost();
+    void DropHost();
+    // A fresh module bound to the host's command bars (the one before must be freed).
+    void NewModule();
     // Reads the objects of Body (form text) into the module.
     void ReadForm(const std::wstring &Body);
     std::wstring WriteForm();

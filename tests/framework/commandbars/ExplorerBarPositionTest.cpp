@@ -84,5 +84,15 @@ TEST_F(ExplorerBarPositionTest, ABarThatCannotBeReadDoesNotStopTheOthers) {
     EXPECT_EQ(OfficeBar(L"Tessary Extra")->position, hostsim::msoBarPos::Bottom);
 }
 
+// A bar whose key cannot be made (its name is longer than the registry allows) must not cost the
+// bars after it their saved positions.
+TEST_F(ExplorerBarPositionTest, ABarWhoseKeyCannotBeMadeDoesNotStopTheOthers) {
+    auto *first = static_cast<TzidOlExplorerCustomCommandBar *>(module_->FindComponent(L"Explorer1"));
+    first->SetCommandBarName(std::wstring(300, L'x'));
+    Set().SetBarPosition(OfficeBar(L"Tessary Extra"), hostsim::msoBarPos::Bottom);
+    module_->SaveExplorerBarPositions();
+    EXPECT_EQ(Record(L"CommandBars\\Tessary Extra", L"Position"), hostsim::msoBarPos::Bottom);
+}
+
 } // namespace
 } // namespace cbtest

@@ -1,0 +1,88 @@
+// Tessary.dll's command bars as Office 2003 shows them: registered with regsvr32, loaded by officesim
+// playing Outlook 2003 and Word 2003, its bars shown, clicked (the click reaches the add-in's event
+// connection) and taken out of the host again when the user unloads the add-in.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "AddInTranscripts.h"
+#include "RegisteredServer.h"
+
+namespace {
+
+using testsupport::InOrder;
+
+constexpr char kTessaryDll[] = TESSARY_DLL;
+
+class TessaryCommandBars : public testsupport::TRegisteredServerTest<kTessaryDll> {
+protected:
+    static testsupport::TRunResult Officesim(const std::wstring &Host, const std::string &Script) {
+        testsupport::TRunResult run =
+            testsupport::RunOfficesim(OFFICESIM_EXE, Host, 11, Script, L"Tessary.TSY", L"Tessary");
+        EXPECT_EQ(run.ExitCode, 0u) << run.Output;
+        return run;
+    }
+};
+
+TEST_F(TessaryCommandBars, Outlook2003ShowsClicksAndLosesTheBarsOnAUserUnload) {
+    testsupport::TRunResult run = Officesim(L"outlook", "click-bar tsyExplorerSave\n"
+                                                        "click-bar tsyReplyWithAttachments\n"
+                                                        "open-inspector mail \"Angebot\"\n"
+                                                        "close-inspector\n"
+                                                        "switch-folder \"Sent Items\"\n"
+                                                        "unload Tessary.TSY\n"
+                                                        "quit\n");
+    EXPECT_TRUE(InOrder(run.Output, {
+                                        "Tessary.TSY: OnStartupComplete(custom) -> S_OK",
+                                        "command bars the add-ins built in Explorer1:",
+                                        "bar \"Standard\" (built in, top, visible)",
+                                        "tag \"tsyReplyPopup\"",
+                                        "tag \"tsyReplyWithAttachments\"",
+                                        "bar \"Tessary\" (top, visible, temporary)",
+                                        "tag \"tsyExplorerSave\"",
+                                        "tag \"tsyExplorerRemove\"",
+                                        "== line 1: click-bar tsyExplorerSave",
+                                        "Click heard by 1 event connection(s) on the button",
+                                        "== line 2: click-bar tsyReplyWithAttachments",
+                                        "Click heard by 1 event connection(s) on the button",
+                                        "Inspector2 opened",
+                                        "Inspector2 closed",
+                                        "Explorer1 shows \\\\Personal Folders\\Sent Items",
+                                        "== line 6: unload Tessary.TSY",
+                                        "Tessary.TSY: OnDisconnection(ext_dm_UserClosed, custom) -> S_OK",
+                                        "no bars or controls of add-ins in the command bars of Explorer1",
+                                        "== line 7: quit",
+                                        "DllCanUnloadNow -> S_OK",
+                                        "== result: no failures",
+                                    }));
+    EXPECT_EQ(run.Output.find("OnDisconnection(ext_dm_HostShutdown"), std::string::npos)
+        << "an add-in the user unloaded is not disconnected again";
+}
+
+TEST_F(TessaryCommandBars, Word2003ShowsClicksAndLosesTheWordBarOnAUserUnload) {
+    testsupport::TRunResult run = Officesim(L"word", "click-bar tsyWordZip\n"
+                                                     "new-document\n"
+                                                     "click-bar tsyWordZip\n"
+                                                     "unload Tessary.TSY\n"
+                                                     "close-document\n"
+                                                     "quit\n");
+    EXPECT_TRUE(InOrder(run.Output, {
+                                        "Tessary.TSY: OnStartupComplete(custom) -> S_OK",
+                                        "command bars the add-ins built in Window1:",
+                                        "bar \"Tessary\" (top, visible)",
+                                        "button \"Anhang zippen\" tag \"tsyWordZip\"",
+                                        "== line 1: click-bar tsyWordZip",
+                                        "Click heard by 1 event connection(s) on the button",
+                                        "Window2 opened",
+                                        "== line 3: click-bar tsyWordZip",
+                                        "Click heard by 1 event connection(s) on the button",
+                                        "== line 4: unload Tessary.TSY",
+                                        "Tessary.TSY: OnDisconnection(ext_dm_UserClosed, custom) -> S_OK",
+                                        "no bars or controls of add-ins in the command bars of Window1",
+                                        "== line 6: quit",
+                                        "DllCanUnloadNow -> S_OK",
+                                        "== result: no failures",
+                                    }));
+}
+
+} // namespace
