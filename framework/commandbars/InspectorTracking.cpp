@@ -32,8 +32,9 @@ std::wstring ActiveExplorerFolderPath(TzidCOMAddInModule &Module) {
         ComPtr<IDispatch> explorer = outlook != nullptr ? outlook->ActiveExplorer() : nullptr;
         if (!explorer)
             return {};
-        return GetFolderPath(
-            classlib::DispGet(explorer.Get(), office::dispid::outlook_window::CurrentFolder).ToDispatch().Get());
+        return GetFolderPath(classlib::DispGet(explorer.Get(), office::dispid::outlook_window::CurrentFolder)
+                                 .ToDispatch()
+                                 .Get());
     } catch (const classlib::Exception &E) {
         TraceCommandBars(L"The active explorer's folder could not be read", E);
         return {};

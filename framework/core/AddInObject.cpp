@@ -16,7 +16,6 @@
 #include "office/HostDispIds.h"
 #include "office/OtherHostWrappers.h"
 
-
 using classlib::ComPtr;
 
 namespace framework {

@@ -157,7 +157,8 @@ private:
     void ExplorerFolderSwitch(classlib::TObject *Sender);
     void ExplorerBeforeFolderSwitch(classlib::TObject *Sender, IDispatch *NewFolder, bool &Cancel);
     void ExplorerViewSwitch(classlib::TObject *Sender);
-    void ExplorerBeforeViewSwitch(classlib::TObject *Sender, const classlib::OleVariant &NewView, bool &Cancel);
+    void ExplorerBeforeViewSwitch(classlib::TObject *Sender, const classlib::OleVariant &NewView,
+                                  bool &Cancel);
     void ExplorerDeactivate(classlib::TObject *Sender);
     void ExplorerSelectionChange(classlib::TObject *Sender);
     void ExplorerClose(classlib::TObject *Sender);

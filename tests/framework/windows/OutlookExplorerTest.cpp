@@ -87,8 +87,8 @@ TEST_P(ExplorerTest, CancelOfABeforeFolderSwitchReachesOutlook) {
 
     outlook_->SwitchView(explorer_, L"Cards");
     outlook_->Select(explorer_, {});
-    for (const wchar_t *event : {L"BeforeFolderSwitch", L"FolderSwitch", L"BeforeViewSwitch", L"ViewSwitch",
-                                 L"SelectionChange"})
+    for (const wchar_t *event :
+         {L"BeforeFolderSwitch", L"FolderSwitch", L"BeforeViewSwitch", L"ViewSwitch", L"SelectionChange"})
         EXPECT_GE(Log().Count(event), 1) << event;
     EXPECT_EQ(Log().Count(L"WrongSender"), 0);
 }

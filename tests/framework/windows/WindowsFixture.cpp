@@ -79,7 +79,8 @@ void OutlookWindowsTest::StartOutlook(const std::wstring &Version) {
 }
 
 hostsim::CommandBarsObject &OutlookWindowsTest::BarsOf(hostsim::SimOutlookWindow *Window) {
-    return *dynamic_cast<hostsim::CommandBarsObject *>(hostsim::SimObject::FromUnknown(Window->CommandBars()));
+    return *dynamic_cast<hostsim::CommandBarsObject *>(
+        hostsim::SimObject::FromUnknown(Window->CommandBars()));
 }
 
 hostsim::BarRef OutlookWindowsTest::Bar(hostsim::SimOutlookWindow *Window, const std::wstring &Name) {

@@ -57,7 +57,9 @@ protected:
     hostsim::BarRef Bar(hostsim::SimOutlookWindow *Window, const std::wstring &Name);
     // Whether the bar is there and the user sees it.
     bool Shown(hostsim::SimOutlookWindow *Window, const std::wstring &Name);
-    hostsim::SimOutlookFolder *Folder(hostsim::ol::DefaultFolder Which) { return outlook_->DefaultFolder(Which); }
+    hostsim::SimOutlookFolder *Folder(hostsim::ol::DefaultFolder Which) {
+        return outlook_->DefaultFolder(Which);
+    }
     hostsim::SimOutlookInspector *OpenItem(hostsim::ol::ObjectClass Class, hostsim::ol::DefaultFolder Where);
 
     std::unique_ptr<hostsim::OutlookHost> outlook_;

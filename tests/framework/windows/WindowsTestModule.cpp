@@ -27,22 +27,17 @@ void ResetLog() {
 
 using Self = TWindowsModule;
 
-CLASSLIB_DEFINE_CLASS(TWindowsModule, framework::TzidCOMAddInModule,
-                      b.Method<&Self::ModuleError>(L"ModuleError");
-                      b.Method<&Self::NewExplorer>(L"NewExplorer");
-                      b.Method<&Self::NewInspector>(L"NewInspector");
-                      b.Method<&Self::ExplorerActivate>(L"ExplorerActivate");
-                      b.Method<&Self::FolderSwitch>(L"FolderSwitch");
-                      b.Method<&Self::BeforeFolderSwitch>(L"BeforeFolderSwitch");
-                      b.Method<&Self::ViewSwitch>(L"ViewSwitch");
-                      b.Method<&Self::BeforeViewSwitch>(L"BeforeViewSwitch");
-                      b.Method<&Self::ExplorerDeactivate>(L"ExplorerDeactivate");
-                      b.Method<&Self::SelectionChange>(L"SelectionChange");
-                      b.Method<&Self::ExplorerClose>(L"ExplorerClose");
-                      b.Method<&Self::InspectorActivate>(L"InspectorActivate");
-                      b.Method<&Self::InspectorDeactivate>(L"InspectorDeactivate");
-                      b.Method<&Self::InspectorClose>(L"InspectorClose");
-                      b.Method<&Self::CardBeforeAdd>(L"CardBeforeAdd"))
+CLASSLIB_DEFINE_CLASS(
+    TWindowsModule, framework::TzidCOMAddInModule, b.Method<&Self::ModuleError>(L"ModuleError");
+    b.Method<&Self::NewExplorer>(L"NewExplorer"); b.Method<&Self::NewInspector>(L"NewInspector");
+    b.Method<&Self::ExplorerActivate>(L"ExplorerActivate"); b.Method<&Self::FolderSwitch>(L"FolderSwitch");
+    b.Method<&Self::BeforeFolderSwitch>(L"BeforeFolderSwitch"); b.Method<&Self::ViewSwitch>(L"ViewSwitch");
+    b.Method<&Self::BeforeViewSwitch>(L"BeforeViewSwitch");
+    b.Method<&Self::ExplorerDeactivate>(L"ExplorerDeactivate");
+    b.Method<&Self::SelectionChange>(L"SelectionChange"); b.Method<&Self::ExplorerClose>(L"ExplorerClose");
+    b.Method<&Self::InspectorActivate>(L"InspectorActivate");
+    b.Method<&Self::InspectorDeactivate>(L"InspectorDeactivate");
+    b.Method<&Self::InspectorClose>(L"InspectorClose"); b.Method<&Self::CardBeforeAdd>(L"CardBeforeAdd"))
 
 TWindowsModule::TWindowsModule(classlib::TComponent *AOwner) : TzidCOMAddInModule(AOwner) {
     ++Log().ModulesAlive;
@@ -129,7 +124,8 @@ void TWindowsModule::CardBeforeAdd(framework::TzidOlInspectorCommandBar *, IDisp
 }
 
 void TWindowsModule::CreateControl(framework::TzidCommandBarControl *Control,
-                                   framework::TzidCustomCommandBar *Bar, framework::TzidCommandBarPopup *Parent) {
+                                   framework::TzidCustomCommandBar *Bar,
+                                   framework::TzidCommandBarPopup *Parent) {
     Log().Events.push_back(L"Build:" + Control->StoredOfficeTag());
     if (Log().Action)
         Log().Action(L"Build", Bar);
@@ -139,10 +135,9 @@ void TWindowsModule::CreateControl(framework::TzidCommandBarControl *Control,
 framework::TzidFactory &WindowsFactory() {
     static const bool registered = (framework::RegisterCommandBarClasses(), true);
     (void)registered;
-    static framework::TzidFactory factory(classlib::ComServer(),
-                                          classlib::TComObjectFactory::ComClass<TWindowsTestAddIn>(),
-                                          CLSID_WindowsTestAddIn, TWindowsModule::StaticClass(),
-                                          L"WindowsTestAddIn", L"Window test add-in");
+    static framework::TzidFactory factory(
+        classlib::ComServer(), classlib::TComObjectFactory::ComClass<TWindowsTestAddIn>(),
+        CLSID_WindowsTestAddIn, TWindowsModule::StaticClass(), L"WindowsTestAddIn", L"Window test add-in");
     return factory;
 }
 
