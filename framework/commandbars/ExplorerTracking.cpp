@@ -43,13 +43,6 @@ bool SameWindow(IDispatch *A, IDispatch *B) {
            B->QueryInterface(IID_IUnknown, ub.PutVoid()) == S_OK && ua.Get() == ub.Get();
 }
 
-// While an activation builds bars, Office may activate a window again: that one is not handled.
-class TActivationBusy {
-public:
-    TActivationBusy() noexcept { WindowActivationBusy = true; }
-    ~TActivationBusy() { WindowActivationBusy = false; }
-};
-
 } // namespace
 
 TzidExplorer::TzidExplorer(TdivAzore &AddIn) : TOutlookExplorer(nullptr), addIn_(AddIn) {}
@@ -128,7 +121,7 @@ void TdivAzore::ExplorerActivate(classlib::TObject *Sender) {
     auto *wrapper = dynamic_cast<TzidExplorer *>(Sender);
     if (!module_ || wrapper == nullptr || WindowActivationBusy)
         return;
-    TActivationBusy busy;
+    TzidActivationScope busy;
     TzidCOMAddInModule &module = *module_;
     ComPtr<_CommandBars> bars;
     try {

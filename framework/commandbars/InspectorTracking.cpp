@@ -41,12 +41,6 @@ std::wstring ActiveExplorerFolderPath(TzidCOMAddInModule &Module) {
     }
 }
 
-class TActivationBusy {
-public:
-    TActivationBusy() noexcept { WindowActivationBusy = true; }
-    ~TActivationBusy() { WindowActivationBusy = false; }
-};
-
 } // namespace
 
 TzidInspector::TzidInspector(TdivAzore &AddIn, long ItemClass, std::wstring FolderPath)
@@ -66,7 +60,7 @@ void TzidInspector::HostEvent(DISPID id, office::THostEventArgs &args) {
 void TzidInspector::InspectorActivate(classlib::TObject * /*Sender*/) {
     if (WindowActivationBusy || !addIn_.Tracks(this))
         return;
-    TActivationBusy busy;
+    TzidActivationScope busy;
     TzidCOMAddInModule &module = *addIn_.module_;
     try {
         if (ComPtr<_CommandBars> bars = AsCommandBars(CommandBars()))

@@ -13,6 +13,7 @@
 #include "framework/core/AddInObject.h"
 #include "framework/core/DeferredFree.h"
 #include "framework/core/HandlerChain.h"
+#include "framework/core/ProcessState.h"
 #include "office/OtherHostWrappers.h"
 
 using classlib::ComPtr;
@@ -89,6 +90,14 @@ void TzidWindowBars::Record(TzidCustomCommandBar &Bar) {
             return;
         }
     bars_.emplace_back(&Bar, Bar.CommandBarInterface());
+}
+
+TzidActivationScope::TzidActivationScope() noexcept {
+    WindowActivationBusy = true;
+}
+
+TzidActivationScope::~TzidActivationScope() {
+    WindowActivationBusy = false;
 }
 
 void TzidWindowBars::Add(TzidCustomCommandBar &Bar) {

@@ -26,6 +26,16 @@ void PlaceBar(TzidCOMAddInModule &Module, TzidCustomCommandBar &Bar);
 // Unbinds Bar's controls from their Office controls (into popups) and the bar from its Office bar.
 void UnbindBar(TzidCustomCommandBar &Bar);
 
+// Marks an Outlook window activation that builds bars (WindowActivationBusy): building them may
+// activate a window again, and that activation is not handled inside this one.
+class TzidActivationScope {
+public:
+    TzidActivationScope() noexcept;
+    ~TzidActivationScope();
+    TzidActivationScope(const TzidActivationScope &) = delete;
+    TzidActivationScope &operator=(const TzidActivationScope &) = delete;
+};
+
 // The module's bars that one Outlook window holds, each with the Office bar it was bound to there:
 // when the window closes, only the bars still bound to that window's Office bars are unbound (a bar
 // that has moved on to another window keeps its binding).

@@ -57,10 +57,6 @@ int WindowsFixture::Errors() const {
     return n;
 }
 
-void OutlookWindowsTest::SetUp() {
-    WindowsFixture::SetUp();
-}
-
 void OutlookWindowsTest::TearDown() {
     if (addIn_)
         Stop();
@@ -71,9 +67,7 @@ void OutlookWindowsTest::TearDown() {
 void OutlookWindowsTest::StartOutlook(const std::wstring &Version) {
     outlook_ = std::make_unique<hostsim::OutlookHost>(Version);
     hostsim::AttachCommandBars(*outlook_);
-    hostsim::SimOutlookFolder *projects =
-        outlook_->AddFolder(outlook_->DefaultStore(), L"Projekte", hostsim::ol::olMailItem);
-    (void)projects;
+    outlook_->AddFolder(outlook_->DefaultStore(), L"Projekte", hostsim::ol::olMailItem);
     explorer_ = outlook_->OpenExplorer(Folder(hostsim::ol::olFolderInbox));
     Start(outlook_->Application());
 }

@@ -48,7 +48,6 @@ private:
 // A simulated Outlook of the version the test names, with command bars in every window.
 class OutlookWindowsTest : public WindowsFixture {
 protected:
-    void SetUp() override;
     void TearDown() override;
     void StartOutlook(const std::wstring &Version);
 

@@ -8,6 +8,8 @@
 #include "framework/commandbars/OutlookExplorerWrapper.h"
 #include "framework/commandbars/OutlookInspectorWrapper.h"
 
+using classlib::MakeEvent;
+
 namespace wintest {
 
 int TWindowsLog::Count(const std::wstring &Event) const {
@@ -26,35 +28,74 @@ void ResetLog() {
 }
 
 using Self = TWindowsModule;
+CLASSLIB_DEFINE_CLASS(TWindowsModule, framework::TzidCOMAddInModule,
+                      b.Method<&Self::CardBeforeAdd>(L"CardBeforeAdd"))
 
-CLASSLIB_DEFINE_CLASS(
-    TWindowsModule, framework::TzidCOMAddInModule, b.Method<&Self::ModuleError>(L"ModuleError");
-    b.Method<&Self::NewExplorer>(L"NewExplorer"); b.Method<&Self::NewInspector>(L"NewInspector");
-    b.Method<&Self::ExplorerActivate>(L"ExplorerActivate"); b.Method<&Self::FolderSwitch>(L"FolderSwitch");
-    b.Method<&Self::BeforeFolderSwitch>(L"BeforeFolderSwitch"); b.Method<&Self::ViewSwitch>(L"ViewSwitch");
-    b.Method<&Self::BeforeViewSwitch>(L"BeforeViewSwitch");
-    b.Method<&Self::ExplorerDeactivate>(L"ExplorerDeactivate");
-    b.Method<&Self::SelectionChange>(L"SelectionChange"); b.Method<&Self::ExplorerClose>(L"ExplorerClose");
-    b.Method<&Self::InspectorActivate>(L"InspectorActivate");
-    b.Method<&Self::InspectorDeactivate>(L"InspectorDeactivate");
-    b.Method<&Self::InspectorClose>(L"InspectorClose"); b.Method<&Self::CardBeforeAdd>(L"CardBeforeAdd"))
+namespace {
+constexpr wchar_t kNewExplorer[] = L"NewExplorer", kNewInspector[] = L"NewInspector",
+                  kExplorerActivate[] = L"ExplorerActivate", kFolderSwitch[] = L"FolderSwitch",
+                  kViewSwitch[] = L"ViewSwitch", kExplorerDeactivate[] = L"ExplorerDeactivate",
+                  kSelectionChange[] = L"SelectionChange", kExplorerClose[] = L"ExplorerClose",
+                  kInspectorActivate[] = L"InspectorActivate",
+                  kInspectorDeactivate[] = L"InspectorDeactivate", kInspectorClose[] = L"InspectorClose";
+} // namespace
 
 TWindowsModule::TWindowsModule(classlib::TComponent *AOwner) : TzidCOMAddInModule(AOwner) {
     ++Log().ModulesAlive;
+    OnError = MakeEvent<&Self::ModuleError>(this);
+    OnOLNewExplorer = MakeEvent<&Self::Reported<kNewExplorer>>(this);
+    OnOLNewInspector = MakeEvent<&Self::Reported<kNewInspector>>(this);
+    OnOLExplorerActivate = MakeEvent<&Self::Window<kExplorerActivate>>(this);
+    OnOLExplorerFolderSwitch = MakeEvent<&Self::Window<kFolderSwitch>>(this);
+    OnOLExplorerBeforeFolderSwitch = MakeEvent<&Self::BeforeFolderSwitch>(this);
+    OnOLExplorerViewSwitch = MakeEvent<&Self::Window<kViewSwitch>>(this);
+    OnOLExplorerBeforeViewSwitch = MakeEvent<&Self::BeforeViewSwitch>(this);
+    OnOLExplorerDeactivate = MakeEvent<&Self::Window<kExplorerDeactivate>>(this);
+    OnOLExplorerSelectionChange = MakeEvent<&Self::Window<kSelectionChange>>(this);
+    OnOLExplorerClose = MakeEvent<&Self::Window<kExplorerClose>>(this);
+    OnOLInspectorActivate = MakeEvent<&Self::Window<kInspectorActivate>>(this);
+    OnOLInspectorDeactivate = MakeEvent<&Self::Window<kInspectorDeactivate>>(this);
+    OnOLInspectorClose = MakeEvent<&Self::Window<kInspectorClose>>(this);
 }
 
 TWindowsModule::~TWindowsModule() {
     --Log().ModulesAlive;
 }
 
-void TWindowsModule::Happened(const std::wstring &Event, classlib::TObject *Sender, bool Explorer) {
+void TWindowsModule::Happened(const std::wstring &Event) {
     Log().Events.push_back(Event);
-    const bool right = Explorer ? dynamic_cast<framework::TzidExplorer *>(Sender) != nullptr
-                                : dynamic_cast<framework::TzidInspector *>(Sender) != nullptr;
-    if (!right)
-        Log().Events.push_back(L"WrongSender");
     if (Log().Action)
-        Log().Action(Event, Sender);
+        Log().Action(Event);
+}
+
+// An explorer's event comes from its TzidExplorer, an inspector's from its TzidInspector.
+void TWindowsModule::FromWindow(classlib::TObject *Sender, const std::wstring &Event) {
+    const bool explorer = Event.find(L"Inspector") == std::wstring::npos;
+    if (explorer ? dynamic_cast<framework::TzidExplorer *>(Sender) == nullptr
+                 : dynamic_cast<framework::TzidInspector *>(Sender) == nullptr)
+        Log().Events.push_back(L"WrongSender");
+    Happened(Event);
+}
+
+template <const wchar_t *Name> void TWindowsModule::Window(classlib::TObject *Sender) {
+    FromWindow(Sender, Name);
+}
+
+template <const wchar_t *Name> void TWindowsModule::Reported(classlib::TObject *, IDispatch *) {
+    Happened(Name);
+}
+
+void TWindowsModule::BeforeFolderSwitch(classlib::TObject *Sender, IDispatch *, bool &Cancel) {
+    Cancel = Log().CancelFolderSwitch;
+    FromWindow(Sender, L"BeforeFolderSwitch");
+}
+
+void TWindowsModule::BeforeViewSwitch(classlib::TObject *Sender, const classlib::OleVariant &, bool &) {
+    FromWindow(Sender, L"BeforeViewSwitch");
+}
+
+void TWindowsModule::CardBeforeAdd(framework::TzidOlInspectorCommandBar *, IDispatch *, bool &Cancel) {
+    Cancel = Log().CancelCard;
 }
 
 void TWindowsModule::ModuleError(const classlib::Exception &E, bool &Handled) {
@@ -62,73 +103,12 @@ void TWindowsModule::ModuleError(const classlib::Exception &E, bool &Handled) {
     Handled = true;
 }
 
-void TWindowsModule::NewExplorer(classlib::TObject *Sender, IDispatch *) {
-    Log().Events.push_back(L"NewExplorer");
-    if (Log().Action)
-        Log().Action(L"NewExplorer", Sender);
-}
-
-void TWindowsModule::NewInspector(classlib::TObject *Sender, IDispatch *) {
-    Log().Events.push_back(L"NewInspector");
-    if (Log().Action)
-        Log().Action(L"NewInspector", Sender);
-}
-
-void TWindowsModule::ExplorerActivate(classlib::TObject *Sender) {
-    Happened(L"ExplorerActivate", Sender, true);
-}
-
-void TWindowsModule::FolderSwitch(classlib::TObject *Sender) {
-    Happened(L"FolderSwitch", Sender, true);
-}
-
-void TWindowsModule::BeforeFolderSwitch(classlib::TObject *Sender, IDispatch *, bool &Cancel) {
-    Happened(L"BeforeFolderSwitch", Sender, true);
-    Cancel = Log().CancelFolderSwitch;
-}
-
-void TWindowsModule::ViewSwitch(classlib::TObject *Sender) {
-    Happened(L"ViewSwitch", Sender, true);
-}
-
-void TWindowsModule::BeforeViewSwitch(classlib::TObject *Sender, const classlib::OleVariant &, bool &) {
-    Happened(L"BeforeViewSwitch", Sender, true);
-}
-
-void TWindowsModule::ExplorerDeactivate(classlib::TObject *Sender) {
-    Happened(L"ExplorerDeactivate", Sender, true);
-}
-
-void TWindowsModule::SelectionChange(classlib::TObject *Sender) {
-    Happened(L"SelectionChange", Sender, true);
-}
-
-void TWindowsModule::ExplorerClose(classlib::TObject *Sender) {
-    Happened(L"ExplorerClose", Sender, true);
-}
-
-void TWindowsModule::InspectorActivate(classlib::TObject *Sender) {
-    Happened(L"InspectorActivate", Sender, false);
-}
-
-void TWindowsModule::InspectorDeactivate(classlib::TObject *Sender) {
-    Happened(L"InspectorDeactivate", Sender, false);
-}
-
-void TWindowsModule::InspectorClose(classlib::TObject *Sender) {
-    Happened(L"InspectorClose", Sender, false);
-}
-
-void TWindowsModule::CardBeforeAdd(framework::TzidOlInspectorCommandBar *, IDispatch *, bool &Cancel) {
-    Cancel = Log().CancelCard;
-}
-
 void TWindowsModule::CreateControl(framework::TzidCommandBarControl *Control,
                                    framework::TzidCustomCommandBar *Bar,
                                    framework::TzidCommandBarPopup *Parent) {
     Log().Events.push_back(L"Build:" + Control->StoredOfficeTag());
     if (Log().Action)
-        Log().Action(L"Build", Bar);
+        Log().Action(L"Build");
     TzidCOMAddInModule::CreateControl(Control, Bar, Parent);
 }
 
