@@ -105,6 +105,11 @@ public:
     TzidRibbons2010 StartFromScratch2010() const { return startFromScratch2010_; }
     void SetStartFromScratch2010(TzidRibbons2010 Value);
 
+    // An explorer Outlook reported still waits for its first activation, which its first folder
+    // switch runs (Outlook 2007 activates it at once).
+    bool ExplorerActivationPending() const { return explorerActivationPending_; }
+    void SetExplorerActivationPending(bool Value) { explorerActivationPending_ = Value; }
+
     // ---- published events ----
     TzidKeyDownEventHandler OnKeyDown;
     TzidOnError OnError;
@@ -306,6 +311,7 @@ private:
     int loadBehavior_ = 3;
     bool displayAlerts_ = false;
     bool xlAutomationAddIn_ = false;
+    bool explorerActivationPending_ = false;
 
     classlib::OleVariant hostApp_;
     TzidOfficeHostApp hostType_ = ohaExcel;

@@ -1,5 +1,7 @@
 #include "framework/core/AddInObject.h"
 
+#include <utility>
+
 #include "classlib/Application.h"
 #include "classlib/Classes.h"
 #include "classlib/ComObjectFactory.h"
@@ -172,11 +174,23 @@ void TdivAzore::ReleaseConnection() noexcept {
     }
     if (module_)
         module_->Registry().CloseKey();
-    ExplorerWrappers.clear();
-    InspectorWrappers.clear();
-    NameSpace.reset();
-    Explorers.reset();
-    Inspectors.reset();
+    // A disconnection may run inside an event of one of these (a handler that unloads the add-in):
+    // each stops its events now and goes once the event calls on the stack have returned.
+    auto release = [](auto &wrapper) {
+        if (wrapper) {
+            wrapper->Disconnect();
+            FreeAfterCall(std::move(wrapper));
+        }
+    };
+    for (auto &wrapper : std::exchange(ExplorerWrappers, {}))
+        release(wrapper);
+    for (auto &wrapper : std::exchange(InspectorWrappers, {}))
+        release(wrapper);
+    for (auto &timer : std::exchange(VisioTimers, {}))
+        FreeAfterCall(std::move(timer));
+    release(NameSpace);
+    release(Explorers);
+    release(Inspectors);
     module_.reset();
 }
 

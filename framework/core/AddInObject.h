@@ -27,6 +27,7 @@
 namespace framework {
 
 class IzidRibbonControlInternal;
+class TzidInspector;
 
 // Also a TObject, so that host events can be bound to its handlers.
 class TdivAzore
@@ -91,6 +92,11 @@ public:
     // class (HostWindowClasses of HostKind) and keeps it in HostMainWindow.
     static BOOL CALLBACK FindHostMainWindow(HWND Window, LPARAM Unused);
 
+    // Tracked Outlook windows, for the tests and the inspector wrappers.
+    size_t ExplorerWrapperCount() const noexcept { return ExplorerWrappers.size(); }
+    size_t InspectorWrapperCount() const noexcept { return InspectorWrappers.size(); }
+    size_t PendingVisioTimers() const noexcept { return VisioTimers.size(); }
+
 protected:
     // The bodies of the interface methods; they throw, the interface methods turn that into HRESULTs.
     void Connection(IDispatch *Application, int ConnectMode, IDispatch *AddInInst);
@@ -99,6 +105,8 @@ protected:
     void Disconnection(int RemoveMode);
 
 private:
+    friend class TzidInspector; // its handlers report to the add-in object's module and panes
+
     // The steps of the start-up sequence that are more than a line.
     void OpenAddInKey();
     void ReadStartMode();
@@ -143,11 +151,42 @@ private:
     void NewExplorer(classlib::TObject *Sender, IDispatch *Explorer);
     void NewInspector(classlib::TObject *Sender, IDispatch *Inspector);
 
+    // The handlers of each tracked explorer (framework/commandbars/ExplorerTracking.cpp); Sender is
+    // the explorer's wrapper.
+    void ExplorerActivate(classlib::TObject *Sender);
+    void ExplorerFolderSwitch(classlib::TObject *Sender);
+    void ExplorerBeforeFolderSwitch(classlib::TObject *Sender, IDispatch *NewFolder, bool &Cancel);
+    void ExplorerViewSwitch(classlib::TObject *Sender);
+    void ExplorerBeforeViewSwitch(classlib::TObject *Sender, const classlib::OleVariant &NewView,
+                                  bool &Cancel);
+    void ExplorerDeactivate(classlib::TObject *Sender);
+    void ExplorerSelectionChange(classlib::TObject *Sender);
+    void ExplorerClose(classlib::TObject *Sender);
+    // The wrapper of an explorer Outlook reports, or null when it is not tracked (compared by window
+    // handle, else by COM identity).
+    office::TOutlookExplorer *FindExplorerWrapper(IDispatch *Explorer) const;
+    // Whether Wrapper is still tracked by a connected module (a handler may have closed its window,
+    // or unloaded the add-in, inside a module event).
+    bool Tracks(const office::TOutlookExplorer *Wrapper) const;
+    bool Tracks(const office::TOutlookInspector *Wrapper) const;
+    // Takes a closed window's wrapper out of its list and frees it once its event call has returned.
+    void DropExplorerWrapper(office::TOutlookExplorer *Wrapper);
+    void DropInspectorWrapper(office::TOutlookInspector *Wrapper);
+
+    // The module's bars in the command bars of the window that became active (Word, InfoPath and
+    // Visio; framework/commandbars/WindowBars.cpp): found and re-bound, or built. A window whose bars
+    // cannot be read (null) keeps the module's CommandBars.
+    void BarsForWindow(classlib::ComPtr<_CommandBars> WindowBars);
+    // The Visio timer's tick: the bars of Visio's active window.
+    void VisioTimerTick(classlib::TObject *Sender);
+
     // The event sink advised on the host's CommandBars (bar updates); dropped on disconnection.
     classlib::ComPtr<classlib::TEventSinkBase> CommandBarsSink;
     std::unique_ptr<TzidCOMAddInModule> module_;
     std::vector<std::unique_ptr<office::TOutlookExplorer>> ExplorerWrappers;
     std::vector<std::unique_ptr<office::TOutlookInspector>> InspectorWrappers;
+    // The one-shot timers of Visio's window activations that have not fired yet.
+    std::vector<std::unique_ptr<classlib::TComponent>> VisioTimers;
     office::TDispatchEvent PrevOptionsPagesAdd;
     office::TNotifyEvent PrevOutlookQuit;
     struct {

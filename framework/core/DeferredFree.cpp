@@ -13,7 +13,43 @@ std::vector<std::unique_ptr<classlib::TObject>> &Waiting() {
     return waiting;
 }
 
+int &CallDepth() {
+    static int depth = 0;
+    return depth;
+}
+
+std::vector<std::unique_ptr<classlib::TObject>> &AfterCall() {
+    static std::vector<std::unique_ptr<classlib::TObject>> objects;
+    return objects;
+}
+
 } // namespace
+
+TEventCallScope::TEventCallScope() noexcept {
+    ++CallDepth();
+}
+
+TEventCallScope::~TEventCallScope() {
+    if (--CallDepth() > 0)
+        return;
+    // A destructor may hand over further objects: they join the next round.
+    while (!AfterCall().empty()) {
+        auto objects = std::move(AfterCall());
+        AfterCall().clear();
+        objects.clear();
+    }
+}
+
+void FreeAfterCall(std::unique_ptr<classlib::TObject> Object) {
+    if (Object && CallDepth() > 0)
+        AfterCall().push_back(std::move(Object));
+    else
+        Object.reset();
+}
+
+size_t ObjectsAfterCallCount() noexcept {
+    return AfterCall().size();
+}
 
 void FreeAfterEvents(std::unique_ptr<classlib::TObject> Object) {
     if (Object)

@@ -12,6 +12,21 @@
 namespace framework {
 
 void FreeAfterEvents(std::unique_ptr<classlib::TObject> Object);
+
+// A host event (or timer tick) the add-in is handling while the object that delivers it is on the
+// stack. Objects handed to FreeAfterCall while one is open are freed when the outermost one ends,
+// that is once every such call has returned; nesting is allowed.
+class TEventCallScope {
+public:
+    TEventCallScope() noexcept;
+    ~TEventCallScope();
+    TEventCallScope(const TEventCallScope &) = delete;
+    TEventCallScope &operator=(const TEventCallScope &) = delete;
+};
+// Frees Object at once when no event call is open, else when the outermost one ends.
+void FreeAfterCall(std::unique_ptr<classlib::TObject> Object);
+// How many wait for an event call to end.
+size_t ObjectsAfterCallCount() noexcept;
 // How many are waiting.
 size_t DeferredObjectCount() noexcept;
 // DllCanUnloadNow's answer: the class library's; when it is S_OK the waiting objects are freed

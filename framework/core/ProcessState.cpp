@@ -5,6 +5,7 @@ namespace framework {
 TzidOfficeHostApp HostKind = ohaExcel;
 HWND HostMainWindow = nullptr;
 HHOOK KeyboardHook = nullptr;
+bool WindowActivationBusy = false;
 
 const wchar_t *HostWindowClasses(TzidOfficeHostApp Host) {
     switch (Host) {

@@ -16,6 +16,10 @@ extern HWND HostMainWindow;
 // hosts whose main window is not looked for.
 const wchar_t *HostWindowClasses(TzidOfficeHostApp Host);
 
+// Set while an Outlook explorer or inspector activation builds its bars: building them may activate
+// a window again, and that activation is not handled inside the first.
+extern bool WindowActivationBusy;
+
 // The thread keyboard hook of the module's shortcuts; null when none is installed.
 extern HHOOK KeyboardHook;
 // Removes the hook when one is installed.

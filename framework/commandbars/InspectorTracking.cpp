@@ -1,0 +1,168 @@
+// Outlook's inspectors (item windows) as the add-in follows them: each one that opens (and the one
+// active at start-up) fires the module's OnOLNewInspector; one showing an item other than a note is
+// tracked by a TzidInspector, whose activation puts the inspector bars meant for its item and folder
+// into the window and whose close takes them out again.
+#include <algorithm>
+
+#include "classlib/Classes.h"
+#include "classlib/LateBinding.h"
+#include "classlib/Trace.h"
+#include "framework/commandbars/CommandBarModel.h"
+#include "framework/commandbars/OutlookInspectorWrapper.h"
+#include "framework/core/AddInObject.h"
+#include "framework/core/DeferredFree.h"
+#include "framework/core/ProcessState.h"
+#include "office/HostDispIds.h"
+
+using classlib::ComPtr;
+using classlib::MakeEvent;
+
+namespace framework {
+
+CLASSLIB_DEFINE_CLASS(TzidInspector, office::TOutlookInspector)
+
+namespace {
+
+constexpr long kNoteClass = 44;
+
+// The folder path of the folder the active explorer shows; "" when there is none or Outlook fails.
+std::wstring ActiveExplorerFolderPath(TzidCOMAddInModule &Module) {
+    try {
+        office::TOutlookApplication *outlook = Module.OutlookApp();
+        ComPtr<IDispatch> explorer = outlook != nullptr ? outlook->ActiveExplorer() : nullptr;
+        if (!explorer)
+            return {};
+        return GetFolderPath(classlib::DispGet(explorer.Get(), office::dispid::outlook_window::CurrentFolder)
+                                 .ToDispatch()
+                                 .Get());
+    } catch (const classlib::Exception &E) {
+        TraceCommandBars(L"The active explorer's folder could not be read", E);
+        return {};
+    }
+}
+
+} // namespace
+
+TzidInspector::TzidInspector(TdivAzore &AddIn, long ItemClass, std::wstring FolderPath)
+    : TOutlookInspector(nullptr), addIn_(AddIn), itemClass_(ItemClass), folderPath_(std::move(FolderPath)) {
+    OnActivate = MakeEvent<&TzidInspector::InspectorActivate>(this);
+    OnDeactivate = MakeEvent<&TzidInspector::InspectorDeactivate>(this);
+    OnClose = MakeEvent<&TzidInspector::InspectorClose>(this);
+}
+
+// The add-in object stays while the handlers run; what they let go of goes after the call.
+void TzidInspector::HostEvent(DISPID id, office::THostEventArgs &args) {
+    auto keep = ComPtr<IUnknown>::Copy(addIn_.GetUnknown());
+    TEventCallScope call;
+    TOutlookInspector::HostEvent(id, args);
+}
+
+void TzidInspector::InspectorActivate(classlib::TObject * /*Sender*/) {
+    if (WindowActivationBusy || !addIn_.Tracks(this))
+        return;
+    TzidActivationScope busy;
+    TzidCOMAddInModule &module = *addIn_.module_;
+    try {
+        if (ComPtr<_CommandBars> bars = AsCommandBars(CommandBars()))
+            module.SetCommandBars(std::move(bars));
+    } catch (const classlib::Exception &E) {
+        TraceCommandBars(L"The inspector's command bars could not be read", E);
+    }
+    for (int i = 0; i < module.ComponentCount(); ++i) {
+        auto *bar = dynamic_cast<TzidOlInspectorCustomCommandBar *>(module.Components(i));
+        if (bar == nullptr || (module.UsesRibbon() && !bar->UseForRibbon()))
+            continue;
+        bool cancel = false;
+        if (bar->OnBeforeAdd)
+            module.RunGuarded([&] {
+                bar->OnBeforeAdd(dynamic_cast<TzidOlInspectorCommandBar *>(bar), Dispatch(), cancel);
+            });
+        if (!addIn_.Tracks(this))
+            return;
+        if (!cancel && bar->UsedFor(folderPath_, itemClass_))
+            PlaceInspectorBar(module, *bar);
+    }
+    module.RunGuarded([&] { module.OnOLInspectorActivate(this); });
+    if (addIn_.Tracks(this) && addIn_.module_->CTPFactory())
+        addIn_.CreatePanesForWindow(Dispatch(), 2);
+}
+
+void TzidInspector::PlaceInspectorBar(TzidCOMAddInModule &Module, TzidOlInspectorCustomCommandBar &Bar) {
+    PlaceBar(Module, Bar);
+    bars_.Record(Bar);
+    Module.RunGuarded([&] { UpdateInspectorControls(itemClass_, *Bar.Controls()); });
+}
+
+void TzidInspector::InspectorDeactivate(classlib::TObject * /*Sender*/) {
+    if (addIn_.Tracks(this))
+        addIn_.module_->RunGuarded([&] { addIn_.module_->OnOLInspectorDeactivate(this); });
+}
+
+// In order: the module hears of the close, the window's panes go, the bars bound in it are unbound,
+// and the wrapper goes once this event has returned.
+void TzidInspector::InspectorClose(classlib::TObject * /*Sender*/) {
+    if (!addIn_.Tracks(this))
+        return;
+    addIn_.module_->RunGuarded([&] { addIn_.module_->OnOLInspectorClose(this); });
+    if (!addIn_.Tracks(this))
+        return;
+    if (addIn_.module_->CTPFactory())
+        addIn_.DeletePanesForWindow(Dispatch());
+    bars_.UnbindFromWindow();
+    addIn_.DropInspectorWrapper(this);
+}
+
+bool TdivAzore::Tracks(const office::TOutlookInspector *Wrapper) const {
+    return module_ && std::any_of(InspectorWrappers.begin(), InspectorWrappers.end(),
+                                  [&](const auto &w) { return w.get() == Wrapper; });
+}
+
+void TdivAzore::DropInspectorWrapper(office::TOutlookInspector *Wrapper) {
+    auto it = std::find_if(InspectorWrappers.begin(), InspectorWrappers.end(),
+                           [&](const auto &w) { return w.get() == Wrapper; });
+    if (it == InspectorWrappers.end())
+        return;
+    std::unique_ptr<office::TOutlookInspector> wrapper = std::move(*it);
+    InspectorWrappers.erase(it);
+    wrapper->Disconnect();
+    FreeAfterCall(std::move(wrapper));
+}
+
+void TdivAzore::NewInspector(classlib::TObject *Sender, IDispatch *Inspector) {
+    auto keep = ComPtr<IUnknown>::Copy(GetUnknown());
+    TEventCallScope call;
+    if (!module_)
+        return;
+    module_->RunGuarded([&] { module_->OnOLNewInspector(Sender, Inspector); });
+    if (!module_ || Inspector == nullptr)
+        return;
+    TzidCOMAddInModule &module = *module_;
+    // Only an item window with bars and an item other than a note is followed.
+    long itemClass = -1;
+    try {
+        namespace win = office::dispid::outlook_window;
+        ComPtr<IDispatch> item = classlib::DispGet(Inspector, win::CurrentItem).ToDispatch();
+        if (!classlib::DispGet(Inspector, win::CommandBars).ToDispatch() || !item)
+            return;
+        itemClass = classlib::DispGet(item.Get(), office::dispid::outlook_object::Class).ToInt();
+    } catch (const classlib::Exception &E) {
+        TraceCommandBars(L"The new inspector's item could not be read", E);
+        return;
+    }
+    if (itemClass == kNoteClass)
+        return;
+    auto created = std::make_unique<TzidInspector>(*this, itemClass, ActiveExplorerFolderPath(module));
+    created->ConnectTo(Inspector);
+    TzidInspector *wrapper = created.get();
+    InspectorWrappers.push_back(std::move(created));
+    for (int i = 0; i < module.ComponentCount(); ++i) {
+        auto *bar = dynamic_cast<TzidOlInspectorCustomCommandBar *>(module.Components(i));
+        if (bar != nullptr && !bar->CommandBarName().empty() &&
+            IsInspectorItemClass(itemClass, bar->ItemTypes()))
+            wrapper->Bars().Add(*bar);
+    }
+    // (An advanced control would be prepared for the window here; no host can show one.)
+    wrapper->InspectorActivate(wrapper);
+}
+
+} // namespace framework

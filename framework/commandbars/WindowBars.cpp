@@ -1,0 +1,213 @@
+// The module's bars follow the window that becomes active in Word, InfoPath and Visio: the module
+// takes that window's command bars and each of its bars for the host is re-bound there, or built.
+// Visio reports an activation before its window's bars exist, so they come 200 ms later, from a
+// one-shot timer per activation.
+#include "framework/commandbars/WindowBars.h"
+
+#include "classlib/Classes.h"
+#include "classlib/LateBinding.h"
+#include "classlib/Timer.h"
+#include "classlib/Trace.h"
+#include "framework/commandbars/CommandBarControls.h"
+#include "framework/commandbars/CommandBarModel.h"
+#include "framework/core/AddInObject.h"
+#include "framework/core/DeferredFree.h"
+#include "framework/core/HandlerChain.h"
+#include "framework/core/ProcessState.h"
+#include "office/OtherHostWrappers.h"
+
+using classlib::ComPtr;
+
+namespace framework {
+
+namespace {
+
+// A timer that may let go of itself in its own handler: it is freed once its tick has returned.
+class TzidOneShotTimer : public classlib::TTimer {
+public:
+    using TTimer::TTimer;
+
+protected:
+    void Timer() override {
+        TEventCallScope call;
+        TTimer::Timer();
+    }
+};
+
+// COM identity: the IUnknown each answers.
+bool SameObject(IUnknown *A, IUnknown *B) {
+    ComPtr<IUnknown> a, b;
+    return A->QueryInterface(IID_IUnknown, a.PutVoid()) == S_OK &&
+           B->QueryInterface(IID_IUnknown, b.PutVoid()) == S_OK && a.Get() == b.Get();
+}
+
+void UnbindControls(TzidCommandBarControls &Controls) {
+    for (int i = 0; i < Controls.Count(); ++i) {
+        TzidCommandBarControl &control = *Controls.Items(i);
+        if (TzidCommandBarPopup *popup = control.AsCommandBarPopup())
+            UnbindControls(*popup->Controls());
+        control.BindOfficeControl(nullptr);
+    }
+}
+
+} // namespace
+
+ComPtr<_CommandBars> AsCommandBars(const ComPtr<IDispatch> &Bars) {
+    return Bars ? Bars.TryAs<_CommandBars>() : nullptr;
+}
+
+ComPtr<_CommandBars> CommandBarsOf(IDispatch *Object, const std::wstring &Name) {
+    if (Object == nullptr)
+        return nullptr;
+    try {
+        return AsCommandBars(classlib::DispGet(Object, Name).ToDispatch());
+    } catch (const classlib::Exception &E) {
+        TraceCommandBars(L"A window's command bars could not be read", E);
+        return nullptr;
+    }
+}
+
+void PlaceBar(TzidCOMAddInModule &Module, TzidCustomCommandBar &Bar) {
+    try {
+        if (Module.FindCommandBar(Bar.CommandBarName()))
+            Bar.Reconnect();
+        else
+            Module.CreateCommandBar(&Bar);
+    } catch (const classlib::Exception &E) {
+        Module.DoError(E);
+    }
+}
+
+void UnbindBar(TzidCustomCommandBar &Bar) {
+    UnbindControls(*Bar.Controls());
+    Bar.SetCommandBarInterface(nullptr);
+}
+
+void TzidWindowBars::Record(TzidCustomCommandBar &Bar) {
+    for (auto &[bar, office] : bars_)
+        if (bar == &Bar) {
+            office = Bar.CommandBarInterface();
+            return;
+        }
+    bars_.emplace_back(&Bar, Bar.CommandBarInterface());
+}
+
+TzidActivationScope::TzidActivationScope() noexcept {
+    WindowActivationBusy = true;
+}
+
+TzidActivationScope::~TzidActivationScope() {
+    WindowActivationBusy = false;
+}
+
+void TzidWindowBars::Add(TzidCustomCommandBar &Bar) {
+    if (!Holds(&Bar))
+        bars_.emplace_back(&Bar, nullptr);
+}
+
+bool TzidWindowBars::Holds(const TzidCustomCommandBar *Bar) const {
+    for (const auto &entry : bars_)
+        if (entry.first == Bar)
+            return true;
+    return false;
+}
+
+void TzidWindowBars::UnbindFromWindow() {
+    for (auto &[bar, office] : bars_) {
+        if (office && bar->CommandBarInterface() &&
+            SameObject(office.Get(), bar->CommandBarInterface().Get()))
+            UnbindBar(*bar);
+        office.Reset();
+    }
+}
+
+void TdivAzore::BarsForWindow(ComPtr<_CommandBars> WindowBars) {
+    if (!module_)
+        return;
+    TzidCOMAddInModule &module = *module_;
+    if (WindowBars)
+        module.SetCommandBars(std::move(WindowBars));
+    for (int i = 0; i < module.ComponentCount(); ++i) {
+        auto *bar = dynamic_cast<TzidCustomCommandBar *>(module.Components(i));
+        if (bar != nullptr && dynamic_cast<TzidOlCustomCommandBar *>(bar) == nullptr &&
+            bar->SupportedApps().Contains(module.HostType()))
+            PlaceBar(module, *bar);
+    }
+}
+
+// Word's own handler must not disturb the activation of a window: its failures are dropped.
+void TdivAzore::WordWindowActivate(classlib::TObject *Sender, IDispatch *Doc, IDispatch *Wn) {
+    if (!module_)
+        return;
+    if (Doc != nullptr)
+        BarsForWindow(CommandBarsOf(Doc));
+    else if (office::TWordApplication *word = module_->WordApp())
+        BarsForWindow(AsCommandBars(word->CommandBars()));
+    if (module_ && module_->CTPFactory())
+        CreatePanesForWindow(Wn);
+    if (!module_ || !PrevWordHandlers.WindowActivate)
+        return;
+    try {
+        PrevWordHandlers.WindowActivate(Sender, Doc, Wn);
+    } catch (...) {
+        classlib::TraceException(L"AddIn", L"Word's previous WindowActivate handler");
+    }
+}
+
+void TdivAzore::WordDocumentChange(classlib::TObject *Sender) {
+    if (!module_)
+        return;
+    ComPtr<_CommandBars> bars;
+    if (office::TWordApplication *word = module_->WordApp()) {
+        try {
+            if (classlib::DispGet(word->Documents().Get(), L"Count").ToInt() > 0)
+                bars = CommandBarsOf(word->ActiveDocument().Get());
+        } catch (const classlib::Exception &E) {
+            TraceCommandBars(L"Word's active document could not be read", E);
+        }
+    }
+    BarsForWindow(std::move(bars));
+    if (module_ && module_->CTPFactory())
+        RecreatePaneInstances();
+    ChainGuarded(module_.get(), PrevWordHandlers.DocumentChange, Sender);
+}
+
+void TdivAzore::InfoPathWindowActivate(classlib::TObject *Sender, IDispatch *Document, IDispatch *Window) {
+    BarsForWindow(CommandBarsOf(Window));
+    ChainGuarded(module_.get(), PrevInfoPathHandlers.WindowActivate, Sender, Document, Window);
+    if (module_ && module_->CTPFactory())
+        CreatePanesForWindow(Window);
+}
+
+void TdivAzore::VisioWindowActivated(classlib::TObject *Sender, IDispatch *Window) {
+    ChainGuarded(module_.get(), PrevVisioHandler, Sender, Window);
+    if (!module_)
+        return;
+    auto timer = std::make_unique<TzidOneShotTimer>(nullptr);
+    timer->SetEnabled(false);
+    timer->SetInterval(200);
+    timer->OnTimer = classlib::MakeEvent<&TdivAzore::VisioTimerTick>(this);
+    timer->SetEnabled(true);
+    VisioTimers.push_back(std::move(timer));
+}
+
+void TdivAzore::VisioTimerTick(classlib::TObject *Sender) {
+    for (auto it = VisioTimers.begin(); it != VisioTimers.end(); ++it) {
+        if (it->get() != Sender)
+            continue;
+        static_cast<classlib::TTimer *>(it->get())->SetEnabled(false);
+        FreeAfterCall(std::move(*it));
+        VisioTimers.erase(it);
+        break;
+    }
+    if (!module_)
+        return;
+    TzidCOMAddInModule &module = *module_;
+    module.RunGuarded([&] {
+        auto *visio = dynamic_cast<office::TVisioApplication *>(module.HostWrapper(ohaVisio));
+        if (visio != nullptr)
+            BarsForWindow(CommandBarsOf(visio->ActiveWindow().Get()));
+    });
+}
+
+} // namespace framework

@@ -1,0 +1,58 @@
+// What the window handlers share: the command bars of a host window and the placing of one of the
+// module's bars into the window whose bars the module holds.
+#pragma once
+#include <oaidl.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "classlib/ComPtr.h"
+#include "office/office.h"
+
+namespace framework {
+
+class TzidCOMAddInModule;
+class TzidCustomCommandBar;
+
+// Object's CommandBars (read late-bound by Name) as Office's CommandBars; null, traced, when the
+// object has none or refuses.
+classlib::ComPtr<_CommandBars> CommandBarsOf(IDispatch *Object, const std::wstring &Name = L"CommandBars");
+// The same for an object already read (an Outlook window's CommandBars).
+classlib::ComPtr<_CommandBars> AsCommandBars(const classlib::ComPtr<IDispatch> &Bars);
+// The Office bar of Bar's name in the module's CommandBars is re-bound with its controls, or the bar
+// is built when there is none; a failure goes to the module's DoError.
+void PlaceBar(TzidCOMAddInModule &Module, TzidCustomCommandBar &Bar);
+// Unbinds Bar's controls from their Office controls (into popups) and the bar from its Office bar.
+void UnbindBar(TzidCustomCommandBar &Bar);
+
+// Marks an Outlook window activation that builds bars (WindowActivationBusy): building them may
+// activate a window again, and that activation is not handled inside this one.
+class TzidActivationScope {
+public:
+    TzidActivationScope() noexcept;
+    ~TzidActivationScope();
+    TzidActivationScope(const TzidActivationScope &) = delete;
+    TzidActivationScope &operator=(const TzidActivationScope &) = delete;
+};
+
+// The module's bars that one Outlook window holds, each with the Office bar it was bound to there:
+// when the window closes, only the bars still bound to that window's Office bars are unbound (a bar
+// that has moved on to another window keeps its binding).
+class TzidWindowBars {
+public:
+    // Adds Bar (once), not yet bound in the window.
+    void Add(TzidCustomCommandBar &Bar);
+    // Adds Bar (once) and records the Office bar it is bound to now.
+    void Record(TzidCustomCommandBar &Bar);
+    bool Holds(const TzidCustomCommandBar *Bar) const;
+    size_t Count() const noexcept { return bars_.size(); }
+    TzidCustomCommandBar *Bar(size_t Index) const { return bars_[Index].first; }
+    // Unbinds the bars still bound in this window and forgets every Office bar.
+    void UnbindFromWindow();
+
+private:
+    std::vector<std::pair<TzidCustomCommandBar *, classlib::ComPtr<CommandBar>>> bars_;
+};
+
+} // namespace framework

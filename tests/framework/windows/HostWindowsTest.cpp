@@ -1,0 +1,186 @@
+// Word, InfoPath, Visio, Excel and PowerPoint: the module's bars follow the window that becomes
+// active where the host has bars per window or document, and only the replaced handlers run where
+// it has not. Visio's bars come from a one-shot timer.
+#include "WindowsFixture.h"
+
+#include "classlib/ComPtr.h"
+#include "framework/core/DeferredFree.h"
+#include "hostsim/CommandBarCatalog.h"
+#include "hostsim/CommandBarHosts.h"
+#include "hostsim/OtherHosts.h"
+#include "hostsim/WordHost.h"
+#include "office/HostDispIds.h"
+
+namespace wintest {
+namespace {
+
+hostsim::CommandBarsObject *NewBars(hostsim::SimWorld &World) {
+    return World.Create<hostsim::CommandBarsObject>(hostsim::catalogue::Word());
+}
+
+bool SameBars(const classlib::ComPtr<_CommandBars> &Held, hostsim::CommandBarsObject *Bars) {
+    return Held && hostsim::SimObject::FromUnknown(Held.Get()) == Bars;
+}
+
+class WordWindowsTest : public WindowsFixture {
+protected:
+    void SetUp() override {
+        WindowsFixture::SetUp();
+        word_ = std::make_unique<hostsim::WordHost>(L"11.0");
+        appBars_ = &hostsim::AttachCommandBars(*word_);
+        first_ = word_->NewDocument();
+        Start(word_->Application());
+    }
+    void TearDown() override {
+        if (addIn_)
+            Stop();
+        word_.reset();
+        WindowsFixture::TearDown();
+    }
+    // A document with command bars of its own (as Outlook's mail editor has), made active.
+    hostsim::SimWordDocument *DocumentWithBars(hostsim::CommandBarsObject *&Bars) {
+        hostsim::SimWordDocument *document = word_->NewDocument();
+        Bars = NewBars(word_->World());
+        document->SetCommandBars(Bars->Identity());
+        word_->Activate(first_->Window());
+        word_->Activate(document->Window());
+        return document;
+    }
+    void FireWordEvent(DISPID Id, std::vector<hostsim::EventArg> Args = {}) {
+        word_->App().Events().FireAll(Id, std::move(Args));
+    }
+
+    std::unique_ptr<hostsim::WordHost> word_;
+    hostsim::CommandBarsObject *appBars_ = nullptr;
+    hostsim::SimWordDocument *first_ = nullptr;
+};
+
+namespace wev = office::dispid::word_application_events;
+
+// A document with bars of its own (as when Word edits Outlook's mail) gets the bars there, Outlook's
+// never; an activation without a document takes the Application's bars, DocumentChange the active
+// document's again.
+TEST_F(WordWindowsTest, TheBarsFollowTheActiveDocumentOrTheApplication) {
+    hostsim::CommandBarsObject *bars = nullptr;
+    DocumentWithBars(bars);
+    EXPECT_NE(bars->Set().FindBar(L"Test Host"), nullptr);
+    EXPECT_TRUE(SameBars(Module()->CommandBars(), bars));
+    EXPECT_EQ(bars->Set().FindBar(L"Test Reply"), nullptr);
+    EXPECT_EQ(bars->Set().FindBar(L"Test Mail"), nullptr);
+
+    const hostsim::EventArg none(static_cast<IDispatch *>(nullptr));
+    FireWordEvent(wev::WindowActivate, {none, none});
+    EXPECT_TRUE(SameBars(Module()->CommandBars(), appBars_));
+    EXPECT_NE(appBars_->Set().FindBar(L"Test Host"), nullptr);
+
+    FireWordEvent(wev::DocumentChange);
+    EXPECT_TRUE(SameBars(Module()->CommandBars(), bars));
+    auto *host = dynamic_cast<framework::TzidCustomCommandBar *>(Module()->FindComponent(L"HostBar"));
+    ASSERT_NE(host, nullptr);
+    hostsim::ControlRef go = bars->Find({std::nullopt, std::nullopt, std::wstring(L"testHostGo")});
+    EXPECT_EQ(bars->ControlOf(host->Controls()->Items(0)->ControlInterface().Get()), go)
+        << "the bar's control was not bound to the document's again";
+    EXPECT_EQ(Errors(), 0);
+}
+
+class OtherHostWindowsTest : public WindowsFixture {
+protected:
+    void TearDown() override {
+        if (addIn_)
+            Stop();
+        host_.reset();
+        WindowsFixture::TearDown();
+    }
+    void StartHost(hostsim::OtherHostKind Kind, const std::wstring &Version) {
+        host_ = std::make_unique<hostsim::OtherHost>(Kind, Version);
+        appBars_ = NewBars(host_->World());
+        host_->SetCommandBars(appBars_->Identity());
+        Start(host_->Application());
+    }
+    // A window with bars of its own, made active.
+    hostsim::CommandBarsObject *ActivateWindowWithBars() {
+        hostsim::SimHostWindow *window = host_->OpenWindow(L"Window");
+        auto *bars = NewBars(host_->World());
+        window->SetCommandBars(bars->Identity());
+        Log().Events.clear();
+        host_->ActivateWindow(window);
+        return bars;
+    }
+    // Runs the thread's message loop until the add-in has no Visio timer left (at most two seconds),
+    // then for Extra milliseconds more.
+    void Pump(DWORD Extra) {
+        const DWORD start = GetTickCount();
+        MSG msg;
+        while (addIn_ && AddIn().PendingVisioTimers() > 0 && GetTickCount() - start < 2000) {
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageW(&msg);
+            Sleep(5);
+        }
+        const DWORD more = GetTickCount();
+        while (GetTickCount() - more < Extra) {
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageW(&msg);
+            Sleep(5);
+        }
+    }
+
+    std::unique_ptr<hostsim::OtherHost> host_;
+    hostsim::CommandBarsObject *appBars_ = nullptr;
+};
+
+TEST_F(OtherHostWindowsTest, InfoPathPutsTheBarsIntoTheActivatedWindow) {
+    StartHost(hostsim::OtherHostKind::InfoPath, L"11.0");
+    hostsim::CommandBarsObject *bars = ActivateWindowWithBars();
+    EXPECT_NE(bars->Set().FindBar(L"Test Host"), nullptr);
+    EXPECT_EQ(Errors(), 0);
+}
+
+TEST_F(OtherHostWindowsTest, VisioBuildsTheBarsOnceFromItsTimer) {
+    StartHost(hostsim::OtherHostKind::Visio, L"11.0");
+    hostsim::CommandBarsObject *bars = ActivateWindowWithBars();
+    EXPECT_EQ(AddIn().PendingVisioTimers(), 1u);
+    EXPECT_EQ(bars->Set().FindBar(L"Test Host"), nullptr) << "built before the timer fired";
+    size_t waitingInTick = 0;
+    Log().Action = [&](const std::wstring &Event) {
+        if (Event == L"Build")
+            waitingInTick = framework::ObjectsAfterCallCount();
+    };
+    Pump(500);
+    EXPECT_EQ(waitingInTick, 1u) << "the timer was freed inside its own tick";
+    EXPECT_EQ(AddIn().PendingVisioTimers(), 0u);
+    EXPECT_NE(bars->Set().FindBar(L"Test Host"), nullptr);
+    EXPECT_EQ(Log().Count(L"Build:testHostGo"), 1) << "the timer fired more than once";
+    EXPECT_EQ(Errors(), 0);
+}
+
+TEST_F(OtherHostWindowsTest, AVisioTimerStillPendingGoesWithTheAddIn) {
+    StartHost(hostsim::OtherHostKind::Visio, L"11.0");
+    ActivateWindowWithBars();
+    ASSERT_EQ(AddIn().PendingVisioTimers(), 1u);
+    Stop();
+    Pump(300);
+    EXPECT_EQ(Log().Count(L"Build:testHostGo"), 0);
+}
+
+// Excel and PowerPoint keep the bars built at start-up; their window events only chain.
+TEST_F(OtherHostWindowsTest, ExcelAndPowerPointWindowEventsBuildNothing) {
+    for (auto kind : {hostsim::OtherHostKind::Excel, hostsim::OtherHostKind::PowerPoint}) {
+        StartHost(kind, L"11.0");
+        EXPECT_NE(appBars_->Set().FindBar(L"Test Host"), nullptr);
+        hostsim::CommandBarsObject *bars = ActivateWindowWithBars();
+        if (kind == hostsim::OtherHostKind::Excel) {
+            host_->Fire(office::dispid::excel_application_events::WorkbookActivate,
+                        {hostsim::EventArg(static_cast<IDispatch *>(nullptr))});
+            host_->Fire(office::dispid::excel_application_events::SheetActivate,
+                        {hostsim::EventArg(static_cast<IDispatch *>(nullptr))});
+        }
+        EXPECT_EQ(bars->Set().FindBar(L"Test Host"), nullptr);
+        EXPECT_EQ(Log().Count(L"Build:testHostGo"), 0);
+        EXPECT_EQ(Errors(), 0);
+        Stop();
+        host_.reset();
+    }
+}
+
+} // namespace
+} // namespace wintest

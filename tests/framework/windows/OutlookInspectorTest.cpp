@@ -1,0 +1,159 @@
+// Outlook's inspectors as the add-in follows them: the bars meant for the item, none for a note, a
+// bar cancelled by its OnBeforeAdd, activation that does not re-enter itself while bars are built,
+// and the order of a close.
+#include "WindowsFixture.h"
+
+#include "framework/commandbars/CommandBarButton.h"
+#include "framework/commandbars/CommandBarControls.h"
+#include "framework/core/DeferredFree.h"
+#include "hostsim/OutlookFolders.h"
+
+namespace ol = hostsim::ol;
+
+namespace wintest {
+namespace {
+
+class InspectorTest : public OutlookWindowsTest {
+protected:
+    void SetUp() override {
+        OutlookWindowsTest::SetUp();
+        StartOutlook(L"11.0");
+    }
+    framework::TzidCommandBarControl *ReplyButton() {
+        auto *bar = dynamic_cast<framework::TzidCustomCommandBar *>(Module()->FindComponent(L"ReplyBar"));
+        return bar->Controls()->Items(0);
+    }
+};
+
+TEST_F(InspectorTest, MailAndContactGetTheirBarsAndANoteGetsNothing) {
+    hostsim::SimOutlookInspector *mail = OpenItem(ol::olMail, ol::olFolderInbox);
+    EXPECT_TRUE(Shown(mail, L"Test Reply"));
+    EXPECT_EQ(Bar(mail, L"Test Card"), nullptr);
+    hostsim::SimOutlookInspector *card = OpenItem(ol::olContact, ol::olFolderContacts);
+    EXPECT_TRUE(Shown(card, L"Test Card"));
+    EXPECT_EQ(Bar(card, L"Test Reply"), nullptr);
+    EXPECT_EQ(AddIn().InspectorWrapperCount(), 2u);
+
+    Log().Events.clear();
+    hostsim::SimOutlookInspector *note = OpenItem(ol::olNote, ol::olFolderNotes);
+    EXPECT_EQ(Log().Count(L"NewInspector"), 1);
+    EXPECT_EQ(Log().Count(L"InspectorActivate"), 0);
+    EXPECT_EQ(AddIn().InspectorWrapperCount(), 2u);
+    EXPECT_EQ(Bar(note, L"Test Reply"), nullptr);
+    EXPECT_EQ(Bar(note, L"Test Card"), nullptr);
+    EXPECT_EQ(Errors(), 0);
+}
+
+TEST_F(InspectorTest, OnBeforeAddCancelsABar) {
+    Log().CancelCard = true;
+    hostsim::SimOutlookInspector *card = OpenItem(ol::olContact, ol::olFolderContacts);
+    EXPECT_EQ(Bar(card, L"Test Card"), nullptr);
+    EXPECT_GT(Log().Count(L"InspectorActivate"), 0) << "the inspector itself is still followed";
+}
+
+// Building a bar may activate windows; that activation is not handled inside the one that builds.
+TEST_F(InspectorTest, ActivationDoesNotReenterWhileBarsAreBuilt) {
+    Log().Events.clear();
+    hostsim::SimOutlookInspector *mail = nullptr;
+    Log().Action = [&](const std::wstring &Event) {
+        if (Event == L"Build") {
+            outlook_->Activate(explorer_);
+            if (mail != nullptr)
+                outlook_->Activate(mail);
+        }
+    };
+    hostsim::SimOutlookItem *item = outlook_->AddItem(Folder(ol::olFolderInbox), ol::olMail, L"Hi");
+    mail = outlook_->OpenInspector(item);
+    Log().Action = nullptr;
+    EXPECT_EQ(Log().Count(L"Build:testReply"), 1);
+    EXPECT_EQ(Log().Count(L"ExplorerActivate"), 0) << "an explorer activation ran inside the build";
+    EXPECT_TRUE(Shown(mail, L"Test Reply"));
+    EXPECT_EQ(Errors(), 0);
+}
+
+// A close fires the module's event while everything is still in place, then unbinds the window's
+// bars, then lets go of the wrapper once the close has returned.
+TEST_F(InspectorTest, ACloseFiresTheEventThenUnbindsThenFrees) {
+    hostsim::SimOutlookInspector *mail = OpenItem(ol::olMail, ol::olFolderInbox);
+    ASSERT_TRUE(ReplyButton()->ControlInterface());
+    bool boundAtEvent = false;
+    size_t wrappersAtEvent = 0;
+    Log().Action = [&](const std::wstring &Event) {
+        if (Event == L"InspectorClose") {
+            boundAtEvent = static_cast<bool>(ReplyButton()->ControlInterface());
+            wrappersAtEvent = AddIn().InspectorWrapperCount();
+        }
+    };
+    outlook_->Close(mail);
+    EXPECT_TRUE(boundAtEvent);
+    EXPECT_EQ(wrappersAtEvent, 1u);
+    EXPECT_FALSE(ReplyButton()->ControlInterface()) << "the closed window's control is still bound";
+    EXPECT_EQ(AddIn().InspectorWrapperCount(), 0u);
+    EXPECT_EQ(framework::ObjectsAfterCallCount(), 0u);
+}
+
+// A close keeps the bindings another inspector holds now.
+TEST_F(InspectorTest, ClosingAnOlderInspectorKeepsTheNewerOnesControls) {
+    hostsim::SimOutlookInspector *first = OpenItem(ol::olMail, ol::olFolderInbox);
+    OpenItem(ol::olMail, ol::olFolderInbox);
+    outlook_->Close(first);
+    EXPECT_TRUE(ReplyButton()->ControlInterface());
+}
+
+// A handler that closes every window from inside an event of the window that is closing: each
+// wrapper waits until its own event has returned.
+TEST_F(InspectorTest, AHandlerClosesEverythingFromInsideItsOwnEvent) {
+    hostsim::SimOutlookInspector *mail = OpenItem(ol::olMail, ol::olFolderInbox);
+    OpenItem(ol::olContact, ol::olFolderContacts);
+    size_t waitingInside = 0;
+    bool inside = false;
+    Log().Action = [&](const std::wstring &Event) {
+        if (Event != L"InspectorClose" || inside)
+            return;
+        inside = true;
+        std::vector<hostsim::SimOutlookWindow *> open = outlook_->Inspectors().Windows();
+        for (hostsim::SimOutlookWindow *window : open)
+            outlook_->Close(window);
+        outlook_->Close(explorer_);
+        waitingInside = framework::ObjectsAfterCallCount();
+    };
+    outlook_->Close(mail);
+    EXPECT_EQ(waitingInside, 2u) << "a wrapper was freed while its event was still running";
+    EXPECT_EQ(framework::ObjectsAfterCallCount(), 0u);
+    EXPECT_EQ(AddIn().InspectorWrapperCount(), 0u);
+    EXPECT_EQ(AddIn().ExplorerWrapperCount(), 0u);
+    EXPECT_EQ(Log().Count(L"InspectorClose"), 2);
+    EXPECT_EQ(Log().Count(L"ExplorerClose"), 1);
+}
+
+// Unloading the add-in from inside an inspector's event: the wrappers stop at once and go after.
+TEST_F(InspectorTest, AnUnloadInsideAnInspectorEventFreesEveryWrapper) {
+    hostsim::SimOutlookInspector *mail = OpenItem(ol::olMail, ol::olFolderInbox);
+    Log().Action = [&](const std::wstring &Event) {
+        if (Event == L"InspectorDeactivate" && addIn_)
+            Stop(ext_dm_UserClosed);
+    };
+    outlook_->Activate(explorer_);
+    EXPECT_FALSE(addIn_);
+    EXPECT_EQ(Log().ModulesAlive, 0);
+    EXPECT_EQ(framework::ObjectsAfterCallCount(), 0u);
+    Log().Events.clear();
+    outlook_->Close(mail);
+    outlook_->Close(explorer_);
+    EXPECT_TRUE(Log().Events.empty()) << "a window event reached the unloaded add-in";
+}
+
+class Inspector2010Test : public OutlookWindowsTest {};
+
+// Outlook 2010's inspectors have the ribbon: a bar not meant for it stays out.
+TEST_F(Inspector2010Test, BarsNotMeantForTheRibbonStayOut) {
+    StartOutlook(L"14.0.0.4760");
+    hostsim::SimOutlookInspector *mail = OpenItem(ol::olMail, ol::olFolderInbox);
+    EXPECT_EQ(Bar(mail, L"Test Reply"), nullptr);
+    EXPECT_EQ(Log().Count(L"InspectorActivate"), 2);
+    outlook_->Close(mail);
+    EXPECT_EQ(AddIn().InspectorWrapperCount(), 0u);
+}
+
+} // namespace
+} // namespace wintest

@@ -1,0 +1,68 @@
+// What the window tests run in: COM initialised, the registry redirected to scratch keys, message
+// boxes answered by a hook, the test add-in object, and at the end the check that no module, wrapper,
+// timer, object or sink is left behind. OutlookWindowsTest adds a simulated Outlook with command bars.
+#pragma once
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "ScratchRegistry.h"
+#include "WindowsTestModule.h"
+#include "classlib/ComPtr.h"
+#include "classlib/MessageDialogs.h"
+#include "hostsim/CommandBarModel.h"
+#include "hostsim/CommandBarsObject.h"
+#include "hostsim/OutlookHost.h"
+#include "office/office.h"
+
+namespace wintest {
+
+class WindowsFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The host's calls to a new add-in object: connection at start-up and start-up complete.
+    void Start(IDispatch *Application);
+    // The host's shutdown (Mode 0) or the user's unload (Mode 1); the add-in object is let go.
+    void Stop(int Mode = ext_dm_HostShutdown);
+
+    framework::TdivAzore &AddIn() { return *static_cast<framework::TdivAzore *>(addIn_.Get()); }
+    TWindowsModule *Module() { return static_cast<TWindowsModule *>(AddIn().Module()); }
+    // Errors the module reported.
+    int Errors() const;
+
+    classlib::ComPtr<IDTExtensibility2> addIn_;
+    SAFEARRAY *custom_ = nullptr;
+
+private:
+    std::unique_ptr<classlib::TMessageBoxHookScope> hook_;
+    std::optional<testsupport::TScratchRegistry> registry_;
+    bool oleInitialized_ = false;
+};
+
+// A simulated Outlook of the version the test names, with command bars in every window.
+class OutlookWindowsTest : public WindowsFixture {
+protected:
+    void TearDown() override;
+    void StartOutlook(const std::wstring &Version);
+
+    hostsim::CommandBarsObject &BarsOf(hostsim::SimOutlookWindow *Window);
+    // The Office bar of Name in Window; null when there is none.
+    hostsim::BarRef Bar(hostsim::SimOutlookWindow *Window, const std::wstring &Name);
+    // Whether the bar is there and the user sees it.
+    bool Shown(hostsim::SimOutlookWindow *Window, const std::wstring &Name);
+    hostsim::SimOutlookFolder *Folder(hostsim::ol::DefaultFolder Which) {
+        return outlook_->DefaultFolder(Which);
+    }
+    hostsim::SimOutlookInspector *OpenItem(hostsim::ol::ObjectClass Class, hostsim::ol::DefaultFolder Where);
+
+    std::unique_ptr<hostsim::OutlookHost> outlook_;
+    hostsim::SimOutlookExplorer *explorer_ = nullptr;
+};
+
+} // namespace wintest
