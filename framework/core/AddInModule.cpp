@@ -31,8 +31,8 @@ CLASSLIB_DEFINE_CLASS(
         .Default(TzidRibbons{});
     b.Property(L"StartFromScratch2010", &Self::StartFromScratch2010, &Self::SetStartFromScratch2010)
         .Default(TzidRibbons2010{});
-    b.Field(L"OnKeyDown", &Self::OnKeyDown); b.Field(L"OnError", &Self::OnError);
-    b.Field(L"OnAddInInitialize", &Self::OnAddInInitialize);
+    b.ReadOnly(L"TaskPanes", &Self::TaskPanes); b.Field(L"OnKeyDown", &Self::OnKeyDown);
+    b.Field(L"OnError", &Self::OnError); b.Field(L"OnAddInInitialize", &Self::OnAddInInitialize);
     b.Field(L"OnAddInStartupComplete", &Self::OnAddInStartupComplete);
     b.Field(L"OnAddInBeginShutdown", &Self::OnAddInBeginShutdown);
     b.Field(L"OnAddInFinalize", &Self::OnAddInFinalize);
@@ -61,12 +61,27 @@ CLASSLIB_DEFINE_CLASS(
     b.Field(L"OnRibbonLoaded", &Self::OnRibbonLoaded);
     b.Field(L"OnOfficeColorSchemeChanged", &Self::OnOfficeColorSchemeChanged))
 
+namespace {
+TzidTaskPanesMaker taskPanesMaker = nullptr;
+} // namespace
+
 TzidCOMAddInModule::TzidCOMAddInModule(classlib::TComponent *AOwner)
     : TDataModule(AOwner), registry_(std::make_unique<classlib::TRegistry>()),
       accessTimer_(std::make_unique<classlib::TTimer>(nullptr)) {
     accessTimer_->SetEnabled(false);
     accessTimer_->SetInterval(250);
     accessTimer_->OnTimer = classlib::MakeEvent<&Self::AccessTimerTick>(this);
+    if (taskPanesMaker != nullptr)
+        taskPanes_ = taskPanesMaker(*this);
+}
+
+TzidTaskPanesMaker TzidCOMAddInModule::SetTaskPanesMaker(TzidTaskPanesMaker Maker) {
+    return std::exchange(taskPanesMaker, Maker);
+}
+
+void TzidCOMAddInModule::ClearTaskPanes() noexcept {
+    if (taskPanes_)
+        RunGuarded([this] { taskPanes_->Clear(); });
 }
 
 TzidCOMAddInModule::~TzidCOMAddInModule() {
@@ -82,6 +97,8 @@ TzidCOMAddInModule::~TzidCOMAddInModule() {
     ribbonCommands_.Clear();
     ribbonTabs_.Clear();
     contextualTabs_.Clear();
+    // Panes still live here are deleted without their events: the derived module is gone.
+    taskPanes_.reset();
     accessTimer_.reset();
     ribbonUI_.Reset();
     ctpFactory_.Reset();

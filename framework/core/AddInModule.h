@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "classlib/Collection.h"
 #include "classlib/ComPtr.h"
 #include "classlib/DataModule.h"
 #include "classlib/Events.h"
@@ -68,6 +69,10 @@ using TzidOfficeColorSchemeChanged =
 using TzidCTPFactoryAvailable = classlib::TEvent<void(ICTPFactory *CTPFactoryInst)>;
 // The add-in object's private interface hands its arguments on unchanged.
 using TzidPrivateInterfaceCall = classlib::TEvent<void(LONG Code, VARIANT *Data)>;
+
+class TzidCOMAddInModule;
+// Makes the module's task-pane collection; installed by the layer that defines the panes.
+using TzidTaskPanesMaker = std::unique_ptr<classlib::TCollection> (*)(TzidCOMAddInModule &Module);
 
 class TzidCOMAddInModule : public classlib::TDataModule {
     CLASSLIB_CLASS(TzidCOMAddInModule)
@@ -280,6 +285,18 @@ public:
     const std::wstring &CustomUINamespace() const { return customUINamespace_; }
     void SetCustomUINamespace(const std::wstring &Value) { customUINamespace_ = Value; }
 
+    // ---- task panes ----
+    // The task-pane definitions (published "TaskPanes"), made by the maker installed when the module
+    // was created; null without one.
+    classlib::TCollection *TaskPanes() const { return taskPanes_.get(); }
+    // Every module created from now on holds a collection made by Maker; answers the one before.
+    static TzidTaskPanesMaker SetTaskPanesMaker(TzidTaskPanesMaker Maker);
+    // Drops every definition, deleting their live panes in the host; failures are reported.
+    void ClearTaskPanes() noexcept;
+    // Word's "ShowWindowsInTaskbar" as last read: false when all documents share one window.
+    bool ShowWindowsInTaskbar() const { return showWindowsInTaskbar_; }
+    void SetShowWindowsInTaskbar(bool Value) { showWindowsInTaskbar_ = Value; }
+
 private:
     // Deletes the Office controls of "\Controls" records that no bar of the module holds any more,
     // with their records; a record whose control is not found stays.
@@ -337,6 +354,8 @@ private:
     TzidOfficeColorScheme colorScheme_ = TzidOfficeColorScheme::Unknown;
     TzidHostEvents *outlook2007App_ = nullptr;
     std::wstring customUINamespace_;
+    std::unique_ptr<classlib::TCollection> taskPanes_;
+    bool showWindowsInTaskbar_ = true;
 };
 
 } // namespace framework

@@ -143,6 +143,8 @@ void TdivAzore::Disconnection(int RemoveMode) {
     TzidCOMAddInModule &module = *module_;
     if (RemoveMode != ext_dm_HostShutdown)
         RemoveFromHost();
+    if (module.CTPFactory())
+        module.ClearTaskPanes();
     if (!suppressModuleEvents_)
         module.RunGuarded([&] { module.OnAddInFinalize(&module); });
 }
@@ -170,8 +172,11 @@ void TdivAzore::ReleaseConnection() noexcept {
         CommandBarsSink->Disconnect();
         CommandBarsSink = nullptr;
     }
-    if (module_)
+    if (module_) {
         module_->Registry().CloseKey();
+        // A disconnection cut short leaves no live pane behind the module.
+        module_->ClearTaskPanes();
+    }
     ExplorerWrappers.clear();
     InspectorWrappers.clear();
     NameSpace.reset();
