@@ -4,7 +4,9 @@
 #include "classlib/ComGuard.h"
 #include "classlib/Format.h"
 #include "classlib/MessageDialogs.h"
+#include "classlib/Reader.h"
 #include "classlib/Trace.h"
+#include "classlib/Writer.h"
 #include "framework/core/Factory.h"
 #include "framework/core/HostEvents.h"
 #include "framework/core/ModuleErrors.h"
@@ -31,8 +33,8 @@ CLASSLIB_DEFINE_CLASS(
         .Default(TzidRibbons{});
     b.Property(L"StartFromScratch2010", &Self::StartFromScratch2010, &Self::SetStartFromScratch2010)
         .Default(TzidRibbons2010{});
-    b.ReadOnly(L"TaskPanes", &Self::TaskPanes); b.Field(L"OnKeyDown", &Self::OnKeyDown);
-    b.Field(L"OnError", &Self::OnError); b.Field(L"OnAddInInitialize", &Self::OnAddInInitialize);
+    b.Field(L"OnKeyDown", &Self::OnKeyDown); b.Field(L"OnError", &Self::OnError);
+    b.Field(L"OnAddInInitialize", &Self::OnAddInInitialize);
     b.Field(L"OnAddInStartupComplete", &Self::OnAddInStartupComplete);
     b.Field(L"OnAddInBeginShutdown", &Self::OnAddInBeginShutdown);
     b.Field(L"OnAddInFinalize", &Self::OnAddInFinalize);
@@ -77,6 +79,33 @@ TzidCOMAddInModule::TzidCOMAddInModule(classlib::TComponent *AOwner)
 
 TzidTaskPanesMaker TzidCOMAddInModule::SetTaskPanesMaker(TzidTaskPanesMaker Maker) {
     return std::exchange(taskPanesMaker, Maker);
+}
+
+// "TaskPanes" is written only when the module has definitions: forms of modules without panes stay
+// as they were.
+void TzidCOMAddInModule::DefineProperties(classlib::TFiler &Filer) {
+    TDataModule::DefineProperties(Filer);
+    if (!taskPanes_)
+        return;
+    classlib::TCollection &panes = *taskPanes_;
+    Filer.DefineProperty(
+        L"TaskPanes",
+        [&panes](classlib::TReader &Reader) {
+            panes.Clear();
+            classlib::TUpdateScope update(panes);
+            Reader.ReadCollectionItems([&panes](int) -> classlib::TPersistent * { return panes.Add(); });
+        },
+        [&panes](classlib::TWriter &Writer) {
+            std::vector<classlib::TPersistent *> items;
+            for (int i = 0; i < panes.Count(); ++i)
+                items.push_back(panes.Items(i));
+            Writer.WriteCollectionItems(items);
+        },
+        panes.Count() > 0);
+}
+
+void TzidCOMAddInModule::RefreshNamedObjects() noexcept {
+    RunGuarded([this] { RefreshHostObjects(*this); });
 }
 
 void TzidCOMAddInModule::ClearTaskPanes() noexcept {

@@ -73,6 +73,7 @@ void TdivAzore::StartupComplete() {
     BuildCommandBars();
     if (module.CTPFactory())
         CreateStartupTaskPanes();
+    module.RefreshNamedObjects();
     module.RunGuarded([&] { module.OnAddInStartupComplete(&module); });
     if (module.StartMode() == zsmFirstStart)
         WriteNormalStartMode();
