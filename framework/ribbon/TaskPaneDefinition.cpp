@@ -217,8 +217,12 @@ void TzidCustomTaskPane::CreateInstance(IDispatch *Window) {
     });
     if (cancel || current() == nullptr)
         return;
-    module.RunGuarded([&] { OleCheck(instance->LivePane()->put_Visible(VARIANT_TRUE)); });
-    if (current() == nullptr)
+    bool shown = false;
+    module.RunGuarded([&] {
+        OleCheck(instance->LivePane()->put_Visible(VARIANT_TRUE));
+        shown = true;
+    });
+    if (!shown || current() == nullptr)
         return;
     module.RunGuarded([&] {
         if (module.OnTaskPaneAfterShow)

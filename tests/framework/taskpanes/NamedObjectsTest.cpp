@@ -92,8 +92,9 @@ struct TRecognized : classlib::TObject {
 };
 
 // Word: the document is recognised by its custom property; an inline shape holding an OLE object
-// goes to the entry of the object's name; a shape without one is passed over.
-TEST(NamedObjects, WordHandsTheActiveDocumentsObjectsToTheirEntries) {
+// goes to the entry of the object's name; a shape without one is passed over. Excel: the active
+// sheet's OLE objects.
+TEST(NamedObjects, WordAndExcelHandTheActiveDocumentsObjectsToTheirEntries) {
     OleInitialize(nullptr);
     {
         ComPtr<TBag> control = Bag(), picture = Bag(), properties = Bag(), shapes = Bag(), document = Bag(),
@@ -133,29 +134,18 @@ TEST(NamedObjects, WordHandsTheActiveDocumentsObjectsToTheirEntries) {
         RefreshHostObjects(module);
         EXPECT_EQ(recognized.Count, 1) << "another value is not the application's mark";
         EXPECT_EQ(chart.refreshes_, 2) << "PowerPoint has nothing to refresh";
-        module.SetHostApp(OleVariant());
-    }
-    OleUninitialize();
-}
 
-// Excel: the active sheet's OLE objects by their own names.
-TEST(NamedObjects, ExcelHandsTheActiveSheetsObjectsToTheirEntries) {
-    OleInitialize(nullptr);
-    {
-        ComPtr<TBag> control = Bag(), oleObject = Bag(), objects = Bag(), sheet = Bag(), app = Bag();
+        // Excel: the active sheet's OLE objects, by their own names.
+        ComPtr<TBag> oleObject = Bag(), objects = Bag(), sheet = Bag();
         oleObject->Set(L"Name", OleVariant(L"Table"))
-            .Set(L"Object", OleVariant(static_cast<IDispatch *>(control.Get())));
+            .Set(L"Object", OleVariant(static_cast<IDispatch *>(picture.Get())));
         objects->Add(oleObject.Get());
         sheet->Set(L"OLEObjects", OleVariant(static_cast<IDispatch *>(objects.Get())));
-        app->Set(L"ActiveWorkbook", OleVariant(static_cast<IDispatch *>(Bag().Get())))
+        app->Set(L"ActiveWorkbook", OleVariant(static_cast<IDispatch *>(document.Get())))
             .Set(L"ActiveSheet", OleVariant(static_cast<IDispatch *>(sheet.Get())));
-        framework::TzidCOMAddInModule module(nullptr);
-        module.SetHostApp(OleVariant(static_cast<IDispatch *>(app.Get())));
         module.SetHostType(framework::ohaExcel);
-        TEntry table(L"Table");
-        module.NamedObjects().Add(&table);
         RefreshHostObjects(module);
-        EXPECT_EQ(table.attached_.Get(), static_cast<IDispatch *>(control.Get()));
+        EXPECT_EQ(table.attached_.Get(), static_cast<IDispatch *>(picture.Get()));
         module.SetHostApp(OleVariant());
     }
     OleUninitialize();

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "PaneFixture.h"
+#include "classlib/Reader.h"
+#include "classlib/Writer.h"
 #include "hostsim/OutlookHost.h"
 #include "hostsim/TaskPaneFactory.h"
 #include "hostsim/TaskPaneObject.h"
@@ -38,21 +40,25 @@ protected:
     hostsim::TaskPaneFactory *factory_ = nullptr;
 };
 
+// Read from the form and written back the same; a definition without settings has the defaults.
 TEST_F(OutlookPanes, TheFormsDefinitionsAreStreamedWithTheirDefaults) {
     ComPtr<IDTExtensibility2> addIn = StartAddIn(host_.Application());
     framework::TzidCustomTaskPanes &panes = PanesOf(addIn);
     ASSERT_EQ(panes.Count(), 3);
     TzidCustomTaskPane *bare = panes.Items(2);
     EXPECT_EQ(bare->Title(), L"My Custom Pane 3");
-    EXPECT_EQ(bare->SupportedApps(), (framework::TzidHostAppSet{framework::ohaWord, framework::ohaOutlook}))
-        << "a definition takes the module's hosts";
-    EXPECT_EQ(bare->DockPosition(), framework::zidCTPDockPositionRight);
-    EXPECT_EQ(bare->Height(), -1);
-    EXPECT_TRUE(bare->Visible());
+    EXPECT_EQ(bare->SupportedApps(), (framework::TzidHostAppSet{framework::ohaWord, framework::ohaOutlook}));
+    EXPECT_EQ(bare->OutlookWindows(),
+              (framework::TzidCTPOutlookWindows{framework::olExplorers, framework::olInspectors}));
     EXPECT_EQ(panes.Items(0)->ControlProgID(), ControlProgID()) << "the control the suite registered";
-    EXPECT_EQ(panes.Items(1)->SupportedApps(), framework::TzidHostAppSet{framework::ohaOutlook});
-    EXPECT_EQ(panes.Items(1)->OutlookWindows(), framework::TzidCTPOutlookWindows{framework::olExplorers});
-    EXPECT_TRUE(panes.Items(0)->OnVisibleStateChange);
+    EXPECT_EQ(panes.Items(1)->DockPosition(), framework::zidCTPDockPositionBottom);
+
+    const std::wstring written = classlib::WriteComponentForm(&ModuleOf(addIn));
+    EXPECT_NE(written.find(L"OutlookWindows = [olExplorers]"), std::wstring::npos);
+    auto *again = new TPaneTestModule(nullptr);
+    classlib::ReadComponentForm(written, again);
+    EXPECT_EQ(classlib::WriteComponentForm(again), written);
+    classlib::Free(again);
     ASSERT_EQ(Disconnect(addIn.Get(), ext_dm_HostShutdown), S_OK);
 }
 
