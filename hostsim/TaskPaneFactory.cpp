@@ -51,6 +51,8 @@ HRESULT TaskPaneFactory::CreateCTP(BSTR progId, BSTR title, VARIANT parentWindow
         auto *content = world.Create<TaskPaneContent>(id);
         auto *pane = world.Create<TaskPaneObject>(classlib::BStrToString(title), application_.Get(),
                                                   window.Get(), static_cast<IDispatch *>(content));
+        for (const auto &[member, hr] : newPaneFaults_)
+            pane->FailAlways(member, hr);
         panes_.push_back(pane);
         SetOut<_CustomTaskPane>(out, pane);
     });

@@ -10,6 +10,7 @@
 
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "classlib/ComPtr.h"
@@ -28,6 +29,9 @@ public:
 
     void AllowProgId(const std::wstring &progId) { allowed_.insert(progId); }
     void SetActiveWindow(IDispatch *window) { activeWindow_.CopyFrom(window); }
+    // Every pane made from now on fails member with hr, as a host that refuses that setting.
+    void FailOnNewPanes(const std::wstring &member, HRESULT hr) { newPaneFaults_.push_back({member, hr}); }
+    void ClearNewPaneFaults() noexcept { newPaneFaults_.clear(); }
     // The panes made so far that have not been deleted, oldest first.
     std::vector<TaskPaneObject *> Panes() const;
 
@@ -40,6 +44,7 @@ private:
     classlib::ComPtr<IDispatch> application_, activeWindow_;
     std::set<std::wstring> allowed_;
     std::vector<TaskPaneObject *> panes_; // held by the world
+    std::vector<std::pair<std::wstring, HRESULT>> newPaneFaults_;
 };
 
 } // namespace hostsim

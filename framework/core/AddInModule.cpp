@@ -4,7 +4,9 @@
 #include "classlib/ComGuard.h"
 #include "classlib/Format.h"
 #include "classlib/MessageDialogs.h"
+#include "classlib/Reader.h"
 #include "classlib/Trace.h"
+#include "classlib/Writer.h"
 #include "framework/core/Factory.h"
 #include "framework/core/HostEvents.h"
 #include "framework/core/ModuleErrors.h"
@@ -61,12 +63,54 @@ CLASSLIB_DEFINE_CLASS(
     b.Field(L"OnRibbonLoaded", &Self::OnRibbonLoaded);
     b.Field(L"OnOfficeColorSchemeChanged", &Self::OnOfficeColorSchemeChanged))
 
+namespace {
+TzidTaskPanesMaker taskPanesMaker = nullptr;
+} // namespace
+
 TzidCOMAddInModule::TzidCOMAddInModule(classlib::TComponent *AOwner)
     : TDataModule(AOwner), registry_(std::make_unique<classlib::TRegistry>()),
       accessTimer_(std::make_unique<classlib::TTimer>(nullptr)) {
     accessTimer_->SetEnabled(false);
     accessTimer_->SetInterval(250);
     accessTimer_->OnTimer = classlib::MakeEvent<&Self::AccessTimerTick>(this);
+    if (taskPanesMaker != nullptr)
+        taskPanes_ = taskPanesMaker(*this);
+}
+
+TzidTaskPanesMaker TzidCOMAddInModule::SetTaskPanesMaker(TzidTaskPanesMaker Maker) {
+    return std::exchange(taskPanesMaker, Maker);
+}
+
+// "TaskPanes" is written only when the module has definitions: forms of modules without panes stay
+// as they were.
+void TzidCOMAddInModule::DefineProperties(classlib::TFiler &Filer) {
+    TDataModule::DefineProperties(Filer);
+    if (!taskPanes_)
+        return;
+    classlib::TCollection &panes = *taskPanes_;
+    Filer.DefineProperty(
+        L"TaskPanes",
+        [&panes](classlib::TReader &Reader) {
+            panes.Clear();
+            classlib::TUpdateScope update(panes);
+            Reader.ReadCollectionItems([&panes](int) -> classlib::TPersistent * { return panes.Add(); });
+        },
+        [&panes](classlib::TWriter &Writer) {
+            std::vector<classlib::TPersistent *> items;
+            for (int i = 0; i < panes.Count(); ++i)
+                items.push_back(panes.Items(i));
+            Writer.WriteCollectionItems(items);
+        },
+        panes.Count() > 0);
+}
+
+void TzidCOMAddInModule::RefreshNamedObjects() noexcept {
+    RunGuarded([this] { RefreshHostObjects(*this); });
+}
+
+void TzidCOMAddInModule::ClearTaskPanes() noexcept {
+    if (taskPanes_)
+        RunGuarded([this] { taskPanes_->Clear(); });
 }
 
 TzidCOMAddInModule::~TzidCOMAddInModule() {
@@ -82,6 +126,8 @@ TzidCOMAddInModule::~TzidCOMAddInModule() {
     ribbonCommands_.Clear();
     ribbonTabs_.Clear();
     contextualTabs_.Clear();
+    // Panes still live here are deleted without their events: the derived module is gone.
+    taskPanes_.reset();
     accessTimer_.reset();
     ribbonUI_.Reset();
     ctpFactory_.Reset();

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "classlib/Collection.h"
 #include "classlib/ComPtr.h"
 #include "classlib/DataModule.h"
 #include "classlib/Events.h"
@@ -20,6 +21,7 @@
 #include "classlib/StringList.h"
 #include "classlib/Timer.h"
 #include "framework/core/HostApps.h"
+#include "framework/core/NamedObjects.h"
 #include "framework/core/RibbonKinds.h"
 #include "framework/core/StartMode.h"
 #include "office/HostWrapper.h"
@@ -66,8 +68,13 @@ using TzidRibbonLoaded = classlib::TEvent<void(classlib::TObject *Sender, IRibbo
 using TzidOfficeColorSchemeChanged =
     classlib::TEvent<void(classlib::TObject *Sender, TzidOfficeColorScheme ColorScheme)>;
 using TzidCTPFactoryAvailable = classlib::TEvent<void(ICTPFactory *CTPFactoryInst)>;
+using TzidDocumentRecognized = classlib::TEvent<void(IDispatch *Document)>;
 // The add-in object's private interface hands its arguments on unchanged.
 using TzidPrivateInterfaceCall = classlib::TEvent<void(LONG Code, VARIANT *Data)>;
+
+class TzidCOMAddInModule;
+// Makes the module's task-pane collection; installed by the layer that defines the panes.
+using TzidTaskPanesMaker = std::unique_ptr<classlib::TCollection> (*)(TzidCOMAddInModule &Module);
 
 class TzidCOMAddInModule : public classlib::TDataModule {
     CLASSLIB_CLASS(TzidCOMAddInModule)
@@ -78,6 +85,7 @@ public:
     // Reads the form of the actual class, fires OnCreate, then forgets any host object the form's
     // handlers may have touched: a new module is bound to nothing.
     void AfterConstruction() override;
+    void DefineProperties(classlib::TFiler &Filer) override;
 
     // ---- published properties ----
     const std::wstring &AddInName() const { return addInName_; }
@@ -145,6 +153,8 @@ public:
     // ---- unpublished events: for code, not forms ----
     TzidCTPFactoryAvailable OnCTPFactoryAvailable;
     TzidPrivateInterfaceCall OnPrivateInterfaceCall;
+    // The active document carries the custom property DocumentMarkName = DocumentMarkValue.
+    TzidDocumentRecognized OnDocumentRecognized;
 
     // ---- error reporting ----
     // OnError decides (Handled); unhandled, the user sees "<AddInName> error: the add-in has fired an
@@ -293,6 +303,31 @@ public:
     const std::wstring &CustomUINamespace() const { return customUINamespace_; }
     void SetCustomUINamespace(const std::wstring &Value) { customUINamespace_ = Value; }
 
+    // ---- task panes ----
+    // The task-pane definitions (streamed as "TaskPanes"), made by the maker installed when the module
+    // was created; null without one.
+    classlib::TCollection *TaskPanes() const { return taskPanes_.get(); }
+    // Every module created from now on holds a collection made by Maker; answers the one before.
+    static TzidTaskPanesMaker SetTaskPanesMaker(TzidTaskPanesMaker Maker);
+    // Drops every definition, deleting their live panes in the host; failures are reported.
+    void ClearTaskPanes() noexcept;
+    // Word's "ShowWindowsInTaskbar" as last read: false when all documents share one window.
+    bool ShowWindowsInTaskbar() const { return showWindowsInTaskbar_; }
+    void SetShowWindowsInTaskbar(bool Value) { showWindowsInTaskbar_ = Value; }
+
+    // ---- named objects ----
+    TzidNamedObjects &NamedObjects() { return namedObjects_; }
+    const TzidNamedObjects &NamedObjects() const { return namedObjects_; }
+    const std::wstring &DocumentMarkName() const { return documentMarkName_; }
+    const std::wstring &DocumentMarkValue() const { return documentMarkValue_; }
+    void SetDocumentMark(const std::wstring &Name, const std::wstring &Value) {
+        documentMarkName_ = Name;
+        documentMarkValue_ = Value;
+    }
+    // Hands the active document's embedded objects to the named objects (Word and Excel) at start-up
+    // complete and when the host's windows or documents change; a failure goes to DoError.
+    void RefreshNamedObjects() noexcept;
+
 private:
     // Deletes the Office controls of "\Controls" records that no bar of the module holds any more,
     // with their records; a record whose control is not found stays.
@@ -351,6 +386,10 @@ private:
     TzidOfficeColorScheme colorScheme_ = TzidOfficeColorScheme::Unknown;
     TzidHostEvents *outlook2007App_ = nullptr;
     std::wstring customUINamespace_;
+    std::unique_ptr<classlib::TCollection> taskPanes_;
+    bool showWindowsInTaskbar_ = true;
+    TzidNamedObjects namedObjects_;
+    std::wstring documentMarkName_, documentMarkValue_;
 };
 
 } // namespace framework

@@ -145,6 +145,8 @@ void TdivAzore::Disconnection(int RemoveMode) {
     TzidCOMAddInModule &module = *module_;
     if (RemoveMode != ext_dm_HostShutdown)
         RemoveFromHost();
+    if (module.CTPFactory())
+        module.ClearTaskPanes();
     if (!suppressModuleEvents_)
         module.RunGuarded([&] { module.OnAddInFinalize(&module); });
 }
@@ -172,8 +174,11 @@ void TdivAzore::ReleaseConnection() noexcept {
         CommandBarsSink->Disconnect();
         CommandBarsSink = nullptr;
     }
-    if (module_)
+    if (module_) {
         module_->Registry().CloseKey();
+        // A disconnection cut short leaves no live pane behind the module.
+        module_->ClearTaskPanes();
+    }
     // A disconnection may run inside an event of one of these (a handler that unloads the add-in):
     // each stops its events now and goes once the event calls on the stack have returned.
     auto release = [](auto &wrapper) {

@@ -73,6 +73,7 @@ void TdivAzore::StartupComplete() {
     BuildCommandBars();
     if (module.CTPFactory())
         CreateStartupTaskPanes();
+    module.RefreshNamedObjects();
     module.RunGuarded([&] { module.OnAddInStartupComplete(&module); });
     if (module.StartMode() == zsmFirstStart)
         WriteNormalStartMode();
@@ -163,6 +164,12 @@ void TdivAzore::CreateStartupTaskPanes() {
         CreatePanesForWindow(nullptr);
         break;
     case ohaWord:
+        try {
+            module.SetShowWindowsInTaskbar(DispGet(app, L"ShowWindowsInTaskbar").ToBool());
+        } catch (const classlib::Exception &) {
+            classlib::TraceException(L"Startup", L"Word's ShowWindowsInTaskbar");
+            break;
+        }
         ForEachWordDocumentWindow(app, [this](IDispatch *Window) { CreatePanesForWindow(Window); });
         break;
     case ohaPowerPoint:
@@ -186,11 +193,6 @@ void TdivAzore::CreateStartupTaskPanes() {
         break; // Outlook's panes come with its explorer and inspector windows
     }
 }
-
-// Task-pane definitions are not part of the module yet: a window gets no panes.
-void TdivAzore::CreatePanesForWindow(IDispatch * /*Window*/, int /*Kind*/) {}
-void TdivAzore::DeletePanesForWindow(IDispatch * /*Window*/) {}
-void TdivAzore::RecreatePaneInstances() {}
 
 void TdivAzore::WriteNormalStartMode() {
     std::wstring key = module_->AddInKey();

@@ -1,4 +1,5 @@
 #include "framework/ribbon/RibbonModel.h"
+#include "framework/ribbon/TaskPanes.h"
 #include "framework/ribbon/backstage/BackstageModel.h"
 
 namespace framework {
@@ -26,6 +27,7 @@ void RegisterRibbonClasses() {
          })
         classlib::RegisterClass(*cls);
     RegisterBackstageClasses();
+    RegisterTaskPaneClasses();
 }
 
 } // namespace framework

@@ -3,6 +3,7 @@
 #include "classlib/LateBinding.h"
 #include "classlib/Trace.h"
 #include "framework/core/AddInObject.h"
+#include "framework/ribbon/TaskPanes.h"
 #include "office/HostDispIds.h"
 
 using classlib::ComPtr;
@@ -48,8 +49,8 @@ void TdivAzore::CreatePanesForOpenWindows() {
         hostWindow(DispGet(app, L"ActiveWindow").ToDispatch());
         break;
     case ohaWord: {
-        // Word's taskbar setting is kept with the task-pane definitions, of which the module has none:
-        // only the documents' windows are walked.
+        // Whether Word shows one window for all documents decides how its panes are shown.
+        module.SetShowWindowsInTaskbar(DispGet(app, L"ShowWindowsInTaskbar").ToBool());
         ComPtr<IDispatch> documents = DispGet(app, L"Documents").ToDispatch();
         ForEachWindow(documents.Get(), 1, [&](const ComPtr<IDispatch> &Document) {
             hostWindow(DispGet(Document.Get(), L"ActiveWindow").ToDispatch());
@@ -82,6 +83,21 @@ void TdivAzore::CreatePanesForOpenWindows() {
     default:
         break;
     }
+}
+
+void TdivAzore::CreatePanesForWindow(IDispatch *Window, int Kind) {
+    if (TzidCustomTaskPanes *panes = module_ ? TaskPanesOf(*module_) : nullptr)
+        panes->CreatePanesForWindow(Window, Kind);
+}
+
+void TdivAzore::DeletePanesForWindow(IDispatch *Window) {
+    if (TzidCustomTaskPanes *panes = module_ ? TaskPanesOf(*module_) : nullptr)
+        panes->DeleteInstancesForWindow(Window);
+}
+
+void TdivAzore::RecreatePaneInstances() {
+    if (TzidCustomTaskPanes *panes = module_ ? TaskPanesOf(*module_) : nullptr)
+        panes->RecreateInstances();
 }
 
 } // namespace framework

@@ -1,0 +1,279 @@
+// A pane definition of the module: its published settings, which follow to every live pane, and the
+// making, finding and dropping of its live panes per host window.
+#include <vector>
+
+#include "classlib/Classes.h"
+#include "classlib/Exceptions.h"
+#include "classlib/LateBinding.h"
+#include "classlib/OleString.h"
+#include "classlib/ScopeExit.h"
+#include "classlib/Trace.h"
+#include "framework/ribbon/TaskPanes.h"
+
+using classlib::ComPtr;
+using classlib::DispCall;
+using classlib::DispGet;
+using classlib::OleCheck;
+using classlib::OleVariant;
+
+namespace framework {
+
+using Self = TzidCustomTaskPane;
+
+// SupportedApps has no default: a definition made in a module takes the module's hosts, so a value
+// left out of a form would not read back as written.
+CLASSLIB_DEFINE_CLASS(
+    TzidCustomTaskPane, classlib::TCollectionItem,
+    b.Property(L"ControlProgID", &Self::ControlProgID, &Self::SetControlProgID).Default(L"");
+    b.Property(L"DockPosition", &Self::DockPosition, &Self::SetDockPosition).Default(zidCTPDockPositionRight);
+    b.Property(L"DockPositionRestrict", &Self::DockPositionRestrict, &Self::SetDockPositionRestrict)
+        .Default(zidCTPDockPositionRestrictNone);
+    b.Property(L"Height", &Self::Height, &Self::SetHeight).Default(-1);
+    b.Property(L"OutlookWindows", &Self::OutlookWindows, &Self::SetOutlookWindows)
+        .Default(TzidCTPOutlookWindows{olExplorers, olInspectors});
+    b.Property(L"SupportedApps", &Self::SupportedApps, &Self::SetSupportedApps);
+    b.Property(L"Title", &Self::Title, &Self::SetTitle);
+    b.Property(L"Visible", &Self::Visible, &Self::SetVisible).Default(true);
+    b.Property(L"Width", &Self::Width, &Self::SetWidth).Default(-1);
+    b.Field(L"OnDockPositionStateChange", &Self::OnDockPositionStateChange);
+    b.Field(L"OnVisibleStateChange", &Self::OnVisibleStateChange))
+
+namespace {
+
+// The application Object of the module's host; null when it holds none.
+IDispatch *HostApplication(const TzidCOMAddInModule &Module) {
+    const VARIANT &app = Module.HostApp().Var();
+    return app.vt == VT_DISPATCH ? app.pdispVal : nullptr;
+}
+
+// Whether the host's own answer to a pane's window cannot be compared: Word and PowerPoint 2010 and
+// later keep the window the pane was made for.
+bool KeepsWindow(const TzidCOMAddInModule &Module) {
+    return Module.HostType() == ohaWord ||
+           (Module.HostType() == ohaPowerPoint && Module.OfficeVersion() >= 14);
+}
+
+// Each item of a host's window collection, by index from First.
+std::vector<ComPtr<IDispatch>> HostWindows(IDispatch *App, int First) {
+    std::vector<ComPtr<IDispatch>> windows;
+    ComPtr<IDispatch> collection = DispGet(App, L"Windows").ToDispatch();
+    const int count = DispGet(collection.Get(), L"Count").ToInt();
+    for (int i = First; i < First + count; ++i)
+        windows.push_back(DispCall(collection.Get(), L"Item", {OleVariant(i)}).ToDispatch());
+    return windows;
+}
+
+bool Among(IDispatch *Window, const std::vector<ComPtr<IDispatch>> &Windows) {
+    for (const ComPtr<IDispatch> &w : Windows)
+        if (SameComObject(w.Get(), Window))
+            return true;
+    return false;
+}
+
+} // namespace
+
+TzidCustomTaskPane::TzidCustomTaskPane(classlib::TCollection *Collection)
+    : TCollectionItem(Collection), instances_(this) {
+    if (TzidCOMAddInModule *module = Module())
+        supportedApps_ = module->SupportedApps();
+    title_ = L"My Custom Pane " + std::to_wstring(Collection ? Collection->Count() : 1);
+}
+
+// The live panes go while the definition is whole: their destruction reports it as their sender.
+TzidCustomTaskPane::~TzidCustomTaskPane() {
+    instances_.Clear();
+}
+
+TzidCOMAddInModule *TzidCustomTaskPane::Module() const {
+    auto *panes = dynamic_cast<TzidCustomTaskPanes *>(Collection());
+    return panes ? &panes->Module() : nullptr;
+}
+
+void TzidCustomTaskPane::SetDockPosition(TzidCTPDockPosition Value) {
+    dockPosition_ = Value;
+    for (int i = 0; i < instances_.Count(); ++i)
+        instances_.Items(i)->SetDockPosition(Value);
+}
+
+void TzidCustomTaskPane::SetDockPositionRestrict(TzidCTPDockPositionRestrict Value) {
+    dockPositionRestrict_ = Value;
+    for (int i = 0; i < instances_.Count(); ++i)
+        instances_.Items(i)->SetDockPositionRestrict(Value);
+}
+
+void TzidCustomTaskPane::SetHeight(int Value) {
+    height_ = Value;
+    for (int i = 0; i < instances_.Count(); ++i)
+        instances_.Items(i)->SetHeight(Value);
+}
+
+void TzidCustomTaskPane::SetWidth(int Value) {
+    width_ = Value;
+    for (int i = 0; i < instances_.Count(); ++i)
+        instances_.Items(i)->SetWidth(Value);
+}
+
+void TzidCustomTaskPane::SetVisible(bool Value) {
+    visible_ = Value;
+    for (int i = 0; i < instances_.Count(); ++i)
+        instances_.Items(i)->SetVisible(Value);
+}
+
+// Hosts with one ribbon window per process (and PowerPoint before 2010) have one pane per definition.
+TzidCustomTaskPaneInstance *TzidCustomTaskPane::FindInstance(IDispatch *Window) const {
+    const TzidCOMAddInModule *module = Module();
+    if (module == nullptr || instances_.Count() == 0)
+        return nullptr;
+    switch (module->HostType()) {
+    case ohaExcel:
+    case ohaAccess:
+    case ohaProject:
+        return instances_.Items(0);
+    case ohaPowerPoint:
+        if (module->OfficeVersion() < 14)
+            return instances_.Items(0);
+        break;
+    default:
+        break;
+    }
+    const bool kept = KeepsWindow(*module);
+    for (int i = 0; i < instances_.Count(); ++i)
+        if (SameComObject(instances_.Items(i)->PaneWindow(kept).Get(), Window))
+            return instances_.Items(i);
+    return nullptr;
+}
+
+// The pane is written to completely or not left in the host at all: a pane whose dock or size the
+// host refuses would stay there, shown, with nothing to delete it later.
+ComPtr<_CustomTaskPane> TzidCustomTaskPane::MakeLivePane(IDispatch *Window) {
+    TzidCOMAddInModule &module = *Module();
+    ComPtr<_CustomTaskPane> pane;
+    OleVariant parent = Window != nullptr ? OleVariant(Window) : OleVariant();
+    classlib::TBStr progId(controlProgID_), title(title_);
+    OleCheck(module.CTPFactory()->CreateCTP(progId.Get(), title.Get(), parent.Var(), pane.Put()));
+    if (!pane)
+        OleCheck(E_POINTER);
+    try {
+        OleCheck(pane->put_DockPosition(static_cast<MsoCTPDockPosition>(dockPosition_)));
+        OleCheck(
+            pane->put_DockPositionRestrict(static_cast<MsoCTPDockPositionRestrict>(dockPositionRestrict_)));
+        const bool sideways =
+            dockPosition_ == zidCTPDockPositionLeft || dockPosition_ == zidCTPDockPositionRight;
+        const bool across =
+            dockPosition_ == zidCTPDockPositionTop || dockPosition_ == zidCTPDockPositionBottom;
+        if (height_ != -1 && !sideways)
+            OleCheck(pane->put_Height(height_));
+        if (width_ != -1 && !across)
+            OleCheck(pane->put_Width(width_));
+    } catch (...) {
+        HRESULT hr = pane->Delete();
+        if (FAILED(hr))
+            classlib::TraceHResult(L"TaskPanes", L"Deleting a task pane that could not be set up", hr);
+        throw;
+    }
+    return pane;
+}
+
+void TzidCustomTaskPane::CreateInstance(IDispatch *Window) {
+    TzidCOMAddInModule &module = *Module();
+    bool cancel = false;
+    module.RunGuarded([&] {
+        if (module.OnTaskPaneBeforeCreate)
+            module.OnTaskPaneBeforeCreate(this, Window, cancel);
+    });
+    if (cancel)
+        return;
+    TzidCustomTaskPaneInstance *instance = nullptr;
+    module.RunGuarded([&] {
+        ComPtr<_CustomTaskPane> live = MakeLivePane(Window);
+        classlib::ScopeExit deleteLive([&] {
+            HRESULT hr = live->Delete();
+            if (FAILED(hr))
+                classlib::TraceHResult(L"TaskPanes", L"Deleting a task pane that got no instance", hr);
+        });
+        auto *made = static_cast<TzidCustomTaskPaneInstance *>(instances_.Add());
+        deleteLive.Dismiss();
+        classlib::ScopeExit drop([&] { delete made; }); // with its pane, once attached
+        made->Attach(std::move(live), KeepsWindow(module) ? Window : nullptr);
+        drop.Dismiss();
+        instance = made;
+    });
+    if (instance == nullptr)
+        return;
+    // A handler may drop the instance (or every pane of the window); it is looked up again after each.
+    const int id = instance->ID();
+    auto current = [&] { return static_cast<TzidCustomTaskPaneInstance *>(instances_.FindItemID(id)); };
+    instance->MarkAnnounced();
+    module.RunGuarded([&] {
+        if (module.OnTaskPaneAfterCreate)
+            module.OnTaskPaneAfterCreate(this, instance);
+    });
+    if (!visible_ || current() == nullptr)
+        return;
+    cancel = false;
+    module.RunGuarded([&] {
+        if (module.OnTaskPaneBeforeShow)
+            module.OnTaskPaneBeforeShow(this, instance, cancel);
+    });
+    if (cancel || current() == nullptr)
+        return;
+    bool shown = false;
+    module.RunGuarded([&] {
+        OleCheck(instance->LivePane()->put_Visible(VARIANT_TRUE));
+        shown = true;
+    });
+    if (!shown || current() == nullptr)
+        return;
+    module.RunGuarded([&] {
+        if (module.OnTaskPaneAfterShow)
+            module.OnTaskPaneAfterShow(this, instance);
+    });
+}
+
+void TzidCustomTaskPane::DeleteInstance(IDispatch *Window) {
+    delete FindInstance(Window);
+}
+
+void TzidCustomTaskPane::DropInstancesOfClosedWindows() {
+    std::vector<ComPtr<IDispatch>> windows = HostWindows(HostApplication(*Module()), 0);
+    for (int i = instances_.Count() - 1; i >= 0; --i)
+        if (!Among(instances_.Items(i)->PaneWindow(false).Get(), windows))
+            delete instances_.Items(i);
+}
+
+// Word with one window for all documents (ShowWindowsInTaskbar False) shows a pane only with its own
+// document, as the user left it; back to a window per document, every pane follows its definition.
+void TzidCustomTaskPane::RecreateInstances() {
+    if (recreating_)
+        return;
+    recreating_ = true;
+    classlib::ScopeExit done([this] { recreating_ = false; });
+    TzidCOMAddInModule &module = *Module();
+    IDispatch *app = HostApplication(module);
+    std::vector<ComPtr<IDispatch>> windows = HostWindows(app, 1);
+    for (int i = instances_.Count() - 1; i >= 0; --i)
+        if (!Among(instances_.Items(i)->Window().Get(), windows))
+            delete instances_.Items(i);
+
+    const bool wasShown = module.ShowWindowsInTaskbar();
+    const bool shown = DispGet(app, L"ShowWindowsInTaskbar").ToBool();
+    module.SetShowWindowsInTaskbar(shown);
+    if (!shown) {
+        ComPtr<IDispatch> active = windows.empty() ? nullptr : DispGet(app, L"ActiveWindow").ToDispatch();
+        for (int i = 0; i < instances_.Count(); ++i) {
+            TzidCustomTaskPaneInstance &instance = *instances_.Items(i);
+            instance.ShowUnderChange(SameComObject(instance.Window().Get(), active.Get()) &&
+                                     instance.VisibleState());
+        }
+    } else if (!wasShown) {
+        for (int i = instances_.Count() - 1; i >= 0; --i)
+            if (!SameComObject(instances_.Items(i)->Window().Get(),
+                               instances_.Items(i)->PaneWindow(false).Get()))
+                delete instances_.Items(i);
+        for (int i = 0; i < instances_.Count(); ++i)
+            if (_CustomTaskPane *pane = instances_.Items(i)->LivePane())
+                OleCheck(pane->put_Visible(visible_ ? VARIANT_TRUE : VARIANT_FALSE));
+    }
+}
+
+} // namespace framework
