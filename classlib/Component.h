@@ -67,6 +67,9 @@ public:
 
     // Called by the form reader after every component of the form has been read and references fixed.
     virtual void Loaded() { ClearState(csLoading); }
+    // A component that belongs to a window of its own (its parent) rather than to the form: its owner
+    // frees it, but the owner's form does not hold it.
+    virtual bool HasParent() const { return false; }
     TPersistent *GetOwner() const override { return owner_; }
     std::wstring GetNamePath() const override { return name_; }
 

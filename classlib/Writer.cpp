@@ -95,7 +95,8 @@ void TWriter::WriteComponent(TComponent *component) {
         // Every component of the form belongs to the root, so only the root has nested objects.
         if (component == root_)
             for (int i = 0; i < root_->ComponentCount(); ++i)
-                WriteComponent(root_->Components(i));
+                if (!root_->Components(i)->HasParent())
+                    WriteComponent(root_->Components(i));
     }
     --indent_;
     NewLine();

@@ -25,6 +25,8 @@ TzidCOMAddInModule *CurrentModule();
 class TzidNativeWindowBase : public classlib::TComponent {
     CLASSLIB_CLASS(TzidNativeWindowBase)
 public:
+    // The module owns its hidden windows for their lifetime; its form does not describe them.
+    bool HasParent() const override { return true; }
     // Registers ClassName when the process has no such class yet (EOutOfResources "Error creating
     // window class" when that fails) and makes the window; a window the system refuses leaves
     // Handle() null, which callers treat as no window.
