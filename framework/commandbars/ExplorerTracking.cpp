@@ -7,6 +7,7 @@
 #include "classlib/Classes.h"
 #include "classlib/Trace.h"
 #include "framework/commandbars/CommandBarModel.h"
+#include "framework/commandbars/WindowBars.h"
 #include "framework/commandbars/OfficeEventSinks.h"
 #include "framework/commandbars/OutlookExplorerWrapper.h"
 #include "framework/core/AddInObject.h"
@@ -62,19 +63,11 @@ office::TOutlookExplorer *TdivAzore::FindExplorerWrapper(IDispatch *Explorer) co
 }
 
 bool TdivAzore::Tracks(const office::TOutlookExplorer *Wrapper) const {
-    return module_ && std::any_of(ExplorerWrappers.begin(), ExplorerWrappers.end(),
-                                  [&](const auto &w) { return w.get() == Wrapper; });
+    return module_ && ListHolds(ExplorerWrappers, Wrapper);
 }
 
 void TdivAzore::DropExplorerWrapper(office::TOutlookExplorer *Wrapper) {
-    auto it = std::find_if(ExplorerWrappers.begin(), ExplorerWrappers.end(),
-                           [&](const auto &w) { return w.get() == Wrapper; });
-    if (it == ExplorerWrappers.end())
-        return;
-    std::unique_ptr<office::TOutlookExplorer> wrapper = std::move(*it);
-    ExplorerWrappers.erase(it);
-    wrapper->Disconnect();
-    FreeAfterCall(std::move(wrapper));
+    DropFromList(ExplorerWrappers, Wrapper);
 }
 
 void TdivAzore::NewExplorer(classlib::TObject *Sender, IDispatch *Explorer) {

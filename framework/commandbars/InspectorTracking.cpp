@@ -8,6 +8,7 @@
 #include "classlib/LateBinding.h"
 #include "classlib/Trace.h"
 #include "framework/commandbars/CommandBarModel.h"
+#include "framework/commandbars/WindowBars.h"
 #include "framework/commandbars/OutlookInspectorWrapper.h"
 #include "framework/core/AddInObject.h"
 #include "framework/core/DeferredFree.h"
@@ -113,19 +114,11 @@ void TzidInspector::InspectorClose(classlib::TObject * /*Sender*/) {
 }
 
 bool TdivAzore::Tracks(const office::TOutlookInspector *Wrapper) const {
-    return module_ && std::any_of(InspectorWrappers.begin(), InspectorWrappers.end(),
-                                  [&](const auto &w) { return w.get() == Wrapper; });
+    return module_ && ListHolds(InspectorWrappers, Wrapper);
 }
 
 void TdivAzore::DropInspectorWrapper(office::TOutlookInspector *Wrapper) {
-    auto it = std::find_if(InspectorWrappers.begin(), InspectorWrappers.end(),
-                           [&](const auto &w) { return w.get() == Wrapper; });
-    if (it == InspectorWrappers.end())
-        return;
-    std::unique_ptr<office::TOutlookInspector> wrapper = std::move(*it);
-    InspectorWrappers.erase(it);
-    wrapper->Disconnect();
-    FreeAfterCall(std::move(wrapper));
+    DropFromList(InspectorWrappers, Wrapper);
 }
 
 void TdivAzore::NewInspector(classlib::TObject *Sender, IDispatch *Inspector) {

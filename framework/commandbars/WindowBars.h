@@ -3,11 +3,14 @@
 #pragma once
 #include <oaidl.h>
 
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "classlib/ComPtr.h"
+#include "framework/core/DeferredFree.h"
 #include "office/office.h"
 
 namespace framework {
@@ -25,6 +28,23 @@ classlib::ComPtr<_CommandBars> AsCommandBars(const classlib::ComPtr<IDispatch> &
 void PlaceBar(TzidCOMAddInModule &Module, TzidCustomCommandBar &Bar);
 // Unbinds Bar's controls from their Office controls (into popups) and the bar from its Office bar.
 void UnbindBar(TzidCustomCommandBar &Bar);
+
+// Whether the wrapper list holds Wrapper (a wrapper's handler may run after its window was dropped).
+template <class W> bool ListHolds(const std::vector<std::unique_ptr<W>> &List, const W *Wrapper) {
+    return std::any_of(List.begin(), List.end(), [&](const auto &w) { return w.get() == Wrapper; });
+}
+
+// Takes Wrapper out of the list and stops its events; it is freed once the event calls on the stack
+// (its own close event among them) have returned.
+template <class W> void DropFromList(std::vector<std::unique_ptr<W>> &List, W *Wrapper) {
+    auto it = std::find_if(List.begin(), List.end(), [&](const auto &w) { return w.get() == Wrapper; });
+    if (it == List.end())
+        return;
+    std::unique_ptr<W> wrapper = std::move(*it);
+    List.erase(it);
+    wrapper->Disconnect();
+    FreeAfterCall(std::move(wrapper));
+}
 
 // Marks an Outlook window activation that builds bars (WindowActivationBusy): building them may
 // activate a window again, and that activation is not handled inside this one.

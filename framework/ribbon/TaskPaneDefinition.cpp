@@ -89,34 +89,40 @@ TzidCOMAddInModule *TzidCustomTaskPane::Module() const {
     return panes ? &panes->Module() : nullptr;
 }
 
+namespace {
+
+// A definition's setting goes on to each of its live panes.
+template <class V>
+void ApplyToInstances(TzidCustomTaskPaneInstances &Instances, void (TzidCustomTaskPaneInstance::*Set)(V), V Value) {
+    for (int i = 0; i < Instances.Count(); ++i)
+        (Instances.Items(i)->*Set)(Value);
+}
+
+} // namespace
+
 void TzidCustomTaskPane::SetDockPosition(TzidCTPDockPosition Value) {
     dockPosition_ = Value;
-    for (int i = 0; i < instances_.Count(); ++i)
-        instances_.Items(i)->SetDockPosition(Value);
+    ApplyToInstances(instances_, &TzidCustomTaskPaneInstance::SetDockPosition, Value);
 }
 
 void TzidCustomTaskPane::SetDockPositionRestrict(TzidCTPDockPositionRestrict Value) {
     dockPositionRestrict_ = Value;
-    for (int i = 0; i < instances_.Count(); ++i)
-        instances_.Items(i)->SetDockPositionRestrict(Value);
+    ApplyToInstances(instances_, &TzidCustomTaskPaneInstance::SetDockPositionRestrict, Value);
 }
 
 void TzidCustomTaskPane::SetHeight(int Value) {
     height_ = Value;
-    for (int i = 0; i < instances_.Count(); ++i)
-        instances_.Items(i)->SetHeight(Value);
+    ApplyToInstances(instances_, &TzidCustomTaskPaneInstance::SetHeight, Value);
 }
 
 void TzidCustomTaskPane::SetWidth(int Value) {
     width_ = Value;
-    for (int i = 0; i < instances_.Count(); ++i)
-        instances_.Items(i)->SetWidth(Value);
+    ApplyToInstances(instances_, &TzidCustomTaskPaneInstance::SetWidth, Value);
 }
 
 void TzidCustomTaskPane::SetVisible(bool Value) {
     visible_ = Value;
-    for (int i = 0; i < instances_.Count(); ++i)
-        instances_.Items(i)->SetVisible(Value);
+    ApplyToInstances(instances_, &TzidCustomTaskPaneInstance::SetVisible, Value);
 }
 
 // Hosts with one ribbon window per process (and PowerPoint before 2010) have one pane per definition.
