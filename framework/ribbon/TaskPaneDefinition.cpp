@@ -93,7 +93,8 @@ namespace {
 
 // A definition's setting goes on to each of its live panes.
 template <class V>
-void ApplyToInstances(TzidCustomTaskPaneInstances &Instances, void (TzidCustomTaskPaneInstance::*Set)(V), V Value) {
+void ApplyToInstances(TzidCustomTaskPaneInstances &Instances, void (TzidCustomTaskPaneInstance::*Set)(V),
+                      V Value) {
     for (int i = 0; i < Instances.Count(); ++i)
         (Instances.Items(i)->*Set)(Value);
 }
