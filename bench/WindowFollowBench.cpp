@@ -21,6 +21,7 @@
 #include "classlib/ComObjectFactory.h"
 #include "classlib/ComPtr.h"
 #include "classlib/ComServer.h"
+#include "classlib/Exceptions.h"
 #include "classlib/LateBinding.h"
 #include "classlib/Reader.h"
 #include "classlib/SafeArray.h"
@@ -137,10 +138,21 @@ framework::TzidFactory &PaneBenchFactory() {
 // The control's class keys, written for the program's run and removed again.
 class TPaneControlRegistration {
 public:
-    TPaneControlRegistration() { PaneControlFactory().UpdateRegistry(true); }
-    ~TPaneControlRegistration() { PaneControlFactory().UpdateRegistry(false); }
+    TPaneControlRegistration() { Update(true); }
+    ~TPaneControlRegistration() { Update(false); }
     TPaneControlRegistration(const TPaneControlRegistration &) = delete;
     TPaneControlRegistration &operator=(const TPaneControlRegistration &) = delete;
+
+private:
+    // A control the host cannot find shows as missing panes in the sessions' checks.
+    static void Update(bool Register) noexcept {
+        try {
+            PaneControlFactory().UpdateRegistry(Register);
+        } catch (const classlib::Exception &E) {
+            std::printf("The pane control's class keys could not be %s: %ls\n",
+                        Register ? "written" : "removed", E.Message().c_str());
+        }
+    }
 };
 
 } // namespace winbench
@@ -172,7 +184,7 @@ classlib::ComPtr<IDTExtensibility2> AddInOf(framework::TzidFactory &Factory) {
 struct TSetup {
     const wchar_t *Version;
     std::function<classlib::ComPtr<IDTExtensibility2>()> NewAddIn;
-    bool TestBars = false; // the inspector bar of 100 buttons is checked
+    bool TestBars = false; // the test module's bars are checked
     bool Panes = false;    // the host's task-pane factory is handed over and the panes checked
 };
 
