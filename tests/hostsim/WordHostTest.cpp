@@ -102,26 +102,6 @@ TEST(WordHost, CommandBarsAndVersionMembers) {
     EXPECT_EQ(ErrorOf([&] { DispGet(host.Application(), L"CommandBars"); }), E_OUTOFMEMORY);
 }
 
-TEST(WordHost, EventInterfacesFollowTheVersion) {
-    struct Case {
-        const wchar_t *version;
-        bool v2, v3, v4;
-    } cases[] = {{L"9.0", true, false, false}, {L"10.0", true, true, false}, {L"14.0", true, true, true}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.version);
-        WordHost host(c.version);
-        ComPtr<TestSink> sinks[] = {classlib::Make<TestSink>(DIID_WordApplicationEvents2),
-                                    classlib::Make<TestSink>(DIID_WordApplicationEvents3),
-                                    classlib::Make<TestSink>(DIID_WordApplicationEvents4)};
-        bool offered[] = {c.v2, c.v3, c.v4};
-        for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(sinks[i]->Connect(host.Application()), offered[i] ? S_OK : CONNECT_E_NOCONNECTION);
-        host.Startup();
-        for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(sinks[i]->Names(), offered[i] ? L"Startup" : L"");
-    }
-}
-
 TEST(WordHost, WindowActivationAndDocumentEvents) {
     WordHost host(L"11.0");
     ComPtr<TestSink> sink = Advised(host.Application(), DIID_WordApplicationEvents4);
