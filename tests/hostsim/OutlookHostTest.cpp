@@ -1,5 +1,6 @@
-// The simulated Outlook's object model, called late-bound the way the framework calls it: identity,
-// version-dependent members, the session's folders and items, windows and their collections.
+// The simulated Outlook's object model, called late-bound the way the framework calls it: the
+// session's folders and items, windows and their collections. Identity and the members the wrappers
+// read are the wrapper suite's.
 #include <gtest/gtest.h>
 
 #include "classlib/LateBinding.h"
@@ -23,34 +24,6 @@ ComPtr<IDispatch> Obj(IDispatch *disp, const wchar_t *name, classlib::OleArgs ar
 }
 
 } // namespace
-
-TEST(OutlookHost, ApplicationIdentityAndVersion) {
-    OutlookHost host(L"12.0.0.4518");
-    IDispatch *app = host.Application();
-    // Host detection asks for _Application and then uses the answer as IDispatch.
-    ComPtr<IDispatch> viaIid;
-    ASSERT_EQ(app->QueryInterface(DIID_OutlookApplication, viaIid.PutVoid()), S_OK);
-    EXPECT_EQ(DispGet(viaIid.Get(), L"Version").ToString(), L"12.0.0.4518");
-    ComPtr<IUnknown> a, b;
-    app->QueryInterface(IID_IUnknown, a.PutVoid());
-    viaIid->QueryInterface(IID_IUnknown, b.PutVoid());
-    EXPECT_EQ(a.Get(), b.Get());
-    // Not Word.
-    ComPtr<IUnknown> word;
-    EXPECT_EQ(app->QueryInterface(DIID_WordApplication, word.PutVoid()), E_NOINTERFACE);
-
-    EXPECT_EQ(DispGet(app, L"Class").ToInt(), 0);
-    EXPECT_EQ(DispGet(app, L"Name").ToString(), L"Outlook");
-    ComPtr<IDispatch> ns = Obj(app, L"GetNamespace", {L"MAPI"});
-    EXPECT_EQ(ns.Get(), DispGet(app, L"Session").ToDispatch().Get());
-    EXPECT_EQ(DispGet(ns.Get(), L"Class").ToInt(), 1);
-    EXPECT_EQ(ErrorOf([&] { DispCall(app, L"GetNamespace", {L"LDAP"}); }), E_INVALIDARG);
-    // No window yet.
-    EXPECT_FALSE(Obj(app, L"ActiveExplorer"));
-    EXPECT_FALSE(Obj(app, L"ActiveInspector"));
-    EXPECT_FALSE(Obj(app, L"ActiveWindow"));
-    EXPECT_EQ(DispGet(DispGet(app, L"Explorers").ToDispatch().Get(), L"Count").ToInt(), 0);
-}
 
 TEST(OutlookHost, FoldersWalkUpToTheNameSpace) {
     OutlookHost host;

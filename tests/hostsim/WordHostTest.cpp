@@ -72,10 +72,6 @@ TEST(WordHost, ObjectModel) {
     EXPECT_TRUE(custom->Saved());
     EXPECT_EQ(custom->SaveCount(), 1);
 
-    DispCall(app, L"OrganizerDelete", {L"C:\\Templates\\Normal.dotm", L"Tessary", 2});
-    EXPECT_EQ(host.OrganizerDeletes(), std::vector<std::wstring>{L"C:\\Templates\\Normal.dotm|Tessary|2"});
-    DispPut(app, L"ShowWindowsInTaskbar", false);
-    EXPECT_FALSE(host.ShowWindowsInTaskbar());
     auto context = ComPtr<IDispatch>::Copy(letter);
     DispPut(app, L"CustomizationContext", OleVariant(context.Get()));
     EXPECT_EQ(DispGet(app, L"CustomizationContext").ToDispatch().Get(), context.Get());
@@ -83,8 +79,6 @@ TEST(WordHost, ObjectModel) {
 
 TEST(WordHost, CommandBarsAndVersionMembers) {
     WordHost word2000(L"9.0");
-    EXPECT_EQ(ErrorOf([&] { DispGet(word2000.Application(), L"ShowWindowsInTaskbar"); }),
-              DISP_E_MEMBERNOTFOUND);
     EXPECT_EQ(DispGet(word2000.NormalTemplate(), L"Name").ToString(), L"Normal.dot");
 
     WordHost host;
