@@ -91,42 +91,6 @@ TEST_F(CommandBarsTest, ItemByIndexOrNameAndAddRefusesNamesInUse) {
     EXPECT_EQ(L"Menu Bar", name.ToString());
 }
 
-TEST_F(CommandBarsTest, AddAtBeforePositionsRenumbersIndex) {
-    ComPtr<CommandBar> bar = AddBar(L"Tools");
-    ComPtr<CommandBarControl> b = Add(bar.Get(), L"B");
-    ComPtr<CommandBarControl> d = Add(bar.Get(), L"D");
-    ComPtr<CommandBarControl> a = Add(bar.Get(), L"A", OleVariant(1));
-    ComPtr<CommandBarControl> c = Add(bar.Get(), L"C", OleVariant(3));
-    EXPECT_EQ(1, Index(a.Get()));
-    EXPECT_EQ(2, Index(b.Get()));
-    EXPECT_EQ(3, Index(c.Get()));
-    EXPECT_EQ(4, Index(d.Get()));
-
-    ComPtr<CommandBarControls> controls;
-    ASSERT_EQ(S_OK, bar->get_Controls(controls.Put()));
-    CommandBarControl *raw = nullptr;
-    EXPECT_EQ(E_INVALIDARG, controls->Add(M.Var(), M.Var(), M.Var(), OleVariant(6).Var(), M.Var(), &raw));
-    EXPECT_EQ(E_INVALIDARG, controls->Add(OleVariant(7).Var(), M.Var(), M.Var(), M.Var(), M.Var(), &raw))
-        << "a type Office does not add";
-    long count = 0;
-    EXPECT_EQ(S_OK, controls->get_Count(&count));
-    EXPECT_EQ(4, count);
-
-    ComPtr<CommandBarControl> byCaption;
-    ASSERT_EQ(S_OK, controls->get_Item(OleVariant(L"c").Var(), byCaption.Put()));
-    EXPECT_EQ(c, byCaption);
-
-    ASSERT_EQ(S_OK, b->Delete(M.Var()));
-    EXPECT_EQ(2, Index(c.Get()));
-    EXPECT_EQ(3, Index(d.Get()));
-
-    ComPtr<CommandBarControl> moved;
-    ASSERT_EQ(S_OK, d->Move(M.Var(), OleVariant(1).Var(), moved.Put()));
-    EXPECT_EQ(d, moved);
-    EXPECT_EQ(1, Index(d.Get()));
-    EXPECT_EQ(2, Index(a.Get()));
-}
-
 TEST_F(CommandBarsTest, FindControlByTypeIdTagAndRecursive) {
     ComPtr<CommandBar> bar = AddBar(L"Tools");
     ComPtr<CommandBarControl> popupControl = Add(bar.Get(), L"Menu", M, false, msoControl::Popup);
@@ -211,19 +175,6 @@ TEST_F(CommandBarsTest, RestartKeepsPermanentControlsWithTheirStateAndDropsTempo
     EXPECT_EQ(E_INVALIDARG, bars->get_Item(OleVariant(L"Scratch").Var(), &raw));
     EXPECT_EQ(S_OK, bars->get_Item(OleVariant(L"Tools").Var(), &raw));
     raw->Release();
-}
-
-TEST_F(CommandBarsTest, UserDeletionRemovesTheControlForGood) {
-    ComPtr<CommandBar> bar = AddBar(L"Tools");
-    ComPtr<CommandBarControl> control = Add(bar.Get(), L"Mine");
-    ASSERT_EQ(S_OK, control->put_Tag(TBStr(L"mine").Get()));
-    sim->UserDelete(sim->ControlOf(control.Get()));
-    EXPECT_FALSE(FindByTag(L"mine"));
-    TBStr caption;
-    EXPECT_EQ(E_FAIL, control->get_Caption(caption.Put()));
-    sim->Restart();
-    EXPECT_FALSE(FindByTag(L"mine"));
-    EXPECT_EQ(1, world.Log().Count(L"User", L"Delete"));
 }
 
 TEST_F(CommandBarsTest, InjectedFailureOfAPropertyThroughVtableAndDispatch) {

@@ -64,27 +64,6 @@ TEST(OtherHosts, EachHostAnswersOnlyItsOwnIdentity) {
     }
 }
 
-TEST(OtherHosts, VersionIsReadTheWayEachHostPublishesIt) {
-    struct Case {
-        OtherHostKind kind;
-        DISPID id; // 0: by name only
-    } cases[] = {
-        {OtherHostKind::Excel, 0x188},  {OtherHostKind::PowerPoint, 0x7DE}, {OtherHostKind::Access, 0x949},
-        {OtherHostKind::Project, 5020}, {OtherHostKind::Visio, 0xE},        {OtherHostKind::FrontPage, 0},
-        {OtherHostKind::MapPoint, 0},   {OtherHostKind::Publisher, 0},      {OtherHostKind::InfoPath, 0}};
-    for (const auto &c : cases) {
-        OtherHost host(c.kind, L"14.0.0.4760");
-        SCOPED_TRACE(host.HostName());
-        if (c.id != 0) {
-            EXPECT_EQ(DispGet(host.Application(), c.id).ToString(), L"14.0.0.4760");
-        }
-        EXPECT_EQ(DispGet(host.Application(), L"version").ToString(), L"14.0.0.4760");
-    }
-    OtherHost project(OtherHostKind::Project, L"12.0");
-    project.App().FailNext(L"Version", E_ACCESSDENIED);
-    EXPECT_EQ(ErrorOf([&] { DispGet(project.Application(), 5020); }), E_ACCESSDENIED);
-}
-
 TEST(OtherHosts, CommandBarsWhereTheHostHasThem) {
     for (OtherHostKind kind : kAllKinds) {
         if (kind == OtherHostKind::InfoPath)
@@ -100,69 +79,6 @@ TEST(OtherHosts, CommandBarsWhereTheHostHasThem) {
         host.SetCommandBars(host.Application());
         EXPECT_EQ(DispGet(host.Application(), L"CommandBars").ToDispatch().Get(), host.Application());
     }
-}
-
-TEST(OtherHosts, ApplicationEventsThroughConnectionPoints) {
-    OtherHost excel(OtherHostKind::Excel, L"11.0");
-    auto sink = classlib::Make<TestSink>(DIID_ExcelAppEvents);
-    ASSERT_EQ(sink->Connect(excel.Application()), S_OK);
-    SimHostWindow *window = excel.OpenWindow(L"Book1");
-    excel.ActivateWindow(window);
-    excel.Fire(0x620); // WorkbookActivate
-    EXPECT_EQ(sink->events,
-              (std::vector<std::wstring>{L"WindowActivate(Nothing, Window1)", L"WorkbookActivate()"}));
-    EXPECT_EQ(DispGet(excel.Application(), L"ActiveWindow").ToDispatch().Get(),
-              static_cast<IDispatch *>(window));
-
-    // Project 2000 knows only its first event interface; later versions both.
-    OtherHost project2000(OtherHostKind::Project, L"9.0");
-    auto newer = classlib::Make<TestSink>(DIID_ProjectEProjectApp2);
-    EXPECT_EQ(newer->Connect(project2000.Application()), CONNECT_E_NOCONNECTION);
-    OtherHost project(OtherHostKind::Project, L"12.0");
-    EXPECT_EQ(newer->Connect(project.Application()), S_OK);
-    project.ActivateWindow(project.OpenWindow(L"Project1"));
-    EXPECT_EQ(newer->Names(), L"WindowActivate");
-
-    // Access raises no application events.
-    OtherHost access(OtherHostKind::Access, L"11.0");
-    ComPtr<IUnknown> container;
-    EXPECT_EQ(access.Application()->QueryInterface(IID_IConnectionPointContainer, container.PutVoid()),
-              E_NOINTERFACE);
-}
-
-TEST(OtherHosts, InfoPathEventsComeFromItsEventsObject) {
-    OtherHost host(OtherHostKind::InfoPath, L"12.0");
-    ComPtr<IDispatch> byName = DispGet(host.Application(), L"Events").ToDispatch();
-    // The same object through the interface's method table, as a caller without names reaches it.
-    ComPtr<IInfoPathApplication3> table;
-    ASSERT_EQ(host.Application()->QueryInterface(DIID_InfoPathApplication, table.PutVoid()), S_OK);
-    ComPtr<IDispatch> bySlot;
-    ASSERT_EQ(table->get_Events(bySlot.Put()), S_OK);
-    EXPECT_EQ(byName.Get(), bySlot.Get());
-    BSTR version = nullptr;
-    ASSERT_EQ(table->get_Version(&version), S_OK);
-    EXPECT_STREQ(version, L"12.0");
-    SysFreeString(version);
-
-    auto onApp = classlib::Make<TestSink>(DIID_InfoPathApplicationEvents);
-    EXPECT_EQ(onApp->Connect(host.Application()), E_NOINTERFACE);
-    auto sink = classlib::Make<TestSink>(DIID_InfoPathApplicationEvents);
-    ASSERT_EQ(sink->Connect(byName.Get()), S_OK);
-
-    SimHostWindow *first = host.OpenWindow(L"Form1");
-    host.OpenWindow(L"Form2");
-    host.ActivateWindow(first);
-    EXPECT_EQ(sink->events, std::vector<std::wstring>{L"WindowActivate(Nothing, Window1)"});
-    // Windows counts from 0; a window's CommandBars are the Application's unless it has its own.
-    ComPtr<IDispatch> windows = DispGet(host.Application(), L"Windows").ToDispatch();
-    EXPECT_EQ(DispGet(windows.Get(), L"Count").ToInt(), 2);
-    ComPtr<IDispatch> zero = DispCall(windows.Get(), L"Item", {0}).ToDispatch();
-    EXPECT_EQ(DispGet(zero.Get(), L"Caption").ToString(), L"Form2");
-    first->SetCommandBars(host.Application());
-    EXPECT_EQ(DispGet(DispGet(host.Application(), L"ActiveWindow").ToDispatch().Get(), L"CommandBars")
-                  .ToDispatch()
-                  .Get(),
-              host.Application());
 }
 
 TEST(OtherHosts, AccessProjectMapPointCommandsAndMainWindows) {

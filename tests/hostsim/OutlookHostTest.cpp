@@ -1,5 +1,6 @@
-// The simulated Outlook's object model, called late-bound the way the framework calls it: identity,
-// version-dependent members, the session's folders and items, windows and their collections.
+// The simulated Outlook's object model, called late-bound the way the framework calls it: the
+// session's folders and items, windows and their collections. Identity and the members the wrappers
+// read are the wrapper suite's.
 #include <gtest/gtest.h>
 
 #include "classlib/LateBinding.h"
@@ -23,50 +24,6 @@ ComPtr<IDispatch> Obj(IDispatch *disp, const wchar_t *name, classlib::OleArgs ar
 }
 
 } // namespace
-
-TEST(OutlookHost, ApplicationIdentityAndVersion) {
-    OutlookHost host(L"12.0.0.4518");
-    IDispatch *app = host.Application();
-    // Host detection asks for _Application and then uses the answer as IDispatch.
-    ComPtr<IDispatch> viaIid;
-    ASSERT_EQ(app->QueryInterface(DIID_OutlookApplication, viaIid.PutVoid()), S_OK);
-    EXPECT_EQ(DispGet(viaIid.Get(), L"Version").ToString(), L"12.0.0.4518");
-    ComPtr<IUnknown> a, b;
-    app->QueryInterface(IID_IUnknown, a.PutVoid());
-    viaIid->QueryInterface(IID_IUnknown, b.PutVoid());
-    EXPECT_EQ(a.Get(), b.Get());
-    // Not Word.
-    ComPtr<IUnknown> word;
-    EXPECT_EQ(app->QueryInterface(DIID_WordApplication, word.PutVoid()), E_NOINTERFACE);
-
-    EXPECT_EQ(DispGet(app, L"Class").ToInt(), 0);
-    EXPECT_EQ(DispGet(app, L"Name").ToString(), L"Outlook");
-    ComPtr<IDispatch> ns = Obj(app, L"GetNamespace", {L"MAPI"});
-    EXPECT_EQ(ns.Get(), DispGet(app, L"Session").ToDispatch().Get());
-    EXPECT_EQ(DispGet(ns.Get(), L"Class").ToInt(), 1);
-    EXPECT_EQ(ErrorOf([&] { DispCall(app, L"GetNamespace", {L"LDAP"}); }), E_INVALIDARG);
-    // No window yet.
-    EXPECT_FALSE(Obj(app, L"ActiveExplorer"));
-    EXPECT_FALSE(Obj(app, L"ActiveInspector"));
-    EXPECT_FALSE(Obj(app, L"ActiveWindow"));
-    EXPECT_EQ(DispGet(DispGet(app, L"Explorers").ToDispatch().Get(), L"Count").ToInt(), 0);
-}
-
-TEST(OutlookHost, MembersFollowTheVersion) {
-    OutlookHost outlook2000(L"9.0");
-    OutlookHost outlook2002(L"10.0");
-    OutlookHost outlook2003(L"11.0");
-    EXPECT_EQ(ErrorOf([&] { DispGet(outlook2000.Application(), L"Reminders"); }), DISP_E_MEMBERNOTFOUND);
-    EXPECT_EQ(DispGet(DispGet(outlook2002.Application(), L"Reminders").ToDispatch().Get(), L"Count").ToInt(),
-              0);
-    IDispatch *inbox2002 = outlook2002.DefaultFolder(ol::olFolderInbox);
-    EXPECT_EQ(ErrorOf([&] { DispGet(inbox2002, L"FolderPath"); }), DISP_E_MEMBERNOTFOUND);
-    EXPECT_EQ(DispGet(outlook2003.DefaultFolder(ol::olFolderInbox), L"FolderPath").ToString(),
-              L"\\\\Personal Folders\\Inbox");
-    EXPECT_EQ(MajorVersionOf(L"14.0.0.4760"), 14);
-    EXPECT_EQ(MajorVersionOf(L"12,0,0"), 12);
-    EXPECT_EQ(MajorVersionOf(L"abc"), 9);
-}
 
 TEST(OutlookHost, FoldersWalkUpToTheNameSpace) {
     OutlookHost host;
@@ -180,36 +137,4 @@ TEST(OutlookHost, SelectionIsASnapshot) {
     EXPECT_EQ(DispGet(selection.Get(), L"Count").ToInt(), 2);
     EXPECT_EQ(DispCall(selection.Get(), L"Item", {2}).ToDispatch().Get(), static_cast<IDispatch *>(b));
     EXPECT_EQ(DispGet(DispGet(explorer, L"Selection").ToDispatch().Get(), L"Count").ToInt(), 0);
-}
-
-TEST(OutlookHost, CommandBarsComeFromTheCommandBarSimulation) {
-    OutlookHost host;
-    SimOutlookExplorer *before = host.OpenExplorer(host.DefaultFolder(ol::olFolderInbox));
-    EXPECT_FALSE(DispGet(before, L"CommandBars").ToDispatch());
-    // Any automation object stands in for the command bars here.
-    host.SetCommandBarsFactory(
-        [&](SimOutlookWindow &) { return ComPtr<IUnknown>::Copy(host.Application()); });
-    SimOutlookExplorer *after = host.OpenExplorer(host.DefaultFolder(ol::olFolderInbox));
-    EXPECT_EQ(DispGet(after, L"CommandBars").ToDispatch().Get(), host.Application());
-    before->SetCommandBars(host.Application());
-    EXPECT_TRUE(DispGet(before, L"CommandBars").ToDispatch());
-}
-
-TEST(OutlookHost, FaultsOnAProperty) {
-    OutlookHost host;
-    SimOutlookExplorer *explorer = host.OpenExplorer(host.DefaultFolder(ol::olFolderInbox));
-    host.App().FailNext(L"Version", E_ACCESSDENIED);
-    EXPECT_EQ(ErrorOf([&] { DispGet(host.Application(), L"Version"); }), E_ACCESSDENIED);
-    EXPECT_EQ(DispGet(host.Application(), L"Version").ToString(), L"11.0");
-
-    explorer->FailAlways(L"CurrentFolder", E_FAIL);
-    EXPECT_EQ(ErrorOf([&] { DispGet(explorer, L"CurrentFolder"); }), E_FAIL);
-    EXPECT_EQ(ErrorOf([&] { DispGet(explorer, L"CurrentFolder"); }), E_FAIL);
-    explorer->FailNext(L"GetWindow", E_UNEXPECTED);
-    HWND window = reinterpret_cast<HWND>(0xdeadbeef);
-    ComPtr<IOleWindow> ole = ComPtr<IUnknown>::Copy(explorer->Identity()).As<IOleWindow>(IID_IOleWindow);
-    EXPECT_EQ(ole->GetWindow(&window), E_UNEXPECTED);
-    EXPECT_EQ(window, nullptr);
-    EXPECT_EQ(host.Log().Count(L"Explorer1", L"CurrentFolder"), 2);
-    EXPECT_EQ(host.Log().Count(L"Application", L"Version"), 2);
 }

@@ -36,25 +36,4 @@ TEST(RibbonUI, RecordsEachRequestThroughVtableAndDispatch) {
     EXPECT_EQ(4u, sim->Requests().size());
 }
 
-TEST(RibbonControl, AnswersItsIdContextAndTag) {
-    SimWorld world{L"Word"};
-    RibbonUIObject *window = world.Create<RibbonUIObject>(L"Window1"); // any automation object will do
-    auto control = ComPtr<IRibbonControl>::Copy(
-        world.Create<RibbonControlObject>(L"btnZip", static_cast<IDispatch *>(window), L"zip-tag"));
-    TBStr id, tag;
-    ASSERT_EQ(S_OK, control->get_Id(id.Put()));
-    ASSERT_EQ(S_OK, control->get_Tag(tag.Put()));
-    EXPECT_EQ(L"btnZip", id.ToString());
-    EXPECT_EQ(L"zip-tag", tag.ToString());
-    ComPtr<IDispatch> context;
-    ASSERT_EQ(S_OK, control->get_Context(context.Put()));
-    EXPECT_EQ(L"Window1", SimObject::FromUnknown(context.Get())->Name());
-    EXPECT_EQ(L"btnZip", classlib::DispGet(control.Get(), L"Id").ToString());
-
-    auto bare = ComPtr<IRibbonControl>::Copy(world.Create<RibbonControlObject>(L"x", nullptr));
-    IDispatch *none = reinterpret_cast<IDispatch *>(0xdeadbeef);
-    EXPECT_EQ(S_OK, bare->get_Context(&none));
-    EXPECT_EQ(nullptr, none);
-}
-
 } // namespace

@@ -72,10 +72,6 @@ TEST(WordHost, ObjectModel) {
     EXPECT_TRUE(custom->Saved());
     EXPECT_EQ(custom->SaveCount(), 1);
 
-    DispCall(app, L"OrganizerDelete", {L"C:\\Templates\\Normal.dotm", L"Tessary", 2});
-    EXPECT_EQ(host.OrganizerDeletes(), std::vector<std::wstring>{L"C:\\Templates\\Normal.dotm|Tessary|2"});
-    DispPut(app, L"ShowWindowsInTaskbar", false);
-    EXPECT_FALSE(host.ShowWindowsInTaskbar());
     auto context = ComPtr<IDispatch>::Copy(letter);
     DispPut(app, L"CustomizationContext", OleVariant(context.Get()));
     EXPECT_EQ(DispGet(app, L"CustomizationContext").ToDispatch().Get(), context.Get());
@@ -83,8 +79,6 @@ TEST(WordHost, ObjectModel) {
 
 TEST(WordHost, CommandBarsAndVersionMembers) {
     WordHost word2000(L"9.0");
-    EXPECT_EQ(ErrorOf([&] { DispGet(word2000.Application(), L"ShowWindowsInTaskbar"); }),
-              DISP_E_MEMBERNOTFOUND);
     EXPECT_EQ(DispGet(word2000.NormalTemplate(), L"Name").ToString(), L"Normal.dot");
 
     WordHost host;
@@ -100,26 +94,6 @@ TEST(WordHost, CommandBarsAndVersionMembers) {
 
     host.App().FailNext(L"CommandBars", E_OUTOFMEMORY);
     EXPECT_EQ(ErrorOf([&] { DispGet(host.Application(), L"CommandBars"); }), E_OUTOFMEMORY);
-}
-
-TEST(WordHost, EventInterfacesFollowTheVersion) {
-    struct Case {
-        const wchar_t *version;
-        bool v2, v3, v4;
-    } cases[] = {{L"9.0", true, false, false}, {L"10.0", true, true, false}, {L"14.0", true, true, true}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.version);
-        WordHost host(c.version);
-        ComPtr<TestSink> sinks[] = {classlib::Make<TestSink>(DIID_WordApplicationEvents2),
-                                    classlib::Make<TestSink>(DIID_WordApplicationEvents3),
-                                    classlib::Make<TestSink>(DIID_WordApplicationEvents4)};
-        bool offered[] = {c.v2, c.v3, c.v4};
-        for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(sinks[i]->Connect(host.Application()), offered[i] ? S_OK : CONNECT_E_NOCONNECTION);
-        host.Startup();
-        for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(sinks[i]->Names(), offered[i] ? L"Startup" : L"");
-    }
 }
 
 TEST(WordHost, WindowActivationAndDocumentEvents) {

@@ -160,15 +160,6 @@ TEST_F(HostSessionTest, OutlookIsARibbonHostFromVersion12) {
     }
 }
 
-TEST_F(HostSessionTest, OutlooksEventsAreConnectedWithTheVersionCutAtItsFirstPoint) {
-    hostsim::OutlookHost host(L"14.0.0.4760");
-    ComPtr<IDTExtensibility2> addIn = NewAddIn();
-    Start(addIn.Get(), host.Application());
-    EXPECT_EQ(CoreLog().Events.front(), L"OutlookEvents.ConnectToVersion(14)");
-    EXPECT_EQ(ModuleOf(addIn)->HostEvents(), ModuleOf(addIn)->FindComponent(L"OutlookEvents"));
-    Stop(addIn.Get());
-}
-
 TEST(HostVersionTest, TheMajorVersionIsTheNumberBeforeTheFirstPointOrComma) {
     struct {
         const wchar_t *Text;

@@ -56,17 +56,6 @@ TEST_F(ModuleTest, AFormThatBreaksTheRulesCannotBeLoaded) {
     }
 }
 
-TEST_F(ModuleTest, TheExplorerIsTheSameRibbonInBothStartFromScratchSets) {
-    module_->SetStartFromScratch({msrOutlookExplorer, msrWordDocument});
-    EXPECT_TRUE(module_->StartFromScratch2010().Contains(msrOutlookExplorer2010));
-    module_->SetStartFromScratch2010({msrOutlookSMSRead2010});
-    EXPECT_EQ(module_->StartFromScratch(), (TzidRibbons{msrWordDocument}));
-    module_->SetStartFromScratch2010({msrOutlookExplorer2010, msrOutlookSMSRead2010});
-    EXPECT_EQ(module_->StartFromScratch(), (TzidRibbons{msrWordDocument, msrOutlookExplorer}));
-    module_->SetStartFromScratch({});
-    EXPECT_EQ(module_->StartFromScratch2010(), (TzidRibbons2010{msrOutlookSMSRead2010}));
-}
-
 TEST_F(ModuleTest, AHandledErrorShowsNothingAndAnUnhandledOneShowsTheMessage) {
     module_->DoError(classlib::Exception(L"first"));
     EXPECT_TRUE(messages_.empty());
@@ -118,22 +107,6 @@ TEST_F(ModuleTest, TheHostEventsComponentIsTheFirstOfItsClass) {
               module_->FindComponent(L"OutlookEvents"))
         << "a descendant counts, in component order";
     EXPECT_EQ(module_->FindHostEventsComponent(classlib::TTimer::StaticClass()), nullptr);
-}
-
-TEST_F(ModuleTest, RibbonObjectsAreFoundByTheirIdInTheIdList) {
-    classlib::TObject tab;
-    module_->RibbonIds().AddObject(L"zidRibbonTab1", &tab);
-    EXPECT_EQ(module_->FindRibbonObject(L"zidRibbonTab1"), &tab);
-    EXPECT_EQ(module_->FindRibbonObject(L"zidRibbonTab2"), nullptr);
-    module_->RibbonIds().Clear();
-}
-
-TEST(StartModeTextTest, EachModeIsReadInAnyCaseAndAnythingElseIsUnknown) {
-    EXPECT_EQ(ParseStartMode(L"FIRSTSTART"), zsmFirstStart);
-    EXPECT_EQ(ParseStartMode(L"Normal"), zsmNormal);
-    EXPECT_EQ(ParseStartMode(L"uninstall"), zsmUninstall);
-    EXPECT_EQ(ParseStartMode(L"NORMAL "), zsmUnknown);
-    EXPECT_EQ(ParseStartMode(L""), zsmUnknown);
 }
 
 TEST(HostMainWindowTest, TheHostsWindowClassStopsTheSearch) {

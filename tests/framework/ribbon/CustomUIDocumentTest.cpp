@@ -69,32 +69,16 @@ TEST_F(CustomUIDocument, ATabWithAGroupOfTwoButtonsAndADynamicMenuGivesThirteenL
     menu.SetDynamic(true);
     Add<TzidRibbonButton>(menu.Controls(), L"menuEntry");
 
+    // Lines joined by CR LF, tab-indented, and no break after the root's end tag.
     std::wstring xml = Document(L"Microsoft.Outlook.Mail.Read", 14);
-    EXPECT_EQ(xml, Root(Ns2006) +
-                       L"\r\n"
-                       L"\t<ribbon>\r\n"
-                       L"\t\t<tabs>\r\n"
-                       L"\t\t\t" +
-                       TabTag(L"tabTools") +
-                       L">\r\n"
-                       L"\t\t\t\t" +
-                       GroupTag(L"groupTools") +
-                       L">\r\n"
-                       L"\t\t\t\t\t" +
-                       ButtonTag(L"buttonOne") +
-                       L"\r\n"
-                       L"\t\t\t\t\t" +
-                       ButtonTag(L"buttonTwo") +
-                       L"\r\n"
-                       L"\t\t\t\t\t" +
-                       DynamicMenuTag(L"menuInsert") +
-                       L"\r\n"
-                       L"\t\t\t\t</group>\r\n"
-                       L"\t\t\t</tab>\r\n"
-                       L"\t\t</tabs>\r\n"
-                       L"\t</ribbon>\r\n"
-                       L"</customUI>");
-    EXPECT_EQ(Lines(xml).size(), 13u);
+    EXPECT_EQ(Lines(xml), (std::vector<std::wstring>{Root(Ns2006), L"\t<ribbon>", L"\t\t<tabs>",
+                                                     L"\t\t\t" + TabTag(L"tabTools") + L">",
+                                                     L"\t\t\t\t" + GroupTag(L"groupTools") + L">",
+                                                     L"\t\t\t\t\t" + ButtonTag(L"buttonOne"),
+                                                     L"\t\t\t\t\t" + ButtonTag(L"buttonTwo"),
+                                                     L"\t\t\t\t\t" + DynamicMenuTag(L"menuInsert"),
+                                                     L"\t\t\t\t</group>", L"\t\t\t</tab>", L"\t\t</tabs>",
+                                                     L"\t</ribbon>", L"</customUI>"}));
 }
 
 TEST_F(CustomUIDocument, ModulesWithNothingForTheWindowGiveMinimalDocuments) {

@@ -138,16 +138,6 @@ TEST_F(RibbonTest, GroupTakesOneDialogBoxLauncherAndKeepsItLast) {
     EXPECT_EQ(launcher->Index(), 2);
 }
 
-TEST_F(RibbonTest, NewControlsTakeTheRibbonKindsOfTheirParent) {
-    TzidRibbonTab *tab = NewTab();
-    tab->SetRibbons({msrOutlookMailRead});
-    TzidRibbonGroup *group = NewGroup(tab);
-    EXPECT_EQ(group->Ribbons(), TzidRibbons{msrOutlookMailRead});
-    EXPECT_TRUE(group->Ribbons2010().Empty());
-    TzidRibbonCustomControl *item = group->Controls()->AddControl(rctComboBox)->GetItems()->Add();
-    EXPECT_EQ(item->Ribbons(), TzidRibbons{msrOutlookMailRead});
-}
-
 TEST_F(RibbonTest, RibbonKindsGoDownTheTreeAndKeepTheExplorerInBothSets) {
     TzidRibbonTab *tab = NewTab();
     TzidRibbonGroup *group = NewGroup(tab);
@@ -206,35 +196,10 @@ TEST_F(RibbonTest, OwnerTabAndParentIdMso) {
     EXPECT_EQ(orphan->Ribbons2010(), zidDefaultRibbons2010);
 }
 
-TEST_F(RibbonTest, ControlsAreMadeByTheirClassCode) {
+// Which class each code makes is read back by the streaming tests; here, what no code may make.
+TEST_F(RibbonTest, CodesPastTheTableMakeNoControl) {
     TzidRibbonGroup *group = NewGroup(NewTab());
-    const std::pair<TzidRibbonControlType, const wchar_t *> classes[] = {
-        {0, L"TzidRibbonCustomControl"},
-        {rctGroup, L"TzidRibbonGroup"},
-        {rctBox, L"TzidRibbonBox"},
-        {rctButtonGroup, L"TzidRibbonButtonGroup"},
-        {rctButton, L"TzidRibbonButton"},
-        {rctSplitButton, L"TzidRibbonSplitButton"},
-        {rctLabel, L"TzidRibbonLabel"},
-        {rctCheckBox, L"TzidRibbonCheckBox"},
-        {rctEditBox, L"TzidRibbonEditBox"},
-        {rctComboBox, L"TzidRibbonComboBox"},
-        {rctDropDown, L"TzidRibbonDropDown"},
-        {rctGallery, L"TzidRibbonGallery"},
-        {rctMenu, L"TzidRibbonMenu"},
-        {rctSeparator, L"TzidRibbonSeparator"},
-        {rctMenuSeparator, L"TzidRibbonMenuSeparator"},
-        {rctDialogBoxLauncher, L"TzidRibbonDialogBoxLauncher"},
-        {rctItem, L"TzidRibbonItem"},
-        {21, L"TzidRibbonCustomControl"},
-    };
-    for (auto [code, name] : classes) {
-        TzidRibbonCustomControl *control = group->Controls()->AddControl(code);
-        EXPECT_EQ(control->ClassName(), name);
-        if (code >= rctGroup && code <= rctItem) {
-            EXPECT_EQ(control->GetControlType(), code);
-        }
-    }
+    EXPECT_EQ(group->Controls()->AddControl(0)->ClassName(), L"TzidRibbonCustomControl");
     // Codes past the table make nothing (22-49 are the Backstage's, registered with these).
     const int count = group->Controls()->Count();
     for (int code : {50, 127, 255})

@@ -192,7 +192,8 @@ TEST_F(BackstageTest, ItemsBelongToTheirListAndNameThemselvesByIt) {
     EXPECT_EQ(radio.Items()->Items(2)->GetElementName(), L"radioButton");
 }
 
-TEST_F(BackstageTest, ActionsKeepTheHostsStateAndFireOnce) {
+// What each kind keeps and fires is the callbacks' test; here, re-entry, failure and no handler.
+TEST_F(BackstageTest, ActionsFireOnceAndKeepTheStateWhateverTheHandlerDoes) {
     auto act = [&](const std::wstring &Id, const TzidRibbonActionArguments &Args) {
         Node(Id).DoAction(Args);
     };
@@ -200,44 +201,13 @@ TEST_F(BackstageTest, ActionsKeepTheHostsStateAndFireOnce) {
     pressed.Pressed = true;
     TzidRibbonActionArguments text;
     text.Text = L"neu";
-    TzidRibbonActionArguments selection;
-    selection.SelectedId = L"bsDrop2";
-    selection.SelectedIndex = 2;
-
-    TzidRibbonActionArguments released;
-    act(L"bsCheck", released);
-    EXPECT_FALSE(Node(L"bsCheck").Pressed());
-    act(L"bsMenuToggle", released);
-    EXPECT_FALSE(Node(L"bsMenuToggle").Pressed());
-    act(L"bsLink", pressed);
-    EXPECT_TRUE(Node(L"bsLink").Pressed());
-    act(L"bsTask", pressed);
-    EXPECT_TRUE(Node(L"bsTask").Pressed());
-    act(L"bsEdit", text);
-    EXPECT_EQ(Node(L"bsEdit").Text(), L"neu");
-    act(L"bsCombo", text);
-    EXPECT_EQ(Node(L"bsCombo").Text(), L"neu");
-    act(L"bsDrop", selection);
-    EXPECT_EQ(Node(L"bsDrop").SelectedItemId(), L"bsDrop2");
-    EXPECT_EQ(Node(L"bsDrop").SelectedItemIndex(), 2);
-    selection.SelectedId = L"bsRadio1";
-    selection.SelectedIndex = 1;
-    act(L"bsRadio", selection);
-    EXPECT_EQ(Node(L"bsRadio").SelectedItemIndex(), 1);
-    for (const wchar_t *id : {L"bsFast", L"bsMenuButton", L"bsPrimary", L"bsGroupButton", L"bsSubButton"})
-        act(id, pressed);
-    EXPECT_FALSE(Node(L"bsFast").Pressed()) << "a button keeps no state";
-    EXPECT_EQ(Module().Log, (std::vector<std::wstring>{
-                                L"Click:bsCheck:1", L"Click:bsMenuToggle:1", L"Click:bsLink:1",
-                                L"Click:bsTask:1", L"Change:bsEdit", L"Change:bsCombo", L"Change:bsDrop",
-                                L"Change:bsRadio", L"Click:bsFast:1", L"Click:bsMenuButton:1",
-                                L"Click:bsPrimary:1", L"Click:bsGroupButton:1", L"Click:bsSubButton:1"}));
 
     // A handler that runs the action again is not fired again; one that fails reports to the module.
     Module().Log.clear();
     Module().Reenter = true;
     act(L"bsFast", pressed);
     EXPECT_EQ(Module().Log, std::vector<std::wstring>{L"Click:bsFast:1"});
+    EXPECT_FALSE(Node(L"bsFast").Pressed()) << "a button keeps no state";
     Module().Reenter = false;
     Module().FailHandlers = true;
     EXPECT_NO_THROW(act(L"bsCheck", pressed));
