@@ -76,4 +76,19 @@ bool GrowsLinearly(const std::vector<int> &Sizes, const std::vector<double> &Sec
     return linear;
 }
 
+const CLSID CLSID_TSY = {0x61ec72b0, 0x88a2, 0x4e92, {0xa6, 0x45, 0xb5, 0xcc, 0x1d, 0x54, 0x75, 0xa8}};
+
+classlib::ComPtr<IDTExtensibility2> NewAddIn(HMODULE Library, const CLSID &ClassId) {
+    using GetClassObjectProc = HRESULT(STDAPICALLTYPE *)(REFCLSID, REFIID, void **);
+    classlib::ComPtr<IDTExtensibility2> addIn;
+    if (Library == nullptr)
+        return addIn;
+    auto getClassObject = reinterpret_cast<GetClassObjectProc>(
+        reinterpret_cast<void *>(GetProcAddress(Library, "DllGetClassObject")));
+    classlib::ComPtr<IClassFactory> factory;
+    if (getClassObject && SUCCEEDED(getClassObject(ClassId, IID_IClassFactory, factory.PutVoid())))
+        factory->CreateInstance(nullptr, IID_IDTExtensibility2, addIn.PutVoid());
+    return addIn;
+}
+
 } // namespace bench

@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "classlib/ComPtr.h"
+#include "office/office.h"
+
 namespace bench {
 
 // Milliseconds taken by body.
@@ -32,6 +35,12 @@ template <class Body> double SecondsPerCall(Body &&body) {
 }
 // Prints "name: median ms (limit ms, fraction of it)"; limit 0 prints no limit.
 void Report(const std::wstring &name, double medianMs, double limitMs = 0);
+
+// The product's add-in class (Tessary.TSY).
+extern const CLSID CLSID_TSY;
+// A new add-in object of ClassId from Library's class factory, as a host makes one; null when the
+// library does not give one.
+classlib::ComPtr<IDTExtensibility2> NewAddIn(HMODULE Library, const CLSID &ClassId = CLSID_TSY);
 
 // A file of the build, in the form Wine's programs take ("Z:\...").
 std::wstring WinePath(const char *UnixPath);

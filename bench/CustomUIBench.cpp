@@ -26,7 +26,6 @@ using namespace framework;
 
 namespace {
 
-const CLSID CLSID_TSY = {0x61ec72b0, 0x88a2, 0x4e92, {0xa6, 0x45, 0xb5, 0xcc, 0x1d, 0x54, 0x75, 0xa8}};
 const wchar_t *const ExplorerId = L"Microsoft.Outlook.Explorer";
 
 template <class T> T &Add(TzidRibbonControls *Controls, TzidRibbonControlType Code, const std::wstring &Id) {
@@ -102,15 +101,9 @@ bool MeasureProduct() {
     }
     bool ok = false;
     {
-        using TGetClassObject = HRESULT(STDAPICALLTYPE *)(REFCLSID, REFIID, void **);
-        auto getClassObject = reinterpret_cast<TGetClassObject>(
-            reinterpret_cast<void *>(GetProcAddress(library, "DllGetClassObject")));
-        classlib::ComPtr<IClassFactory> factory;
-        classlib::ComPtr<IDTExtensibility2> addIn;
+        classlib::ComPtr<IDTExtensibility2> addIn = bench::NewAddIn(library);
         SAFEARRAY *custom = nullptr;
-        if (getClassObject && SUCCEEDED(getClassObject(CLSID_TSY, IID_IClassFactory, factory.PutVoid())) &&
-            SUCCEEDED(factory->CreateInstance(nullptr, __uuidof(IDTExtensibility2), addIn.PutVoid())) &&
-            SUCCEEDED(addIn->OnConnection(nullptr, ext_cm_Startup, nullptr, &custom))) {
+        if (addIn && SUCCEEDED(addIn->OnConnection(nullptr, ext_cm_Startup, nullptr, &custom))) {
             auto ribbon = addIn.TryAs<IRibbonExtensibility>();
             ok = static_cast<bool>(ribbon);
             for (const wchar_t *id :

@@ -19,9 +19,6 @@
 
 namespace {
 
-const CLSID CLSID_TSY = {0x61ec72b0, 0x88a2, 0x4e92, {0xa6, 0x45, 0xb5, 0xcc, 0x1d, 0x54, 0x75, 0xa8}};
-using GetClassObjectProc = HRESULT(STDAPICALLTYPE *)(REFCLSID, REFIID, void **);
-
 struct TResult {
     std::vector<double> Startup;
     int Controls = 0;
@@ -43,14 +40,7 @@ void Session(HMODULE library, hostsim::OutlookHost &Host, hostsim::CommandBarsOb
         L"Tessary.TSY", L"{61EC72B0-88A2-4E92-A645-B5CC1D5475A8}", L"Tessary");
     classlib::TSafeArray custom(VT_VARIANT, 0);
     SAFEARRAY *array = custom.Get();
-    classlib::ComPtr<IDTExtensibility2> addIn;
-    if (library != nullptr) {
-        auto getClassObject = reinterpret_cast<GetClassObjectProc>(
-            reinterpret_cast<void *>(GetProcAddress(library, "DllGetClassObject")));
-        classlib::ComPtr<IClassFactory> factory;
-        if (getClassObject && SUCCEEDED(getClassObject(CLSID_TSY, IID_IClassFactory, factory.PutVoid())))
-            factory->CreateInstance(nullptr, IID_IDTExtensibility2, addIn.PutVoid());
-    }
+    classlib::ComPtr<IDTExtensibility2> addIn = bench::NewAddIn(library);
     if (!addIn) {
         Result.Failed = true;
     } else {

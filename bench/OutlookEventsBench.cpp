@@ -16,19 +16,6 @@ namespace {
 
 constexpr int kRuns = 5;
 constexpr double kOfficeLimitMs = 500;
-const CLSID CLSID_TSY = {0x61ec72b0, 0x88a2, 0x4e92, {0xa6, 0x45, 0xb5, 0xcc, 0x1d, 0x54, 0x75, 0xa8}};
-
-using GetClassObjectProc = HRESULT(STDAPICALLTYPE *)(REFCLSID, REFIID, void **);
-
-classlib::ComPtr<IDTExtensibility2> NewAddIn(HMODULE library) {
-    auto getClassObject = reinterpret_cast<GetClassObjectProc>(
-        reinterpret_cast<void *>(GetProcAddress(library, "DllGetClassObject")));
-    classlib::ComPtr<IClassFactory> factory;
-    classlib::ComPtr<IDTExtensibility2> addIn;
-    if (getClassObject && SUCCEEDED(getClassObject(CLSID_TSY, IID_IClassFactory, factory.PutVoid())))
-        factory->CreateInstance(nullptr, IID_IDTExtensibility2, addIn.PutVoid());
-    return addIn;
-}
 
 struct TTimings {
     std::vector<double> FolderSwitch, SelectionChange;
@@ -47,7 +34,7 @@ bool Measure(HMODULE library, const wchar_t *version, TTimings &timings) {
     classlib::ComPtr<IDTExtensibility2> addIn;
     SAFEARRAY *custom = nullptr;
     if (library != nullptr) {
-        addIn = NewAddIn(library);
+        addIn = bench::NewAddIn(library);
         if (!addIn || FAILED(addIn->OnConnection(host.Application(), ext_cm_Startup, nullptr, &custom)) ||
             FAILED(addIn->OnStartupComplete(&custom)))
             return false;

@@ -29,8 +29,6 @@ using classlib::OleVariant;
 
 namespace {
 
-const CLSID CLSID_TSY = {0x61ec72b0, 0x88a2, 0x4e92, {0xa6, 0x45, 0xb5, 0xcc, 0x1d, 0x54, 0x75, 0xa8}};
-
 // A module built in code: no form to read.
 class TBenchModule : public TzidCOMAddInModule {
     CLASSLIB_CLASS(TBenchModule)
@@ -46,7 +44,7 @@ class TBenchAddIn : public TdivAzore {};
 
 TzidFactory &BenchFactory() {
     static TzidFactory factory(classlib::ComServer(), classlib::TComObjectFactory::ComClass<TBenchAddIn>(),
-                               CLSID_TSY, TBenchModule::StaticClass(), L"TSY", L"callback benchmark");
+                               bench::CLSID_TSY, TBenchModule::StaticClass(), L"TSY", L"callback benchmark");
     return factory;
 }
 
@@ -211,17 +209,11 @@ bool MeasureProduct(hostsim::SimWorld &World, double Times[2]) {
     }
     bool ok = false;
     {
-        using TGetClassObject = HRESULT(STDAPICALLTYPE *)(REFCLSID, REFIID, void **);
-        auto getClassObject = reinterpret_cast<TGetClassObject>(
-            reinterpret_cast<void *>(GetProcAddress(library, "DllGetClassObject")));
-        ComPtr<IClassFactory> factory;
-        ComPtr<IDTExtensibility2> addIn;
+        ComPtr<IDTExtensibility2> addIn = bench::NewAddIn(library);
         SAFEARRAY *custom = nullptr;
         classlib::TBStr explorer(L"Microsoft.Outlook.Explorer");
         classlib::TBStr xml;
-        if (getClassObject && SUCCEEDED(getClassObject(CLSID_TSY, IID_IClassFactory, factory.PutVoid())) &&
-            SUCCEEDED(factory->CreateInstance(nullptr, __uuidof(IDTExtensibility2), addIn.PutVoid())) &&
-            SUCCEEDED(addIn->OnConnection(nullptr, ext_cm_Startup, nullptr, &custom)) &&
+        if (addIn && SUCCEEDED(addIn->OnConnection(nullptr, ext_cm_Startup, nullptr, &custom)) &&
             SUCCEEDED(addIn.As<IRibbonExtensibility>()->GetCustomUI(explorer.Get(), xml.Put()))) {
             ok = Measure(addIn.As<IDispatch>().Get(), World, L"product module (tsyExplorerReply)",
                          L"tsyExplorerReply", Times);

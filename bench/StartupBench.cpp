@@ -1,8 +1,9 @@
 // Start-up and shutdown of Tessary.dll as Outlook 2010 times them: OnConnection + OnStartupComplete,
 // and OnBeginShutdown + OnDisconnection, each the median of five sessions in a simulated Outlook with
-// its command bars and its explorer open, as officesim plays it. Beside it the same sessions of a bare add-in (officesim's test add-in, which only
-// connects to its entry and puts one button on a bar) in the same host: the ratio is the framework's
-// own cost. The load (LoadLibrary, class factory, CreateInstance) is timed for both as well.
+// its command bars and its explorer open, as officesim plays it. Beside it the same sessions of a bare add-in
+// (officesim's test add-in, which only connects to its entry and puts one button on a bar) in the same host:
+// the ratio is the framework's own cost. The load (LoadLibrary, class factory, CreateInstance) is timed for
+// both as well.
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -19,11 +20,8 @@
 
 namespace {
 
-const CLSID CLSID_TSY = {0x61ec72b0, 0x88a2, 0x4e92, {0xa6, 0x45, 0xb5, 0xcc, 0x1d, 0x54, 0x75, 0xa8}};
 const CLSID CLSID_OfficesimTestConnect = {
     0x463016ce, 0x55eb, 0x4241, {0x91, 0x02, 0x36, 0xce, 0x4f, 0x25, 0xf6, 0xbc}};
-
-using GetClassObjectProc = HRESULT(STDAPICALLTYPE *)(REFCLSID, REFIID, void **);
 
 struct TAddInUnderTest {
     TAddInUnderTest(const wchar_t *AName, std::wstring APath, const CLSID &AClassId, const wchar_t *AProgId,
@@ -39,16 +37,6 @@ struct TAddInUnderTest {
     bool Failed = false;
 };
 
-classlib::ComPtr<IDTExtensibility2> NewAddIn(HMODULE library, const CLSID &ClassId) {
-    auto getClassObject = reinterpret_cast<GetClassObjectProc>(
-        reinterpret_cast<void *>(GetProcAddress(library, "DllGetClassObject")));
-    classlib::ComPtr<IClassFactory> factory;
-    classlib::ComPtr<IDTExtensibility2> addIn;
-    if (getClassObject && SUCCEEDED(getClassObject(ClassId, IID_IClassFactory, factory.PutVoid())))
-        factory->CreateInstance(nullptr, IID_IDTExtensibility2, addIn.PutVoid());
-    return addIn;
-}
-
 // One session of AddIn in a fresh Outlook 2010: loaded, connected, shut down, let go, unloaded.
 void Session(TAddInUnderTest &AddIn) {
     hostsim::OutlookHost host(L"14.0.0.4760");
@@ -62,7 +50,7 @@ void Session(TAddInUnderTest &AddIn) {
     AddIn.Load.push_back(bench::TimeMs([&] {
         library = LoadLibraryW(AddIn.Path.c_str());
         if (library != nullptr)
-            addIn = NewAddIn(library, AddIn.ClassId);
+            addIn = bench::NewAddIn(library, AddIn.ClassId);
     }));
     if (!addIn) {
         std::printf("%ls: cannot load or create the add-in object\n", AddIn.Name);
@@ -98,7 +86,7 @@ int main() {
     bool failed = false;
     {
         bench::ScratchRegistry registry;
-        TAddInUnderTest tessary{L"Tessary", bench::TessaryPath(), CLSID_TSY, L"Tessary.TSY",
+        TAddInUnderTest tessary{L"Tessary", bench::TessaryPath(), bench::CLSID_TSY, L"Tessary.TSY",
                                 L"{61EC72B0-88A2-4E92-A645-B5CC1D5475A8}"};
         TAddInUnderTest bare{L"bare add-in", bench::WinePath(OFFICESIM_TEST_ADDIN_DLL),
                              CLSID_OfficesimTestConnect, L"OfficesimTest.Connect",

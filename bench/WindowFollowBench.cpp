@@ -161,18 +161,6 @@ namespace {
 
 constexpr int kRuns = 5;
 constexpr double kOfficeLimitMs = 500;
-const CLSID CLSID_TSY = {0x61ec72b0, 0x88a2, 0x4e92, {0xa6, 0x45, 0xb5, 0xcc, 0x1d, 0x54, 0x75, 0xa8}};
-using GetClassObjectProc = HRESULT(STDAPICALLTYPE *)(REFCLSID, REFIID, void **);
-
-classlib::ComPtr<IDTExtensibility2> ProductAddIn(HMODULE library) {
-    auto getClassObject = reinterpret_cast<GetClassObjectProc>(
-        reinterpret_cast<void *>(GetProcAddress(library, "DllGetClassObject")));
-    classlib::ComPtr<IClassFactory> factory;
-    classlib::ComPtr<IDTExtensibility2> addIn;
-    if (getClassObject && SUCCEEDED(getClassObject(CLSID_TSY, IID_IClassFactory, factory.PutVoid())))
-        factory->CreateInstance(nullptr, IID_IDTExtensibility2, addIn.PutVoid());
-    return addIn;
-}
 
 classlib::ComPtr<IDTExtensibility2> AddInOf(framework::TzidFactory &Factory) {
     classlib::ComPtr<IDTExtensibility2> addIn;
@@ -297,7 +285,7 @@ int main() {
     {
         winbench::TPaneControlRegistration control;
         HMODULE library = LoadLibraryW(bench::TessaryPath().c_str());
-        const TSetup productSetup{L"11.0", [library] { return ProductAddIn(library); }};
+        const TSetup productSetup{L"11.0", [library] { return bench::NewAddIn(library); }};
         const TSetup testSetup{L"11.0", [] { return AddInOf(winbench::BenchFactory()); }, true};
         const TSetup paneSetup{L"14.0", [] { return AddInOf(winbench::PaneBenchFactory()); }, true, true};
         for (int run = 0; run < kRuns; ++run) {
