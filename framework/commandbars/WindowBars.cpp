@@ -145,6 +145,8 @@ void TdivAzore::WordWindowActivate(classlib::TObject *Sender, IDispatch *Doc, ID
         BarsForWindow(AsCommandBars(word->CommandBars()));
     if (module_ && module_->CTPFactory())
         CreatePanesForWindow(Wn);
+    if (module_)
+        module_->RefreshNamedObjects();
     if (!module_ || !PrevWordHandlers.WindowActivate)
         return;
     try {
@@ -169,6 +171,8 @@ void TdivAzore::WordDocumentChange(classlib::TObject *Sender) {
     BarsForWindow(std::move(bars));
     if (module_ && module_->CTPFactory())
         RecreatePaneInstances();
+    if (module_)
+        module_->RefreshNamedObjects();
     ChainGuarded(module_.get(), PrevWordHandlers.DocumentChange, Sender);
 }
 
