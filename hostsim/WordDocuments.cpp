@@ -8,6 +8,10 @@ namespace hostsim {
 using classlib::ComPtr;
 using classlib::OleVariant;
 
+SimWordInlineShapes::SimWordInlineShapes(SimWorld &world) : SimDispObject(world, L"InlineShapes", IID_NULL) {
+    OnExtra(1, L"Count", DISPATCH_PROPERTYGET, {}, 0, [](DispArgs &) { return OleVariant(0L); });
+}
+
 SimWordDocument::SimWordDocument(SimWorld &world, WordHost &host, const std::wstring &name,
                                  const std::wstring &fullName)
     : SimDispObject(world, name, DIID_WordDocument), host_(&host), name_(name), fullName_(fullName) {
@@ -19,11 +23,15 @@ SimWordDocument::SimWordDocument(SimWorld &world, WordHost &host, const std::wst
         ComPtr<IDispatch> dispatch = ComPtr<IUnknown>::Copy(bars).TryAs<IDispatch>(IID_IDispatch);
         return OleVariant(dispatch.Get());
     });
+    // Not in the library's Document: reached by name.
+    OnExtra(0x7F000001, L"InlineShapes", DISPATCH_PROPERTYGET, {}, 0,
+            [this](DispArgs &) { return DispatchOf(inlineShapes_); });
 }
 
 void SimWordDocument::OnDisconnect() noexcept {
     host_ = nullptr;
     window_ = nullptr;
+    inlineShapes_ = nullptr;
     commandBars_.Reset();
 }
 

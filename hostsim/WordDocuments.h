@@ -11,6 +11,12 @@ namespace hostsim {
 class WordHost;
 class SimWordWindow;
 
+// A document's InlineShapes: the documents made here embed no objects, so its Count is 0.
+class SimWordInlineShapes : public SimDispObject<> {
+public:
+    explicit SimWordInlineShapes(SimWorld &world);
+};
+
 class SimWordDocument : public SimDispObject<> {
 public:
     SimWordDocument(SimWorld &world, WordHost &host, const std::wstring &name, const std::wstring &fullName);
@@ -29,6 +35,7 @@ private:
     std::wstring name_;
     std::wstring fullName_;
     SimWordWindow *window_ = nullptr;
+    SimWordInlineShapes *inlineShapes_ = nullptr;
     classlib::ComPtr<IUnknown> commandBars_;
 };
 

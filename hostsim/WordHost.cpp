@@ -47,6 +47,7 @@ SimWordTemplate *WordHost::AddTemplate(const std::wstring &name, const std::wstr
 
 SimWordDocument *WordHost::Add(const std::wstring &name, const std::wstring &fullName, DISPID event) {
     SimWordDocument *document = world_.Create<SimWordDocument>(*this, name, fullName);
+    document->inlineShapes_ = world_.Create<SimWordInlineShapes>();
     document->window_ = world_.Create<SimWordWindow>(L"Window" + std::to_wstring(documentNumber_), document);
     documents_->entries_.push_back(document);
     windows_->entries_.push_back(document->window_);

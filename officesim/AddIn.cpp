@@ -96,6 +96,19 @@ bool AddIn::StartupComplete() {
     return Report(hr, L"OnStartupComplete(custom)", IID_IDTExtensibility2, watch.Milliseconds());
 }
 
+bool AddIn::TaskPaneFactoryAvailable(ICTPFactory *factory) {
+    ComPtr<ICustomTaskPaneConsumer> consumer =
+        extensibility_ ? extensibility_.TryAs<ICustomTaskPaneConsumer>() : nullptr;
+    if (!consumer)
+        return true;
+    Activity activity(L"CTPFactoryAvailable of " + ProgId());
+    SetErrorInfo(0, nullptr);
+    Stopwatch watch;
+    HRESULT hr = consumer->CTPFactoryAvailable(factory);
+    return Report(hr, L"CTPFactoryAvailable(CTPFactoryInst)", __uuidof(ICustomTaskPaneConsumer),
+                  watch.Milliseconds());
+}
+
 bool AddIn::BeginShutdown() {
     Activity activity(L"OnBeginShutdown of " + ProgId());
     classlib::TSafeArray custom(VT_VARIANT, 0);

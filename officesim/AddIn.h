@@ -1,7 +1,7 @@
 // One COM add-in as Office holds it: created by ProgID in process, connected through
-// IDTExtensibility2, asked for its ribbon through IRibbonExtensibility and its callbacks through
-// IDispatch. Every call is written to the transcript with its answer; a failed call is a failure
-// of the run.
+// IDTExtensibility2, asked for its ribbon through IRibbonExtensibility, handed the task-pane factory
+// through ICustomTaskPaneConsumer, its callbacks called through IDispatch. Every call is written to
+// the transcript with its answer; a failed call is a failure of the run.
 #pragma once
 #include <windows.h>
 
@@ -32,6 +32,9 @@ public:
     // OnConnection(Application, ext_cm_Startup, AddInInst, custom).
     bool Connect(IDispatch *application, IDispatch *addInInst);
     bool StartupComplete();
+    // ICustomTaskPaneConsumer::CTPFactoryAvailable(factory), when the add-in implements it (Office 2007
+    // and later hand every add-in that does its task-pane factory after the connection).
+    bool TaskPaneFactoryAvailable(ICTPFactory *factory);
     bool BeginShutdown();
     bool Disconnect(ext_DisconnectMode mode);
     // The host stops without telling the add-in (Outlook's fast shutdown): no more calls.

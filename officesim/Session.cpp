@@ -9,12 +9,14 @@
 #include "classlib/Format.h"
 #include "classlib/OleString.h"
 #include "hostsim/ComAddInObject.h"
+#include "hostsim/TaskPaneFactory.h"
 #include "officesim/AddIn.h"
 #include "officesim/AddInRibbon.h"
 #include "officesim/CommandBarView.h"
 #include "officesim/CrashGuard.h"
 #include "officesim/DllUnload.h"
 #include "officesim/HostDriver.h"
+#include "officesim/TaskPaneView.h"
 
 namespace officesim {
 
@@ -118,12 +120,14 @@ private:
             Connect(entry);
         PumpMessages();
         LoadRibbons(host_->Windows());
+        HandOverTaskPaneFactory();
         host_->RaiseStartup(t_);
         for (LoadedAddIn *loaded : Connected())
             loaded->addIn->StartupComplete();
         PumpMessages();
         WindowsChanged();
         RefreshRibbons();
+        ReportPanes();
         timings_[slot].second = watch.Milliseconds();
         t_.Line(L"start-up took " + MsText(timings_[slot].second));
     }
@@ -156,6 +160,24 @@ private:
             addIn.Release();
         });
         loaded.ribbon = std::make_unique<AddInRibbon>(addIn, host_->World(), settings_.version, t_);
+    }
+
+    // Office 2007 and later hand their task-pane factory to every connected add-in that takes one,
+    // once its ribbon is loaded and before start-up completes.
+    void HandOverTaskPaneFactory() {
+        if (settings_.version < 12)
+            return;
+        std::optional<HostWindow> active = host_->ActiveWindow();
+        paneFactory_ = host_->World().Create<hostsim::TaskPaneFactory>(host_->Application(),
+                                                                       active ? active->object : nullptr);
+        panes_ = std::make_unique<TaskPaneView>(*paneFactory_);
+        for (LoadedAddIn *loaded : Connected())
+            loaded->addIn->TaskPaneFactoryAvailable(static_cast<ICTPFactory *>(paneFactory_));
+    }
+
+    void ReportPanes() {
+        if (panes_)
+            panes_->Report(host_->Windows(), t_);
     }
 
     // Office asks for a kind's document when the first window of that kind opens.
@@ -201,10 +223,11 @@ private:
         known_ = std::move(names);
     }
 
-    void ShowBars(const HostWindow &window) {
+    // Again: the listing even when it is what was shown before.
+    void ShowBars(const HostWindow &window, bool again = false) {
         std::vector<std::wstring> lines = DescribeAddInBars(window.commandBars);
         auto shown = shownBars_.find(window.commandBars);
-        if (shown != shownBars_.end() && shown->second == lines) {
+        if (!again && shown != shownBars_.end() && shown->second == lines) {
             t_.Line(L"command bars of " + window.name + L": as shown before");
             return;
         }
@@ -214,6 +237,12 @@ private:
         Transcript::Indent indent(t_);
         for (const std::wstring &line : lines)
             t_.Line(line);
+    }
+
+    void ShowActiveBars() {
+        std::optional<HostWindow> window = host_->ActiveWindow();
+        if (window && window->ribbonId.empty() && window->commandBars)
+            ShowBars(*window, true);
     }
 
     void RefreshRibbons() {
@@ -243,7 +272,10 @@ private:
                 throw EScriptError(L"officesim cannot do " + step.command + L" in " + host_->Name());
             PumpMessages();
             WindowsChanged();
+            if (step.command == L"switch-folder")
+                ShowActiveBars(); // what the user sees of the add-ins' bars in the new folder
             RefreshRibbons();
+            ReportPanes();
         } catch (const classlib::Exception &e) {
             t_.ScriptError(e.Message());
             return false;
@@ -344,6 +376,7 @@ private:
         for (LoadedAddIn *loaded : silent)
             loaded->addIn->Abandon();
         PumpMessages();
+        ReportPanes();
     }
 
     void Unload() {
@@ -421,6 +454,8 @@ private:
     Transcript &t_;
     std::unique_ptr<HostDriver> host_;
     std::vector<LoadedAddIn> addIns_;
+    hostsim::TaskPaneFactory *paneFactory_ = nullptr; // held by the host's world
+    std::unique_ptr<TaskPaneView> panes_;
     std::vector<std::wstring> known_;
     std::map<IUnknown *, std::vector<std::wstring>> shownBars_;
     std::vector<std::pair<std::wstring, double>> timings_;

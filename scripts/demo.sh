@@ -43,7 +43,8 @@ session "Outlook 2010, default session" "$sim/officesim.exe" --host outlook --ve
 session "Outlook 2007" "$sim/officesim12.exe" --host outlook --version 12
 bars2003="$(mktemp --suffix=.txt)"
 printf '%s\n' 'click-bar tsyExplorerSave' 'click-bar tsyReplyWithAttachments' 'open-inspector mail "Angebot"' \
-    close-inspector 'switch-folder "Sent Items"' 'switch-folder Inbox' 'unload Tessary.TSY' quit >"$bars2003"
+    'click-bar tsyInspectorZip' 'switch-folder "Sent Items"' 'switch-folder Inbox' 'unload Tessary.TSY' \
+    close-inspector quit >"$bars2003"
 session "Outlook 2003 (command bars, then the user unloads the add-in)" "$sim/officesim11.exe" --host outlook --version 11 --script "$(run winepath -w "$bars2003" | tr -d '\r')"
 word2003="$(mktemp --suffix=.txt)"
 printf '%s\n' 'click-bar tsyWordZip' new-document 'click-bar "Anhang zippen"' 'unload Tessary.TSY' close-document \

@@ -10,6 +10,8 @@
 #include "classlib/Trace.h"
 #include "framework/commandbars/CommandBarControls.h"
 #include "framework/commandbars/CommandBarModel.h"
+#include "framework/commandbars/OutlookExplorerWrapper.h"
+#include "framework/commandbars/OutlookInspectorWrapper.h"
 #include "framework/core/AddInObject.h"
 #include "framework/core/DeferredFree.h"
 #include "framework/core/HandlerChain.h"
@@ -135,6 +137,33 @@ void TdivAzore::BarsForWindow(ComPtr<_CommandBars> WindowBars) {
     }
 }
 
+// A bar's removal looks for it among the module's CommandBars, which are those of one window only:
+// each tracked explorer and inspector lends its own in turn, so that no open window keeps a bar whose
+// buttons nobody answers once the add-in is gone.
+void TdivAzore::RemoveOutlookWindowBars() {
+    TzidCOMAddInModule &module = *module_;
+    ComPtr<_CommandBars> current = module.CommandBars();
+    auto removeFrom = [&module](const office::TOutlookWindow &Window, TzidWindowBars &Bars) {
+        if (Bars.Count() == 0)
+            return;
+        module.RunGuarded([&] {
+            ComPtr<_CommandBars> windowBars = AsCommandBars(Window.CommandBars());
+            if (!windowBars)
+                return;
+            module.SetCommandBars(std::move(windowBars));
+            for (size_t i = 0; i < Bars.Count(); ++i)
+                module.RunGuarded([&] { Bars.Bar(i)->RemoveControls(); });
+        });
+    };
+    for (const auto &wrapper : ExplorerWrappers)
+        if (auto *explorer = dynamic_cast<TzidExplorer *>(wrapper.get()))
+            removeFrom(*explorer, explorer->Bars());
+    for (const auto &wrapper : InspectorWrappers)
+        if (auto *inspector = dynamic_cast<TzidInspector *>(wrapper.get()))
+            removeFrom(*inspector, inspector->Bars());
+    module.SetCommandBars(std::move(current));
+}
+
 // Word's own handler must not disturb the activation of a window: its failures are dropped.
 void TdivAzore::WordWindowActivate(classlib::TObject *Sender, IDispatch *Doc, IDispatch *Wn) {
     if (!module_)
@@ -145,6 +174,8 @@ void TdivAzore::WordWindowActivate(classlib::TObject *Sender, IDispatch *Doc, ID
         BarsForWindow(AsCommandBars(word->CommandBars()));
     if (module_ && module_->CTPFactory())
         CreatePanesForWindow(Wn);
+    if (module_)
+        module_->RefreshNamedObjects();
     if (!module_ || !PrevWordHandlers.WindowActivate)
         return;
     try {
@@ -169,6 +200,8 @@ void TdivAzore::WordDocumentChange(classlib::TObject *Sender) {
     BarsForWindow(std::move(bars));
     if (module_ && module_->CTPFactory())
         RecreatePaneInstances();
+    if (module_)
+        module_->RefreshNamedObjects();
     ChainGuarded(module_.get(), PrevWordHandlers.DocumentChange, Sender);
 }
 

@@ -158,6 +158,8 @@ void TdivAzore::RemoveFromHost() {
     TzidCOMAddInModule &module = *module_;
     if (module.HostType() == ohaWord)
         module.SetCommandBars(module.GetHostCommandBars());
+    if (module.HostType() == ohaOutlook)
+        RemoveOutlookWindowBars();
     module.RunGuarded([&] { module.RemoveCommandBarsFromHost(true); });
     std::wstring key = module.AddInKey();
     if (key.empty())

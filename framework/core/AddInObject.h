@@ -129,6 +129,8 @@ private:
 
     // The steps of a user unload that take the add-in out of the host.
     void RemoveFromHost();
+    // The module's bars leave every Outlook window that holds them.
+    void RemoveOutlookWindowBars();
     // The final part of every disconnection: drops the hooks and wrappers and frees the module.
     void ReleaseConnection() noexcept;
     // Reports a failure that has no module left to report it.

@@ -1,5 +1,6 @@
-// The hooked host handlers that need no command bars: document events that only bring task panes,
-// the events that only call the handler they replaced, and Outlook's property-page events. Those
+// The hooked host handlers that need no command bars: document events that bring task panes and
+// the module's named objects up to date, the events that only call the handler they replaced, and
+// Outlook's property-page events. Those
 // that put the module's bars into a window live with the bars (framework/commandbars/WindowBars.cpp,
 // ExplorerTracking.cpp, InspectorTracking.cpp).
 #include "classlib/LateBinding.h"
@@ -28,6 +29,8 @@ void TdivAzore::WordDocumentOpen(classlib::TObject *Sender, IDispatch *Doc) {
     if (module_ && module_->CTPFactory())
         if (classlib::ComPtr<IDispatch> window = DocumentWindow(Doc))
             CreatePanesForWindow(window.Get());
+    if (module_)
+        module_->RefreshNamedObjects();
     ChainGuarded(module_.get(), PrevWordHandlers.DocumentOpen, Sender, Doc);
 }
 
@@ -35,14 +38,20 @@ void TdivAzore::WordNewDocument(classlib::TObject *Sender, IDispatch *Doc) {
     if (module_ && module_->CTPFactory())
         if (classlib::ComPtr<IDispatch> window = DocumentWindow(Doc))
             CreatePanesForWindow(window.Get());
+    if (module_)
+        module_->RefreshNamedObjects();
     ChainGuarded(module_.get(), PrevWordHandlers.NewDocument, Sender, Doc);
 }
 
 void TdivAzore::ExcelWorkbookActivate(classlib::TObject *Sender, IDispatch *Wb) {
+    if (module_)
+        module_->RefreshNamedObjects();
     ChainGuarded(module_.get(), PrevExcelHandlers.WorkbookActivate, Sender, Wb);
 }
 
 void TdivAzore::ExcelSheetActivate(classlib::TObject *Sender, IDispatch *Sh) {
+    if (module_)
+        module_->RefreshNamedObjects();
     ChainGuarded(module_.get(), PrevExcelHandlers.SheetActivate, Sender, Sh);
 }
 

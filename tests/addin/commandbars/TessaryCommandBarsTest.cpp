@@ -24,13 +24,16 @@ protected:
     }
 };
 
+// The inspector's bar is there (and answers a click) while the inspector is open and goes with the
+// user's unload, as the explorer's bars do; a folder switch leaves the explorer's bars in place.
 TEST_F(TessaryCommandBars, Outlook2003ShowsClicksAndLosesTheBarsOnAUserUnload) {
     testsupport::TRunResult run = Officesim(L"outlook", "click-bar tsyExplorerSave\n"
                                                         "click-bar tsyReplyWithAttachments\n"
                                                         "open-inspector mail \"Angebot\"\n"
-                                                        "close-inspector\n"
+                                                        "click-bar tsyInspectorZip\n"
                                                         "switch-folder \"Sent Items\"\n"
                                                         "unload Tessary.TSY\n"
+                                                        "close-inspector\n"
                                                         "quit\n");
     EXPECT_TRUE(InOrder(run.Output, {
                                         "Tessary.TSY: OnStartupComplete(custom) -> S_OK",
@@ -46,12 +49,24 @@ TEST_F(TessaryCommandBars, Outlook2003ShowsClicksAndLosesTheBarsOnAUserUnload) {
                                         "== line 2: click-bar tsyReplyWithAttachments",
                                         "Click heard by 1 event connection(s) on the button",
                                         "Inspector2 opened",
-                                        "Inspector2 closed",
+                                        "command bars the add-ins built in Inspector2:",
+                                        "bar \"Tessary\" (top, visible",
+                                        "tag \"tsyInspectorZip\"",
+                                        "tag \"tsyInspectorSave\"",
+                                        "== line 4: click-bar tsyInspectorZip",
+                                        "Click heard by 1 event connection(s) on the button",
+                                        "== line 5: switch-folder",
                                         "Explorer1 shows \\\\Personal Folders\\Sent Items",
+                                        "command bars the add-ins built in Explorer1:",
+                                        "bar \"Tessary\" (top, visible, temporary)",
+                                        "tag \"tsyExplorerSave\"",
                                         "== line 6: unload Tessary.TSY",
                                         "Tessary.TSY: OnDisconnection(ext_dm_UserClosed, custom) -> S_OK",
                                         "no bars or controls of add-ins in the command bars of Explorer1",
-                                        "== line 7: quit",
+                                        "no bars or controls of add-ins in the command bars of Inspector2",
+                                        "== line 7: close-inspector",
+                                        "Inspector2 closed",
+                                        "== line 8: quit",
                                         "DllCanUnloadNow -> S_OK",
                                         "== result: no failures",
                                     }));

@@ -83,6 +83,26 @@ TEST_F(WordWindowsTest, TheBarsFollowTheActiveDocumentOrTheApplication) {
     EXPECT_EQ(Errors(), 0);
 }
 
+// Every window and document event of Word brings the module's named objects up to date, after the
+// bars and panes of the new window.
+TEST_F(WordWindowsTest, WindowAndDocumentEventsRefreshTheNamedObjects) {
+    struct TEntry : framework::IzidNamedObject {
+        std::wstring ObjectName() const override { return L"Chart"; }
+        void AttachObject(IDispatch *) override {}
+        void RefreshObject() override { ++Refreshes; }
+        int Refreshes = 0;
+    } entry;
+    Module()->NamedObjects().Add(&entry);
+    word_->NewDocument(); // NewDocument, WindowActivate, DocumentChange
+    EXPECT_EQ(entry.Refreshes, 3);
+    word_->OpenDocument(L"C:\\Docs\\Report.doc"); // DocumentOpen, WindowActivate, DocumentChange
+    EXPECT_EQ(entry.Refreshes, 6);
+    word_->Activate(first_->Window());
+    EXPECT_EQ(entry.Refreshes, 8);
+    Module()->NamedObjects().Remove(&entry);
+    EXPECT_EQ(Errors(), 0);
+}
+
 class OtherHostWindowsTest : public WindowsFixture {
 protected:
     void TearDown() override {

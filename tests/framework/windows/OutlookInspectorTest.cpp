@@ -127,6 +127,20 @@ TEST_F(InspectorTest, AHandlerClosesEverythingFromInsideItsOwnEvent) {
 }
 
 // Unloading the add-in from inside an inspector's event: the wrappers stop at once and go after.
+// The user's unload takes the bars out of every open inspector, not only out of the window whose
+// bars the module held last.
+TEST_F(InspectorTest, AUserUnloadTakesTheBarsOutOfEveryOpenInspector) {
+    hostsim::SimOutlookInspector *mail = OpenItem(ol::olMail, ol::olFolderInbox);
+    hostsim::SimOutlookInspector *card = OpenItem(ol::olContact, ol::olFolderContacts);
+    outlook_->Activate(explorer_);
+    ASSERT_TRUE(Shown(mail, L"Test Reply"));
+    ASSERT_TRUE(Shown(card, L"Test Card"));
+    Stop(ext_dm_UserClosed);
+    EXPECT_EQ(Bar(mail, L"Test Reply"), nullptr);
+    EXPECT_EQ(Bar(card, L"Test Card"), nullptr);
+    EXPECT_EQ(Errors(), 0);
+}
+
 TEST_F(InspectorTest, AnUnloadInsideAnInspectorEventFreesEveryWrapper) {
     hostsim::SimOutlookInspector *mail = OpenItem(ol::olMail, ol::olFolderInbox);
     Log().Action = [&](const std::wstring &Event) {
