@@ -25,9 +25,9 @@ double Median(std::vector<double> values) {
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-void Report(const std::wstring &name, double medianMs, double limitMs) {
+void Report(const std::wstring &name, double medianMs, double limitMs, const char *limitName) {
     if (limitMs > 0)
-        std::printf("%-48ls %10.3f ms   (Office's limit %.0f ms: %.4f of it)\n", name.c_str(), medianMs,
+        std::printf("%-48ls %10.3f ms   (%s %.0f ms: %.4f of it)\n", name.c_str(), medianMs, limitName,
                     limitMs, medianMs / limitMs);
     else
         std::printf("%-48ls %10.3f ms\n", name.c_str(), medianMs);

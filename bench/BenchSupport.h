@@ -34,7 +34,8 @@ template <class Body> double SecondsPerCall(Body &&body) {
     return Median(runs);
 }
 // Prints "name: median ms (limit ms, fraction of it)"; limit 0 prints no limit.
-void Report(const std::wstring &name, double medianMs, double limitMs = 0);
+void Report(const std::wstring &name, double medianMs, double limitMs = 0,
+            const char *limitName = "Office's limit");
 
 // The product's add-in class (Tessary.TSY).
 extern const CLSID CLSID_TSY;

@@ -93,7 +93,7 @@ int main() {
         double seconds = PerKeyStroke();
         std::printf("product's bars: %d bars, %d shortcut entries (its buttons carry no shortcut)\n",
                     module->CommandBarList().Count(), module->ShortcutList()->Count());
-        bench::Report(L"key stroke, product's bars", seconds * 1000, kFrameMs);
+        bench::Report(L"key stroke, product's bars", seconds * 1000, kFrameMs, "a frame of");
     }
     std::vector<int> sizes{100, 1000};
     std::vector<double> seconds;
@@ -102,7 +102,8 @@ int main() {
         AddGeneratedBar(*module, size);
         seconds.push_back(PerKeyStroke());
         std::printf("%d buttons: %d shortcut entries\n", size, module->ShortcutList()->Count());
-        bench::Report(L"key stroke, " + std::to_wstring(size) + L" buttons", seconds.back() * 1000, kFrameMs);
+        bench::Report(L"key stroke, " + std::to_wstring(size) + L" buttons", seconds.back() * 1000, kFrameMs,
+                      "a frame of");
         if (seconds.back() * 1000 > kFrameMs)
             ++failed;
     }
