@@ -34,6 +34,33 @@ function(tessary_idl idl base)
                        DEPENDS ${idl_abs} VERBATIM)
 endfunction()
 
+# tessary_com_resources(<target> <idl> <base> <rc.in> [DEPENDS files...]): makes <target> a COM
+# server of its own: the type library of <idl> (as <base>) and the resources of <rc.in>, which name it
+# and the module forms, go into the target; the resources are made again when a DEPENDS file changes.
+function(tessary_com_resources target idl base rcin)
+    cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+    tessary_idl(${idl} ${base})
+    set(out ${CMAKE_CURRENT_BINARY_DIR}/${base})
+    get_filename_component(rcname ${rcin} NAME_WE)
+    set(rc ${CMAKE_CURRENT_BINARY_DIR}/${rcname}.rc)
+    configure_file(${rcin} ${rc} @ONLY)
+    set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS "${out}.tlb;${ARG_DEPENDS}")
+    target_sources(${target} PRIVATE ${rc} ${out}_i.c ${out}.h ${out}.tlb)
+    target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR})
+endfunction()
+
+# tessary_test_addin(<name> SOURCES ... LIBS ...): a COM server library for the tests (regsvr32 and
+# officesim load it as Office loads add-ins), with the tests' shared exports.
+function(tessary_test_addin name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_library(${name} SHARED ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/ComServerExports.cpp)
+    set_target_properties(${name} PROPERTIES PREFIX "")
+    tessary_target(${name})
+    tessary_static_link(${name})
+    target_link_options(${name} PRIVATE -Wl,--enable-stdcall-fixup)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+endfunction()
+
 # tessary_gtest(<name> SOURCES ... LIBS ...): a GoogleTest program run under Wine by ctest.
 function(tessary_gtest name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
