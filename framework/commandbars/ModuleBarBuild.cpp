@@ -102,7 +102,9 @@ void TzidCOMAddInModule::CreateCommandBar(TzidCustomCommandBar *Bar) {
                       classlib::Format(L"Illegal character in the %s commandbar name.", {name}));
     if (!Bar->SupportedApps().Contains(hostType_))
         return;
-    if (officeVersion_ >= 12 && !Bar->UseForRibbon())
+    // Hosts that show a ribbon take only the bars meant for it; Visio, InfoPath, Project and Publisher
+    // 2007 have no ribbon and still show every bar.
+    if (usesRibbon_ && !Bar->UseForRibbon())
         return;
     try {
         classlib::ComPtr<CommandBar> office = FindCommandBar(name);

@@ -85,6 +85,20 @@ void UnbindBar(TzidCustomCommandBar &Bar) {
     Bar.SetCommandBarInterface(nullptr);
 }
 
+// The bars of the host's (not the Outlook windows') command bars lose their Office side; Access's next
+// database gets them built again.
+void TzidCOMAddInModule::ReleaseCommandBars() {
+    for (int i = 0; i < ComponentCount(); ++i) {
+        auto *bar = dynamic_cast<TzidCustomCommandBar *>(Components(i));
+        if (bar == nullptr || dynamic_cast<TzidOlInspectorCustomCommandBar *>(bar) != nullptr ||
+            (hostType_ == ohaOutlook && dynamic_cast<TzidOlExplorerCustomCommandBar *>(bar) != nullptr) ||
+            !bar->SupportedApps().Contains(hostType_))
+            continue;
+        UnbindBar(*bar);
+    }
+    commandBars_.Reset();
+}
+
 void TzidWindowBars::Record(TzidCustomCommandBar &Bar) {
     for (auto &[bar, office] : bars_)
         if (bar == &Bar) {

@@ -224,9 +224,25 @@ TEST_F(RibbonOutlookBuildTest, OnlyBarsMarkedForTheRibbonAreBuilt) {
     ReadForm(L"object Bar1: TzidCommandBar CommandBarName = 'Plain' end\n"
              L"object Bar2: TzidCommandBar CommandBarName = 'Kept' UseForRibbon = True end\n");
     module_->SetOfficeVersion(14);
+    module_->SetUsesRibbon(true);
     module_->CreateCommandBars();
     EXPECT_FALSE(OfficeBar(L"Plain"));
     EXPECT_TRUE(OfficeBar(L"Kept"));
+}
+
+// Access's database closing: the bars lose their Office side, nested controls too, and stay in Office.
+TEST_F(BarBuildTest, ReleasingTheCommandBarsUnbindsWithoutDeleting) {
+    ReadBar();
+    module_->CreateCommandBars();
+    ASSERT_TRUE(Bar()->CommandBarInterface());
+    module_->ReleaseCommandBars();
+    EXPECT_FALSE(Bar()->CommandBarInterface());
+    EXPECT_FALSE(module_->CommandBars());
+    auto *popup = Bar()->Controls()->Items(3);
+    EXPECT_FALSE(popup->ControlInterface());
+    EXPECT_FALSE(static_cast<TzidCommandBarPopup *>(popup)->Controls()->Items(0)->ControlInterface());
+    EXPECT_TRUE(OfficeBar(L"Tessary"));
+    EXPECT_EQ(CountTagged(L"all"), 1);
 }
 
 TEST_F(BarBuildTest, AUserUnloadTakesTheBarsAndTheirControlsOutOfOutlook) {

@@ -1,13 +1,8 @@
-// The module's release of the host's command bars, and the look-up of its ribbon objects (the
-// building of bars is in the command-bar code).
+// The look-up of the module's ribbon objects by their Id.
 #include "framework/core/AddInModule.h"
 #include "framework/core/RibbonObject.h"
 
 namespace framework {
-
-void TzidCOMAddInModule::ReleaseCommandBars() {
-    commandBars_.Reset();
-}
 
 classlib::TObject *TzidCOMAddInModule::FindRibbonObject(const std::wstring &Id) const {
     int index = ribbonIds_.IndexOf(Id);
