@@ -81,7 +81,7 @@ void TzidCOMAddInModule::SetHandleShortcuts(bool Value) {
     if (Value) {
         MakeShortcutWindow();
     } else {
-        RemoveKeyboardHook();
+        RemoveKeyboardHook(this);
         SetNativeWindow(nullptr);
     }
 }
@@ -91,6 +91,7 @@ void TzidCOMAddInModule::MakeShortcutWindow() {
     SetNativeWindow(nullptr);
     SetNativeWindow(new TzidNativeWindow(this, NewWindowName()));
     KeyboardHook = SetWindowsHookExW(WH_KEYBOARD, &KeyboardHookProc, nullptr, GetCurrentThreadId());
+    KeyboardHookOwner = KeyboardHook != nullptr ? this : nullptr;
     if (KeyboardHook == nullptr)
         classlib::Trace(L"Shortcuts", L"The keyboard hook could not be installed");
 }

@@ -136,7 +136,7 @@ TzidCOMAddInModule::~TzidCOMAddInModule() {
     factory_ = nullptr;
     comAddIn_.Reset();
     hostApp_.Clear();
-    RemoveKeyboardHook();
+    RemoveKeyboardHook(this);
     SetColorWindow(nullptr);
     SetNativeWindow(nullptr);
     shortcutList_.reset();

@@ -5,6 +5,7 @@ namespace framework {
 TzidOfficeHostApp HostKind = ohaExcel;
 HWND HostMainWindow = nullptr;
 HHOOK KeyboardHook = nullptr;
+const void *KeyboardHookOwner = nullptr;
 bool WindowActivationBusy = false;
 
 const wchar_t *HostWindowClasses(TzidOfficeHostApp Host) {
@@ -18,9 +19,12 @@ const wchar_t *HostWindowClasses(TzidOfficeHostApp Host) {
     }
 }
 
-void RemoveKeyboardHook() noexcept {
+void RemoveKeyboardHook(const void *Owner) noexcept {
+    if (Owner != nullptr && Owner != KeyboardHookOwner)
+        return;
     if (HHOOK hook = KeyboardHook) {
         KeyboardHook = nullptr;
+        KeyboardHookOwner = nullptr;
         UnhookWindowsHookEx(hook);
     }
 }

@@ -282,5 +282,16 @@ TEST_F(ShortcutsTest, OneHookForTwoTruesAndNoneAfterFalse) {
     EXPECT_EQ(keys_.Keys.size(), 1u) << "without the window, keys still reach OnKeyDown";
 }
 
+// Another module of the process (a registration step's) comes and goes: the hook stays.
+TEST_F(ShortcutsTest, AnotherModuleGoingLeavesTheHookInPlace) {
+    HHOOK hook = KeyboardHook;
+    ASSERT_NE(hook, nullptr);
+    auto *other = new TCommandBarTestModule(nullptr);
+    other->SetHandleShortcuts(false);
+    classlib::Free(other);
+    EXPECT_EQ(KeyboardHook, hook);
+    EXPECT_EQ(Press('Z', kCtrl | kShift), 1) << "the shortcut still clicks";
+}
+
 } // namespace
 } // namespace cbtest
