@@ -17,12 +17,6 @@ protected:
         CommandBarTest::SetUp();
         UseEngine();
     }
-    void UseEngine() {
-        module_->OnCreateControl = [this](TzidCommandBarControl *C, TzidCustomCommandBar *B,
-                                          TzidCommandBarPopup *P) {
-            module_->TzidCOMAddInModule::CreateControl(C, B, P);
-        };
-    }
     void ReadBar(const std::wstring &Name = L"Tessary", const std::wstring &Extra = L"",
                  const std::wstring &More = L"") {
         form_ = More + L"object Bar1: TzidCommandBar CommandBarName = '" + Name + L"'" + Extra +
@@ -64,24 +58,9 @@ protected:
     }
     // The host and the add-in start again: a new module reads the same form.
     void Restart() {
-        classlib::Free(module_);
-        sim_->Restart();
-        module_ = new TCommandBarTestModule(nullptr);
-        module_->SetHostType(ohaOutlook);
-        module_->SetStartMode(zsmNormal);
-        module_->SetHostApp(classlib::OleVariant(outlook_->Application()));
-        classlib::ComPtr<_CommandBars> bars;
-        sim_->Identity()->QueryInterface(IID__CommandBars, bars.PutVoid());
-        module_->SetCommandBars(std::move(bars));
+        RestartModule();
         UseEngine();
         ReadForm(form_);
-    }
-    std::vector<std::wstring> Errors() const {
-        std::vector<std::wstring> errors;
-        for (const std::wstring &line : module_->Log)
-            if (line.rfind(L"Error:", 0) == 0)
-                errors.push_back(line);
-        return errors;
     }
 
     std::wstring form_;

@@ -26,12 +26,7 @@ protected:
         bar_->Reconnect();
     }
     TzidCommandBarButton &Button() { return *bar_->Controls()->Items(0)->AsCommandBarButton(); }
-    int Clicks() const {
-        int n = 0;
-        for (const std::wstring &line : module_->Log)
-            n += line.rfind(L"Click:", 0) == 0 ? 1 : 0;
-        return n;
-    }
+    int Clicks() const { return static_cast<int>(Lines(L"Click:").size()); }
     // Calls Invoke the way a dispatch caller does (arguments last first).
     static HRESULT Call(IDispatch *Sink, DISPID Id, std::vector<VARIANT> Args) {
         DISPPARAMS params{Args.data(), nullptr, static_cast<UINT>(Args.size()), 0};
