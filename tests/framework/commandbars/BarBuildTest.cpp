@@ -3,8 +3,6 @@
 #include "CommandBarFixture.h"
 
 #include "hostsim/CommandBarControlsObject.h"
-#include "hostsim/CommandBarHosts.h"
-#include "hostsim/WordHost.h"
 
 using namespace framework;
 
@@ -233,26 +231,6 @@ TEST_F(BarBuildTest, AUserUnloadTakesTheBarsAndTheirControlsOutOfOutlook) {
     for (const wchar_t *tag : {L"zip", L"tmp", L"edit", L"pop", L"all"})
         EXPECT_EQ(CountTagged(tag), 0) << tag;
     EXPECT_TRUE(Errors().empty()) << testing::PrintToString(Errors());
-}
-
-TEST_F(BarBuildTest, WordLosesTheBarAlsoFromItsNormalTemplate) {
-    hostsim::WordHost word(L"11.0");
-    hostsim::CommandBarsObject &wordBars = hostsim::AttachCommandBars(word);
-    ReadBar(L"Tessary Word");
-    module_->SetHostType(ohaWord);
-    module_->SetHostApp(classlib::OleVariant(word.Application()));
-    classlib::ComPtr<_CommandBars> bars;
-    wordBars.Identity()->QueryInterface(IID__CommandBars, bars.PutVoid());
-    module_->SetCommandBars(std::move(bars));
-    module_->CreateCommandBars();
-    ASSERT_TRUE(wordBars.Set().FindBar(L"Tessary Word"));
-    module_->RemoveCommandBarsFromHost(false);
-    EXPECT_FALSE(wordBars.Set().FindBar(L"Tessary Word"));
-    ASSERT_EQ(word.OrganizerDeletes().size(), 1u);
-    EXPECT_NE(word.OrganizerDeletes()[0].find(L"|Tessary Word|2"), std::wstring::npos);
-    EXPECT_TRUE(Errors().empty()) << testing::PrintToString(Errors());
-    module_->ReleaseCommandBars();
-    module_->SetHostApp(classlib::OleVariant());
 }
 
 } // namespace

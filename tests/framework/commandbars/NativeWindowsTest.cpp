@@ -107,8 +107,6 @@ TEST_F(NativeWindowsTest, AWindowOfAnotherModuleReachesItsOwnModule) {
     EXPECT_EQ(schemes_.Senders, (std::vector<classlib::TObject *>{module_}));
     classlib::Free(other);
     EXPECT_EQ(CurrentModule(), nullptr);
-    module_->SetColorWindow(nullptr);
-    EXPECT_EQ(CurrentModule(), nullptr);
 }
 
 } // namespace

@@ -96,15 +96,6 @@ TEST_F(StreamingTest, MixedKindsAndNestedPopupsReadAndWriteBack) {
     classlib::Free(other);
 }
 
-TEST_F(StreamingTest, KindsDecideTheClassesWhateverTheItemsSay) {
-    ReadForm(L"object Bar1: TzidCommandBar CommandBarName = 'B' ButtonTypes = " + Kinds({2, 0, 4}) +
-             L" Buttons = < item end item end item end > end\n");
-    auto *bar = static_cast<TzidCustomCommandBar *>(module_->FindComponent(L"Bar1"));
-    EXPECT_NE(dynamic_cast<TzidCommandBarDropDownList *>(bar->Controls()->Items(0)), nullptr);
-    EXPECT_NE(bar->Controls()->Items(1)->AsCommandBarButton(), nullptr);
-    EXPECT_NE(bar->Controls()->Items(2)->AsCommandBarPopup(), nullptr);
-}
-
 TEST_F(StreamingTest, BrokenKindListsAreFormErrors) {
     const std::wstring cases[] = {
         Kinds({0}) + L" Buttons = < item end item end >",    // fewer kinds than items

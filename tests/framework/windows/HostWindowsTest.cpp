@@ -117,19 +117,15 @@ protected:
     // Runs the thread's message loop until the add-in has no Visio timer left (at most two seconds),
     // then for Extra milliseconds more.
     void Pump(DWORD Extra) {
+        auto loop = [](auto Going) {
+            for (MSG msg; Going(); Sleep(5))
+                while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+                    DispatchMessageW(&msg);
+        };
         const DWORD start = GetTickCount();
-        MSG msg;
-        while (addIn_ && AddIn().PendingVisioTimers() > 0 && GetTickCount() - start < 2000) {
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageW(&msg);
-            Sleep(5);
-        }
+        loop([&] { return addIn_ && AddIn().PendingVisioTimers() > 0 && GetTickCount() - start < 2000; });
         const DWORD more = GetTickCount();
-        while (GetTickCount() - more < Extra) {
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageW(&msg);
-            Sleep(5);
-        }
+        loop([&] { return GetTickCount() - more < Extra; });
     }
 
     std::unique_ptr<hostsim::OtherHost> host_;

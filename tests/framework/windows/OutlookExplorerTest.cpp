@@ -36,7 +36,6 @@ TEST_P(ExplorerTest, AnExplorerReportedAtStartupAndAgainGetsOneWrapper) {
     outlook_->Close(second);
     EXPECT_EQ(AddIn().ExplorerWrapperCount(), 1u);
     EXPECT_EQ(Log().Count(L"ExplorerClose"), 1);
-    EXPECT_EQ(Log().Count(L"WrongSender"), 0);
 }
 
 // A reported explorer gets its bars at its first folder switch, which activates it first (Outlook
@@ -87,7 +86,6 @@ TEST_P(ExplorerTest, CancelOfABeforeFolderSwitchReachesOutlook) {
     for (const wchar_t *event :
          {L"BeforeFolderSwitch", L"FolderSwitch", L"BeforeViewSwitch", L"ViewSwitch", L"SelectionChange"})
         EXPECT_GE(Log().Count(event), 1) << event;
-    EXPECT_EQ(Log().Count(L"WrongSender"), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Outlook, ExplorerTest, ::testing::Values(L"11.0", L"14.0.0.4760"));

@@ -21,6 +21,7 @@ void WindowsFixture::TearDown() {
         Stop();
     DropHost();
     EXPECT_EQ(Errors(), 0) << "an error reached the module or the user";
+    EXPECT_EQ(Log().Count(L"WrongSender"), 0) << "an event came from another window's wrapper";
     EXPECT_EQ(Log().ModulesAlive, 0) << "a module was not freed";
     EXPECT_EQ(framework::ObjectsAfterCallCount(), 0u) << "a wrapper or timer waits to be freed";
     EXPECT_EQ(framework::AddInCanUnloadNow(), S_OK) << "an add-in object or event sink is still alive";

@@ -23,8 +23,8 @@ namespace wintest {
 class WindowsFixture : public ::testing::Test {
 protected:
     void SetUp() override;
-    // Stops the add-in if the test has not, lets the host go (DropHost), and checks that no error
-    // was reported and nothing of the add-in is left.
+    // Stops the add-in if the test has not, lets the host go (DropHost), and checks that no error was
+    // reported, every event came from its own window's wrapper, and nothing of the add-in is left.
     void TearDown() override;
     virtual void DropHost() {}
 
