@@ -1,5 +1,6 @@
 #include "CommandBarFixture.h"
 
+#include "RegistryAccess.h"
 #include "classlib/Classes.h"
 #include "classlib/Format.h"
 #include "classlib/Reader.h"
@@ -187,20 +188,13 @@ std::vector<std::wstring> CommandBarTest::Writes(const std::wstring &Member) con
 }
 
 int CommandBarTest::Record(const std::wstring &Key, const std::wstring &Name) {
-    DWORD value = 0, size = sizeof value;
-    if (RegGetValueW(HKEY_CURRENT_USER, Key.c_str(), Name.c_str(), RRF_RT_REG_DWORD, nullptr, &value,
-                     &size) != ERROR_SUCCESS)
+    if (!testsupport::ValueExists(HKEY_CURRENT_USER, Key, Name))
         return -1;
-    return static_cast<int>(value);
+    return static_cast<int>(testsupport::ReadDword(HKEY_CURRENT_USER, Key, Name));
 }
 
 void CommandBarTest::WriteRecord(const std::wstring &Key, const std::wstring &Name, DWORD Value) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, Key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                              nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExW(key, Name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE *>(&Value), sizeof Value);
-    RegCloseKey(key);
+    testsupport::WriteDword(HKEY_CURRENT_USER, Key, Name, Value);
 }
 
 std::wstring ModuleForm(const std::wstring &Body) {
