@@ -33,19 +33,13 @@ protected:
     hostsim::ControlRef Tagged(const std::wstring &Tag) {
         return Set().FindControl({std::nullopt, std::nullopt, Tag});
     }
-    static int CountIn(const hostsim::BarRef &Bar, const std::wstring &Tag) {
-        int n = 0;
-        for (const hostsim::ControlRef &c : Bar->controls) {
-            n += c->alive && c->props.tag == Tag ? 1 : 0;
-            if (c->subBar)
-                n += CountIn(c->subBar, Tag);
-        }
-        return n;
-    }
     int CountTagged(const std::wstring &Tag) {
         int n = 0;
         for (const hostsim::BarRef &bar : Set().Bars())
-            n += CountIn(bar, Tag);
+            hostsim::ForEachControl(*bar, [&](const hostsim::ControlRef &C) {
+                n += C->alive && C->props.tag == Tag ? 1 : 0;
+                return true;
+            });
         return n;
     }
     int CountBars(const std::wstring &Name) {

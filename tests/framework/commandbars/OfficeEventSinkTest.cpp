@@ -33,15 +33,13 @@ protected:
         return Sink->Invoke(Id, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
     }
     static VARIANT Obj(IDispatch *Value) {
-        VARIANT v;
-        VariantInit(&v);
+        VARIANT v{};
         v.vt = VT_DISPATCH;
         v.pdispVal = Value;
         return v;
     }
     VARIANT CancelRef() {
-        VARIANT v;
-        VariantInit(&v);
+        VARIANT v{};
         v.vt = VT_BOOL | VT_BYREF;
         v.pboolVal = &cancel_;
         return v;
@@ -135,8 +133,7 @@ TEST_F(OfficeEventSinkTest, InvokeChecksItsArgumentsAndNeverTouchesTheControlFor
     EXPECT_EQ(sink->Invoke(1, IID_NULL, 0, DISPATCH_METHOD, nullptr, nullptr, nullptr, nullptr), E_POINTER);
     EXPECT_EQ(Call(sink.Get(), 1, {}), DISP_E_BADPARAMCOUNT);
     EXPECT_EQ(Call(sink.Get(), 1, {Obj(control.Get())}), DISP_E_BADPARAMCOUNT) << "Click has CancelDefault";
-    VARIANT text;
-    VariantInit(&text);
+    VARIANT text{};
     text.vt = VT_I4;
     text.lVal = 7;
     EXPECT_EQ(Call(sink.Get(), 1, {CancelRef(), text}), DISP_E_TYPEMISMATCH);
