@@ -31,8 +31,6 @@ private:
             if (Initialized)
                 OleUninitialize();
         }
-        TOle(const TOle &) = delete;
-        TOle &operator=(const TOle &) = delete;
         bool Initialized;
     } ole_;
     classlib::TMessageBoxHookScope hook_;
