@@ -3,8 +3,6 @@
 #include "CommandBarFixture.h"
 
 #include "hostsim/CommandBarControlsObject.h"
-#include "hostsim/CommandBarHosts.h"
-#include "hostsim/WordHost.h"
 
 using namespace framework;
 
@@ -16,12 +14,6 @@ protected:
     void SetUp() override {
         CommandBarTest::SetUp();
         UseEngine();
-    }
-    void UseEngine() {
-        module_->OnCreateControl = [this](TzidCommandBarControl *C, TzidCustomCommandBar *B,
-                                          TzidCommandBarPopup *P) {
-            module_->TzidCOMAddInModule::CreateControl(C, B, P);
-        };
     }
     void ReadBar(const std::wstring &Name = L"Tessary", const std::wstring &Extra = L"",
                  const std::wstring &More = L"") {
@@ -41,19 +33,13 @@ protected:
     hostsim::ControlRef Tagged(const std::wstring &Tag) {
         return Set().FindControl({std::nullopt, std::nullopt, Tag});
     }
-    static int CountIn(const hostsim::BarRef &Bar, const std::wstring &Tag) {
-        int n = 0;
-        for (const hostsim::ControlRef &c : Bar->controls) {
-            n += c->alive && c->props.tag == Tag ? 1 : 0;
-            if (c->subBar)
-                n += CountIn(c->subBar, Tag);
-        }
-        return n;
-    }
     int CountTagged(const std::wstring &Tag) {
         int n = 0;
         for (const hostsim::BarRef &bar : Set().Bars())
-            n += CountIn(bar, Tag);
+            hostsim::ForEachControl(*bar, [&](const hostsim::ControlRef &C) {
+                n += C->alive && C->props.tag == Tag ? 1 : 0;
+                return true;
+            });
         return n;
     }
     int CountBars(const std::wstring &Name) {
@@ -64,24 +50,9 @@ protected:
     }
     // The host and the add-in start again: a new module reads the same form.
     void Restart() {
-        classlib::Free(module_);
-        sim_->Restart();
-        module_ = new TCommandBarTestModule(nullptr);
-        module_->SetHostType(ohaOutlook);
-        module_->SetStartMode(zsmNormal);
-        module_->SetHostApp(classlib::OleVariant(outlook_->Application()));
-        classlib::ComPtr<_CommandBars> bars;
-        sim_->Identity()->QueryInterface(IID__CommandBars, bars.PutVoid());
-        module_->SetCommandBars(std::move(bars));
+        RestartModule();
         UseEngine();
         ReadForm(form_);
-    }
-    std::vector<std::wstring> Errors() const {
-        std::vector<std::wstring> errors;
-        for (const std::wstring &line : module_->Log)
-            if (line.rfind(L"Error:", 0) == 0)
-                errors.push_back(line);
-        return errors;
     }
 
     std::wstring form_;
@@ -254,26 +225,6 @@ TEST_F(BarBuildTest, AUserUnloadTakesTheBarsAndTheirControlsOutOfOutlook) {
     for (const wchar_t *tag : {L"zip", L"tmp", L"edit", L"pop", L"all"})
         EXPECT_EQ(CountTagged(tag), 0) << tag;
     EXPECT_TRUE(Errors().empty()) << testing::PrintToString(Errors());
-}
-
-TEST_F(BarBuildTest, WordLosesTheBarAlsoFromItsNormalTemplate) {
-    hostsim::WordHost word(L"11.0");
-    hostsim::CommandBarsObject &wordBars = hostsim::AttachCommandBars(word);
-    ReadBar(L"Tessary Word");
-    module_->SetHostType(ohaWord);
-    module_->SetHostApp(classlib::OleVariant(word.Application()));
-    classlib::ComPtr<_CommandBars> bars;
-    wordBars.Identity()->QueryInterface(IID__CommandBars, bars.PutVoid());
-    module_->SetCommandBars(std::move(bars));
-    module_->CreateCommandBars();
-    ASSERT_TRUE(wordBars.Set().FindBar(L"Tessary Word"));
-    module_->RemoveCommandBarsFromHost(false);
-    EXPECT_FALSE(wordBars.Set().FindBar(L"Tessary Word"));
-    ASSERT_EQ(word.OrganizerDeletes().size(), 1u);
-    EXPECT_NE(word.OrganizerDeletes()[0].find(L"|Tessary Word|2"), std::wstring::npos);
-    EXPECT_TRUE(Errors().empty()) << testing::PrintToString(Errors());
-    module_->ReleaseCommandBars();
-    module_->SetHostApp(classlib::OleVariant());
 }
 
 } // namespace

@@ -106,9 +106,7 @@ protected:
         if (Restarted) {
             module_->CreateCommandBars();
             module_->DisconnectFromHost();
-            classlib::Free(module_);
-            sim_->Restart();
-            NewModule();
+            RestartModule();
             Start();
         }
         spans_.clear();
@@ -133,13 +131,6 @@ protected:
     void Finish() {
         module_->DisconnectFromHost();
         DropHost();
-    }
-    std::vector<std::wstring> Errors() const {
-        std::vector<std::wstring> errors;
-        for (const std::wstring &line : module_->Log)
-            if (line.rfind(L"Error:", 0) == 0)
-                errors.push_back(line);
-        return errors;
     }
     std::set<std::wstring> Missing() {
         std::set<std::wstring> missing;

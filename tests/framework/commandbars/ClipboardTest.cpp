@@ -26,13 +26,7 @@ public:
 
     // Text, a 4 x 4 bitmap with one marked pixel, and an enhanced metafile.
     void PutUsersContents() {
-        ASSERT_TRUE(OpenClipboard(window_));
-        EmptyClipboard();
-        const std::wstring text = L"Gr\u00fc\u00dfe";
-        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-        memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-        GlobalUnlock(memory);
-        SetClipboardData(CF_UNICODETEXT, memory);
+        PutText(L"Gr\u00fc\u00dfe", false);
         classlib::TBitmap image;
         image.SetSize(4, 4);
         image.SetPixels(1, 2, kMark);
@@ -42,14 +36,16 @@ public:
         SetClipboardData(CF_ENHMETAFILE, CloseEnhMetaFile(dc));
         CloseClipboard();
     }
-    void PutText(const std::wstring &Text) {
+    // Leaves the clipboard open when Close is false, for more formats.
+    void PutText(const std::wstring &Text, bool Close = true) {
         ASSERT_TRUE(OpenClipboard(window_));
         EmptyClipboard();
         HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (Text.size() + 1) * sizeof(wchar_t));
         memcpy(GlobalLock(memory), Text.c_str(), (Text.size() + 1) * sizeof(wchar_t));
         GlobalUnlock(memory);
         SetClipboardData(CF_UNICODETEXT, memory);
-        CloseClipboard();
+        if (Close)
+            CloseClipboard();
     }
     // Whether the clipboard holds exactly what PutUsersContents put there.
     void ExpectUsersContents() {

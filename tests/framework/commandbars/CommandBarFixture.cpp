@@ -1,5 +1,6 @@
 #include "CommandBarFixture.h"
 
+#include "RegistryAccess.h"
 #include "classlib/Classes.h"
 #include "classlib/Format.h"
 #include "classlib/Reader.h"
@@ -70,19 +71,8 @@ private:
 } // namespace
 
 void CommandBarTest::SetUp() {
-    oleInitialized_ = SUCCEEDED(OleInitialize(nullptr));
-    hook_ = std::make_unique<classlib::TMessageBoxHookScope>(
-        [this](HWND, const std::wstring &Text, const std::wstring &, UINT) {
-            shownMessages_.push_back(Text);
-            return IDOK;
-        });
-    static int counter = 0;
-    scratch_ = L"Software\\TessaryCommandBarTests\\" + std::to_wstring(GetCurrentProcessId()) + L"_" +
-               std::to_wstring(++counter);
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, scratch_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              &root_, nullptr),
-              ERROR_SUCCESS);
-    ASSERT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, root_), ERROR_SUCCESS);
+    environment_.emplace([this](const std::wstring &Text) { shownMessages_.push_back(Text); });
+    ASSERT_TRUE(environment_->Ready());
     previousFactory_ = framework::SetControlEventSinkFactory(
         [this](framework::TzidCOMAddInModule &, framework::TzidCommandBarControl &Control) {
             sinks_.push_back({&Control});
@@ -112,6 +102,27 @@ void CommandBarTest::NewModule() {
     module_->SetCommandBars(std::move(bars));
 }
 
+void CommandBarTest::RestartModule() {
+    classlib::Free(module_);
+    sim_->Restart();
+    NewModule();
+}
+
+void CommandBarTest::UseEngine() {
+    module_->OnCreateControl = [this](framework::TzidCommandBarControl *C, framework::TzidCustomCommandBar *B,
+                                      framework::TzidCommandBarPopup *P) {
+        module_->TzidCOMAddInModule::CreateControl(C, B, P);
+    };
+}
+
+std::vector<std::wstring> CommandBarTest::Lines(const std::wstring &Kind) const {
+    std::vector<std::wstring> lines;
+    for (const std::wstring &line : module_->Log)
+        if (line.rfind(Kind, 0) == 0)
+            lines.push_back(line);
+    return lines;
+}
+
 void CommandBarTest::DropHost() {
     classlib::Free(module_);
     module_ = nullptr;
@@ -127,12 +138,7 @@ void CommandBarTest::DropHost() {
 void CommandBarTest::TearDown() {
     DropHost();
     framework::SetControlEventSinkFactory(std::move(previousFactory_));
-    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
-    RegCloseKey(root_);
-    RegDeleteTreeW(HKEY_CURRENT_USER, scratch_.c_str());
-    hook_.reset();
-    if (oleInitialized_)
-        OleUninitialize();
+    environment_.reset();
 }
 
 void CommandBarTest::ReadForm(const std::wstring &Body) {
@@ -182,20 +188,13 @@ std::vector<std::wstring> CommandBarTest::Writes(const std::wstring &Member) con
 }
 
 int CommandBarTest::Record(const std::wstring &Key, const std::wstring &Name) {
-    DWORD value = 0, size = sizeof value;
-    if (RegGetValueW(HKEY_CURRENT_USER, Key.c_str(), Name.c_str(), RRF_RT_REG_DWORD, nullptr, &value,
-                     &size) != ERROR_SUCCESS)
+    if (!testsupport::ValueExists(HKEY_CURRENT_USER, Key, Name))
         return -1;
-    return static_cast<int>(value);
+    return static_cast<int>(testsupport::ReadDword(HKEY_CURRENT_USER, Key, Name));
 }
 
 void CommandBarTest::WriteRecord(const std::wstring &Key, const std::wstring &Name, DWORD Value) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, Key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                              nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExW(key, Name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE *>(&Value), sizeof Value);
-    RegCloseKey(key);
+    testsupport::WriteDword(HKEY_CURRENT_USER, Key, Name, Value);
 }
 
 std::wstring ModuleForm(const std::wstring &Body) {

@@ -1,5 +1,5 @@
-// What the command-bar tests run in: COM initialised, HKEY_CURRENT_USER pointed at a scratch key of
-// the test's own, a module of the tests' own (no form resource: tests read form text into it) bound
+// What the command-bar tests run in: COM initialised, the registry pointed at scratch keys of the
+// test's own, a module of the tests' own (no form resource: tests read form text into it) bound
 // to a simulated Outlook's command bars, errors and handler calls recorded, and a fake factory of
 // Office event sinks that records what it advised. At the end the module is freed and no reference
 // to the simulated bars may be left.
@@ -10,10 +10,11 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "classlib/MessageDialogs.h"
+#include "TestEnvironment.h"
 #include "framework/commandbars/CommandBarModel.h"
 #include "framework/core/AddInModule.h"
 #include "hostsim/CommandBarsObject.h"
@@ -64,6 +65,14 @@ protected:
     void DropHost();
     // A fresh module bound to the host's command bars (the one before must be freed).
     void NewModule();
+    // The host and the add-in start again: the module is freed and a fresh one bound to the host's
+    // command bars as they are after a restart.
+    void RestartModule();
+    // Control creation is left to the module's own engine.
+    void UseEngine();
+    // The module's log lines that start with Kind ("Error:" ...).
+    std::vector<std::wstring> Lines(const std::wstring &Kind) const;
+    std::vector<std::wstring> Errors() const { return Lines(L"Error:"); }
     // Reads the objects of Body (form text) into the module.
     void ReadForm(const std::wstring &Body);
     std::wstring WriteForm();
@@ -93,11 +102,8 @@ protected:
     std::vector<std::wstring> shownMessages_;
 
 private:
-    std::unique_ptr<classlib::TMessageBoxHookScope> hook_;
+    std::optional<testsupport::TTestEnvironment> environment_;
     framework::TzidControlEventSinkFactory previousFactory_;
-    std::wstring scratch_;
-    HKEY root_ = nullptr;
-    bool oleInitialized_ = false;
 };
 
 // Form text of a module holding Body.

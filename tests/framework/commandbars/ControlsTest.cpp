@@ -45,7 +45,6 @@ TEST_F(ControlsTest, BeforeIdAndAfterIdPlaceNextToBuiltInControls) {
     EXPECT_EQ(IndexOf(before) + 1, IndexOf(reply)) << "right before Reply";
     EXPECT_EQ(IndexOf(nowhere), static_cast<long>(standard->controls.size()))
         << "an absent id leaves it last";
-    bar_->SetCommandBarInterface(nullptr);
 }
 
 TEST_F(ControlsTest, BeforeAndTheDesignsOrderPlaceOnTheAddInsOwnBar) {
@@ -72,7 +71,6 @@ TEST_F(ControlsTest, BeforeAndTheDesignsOrderPlaceOnTheAddInsOwnBar) {
     ClearLog();
     bar_->Controls()->Items(0)->UpdateControl();
     EXPECT_TRUE(Writes(L"Move").empty());
-    bar_->SetCommandBarInterface(nullptr);
 }
 
 TEST_F(ControlsTest, AddControlFindsTheBarInAnyCaseAndAddsATaggedControl) {
@@ -101,7 +99,6 @@ TEST_F(ControlsTest, AddControlFindsTheBarInAnyCaseAndAddsATaggedControl) {
     EXPECT_EQ(ModelOf(*taken), left);
     EXPECT_TRUE(Writes(L"Add").empty());
     EXPECT_EQ(left->props.caption, L"Vom Benutzer") << "AddControl itself pushes nothing onto it";
-    bar_->SetCommandBarInterface(nullptr);
 }
 
 TEST_F(ControlsTest, AddControlOnAPopupOutsideTheHostOnlyAddsTheItem) {
@@ -133,7 +130,6 @@ TEST_F(ControlsTest, AFailingAddControlLeavesNothingBehind) {
     EXPECT_EQ(bar_->Controls()->Count(), 0) << "the half-made item is taken out";
     EXPECT_TRUE(own->controls.empty()) << "and so is the Office control it got";
     EXPECT_EQ(Record(L"Controls", L"tsyB"), -1);
-    bar_->SetCommandBarInterface(nullptr);
 }
 
 TEST_F(ControlsTest, DeleteRemovesTheOfficeControlAndTheItem) {

@@ -23,10 +23,7 @@ protected:
     }
     // The add-in starts: its module connects to Outlook and builds its bars in the active explorer.
     void Start() {
-        module_->OnCreateControl = [this](TzidCommandBarControl *C, TzidCustomCommandBar *B,
-                                          TzidCommandBarPopup *P) {
-            module_->TzidCOMAddInModule::CreateControl(C, B, P);
-        };
+        UseEngine();
         module_->ConnectToHost();
         ReadForm(
             L"object Explorer1: TzidOlExplorerCommandBar CommandBarName = 'Tessary' Temporary = True\n"
@@ -39,15 +36,7 @@ protected:
     }
     void Restart() {
         module_->DisconnectFromHost();
-        classlib::Free(module_);
-        sim_->Restart();
-        module_ = new TCommandBarTestModule(nullptr);
-        module_->SetHostType(ohaOutlook);
-        module_->SetStartMode(zsmNormal);
-        module_->SetHostApp(classlib::OleVariant(outlook_->Application()));
-        classlib::ComPtr<_CommandBars> bars;
-        sim_->Identity()->QueryInterface(IID__CommandBars, bars.PutVoid());
-        module_->SetCommandBars(std::move(bars));
+        RestartModule();
         Start();
     }
 };
@@ -70,8 +59,7 @@ TEST_F(ExplorerBarPositionTest, PositionsSurviveARestartOfOutlook) {
     EXPECT_EQ(bar->position, hostsim::msoBarPos::Left);
     EXPECT_EQ(bar->rowIndex, 2);
     EXPECT_EQ(OfficeBar(L"Tessary Extra")->position, hostsim::msoBarPos::Bottom);
-    for (const std::wstring &entry : module_->Log)
-        EXPECT_NE(entry.rfind(L"Error:", 0), 0u) << entry;
+    EXPECT_TRUE(Errors().empty()) << testing::PrintToString(Errors());
 }
 
 // A bar Office fails to describe must not cost the next bar its saved position.

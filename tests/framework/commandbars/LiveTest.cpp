@@ -99,7 +99,6 @@ TEST_F(LiveTest, BarPropertiesMapToOfficeAndBack) {
     bar_->SetCommandBarTop(12);
     EXPECT_EQ(bar_->CommandBarTop(), 12);
     EXPECT_EQ(module_->Log.size(), 3u);
-    bar_->SetCommandBarInterface(nullptr);
 }
 
 TEST_F(LiveTest, UpdateBarAppliesAChangedDesignOnceAndRecordsIt) {
@@ -132,7 +131,6 @@ TEST_F(LiveTest, UpdateBarAppliesAChangedDesignOnceAndRecordsIt) {
     officeBar_->visible = false;
     bar_->UpdateBar();
     EXPECT_TRUE(officeBar_->visible);
-    bar_->SetCommandBarInterface(nullptr);
 }
 
 TEST_F(LiveTest, UpdateControlPushesANewDesignAndKeepsTheUsersChangesToARecordedOne) {

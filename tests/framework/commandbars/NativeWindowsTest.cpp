@@ -3,6 +3,7 @@
 // process-wide module they name.
 #include "CommandBarFixture.h"
 
+#include "RegistryAccess.h"
 #include "framework/commandbars/NativeWindows.h"
 
 using namespace framework;
@@ -35,12 +36,8 @@ protected:
         SendMessageW(ColorWindow(*module_).Handle(), ColorWindow(*module_).BroadcastMessage(), 0, 0);
     }
     static void WriteTheme(DWORD Value) {
-        HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office\\11.0\\Common", 0, nullptr,
-                                  0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-                  ERROR_SUCCESS);
-        RegSetValueExW(key, L"Theme", 0, REG_DWORD, reinterpret_cast<const BYTE *>(&Value), sizeof Value);
-        RegCloseKey(key);
+        testsupport::WriteDword(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office\\11.0\\Common", L"Theme",
+                                Value);
     }
 
     TSchemeListener schemes_;
@@ -106,8 +103,6 @@ TEST_F(NativeWindowsTest, AWindowOfAnotherModuleReachesItsOwnModule) {
     Broadcast();
     EXPECT_EQ(schemes_.Senders, (std::vector<classlib::TObject *>{module_}));
     classlib::Free(other);
-    EXPECT_EQ(CurrentModule(), nullptr);
-    module_->SetColorWindow(nullptr);
     EXPECT_EQ(CurrentModule(), nullptr);
 }
 

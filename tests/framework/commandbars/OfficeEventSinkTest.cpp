@@ -26,27 +26,20 @@ protected:
         bar_->Reconnect();
     }
     TzidCommandBarButton &Button() { return *bar_->Controls()->Items(0)->AsCommandBarButton(); }
-    int Clicks() const {
-        int n = 0;
-        for (const std::wstring &line : module_->Log)
-            n += line.rfind(L"Click:", 0) == 0 ? 1 : 0;
-        return n;
-    }
+    int Clicks() const { return static_cast<int>(Lines(L"Click:").size()); }
     // Calls Invoke the way a dispatch caller does (arguments last first).
     static HRESULT Call(IDispatch *Sink, DISPID Id, std::vector<VARIANT> Args) {
         DISPPARAMS params{Args.data(), nullptr, static_cast<UINT>(Args.size()), 0};
         return Sink->Invoke(Id, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
     }
     static VARIANT Obj(IDispatch *Value) {
-        VARIANT v;
-        VariantInit(&v);
+        VARIANT v{};
         v.vt = VT_DISPATCH;
         v.pdispVal = Value;
         return v;
     }
     VARIANT CancelRef() {
-        VARIANT v;
-        VariantInit(&v);
+        VARIANT v{};
         v.vt = VT_BOOL | VT_BYREF;
         v.pboolVal = &cancel_;
         return v;
@@ -140,8 +133,7 @@ TEST_F(OfficeEventSinkTest, InvokeChecksItsArgumentsAndNeverTouchesTheControlFor
     EXPECT_EQ(sink->Invoke(1, IID_NULL, 0, DISPATCH_METHOD, nullptr, nullptr, nullptr, nullptr), E_POINTER);
     EXPECT_EQ(Call(sink.Get(), 1, {}), DISP_E_BADPARAMCOUNT);
     EXPECT_EQ(Call(sink.Get(), 1, {Obj(control.Get())}), DISP_E_BADPARAMCOUNT) << "Click has CancelDefault";
-    VARIANT text;
-    VariantInit(&text);
+    VARIANT text{};
     text.vt = VT_I4;
     text.lVal = 7;
     EXPECT_EQ(Call(sink.Get(), 1, {CancelRef(), text}), DISP_E_TYPEMISMATCH);

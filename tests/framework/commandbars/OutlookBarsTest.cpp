@@ -84,7 +84,6 @@ TEST_F(OutlookBarsTest, FolderNamesWinOverItemTypesAndCompareAsTheyShould) {
     ClearLog();
     explorer_->FolderSwitched(Folder(ol::olFolderCalendar));
     EXPECT_EQ(Writes(L"Left").size(), 2u);
-    explorer_->SetCommandBarInterface(nullptr);
 }
 
 TEST_F(OutlookBarsTest, InspectorBarsAskFolderAndItemClass) {

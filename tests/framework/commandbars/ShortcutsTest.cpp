@@ -130,9 +130,8 @@ protected:
     }
     std::vector<std::wstring> Clicks() {
         std::vector<std::wstring> clicks;
-        for (const std::wstring &entry : module_->Log)
-            if (entry.rfind(L"Click:", 0) == 0)
-                clicks.push_back(entry.substr(6));
+        for (const std::wstring &entry : Lines(L"Click:"))
+            clicks.push_back(entry.substr(6));
         module_->Log.clear();
         return clicks;
     }

@@ -34,10 +34,7 @@ protected:
                  L"object Inspector1: TzidOlInspectorCommandBar CommandBarName = 'Tessary Inspektor'\n"
                  L"  ButtonTypes = " +
                  Kinds({0}) + L" Buttons = < item Caption = 'Zippen' OfficeTag = 'zip' end > end\n");
-        module_->OnCreateControl = [this](TzidCommandBarControl *C, TzidCustomCommandBar *B,
-                                          TzidCommandBarPopup *P) {
-            module_->TzidCOMAddInModule::CreateControl(C, B, P);
-        };
+        UseEngine();
         // Outlook starts Word for the mail: the add-in is loaded into Word.
         word_.NewDocument();
         module_->SetHostType(ohaWord);
@@ -64,14 +61,6 @@ protected:
             dynamic_cast<hostsim::CommandBarsObject *>(hostsim::SimObject::FromUnknown(bars.Get()));
         EXPECT_EQ(object, wordBars_) << "the inspector does not show Word's bars";
         return *object;
-    }
-
-    std::vector<std::wstring> Lines(const std::wstring &Kind) const {
-        std::vector<std::wstring> lines;
-        for (const std::wstring &line : module_->Log)
-            if (line.rfind(Kind, 0) == 0)
-                lines.push_back(line);
-        return lines;
     }
 
     hostsim::WordHost word_{L"11.0"};
@@ -101,7 +90,7 @@ TEST_F(WordMailEditorTest, TheWordBarIsBuiltInTheMailInspectorClickedAndRemovedO
     EXPECT_FALSE(bars.Set().FindBar(L"Tessary"));
     ASSERT_EQ(word_.OrganizerDeletes().size(), 1u);
     EXPECT_NE(word_.OrganizerDeletes()[0].find(L"|Tessary|2"), std::wstring::npos);
-    EXPECT_TRUE(Lines(L"Error:").empty()) << testing::PrintToString(Lines(L"Error:"));
+    EXPECT_TRUE(Errors().empty()) << testing::PrintToString(Errors());
 }
 
 } // namespace

@@ -23,6 +23,21 @@ protected:
         explorer_ = host_.OpenExplorer(host_.DefaultFolder(hostsim::ol::olFolderInbox));
         factory_ = host_.World().Create<hostsim::TaskPaneFactory>(host_.Application(), nullptr);
     }
+    void TearDown() override {
+        if (addIn_) {
+            EXPECT_EQ(Disconnect(addIn_.Get(), ext_dm_HostShutdown), S_OK);
+        }
+        addIn_.Reset();
+        PaneFixture::TearDown();
+    }
+    // The add-in started, the host's task-pane factory handed over unless told otherwise.
+    void Start(bool WithFactory = true) {
+        addIn_ = StartAddIn(host_.Application());
+        if (WithFactory) {
+            EXPECT_EQ(HandOver(addIn_.Get(), factory_), S_OK);
+        }
+    }
+    framework::TzidCustomTaskPanes &Panes() { return PanesOf(addIn_); }
     IDispatch *OpenInspector() {
         auto *inbox = host_.DefaultFolder(hostsim::ol::olFolderInbox);
         return host_.OpenInspector(host_.AddItem(inbox, hostsim::ol::olMail, L"Hello"));
@@ -38,12 +53,13 @@ protected:
     hostsim::OutlookHost host_{L"14.0"};
     IDispatch *explorer_ = nullptr;
     hostsim::TaskPaneFactory *factory_ = nullptr;
+    ComPtr<IDTExtensibility2> addIn_;
 };
 
 // Read from the form and written back the same; a definition without settings has the defaults.
 TEST_F(OutlookPanes, TheFormsDefinitionsAreStreamedWithTheirDefaults) {
-    ComPtr<IDTExtensibility2> addIn = StartAddIn(host_.Application());
-    framework::TzidCustomTaskPanes &panes = PanesOf(addIn);
+    Start(false);
+    framework::TzidCustomTaskPanes &panes = Panes();
     ASSERT_EQ(panes.Count(), 3);
     TzidCustomTaskPane *bare = panes.Items(2);
     EXPECT_EQ(bare->Title(), L"My Custom Pane 3");
@@ -53,22 +69,21 @@ TEST_F(OutlookPanes, TheFormsDefinitionsAreStreamedWithTheirDefaults) {
     EXPECT_EQ(panes.Items(0)->ControlProgID(), ControlProgID()) << "the control the suite registered";
     EXPECT_EQ(panes.Items(1)->DockPosition(), framework::zidCTPDockPositionBottom);
 
-    const std::wstring written = classlib::WriteComponentForm(&ModuleOf(addIn));
+    const std::wstring written = classlib::WriteComponentForm(&ModuleOf(addIn_));
     EXPECT_NE(written.find(L"OutlookWindows = [olExplorers]"), std::wstring::npos);
     auto *again = new TPaneTestModule(nullptr);
     classlib::ReadComponentForm(written, again);
     EXPECT_EQ(classlib::WriteComponentForm(again), written);
     classlib::Free(again);
-    ASSERT_EQ(Disconnect(addIn.Get(), ext_dm_HostShutdown), S_OK);
 }
 
 // No pane before the host's factory; then each window gets the definitions that fit it, once.
 TEST_F(OutlookPanes, WindowsGetTheDefinitionsThatFitThemOnce) {
-    ComPtr<IDTExtensibility2> addIn = StartAddIn(host_.Application());
-    PanesOf(addIn).CreatePanesForWindow(explorer_, framework::zidPaneWindowExplorer);
+    Start(false);
+    Panes().CreatePanesForWindow(explorer_, framework::zidPaneWindowExplorer);
     EXPECT_TRUE(PaneLog().Events.empty()) << "no factory yet";
 
-    ASSERT_EQ(HandOver(addIn.Get(), factory_), S_OK);
+    ASSERT_EQ(HandOver(addIn_.Get(), factory_), S_OK);
     EXPECT_EQ(PaneTitles(), (std::vector<std::wstring>{L"TaskPane(Everywhere)", L"TaskPane(Explorers)"}))
         << "the definition without a control makes none";
     EXPECT_EQ(PaneLog().Events,
@@ -82,58 +97,52 @@ TEST_F(OutlookPanes, WindowsGetTheDefinitionsThatFitThemOnce) {
     }
     EXPECT_EQ(factory_->Panes()[1]->DockPosition(), msoCTPDockPositionBottom);
 
-    PanesOf(addIn).CreatePanesForWindow(explorer_, framework::zidPaneWindowExplorer);
+    Panes().CreatePanesForWindow(explorer_, framework::zidPaneWindowExplorer);
     EXPECT_EQ(factory_->Panes().size(), 2u) << "a second call for the same window";
     IDispatch *inspector = OpenInspector();
-    PanesOf(addIn).CreatePanesForWindow(inspector, framework::zidPaneWindowInspector);
+    Panes().CreatePanesForWindow(inspector, framework::zidPaneWindowInspector);
     ASSERT_EQ(factory_->Panes().size(), 3u) << "an inspector gets no explorer-only pane";
     EXPECT_EQ(factory_->Panes()[2]->Window(), inspector);
-    EXPECT_EQ(PanesOf(addIn).Items(0)->Instances().Count(), 2);
+    EXPECT_EQ(Panes().Items(0)->Instances().Count(), 2);
 
     // The inspector closes: its pane goes, the explorer's stay.
     PaneLog().Events.clear();
-    PanesOf(addIn).DeleteInstancesForWindow(inspector);
+    Panes().DeleteInstancesForWindow(inspector);
     EXPECT_EQ(PaneLog().Events, std::vector<std::wstring>{L"BeforeDestroy:Everywhere"});
     EXPECT_EQ(PaneTitles(), (std::vector<std::wstring>{L"TaskPane(Everywhere)", L"TaskPane(Explorers)"}));
-    ASSERT_EQ(Disconnect(addIn.Get(), ext_dm_HostShutdown), S_OK);
 }
 
 TEST_F(OutlookPanes, CancelInBeforeCreateMakesNoPaneAndInBeforeShowKeepsItHidden) {
     PaneLog().CancelCreate.insert(L"Everywhere");
     PaneLog().CancelShow.insert(L"Explorers");
-    ComPtr<IDTExtensibility2> addIn = StartAddIn(host_.Application());
-    ASSERT_EQ(HandOver(addIn.Get(), factory_), S_OK);
-    EXPECT_EQ(PanesOf(addIn).Items(0)->Instances().Count(), 0);
+    Start();
+    EXPECT_EQ(Panes().Items(0)->Instances().Count(), 0);
     ASSERT_EQ(PaneTitles(), std::vector<std::wstring>{L"TaskPane(Explorers)"});
     EXPECT_FALSE(factory_->Panes()[0]->Visible());
-    EXPECT_EQ(PanesOf(addIn).Items(1)->Instances().Count(), 1);
+    EXPECT_EQ(Panes().Items(1)->Instances().Count(), 1);
     EXPECT_EQ(PaneLog().Count(L"AfterShow:Explorers"), 0);
-    ASSERT_EQ(Disconnect(addIn.Get(), ext_dm_HostShutdown), S_OK);
 }
 
 // The host refuses the dock position: the pane it made is deleted again, the error reported, and
 // the next definition still gets its pane.
 TEST_F(OutlookPanes, APaneWhoseDockTheHostRefusesIsNotLeftInTheHost) {
     factory_->FailOnNewPanes(L"DockPosition", E_FAIL);
-    ComPtr<IDTExtensibility2> addIn = StartAddIn(host_.Application());
-    ASSERT_EQ(HandOver(addIn.Get(), factory_), S_OK);
+    Start();
     EXPECT_TRUE(factory_->Panes().empty()) << "no orphan pane";
     EXPECT_EQ(host_.Log().Count(L"TaskPane(Everywhere)", L"Delete"), 1);
-    EXPECT_EQ(PanesOf(addIn).Items(0)->Instances().Count(), 0);
+    EXPECT_EQ(Panes().Items(0)->Instances().Count(), 0);
     EXPECT_EQ(PaneLog().Count(L"AfterCreate:Everywhere"), 0);
     EXPECT_EQ(PaneLog().Count(L"BeforeDestroy:Everywhere"), 0) << "an instance never announced";
     EXPECT_EQ(PaneLog().Errors(), 2) << "one for each definition";
 
     factory_->ClearNewPaneFaults();
-    PanesOf(addIn).Items(1)->SetHeight(-5); // a height the host refuses
-    PanesOf(addIn).CreatePanesForWindow(explorer_, framework::zidPaneWindowExplorer);
+    Panes().Items(1)->SetHeight(-5); // a height the host refuses
+    Panes().CreatePanesForWindow(explorer_, framework::zidPaneWindowExplorer);
     EXPECT_EQ(PaneTitles(), std::vector<std::wstring>{L"TaskPane(Everywhere)"}) << "the size write failed";
-    ASSERT_EQ(Disconnect(addIn.Get(), ext_dm_HostShutdown), S_OK);
 }
 
 TEST_F(OutlookPanes, SizesReachOnlyPanesDockedWhereTheSizeIsTheirs) {
-    ComPtr<IDTExtensibility2> addIn = StartAddIn(host_.Application());
-    ASSERT_EQ(HandOver(addIn.Get(), factory_), S_OK);
+    Start();
     TaskPaneObject *right = factory_->Panes()[0], *bottom = factory_->Panes()[1];
     long height = 0, width = 0;
     ASSERT_EQ(right->get_Width(&width), S_OK);
@@ -142,23 +151,21 @@ TEST_F(OutlookPanes, SizesReachOnlyPanesDockedWhereTheSizeIsTheirs) {
     EXPECT_EQ(height, 120);
 
     host_.Log().Clear();
-    PanesOf(addIn).Items(0)->SetHeight(400);
-    PanesOf(addIn).Items(1)->SetHeight(90);
+    Panes().Items(0)->SetHeight(400);
+    Panes().Items(1)->SetHeight(90);
     EXPECT_EQ(host_.Log().Count(L"TaskPane(Everywhere)", L"Height"), 0);
     ASSERT_EQ(right->get_Height(&height), S_OK);
     EXPECT_EQ(height, 150) << "a pane docked right keeps the window's height";
     ASSERT_EQ(bottom->get_Height(&height), S_OK);
     EXPECT_EQ(height, 90);
-    EXPECT_EQ(PanesOf(addIn).Items(0)->Instances().Items(0)->Height(), 400);
-    ASSERT_EQ(Disconnect(addIn.Get(), ext_dm_HostShutdown), S_OK);
+    EXPECT_EQ(Panes().Items(0)->Instances().Items(0)->Height(), 400);
 }
 
 // The user hides and moves a pane: the definition's handlers hear it; the framework's own showing
 // does not count as the user's choice.
 TEST_F(OutlookPanes, TheHostsReportsReachTheDefinitionsHandlers) {
-    ComPtr<IDTExtensibility2> addIn = StartAddIn(host_.Application());
-    ASSERT_EQ(HandOver(addIn.Get(), factory_), S_OK);
-    framework::TzidCustomTaskPaneInstance *instance = PanesOf(addIn).Items(0)->Instances().Items(0);
+    Start();
+    framework::TzidCustomTaskPaneInstance *instance = Panes().Items(0)->Instances().Items(0);
     PaneLog().Events.clear();
     factory_->Panes()[0]->UserSetVisible(false);
     factory_->Panes()[0]->UserDock(msoCTPDockPositionLeft);
@@ -169,20 +176,17 @@ TEST_F(OutlookPanes, TheHostsReportsReachTheDefinitionsHandlers) {
     instance->ShowUnderChange(true);
     EXPECT_TRUE(factory_->Panes()[0]->Visible());
     EXPECT_FALSE(instance->VisibleState()) << "shown by the framework, not by the user";
-    ASSERT_EQ(Disconnect(addIn.Get(), ext_dm_HostShutdown), S_OK);
 }
 
 // A pane the host has deleted by itself is not written to; the definition's setters go on.
 TEST_F(OutlookPanes, ADeadPaneIsPassedOver) {
-    ComPtr<IDTExtensibility2> addIn = StartAddIn(host_.Application());
-    ASSERT_EQ(HandOver(addIn.Get(), factory_), S_OK);
+    Start();
     ASSERT_EQ(factory_->Panes()[0]->Delete(), S_OK);
-    PanesOf(addIn).Items(0)->SetVisible(false);
-    PanesOf(addIn).Items(1)->SetVisible(false);
+    Panes().Items(0)->SetVisible(false);
+    Panes().Items(1)->SetVisible(false);
     ASSERT_EQ(PaneTitles(), std::vector<std::wstring>{L"TaskPane(Explorers)"});
     EXPECT_FALSE(factory_->Panes()[0]->Visible()) << "the live pane follows";
     EXPECT_EQ(PaneLog().Errors(), 0);
-    ASSERT_EQ(Disconnect(addIn.Get(), ext_dm_HostShutdown), S_OK);
 }
 
 // Every live pane leaves the host before the module's finalize, on a host shutdown and on a user
@@ -192,12 +196,12 @@ TEST_F(OutlookPanes, DisconnectionDeletesEveryLivePane) {
     OpenInspector();
     for (int mode : {ext_dm_HostShutdown, ext_dm_UserClosed}) {
         SCOPED_TRACE(mode);
-        ComPtr<IDTExtensibility2> addIn = StartAddIn(host_.Application());
-        ASSERT_EQ(HandOver(addIn.Get(), factory_), S_OK);
+        Start();
         ASSERT_EQ(PaneTitles(), (std::vector<std::wstring>{L"TaskPane(Everywhere)", L"TaskPane(Explorers)",
                                                            L"TaskPane(Everywhere)"}));
         PaneLog().Events.clear();
-        ASSERT_EQ(Disconnect(addIn.Get(), mode), S_OK);
+        ASSERT_EQ(Disconnect(addIn_.Get(), mode), S_OK);
+        addIn_.Reset();
         EXPECT_TRUE(factory_->Panes().empty());
         EXPECT_EQ(PaneLog().Count(L"BeforeDestroy:Everywhere"), 2);
         EXPECT_EQ(PaneLog().Count(L"BeforeDestroy:Explorers"), 1);

@@ -123,17 +123,11 @@ void PaneFixture::TearDownTestSuite() {
 }
 
 void PaneFixture::SetUp() {
-    oleInitialized_ = SUCCEEDED(OleInitialize(nullptr));
     int alive = PaneLog().ModulesAlive;
     PaneLog() = TPaneLog();
     PaneLog().ModulesAlive = alive;
-    hook_ = std::make_unique<classlib::TMessageBoxHookScope>(
-        [this](HWND, const std::wstring &text, const std::wstring &, UINT) {
-            messages_.push_back(text);
-            return IDOK;
-        });
-    registry_.emplace(testsupport::TScratchRoots::UserAndMachine);
-    ASSERT_TRUE(registry_->Redirected());
+    environment_.emplace([this](const std::wstring &Text) { messages_.push_back(Text); });
+    ASSERT_TRUE(environment_->Ready());
 }
 
 void PaneFixture::TearDown() {
@@ -141,10 +135,7 @@ void PaneFixture::TearDown() {
     EXPECT_EQ(framework::AddInCanUnloadNow(), S_OK) << "an add-in object or pane sink is still alive";
     EXPECT_EQ(framework::DeferredObjectCount(), 0u);
     EXPECT_TRUE(messages_.empty()) << "an error reached the user";
-    registry_.reset();
-    hook_.reset();
-    if (oleInitialized_)
-        OleUninitialize();
+    environment_.reset();
 }
 
 classlib::ComPtr<IDTExtensibility2> PaneFixture::ConnectAddIn(IDispatch *Application) {

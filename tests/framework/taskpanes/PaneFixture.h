@@ -7,15 +7,13 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "ScratchRegistry.h"
+#include "TestEnvironment.h"
 #include "classlib/ComPtr.h"
-#include "classlib/MessageDialogs.h"
 #include "framework/core/AddInModule.h"
 #include "framework/ribbon/TaskPanes.h"
 #include "office/office.h"
@@ -81,9 +79,7 @@ protected:
 
 private:
     SAFEARRAY *custom_ = nullptr;
-    std::unique_ptr<classlib::TMessageBoxHookScope> hook_;
-    std::optional<testsupport::TScratchRegistry> registry_;
-    bool oleInitialized_ = false;
+    std::optional<testsupport::TTestEnvironment> environment_;
 };
 
 } // namespace panetest

@@ -31,12 +31,7 @@ protected:
         first_ = word_->NewDocument();
         Start(word_->Application());
     }
-    void TearDown() override {
-        if (addIn_)
-            Stop();
-        word_.reset();
-        WindowsFixture::TearDown();
-    }
+    void DropHost() override { word_.reset(); }
     // A document with command bars of its own (as Outlook's mail editor has), made active.
     hostsim::SimWordDocument *DocumentWithBars(hostsim::CommandBarsObject *&Bars) {
         hostsim::SimWordDocument *document = word_->NewDocument();
@@ -80,7 +75,6 @@ TEST_F(WordWindowsTest, TheBarsFollowTheActiveDocumentOrTheApplication) {
     hostsim::ControlRef go = bars->Find({std::nullopt, std::nullopt, std::wstring(L"testHostGo")});
     EXPECT_EQ(bars->ControlOf(host->Controls()->Items(0)->ControlInterface().Get()), go)
         << "the bar's control was not bound to the document's again";
-    EXPECT_EQ(Errors(), 0);
 }
 
 // Every window and document event of Word brings the module's named objects up to date, after the
@@ -100,17 +94,11 @@ TEST_F(WordWindowsTest, WindowAndDocumentEventsRefreshTheNamedObjects) {
     word_->Activate(first_->Window());
     EXPECT_EQ(entry.Refreshes, 8);
     Module()->NamedObjects().Remove(&entry);
-    EXPECT_EQ(Errors(), 0);
 }
 
 class OtherHostWindowsTest : public WindowsFixture {
 protected:
-    void TearDown() override {
-        if (addIn_)
-            Stop();
-        host_.reset();
-        WindowsFixture::TearDown();
-    }
+    void DropHost() override { host_.reset(); }
     void StartHost(hostsim::OtherHostKind Kind, const std::wstring &Version) {
         host_ = std::make_unique<hostsim::OtherHost>(Kind, Version);
         appBars_ = NewBars(host_->World());
@@ -129,19 +117,15 @@ protected:
     // Runs the thread's message loop until the add-in has no Visio timer left (at most two seconds),
     // then for Extra milliseconds more.
     void Pump(DWORD Extra) {
+        auto loop = [](auto Going) {
+            for (MSG msg; Going(); Sleep(5))
+                while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+                    DispatchMessageW(&msg);
+        };
         const DWORD start = GetTickCount();
-        MSG msg;
-        while (addIn_ && AddIn().PendingVisioTimers() > 0 && GetTickCount() - start < 2000) {
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageW(&msg);
-            Sleep(5);
-        }
+        loop([&] { return addIn_ && AddIn().PendingVisioTimers() > 0 && GetTickCount() - start < 2000; });
         const DWORD more = GetTickCount();
-        while (GetTickCount() - more < Extra) {
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageW(&msg);
-            Sleep(5);
-        }
+        loop([&] { return GetTickCount() - more < Extra; });
     }
 
     std::unique_ptr<hostsim::OtherHost> host_;
@@ -153,7 +137,6 @@ TEST_F(OtherHostWindowsTest, InfoPathPutsTheBarsIntoTheActivatedWindow) {
     StartHost(hostsim::OtherHostKind::InfoPath, L"12.0");
     hostsim::CommandBarsObject *bars = ActivateWindowWithBars();
     EXPECT_NE(bars->Set().FindBar(L"Test Host"), nullptr);
-    EXPECT_EQ(Errors(), 0);
 }
 
 TEST_F(OtherHostWindowsTest, VisioBuildsTheBarsOnceFromItsTimer) {
@@ -171,7 +154,6 @@ TEST_F(OtherHostWindowsTest, VisioBuildsTheBarsOnceFromItsTimer) {
     EXPECT_EQ(AddIn().PendingVisioTimers(), 0u);
     EXPECT_NE(bars->Set().FindBar(L"Test Host"), nullptr);
     EXPECT_EQ(Log().Count(L"Build:testHostGo"), 1) << "the timer fired more than once";
-    EXPECT_EQ(Errors(), 0);
 }
 
 TEST_F(OtherHostWindowsTest, AVisioTimerStillPendingGoesWithTheAddIn) {
@@ -197,7 +179,7 @@ TEST_F(OtherHostWindowsTest, ExcelAndPowerPointWindowEventsBuildNothing) {
         }
         EXPECT_EQ(bars->Set().FindBar(L"Test Host"), nullptr);
         EXPECT_EQ(Log().Count(L"Build:testHostGo"), 0);
-        EXPECT_EQ(Errors(), 0);
+        EXPECT_EQ(Errors(), 0) << "an error reached the module or the user";
         Stop();
         host_.reset();
     }

@@ -36,8 +36,6 @@ TEST_P(ExplorerTest, AnExplorerReportedAtStartupAndAgainGetsOneWrapper) {
     outlook_->Close(second);
     EXPECT_EQ(AddIn().ExplorerWrapperCount(), 1u);
     EXPECT_EQ(Log().Count(L"ExplorerClose"), 1);
-    EXPECT_EQ(Log().Count(L"WrongSender"), 0);
-    EXPECT_EQ(Errors(), 0);
 }
 
 // A reported explorer gets its bars at its first folder switch, which activates it first (Outlook
@@ -57,7 +55,6 @@ TEST_P(ExplorerTest, ActivationOfAReportedExplorerWaitsForItsFirstFolderSwitch) 
 
     outlook_->SwitchFolder(second, Folder(ol::olFolderInbox));
     EXPECT_EQ(Log().Count(L"ExplorerActivate"), activations + 1) << "a later switch activated again";
-    EXPECT_EQ(Errors(), 0);
 }
 
 TEST_P(ExplorerTest, FolderSwitchesApplyTheBarFilters) {
@@ -74,7 +71,6 @@ TEST_P(ExplorerTest, FolderSwitchesApplyTheBarFilters) {
     EXPECT_TRUE(Shown(explorer_, L"Test Project")) << "the bar of the named folder path stays hidden";
     EXPECT_TRUE(Shown(explorer_, L"Test Mail"));
     EXPECT_FALSE(Shown(explorer_, L"Test Contacts"));
-    EXPECT_EQ(Errors(), 0);
 }
 
 TEST_P(ExplorerTest, CancelOfABeforeFolderSwitchReachesOutlook) {
@@ -90,7 +86,6 @@ TEST_P(ExplorerTest, CancelOfABeforeFolderSwitchReachesOutlook) {
     for (const wchar_t *event :
          {L"BeforeFolderSwitch", L"FolderSwitch", L"BeforeViewSwitch", L"ViewSwitch", L"SelectionChange"})
         EXPECT_GE(Log().Count(event), 1) << event;
-    EXPECT_EQ(Log().Count(L"WrongSender"), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Outlook, ExplorerTest, ::testing::Values(L"11.0", L"14.0.0.4760"));

@@ -9,15 +9,9 @@
 namespace wintest {
 
 void WindowsFixture::SetUp() {
-    oleInitialized_ = SUCCEEDED(OleInitialize(nullptr));
     ResetLog();
-    hook_ = std::make_unique<classlib::TMessageBoxHookScope>(
-        [](HWND, const std::wstring &Text, const std::wstring &, UINT) {
-            Log().Events.push_back(L"Message:" + Text);
-            return IDOK;
-        });
-    registry_.emplace(testsupport::TScratchRoots::UserAndMachine);
-    ASSERT_TRUE(registry_->Redirected());
+    environment_.emplace([](const std::wstring &Text) { Log().Events.push_back(L"Message:" + Text); });
+    ASSERT_TRUE(environment_->Ready());
     framework::HostMainWindow = nullptr;
     classlib::SetApplicationHandle(nullptr);
 }
@@ -25,15 +19,15 @@ void WindowsFixture::SetUp() {
 void WindowsFixture::TearDown() {
     if (addIn_)
         Stop();
+    DropHost();
+    EXPECT_EQ(Errors(), 0) << "an error reached the module or the user";
+    EXPECT_EQ(Log().Count(L"WrongSender"), 0) << "an event came from another window's wrapper";
     EXPECT_EQ(Log().ModulesAlive, 0) << "a module was not freed";
     EXPECT_EQ(framework::ObjectsAfterCallCount(), 0u) << "a wrapper or timer waits to be freed";
     EXPECT_EQ(framework::AddInCanUnloadNow(), S_OK) << "an add-in object or event sink is still alive";
     EXPECT_EQ(framework::DeferredObjectCount(), 0u);
     EXPECT_FALSE(framework::WindowActivationBusy);
-    registry_.reset();
-    hook_.reset();
-    if (oleInitialized_)
-        OleUninitialize();
+    environment_.reset();
 }
 
 void WindowsFixture::Start(IDispatch *Application) {
@@ -55,13 +49,6 @@ int WindowsFixture::Errors() const {
     for (const std::wstring &event : Log().Events)
         n += event.rfind(L"Error:", 0) == 0 || event.rfind(L"Message:", 0) == 0 ? 1 : 0;
     return n;
-}
-
-void OutlookWindowsTest::TearDown() {
-    if (addIn_)
-        Stop();
-    outlook_.reset();
-    WindowsFixture::TearDown();
 }
 
 void OutlookWindowsTest::StartOutlook(const std::wstring &Version) {

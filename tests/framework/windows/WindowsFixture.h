@@ -10,10 +10,9 @@
 #include <optional>
 #include <string>
 
-#include "ScratchRegistry.h"
+#include "TestEnvironment.h"
 #include "WindowsTestModule.h"
 #include "classlib/ComPtr.h"
-#include "classlib/MessageDialogs.h"
 #include "hostsim/CommandBarModel.h"
 #include "hostsim/CommandBarsObject.h"
 #include "hostsim/OutlookHost.h"
@@ -24,7 +23,10 @@ namespace wintest {
 class WindowsFixture : public ::testing::Test {
 protected:
     void SetUp() override;
+    // Stops the add-in if the test has not, lets the host go (DropHost), and checks that no error was
+    // reported, every event came from its own window's wrapper, and nothing of the add-in is left.
     void TearDown() override;
+    virtual void DropHost() {}
 
     // The host's calls to a new add-in object: connection at start-up and start-up complete.
     void Start(IDispatch *Application);
@@ -40,15 +42,13 @@ protected:
     SAFEARRAY *custom_ = nullptr;
 
 private:
-    std::unique_ptr<classlib::TMessageBoxHookScope> hook_;
-    std::optional<testsupport::TScratchRegistry> registry_;
-    bool oleInitialized_ = false;
+    std::optional<testsupport::TTestEnvironment> environment_;
 };
 
 // A simulated Outlook of the version the test names, with command bars in every window.
 class OutlookWindowsTest : public WindowsFixture {
 protected:
-    void TearDown() override;
+    void DropHost() override { outlook_.reset(); }
     void StartOutlook(const std::wstring &Version);
 
     hostsim::CommandBarsObject &BarsOf(hostsim::SimOutlookWindow *Window);
