@@ -34,31 +34,24 @@ const TOfficeValue<Btn, MsoCommandBarButtonHyperlinkType, TzidMsoCommandBarButto
     kHyperlinkType{&Btn::get_HyperlinkType, &Btn::put_HyperlinkType};
 
 // State and Style through their tables; an Office value outside the table reads as Unknown.
-struct TStateProperty {
-    TzidMsoButtonState Unknown;
-    TzidMsoButtonState Read(Btn *Button) const {
-        MsoButtonState value = msoButtonUp;
-        classlib::OleCheck(Button->get_State(&value));
-        TzidMsoButtonState result = Unknown;
-        return ButtonStateFromOffice(value, result) ? result : Unknown;
+template <class Z, class M, HRESULT (STDMETHODCALLTYPE Btn::*Get)(M *),
+          HRESULT (STDMETHODCALLTYPE Btn::*Put)(M), bool (*FromOffice)(long, Z &), long (*ToOffice)(Z)>
+struct TTableProperty {
+    Z Unknown;
+    Z Read(Btn *Button) const {
+        M value{};
+        classlib::OleCheck((Button->*Get)(&value));
+        Z result = Unknown;
+        return FromOffice(value, result) ? result : Unknown;
     }
-    void Write(Btn *Button, TzidMsoButtonState Value) const {
-        classlib::OleCheck(Button->put_State(static_cast<MsoButtonState>(ButtonStateToOffice(Value))));
-    }
-};
-
-struct TStyleProperty {
-    TzidMsoButtonStyle Unknown;
-    TzidMsoButtonStyle Read(Btn *Button) const {
-        MsoButtonStyle value = msoButtonAutomatic;
-        classlib::OleCheck(Button->get_Style(&value));
-        TzidMsoButtonStyle result = Unknown;
-        return ButtonStyleFromOffice(value, result) ? result : Unknown;
-    }
-    void Write(Btn *Button, TzidMsoButtonStyle Value) const {
-        classlib::OleCheck(Button->put_Style(static_cast<MsoButtonStyle>(ButtonStyleToOffice(Value))));
+    void Write(Btn *Button, Z Value) const {
+        classlib::OleCheck((Button->*Put)(static_cast<M>(ToOffice(Value))));
     }
 };
+using TStateProperty = TTableProperty<TzidMsoButtonState, MsoButtonState, &Btn::get_State, &Btn::put_State,
+                                      &ButtonStateFromOffice, &ButtonStateToOffice>;
+using TStyleProperty = TTableProperty<TzidMsoButtonStyle, MsoButtonStyle, &Btn::get_Style, &Btn::put_Style,
+                                      &ButtonStyleFromOffice, &ButtonStyleToOffice>;
 
 // Out of every table: any Office value differs from it, so a write always happens.
 constexpr auto kNoState = static_cast<TzidMsoButtonState>(255);

@@ -71,23 +71,28 @@ CLASSLIB_DEFINE_CLASS(TzidBackstageTaskGroupTask, TzidRibbonCustomControl,
 
 namespace {
 
-// What both kinds of task write: the built-in head, or the callbacks of a task of the add-in's own.
-void TaskAttributes(TzidBackstageAttributes &List, const TzidRibbonCustomControl &Task, bool Clickable) {
+// What both kinds of task write: the built-in head, or the callbacks of a task of the add-in's own;
+// then the insertion place.
+std::unique_ptr<classlib::TStringList> TaskAttributes(const TzidRibbonCustomControl &Task, bool Clickable) {
+    TzidBackstageAttributes List(Task);
     if (!Task.IdMso().empty()) {
         List.Add(L"idMso", Task.IdMso());
         List.Add(L"label", Task.Caption());
         List.AddBool(L"visible", Task.Visible());
         List.Add(L"description", Task.Description());
-        return;
+    } else {
+        List.Id();
+        if (Clickable)
+            List.Definitive(static_cast<const TzidBackstageTaskGroupTask &>(Task).IsDefinitive());
+        List.Image();
+        for (const wchar_t *name :
+             {L"getEnabled", L"getLabel", L"getVisible", L"getDescription", L"getKeytip"})
+            List.Callback(name);
+        if (Clickable)
+            List.ActionPlain();
     }
-    List.Id();
-    if (Clickable)
-        List.Definitive(static_cast<const TzidBackstageTaskGroupTask &>(Task).IsDefinitive());
-    List.Image();
-    for (const wchar_t *name : {L"getEnabled", L"getLabel", L"getVisible", L"getDescription", L"getKeytip"})
-        List.Callback(name);
-    if (Clickable)
-        List.ActionPlain();
+    List.Insert();
+    return List.Take();
 }
 
 } // namespace
@@ -165,10 +170,7 @@ TzidBackstageTaskFormGroupTask::TzidBackstageTaskFormGroupTask(classlib::TCollec
 }
 
 std::unique_ptr<classlib::TStringList> TzidBackstageTaskFormGroupTask::GetAttributes(int) const {
-    TzidBackstageAttributes list(*this);
-    TaskAttributes(list, *this, false);
-    list.Insert();
-    return list.Take();
+    return TaskAttributes(*this, false);
 }
 
 TzidBackstageTaskGroupTask::TzidBackstageTaskGroupTask(classlib::TCollection *Collection)
@@ -177,10 +179,7 @@ TzidBackstageTaskGroupTask::TzidBackstageTaskGroupTask(classlib::TCollection *Co
 }
 
 std::unique_ptr<classlib::TStringList> TzidBackstageTaskGroupTask::GetAttributes(int) const {
-    TzidBackstageAttributes list(*this);
-    TaskAttributes(list, *this, true);
-    list.Insert();
-    return list.Take();
+    return TaskAttributes(*this, true);
 }
 
 void TzidBackstageTaskGroupTask::DoAction(const TzidRibbonActionArguments &Args) {
