@@ -2,6 +2,8 @@
 // message boxes, and the handler that receives exceptions no caller could catch (those raised in
 // window procedures, such as a timer's handler).
 #pragma once
+#include "classlib/HookScope.h"
+
 #include <windows.h>
 
 #include <exception>
@@ -29,16 +31,6 @@ void HandleException() noexcept;
 void ShowException(std::exception_ptr exception);
 
 // Installs a handler for the lifetime of the object, then puts the previous one back.
-class TExceptionHandlerScope {
-public:
-    explicit TExceptionHandlerScope(TExceptionHandler handler)
-        : previous_(SetApplicationExceptionHandler(std::move(handler))) {}
-    ~TExceptionHandlerScope() { SetApplicationExceptionHandler(std::move(previous_)); }
-    TExceptionHandlerScope(const TExceptionHandlerScope &) = delete;
-    TExceptionHandlerScope &operator=(const TExceptionHandlerScope &) = delete;
-
-private:
-    TExceptionHandler previous_;
-};
+using TExceptionHandlerScope = THookScope<TExceptionHandler, SetApplicationExceptionHandler>;
 
 } // namespace classlib

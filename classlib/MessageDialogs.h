@@ -1,6 +1,7 @@
 // Message boxes, all through one replaceable hook: tests install a hook that records and answers,
 // so that nothing ever waits for a user.
 #pragma once
+#include "classlib/HookScope.h"
 #include "classlib/TypInfo.h"
 
 #include <windows.h>
@@ -29,16 +30,7 @@ using TMessageBoxHook =
 TMessageBoxHook SetMessageBoxHook(TMessageBoxHook hook);
 
 // Installs a hook for the lifetime of the object, then puts the previous one back.
-class TMessageBoxHookScope {
-public:
-    explicit TMessageBoxHookScope(TMessageBoxHook hook) : previous_(SetMessageBoxHook(std::move(hook))) {}
-    ~TMessageBoxHookScope() { SetMessageBoxHook(std::move(previous_)); }
-    TMessageBoxHookScope(const TMessageBoxHookScope &) = delete;
-    TMessageBoxHookScope &operator=(const TMessageBoxHookScope &) = delete;
-
-private:
-    TMessageBoxHook previous_;
-};
+using TMessageBoxHookScope = THookScope<TMessageBoxHook, SetMessageBoxHook>;
 
 // A MessageBoxW through the hook.
 int MessageBoxHook(HWND owner, const std::wstring &text, const std::wstring &caption, UINT flags);

@@ -8,6 +8,7 @@
 // the system each time.
 #pragma once
 #include "classlib/Format.h"
+#include "classlib/HookScope.h"
 
 #include <windows.h>
 
@@ -45,15 +46,6 @@ using TTraceSink = std::function<void(const wchar_t *channel, const std::wstring
 TTraceSink SetTraceSink(TTraceSink sink);
 
 // Installs a sink for the lifetime of the object, then puts the previous one back.
-class TTraceSinkScope {
-public:
-    explicit TTraceSinkScope(TTraceSink sink) : previous_(SetTraceSink(std::move(sink))) {}
-    ~TTraceSinkScope() { SetTraceSink(std::move(previous_)); }
-    TTraceSinkScope(const TTraceSinkScope &) = delete;
-    TTraceSinkScope &operator=(const TTraceSinkScope &) = delete;
-
-private:
-    TTraceSink previous_;
-};
+using TTraceSinkScope = THookScope<TTraceSink, SetTraceSink>;
 
 } // namespace classlib

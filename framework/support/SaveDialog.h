@@ -1,6 +1,6 @@
 // The system's save dialog behind a replaceable hook, so that no test ever waits for a user.
 #pragma once
-#include "framework/support/HookScope.h"
+#include "classlib/HookScope.h"
 
 #include <windows.h>
 
@@ -20,6 +20,6 @@ using TSaveDialogHook = std::function<bool(HWND owner, const std::wstring &filte
                                            const std::wstring &defaultExt, std::wstring &fileName)>;
 // Installs hook (empty: the system's dialog) and returns the previous one.
 TSaveDialogHook SetSaveDialogHook(TSaveDialogHook hook);
-using TSaveDialogHookScope = THookScope<TSaveDialogHook, SetSaveDialogHook>;
+using TSaveDialogHookScope = classlib::THookScope<TSaveDialogHook, SetSaveDialogHook>;
 
 } // namespace framework

@@ -1,9 +1,9 @@
-// A process-wide hook replaced for a scope: tests answer dialogs through hooks and put the previous
-// one back when they end.
+// A process-wide hook (a trace sink, a message-box or dialog hook, an exception handler) replaced for
+// a scope: the previous one comes back when the scope ends.
 #pragma once
 #include <utility>
 
-namespace framework {
+namespace classlib {
 
 // Set installs a hook and returns the one it replaced.
 template <class Hook, Hook (*Set)(Hook)> class THookScope {
@@ -17,4 +17,4 @@ private:
     Hook previous_;
 };
 
-} // namespace framework
+} // namespace classlib
