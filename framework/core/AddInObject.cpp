@@ -5,6 +5,7 @@
 #include "classlib/Application.h"
 #include "classlib/Classes.h"
 #include "classlib/ComObjectFactory.h"
+#include "classlib/ConnectionPoints.h"
 #include "classlib/Format.h"
 #include "classlib/MessageDialogs.h"
 #include "classlib/Registry.h"
@@ -172,10 +173,8 @@ void TdivAzore::RemoveFromHost() {
 }
 
 void TdivAzore::ReleaseConnection() noexcept {
-    if (CommandBarsSink) {
-        CommandBarsSink->Disconnect();
-        CommandBarsSink = nullptr;
-    }
+    if (CommandBarsSink)
+        std::exchange(CommandBarsSink, nullptr)->Detach();
     if (module_) {
         module_->Registry().CloseKey();
         // A disconnection cut short leaves no live pane behind the module.
@@ -199,6 +198,8 @@ void TdivAzore::ReleaseConnection() noexcept {
     release(Explorers);
     release(Inspectors);
     module_.reset();
+    // Every advice is dropped by now; those the host refused get their last tries.
+    classlib::LingeringConnections().Release();
 }
 
 // Outlook 2010 quits without begin-shutdown and disconnection: the add-in tears itself down inside
