@@ -23,7 +23,7 @@ TzidControlEventSinkFactory SetControlEventSinkFactory(TzidControlEventSinkFacto
 }
 
 void TzidControlEvents::Connect(TzidCOMAddInModule &Module, TzidCommandBarControl &Control) {
-    Disconnect();
+    DropSink();
     const TzidControlEventSinkFactory &factory = InstalledFactory();
     if (!factory)
         return;
@@ -48,6 +48,10 @@ void TzidControlEvents::Follow(TzidCOMAddInModule *Module, TzidCommandBarControl
 void TzidControlEvents::Disconnect() noexcept {
     if (control_ != nullptr)
         classlib::LingeringConnections().Retry(control_);
+    DropSink();
+}
+
+void TzidControlEvents::DropSink() noexcept {
     if (!sink_)
         return;
     sink_->Disconnect();

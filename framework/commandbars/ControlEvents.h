@@ -49,8 +49,8 @@ public:
     TzidControlEvents(const TzidControlEvents &) = delete;
     TzidControlEvents &operator=(const TzidControlEvents &) = delete;
 
-    // Disconnects any earlier sink, then advises a new one for Control and lists it in Module's
-    // EventSinks. A failing advice raises with nothing connected.
+    // Drops any earlier sink, then advises a new one for Control and lists it in Module's EventSinks.
+    // A failing advice raises with nothing connected.
     void Connect(TzidCOMAddInModule &Module, TzidCommandBarControl &Control);
     // Tries again the advices of this control that Office refused earlier, then drops the sink and
     // takes it out of the module's list.
@@ -62,6 +62,9 @@ public:
     IzidControlEventSink *Sink() const noexcept { return sink_.get(); }
 
 private:
+    // Drops the sink and takes it out of the module's list.
+    void DropSink() noexcept;
+
     TzidCOMAddInModule *module_ = nullptr;
     const void *control_ = nullptr; // the key of the control's lingering advices
     std::unique_ptr<IzidControlEventSink> sink_;
