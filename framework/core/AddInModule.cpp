@@ -235,7 +235,7 @@ std::wstring TzidCOMAddInModule::AddInKey() const {
     return factory_ != nullptr ? factory_->GetAddInKey(hostType_) : std::wstring();
 }
 
-classlib::TRegistry *TzidCOMAddInModule::OpenAddInKey() const {
+classlib::TRegistry *TzidCOMAddInModule::HeldAddInKey() const {
     std::wstring key = AddInKey();
     const std::wstring &open = registry_->CurrentPath();
     auto bare = [](const std::wstring &path) { return path.c_str() + (!path.empty() && path[0] == L'\\'); };

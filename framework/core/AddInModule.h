@@ -254,7 +254,7 @@ public:
     classlib::TRegistry &Registry() const { return *registry_; }
     // Registry() while it holds the add-in's key of the current user open (from start-up to
     // disconnection), else null: whoever reads or writes that key uses it rather than opening it again.
-    classlib::TRegistry *OpenAddInKey() const;
+    classlib::TRegistry *HeldAddInKey() const;
 
     // The connected host's Application wrapper; null for the other hosts.
     office::THostWrapper *HostWrapper(TzidOfficeHostApp Host) const { return hostWrappers_[Host].get(); }

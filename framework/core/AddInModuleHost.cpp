@@ -246,7 +246,7 @@ bool TzidCOMAddInModule::FastShutdownEnabled() const {
             return false;
     }
     // The current user's add-in key is open in the module already; a missing key opens not at all.
-    const classlib::TRegistry *held = registerForAllUsers_ ? nullptr : OpenAddInKey();
+    const classlib::TRegistry *held = registerForAllUsers_ ? nullptr : HeldAddInKey();
     std::wstring key = AddInKey();
     classlib::TRegistry reg(KEY_READ);
     reg.SetRootKey(registerForAllUsers_ ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER);

@@ -114,7 +114,7 @@ namespace {
 // The add-in key as the module holds it open, or else opened (created when missing) in Fallback: each
 // opening is a trip to the registry server.
 classlib::TRegistry *AddInKeyOf(const TzidCOMAddInModule &Module, classlib::TRegistry &Fallback) {
-    if (classlib::TRegistry *held = Module.OpenAddInKey())
+    if (classlib::TRegistry *held = Module.HeldAddInKey())
         return held;
     std::wstring key = Module.AddInKey();
     Fallback.SetRootKey(HKEY_CURRENT_USER);
