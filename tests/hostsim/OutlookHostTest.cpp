@@ -14,7 +14,6 @@ using classlib::ComPtr;
 using classlib::DispCall;
 using classlib::DispGet;
 using classlib::DispPut;
-using classlib::OleVariant;
 using testsupport::ErrorOf;
 
 TEST(OutlookHost, ItemsAnswerByTheirClass) {

@@ -135,6 +135,10 @@ TEST_F(RibbonCallbackBodies, GetCallbacksAnswerTheModelOrWhatTheHandlerMakesOfIt
     Expect({L"GetLabel_Callback", L"cbFull", -1, L"'Anhang einf\u00fcgen'"});
     EXPECT_EQ(Module().Log, (std::vector<std::wstring>{L"Property:cbFull:rcptCaption",
                                                        L"Error:OnPropertyChanging failed"}));
+    Module().Log.clear();
+    Expect({L"GetItemLabel_Callback", L"cbCombo", 2, L"'Two'"});
+    EXPECT_EQ(Module().Log, (std::vector<std::wstring>{L"Property:cbCombo:rcptItemCaption:2",
+                                                       L"Error:OnPropertyChanging failed"}));
 }
 
 TEST_F(RibbonCallbackBodies, WhatNobodyKnowsGetsTheDefaultsAndNothingHappens) {
