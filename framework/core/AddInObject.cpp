@@ -198,6 +198,15 @@ void TdivAzore::ReleaseConnection() noexcept {
     release(NameSpace);
     release(Explorers);
     release(Inspectors);
+    // The handlers chained from the host wrappers went with them: a later connection must not call
+    // them.
+    PrevOptionsPagesAdd = {};
+    PrevOutlookQuit = {};
+    PrevWordHandlers = {};
+    PrevExcelHandlers = {};
+    PrevInfoPathHandlers = {};
+    PrevVisioHandler = {};
+    PrevPowerPointHandler = {};
     module_.reset();
 }
 
