@@ -160,15 +160,7 @@ void TdivAzore::RemoveFromHost() {
         module.SetCommandBars(module.GetHostCommandBars());
     if (module.HostType() == ohaOutlook)
         RemoveOutlookWindowBars();
-    module.RunGuarded([&] { module.RemoveCommandBarsFromHost(true); });
-    std::wstring key = module.AddInKey();
-    if (key.empty())
-        return;
-    classlib::TRegistry reg;
-    reg.SetRootKey(HKEY_CURRENT_USER);
-    for (const wchar_t *records : {L"\\CommandBars", L"\\Controls"})
-        if (reg.KeyExists(key + records))
-            reg.DeleteKey(key + records);
+    module.RemoveCommandBarsOnUnload();
 }
 
 void TdivAzore::ReleaseConnection() noexcept {

@@ -10,6 +10,7 @@
 #include "hostsim/RibbonUIObject.h"
 #include "hostsim/TaskPaneFactory.h"
 
+#include "HandMadeVariants.h"
 #include "ScratchRegistry.h"
 
 namespace callbacktest {
@@ -122,9 +123,7 @@ TEST_F(RibbonCallbackDispatch, InvokeTakesTheHostsArgumentsInTheirPlacesAndRefus
     EXPECT_EQ(edit.Text(), L"12");
     // A control passed by reference is read through it.
     OleVariant control = Control(L"cbReply");
-    VARIANT byRef;
-    byRef.vt = VT_BYREF | VT_VARIANT;
-    byRef.pvarVal = control.Ptr();
+    VARIANT byRef = testsupport::Var(VT_BYREF | VT_VARIANT, control.Ptr());
     EXPECT_EQ(Call(L"GetLabel_Callback", {OleVariant(byRef)}, &result), S_OK);
     EXPECT_EQ(Shown(result), L"'Antworten'");
 
@@ -194,9 +193,7 @@ TEST_F(RibbonCallbackDispatch, TheCancelDefaultIsWrittenThroughTheHostsReference
     }
 
     VARIANT_BOOL flag = VARIANT_TRUE;
-    VARIANT byRefBool;
-    byRefBool.vt = VT_BYREF | VT_BOOL;
-    byRefBool.pboolVal = &flag;
+    VARIANT byRefBool = testsupport::BoolRef(&flag);
     // Nothing takes the command in the explorer: the flag is left as the host set it.
     IDispatch *explorer = outlook.OpenExplorer(outlook.DefaultFolder(hostsim::ol::olFolderInbox));
     std::vector<OleVariant> args{Control(L"FileSave", explorer), OleVariant(byRefBool)};
@@ -215,9 +212,7 @@ TEST_F(RibbonCallbackDispatch, TheCancelDefaultIsWrittenThroughTheHostsReference
     // officesim's way: a reference to a variant, written as a Boolean into that variant; and a
     // reference to a variant that itself refers to a Boolean.
     OleVariant target(true);
-    VARIANT byRefVariant;
-    byRefVariant.vt = VT_BYREF | VT_VARIANT;
-    byRefVariant.pvarVal = target.Ptr();
+    VARIANT byRefVariant = testsupport::Var(VT_BYREF | VT_VARIANT, target.Ptr());
     ASSERT_EQ(Call(L"OnActionCommonRepurposed_Callback",
                    {Control(L"FileSave", inspector), OleVariant(byRefVariant)}),
               S_OK);
@@ -239,9 +234,7 @@ TEST_F(RibbonCallbackDispatch, TheCancelDefaultIsWrittenThroughTheHostsReference
     EXPECT_EQ(flag, VARIANT_TRUE);
     // A reference to something that is no Boolean, and a null reference, are refused.
     LONG number = 1;
-    VARIANT byRefLong;
-    byRefLong.vt = VT_BYREF | VT_I4;
-    byRefLong.plVal = &number;
+    VARIANT byRefLong = testsupport::Var(VT_BYREF | VT_I4, &number);
     UINT argErr = 0xdead;
     EXPECT_EQ(Call(L"OnActionCommonRepurposed_Callback",
                    {Control(L"FileSave", inspector), OleVariant(byRefLong)}, nullptr, nullptr, &argErr),
