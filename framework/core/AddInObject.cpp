@@ -198,7 +198,11 @@ void TdivAzore::ReleaseConnection() noexcept {
     release(NameSpace);
     release(Explorers);
     release(Inspectors);
-    module_.reset();
+    // An unload from one of the module's own handlers: the module goes once that call has returned.
+    if (module_) {
+        module_->SetAddIn(nullptr);
+        FreeAfterCall(std::unique_ptr<classlib::TObject>(module_.release()));
+    }
 }
 
 // Outlook 2010 quits without begin-shutdown and disconnection: the add-in tears itself down inside
