@@ -4,6 +4,8 @@
 // back from reuse for a while, so that a write to it shows in HeapValidate and a read of it gives
 // 0xfeeefeee instead of what happened to be left there.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <functional>
 
 #include "classlib/Events.h"
@@ -29,5 +31,8 @@ private:
 
 // Whether every heap of the process passes HeapValidate.
 bool ProcessHeapsValid();
+// Right after the action under test, before the freed blocks are handed out again.
+#define EXPECT_HEAPS_VALID()                                                                                 \
+    EXPECT_TRUE(testsupport::ProcessHeapsValid()) << "a freed heap block was written to"
 
 } // namespace testsupport

@@ -30,7 +30,7 @@ protected:
         addIn_.Reset();
         EXPECT_TRUE(factory_->Panes().empty()) << "a pane was left in the host";
         PaneFixture::TearDown();
-        EXPECT_TRUE(testsupport::ProcessHeapsValid()) << "a freed heap block was written to";
+        EXPECT_HEAPS_VALID();
     }
     // A started add-in with Office's entry: Connect = False disconnects it as the user's unload does
     // and lets go of it. The panes come with the factory (HandOver).
@@ -89,6 +89,7 @@ TEST_F(PaneHandlers, ACreateOrShowHandlerThatFreesItsDefinitionOrUnloadsEndsTheC
         Module().OnTaskPaneAfterCreate = afterCreate.Event();
         Module().OnTaskPaneBeforeShow = beforeShow.Event();
         ASSERT_EQ(HandOver(addIn_.Get(), factory_), S_OK);
+        EXPECT_HEAPS_VALID();
         EXPECT_EQ(calls, 1) << "step " << step;
         EXPECT_TRUE(factory_->Panes().empty()) << "step " << step << ": a pane outlived its definition";
         EXPECT_EQ(addIn_ == nullptr, unloads) << "step " << step;
@@ -116,11 +117,13 @@ TEST_F(PaneHandlers, ABeforeDestroyHandlerThatClearsTheDefinitionsOrUnloads) {
                 Unload();
         };
         Module().OnTaskPaneBeforeDestroy = beforeDestroy.Event();
-        if (step < 2)
+        if (step < 2) {
             PanesOf(addIn_).DeleteInstancesForWindow(second->Window());
-        else
-            ASSERT_TRUE(host_.Close(second));   // DocumentChange: the closed window's pane goes
+        } else {
+            ASSERT_TRUE(host_.Close(second)); // DocumentChange: the closed window's pane goes
+        }
         EXPECT_GE(calls, 1) << "step " << step; // clearing announces the other definition's pane too
+        EXPECT_HEAPS_VALID();
         EXPECT_TRUE(factory_->Panes().empty()) << "step " << step;
         EXPECT_EQ(PaneLog().Errors(), 0) << "step " << step;
         if (step < 2) {

@@ -22,7 +22,7 @@ class HandlerFreesTest : public WindowsFixture {
 protected:
     void TearDown() override {
         WindowsFixture::TearDown();
-        EXPECT_TRUE(testsupport::ProcessHeapsValid()) << "a freed heap block was written to";
+        EXPECT_HEAPS_VALID();
     }
     void DropHost() override {
         word_.reset();
@@ -91,6 +91,7 @@ TEST_F(HandlerFreesTest, AnOfficeClickWhoseHandlerDeletesItsButtonOrUnloadsTheAd
     StartWord();
     OnGo(false, true);
     bars_->UserClick(GoInOffice());
+    EXPECT_HEAPS_VALID();
     EXPECT_EQ(clicks_, 1);
     EXPECT_EQ(Log().Events.back(), L"Error:after the delete");
     Log().Events.clear();
@@ -101,6 +102,7 @@ TEST_F(HandlerFreesTest, AnOfficeClickWhoseHandlerDeletesItsButtonOrUnloadsTheAd
     StartWord();
     OnGo(true);
     bars_->UserClick(GoInOffice());
+    EXPECT_HEAPS_VALID();
     EXPECT_EQ(clicks_, 2);
     EXPECT_FALSE(addIn_) << "the host did not let go of the add-in";
     EXPECT_EQ(Log().ModulesAlive, 0) << "the module outlived the click";
@@ -116,6 +118,7 @@ TEST_F(HandlerFreesTest, AShortcutClickWhoseHandlerDeletesItsButtonOrUnloadsTheA
         Go().SetShortcutText(L"Ctrl+G");
         ASSERT_TRUE(window->PostShortcut(L"CTRL+G", &Go()));
         PumpMessages();
+        EXPECT_HEAPS_VALID();
         EXPECT_EQ(clicks_, unloads ? 2 : 1);
         EXPECT_EQ(addIn_ == nullptr, unloads);
         if (addIn_)
@@ -144,6 +147,7 @@ TEST_F(HandlerFreesTest, WordsWindowAndDocumentHooksGoOnAfterAnUnloadInside) {
             word_->NewDocument(); // NewDocument, WindowActivate, DocumentChange
         else
             word_->OpenDocument(L"C:\\Docs\\Report.doc"); // DocumentOpen, WindowActivate, DocumentChange
+        EXPECT_HEAPS_VALID();
         EXPECT_FALSE(addIn_);
         EXPECT_EQ(Log().ModulesAlive, 0);
         EXPECT_EQ(refreshes, 1) << "a hook went on with the module of an unloaded add-in";
@@ -168,6 +172,7 @@ TEST_F(HandlerFreesTest, InfoPathAndVisioWindowHooksGoOnAfterAnUnloadInside) {
         other_->ActivateWindow(window);
         for (DWORD start = GetTickCount(); addIn_ && GetTickCount() - start < 2000; Sleep(5))
             PumpMessages();
+        EXPECT_HEAPS_VALID();
         EXPECT_FALSE(addIn_);
         EXPECT_EQ(Log().Count(L"Build:testHostGo"), 1);
         EXPECT_EQ(bars->Set().FindBar(L"Test Host"), nullptr) << "a bar was built for the unloaded add-in";

@@ -12,7 +12,7 @@ class RibbonHandlerFrees : public CallbackTest {
 protected:
     void TearDown() override {
         CallbackTest::TearDown();
-        EXPECT_TRUE(testsupport::ProcessHeapsValid()) << "a freed heap block was written to";
+        EXPECT_HEAPS_VALID();
     }
     // The button cbReply runs Body instead of the form's handler.
     void OnReply(std::function<void(classlib::TObject *)> Body) {
@@ -33,6 +33,7 @@ TEST_F(RibbonHandlerFrees, AnActionWhoseHandlerDeletesItsControlOrUnloadsTheAddI
         throw classlib::Exception(L"after the delete");
     });
     EXPECT_EQ(Call(L"OnActionCommon_Callback", {Control(L"cbReply")}), S_OK);
+    EXPECT_HEAPS_VALID();
     EXPECT_EQ(Call(L"OnActionCommon_Callback", {Control(L"cbReply")}), S_OK);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(AddIn().FindRibbonControl(L"cbReply"), nullptr);
@@ -58,6 +59,7 @@ TEST_F(RibbonHandlerFrees, AnActionWhoseHandlerDeletesItsControlOrUnloadsTheAddI
         click_.Event();
     // The host's last reference goes inside the call.
     EXPECT_EQ(Call(L"OnActionCommon_Callback", {Control(L"cbBroken")}), S_OK);
+    EXPECT_HEAPS_VALID();
     EXPECT_EQ(clicks, 2);
     EXPECT_FALSE(addIn_);
 }
