@@ -86,9 +86,12 @@ TzidNativeWindowBase::~TzidNativeWindowBase() {
         DestroyWindow(window);
     }
     liveWindows.erase(std::remove(liveWindows.begin(), liveWindows.end(), this), liveWindows.end());
+    // Another module's windows going leave the current one named; when the current one's last window
+    // goes, the module of the newest window left takes its place (the connected module, whose
+    // shortcuts go on), or none.
     if (std::none_of(liveWindows.begin(), liveWindows.end(),
                      [](TzidNativeWindowBase *w) { return w->module_ == currentModule; }))
-        currentModule = nullptr;
+        currentModule = liveWindows.empty() ? nullptr : liveWindows.back()->module_;
 }
 
 LRESULT CALLBACK TzidNativeWindowBase::Procedure(HWND Window, UINT Message, WPARAM wParam, LPARAM lParam) {

@@ -129,6 +129,21 @@ bool TzidWindowBars::Holds(const TzidCustomCommandBar *Bar) const {
     return false;
 }
 
+void TzidWindowBars::Remove(const TzidCustomCommandBar *Bar) {
+    bars_.erase(
+        std::remove_if(bars_.begin(), bars_.end(), [&](const auto &entry) { return entry.first == Bar; }),
+        bars_.end());
+}
+
+void TdivAzore::ForgetWindowBar(const TzidCustomCommandBar *Bar) noexcept {
+    for (const auto &wrapper : ExplorerWrappers)
+        if (auto *explorer = dynamic_cast<TzidExplorer *>(wrapper.get()))
+            explorer->Bars().Remove(Bar);
+    for (const auto &wrapper : InspectorWrappers)
+        if (auto *inspector = dynamic_cast<TzidInspector *>(wrapper.get()))
+            inspector->Bars().Remove(Bar);
+}
+
 void TzidWindowBars::UnbindFromWindow() {
     for (auto &[bar, office] : bars_) {
         if (office && bar->CommandBarInterface() &&

@@ -224,6 +224,9 @@ public:
     // explorer and inspector bars too), and a Word bar from Word's normal template; a failing removal
     // raises.
     void RemoveCommandBarsFromHost(bool WindowBars);
+    // The user's unload: each bar (window bars included) leaves the host on its own, a failure going
+    // to DoError; the "\CommandBars" and "\Controls" records go, but those of a bar that stayed.
+    void RemoveCommandBarsOnUnload();
     void RestoreExplorerBarPositions();
     classlib::TObject *FindRibbonObject(const std::wstring &Id) const;
 

@@ -160,15 +160,7 @@ void TdivAzore::RemoveFromHost() {
         module.SetCommandBars(module.GetHostCommandBars());
     if (module.HostType() == ohaOutlook)
         RemoveOutlookWindowBars();
-    module.RunGuarded([&] { module.RemoveCommandBarsFromHost(true); });
-    std::wstring key = module.AddInKey();
-    if (key.empty())
-        return;
-    classlib::TRegistry reg;
-    reg.SetRootKey(HKEY_CURRENT_USER);
-    for (const wchar_t *records : {L"\\CommandBars", L"\\Controls"})
-        if (reg.KeyExists(key + records))
-            reg.DeleteKey(key + records);
+    module.RemoveCommandBarsOnUnload();
 }
 
 void TdivAzore::ReleaseConnection() noexcept {
@@ -198,6 +190,15 @@ void TdivAzore::ReleaseConnection() noexcept {
     release(NameSpace);
     release(Explorers);
     release(Inspectors);
+    // The handlers chained from the host wrappers went with them: a later connection must not call
+    // them.
+    PrevOptionsPagesAdd = {};
+    PrevOutlookQuit = {};
+    PrevWordHandlers = {};
+    PrevExcelHandlers = {};
+    PrevInfoPathHandlers = {};
+    PrevVisioHandler = {};
+    PrevPowerPointHandler = {};
     // An unload from one of the module's own handlers: the module goes once that call has returned.
     if (module_) {
         module_->SetAddIn(nullptr);

@@ -1,10 +1,9 @@
 // The hooked host handlers that need no command bars: document events that bring task panes and
 // the module's named objects up to date, the events that only call the handler they replaced, and
-// Outlook's property-page events. Each is a handler call of the add-in object (HandlerCall.h): an
-// add-in unloaded inside one leaves the object, the module and the host's wrapper until it returns.
-// Those
-// that put the module's bars into a window live with the bars (framework/commandbars/WindowBars.cpp,
-// ExplorerTracking.cpp, InspectorTracking.cpp).
+// Outlook's property-page events. Those that put the module's bars into a window live with the bars
+// (framework/commandbars/WindowBars.cpp, ExplorerTracking.cpp, InspectorTracking.cpp). Each is a
+// handler call of the add-in object (HandlerCall.h): an add-in unloaded inside one leaves the object,
+// the module and the host's wrapper until it returns.
 #include "classlib/LateBinding.h"
 #include "classlib/Trace.h"
 #include "framework/core/AddInObject.h"

@@ -4,6 +4,8 @@
 
 #include "framework/commandbars/OfficeEventSinks.h"
 
+#include "HandMadeVariants.h"
+
 using namespace framework;
 
 namespace cbtest {
@@ -32,18 +34,7 @@ protected:
         DISPPARAMS params{Args.data(), nullptr, static_cast<UINT>(Args.size()), 0};
         return Sink->Invoke(Id, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
     }
-    static VARIANT Obj(IDispatch *Value) {
-        VARIANT v{};
-        v.vt = VT_DISPATCH;
-        v.pdispVal = Value;
-        return v;
-    }
-    VARIANT CancelRef() {
-        VARIANT v{};
-        v.vt = VT_BOOL | VT_BYREF;
-        v.pboolVal = &cancel_;
-        return v;
-    }
+    VARIANT CancelRef() { return testsupport::BoolRef(&cancel_); }
     static HRESULT IdOf(IDispatch *Sink, const wchar_t *Name, DISPID &Id, UINT Count = 1) {
         LPOLESTR names[] = {const_cast<LPOLESTR>(Name), const_cast<LPOLESTR>(Name)};
         return Sink->GetIDsOfNames(IID_NULL, names, Count, 0, &Id);
@@ -79,7 +70,7 @@ TEST_F(OfficeEventSinkTest, HandlerFailuresGoToDoErrorAndOfficeGetsSOK) {
     EXPECT_TRUE(sim_->UserClick(button_));
     EXPECT_EQ(module_->Log.back(), L"Error:the handler failed");
     auto sink = TzidEventSink::Create1(*module_, Button());
-    EXPECT_EQ(Call(sink.Get(), 1, {CancelRef(), Obj(ControlObject(button_).Get())}), S_OK);
+    EXPECT_EQ(Call(sink.Get(), 1, {CancelRef(), testsupport::Object(ControlObject(button_).Get())}), S_OK);
     EXPECT_FALSE(sink->InEvent()) << "cleared also when the handler raises";
     EXPECT_FALSE(Button().InAction());
     sink->Detach();
@@ -121,7 +112,7 @@ TEST_F(OfficeEventSinkTest, AnUnreadableTagMatchesOnlyTheBoundControlItself) {
 
     Sim(button_).FailAlways(L"Tag", E_FAIL);
     auto sink = TzidEventSink::Create1(*module_, Button());
-    EXPECT_EQ(Call(sink.Get(), 1, {CancelRef(), Obj(ControlObject(button_).Get())}), S_OK);
+    EXPECT_EQ(Call(sink.Get(), 1, {CancelRef(), testsupport::Object(ControlObject(button_).Get())}), S_OK);
     EXPECT_EQ(Clicks(), 1) << "the bound control itself is known by COM identity";
     sink->Detach();
 }
@@ -129,20 +120,22 @@ TEST_F(OfficeEventSinkTest, AnUnreadableTagMatchesOnlyTheBoundControlItself) {
 TEST_F(OfficeEventSinkTest, InvokeChecksItsArgumentsAndNeverTouchesTheControlForOtherMembers) {
     auto sink = TzidEventSink::Create1(*module_, Button());
     classlib::ComPtr<IDispatch> control = ControlObject(button_).As<IDispatch>();
-    EXPECT_EQ(Call(sink.Get(), 2, {CancelRef(), Obj(control.Get())}), DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(Call(sink.Get(), 2, {CancelRef(), testsupport::Object(control.Get())}), DISP_E_MEMBERNOTFOUND);
     EXPECT_EQ(sink->Invoke(1, IID_NULL, 0, DISPATCH_METHOD, nullptr, nullptr, nullptr, nullptr), E_POINTER);
     EXPECT_EQ(Call(sink.Get(), 1, {}), DISP_E_BADPARAMCOUNT);
-    EXPECT_EQ(Call(sink.Get(), 1, {Obj(control.Get())}), DISP_E_BADPARAMCOUNT) << "Click has CancelDefault";
+    EXPECT_EQ(Call(sink.Get(), 1, {testsupport::Object(control.Get())}), DISP_E_BADPARAMCOUNT)
+        << "Click has CancelDefault";
     VARIANT text{};
     text.vt = VT_I4;
     text.lVal = 7;
     EXPECT_EQ(Call(sink.Get(), 1, {CancelRef(), text}), DISP_E_TYPEMISMATCH);
-    EXPECT_EQ(Call(sink.Get(), 1, {CancelRef(), Obj(nullptr)}), S_OK);
+    EXPECT_EQ(Call(sink.Get(), 1, {CancelRef(), testsupport::Object(nullptr)}), S_OK);
     classlib::ComPtr<IDispatch> bars = BarsDispatch();
-    EXPECT_EQ(Call(sink.Get(), 1, {CancelRef(), Obj(bars.Get())}), S_OK) << "not a control";
+    EXPECT_EQ(Call(sink.Get(), 1, {CancelRef(), testsupport::Object(bars.Get())}), S_OK) << "not a control";
     EXPECT_EQ(Clicks(), 0);
     sink->Detach();
-    EXPECT_EQ(Call(sink.Get(), 1, {CancelRef(), Obj(control.Get())}), S_OK) << "a detached sink";
+    EXPECT_EQ(Call(sink.Get(), 1, {CancelRef(), testsupport::Object(control.Get())}), S_OK)
+        << "a detached sink";
     EXPECT_EQ(Clicks(), 0);
 }
 

@@ -189,3 +189,16 @@ TEST(Log, LogDoesNotKeepTheLibraryLoaded) {
     EXPECT_EQ(log->QueryInterface(__uuidof(framework::ILog), asLog.PutVoid()), S_OK);
     EXPECT_EQ(asLog.Get(), static_cast<framework::ILog *>(log.Get()));
 }
+
+// A disabled log still takes exceptions, and still keeps to its limit.
+TEST(Log, ADisabledLogKeepsWithinItsLimit) {
+    ComPtr<TLog> log = classlib::Make<TLog>(6);
+    log->Disable();
+    log->AddException(L"one");
+    log->AddException(L"two");
+    std::vector<std::wstring> lines = LogLines(ReportOf(log.Get()));
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(TextOf(lines[1]), L"|two");
+    EXPECT_EQ(log->SetMaxLines(2), S_OK);
+    EXPECT_EQ(CountOf(log.Get()), 2);
+}

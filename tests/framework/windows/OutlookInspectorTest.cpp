@@ -138,6 +138,17 @@ TEST_F(InspectorTest, AUserUnloadTakesTheBarsOutOfEveryOpenInspector) {
     EXPECT_EQ(Bar(card, L"Test Card"), nullptr);
 }
 
+// Bars the add-in frees at run time leave the windows that held them: neither the window's close
+// nor the user's unload reaches them.
+TEST_F(InspectorTest, ABarFreedAtRunTimeLeavesEveryWindow) {
+    hostsim::SimOutlookInspector *mail = OpenItem(ol::olMail, ol::olFolderInbox);
+    OpenItem(ol::olMail, ol::olFolderInbox);
+    for (const wchar_t *name : {L"ReplyBar", L"MailBar"})
+        classlib::Free(Module()->FindComponent(name));
+    outlook_->Close(mail);
+    Stop(ext_dm_UserClosed);
+}
+
 TEST_F(InspectorTest, AnUnloadInsideAnInspectorEventFreesEveryWrapper) {
     hostsim::SimOutlookInspector *mail = OpenItem(ol::olMail, ol::olFolderInbox);
     Log().Action = [&](const std::wstring &Event) {
