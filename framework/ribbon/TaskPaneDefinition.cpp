@@ -1,5 +1,6 @@
 // A pane definition of the module: its published settings, which follow to every live pane, and the
 // making, finding and dropping of its live panes per host window.
+#include <algorithm>
 #include <vector>
 
 #include "classlib/Classes.h"
@@ -76,10 +77,9 @@ bool Among(IDispatch *Window, const std::vector<ComPtr<IDispatch>> &Windows) {
 // again after each, and not at all once the definition has gone. False then.
 template <class S>
 bool ForEachInstance(TzidHandlerCall &Call, TzidCustomTaskPaneInstances &Instances, bool Backward, S &&Step) {
-    for (int n = 0; n < Instances.Count(); ++n) {
-        const int i = Backward ? Instances.Count() - 1 - n : n;
-        if (i < 0)
-            break;
+    const int count = Instances.Count();
+    for (int i = Backward ? count - 1 : 0; i >= 0 && i < Instances.Count();
+         i = Backward ? std::min(i, Instances.Count()) - 1 : i + 1) {
         Step(*Instances.Items(i));
         if (!Call.SenderAlive())
             return false;
