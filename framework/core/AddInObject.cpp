@@ -27,6 +27,9 @@ TdivAzore::TdivAzore() = default;
 // A host that lets go without disconnecting (or after a failed connection) leaves the module to us;
 // its events are not fired then.
 TdivAzore::~TdivAzore() {
+    // The pane handlers the teardown fires must not hold an object that is being destroyed.
+    if (module_)
+        module_->SetAddIn(nullptr);
     ReleaseConnection();
 }
 

@@ -22,7 +22,7 @@ classlib::ComPtr<IUnknown> Hold(TdivAzore *AddIn) {
 
 } // namespace
 
-TzidHandlerCall::TzidHandlerCall(TzidCOMAddInModule *Module, const void *Sender, bool Exclusive) noexcept
+TzidHandlerCall::TzidHandlerCall(TzidCOMAddInModule *Module, const void *Sender, bool Exclusive)
     : module_(Module), sender_(Sender), exclusive_(Exclusive && Sender != nullptr),
       moduleAlive_(Module != nullptr), addIn_(Hold(Module != nullptr ? Module->AddIn() : nullptr)) {
     if (exclusive_ && Busy(Sender)) {
@@ -32,7 +32,7 @@ TzidHandlerCall::TzidHandlerCall(TzidCOMAddInModule *Module, const void *Sender,
     OpenCalls().push_back(this);
 }
 
-TzidHandlerCall::TzidHandlerCall(TdivAzore &AddIn) noexcept
+TzidHandlerCall::TzidHandlerCall(TdivAzore &AddIn)
     : module_(AddIn.Module()), sender_(nullptr), exclusive_(false), moduleAlive_(module_ != nullptr),
       addIn_(Hold(&AddIn)) {
     OpenCalls().push_back(this);

@@ -25,9 +25,9 @@ class TzidHandlerCall {
 public:
     // Exclusive: no second call with the same sender runs while this one is open (a click while the
     // handler's message box is up). Module and Sender may be null.
-    TzidHandlerCall(TzidCOMAddInModule *Module, const void *Sender, bool Exclusive = false) noexcept;
+    TzidHandlerCall(TzidCOMAddInModule *Module, const void *Sender, bool Exclusive = false);
     // A hooked host event: the add-in object and its module.
-    explicit TzidHandlerCall(TdivAzore &AddIn) noexcept;
+    explicit TzidHandlerCall(TdivAzore &AddIn);
     ~TzidHandlerCall();
     TzidHandlerCall(const TzidHandlerCall &) = delete;
     TzidHandlerCall &operator=(const TzidHandlerCall &) = delete;

@@ -132,5 +132,19 @@ TEST_F(PaneHandlers, ABeforeDestroyHandlerThatClearsTheDefinitionsOrUnloads) {
     }
 }
 
+// A host that lets go of the add-in without disconnecting it: the panes are announced while the
+// add-in object is being destroyed, and their handler calls must not hold it again.
+TEST_F(PaneHandlers, APaneAnnouncedWhileTheAddInObjectIsDestroyed) {
+    Start();
+    ASSERT_EQ(HandOver(addIn_.Get(), factory_), S_OK);
+    int announced = 0;
+    testsupport::TTestHandler<void(TzidCustomTaskPane *, TzidCustomTaskPaneInstance *)> beforeDestroy;
+    beforeDestroy.Body = [&](TzidCustomTaskPane *, TzidCustomTaskPaneInstance *) { ++announced; };
+    Module().OnTaskPaneBeforeDestroy = beforeDestroy.Event();
+    addIn_.Reset();
+    EXPECT_HEAPS_VALID();
+    EXPECT_EQ(announced, 1);
+}
+
 } // namespace
 } // namespace panetest
