@@ -28,6 +28,23 @@ namespace {
 std::vector<TzidNativeWindowBase *> liveWindows;
 TzidCOMAddInModule *currentModule = nullptr;
 
+// A system that refused a hidden top-level window once refuses the next one too, and a refusal can
+// take milliseconds. It is noted in the process's own atom table, which outlives this library: a host
+// that unloads the add-in and loads it again is not refused a second time either.
+const wchar_t *const TopLevelRefusedAtom = L"TzidNativeWindow: no hidden top-level window";
+bool topLevelRefused = false;
+
+bool TopLevelRefused() {
+    return topLevelRefused || (topLevelRefused = FindAtomW(TopLevelRefusedAtom) != 0);
+}
+
+void NoteTopLevelRefused() {
+    topLevelRefused = true;
+    if (AddAtomW(TopLevelRefusedAtom) == 0)
+        classlib::TraceHResult(L"Shortcuts", L"Noting the refused top-level window",
+                               HRESULT_FROM_WIN32(GetLastError()));
+}
+
 // The class's procedure is the default one: a class left registered after the library is unloaded
 // points at nothing of ours. The windows are subclassed once made.
 void EnsureWindowClass(const wchar_t *ClassName) {
@@ -63,8 +80,12 @@ TzidNativeWindowBase::TzidNativeWindowBase(TzidCOMAddInModule *AOwner, const wch
     currentModule = AOwner;
     liveWindows.push_back(this);
     HINSTANCE instance = classlib::LibraryModule();
-    handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, ClassName, WindowName.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr,
-                              nullptr, instance, nullptr);
+    if (!TopLevelRefused()) {
+        handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, ClassName, WindowName.c_str(), WS_POPUP, 0, 0, 0, 0,
+                                  nullptr, nullptr, instance, nullptr);
+        if (handle_ == nullptr)
+            NoteTopLevelRefused();
+    }
     if (handle_ == nullptr) {
         handle_ = CreateWindowExW(0, ClassName, WindowName.c_str(), 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                   instance, nullptr);
@@ -158,7 +179,7 @@ bool TzidNativeWindow::WndProc(UINT Message, WPARAM wParam, LPARAM /*lParam*/, L
 TzidNativeColorWindow::TzidNativeColorWindow(TzidCOMAddInModule *AOwner, const std::wstring &WindowName)
     : TzidNativeWindowBase(AOwner, L"TzidNativeColorWindow", WindowName) {
     if (Handle() != nullptr)
-        broadcastMessage_ = RegisterWindowMessageW(L"WM_MSO_BROADCASTCHANGE");
+        broadcastMessage_ = WM_MSO_BROADCASTCHANGE;
 }
 
 bool TzidNativeColorWindow::WndProc(UINT Message, WPARAM /*wParam*/, LPARAM /*lParam*/,

@@ -112,6 +112,7 @@ void TdivAzore::Connection(IDispatch *Application, int ConnectMode, IDispatch *A
             classlib::Format(L"The class %s is not an add-in module.", {moduleClass.Name()}), E_UNEXPECTED);
     created.release();
     module_.reset(module);
+    classlib::TraceEntry(L"Startup", L"module made from its form");
 
     module->SetHostApp(classlib::OleVariant(Application));
     module->SetAddIn(this);
