@@ -13,6 +13,7 @@
 #include "classlib/Trace.h"
 #include "framework/commandbars/Shortcuts.h"
 #include "framework/core/AddInModule.h"
+#include "framework/core/HandlerCall.h"
 #include "framework/support/WindowMessages.h"
 
 namespace framework {
@@ -204,7 +205,8 @@ void TzidNativeColorWindow::UpdateColorScheme(TzidCOMAddInModule &Module) {
         }
     }
     if (Module.OnOfficeColorSchemeChanged)
-        Module.RunGuarded([&] { Module.OnOfficeColorSchemeChanged(&Module, Module.ColorScheme()); });
+        RunHandler(&Module, nullptr,
+                   [&] { Module.OnOfficeColorSchemeChanged(&Module, Module.ColorScheme()); });
 }
 
 } // namespace framework

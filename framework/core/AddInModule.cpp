@@ -8,6 +8,7 @@
 #include "classlib/Trace.h"
 #include "classlib/Writer.h"
 #include "framework/core/Factory.h"
+#include "framework/core/HandlerCall.h"
 #include "framework/core/HostEvents.h"
 #include "framework/core/ModuleErrors.h"
 #include "framework/core/ProcessState.h"
@@ -123,6 +124,7 @@ void TzidCOMAddInModule::ClearTaskPanes() noexcept {
 }
 
 TzidCOMAddInModule::~TzidCOMAddInModule() {
+    TzidHandlerCall::ObjectGone(this);
     registry_.reset();
     try {
         DisconnectFromHost();
