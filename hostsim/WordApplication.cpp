@@ -55,6 +55,10 @@ SimWordApplication::SimWordApplication(SimWorld &world, WordHost &host)
     OnMethod(L"OrganizerDelete", [this](DispArgs &args) {
         host_->organizerDeletes_.push_back(args.String(0) + L"|" + args.String(1) + L"|" +
                                            std::to_wstring(args.Int(2)));
+        // The template the item left now differs from its file.
+        for (SimObject *entry : host_->Templates().Entries())
+            if (auto *source = static_cast<SimWordTemplate *>(entry); source->FullName() == args.String(0))
+                source->SetSaved(false);
         return OleVariant();
     });
     if (host.MajorVersion() >= 10) {

@@ -124,7 +124,11 @@ void TzidCommandBarButton::TransferGlyph() {
         return;
     try {
         TSaveClipboard saver;
-        saver.Save();
+        if (!saver.Save()) {
+            // The paste would put the face where the user's contents were, with nothing to restore.
+            TraceCommandBars(L"The clipboard could not be saved: the glyph is not pasted through it");
+            return;
+        }
         try {
             const COLORREF transparent = glyphTransparentColor_ == classlib::clDefault
                                              ? glyph_->Pixels(0, glyph_->Height() - 1)

@@ -209,16 +209,17 @@ bool TSaveClipboard::Copy(UINT Format, std::vector<TSavedFormat> &Into) {
     return true;
 }
 
-void TSaveClipboard::Save() {
+bool TSaveClipboard::Save() {
     saved_.clear();
     if (!OpenClipboardWithRetry(Window())) {
         TraceCommandBars(L"The clipboard is held by another window: its contents are not saved");
-        return;
+        return false;
     }
     TClipboardOpen open;
     UINT format = 0;
     while ((format = EnumClipboardFormats(format)) != 0)
         Copy(format, saved_);
+    return true;
 }
 
 void TSaveClipboard::Restore() {

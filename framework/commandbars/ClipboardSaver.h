@@ -22,9 +22,9 @@ public:
     // Frees what was saved and not restored.
     ~TSaveClipboard() override;
 
-    // Copies every format on the clipboard; nothing when the clipboard cannot be opened. A format
-    // whose data cannot be copied is left out (and traced).
-    void Save();
+    // Copies every format on the clipboard; false (nothing saved) when the clipboard cannot be opened.
+    // A format whose data cannot be copied is left out (and traced).
+    bool Save();
     // Empties the clipboard and hands it the saved formats, in their order; then nothing is saved.
     // Nothing happens when nothing was saved or the clipboard cannot be opened.
     void Restore();

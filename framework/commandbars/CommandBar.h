@@ -44,6 +44,8 @@ public:
     int CommandBarLeft() const; // -1: Office's own
     void SetCommandBarLeft(int Value);
     std::wstring CommandBarName() const;
+    // The design's name, which names the bar's record too.
+    const std::wstring &StoredCommandBarName() const { return commandBarName_; }
     // Refuses "" (31101); also names NameLocal when that is still empty.
     void SetCommandBarName(const std::wstring &Value);
     std::wstring NameLocal() const;

@@ -4,6 +4,7 @@
 
 #include "classlib/Classes.h"
 #include "framework/core/AddInModule.h"
+#include "framework/core/HandlerCall.h"
 
 namespace framework {
 
@@ -169,7 +170,7 @@ bool TzidCustomCommandBarComboBox::UpdateControl() {
 }
 
 void TzidCustomCommandBarComboBox::DoAction() {
-    OnChange(this);
+    RunHandler(Module(), this, [this] { OnChange(this); });
 }
 
 void TzidCustomCommandBarComboBox::Assign(const classlib::TPersistent *Source) {

@@ -1,6 +1,9 @@
 // The command-bar model of the add-in module: its bars (plain and Outlook), their controls of every
 // kind, and the registration of the classes a module's form creates by name.
 #pragma once
+#include <set>
+#include <string>
+
 #include "framework/commandbars/CommandBar.h"
 #include "framework/commandbars/CommandBarAdvancedControl.h"
 #include "framework/commandbars/CommandBarButton.h"
@@ -14,5 +17,8 @@ namespace framework {
 // Enters the bar classes in the class registry (forms create them by name), and the control
 // classes with them. Calling it again does no harm.
 void RegisterCommandBarClasses();
+
+// Adds every OfficeTag of Controls, popups' controls included, to Tags.
+void CollectControlTags(const TzidCommandBarControls &Controls, std::set<std::wstring> &Tags);
 
 } // namespace framework

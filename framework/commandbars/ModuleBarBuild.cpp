@@ -44,17 +44,16 @@ void TrySetOnAction(const classlib::ComPtr<_CommandBarButton> &Button, const std
         TraceCommandBars(classlib::Format(L"OnAction was refused (0x%.8x)", {static_cast<unsigned>(hr)}));
 }
 
-// Every OfficeTag of Controls, popups' controls included.
-void CollectTags(const TzidCommandBarControls &Controls, std::set<std::wstring> &Tags) {
+} // namespace
+
+void CollectControlTags(const TzidCommandBarControls &Controls, std::set<std::wstring> &Tags) {
     for (int i = 0; i < Controls.Count(); ++i) {
         TzidCommandBarControl *control = Controls.Items(i);
         Tags.insert(control->StoredOfficeTag());
         if (TzidCommandBarPopup *popup = control->AsCommandBarPopup())
-            CollectTags(*popup->Controls(), Tags);
+            CollectControlTags(*popup->Controls(), Tags);
     }
 }
-
-} // namespace
 
 void TzidCOMAddInModule::CreateCommandBars() {
     for (int i = 0; i < ComponentCount(); ++i) {
@@ -148,7 +147,7 @@ void TzidCOMAddInModule::RemoveStaleControls(TzidCustomCommandBar *Bar) {
     std::set<std::wstring> held;
     for (int i = 0; i < ComponentCount(); ++i)
         if (auto *bar = dynamic_cast<TzidCustomCommandBar *>(Components(i)))
-            CollectTags(*bar->Controls(), held);
+            CollectControlTags(*bar->Controls(), held);
     for (const std::wstring &tag : registry.GetValueNames()) {
         if (held.count(tag) != 0)
             continue;

@@ -4,7 +4,7 @@
 //
 // A hidden top-level window (tool window, popup style) is what Office's broadcast reaches; where the
 // system refuses one (Wine without a display) the window is made message-only instead, which still
-// takes posted and sent messages.
+// takes posted and sent messages; after one refusal the process asks for no top-level window again.
 #pragma once
 #include <windows.h>
 
@@ -18,8 +18,9 @@ namespace framework {
 class TzidCOMAddInModule;
 class TzidCommandBarButton;
 
-// The module the hidden windows were made for last; null once the last hidden window of that module
-// has gone, so it never names a freed module. The keyboard hook reaches the module through it.
+// The module the hidden windows were made for last; once the last hidden window of that module has
+// gone, the module of the newest hidden window left (null when none is left), so it never names a
+// freed module. The keyboard hook reaches the module through it.
 TzidCOMAddInModule *CurrentModule();
 
 class TzidNativeWindowBase : public classlib::TComponent {

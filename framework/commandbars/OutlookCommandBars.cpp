@@ -111,14 +111,18 @@ bool TzidOlExplorerCustomCommandBar::FolderFilter(IDispatch *Folder, const std::
 
 void TzidOlExplorerCustomCommandBar::FolderSwitched(IDispatch *Folder) {
     const bool before = Enabled();
-    if (!BuiltIn())
+    bool enabled = before;
+    // Office's own bar (the add-in's controls placed on "Standard") stays shown or hidden, enabled or
+    // not, as the user left it: only the add-in's controls follow the folder there.
+    if (!BuiltIn()) {
         SetEnabled(FolderFilter(Folder, GetFolderPath(Folder), before));
-    const bool enabled = Enabled();
-    SetVisible(enabled);
-    if (enabled != before) {
-        // Outlook lays its bars out again only when one moves.
-        SetCommandBarLeft(CommandBarLeft() - 1);
-        SetCommandBarLeft(CommandBarLeft() + 1);
+        enabled = Enabled();
+        SetVisible(enabled);
+        if (enabled != before) {
+            // Outlook lays its bars out again only when one moves.
+            SetCommandBarLeft(CommandBarLeft() - 1);
+            SetCommandBarLeft(CommandBarLeft() + 1);
+        }
     }
     if (Folder != nullptr && enabled)
         UpdateExplorerControls(DefaultItemType(Folder), *Controls());

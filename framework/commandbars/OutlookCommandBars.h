@@ -55,8 +55,9 @@ public:
     // when no filter applies (no folder).
     bool FolderFilter(IDispatch *Folder, const std::wstring &Path, bool Current) const;
     // An explorer switched to Folder: a bar of the add-in's own is enabled and shown by its filters
-    // (and moved to make Outlook repaint it when that changed); an enabled bar then shows or enables
-    // its controls for the folder's item type.
+    // (and moved to make Outlook repaint it when that changed), a built-in bar keeps the user's
+    // Visible and Enabled; an enabled bar then shows or enables its controls for the folder's item
+    // type.
     void FolderSwitched(IDispatch *Folder);
 
 private:

@@ -66,6 +66,8 @@ public:
     // Adds Bar (once) and records the Office bar it is bound to now.
     void Record(TzidCustomCommandBar &Bar);
     bool Holds(const TzidCustomCommandBar *Bar) const;
+    // Forgets Bar (a bar that is being freed).
+    void Remove(const TzidCustomCommandBar *Bar);
     size_t Count() const noexcept { return bars_.size(); }
     TzidCustomCommandBar *Bar(size_t Index) const { return bars_[Index].first; }
     // Unbinds the bars still bound in this window and forgets every Office bar.

@@ -1,5 +1,6 @@
 #include "framework/core/AddInObject.h"
 
+#include <memory>
 #include <utility>
 
 #include "classlib/Application.h"
@@ -23,11 +24,33 @@ namespace framework {
 
 CLASSLIB_DEFINE_CLASS(TdivAzore, classlib::TObject)
 
+namespace {
+
+// The module on its way out. Its controls and host-event components drop their advices as it goes;
+// those the host refused get their last tries after that.
+class TModuleLeaving final : public classlib::TObject {
+public:
+    explicit TModuleLeaving(std::unique_ptr<TzidCOMAddInModule> Module) noexcept
+        : module_(std::move(Module)) {}
+    ~TModuleLeaving() override {
+        module_.reset();
+        classlib::LingeringConnections().Release();
+    }
+
+private:
+    std::unique_ptr<TzidCOMAddInModule> module_;
+};
+
+} // namespace
+
 TdivAzore::TdivAzore() = default;
 
 // A host that lets go without disconnecting (or after a failed connection) leaves the module to us;
 // its events are not fired then.
 TdivAzore::~TdivAzore() {
+    // The pane handlers the teardown fires must not hold an object that is being destroyed.
+    if (module_)
+        module_->SetAddIn(nullptr);
     ReleaseConnection();
 }
 
@@ -110,6 +133,7 @@ void TdivAzore::Connection(IDispatch *Application, int ConnectMode, IDispatch *A
             classlib::Format(L"The class %s is not an add-in module.", {moduleClass.Name()}), E_UNEXPECTED);
     created.release();
     module_.reset(module);
+    classlib::TraceEntry(L"Startup", L"module made from its form");
 
     module->SetHostApp(classlib::OleVariant(Application));
     module->SetAddIn(this);
@@ -161,15 +185,7 @@ void TdivAzore::RemoveFromHost() {
         module.SetCommandBars(module.GetHostCommandBars());
     if (module.HostType() == ohaOutlook)
         RemoveOutlookWindowBars();
-    module.RunGuarded([&] { module.RemoveCommandBarsFromHost(true); });
-    std::wstring key = module.AddInKey();
-    if (key.empty())
-        return;
-    classlib::TRegistry reg;
-    reg.SetRootKey(HKEY_CURRENT_USER);
-    for (const wchar_t *records : {L"\\CommandBars", L"\\Controls"})
-        if (reg.KeyExists(key + records))
-            reg.DeleteKey(key + records);
+    module.RemoveCommandBarsOnUnload();
 }
 
 void TdivAzore::ReleaseConnection() noexcept {
@@ -197,9 +213,22 @@ void TdivAzore::ReleaseConnection() noexcept {
     release(NameSpace);
     release(Explorers);
     release(Inspectors);
-    module_.reset();
-    // Every advice is dropped by now; those the host refused get their last tries.
-    classlib::LingeringConnections().Release();
+    // The handlers chained from the host wrappers went with them: a later connection must not call
+    // them.
+    PrevOptionsPagesAdd = {};
+    PrevOutlookQuit = {};
+    PrevWordHandlers = {};
+    PrevExcelHandlers = {};
+    PrevInfoPathHandlers = {};
+    PrevVisioHandler = {};
+    PrevPowerPointHandler = {};
+    // An unload from one of the module's own handlers: the module goes once that call has returned.
+    if (module_) {
+        module_->SetAddIn(nullptr);
+        FreeAfterCall(std::make_unique<TModuleLeaving>(std::move(module_)));
+    } else {
+        classlib::LingeringConnections().Release();
+    }
 }
 
 // Outlook 2010 quits without begin-shutdown and disconnection: the add-in tears itself down inside

@@ -97,6 +97,10 @@ public:
     size_t InspectorWrapperCount() const noexcept { return InspectorWrappers.size(); }
     size_t PendingVisioTimers() const noexcept { return VisioTimers.size(); }
 
+    // A bar of the module that is being freed leaves every tracked Outlook window's list
+    // (framework/commandbars/WindowBars.cpp).
+    void ForgetWindowBar(const TzidCustomCommandBar *Bar) noexcept;
+
 protected:
     // The bodies of the interface methods; they throw, the interface methods turn that into HRESULTs.
     void Connection(IDispatch *Application, int ConnectMode, IDispatch *AddInInst);

@@ -32,10 +32,12 @@ void TzidNamedObjects::Remove(IzidNamedObject *Item) {
 }
 
 void TzidNamedObjects::RefreshAll() const {
-    // An entry's refresh may remove entries: a copy is walked.
-    std::vector<IzidNamedObject *> items = items_;
+    // An entry's refresh may remove entries, and their owners free them: a copy is walked, and an
+    // entry is called only while the list still holds it.
+    const std::vector<IzidNamedObject *> items = items_;
     for (IzidNamedObject *item : items)
-        item->RefreshObject();
+        if (std::find(items_.begin(), items_.end(), item) != items_.end())
+            item->RefreshObject();
 }
 
 namespace {

@@ -35,7 +35,7 @@ public:
     IzidNamedObject *Find(const std::wstring &Name) const { return Items(IndexOf(Name)); }
     void Add(IzidNamedObject *Item) { items_.push_back(Item); }
     void Remove(IzidNamedObject *Item);
-    // Every entry refreshes itself, in order.
+    // Every entry refreshes itself, in order; one that an earlier refresh removed is not called.
     void RefreshAll() const;
 
 private:

@@ -1,5 +1,10 @@
 #include "framework/ribbon/CustomUIWriter.h"
 
+#include <map>
+#include <set>
+#include <vector>
+
+#include "classlib/Trace.h"
 #include "framework/core/AddInModule.h"
 #include "framework/core/Factory.h"
 #include "framework/ribbon/RibbonCommands.h"
@@ -13,13 +18,56 @@ namespace {
 constexpr int RibbonKindCount = 24;
 constexpr int Ribbon2010KindCount = 11;
 
-// Writes every control of Controls (null or empty: nothing) through WriteRibbonControl.
-void WriteChildren(TzidCOMAddInModule &Module, TzidXMLHelper &Writer, const TzidRibbonControls *Controls,
-                   const std::wstring &RibbonId, int ContextMenuNumber) {
-    if (Controls == nullptr)
-        return;
-    for (int i = 0; i < Controls->Count(); ++i)
-        WriteRibbonControl(Module, Writer, *Controls->Items(i), RibbonId, ContextMenuNumber);
+using TNodes = std::vector<IzidRibbonControlInternal *>;
+
+// The elements each ribbon element takes as children. "control" and "dynamicMenu" take none; a split
+// button's own button is written apart; the items of lists come through callbacks.
+const std::set<std::wstring> *ChildElements(const std::wstring &Parent) {
+    static const std::set<std::wstring> controls{
+        L"control",  L"labelControl", L"button", L"toggleButton", L"checkBox",    L"editBox", L"comboBox",
+        L"dropDown", L"gallery",      L"menu",   L"dynamicMenu",  L"splitButton", L"box",     L"buttonGroup"};
+    static const std::map<std::wstring, std::set<std::wstring>> places{
+        {L"tab", {L"group"}},
+        {L"group",
+         [] {
+             std::set<std::wstring> group = controls;
+             group.insert({L"separator", L"dialogBoxLauncher"});
+             return group;
+         }()},
+        {L"box", controls},
+        {L"buttonGroup",
+         {L"control", L"button", L"toggleButton", L"gallery", L"menu", L"dynamicMenu", L"splitButton"}},
+        {L"menu",
+         {L"control", L"button", L"checkBox", L"gallery", L"toggleButton", L"menuSeparator", L"splitButton",
+          L"menu", L"dynamicMenu"}},
+        {L"splitButton", {L"menu"}},
+        {L"dropDown", {L"button"}},
+        {L"gallery", {L"button"}},
+    };
+    auto place = places.find(Parent);
+    return place != places.end() ? &place->second : nullptr;
+}
+
+// The controls of Controls that the schema takes inside the element Parent: ribbon classes (a
+// Backstage class has places of its own) written as an element Parent holds. Whatever else is there
+// stays in the model but out of the document, which the host would refuse whole; it is traced.
+TNodes Placed(const std::wstring &Parent, const TzidRibbonControls &Controls) {
+    const std::set<std::wstring> *taken = ChildElements(Parent);
+    TNodes placed;
+    for (int i = 0; i < Controls.Count(); ++i) {
+        TzidRibbonCustomControl *child = Controls.Items(i);
+        const std::wstring name = child->GetElementName();
+        if (name.empty())
+            continue; // a node of no element of its own
+        const TzidRibbonControlType code = child->GetControlType();
+        if (code >= rctGroup && code <= rctItem && taken != nullptr && taken->count(name) != 0)
+            placed.push_back(child);
+        else
+            classlib::Trace(L"Ribbon",
+                            L"A %s \"%s\" cannot stand in a \"%s\": it is left out of the document",
+                            {child->ClassName(), child->Id(), Parent});
+    }
+    return placed;
 }
 
 // One Backstage section ("firstColumn", "topItems" ...) holding the first item only or all of them;
@@ -34,11 +82,6 @@ void WriteSection(TzidCOMAddInModule &Module, TzidXMLHelper &Writer, const wchar
     for (int i = 0; i < count; ++i)
         WriteRibbonControl(Module, Writer, *Controls->Items(i), RibbonId, ContextMenuNumber);
     Writer.CloseElement(Name);
-}
-
-bool InButtonGroup(IzidRibbonControlInternal &Control) {
-    auto *control = dynamic_cast<TzidRibbonCustomControl *>(&Control);
-    return control != nullptr && dynamic_cast<TzidRibbonButtonGroup *>(control->ParentControl()) != nullptr;
 }
 
 // A control without children of its kind.
@@ -68,8 +111,6 @@ void WriteLeaf(TzidCOMAddInModule &Module, TzidXMLHelper &Writer, IzidRibbonCont
         Writer.OpenElement(Name);
         Writer.WriteElement(L"button", List);
         Writer.CloseElement(Name);
-    } else if (Name == L"separator" && InButtonGroup(Control)) {
-        // Neither customUI schema allows it there, and the host would reject the whole document.
     } else {
         Writer.WriteElement(Name, List);
     }
@@ -128,8 +169,9 @@ void WriteRibbonControl(TzidCOMAddInModule &Module, TzidXMLHelper &Writer, IzidR
     if (name == L"menu" && Control.GetControlType() == rctMenu)
         if (auto *menu = dynamic_cast<TzidRibbonMenu *>(&Control); menu && menu->OnCreate)
             Module.RunGuarded([&] { menu->OnCreate(menu); });
-    if (children->Count() == 0 || name == L"dynamicMenu") {
-        // The host fetches a dynamic menu's children later, through its content callback.
+    // The host fetches a dynamic menu's children later, through its content callback.
+    const TNodes placed = name == L"dynamicMenu" ? TNodes() : Placed(name, *children);
+    if (placed.empty()) {
         Writer.WriteElement(name, *list);
         return;
     }
@@ -137,8 +179,16 @@ void WriteRibbonControl(TzidCOMAddInModule &Module, TzidXMLHelper &Writer, IzidR
     Writer.AddAttributes(*list);
     if (name == L"splitButton")
         WriteInnerButton(Writer, Control, ContextMenuNumber);
-    WriteChildren(Module, Writer, children, RibbonId, ContextMenuNumber);
+    for (IzidRibbonControlInternal *child : placed)
+        WriteRibbonControl(Module, Writer, *child, RibbonId, ContextMenuNumber);
     Writer.CloseElement(name);
+}
+
+void WriteRibbonControls(TzidCOMAddInModule &Module, TzidXMLHelper &Writer, const std::wstring &Parent,
+                         const TzidRibbonControls &Controls, const std::wstring &RibbonId,
+                         int ContextMenuNumber) {
+    for (IzidRibbonControlInternal *child : Placed(Parent, Controls))
+        WriteRibbonControl(Module, Writer, *child, RibbonId, ContextMenuNumber);
 }
 
 void AddNamespaceAttributes(TzidCOMAddInModule &Module, TzidXMLHelper &Writer) {

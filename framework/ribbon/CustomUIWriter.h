@@ -4,8 +4,8 @@
 #pragma once
 #include <string>
 
-#include "framework/ribbon/RibbonControl.h"
 #include "framework/core/RibbonKinds.h"
+#include "framework/ribbon/RibbonControl.h"
 #include "framework/ribbon/XMLHelper.h"
 
 namespace framework {
@@ -20,10 +20,17 @@ bool IsForRibbon(const std::wstring &RibbonId, TzidRibbons Ribbons, TzidRibbons2
 
 // Writes Control and its subtree as far as they belong to RibbonId. A static menu's OnCreate runs
 // first (what it raises goes to the module's error report); a dynamic menu is written without its
-// children, which the host fetches later; a separator is never written inside a button group, which
-// no customUI schema allows. ContextMenuNumber goes unchanged to every GetAttributes below.
+// children, which the host fetches later. A child is written only where the customUI schemas take
+// its class (no Backstage control in a group, no separator in a button group): the host refuses a
+// whole document for one misplaced element. What is left out is traced. ContextMenuNumber goes
+// unchanged to every GetAttributes below.
 void WriteRibbonControl(TzidCOMAddInModule &Module, TzidXMLHelper &Writer, IzidRibbonControlInternal &Control,
                         const std::wstring &RibbonId, int ContextMenuNumber);
+// Writes the controls of Controls that the schemas take inside an element named Parent, by the same
+// rule.
+void WriteRibbonControls(TzidCOMAddInModule &Module, TzidXMLHelper &Writer, const std::wstring &Parent,
+                         const TzidRibbonControls &Controls, const std::wstring &RibbonId,
+                         int ContextMenuNumber);
 
 // The namespace attributes every document root carries: "xmlns" (the module's CustomUINamespace)
 // and, when the module has a Namespace, "xmlns:default" (the add-in's ProgID) and "xmlns:shared".

@@ -20,8 +20,7 @@ std::wstring TzidRibbonMenu::GetDynamicContent() {
     if (itemSize_ == isLarge)
         writer.AddAttribute(L"itemSize", L"large");
     // "DynamicMenu" passes every control that is written for any window at all.
-    for (int i = 0; i < Controls()->Count(); ++i)
-        WriteRibbonControl(*module, writer, *Controls()->Items(i), L"DynamicMenu", 0);
+    WriteRibbonControls(*module, writer, L"menu", *Controls(), L"DynamicMenu", 0);
     writer.CloseElement(L"menu");
     return writer.Xml();
 }

@@ -96,8 +96,8 @@ void TLog::WriteLine(const std::wstring &Text, bool MaySave) {
             lines_.push_front(NowText() + L"\t" + thread + L"\t" + prefix + Text);
         if (classlib::TraceListening())
             classlib::Trace(Channel, thread + L"\t" + tag_ + L"\t" + prefix + Text);
-        if (!disabled_)
-            Trim();
+        // A disabled log still takes exceptions: it keeps to its limit like any other.
+        Trim();
         if (MaySave && autoSave_)
             SaveReport(fileName_, false);
     } catch (...) {
@@ -186,8 +186,7 @@ HRESULT TLog::Unindent() {
 HRESULT TLog::SetMaxLines(LONG Count) {
     return Locked(L"SetMaxLines", [&] {
         maxLines_ = Count;
-        if (!disabled_)
-            Trim();
+        Trim();
     });
 }
 

@@ -7,16 +7,13 @@
 
 #include <vector>
 
+#include "HandMadeVariants.h"
+
 using namespace classlib;
+using testsupport::Int;
+using testsupport::Var;
 
 namespace {
-
-VARIANTARG Int(LONG value) {
-    VARIANTARG v;
-    v.vt = VT_I4;
-    v.lVal = value;
-    return v;
-}
 
 HRESULT Assigned(const DISPPARAMS &params, TInvokeArgs::TPositions positions, UINT *argErr = nullptr) {
     TInvokeArgs args;
@@ -66,11 +63,7 @@ TEST(TInvokeArgs, AnswersGoThroughTheCallersStorageAndALeftOutObjectIsNone) {
     inner.lVal = 0;
     BSTR text = SysAllocString(L"before");
     const BSTR passed = text;
-    VARIANTARG byVariant, byText;
-    byVariant.vt = VT_BYREF | VT_VARIANT;
-    byVariant.pvarVal = &inner;
-    byText.vt = VT_BYREF | VT_BSTR;
-    byText.pbstrVal = &text;
+    VARIANTARG byVariant = Var(VT_BYREF | VT_VARIANT, &inner), byText = Var(VT_BYREF | VT_BSTR, &text);
 
     TArgRef<bool> flag(RefArgStorage(byVariant, VT_BOOL));
     EXPECT_EQ(inner.vt, VT_BOOL); // changed to the declared type in place

@@ -8,6 +8,7 @@
 
 #include "CountedDispatch.h"
 #include "ErrorOf.h"
+#include "HandMadeVariants.h"
 
 #include <functional>
 #include <stdexcept>
@@ -20,7 +21,10 @@ using office::THostEventInterface;
 using office::THostEventSink;
 using office::THostWrapper;
 using testsupport::ErrorOf;
+using testsupport::Int;
+using testsupport::Object;
 using testsupport::TCountedDispatch;
+using testsupport::Var;
 
 namespace {
 
@@ -33,26 +37,6 @@ struct Call {
         params = {rgvarg.data(), nullptr, static_cast<UINT>(rgvarg.size()), 0};
     }
 };
-
-VARIANTARG Var(VARTYPE vt, void *byref = nullptr) {
-    VARIANTARG v;
-    VariantInit(&v);
-    v.vt = vt;
-    v.byref = byref;
-    return v;
-}
-
-VARIANTARG Int(int value) {
-    VARIANTARG v = Var(VT_I4);
-    v.lVal = value;
-    return v;
-}
-
-VARIANTARG Object(IDispatch *object) {
-    VARIANTARG v = Var(VT_DISPATCH);
-    v.pdispVal = object;
-    return v;
-}
 
 } // namespace
 

@@ -35,41 +35,39 @@ TEST_F(TessaryCommandBars, Outlook2003ShowsClicksAndLosesTheBarsOnAUserUnload) {
                                                         "unload Tessary.TSY\n"
                                                         "close-inspector\n"
                                                         "quit\n");
-    EXPECT_TRUE(InOrder(run.Output, {
-                                        "Tessary.TSY: OnStartupComplete(custom) -> S_OK",
-                                        "command bars the add-ins built in Explorer1:",
-                                        "bar \"Standard\" (built in, top, visible)",
-                                        "tag \"tsyReplyPopup\"",
-                                        "tag \"tsyReplyWithAttachments\"",
-                                        "bar \"Tessary\" (top, visible, temporary)",
-                                        "tag \"tsyExplorerSave\"",
-                                        "tag \"tsyExplorerRemove\"",
-                                        "== line 1: click-bar tsyExplorerSave",
-                                        "Click heard by 1 event connection(s) on the button",
-                                        "== line 2: click-bar tsyReplyWithAttachments",
-                                        "Click heard by 1 event connection(s) on the button",
-                                        "Inspector2 opened",
-                                        "command bars the add-ins built in Inspector2:",
-                                        "bar \"Tessary\" (top, visible",
-                                        "tag \"tsyInspectorZip\"",
-                                        "tag \"tsyInspectorSave\"",
-                                        "== line 4: click-bar tsyInspectorZip",
-                                        "Click heard by 1 event connection(s) on the button",
-                                        "== line 5: switch-folder",
-                                        "Explorer1 shows \\\\Personal Folders\\Sent Items",
-                                        "command bars the add-ins built in Explorer1:",
-                                        "bar \"Tessary\" (top, visible, temporary)",
-                                        "tag \"tsyExplorerSave\"",
-                                        "== line 6: unload Tessary.TSY",
-                                        "Tessary.TSY: OnDisconnection(ext_dm_UserClosed, custom) -> S_OK",
-                                        "no bars or controls of add-ins in the command bars of Explorer1",
-                                        "no bars or controls of add-ins in the command bars of Inspector2",
-                                        "== line 7: close-inspector",
-                                        "Inspector2 closed",
-                                        "== line 8: quit",
-                                        "DllCanUnloadNow -> S_OK",
-                                        "== result: no failures",
-                                    }));
+    EXPECT_TRUE(InOrder(run.Output, {"Tessary.TSY: OnStartupComplete(custom) -> S_OK",
+                                     "command bars the add-ins built in Explorer1:",
+                                     "bar \"Standard\" (built in, top, visible)",
+                                     "tag \"tsyReplyPopup\"",
+                                     "tag \"tsyReplyWithAttachments\"",
+                                     "bar \"Tessary\" (top, visible, temporary)",
+                                     "tag \"tsyExplorerSave\"",
+                                     "tag \"tsyExplorerRemove\"",
+                                     "== line 1: click-bar tsyExplorerSave",
+                                     "Click heard by 1 event connection(s) on the button",
+                                     "== line 2: click-bar tsyReplyWithAttachments",
+                                     "Click heard by 1 event connection(s) on the button",
+                                     "Inspector2 opened",
+                                     "command bars the add-ins built in Inspector2:",
+                                     "bar \"Tessary\" (top, visible",
+                                     "tag \"tsyInspectorZip\"",
+                                     "tag \"tsyInspectorSave\"",
+                                     "== line 4: click-bar tsyInspectorZip",
+                                     "Click heard by 1 event connection(s) on the button",
+                                     "== line 5: switch-folder",
+                                     "Explorer1 shows \\\\Personal Folders\\Sent Items",
+                                     "command bars the add-ins built in Explorer1:",
+                                     "bar \"Tessary\" (top, visible, temporary)",
+                                     "tag \"tsyExplorerSave\"",
+                                     "== line 6: unload Tessary.TSY",
+                                     "Tessary.TSY: OnDisconnection(ext_dm_UserClosed, custom) -> S_OK",
+                                     "no bars or controls of add-ins in the command bars of Explorer1",
+                                     "no bars or controls of add-ins in the command bars of Inspector2",
+                                     "== line 7: close-inspector",
+                                     "Inspector2 closed",
+                                     "== line 8: quit",
+                                     "DllCanUnloadNow -> S_OK",
+                                     "== result: no failures"}));
     EXPECT_EQ(run.Output.find("OnDisconnection(ext_dm_HostShutdown"), std::string::npos)
         << "an add-in the user unloaded is not disconnected again";
 }
@@ -81,23 +79,16 @@ TEST_F(TessaryCommandBars, Word2003ShowsClicksAndLosesTheWordBarOnAUserUnload) {
                                                      "unload Tessary.TSY\n"
                                                      "close-document\n"
                                                      "quit\n");
-    EXPECT_TRUE(InOrder(run.Output, {
-                                        "Tessary.TSY: OnStartupComplete(custom) -> S_OK",
-                                        "command bars the add-ins built in Window1:",
-                                        "bar \"Tessary\" (top, visible)",
-                                        "button \"Anhang zippen\" tag \"tsyWordZip\"",
-                                        "== line 1: click-bar tsyWordZip",
-                                        "Click heard by 1 event connection(s) on the button",
-                                        "Window2 opened",
-                                        "== line 3: click-bar tsyWordZip",
-                                        "Click heard by 1 event connection(s) on the button",
-                                        "== line 4: unload Tessary.TSY",
-                                        "Tessary.TSY: OnDisconnection(ext_dm_UserClosed, custom) -> S_OK",
-                                        "no bars or controls of add-ins in the command bars of Window1",
-                                        "== line 6: quit",
-                                        "DllCanUnloadNow -> S_OK",
-                                        "== result: no failures",
-                                    }));
+    EXPECT_TRUE(InOrder(
+        run.Output,
+        {"Tessary.TSY: OnStartupComplete(custom) -> S_OK",
+         "command bars the add-ins built in Window1:", "bar \"Tessary\" (top, visible)",
+         "button \"Anhang zippen\" tag \"tsyWordZip\"", "== line 1: click-bar tsyWordZip",
+         "Click heard by 1 event connection(s) on the button", "Window2 opened",
+         "== line 3: click-bar tsyWordZip", "Click heard by 1 event connection(s) on the button",
+         "== line 4: unload Tessary.TSY", "Tessary.TSY: OnDisconnection(ext_dm_UserClosed, custom) -> S_OK",
+         "no bars or controls of add-ins in the command bars of Window1", "== line 6: quit",
+         "DllCanUnloadNow -> S_OK", "== result: no failures"}));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Tessary.dll's ribbon as Office gets it: registered with regsvr32, loaded by officesim playing
-// Outlook 2010, Outlook 2007 and Word, asked for a document per window kind. The documents are read
-// back from officesim's transcript; with RIBBON_DOCUMENTS set they are also kept for the schema check.
+// Outlook 2010, Outlook 2007 and Word, asked for a document per window kind, every get callback of
+// every window asked and buttons clicked. The documents are read back from officesim's transcript; with
+// RIBBON_DOCUMENTS set they are also kept for the schema check.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -8,14 +9,15 @@
 #include <string>
 #include <vector>
 
-#include "classlib/Format.h"
-#include "classlib/Registry.h"
 #include "AddInTranscripts.h"
 #include "RegisteredServer.h"
+#include "classlib/Format.h"
+#include "classlib/Registry.h"
 
 namespace {
 
 using TRun = testsupport::TRunResult;
+using testsupport::InOrder;
 
 const wchar_t kProgID[] = L"Tessary.TSY";
 
@@ -42,6 +44,8 @@ protected:
         TRun run = testsupport::RunOfficesim(OFFICESIM_EXE, Host, Version, Script, kProgID, L"Tessary");
         EXPECT_FALSE(CallFailed(run.Output, "Tessary.TSY: GetCustomUI(")) << run.Output;
         EXPECT_FALSE(Has(run.Output, "Office refuses the document")) << run.Output;
+        EXPECT_FALSE(Has(run.Output, "FAILED")) << run.Output;
+        EXPECT_EQ(run.ExitCode, 0u) << run.Output;
         return run;
     }
 
@@ -51,12 +55,21 @@ protected:
     }
 };
 
-const char kMailWindows[] = "open-inspector mail \"Quarterly report\"\n"
-                            "open-inspector mail \"Neue Nachricht\"\n"
-                            "quit\n";
-
 TEST_F(TessaryRibbon, Outlook2010GetsTheMailTabGroupAndATabPerMailWindow) {
-    TRun run = Officesim(L"outlook", 14, kMailWindows);
+    TRun run = Officesim(L"outlook", 14,
+                         "click-ribbon tsyExplorerReply\nopen-inspector mail \"Quarterly report\"\n"
+                         "click-ribbon tsyReadReply\nopen-inspector mail \"Neue Nachricht\"\nquit\n");
+    EXPECT_TRUE(InOrder(
+        run.Output,
+        {"GetCustomUI(\"Microsoft.Outlook.Explorer\") -> document", "customUI.onLoad(RibbonUI) -> (nothing)",
+         "ribbon callbacks in Explorer1 (Microsoft.Outlook.Explorer):", "TabMail.getVisible -> True",
+         "tsyExplorerReply.getLabel -> \"Antworten\"", "tsyExplorerReply.getSize -> 1",
+         "tsyExplorerInsertAttachment.getContent -> \"<menu", "== line 1: click-ribbon tsyExplorerReply",
+         "tsyExplorerReply.onAction -> (nothing)", "GetCustomUI(\"Microsoft.Outlook.Mail.Read\") -> document",
+         "customUI.onLoad(RibbonUI) -> (nothing)", "tsyReadReply.getLabel -> \"Antworten\"",
+         "tsyReadReply.onAction -> (nothing)", "GetCustomUI(\"Microsoft.Outlook.Mail.Compose\") -> document",
+         "customUI.onLoad(RibbonUI) -> (nothing)", "OnDisconnection(ext_dm_HostShutdown, custom) -> S_OK",
+         "DllCanUnloadNow -> S_OK", "== result: no failures"}));
 
     std::string explorer = Document(run, "Microsoft.Outlook.Explorer", "Outlook14.Explorer");
     // Outlook's Home tab keeps its own label and key tip: the add-in gives it none.
@@ -79,8 +92,13 @@ TEST_F(TessaryRibbon, Outlook2010GetsTheMailTabGroupAndATabPerMailWindow) {
 
 // Outlook 2007's explorer has no ribbon: only the mail windows ask.
 TEST_F(TessaryRibbon, Outlook2007GetsTheMailWindowTabsInThe2006Namespace) {
-    TRun run = Officesim(L"outlook", 12, kMailWindows);
+    TRun run = Officesim(L"outlook", 12,
+                         "open-inspector mail \"Quarterly report\"\nclick-ribbon tsyReadReply\n"
+                         "open-inspector mail \"Neue Nachricht\"\nquit\n");
     EXPECT_FALSE(Has(run.Output, "GetCustomUI(\"Microsoft.Outlook.Explorer\")"));
+    EXPECT_TRUE(InOrder(run.Output,
+                        {"customUI.onLoad(RibbonUI) -> (nothing)", "tsyReadReply.getLabel -> \"Antworten\"",
+                         "tsyReadReply.onAction -> (nothing)", "== result: no failures"}));
     for (const char *window : {"Microsoft.Outlook.Mail.Read", "Microsoft.Outlook.Mail.Compose"}) {
         std::string document = Document(run, window, std::string("Outlook12.") + window);
         EXPECT_EQ(document.find("<customUI xmlns=\"http://schemas.microsoft.com/office/2006/01/customui\""),
@@ -93,6 +111,7 @@ TEST_F(TessaryRibbon, WordGetsAnEmptyRibbon) {
     TRun run = Officesim(L"word", 14, "new-document\nquit\n");
     std::string document = Document(run, "Microsoft.Word.Document", "Word14.Document");
     EXPECT_TRUE(Has(document, "\t<ribbon>\n\t</ribbon>\n")) << document;
+    EXPECT_TRUE(InOrder(run.Output, {"customUI.onLoad(RibbonUI) -> (nothing)", "== result: no failures"}));
 }
 
 } // namespace

@@ -67,10 +67,26 @@ TEST_F(NativeWindowsTest, TwoModulesShareTheClassesAndBothWindowsLetTheSessionEn
 
     EXPECT_EQ(CurrentModule(), other) << "the module whose windows were made last";
     classlib::Free(other);
-    EXPECT_EQ(CurrentModule(), nullptr) << "its last window is gone: the freed module is not named";
-    module_->SetHandleShortcuts(false);
+    EXPECT_EQ(CurrentModule(), module_) << "its last window is gone: the module whose windows are left";
+}
+
+int windowsAskedFor = 0;
+LRESULT CALLBACK CountCreations(int Code, WPARAM wParam, LPARAM lParam) {
+    windowsAskedFor += Code == HCBT_CREATEWND ? 1 : 0;
+    return CallNextHookEx(nullptr, Code, wParam, lParam);
+}
+
+// The fixture's window was the process's first: where the system refused it a top-level window, the
+// next hidden window is made message-only without asking again.
+TEST_F(NativeWindowsTest, ARefusedTopLevelWindowIsNotAskedForAgain) {
+    HHOOK hook = SetWindowsHookExW(WH_CBT, &CountCreations, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    windowsAskedFor = 0;
     module_->SetHandleShortcuts(true);
-    EXPECT_EQ(CurrentModule(), module_);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(windowsAskedFor, 1);
+    EXPECT_EQ(static_cast<TzidNativeWindowBase *>(module_->NativeWindow())->MessageOnly(),
+              ColorWindow(*module_).MessageOnly());
 }
 
 TEST_F(NativeWindowsTest, TheBroadcastFiresOnceForEachChangedTheme) {
@@ -96,14 +112,13 @@ TEST_F(NativeWindowsTest, TheBroadcastFiresOnceForEachChangedTheme) {
 
 TEST_F(NativeWindowsTest, AWindowOfAnotherModuleReachesItsOwnModule) {
     // A second module's windows make it the current one; the first module's colour window still
-    // reports to the first module, and the current one is cleared when the second goes.
+    // reports to the first module.
     auto *other = new TCommandBarTestModule(nullptr);
     other->MakeColorWindow();
     WriteTheme(1);
     Broadcast();
     EXPECT_EQ(schemes_.Senders, (std::vector<classlib::TObject *>{module_}));
     classlib::Free(other);
-    EXPECT_EQ(CurrentModule(), nullptr);
 }
 
 } // namespace

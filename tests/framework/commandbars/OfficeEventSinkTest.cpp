@@ -5,6 +5,9 @@
 #include "classlib/ConnectionPoints.h"
 #include "framework/commandbars/OfficeEventSinks.h"
 
+#include "HandMadeVariants.h"
+#include "HandlerKit.h"
+
 using namespace framework;
 
 namespace cbtest {
@@ -33,18 +36,7 @@ protected:
         DISPPARAMS params{Args.data(), nullptr, static_cast<UINT>(Args.size()), 0};
         return Sink->Invoke(Id, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
     }
-    static VARIANT Obj(IDispatch *Value) {
-        VARIANT v{};
-        v.vt = VT_DISPATCH;
-        v.pdispVal = Value;
-        return v;
-    }
-    VARIANT CancelRef() {
-        VARIANT v{};
-        v.vt = VT_BOOL | VT_BYREF;
-        v.pboolVal = &cancel_;
-        return v;
-    }
+    VARIANT CancelRef() { return testsupport::BoolRef(&cancel_); }
     static HRESULT IdOf(IDispatch *Sink, const wchar_t *Name, DISPID &Id, UINT Count = 1) {
         LPOLESTR names[] = {const_cast<LPOLESTR>(Name), const_cast<LPOLESTR>(Name)};
         return Sink->GetIDsOfNames(IID_NULL, names, Count, 0, &Id);
@@ -80,7 +72,7 @@ TEST_F(OfficeEventSinkTest, HandlerFailuresGoToDoErrorAndOfficeGetsSOK) {
     EXPECT_TRUE(sim_->UserClick(button_));
     EXPECT_EQ(module_->Log.back(), L"Error:the handler failed");
     auto sink = TzidEventSink::Create1(*module_, Button());
-    EXPECT_EQ(Call(sink.Get(), 1, {CancelRef(), Obj(ControlObject(button_).Get())}), S_OK);
+    EXPECT_EQ(Call(sink.Get(), 1, {CancelRef(), testsupport::Object(ControlObject(button_).Get())}), S_OK);
     EXPECT_FALSE(sink->InEvent()) << "cleared also when the handler raises";
     EXPECT_FALSE(Button().InAction());
     sink->Detach();
@@ -137,7 +129,7 @@ TEST_F(OfficeEventSinkTest, AnUnreadableTagMatchesOnlyTheBoundControlItself) {
 
     Sim(button_).FailAlways(L"Tag", E_FAIL);
     auto sink = TzidEventSink::Create1(*module_, Button());
-    EXPECT_EQ(Call(sink.Get(), 1, {CancelRef(), Obj(ControlObject(button_).Get())}), S_OK);
+    EXPECT_EQ(Call(sink.Get(), 1, {CancelRef(), testsupport::Object(ControlObject(button_).Get())}), S_OK);
     EXPECT_EQ(Clicks(), 1) << "the bound control itself is known by COM identity";
     sink->Detach();
 }
@@ -145,20 +137,22 @@ TEST_F(OfficeEventSinkTest, AnUnreadableTagMatchesOnlyTheBoundControlItself) {
 TEST_F(OfficeEventSinkTest, InvokeChecksItsArgumentsAndNeverTouchesTheControlForOtherMembers) {
     auto sink = TzidEventSink::Create1(*module_, Button());
     classlib::ComPtr<IDispatch> control = ControlObject(button_).As<IDispatch>();
-    EXPECT_EQ(Call(sink.Get(), 2, {CancelRef(), Obj(control.Get())}), DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(Call(sink.Get(), 2, {CancelRef(), testsupport::Object(control.Get())}), DISP_E_MEMBERNOTFOUND);
     EXPECT_EQ(sink->Invoke(1, IID_NULL, 0, DISPATCH_METHOD, nullptr, nullptr, nullptr, nullptr), E_POINTER);
     EXPECT_EQ(Call(sink.Get(), 1, {}), DISP_E_BADPARAMCOUNT);
-    EXPECT_EQ(Call(sink.Get(), 1, {Obj(control.Get())}), DISP_E_BADPARAMCOUNT) << "Click has CancelDefault";
+    EXPECT_EQ(Call(sink.Get(), 1, {testsupport::Object(control.Get())}), DISP_E_BADPARAMCOUNT)
+        << "Click has CancelDefault";
     VARIANT text{};
     text.vt = VT_I4;
     text.lVal = 7;
     EXPECT_EQ(Call(sink.Get(), 1, {CancelRef(), text}), DISP_E_TYPEMISMATCH);
-    EXPECT_EQ(Call(sink.Get(), 1, {CancelRef(), Obj(nullptr)}), S_OK);
+    EXPECT_EQ(Call(sink.Get(), 1, {CancelRef(), testsupport::Object(nullptr)}), S_OK);
     classlib::ComPtr<IDispatch> bars = BarsDispatch();
-    EXPECT_EQ(Call(sink.Get(), 1, {CancelRef(), Obj(bars.Get())}), S_OK) << "not a control";
+    EXPECT_EQ(Call(sink.Get(), 1, {CancelRef(), testsupport::Object(bars.Get())}), S_OK) << "not a control";
     EXPECT_EQ(Clicks(), 0);
     sink->Detach();
-    EXPECT_EQ(Call(sink.Get(), 1, {CancelRef(), Obj(control.Get())}), S_OK) << "a detached sink";
+    EXPECT_EQ(Call(sink.Get(), 1, {CancelRef(), testsupport::Object(control.Get())}), S_OK)
+        << "a detached sink";
     EXPECT_EQ(Clicks(), 0);
 }
 
@@ -187,6 +181,18 @@ TEST_F(OfficeEventSinkTest, TheCommandBarsSinkAnswersOnUpdateAndLetsGo) {
     EXPECT_EQ(Call(sink.Get(), 2, {}), DISP_E_MEMBERNOTFOUND);
     sink->Detach();
     EXPECT_EQ(sim_->FireOnUpdate(), 0);
+}
+
+// Office's change of a control whose handler deletes it: the sink and the action go on only with
+// what is left (the program runs under Wine's heap checking).
+TEST_F(OfficeEventSinkTest, AChangeWhoseHandlerDeletesItsControl) {
+    testsupport::TTestHandler<void(classlib::TObject *)> change;
+    change.Body = [](classlib::TObject *Sender) { delete Sender; };
+    static_cast<TzidCustomCommandBarComboBox *>(bar_->Controls()->Items(1))->OnChange = change.Event();
+    sim_->UserType(edit_, L"neu");
+    EXPECT_HEAPS_VALID();
+    EXPECT_EQ(bar_->Controls()->Count(), 1);
+    EXPECT_TRUE(Errors().empty());
 }
 
 } // namespace

@@ -86,6 +86,24 @@ TEST_F(OutlookBarsTest, FolderNamesWinOverItemTypesAndCompareAsTheyShould) {
     EXPECT_EQ(Writes(L"Left").size(), 2u);
 }
 
+// The add-in's controls on Office's "Standard" bar, which the user hid: the folder rules reach only
+// the controls, never the bar the user chose to hide.
+TEST_F(OutlookBarsTest, OnABuiltInBarOnlyTheAddInsControlsFollowTheFolder) {
+    hostsim::BarRef standard = OfficeBar(L"Standard");
+    Set().SetBarVisible(standard, false);
+    explorer_->SetCommandBarInterface(BarObject(standard));
+    ClearLog();
+    explorer_->FolderSwitched(Folder(ol::olFolderContacts));
+    EXPECT_TRUE(Control(1).Visible());
+    explorer_->FolderSwitched(Folder(ol::olFolderCalendar));
+    explorer_->FolderSwitched(Folder(ol::olFolderInbox));
+    EXPECT_FALSE(Control(1).Visible()) << "the contacts control in a mail folder";
+    EXPECT_FALSE(standard->visible) << "the hidden Standard bar came back";
+    EXPECT_TRUE(standard->enabled);
+    for (const wchar_t *member : {L"Visible", L"Enabled", L"Left"})
+        EXPECT_TRUE(Writes(member).empty()) << member;
+}
+
 TEST_F(OutlookBarsTest, InspectorBarsAskFolderAndItemClass) {
     auto *inspector = new TzidOlInspectorCommandBar(module_);
     inspector->SetItemTypes({zidOLMail, zidOLReport});

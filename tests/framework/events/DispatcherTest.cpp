@@ -10,36 +10,20 @@
 #include "framework/events/WordEvents.h"
 #include "hostsim/WordHost.h"
 
+#include "HandMadeVariants.h"
+
 using classlib::ComPtr;
 using classlib::OleVariant;
 using framework::TzidWordAppEvents;
+using testsupport::BoolRef;
+using testsupport::Int;
+using testsupport::Object;
 
 namespace eventstest {
 namespace {
 
 constexpr DISPID kDocumentBeforeSave = 8; // (Doc, var SaveAsUI, var Cancel)
 constexpr VARIANT_BOOL kUntouched = 0x1234;
-
-VARIANT Ref(VARIANT_BOOL *flag) {
-    VARIANT v;
-    v.vt = VT_BYREF | VT_BOOL;
-    v.pboolVal = flag;
-    return v;
-}
-
-VARIANT Object(IDispatch *object) {
-    VARIANT v;
-    v.vt = VT_DISPATCH;
-    v.pdispVal = object; // borrowed: the call does not own it
-    return v;
-}
-
-VARIANT Int(LONG value) {
-    VARIANT v;
-    v.vt = VT_I4;
-    v.lVal = value;
-    return v;
-}
 
 class DispatcherTest : public EventsTest {
 protected:
@@ -76,7 +60,7 @@ ComPtr<IDispatch> DispatchOfProbe(hostsim::SimObject *probe) {
 
 TEST_F(DispatcherTest, ArgumentsArriveInDeclarationOrderAndAnswersReachTheHostsFlags) {
     ComPtr<IDispatch> doc = DispatchOfProbe(recorder_.Probes[0]);
-    std::vector<VARIANT> args{Ref(&cancel_), Ref(&saveAsUI_), Object(doc.Get())};
+    std::vector<VARIANT> args{BoolRef(&cancel_), BoolRef(&saveAsUI_), Object(doc.Get())};
     ASSERT_EQ(Call(kDocumentBeforeSave, args), S_OK);
     ASSERT_EQ(recorder_.Calls.size(), 1u);
     EXPECT_EQ(recorder_.Calls[0].Args, (std::vector<std::wstring>{L"obj0", L"ref:false", L"ref:false"}));
@@ -88,10 +72,12 @@ TEST_F(DispatcherTest, ArgumentsArriveInDeclarationOrderAndAnswersReachTheHostsF
 TEST_F(DispatcherTest, NamedArgumentsTakeThePositionsTheirIdsName) {
     ComPtr<IDispatch> doc = DispatchOfProbe(recorder_.Probes[0]);
     // All named, in no particular order; then one positional with two named after it.
-    ASSERT_EQ(Call(kDocumentBeforeSave, {Ref(&saveAsUI_), Object(doc.Get()), Ref(&cancel_)}, {1, 0, 2}),
-              S_OK);
+    ASSERT_EQ(
+        Call(kDocumentBeforeSave, {BoolRef(&saveAsUI_), Object(doc.Get()), BoolRef(&cancel_)}, {1, 0, 2}),
+        S_OK);
     VARIANT_BOOL saveAsUI = VARIANT_FALSE, cancel = VARIANT_FALSE;
-    ASSERT_EQ(Call(kDocumentBeforeSave, {Ref(&cancel), Ref(&saveAsUI), Object(doc.Get())}, {2, 1}), S_OK);
+    ASSERT_EQ(Call(kDocumentBeforeSave, {BoolRef(&cancel), BoolRef(&saveAsUI), Object(doc.Get())}, {2, 1}),
+              S_OK);
     ASSERT_EQ(recorder_.Calls.size(), 2u);
     for (const TRecorded &call : recorder_.Calls)
         EXPECT_EQ(call.Args, (std::vector<std::wstring>{L"obj0", L"ref:false", L"ref:false"}));
@@ -106,12 +92,12 @@ TEST_F(DispatcherTest, ANamedArgumentThatNamesNoFreePositionIsRefusedUntouched) 
          {std::vector<DISPID>{DISPID_PROPERTYPUT, 0, 1}, std::vector<DISPID>{3, 0, 1},
           std::vector<DISPID>{0, 0, 1}, std::vector<DISPID>{-1, 0, 1}}) {
         UINT argErr = 0xdeadbeef;
-        std::vector<VARIANT> args{Ref(&cancel_), Object(doc.Get()), Ref(&saveAsUI_)};
+        std::vector<VARIANT> args{BoolRef(&cancel_), Object(doc.Get()), BoolRef(&saveAsUI_)};
         EXPECT_EQ(Call(kDocumentBeforeSave, args, named, &argErr), DISP_E_PARAMNOTFOUND) << named[0];
         EXPECT_LT(argErr, 3u);
     }
     // Named ones after positional ones: position 0 is taken by the positional argument.
-    EXPECT_EQ(Call(kDocumentBeforeSave, {Ref(&cancel_), Ref(&saveAsUI_), Object(doc.Get())}, {0}),
+    EXPECT_EQ(Call(kDocumentBeforeSave, {BoolRef(&cancel_), BoolRef(&saveAsUI_), Object(doc.Get())}, {0}),
               DISP_E_PARAMNOTFOUND);
     EXPECT_TRUE(recorder_.Calls.empty());
     EXPECT_EQ(cancel_, kUntouched);
@@ -123,18 +109,18 @@ TEST_F(DispatcherTest, ACallThatDoesNotFitItsEventFiresNothing) {
     ComPtr<IDispatch> doc = DispatchOfProbe(recorder_.Probes[0]);
     cancel_ = saveAsUI_ = kUntouched;
     // Too few and too many arguments: a dispatch error, nothing for the user to see.
-    EXPECT_EQ(Call(kDocumentBeforeSave, {Ref(&cancel_), Object(doc.Get())}), DISP_E_BADPARAMCOUNT);
-    EXPECT_EQ(Call(kDocumentBeforeSave, {Int(1), Ref(&cancel_), Ref(&saveAsUI_), Object(doc.Get())}),
+    EXPECT_EQ(Call(kDocumentBeforeSave, {BoolRef(&cancel_), Object(doc.Get())}), DISP_E_BADPARAMCOUNT);
+    EXPECT_EQ(Call(kDocumentBeforeSave, {Int(1), BoolRef(&cancel_), BoolRef(&saveAsUI_), Object(doc.Get())}),
               DISP_E_BADPARAMCOUNT);
     EXPECT_TRUE(Errors().empty());
     // A number where the document goes, a flag that cannot be written back: a conversion error for
     // DoError, and the host's call still succeeds.
-    EXPECT_EQ(Call(kDocumentBeforeSave, {Ref(&cancel_), Ref(&saveAsUI_), Int(7)}), S_OK);
+    EXPECT_EQ(Call(kDocumentBeforeSave, {BoolRef(&cancel_), BoolRef(&saveAsUI_), Int(7)}), S_OK);
     VARIANT wrongRef;
     LONG number = 0;
     wrongRef.vt = VT_BYREF | VT_I4;
     wrongRef.plVal = &number;
-    EXPECT_EQ(Call(kDocumentBeforeSave, {wrongRef, Ref(&saveAsUI_), Object(doc.Get())}), S_OK);
+    EXPECT_EQ(Call(kDocumentBeforeSave, {wrongRef, BoolRef(&saveAsUI_), Object(doc.Get())}), S_OK);
     EXPECT_TRUE(recorder_.Calls.empty());
     EXPECT_EQ(Errors().size(), 2u);
     EXPECT_EQ(cancel_, kUntouched);
@@ -167,13 +153,13 @@ TEST_F(DispatcherTest, WithoutAHandlerNothingIsConvertedAndUnknownIdsAreIgnored)
 TEST_F(DispatcherTest, AFailingHandlerReachesDoErrorAndItsAnswersStillReachTheHost) {
     ComPtr<IDispatch> doc = DispatchOfProbe(recorder_.Probes[0]);
     recorder_.Raise = L"OnDocumentBeforeSave";
-    EXPECT_EQ(Call(kDocumentBeforeSave, {Ref(&cancel_), Ref(&saveAsUI_), Object(doc.Get())}), S_OK);
+    EXPECT_EQ(Call(kDocumentBeforeSave, {BoolRef(&cancel_), BoolRef(&saveAsUI_), Object(doc.Get())}), S_OK);
     EXPECT_EQ(Errors(), (std::vector<std::wstring>{L"The handler of OnDocumentBeforeSave failed."}));
     EXPECT_EQ(cancel_, VARIANT_TRUE);
 
     // Without OnError the user sees the module's error message.
     module_->OnError.Clear();
-    EXPECT_EQ(Call(kDocumentBeforeSave, {Ref(&cancel_), Ref(&saveAsUI_), Object(doc.Get())}), S_OK);
+    EXPECT_EQ(Call(kDocumentBeforeSave, {BoolRef(&cancel_), BoolRef(&saveAsUI_), Object(doc.Get())}), S_OK);
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0], L"Events Test error: the add-in has fired an exception.\r\n"
                             L"The handler of OnDocumentBeforeSave failed.");
@@ -188,7 +174,7 @@ TEST_F(DispatcherTest, AFlagInsideAVariantByReferenceIsWrittenIntoThatVariant) {
     VARIANT byVariant;
     byVariant.vt = VT_BYREF | VT_VARIANT;
     byVariant.pvarVal = &inner;
-    std::vector<VARIANT> args{byVariant, Ref(&saveAsUI_), Object(doc.Get())};
+    std::vector<VARIANT> args{byVariant, BoolRef(&saveAsUI_), Object(doc.Get())};
     DISPPARAMS params{args.data(), nullptr, 3, 0};
     ASSERT_EQ(dispatch_->Invoke(kDocumentBeforeSave, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr,
                                 nullptr),
@@ -240,7 +226,7 @@ TEST_F(DispatcherTest, AVariantByReferenceIsTheHostsOwnVariant) {
     byVariant.vt = VT_BYREF | VT_VARIANT;
     byVariant.pvarVal = clipboard.Ptr();
     ComPtr<IDispatch> target = DispatchOfProbe(recorder_.Probes[0]);
-    std::vector<VARIANT> args{Ref(&cancel_), Object(target.Get()), byVariant};
+    std::vector<VARIANT> args{BoolRef(&cancel_), Object(target.Get()), byVariant};
     DISPPARAMS params{args.data(), nullptr, 3, 0};
     ASSERT_EQ(DispatchOf(*explorer)->Invoke(0xFA10, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr,
                                             nullptr),
@@ -285,7 +271,7 @@ TEST_F(DispatcherTest, ADispatcherTheHostStillHoldsOutlivesItsComponentAndIgnore
     classlib::Free(events_);
     EXPECT_EQ(classlib::ComServer().ObjectCount(), 1);
     cancel_ = kUntouched;
-    EXPECT_EQ(Call(kDocumentBeforeSave, {Ref(&cancel_), Ref(&saveAsUI_), Object(doc.Get())}), S_OK);
+    EXPECT_EQ(Call(kDocumentBeforeSave, {BoolRef(&cancel_), BoolRef(&saveAsUI_), Object(doc.Get())}), S_OK);
     EXPECT_EQ(cancel_, kUntouched);
     EXPECT_TRUE(recorder_.Calls.empty());
     ComPtr<IUnknown> same;

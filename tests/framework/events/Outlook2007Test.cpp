@@ -31,11 +31,7 @@ protected:
         auto *explorer = host_->OpenExplorer(host_->DefaultFolder(ol::olFolderInbox));
         ComPtr<_CommandBars> bars = ComPtr<IUnknown>::Copy(explorer->CommandBars()).TryAs<_CommandBars>();
         ASSERT_TRUE(bars);
-        VARIANT name;
-        name.vt = VT_BSTR;
-        name.bstrVal = SysAllocString(L"Standard");
-        ASSERT_EQ(bars->get_Item(name, menu_.Put()), S_OK);
-        VariantClear(&name);
+        ASSERT_EQ(bars->get_Item(OleVariant(L"Standard").Var(), menu_.Put()), S_OK);
         for (int i = 0; i < 3; ++i)
             recorder_.Probes.push_back(
                 host_->AddFolder(host_->DefaultStore(), L"Probe" + std::to_wstring(i), ol::olMailItem));

@@ -12,6 +12,8 @@
 #include "framework/events/WordEvents.h"
 #include "hostsim/WordHost.h"
 
+#include "HandMadeVariants.h"
+
 using classlib::OleVariant;
 
 namespace eventstest {
@@ -76,17 +78,12 @@ TEST(VarIsNothingTest, OnlyEmptyAndNullObjectReferencesAreNothing) {
     EXPECT_TRUE(framework::VarIsNothing(OleVariant(static_cast<IDispatch *>(nullptr))));
     EXPECT_TRUE(framework::VarIsNothing(OleVariant(static_cast<IUnknown *>(nullptr))));
     IDispatch *none = nullptr;
-    VARIANT byRef;
-    byRef.vt = VT_BYREF | VT_DISPATCH;
-    byRef.ppdispVal = &none;
-    EXPECT_TRUE(framework::VarIsNothing(byRef));
+    EXPECT_TRUE(framework::VarIsNothing(testsupport::Var(VT_BYREF | VT_DISPATCH, &none)));
 
     EXPECT_FALSE(framework::VarIsNothing(OleVariant(0)));
     EXPECT_FALSE(framework::VarIsNothing(OleVariant(L"")));
     EXPECT_FALSE(framework::VarIsNothing(OleVariant(false)));
-    VARIANT null;
-    null.vt = VT_NULL;
-    EXPECT_FALSE(framework::VarIsNothing(null));
+    EXPECT_FALSE(framework::VarIsNothing(testsupport::Var(VT_NULL)));
     EXPECT_FALSE(framework::VarIsNothing(OleVariant::Missing()));
     hostsim::WordHost word(L"14.0");
     EXPECT_FALSE(framework::VarIsNothing(OleVariant(word.Application())));

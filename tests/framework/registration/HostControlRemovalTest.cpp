@@ -3,9 +3,11 @@
 // started for it. Controls of someone else, and a popup of ours that holds them, stay.
 #include "RegistrationFixture.h"
 
+#include "framework/commandbars/CommandBarModel.h"
 #include "hostsim/CommandBarHosts.h"
 #include "hostsim/CommandBarModel.h"
 #include "hostsim/CommandBarsObject.h"
+#include "tests/support/TraceRecorder.h"
 
 using namespace framework;
 
@@ -104,6 +106,39 @@ TEST_F(HostControlRemovalTest, WordIsStartedForTheCleanUpAndQuitOutlookIsNeverSt
     EXPECT_EQ(wordClass.Created(), 1);
     EXPECT_TRUE(word().HasQuit()) << "the Word started for the clean-up was left running";
     EXPECT_EQ(outlookClass.Created(), 0) << "Outlook was started for the clean-up";
+}
+
+// The clean-up saves what it changed in a Word the user runs (the normal template the bar leaves),
+// never a template holding the user's unsaved edits.
+TEST_F(HostControlRemovalTest, ARunningWordKeepsTheUsersUnsavedTemplatesUnsaved) {
+    settings().Created = [](TRegTestModule &Module) {
+        auto *bar = new TzidCommandBar(&Module);
+        bar->SetCommandBarName(L"Tessary");
+        bar->SetSupportedApps({ohaWord});
+    };
+    hostsim::SimWordTemplate *letter = word().AddTemplate(L"Letter.dot", L"C:\\Templates\\Letter.dot");
+    letter->SetSaved(false);
+    InstallHost(ohaOutlook);
+    RunHost(ohaWord);
+    RegisterWithRecords();
+
+    factory().UpdateRegistry(false);
+
+    ExpectRecordedControlsGone();
+    EXPECT_EQ(word().NormalTemplate()->SaveCount(), 1);
+    EXPECT_EQ(letter->SaveCount(), 0) << "the user's unsaved edits were saved";
+}
+
+// A host that cannot be started keeps the bars: the trace says which and why.
+TEST_F(HostControlRemovalTest, AHostThatCannotBeStartedIsTraced) {
+    InstallHost(ohaWord); // its ProgID resolves, but no server answers
+    RegisterWithRecords();
+    testsupport::TTraceRecorder trace;
+
+    factory().UpdateRegistry(false);
+
+    EXPECT_EQ(trace.Count({L"Word.Application cannot be started (0x8", L"stay"}), 1);
+    EXPECT_TRUE(zip_->alive);
 }
 
 } // namespace

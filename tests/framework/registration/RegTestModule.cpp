@@ -42,6 +42,8 @@ void TRegTestModule::ModuleCreate(classlib::TObject * /*Sender*/) {
     if (s.BeforeUnregister)
         OnBeforeAddinUnregister = classlib::MakeEvent<&TRegTestModule::BeforeUnregister>(this);
     OnError = classlib::MakeEvent<&TRegTestModule::ModuleError>(this);
+    if (s.Created)
+        s.Created(*this);
 }
 
 void TRegTestModule::AfterRegister(classlib::TObject *Sender) {

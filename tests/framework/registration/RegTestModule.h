@@ -25,6 +25,8 @@ struct TRegTestSettings {
     // Bound to OnAfterAddinRegister / OnBeforeAddinUnregister when set.
     std::function<void(TRegTestModule &)> AfterRegister;
     std::function<void(TRegTestModule &)> BeforeUnregister;
+    // Runs when a module has been created, after the settings above were applied.
+    std::function<void(TRegTestModule &)> Created;
     // What the modules' OnError received (it always handles them, so no message box shows).
     std::vector<std::wstring> Errors;
     int ModulesCreated = 0;

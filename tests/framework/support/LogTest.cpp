@@ -25,9 +25,10 @@ TEST(Log, MaxLinesZeroKeepsNoLine) {
 }
 
 // The process-wide log keeps 5000 lines: the oldest goes, the newest heads the report.
-TEST(Log, ProcessLogKeepsTheNewest5000Lines) {
+TEST_F(ProcessLogTest, KeepsTheNewest5000Lines) {
     ComPtr<framework::ILog> log = framework::GetLog();
     EXPECT_EQ(log.Get(), framework::GetLog().Get());
+    EXPECT_EQ(CountOf(log.Get()), 0);
     for (int i = 1; i <= 5001; ++i)
         log->AddMessage((L"line " + std::to_wstring(i)).c_str());
     EXPECT_EQ(CountOf(log.Get()), 5000);
@@ -188,4 +189,17 @@ TEST(Log, LogDoesNotKeepTheLibraryLoaded) {
     ComPtr<framework::ILog> asLog;
     EXPECT_EQ(log->QueryInterface(__uuidof(framework::ILog), asLog.PutVoid()), S_OK);
     EXPECT_EQ(asLog.Get(), static_cast<framework::ILog *>(log.Get()));
+}
+
+// A disabled log still takes exceptions, and still keeps to its limit.
+TEST(Log, ADisabledLogKeepsWithinItsLimit) {
+    ComPtr<TLog> log = classlib::Make<TLog>(6);
+    log->Disable();
+    log->AddException(L"one");
+    log->AddException(L"two");
+    std::vector<std::wstring> lines = LogLines(ReportOf(log.Get()));
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(TextOf(lines[1]), L"|two");
+    EXPECT_EQ(log->SetMaxLines(2), S_OK);
+    EXPECT_EQ(CountOf(log.Get()), 2);
 }

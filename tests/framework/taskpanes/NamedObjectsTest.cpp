@@ -86,6 +86,25 @@ TEST(NamedObjects, TheListFindsEntriesByNameAndAnswersNothingOutsideIt) {
     EXPECT_EQ(list.Items(0), &table);
 }
 
+// A refresh that removes a later entry (which its owner may then free): that entry is not called.
+TEST(NamedObjects, ARefreshSkipsTheEntriesAnEarlierOneRemoved) {
+    framework::TzidNamedObjects list;
+    TEntry later(L"Later"), last(L"Last");
+    struct TRemover : TEntry {
+        using TEntry::TEntry;
+        void RefreshObject() override { List->Remove(Removed); }
+        framework::TzidNamedObjects *List = nullptr;
+        IzidNamedObject *Removed = nullptr;
+    } remover(L"Remover");
+    remover.List = &list;
+    remover.Removed = &later;
+    for (IzidNamedObject *entry : std::initializer_list<IzidNamedObject *>{&remover, &later, &last})
+        list.Add(entry);
+    list.RefreshAll();
+    EXPECT_EQ(later.refreshes_, 0) << "a removed entry was called";
+    EXPECT_EQ(last.refreshes_, 1);
+}
+
 struct TRecognized : classlib::TObject {
     int Count = 0;
     void Recognized(IDispatch *) { ++Count; }

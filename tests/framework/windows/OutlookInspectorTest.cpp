@@ -93,9 +93,11 @@ TEST_F(InspectorTest, ACloseFiresTheEventThenUnbindsThenFrees) {
 // A close keeps the bindings another inspector holds now.
 TEST_F(InspectorTest, ClosingAnOlderInspectorKeepsTheNewerOnesControls) {
     hostsim::SimOutlookInspector *first = OpenItem(ol::olMail, ol::olFolderInbox);
-    OpenItem(ol::olMail, ol::olFolderInbox);
+    hostsim::SimOutlookInspector *second = OpenItem(ol::olMail, ol::olFolderInbox);
     outlook_->Close(first);
-    EXPECT_TRUE(ReplyButton()->ControlInterface());
+    hostsim::ControlRef reply = BarsOf(second).Find({std::nullopt, std::nullopt, std::wstring(L"testReply")});
+    ASSERT_NE(reply, nullptr);
+    EXPECT_EQ(BarsOf(second).ControlOf(ReplyButton()->ControlInterface().Get()), reply);
 }
 
 // A handler that closes every window from inside an event of the window that is closing: each
@@ -136,6 +138,17 @@ TEST_F(InspectorTest, AUserUnloadTakesTheBarsOutOfEveryOpenInspector) {
     Stop(ext_dm_UserClosed);
     EXPECT_EQ(Bar(mail, L"Test Reply"), nullptr);
     EXPECT_EQ(Bar(card, L"Test Card"), nullptr);
+}
+
+// Bars the add-in frees at run time leave the windows that held them: neither the window's close
+// nor the user's unload reaches them.
+TEST_F(InspectorTest, ABarFreedAtRunTimeLeavesEveryWindow) {
+    hostsim::SimOutlookInspector *mail = OpenItem(ol::olMail, ol::olFolderInbox);
+    OpenItem(ol::olMail, ol::olFolderInbox);
+    for (const wchar_t *name : {L"ReplyBar", L"MailBar"})
+        classlib::Free(Module()->FindComponent(name));
+    outlook_->Close(mail);
+    Stop(ext_dm_UserClosed);
 }
 
 TEST_F(InspectorTest, AnUnloadInsideAnInspectorEventFreesEveryWrapper) {

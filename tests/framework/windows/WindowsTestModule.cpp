@@ -56,6 +56,7 @@ TWindowsModule::TWindowsModule(classlib::TComponent *AOwner) : TzidCOMAddInModul
     OnOLInspectorActivate = MakeEvent<&Self::Window<kInspectorActivate>>(this);
     OnOLInspectorDeactivate = MakeEvent<&Self::Window<kInspectorDeactivate>>(this);
     OnOLInspectorClose = MakeEvent<&Self::Window<kInspectorClose>>(this);
+    OnAddInStartupComplete = MakeEvent<&Self::StartupComplete>(this);
 }
 
 TWindowsModule::~TWindowsModule() {
@@ -101,6 +102,10 @@ void TWindowsModule::CardBeforeAdd(framework::TzidOlInspectorCommandBar *, IDisp
 void TWindowsModule::ModuleError(const classlib::Exception &E, bool &Handled) {
     Log().Events.push_back(L"Error:" + E.Message());
     Handled = true;
+}
+
+void TWindowsModule::StartupComplete(classlib::TObject *) {
+    Happened(L"StartupComplete");
 }
 
 void TWindowsModule::CreateControl(framework::TzidCommandBarControl *Control,

@@ -1,5 +1,6 @@
 // The module of the window tests (form WindowsModule.form: Outlook explorer and inspector bars and a
-// bar for the other hosts). Every OnOL... event is logged by name with a check of its Sender.
+// bar for the other hosts). Every OnOL... event is logged by name with a check of its Sender, and the
+// start-up's completion as "StartupComplete".
 #pragma once
 #include <functional>
 #include <string>
@@ -43,6 +44,7 @@ private:
     void BeforeViewSwitch(classlib::TObject *Sender, const classlib::OleVariant &NewView, bool &Cancel);
     void CardBeforeAdd(framework::TzidOlInspectorCommandBar *CmdBar, IDispatch *Inspector, bool &Cancel);
     void ModuleError(const classlib::Exception &E, bool &Handled);
+    void StartupComplete(classlib::TObject *Sender);
     void Happened(const std::wstring &Event);
     void FromWindow(classlib::TObject *Sender, const std::wstring &Event);
 };

@@ -1,6 +1,7 @@
-// The host's callbacks for the Backstage controls, through IDispatch as Office calls them: every get
-// callback a Backstage document names answers from the model in the type the host expects, as the
-// application's property handlers change it; actions keep the host's state and fire once.
+// The host's callbacks for the Backstage controls, through IDispatch as Office calls them: the get
+// callbacks answer from the model in the type the host expects (one row for each answer that depends
+// on the control's class or kind), as the application's property handlers change it; actions keep the
+// host's state and fire once.
 #include "BackstageFixture.h"
 
 #include "classlib/Format.h"
@@ -26,43 +27,26 @@ TEST_F(BackstageCallbacks, EveryGetCallbackAnswersFromTheModelInTheHostsType) {
         {L"GetTitle_Callback", L"bsTabInfo", -1, L"'Tessary'"},
         {L"GetKeyTip_Callback", L"bsTabInfo", -1, L"'T'"},
         {L"GetEnabled_Callback", L"bsTabInfo", -1, L"True"},
-        {L"GetVisible_Callback", L"bsTabInfo", -1, L"True"},
-        {L"GetLabel_Callback", L"bsGroup", -1, L"'Anh\u00e4nge verwalten'"},
         {L"GetStyle_Callback", L"bsGroup", -1, L"'1'"},
         {L"GetHelperText_Callback", L"bsGroup", -1, L"'Dateien, die jeder Mail beiliegen'"},
         {L"GetShowLabel_Callback", L"bsGroup", -1, L"True"},
         {L"GetShowLabel_Callback", L"bsGroupMenus", -1, L"False"},
-        {L"GetHelperText_Callback", L"bsTaskGroup", -1, L"'W\u00e4hlen Sie eine Aufgabe'"},
         {L"GetDescription_Callback", L"bsTask", -1, L"'Mit allen Anh\u00e4ngen antworten'"},
-        {L"GetKeyTip_Callback", L"bsTask", -1, L"'A'"},
-        {L"GetLabel_Callback", L"bsFast", -1, L"'Anh\u00e4nge sichern'"},
         {L"GetSuperTip_Callback", L"bsPrimary", -1, L"'Eine Datei anh\u00e4ngen'"},
         {L"GetScreenTip_Callback", L"bsTopButton", -1, L"'Vorlage'"},
-        {L"GetScreenTip_Callback", L"bsMenu", -1, L"'Anh\u00e4nge bearbeiten'"},
-        {L"GetDescription_Callback", L"bsSubMenu", -1, L"'Weitere Ziele'"},
-        {L"GetLabel_Callback", L"bsMenuGroup", -1, L"'Aktionen'"},
         {L"GetPressed_Callback", L"bsCheck", -1, L"True"},
         {L"GetPressed_Callback", L"bsMenuCheck", -1, L"False"},
         {L"GetPressed_Callback", L"bsMenuToggle", -1, L"True"},
         {L"GetText_Callback", L"bsEdit", -1, L"'Anhang'"},
         {L"GetText_Callback", L"bsCombo", -1, L"'PDF'"},
         {L"GetItemCount_Callback", L"bsCombo", -1, L"2"},
-        {L"GetItemLabel_Callback", L"bsCombo", 1, L"'ZIP'"},
         {L"GetSelectedItemIndex_Callback", L"bsDrop", -1, L"1"},
-        {L"GetItemCount_Callback", L"bsDrop", -1, L"3"},
         {L"GetItemID_Callback", L"bsDrop", 2, L"'bsDrop2'"},
         {L"GetItemLabel_Callback", L"bsDrop", 2, L"'Gro\u00df'"},
-        {L"GetScreenTip_Callback", L"bsDrop", -1, L"'Gr\u00f6\u00dfe'"},
         {L"GetSelectedItemIndex_Callback", L"bsRadio", -1, L"0"},
-        {L"GetItemCount_Callback", L"bsRadio", -1, L"2"},
         {L"GetItemID_Callback", L"bsRadio", 1, L"'bsRadio1'"},
-        {L"GetItemLabel_Callback", L"bsRadio", 0, L"'Einzeln'"},
-        {L"GetLabel_Callback", L"bsLink", -1, L"'Hilfe im Netz'"},
-        {L"GetLabel_Callback", L"bsLabel", -1, L"'Nur f\u00fcr Outlook'"},
         {L"GetAltText_Callback", L"bsImage", -1, L"'Logo des Werkzeugs'"},
         {L"GetAltText_Callback", L"bsLayoutImage", -1, L"''"},
-        {L"GetLabel_Callback", L"bsBox", -1, L"'Optionen'"},
-        {L"GetDescription_Callback", L"bsFormTask", -1, L"'Eine Vorlage f\u00fcr Antworten'"},
         {L"GetItemCount_Callback", L"bsEdit", -1, L"0"},
         {L"GetStyle_Callback", L"bsFormGroup", -1, L"'0'"},
     };
@@ -74,11 +58,9 @@ TEST_F(BackstageCallbacks, EveryGetCallbackAnswersFromTheModelInTheHostsType) {
               (std::vector<std::wstring>{
                   L"Property:bsTabInfo:rcptCaption", L"Property:bsTabInfo:rcptTitle",
                   L"Property:bsTabInfo:rcptKeyTip", L"Property:bsTabInfo:rcptEnabled",
-                  L"Property:bsTabInfo:rcptVisible", L"Property:bsGroup:rcptCaption",
                   L"Property:bsGroup:rcptGroupStyle", L"Property:bsGroup:rcptHelperText",
                   L"Property:bsGroup:rcptShowCaption", L"Property:bsCheck:rcptPressed",
-                  L"ItemProperty:bsCombo:rcptItemCaption:1", L"ItemProperty:bsDrop:rcptItemID:2",
-                  L"ItemProperty:bsDrop:rcptItemCaption:2"}));
+                  L"ItemProperty:bsDrop:rcptItemID:2", L"ItemProperty:bsDrop:rcptItemCaption:2"}));
 }
 
 TEST_F(BackstageCallbacks, PropertyHandlersChangeTheAnswersTheyAreAskedFor) {

@@ -7,6 +7,7 @@
 #include "classlib/OleString.h"
 #include "framework/ribbon/RibbonContainers.h"
 #include "framework/ribbon/RibbonTab.h"
+#include "tests/support/TraceRecorder.h"
 
 namespace backstagetest {
 namespace {
@@ -196,6 +197,30 @@ TEST_F(BackstageDocuments, ANodeStandsOnlyWhereTheHostTakesIt) {
     const std::wstring again = Document(L"Microsoft.Outlook.Explorer");
     EXPECT_TRUE(Holds(again, L"\"mFormsFirst\""));
     EXPECT_FALSE(Holds(again, L"\"mGroupAfterForms\"") || Holds(again, L"\"mSecondForms\""));
+}
+
+// The ribbon's collections take Backstage classes too, but the "ribbon" part of the document has no
+// place for them: they are left out (traced) and the ribbon around them is written.
+TEST_F(BackstageDocuments, BackstageNodesInTheRibbonsCollectionsAreLeftOut) {
+    auto *tab = classlib::Create<TzidRibbonTab>(&Module());
+    tab->SetId(L"ribbonTab");
+    tab->SetRibbons({msrOutlookExplorer});
+    auto &group = Add<TzidRibbonGroup>(tab->Controls(), L"ribbonGroup");
+    Add<TzidBackstageGroup>(tab->Controls(), L"misplacedGroupInTab");
+    Add<TzidBackstageRegularButton>(group.Controls(), L"misplacedButtonInGroup");
+    Add<TzidRibbonGroup>(group.Controls(), L"misplacedGroupInGroup");
+    auto &menu = Add<TzidRibbonMenu>(group.Controls(), L"ribbonMenu");
+    Add<TzidRibbonButton>(menu.Controls(), L"ribbonMenuButton");
+    Add<TzidBackstageMenuButton>(menu.Controls(), L"misplacedMenuButton");
+    testsupport::TTraceRecorder trace;
+
+    const std::wstring xml = Document(L"Microsoft.Outlook.Explorer");
+    for (const wchar_t *written : {L"ribbonGroup", L"ribbonMenu", L"ribbonMenuButton"})
+        EXPECT_TRUE(Holds(xml, L"\"" + std::wstring(written) + L"\"")) << classlib::WideToUtf8(written);
+    EXPECT_FALSE(Holds(xml, L"misplaced")) << "a node with no place in the ribbon was written";
+    for (const wchar_t *left : {L"misplacedGroupInTab", L"misplacedButtonInGroup", L"misplacedGroupInGroup",
+                                L"misplacedMenuButton"})
+        EXPECT_EQ(trace.Count({left, L"left out"}), 1) << classlib::WideToUtf8(left);
 }
 
 TEST_F(BackstageDocuments, SectionsWithNothingForTheWindowAreLeftOut) {

@@ -28,19 +28,11 @@ protected:
     void BuildModel() {
         auto &button = Add<TzidRibbonButton>(Group(), L"cbFull");
         button.SetCaption(L"Anhang einf\u00fcgen");
-        button.SetKeyTip(L"AE");
-        button.SetScreenTip(L"Screen");
-        button.SetSuperTip(L"Super");
-        button.SetDescription(L"Beschreibung");
         button.SetSize(csLarge);
         button.SetVisible(false);
-        button.SetEnabled(false);
         button.SetPressed(true);
-        button.SetShowCaption(false);
         button.SetImageMso(L"AttachFile");
         button.SetTarget(L"Ziel");
-        button.SetAltText(L"Alt");
-        button.SetHelperText(L"Hilfe");
         auto &combo = Add<TzidRibbonComboBox>(Group(), L"cbCombo");
         combo.SetText(L"typed");
         AddItem(combo, L"i0", L"Zero");
@@ -94,21 +86,13 @@ TEST_F(RibbonCallbackBodies, GetCallbacksAnswerTheModelOrWhatTheHandlerMakesOfIt
         // clang-format off
         {{L"GetVisible_Callback", L"cbFull", -1, L"False"}, OleVariant(1), L"True", L"cbFull:rcptVisible"},
         {{L"GetVisible_Callback", L"cbTab", -1, L"True"}, OleVariant(false), L"False", L"cbTab:rcptVisible"},
-        {{L"GetKeyTip_Callback", L"cbFull", -1, L"'AE'"}, OleVariant(L"K"), L"'K'", L"cbFull:rcptKeyTip"},
         {{L"GetLabel_Callback", L"cbFull", -1, L"'Anhang einf\u00fcgen'"}, OleVariant(7), L"'7'", L"cbFull:rcptCaption"},
         {{L"GetLabel_Callback", L"cbTab", -1, L"'Anh\u00e4nge'"}, OleVariant(L"T"), L"'T'", L"cbTab:rcptCaption"},
-        {{L"GetEnabled_Callback", L"cbFull", -1, L"False"}, OleVariant(true), L"True", L"cbFull:rcptEnabled"},
         {{L"GetPressed_Callback", L"cbFull", -1, L"True"}, OleVariant(0), L"False", L"cbFull:rcptPressed"},
-        {{L"GetScreenTip_Callback", L"cbFull", -1, L"'Screen'"}, OleVariant(L"S"), L"'S'", L"cbFull:rcptScreenTip"},
-        {{L"GetSuperTip_Callback", L"cbFull", -1, L"'Super'"}, OleVariant(L"S"), L"'S'", L"cbFull:rcptSuperTip"},
-        {{L"GetShowLabel_Callback", L"cbFull", -1, L"False"}, OleVariant(true), L"True", L"cbFull:rcptShowCaption"},
         {{L"GetShowImage_Callback", L"cbFull", -1, L"True"}, OleVariant(false), L"False", L"cbFull:rcptShowImage"},
         {{L"GetShowImage_Callback", L"cbReply", -1, L"False"}, OleVariant(true), L"True", L"cbReply:rcptShowImage"},
         {{L"GetSize_Callback", L"cbFull", -1, L"1"}, OleVariant(0), L"0", L"cbFull:rcptSize"},
-        {{L"GetDescription_Callback", L"cbFull", -1, L"'Beschreibung'"}, OleVariant(L"D"), L"'D'", L"cbFull:rcptDescription"},
         {{L"GetTarget_Callback", L"cbFull", -1, L"'Ziel'"}, OleVariant(L"T"), L"'T'", L"cbFull:rcptTarget"},
-        {{L"GetAltText_Callback", L"cbFull", -1, L"'Alt'"}, OleVariant(L"T"), L"'T'", L"cbFull:rcptAltText"},
-        {{L"GetHelperText_Callback", L"cbFull", -1, L"'Hilfe'"}, OleVariant(L"T"), L"'T'", L"cbFull:rcptHelperText"},
         {{L"GetStyle_Callback", L"cbFull", -1, L"''"}, OleVariant(L"T"), L"'T'", L"cbFull:rcptGroupStyle"},
         {{L"GetText_Callback", L"cbCombo", -1, L"'typed'"}, OleVariant(5), L"5", L"cbCombo:rcptText"},
         {{L"GetItemCount_Callback", L"cbCombo", -1, L"3"}, OleVariant(L"9"), L"9", L"cbCombo:rcptItemCount"},
@@ -151,37 +135,24 @@ TEST_F(RibbonCallbackBodies, GetCallbacksAnswerTheModelOrWhatTheHandlerMakesOfIt
     Expect({L"GetLabel_Callback", L"cbFull", -1, L"'Anhang einf\u00fcgen'"});
     EXPECT_EQ(Module().Log, (std::vector<std::wstring>{L"Property:cbFull:rcptCaption",
                                                        L"Error:OnPropertyChanging failed"}));
+    Module().Log.clear();
+    Expect({L"GetItemLabel_Callback", L"cbCombo", 2, L"'Two'"});
+    EXPECT_EQ(Module().Log, (std::vector<std::wstring>{L"Property:cbCombo:rcptItemCaption:2",
+                                                       L"Error:OnPropertyChanging failed"}));
 }
 
 TEST_F(RibbonCallbackBodies, WhatNobodyKnowsGetsTheDefaultsAndNothingHappens) {
     const TQuestion questions[] = {
         {L"GetVisible_Callback", L"nobody", -1, L"True"},
-        {L"GetKeyTip_Callback", L"nobody", -1, L"''"},
         {L"GetLabel_Callback", L"nobody", -1, L"''"},
-        {L"GetEnabled_Callback", L"nobody", -1, L"True"},
         {L"GetPressed_Callback", L"nobody", -1, L"False"},
-        {L"GetScreenTip_Callback", L"nobody", -1, L"''"},
-        {L"GetSuperTip_Callback", L"nobody", -1, L"''"},
         {L"GetShowLabel_Callback", L"nobody", -1, L"True"},
         {L"GetShowImage_Callback", L"nobody", -1, L"False"},
         {L"GetSize_Callback", L"nobody", -1, L"0"},
-        {L"GetDescription_Callback", L"nobody", -1, L"''"},
         {L"GetText_Callback", L"nobody", -1, L"Empty"},
         {L"GetItemCount_Callback", L"nobody", -1, L"0"},
-        {L"GetSelectedItemIndex_Callback", L"nobody", -1, L"0"},
-        {L"GetSelectedItemId_Callback", L"nobody", -1, L"''"},
         {L"GetItemHeight_Callback", L"nobody", -1, L"-1"},
-        {L"GetItemWidth_Callback", L"nobody", -1, L"-1"},
-        {L"GetContent_Callback", L"nobody", -1, L"''"},
-        {L"GetTitle_Callback", L"nobody", -1, L"''"},
-        {L"GetTarget_Callback", L"nobody", -1, L"''"},
-        {L"GetAltText_Callback", L"nobody", -1, L"''"},
-        {L"GetHelperText_Callback", L"nobody", -1, L"''"},
-        {L"GetStyle_Callback", L"nobody", -1, L"''"},
-        {L"GetItemID_Callback", L"nobody", 3, L"''"},
         {L"GetItemLabel_Callback", L"nobody", 3, L"''"},
-        {L"GetItemScreenTip_Callback", L"nobody", 3, L"''"},
-        {L"GetItemSuperTip_Callback", L"nobody", 3, L"''"},
         {L"GetShowItemImage_Callback", L"nobody", 3, L"True"},
         {L"GetImage_Callback", L"nobody", -1, L"Nothing"},
         {L"GetItemImage_Callback", L"nobody", 3, L"Nothing"},
