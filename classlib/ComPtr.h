@@ -129,4 +129,13 @@ private:
     T *p_ = nullptr;
 };
 
+// COM identity: whether A and B answer the same IUnknown; false when either is null or refuses.
+inline bool SameComObject(IUnknown *A, IUnknown *B) noexcept {
+    if (A == nullptr || B == nullptr)
+        return false;
+    ComPtr<IUnknown> a, b;
+    return SUCCEEDED(A->QueryInterface(IID_IUnknown, a.PutVoid())) &&
+           SUCCEEDED(B->QueryInterface(IID_IUnknown, b.PutVoid())) && a == b;
+}
+
 } // namespace classlib

@@ -1,7 +1,6 @@
 #include "classlib/EventSink.h"
 
 #include "classlib/ComGuard.h"
-#include "classlib/ConnectionPoints.h"
 
 namespace classlib {
 
@@ -28,26 +27,34 @@ HRESULT TIdOnlyDispatch::GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *)
 
 HRESULT TEventSinkBase::Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS *params,
                                VARIANT *result, EXCEPINFO *, UINT *) {
+    if (detached_)
+        return S_OK;
     auto keepAlive = ComPtr<TEventSinkBase>::Copy(this);
     return ComGuard([&] { return DoInvoke(id, riid, lcid, flags, params, result); });
 }
 
 HRESULT TEventSinkBase::Connect(IUnknown *source) noexcept {
-    Disconnect();
-    HRESULT hr = InterfaceConnect(source, eventIID_, static_cast<IDispatch *>(this), cookie_);
-    if (SUCCEEDED(hr))
-        source_.CopyFrom(source);
-    return hr;
+    if (detached_)
+        return E_UNEXPECTED;
+    HRESULT hr = Disconnect();
+    if (Connected())
+        return hr;
+    return connection_.Advise(source, eventIID_, static_cast<IDispatch *>(this));
 }
 
 HRESULT TEventSinkBase::Disconnect() noexcept {
-    if (cookie_ == 0) {
-        source_.Reset();
-        return S_FALSE;
-    }
     auto keepAlive = ComPtr<TEventSinkBase>::Copy(this); // the source's Release of us must not end this call
-    ComPtr<IUnknown> source = std::move(source_);
-    return InterfaceDisconnect(source.Get(), eventIID_, cookie_);
+    return connection_.Unadvise();
+}
+
+void TEventSinkBase::Detach() noexcept {
+    DetachUnder(nullptr);
+}
+
+void TEventSinkBase::DetachUnder(const void *Key) noexcept {
+    detached_ = true;
+    auto keepAlive = ComPtr<TEventSinkBase>::Copy(this);
+    connection_.Drop(Key);
 }
 
 } // namespace classlib

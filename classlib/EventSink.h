@@ -10,6 +10,7 @@
 
 #include "classlib/ComImplements.h"
 #include "classlib/ComPtr.h"
+#include "classlib/ConnectionPoints.h"
 
 namespace classlib {
 
@@ -32,15 +33,24 @@ public:
     explicit TEventSinkBase(REFIID eventIID) noexcept : eventIID_(eventIID) {}
 
     // Keeps the sink alive for the whole call (the source may unadvise and release it inside
-    // DoInvoke) and turns anything DoInvoke throws into an HRESULT.
+    // DoInvoke) and turns anything DoInvoke throws into an HRESULT. A detached sink answers S_OK and
+    // runs nothing.
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS *params,
                                      VARIANT *result, EXCEPINFO *excepInfo, UINT *argErr) override;
 
-    // Advises this sink on source (see InterfaceConnect); an earlier connection is broken first.
+    // Advises this sink on source (see TConnection::Advise); an earlier connection is broken first,
+    // and while the source refuses that, its failure is returned and nothing new is advised. A
+    // detached sink is advised nowhere (E_UNEXPECTED).
     HRESULT Connect(IUnknown *source) noexcept;
-    // Unadvises; a sink that is not connected returns S_FALSE.
+    // Unadvises (see TConnection::Unadvise: a refused advice stays, to be tried again); a sink that is
+    // not connected returns S_FALSE.
     HRESULT Disconnect() noexcept;
-    bool Connected() const noexcept { return cookie_ != 0; }
+    // The sink is done with: from now on it answers every call with S_OK and runs nothing, and its
+    // advice is dropped (one the source refuses waits on the lingering list). Classes that hold
+    // anything of their own let go of it here and call this.
+    virtual void Detach() noexcept;
+    bool Connected() const noexcept { return connection_.Advised(); }
+    bool Detached() const noexcept { return detached_; }
     const IID &EventIID() const noexcept { return eventIID_; }
 
 protected:
@@ -50,11 +60,13 @@ protected:
     // DISP_E_MEMBERNOTFOUND for events the sink does not handle.
     virtual HRESULT DoInvoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS *params,
                              VARIANT *result) = 0;
+    // Detach's body with the key its lingering advice is kept under (see TLingeringConnections).
+    void DetachUnder(const void *Key) noexcept;
 
 private:
     IID eventIID_;
-    ComPtr<IUnknown> source_;
-    DWORD cookie_ = 0;
+    TConnection connection_;
+    bool detached_ = false;
 };
 
 } // namespace classlib

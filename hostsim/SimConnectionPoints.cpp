@@ -190,6 +190,13 @@ int SimConnectionPoints::SinkCount(REFIID iid) const noexcept {
     return point ? static_cast<int>(point->Sinks().size()) : 0;
 }
 
+int SimConnectionPoints::SinkCount() const noexcept {
+    int count = 0;
+    for (const auto &point : points_)
+        count += static_cast<int>(point->Sinks().size());
+    return count;
+}
+
 int SimConnectionPoints::Fire(REFIID iid, DISPID id, std::vector<EventArg> args) {
     SimConnectionPoint *point = Point(iid);
     if (point == nullptr || point->Sinks().empty())

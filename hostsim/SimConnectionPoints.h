@@ -69,6 +69,8 @@ public:
     bool Offers(REFIID iid) const noexcept { return Point(iid) != nullptr; }
     // The advised sinks of iid (0 when iid is not offered).
     int SinkCount(REFIID iid) const noexcept;
+    // The advised sinks of every interface.
+    int SinkCount() const noexcept;
 
     // Calls every sink advised on iid; returns how many were called. A sink unadvised during the
     // event (by itself or by another sink) is not called afterwards, and each sink is kept alive

@@ -13,6 +13,8 @@ namespace {
 const IID IID_SimObjectIdentity = {
     0xe55d0421, 0xd4e3, 0x4de6, {0xbe, 0xf3, 0x2f, 0x1a, 0xc0, 0x62, 0x11, 0x0f}};
 
+long liveObjects = 0;
+
 } // namespace
 
 SimWorld::SimWorld(std::wstring hostName)
@@ -53,10 +55,26 @@ void SimWorld::Shutdown() noexcept {
         (*it)->SimRelease();
 }
 
-SimObject::SimObject(SimWorld &world, std::wstring name)
-    : name_(std::move(name)), log_(world.SharedLog()), world_(&world) {}
+std::vector<std::wstring> SimWorld::AdvisedSinks() const {
+    std::vector<std::wstring> advised;
+    for (SimObject *object : objects_)
+        if (object->HasEvents() && object->Events().SinkCount() > 0)
+            advised.push_back(object->Name() + L": " + std::to_wstring(object->Events().SinkCount()));
+    return advised;
+}
 
-SimObject::~SimObject() = default;
+SimObject::SimObject(SimWorld &world, std::wstring name)
+    : name_(std::move(name)), log_(world.SharedLog()), world_(&world) {
+    ++liveObjects;
+}
+
+SimObject::~SimObject() {
+    --liveObjects;
+}
+
+long SimObject::LiveCount() noexcept {
+    return liveObjects;
+}
 
 ULONG SimObject::SimRelease() noexcept {
     LONG count = --refCount_;

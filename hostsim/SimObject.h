@@ -63,6 +63,9 @@ public:
     void Shutdown() noexcept;
     // How many objects the world holds.
     size_t ObjectCount() const noexcept { return objects_.size(); }
+    // The sinks advised on the world's objects, as "object: count" lines (a discarded object's
+    // connections are broken).
+    std::vector<std::wstring> AdvisedSinks() const;
 
 private:
     void Adopt(SimObject *object);
@@ -89,6 +92,9 @@ public:
     void ClearFaults() noexcept { faults_.Clear(); }
 
     LONG RefCount() const noexcept { return refCount_; }
+    // Simulated objects alive in this process, of every world: once a world is gone, the ones a
+    // client still holds.
+    static long LiveCount() noexcept;
     LONG ClientRefs() const noexcept { return refCount_ - (world_ ? 1 : 0); }
     ULONG SimAddRef() noexcept { return static_cast<ULONG>(++refCount_); }
     ULONG SimRelease() noexcept;

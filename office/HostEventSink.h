@@ -40,7 +40,11 @@ using THostEventArgs = classlib::TInvokeArgs;
 class THostEventSink final : public classlib::TEventSinkBase {
 public:
     THostEventSink(const THostEventInterface &iface, THostWrapper *wrapper);
-    void Detach() noexcept { wrapper_ = nullptr; }
+    // Forgets the wrapper first: an event the host sends while unadvising must not reach it.
+    void Detach() noexcept override {
+        wrapper_ = nullptr;
+        TEventSinkBase::Detach();
+    }
 
 protected:
     HRESULT DoInvoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS *params,

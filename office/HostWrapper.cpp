@@ -56,10 +56,8 @@ bool THostWrapper::Advise(IUnknown *source) {
 }
 
 void THostWrapper::Disconnect() noexcept {
-    if (ComPtr<THostEventSink> sink = std::move(sink_)) {
-        sink->Detach(); // an event the host sends while unadvising must not reach us
-        sink->Disconnect();
-    }
+    if (ComPtr<THostEventSink> sink = std::move(sink_))
+        sink->Detach();
     dispatch_.Reset();
 }
 

@@ -1,5 +1,7 @@
 #include "framework/commandbars/CommandBarButton.h"
 
+#include <utility>
+
 #include "classlib/Classes.h"
 #include "framework/commandbars/CommandBar.h"
 #include "framework/commandbars/NativeWindows.h"
@@ -115,12 +117,8 @@ void TzidCommandBarButton::SetGlyph(const classlib::TBitmap *Value) {
 void TzidCommandBarButton::SetControlInterface(classlib::ComPtr<_CommandBarButton> Control) {
     TzidCommandBarControl::SetControlInterface(Control ? Control.As<CommandBarControl>()
                                                        : classlib::ComPtr<CommandBarControl>());
-    if (buttonInterface_)
-        events_.Disconnect();
-    buttonInterface_ = std::move(Control);
-    if (buttonInterface_)
-        if (TzidCOMAddInModule *module = Module())
-            events_.Connect(*module, *this);
+    classlib::ComPtr<_CommandBarButton> old = std::exchange(buttonInterface_, std::move(Control));
+    events_.Follow(buttonInterface_ ? Module() : nullptr, *this, old.Get(), buttonInterface_.Get());
 }
 
 void TzidCommandBarButton::BindOfficeControl(const classlib::ComPtr<CommandBarControl> &Found) {

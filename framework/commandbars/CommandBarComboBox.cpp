@@ -1,5 +1,7 @@
 #include "framework/commandbars/CommandBarComboBox.h"
 
+#include <utility>
+
 #include "classlib/Classes.h"
 #include "framework/core/AddInModule.h"
 #include "framework/core/HandlerCall.h"
@@ -136,12 +138,8 @@ void TzidCustomCommandBarComboBox::ItemsChange(classlib::TObject *) {
 void TzidCustomCommandBarComboBox::SetControlInterface(classlib::ComPtr<_CommandBarComboBox> Control) {
     TzidCommandBarControl::SetControlInterface(Control ? Control.As<CommandBarControl>()
                                                        : classlib::ComPtr<CommandBarControl>());
-    if (comboBoxInterface_)
-        events_.Disconnect();
-    comboBoxInterface_ = std::move(Control);
-    if (comboBoxInterface_)
-        if (TzidCOMAddInModule *module = Module())
-            events_.Connect(*module, *this);
+    classlib::ComPtr<_CommandBarComboBox> old = std::exchange(comboBoxInterface_, std::move(Control));
+    events_.Follow(comboBoxInterface_ ? Module() : nullptr, *this, old.Get(), comboBoxInterface_.Get());
 }
 
 void TzidCustomCommandBarComboBox::BindOfficeControl(const classlib::ComPtr<CommandBarControl> &Found) {

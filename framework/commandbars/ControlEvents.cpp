@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "classlib/ComPtr.h"
+#include "classlib/ConnectionPoints.h"
 #include "framework/commandbars/OfficeEventSinks.h"
 #include "framework/core/AddInModule.h"
 
@@ -21,7 +23,7 @@ TzidControlEventSinkFactory SetControlEventSinkFactory(TzidControlEventSinkFacto
 }
 
 void TzidControlEvents::Connect(TzidCOMAddInModule &Module, TzidCommandBarControl &Control) {
-    Disconnect();
+    DropSink();
     const TzidControlEventSinkFactory &factory = InstalledFactory();
     if (!factory)
         return;
@@ -30,10 +32,26 @@ void TzidControlEvents::Connect(TzidCOMAddInModule &Module, TzidCommandBarContro
         return;
     Module.EventSinks().Add(sink.get());
     module_ = &Module;
+    control_ = &Control;
     sink_ = std::move(sink);
 }
 
+void TzidControlEvents::Follow(TzidCOMAddInModule *Module, TzidCommandBarControl &Control, IUnknown *Old,
+                               IUnknown *New) {
+    if (sink_ && classlib::SameComObject(Old, New))
+        return;
+    Disconnect();
+    if (New != nullptr && Module != nullptr)
+        Connect(*Module, Control);
+}
+
 void TzidControlEvents::Disconnect() noexcept {
+    if (control_ != nullptr)
+        classlib::LingeringConnections().Retry(control_);
+    DropSink();
+}
+
+void TzidControlEvents::DropSink() noexcept {
     if (!sink_)
         return;
     sink_->Disconnect();

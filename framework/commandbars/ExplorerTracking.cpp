@@ -3,6 +3,7 @@
 // folder switch filters the explorer bars by the folder shown, its other events become the module's
 // OnOLExplorer... events, and its close takes its bars' bindings and task panes with it.
 #include <algorithm>
+#include <utility>
 
 #include "classlib/Classes.h"
 #include "classlib/Trace.h"
@@ -124,10 +125,8 @@ void TdivAzore::ExplorerActivate(classlib::TObject *Sender) {
     if (version != 9 && version != 12 && version != 14) {
         // The command-bars sink follows the newest explorer; nothing reacts to it, so a refusal is
         // only traced.
-        if (CommandBarsSink) {
-            CommandBarsSink->Disconnect();
-            CommandBarsSink = nullptr;
-        }
+        if (CommandBarsSink)
+            std::exchange(CommandBarsSink, nullptr)->Detach();
         if (bars) {
             try {
                 CommandBarsSink = TzidCommandBarsEventSink::Create(module, bars);

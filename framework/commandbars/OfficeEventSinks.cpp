@@ -1,6 +1,7 @@
 #include "framework/commandbars/OfficeEventSinks.h"
 
 #include <cwchar>
+#include <utility>
 
 #include "classlib/InvokeArgs.h"
 #include "classlib/ScopeExit.h"
@@ -23,14 +24,6 @@ HRESULT AnswerName(LPOLESTR *names, UINT count, DISPID *ids, const wchar_t *memb
         return DISP_E_UNKNOWNNAME;
     ids[0] = 1;
     return S_OK;
-}
-
-bool SameObject(IUnknown *A, IUnknown *B) {
-    if (A == nullptr || B == nullptr)
-        return false;
-    classlib::ComPtr<IUnknown> a, b;
-    return SUCCEEDED(A->QueryInterface(IID_IUnknown, a.PutVoid())) &&
-           SUCCEEDED(B->QueryInterface(IID_IUnknown, b.PutVoid())) && a == b;
 }
 
 // The sink behind a control's TzidControlEvents.
@@ -70,10 +63,9 @@ classlib::ComPtr<TzidEventSink> TzidEventSink::Create1(TzidCOMAddInModule &Modul
 }
 
 void TzidEventSink::Detach() noexcept {
-    if (FAILED(Disconnect()))
-        classlib::Trace(L"Tessary.CommandBars", L"a control's Office events could not be withdrawn");
+    const void *control = std::exchange(control_, nullptr);
     module_ = nullptr;
-    control_ = nullptr;
+    DetachUnder(control);
 }
 
 HRESULT TzidEventSink::GetIDsOfNames(REFIID, LPOLESTR *names, UINT count, LCID, DISPID *ids) {
@@ -131,7 +123,7 @@ bool TzidEventSink::IsOwnControl(TzidCommandBarControl &Control,
     if (SUCCEEDED(hr))
         return tag.ToString() == Control.StoredOfficeTag();
     classlib::TraceHResult(L"Tessary.CommandBars", L"the Tag of a clicked control", hr);
-    return SameObject(Ctrl.Get(), Control.ControlInterface().Get());
+    return classlib::SameComObject(Ctrl.Get(), Control.ControlInterface().Get());
 }
 
 // The bound Office object may have gone (Office was customised, or restarted its bars): a control
@@ -164,10 +156,9 @@ TzidCommandBarsEventSink::TzidCommandBarsEventSink(TzidCOMAddInModule &Module,
     : TEventSinkBase(DIID__CommandBarsEvents), module_(&Module), commandBars_(CommandBars) {}
 
 void TzidCommandBarsEventSink::Detach() noexcept {
-    if (FAILED(Disconnect()))
-        classlib::Trace(L"Tessary.CommandBars", L"the CommandBars events could not be withdrawn");
-    commandBars_.Reset();
     module_ = nullptr;
+    TEventSinkBase::Detach();
+    commandBars_.Reset();
 }
 
 HRESULT TzidCommandBarsEventSink::GetIDsOfNames(REFIID, LPOLESTR *names, UINT count, LCID, DISPID *ids) {

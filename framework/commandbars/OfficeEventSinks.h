@@ -29,9 +29,9 @@ public:
     TzidEventSink(REFIID EventIID, TzidCOMAddInModule &Module, TzidCommandBarControl &Control) noexcept
         : TEventSinkBase(EventIID), module_(&Module), control_(&Control) {}
 
-    // Withdraws the advice and forgets module and control, so that a call still under way or arriving
-    // late reaches neither; never raises.
-    void Detach() noexcept;
+    // Forgets module and control, so that a call still under way or arriving late reaches neither,
+    // and drops the advice (one Office refuses lingers under the control, see ControlEvents.h).
+    void Detach() noexcept override;
     bool InEvent() const noexcept { return inEvent_; }
 
     // "Click" for a button, "Change" for an edit box or list; the exact name only.
@@ -58,8 +58,8 @@ public:
     Create(TzidCOMAddInModule &Module, const classlib::ComPtr<_CommandBars> &CommandBars);
     TzidCommandBarsEventSink(TzidCOMAddInModule &Module, const classlib::ComPtr<_CommandBars> &CommandBars);
 
-    // Withdraws the advice and lets go of the host's CommandBars; never raises.
-    void Detach() noexcept;
+    // Drops the advice and lets go of the host's CommandBars; never raises.
+    void Detach() noexcept override;
 
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR *names, UINT count, LCID lcid,
                                             DISPID *ids) override;

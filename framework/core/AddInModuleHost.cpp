@@ -136,10 +136,13 @@ void TzidCOMAddInModule::ConnectToHost() {
             entry.EventsClass ? classlib::FindClass(entry.EventsClass) : nullptr;
         hostEvents_ = eventsClass ? FindHostEventsComponent(*eventsClass) : nullptr;
         if (hostEvents_ != nullptr) {
-            if (entry.VersionedEvents)
-                hostEvents_->ConnectToVersion(app.Get(), MajorVersionText(version));
-            else
-                hostEvents_->ConnectTo(app.Get());
+            // Events the host refuses are reported; the add-in starts without them.
+            RunGuarded([&] {
+                if (entry.VersionedEvents)
+                    hostEvents_->ConnectToVersion(app.Get(), MajorVersionText(version));
+                else
+                    hostEvents_->ConnectTo(app.Get());
+            });
             // Word has started before the add-in was connected: its Startup event is over.
             if (entry.Host == ohaWord)
                 FireStartup(*this, *hostEvents_);

@@ -1,10 +1,12 @@
 #include "framework/core/AddInObject.h"
 
+#include <memory>
 #include <utility>
 
 #include "classlib/Application.h"
 #include "classlib/Classes.h"
 #include "classlib/ComObjectFactory.h"
+#include "classlib/ConnectionPoints.h"
 #include "classlib/Format.h"
 #include "classlib/MessageDialogs.h"
 #include "classlib/Registry.h"
@@ -21,6 +23,25 @@ using classlib::ComPtr;
 namespace framework {
 
 CLASSLIB_DEFINE_CLASS(TdivAzore, classlib::TObject)
+
+namespace {
+
+// The module on its way out. Its controls and host-event components drop their advices as it goes;
+// those the host refused get their last tries after that.
+class TModuleLeaving final : public classlib::TObject {
+public:
+    explicit TModuleLeaving(std::unique_ptr<TzidCOMAddInModule> Module) noexcept
+        : module_(std::move(Module)) {}
+    ~TModuleLeaving() override {
+        module_.reset();
+        classlib::LingeringConnections().Release();
+    }
+
+private:
+    std::unique_ptr<TzidCOMAddInModule> module_;
+};
+
+} // namespace
 
 TdivAzore::TdivAzore() = default;
 
@@ -168,10 +189,8 @@ void TdivAzore::RemoveFromHost() {
 }
 
 void TdivAzore::ReleaseConnection() noexcept {
-    if (CommandBarsSink) {
-        CommandBarsSink->Disconnect();
-        CommandBarsSink = nullptr;
-    }
+    if (CommandBarsSink)
+        std::exchange(CommandBarsSink, nullptr)->Detach();
     if (module_) {
         module_->Registry().CloseKey();
         // A disconnection cut short leaves no live pane behind the module.
@@ -206,7 +225,9 @@ void TdivAzore::ReleaseConnection() noexcept {
     // An unload from one of the module's own handlers: the module goes once that call has returned.
     if (module_) {
         module_->SetAddIn(nullptr);
-        FreeAfterCall(std::unique_ptr<classlib::TObject>(module_.release()));
+        FreeAfterCall(std::make_unique<TModuleLeaving>(std::move(module_)));
+    } else {
+        classlib::LingeringConnections().Release();
     }
 }
 

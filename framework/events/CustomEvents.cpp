@@ -83,7 +83,7 @@ LONG TzidCustomEvents::RefCount() const noexcept {
 bool TzidCustomEvents::AnswersEventIID(REFIID riid) {
     if (IsEqualIID(riid, IID_NULL))
         return false;
-    return IsEqualIID(riid, EventIID()) || (cookie_ != 0 && IsEqualIID(riid, advisedIID_));
+    return IsEqualIID(riid, EventIID()) || (connection_.Advised() && IsEqualIID(riid, advisedIID_));
 }
 
 void TzidCustomEvents::ConnectToVersion(IUnknown *Source, const std::wstring & /*HostVersion*/) {
@@ -135,24 +135,26 @@ void TzidCustomEvents::ConnectCast(IUnknown *Source, const IID *CastIID) {
 }
 
 void TzidCustomEvents::ConnectEvents(IUnknown *Source) noexcept {
-    if (Source == nullptr || cookie_ != 0)
+    if (Source == nullptr || connection_.Advised())
         return;
     advisedIID_ = EventIID();
-    DWORD cookie = 0;
-    if (SUCCEEDED(classlib::InterfaceConnect(Source, advisedIID_,
-                                             static_cast<IDispatch *>(eventDispatch_.Get()), cookie)) &&
-        cookie != 0) {
-        cookie_ = cookie;
-        eventSource_.CopyFrom(Source);
-    }
+    connection_.Advise(Source, advisedIID_, static_cast<IDispatch *>(eventDispatch_.Get()));
 }
 
 // The connection point is the one advised on, whatever the class's event interface is by now.
 void TzidCustomEvents::DisconnectEvents() noexcept {
-    ComPtr<IUnknown> source = std::move(eventSource_);
-    if (cookie_ != 0)
-        classlib::InterfaceDisconnect(source.Get(), advisedIID_, cookie_);
-    cookie_ = 0;
+    connection_.Unadvise();
+    if (!connection_.Advised())
+        return;
+    eventDispatch_->Detach();
+    connection_.Linger(nullptr);
+    if (alive_ == nullptr)
+        return; // the component goes: nothing will connect it again
+    try {
+        eventDispatch_ = classlib::Make<TzidEventDispatch>(this);
+    } catch (...) {
+        classlib::TraceException(L"Events", L"A fresh dispatcher after a refused unadvise");
+    }
 }
 
 ComPtr<IDispatch> TzidCustomEvents::IntfDispatch() const {

@@ -24,6 +24,7 @@
 
 #include "classlib/ComPtr.h"
 #include "classlib/Component.h"
+#include "classlib/ConnectionPoints.h"
 #include "classlib/OleVariant.h"
 #include "framework/core/HostEvents.h"
 #include "framework/events/EventArgs.h"
@@ -70,9 +71,9 @@ public:
     // The references the host (or anyone but the component and a call in progress) holds on the
     // dispatcher.
     LONG RefCount() const noexcept;
-    DWORD Cookie() const noexcept { return cookie_; }
+    DWORD Cookie() const noexcept { return connection_.Cookie(); }
     // Whether the dispatcher is advised on the host's connection point.
-    bool Connected() const noexcept { return cookie_ != 0; }
+    bool Connected() const noexcept { return connection_.Advised(); }
     // The connected host object as the class casts it; null when disconnected.
     IUnknown *Intf() const noexcept { return intf_.Get(); }
     // The module whose DoError hears of this sink's failures; null when there is none.
@@ -101,7 +102,9 @@ protected:
     void SetIntf(classlib::ComPtr<IUnknown> Value) noexcept { intf_ = std::move(Value); }
     // Advises the dispatcher on Source's connection point of the server data's event interface.
     void ConnectEvents(IUnknown *Source) noexcept;
-    // Unadvises from the object and interface it advised on.
+    // Unadvises from the connection point it advised on. An advice the host refuses to take back
+    // keeps the dispatcher it calls, which goes inert (see TLingeringConnections); a fresh one serves
+    // this component from then on.
     void DisconnectEvents() noexcept;
     // The connected host object's IDispatch, for its late-bound members.
     classlib::ComPtr<IDispatch> IntfDispatch() const;
@@ -116,9 +119,8 @@ private:
     TzidServerData *serverData_ = nullptr;
     classlib::ComPtr<TzidEventDispatch> eventDispatch_; // the component's reference
     IID eventIID_ = IID_NULL;                           // none set: the class's
-    DWORD cookie_ = 0;
+    classlib::TConnection connection_;
     IID advisedIID_ = IID_NULL;
-    classlib::ComPtr<IUnknown> eventSource_; // what the dispatcher is advised on
     classlib::ComPtr<IUnknown> intf_;
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
     int callDepth_ = 0;

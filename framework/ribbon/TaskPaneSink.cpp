@@ -1,6 +1,5 @@
 // The sink of one live pane's events. The host's connection point holds the sink and the sink holds
 // the pane, so the pair stays until the instance detaches it.
-#include "classlib/Trace.h"
 #include "framework/ribbon/TaskPanes.h"
 
 namespace framework {
@@ -16,8 +15,7 @@ TzidInternalCustomTaskPane::TzidInternalCustomTaskPane(TzidCustomTaskPaneInstanc
 
 void TzidInternalCustomTaskPane::Detach() noexcept {
     instance_ = nullptr;
-    if (FAILED(Disconnect()))
-        classlib::Trace(L"TaskPanes", L"a task pane's events could not be withdrawn");
+    TEventSinkBase::Detach();
     pane_.Reset();
 }
 

@@ -53,7 +53,7 @@ public:
 
     const classlib::ComPtr<_CustomTaskPane> &Pane() const noexcept { return pane_; }
     // Withdraws the advice and forgets the instance and the pane; later events find no one.
-    void Detach() noexcept;
+    void Detach() noexcept override;
 
 protected:
     HRESULT DoInvoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS *params,

@@ -85,8 +85,11 @@ TEST_F(ListsTest, TheOfficeEventsFollowTheBindingAndEndWithTheControl) {
     ASSERT_EQ(sinks_.size(), 1u);
     EXPECT_EQ(module_->EventSinks().Count(), 1);
     button->BindOfficeControl(ControlObject(button_));
-    EXPECT_TRUE(sinks_[0].Disconnected) << "rebinding withdraws the earlier advice";
-    EXPECT_EQ(module_->EventSinks().Count(), 1) << "and takes it out of the list";
+    EXPECT_EQ(sinks_.size(), 1u) << "the same Office control keeps its sink";
+    EXPECT_FALSE(sinks_[0].Disconnected);
+    button->BindOfficeControl(ControlObject(AddOfficeControl(office_, hostsim::msoControl::Button, L"zip")));
+    EXPECT_TRUE(sinks_[0].Disconnected) << "another Office control: the earlier advice is withdrawn";
+    EXPECT_EQ(module_->EventSinks().Count(), 1) << "and taken out of the list";
     button->BindOfficeControl(nullptr);
     EXPECT_EQ(module_->EventSinks().Count(), 0);
 

@@ -2,6 +2,7 @@
 // handlers, what is refused, and what the sinks answer Office.
 #include "CommandBarFixture.h"
 
+#include "classlib/ConnectionPoints.h"
 #include "framework/commandbars/OfficeEventSinks.h"
 
 #include "HandMadeVariants.h"
@@ -100,6 +101,21 @@ TEST_F(OfficeEventSinkTest, AControlWhoseOfficeObjectStoppedAnsweringIsBoundToTh
     EXPECT_EQ(module_->EventSinks().Count(), 2) << "the old advice was withdrawn";
     sim_->UserClick(twin);
     EXPECT_EQ(Clicks(), 2);
+}
+
+// Bound to another Office control while Office refuses to take the first advice back: that advice
+// lingers and fires nothing, and the control's next unbind takes it back.
+TEST_F(OfficeEventSinkTest, AnAdviceOfficeRefusesToTakeBackLingersInertUntilTheNextUnbind) {
+    hostsim::BarRef other = AddOfficeBar(L"Other", false);
+    hostsim::ControlRef twin = AddOfficeControl(other, hostsim::msoControl::Button, L"zip");
+    Sim(button_).FailNext(L"Unadvise", E_FAIL);
+    Button().BindOfficeControl(ControlObject(twin));
+    EXPECT_EQ(sim_->ClickHearers(button_), 2) << "Office still holds the first sink";
+    sim_->UserClick(button_);
+    EXPECT_EQ(Clicks(), 1);
+    Button().BindOfficeControl(nullptr);
+    EXPECT_EQ(sim_->ClickHearers(button_), 0);
+    EXPECT_EQ(classlib::LingeringConnections().Count(), 0u);
 }
 
 TEST_F(OfficeEventSinkTest, AnUnreadableTagMatchesOnlyTheBoundControlItself) {

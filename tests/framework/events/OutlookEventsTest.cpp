@@ -6,6 +6,7 @@
 
 #include "classlib/Classes.h"
 #include "classlib/ComServer.h"
+#include "classlib/ConnectionPoints.h"
 #include "framework/events/OutlookSinks.h"
 #include "hostsim/OutlookHost.h"
 
@@ -295,6 +296,21 @@ TEST_F(OutlookEventsTest, AnOutlookWithoutReminderEventsIsConnectedAllTheSame) {
     events_->ConnectToVersion(host_->Application(), L"11");
     EXPECT_FALSE(events_->RemindersSink()->Connected());
     EXPECT_TRUE(Errors().empty());
+}
+
+// The advice Outlook refuses to take back when the component connects again keeps the dispatcher it
+// calls, which goes inert: each event is heard once. The release at disconnection takes it back.
+TEST_F(OutlookEventsTest, AnAdviceOutlookRefusesToTakeBackIsHeardNoMoreAndTakenBackLater) {
+    Open(L"11.0");
+    events_->ConnectToVersion(host_->Application(), L"11");
+    host_->App().FailNext(L"Unadvise", E_FAIL);
+    events_->ConnectToVersion(host_->Application(), L"11");
+    EXPECT_EQ(Advised(&host_->App()), 2);
+    ASSERT_TRUE(recorder_.Bind(*events_, L"OnNewMail"));
+    host_->NewMail();
+    EXPECT_EQ(recorder_.Count(L"OnNewMail"), 1);
+    classlib::LingeringConnections().Release();
+    EXPECT_EQ(Advised(&host_->App()), 1);
 }
 
 TEST_F(OutlookEventsTest, FreeingAConnectedComponentDisconnectsEverythingFirst) {
