@@ -186,29 +186,6 @@ TEST(ComServer, CanUnloadOnlyWithoutObjectsAndLocks) {
     EXPECT_EQ(IdOf(NewTestObject().Get(), L"Add"), 2);
 }
 
-TEST(ComServer, RegistersAndUnregistersClassProgIDAndTypeLibrary) {
-    testsupport::TScratchRegistry scratch;
-    ASSERT_TRUE(scratch.Redirected());
-    const std::wstring clsidKey = L"CLSID\\" + GUIDToString(CLSID_TestObject);
-    const std::wstring libid = GUIDToString(LIBID_TessaryTestServer);
-    ASSERT_EQ(ComServerRegister(), S_OK);
-    EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, clsidKey), L"Tessary test object");
-    EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, clsidKey + L"\\InprocServer32"), ComServer().ServerFileName());
-    EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, clsidKey + L"\\InprocServer32", L"ThreadingModel"), L"Apartment");
-    EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, clsidKey + L"\\ProgID"), L"TessaryTestServer.TestObject");
-    EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, clsidKey + L"\\Version"), L"1.2");
-    EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, clsidKey + L"\\TypeLib"), libid);
-    EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, L"TessaryTestServer.TestObject\\CLSID"),
-              GUIDToString(CLSID_TestObject));
-    EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, L"TypeLib\\" + libid + L"\\1.2"));
-
-    ASSERT_EQ(ComServerUnregister(), S_OK);
-    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, clsidKey));
-    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"TessaryTestServer.TestObject"));
-    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"TypeLib\\" + libid));
-    EXPECT_EQ(ComServerUnregister(), S_OK); // unregistering twice is not an error
-}
-
 TEST(ComServer, ClassesRootWritesUnderAPerUserRoot) {
     testsupport::TScratchRegistry scratch;
     ASSERT_TRUE(scratch.Redirected());
