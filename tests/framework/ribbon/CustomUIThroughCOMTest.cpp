@@ -198,7 +198,8 @@ TEST_F(CustomUIThroughCOM, TheModulesEventsSeeTheDocumentAndTheirFailuresAreRepo
     log.Events.clear();
     xml = Document(L"Microsoft.Word.Document");
     EXPECT_EQ(log.Events.size(), 2u);
-    EXPECT_EQ(module.Log, (std::vector<std::wstring>{L"Error:before create failed", L"Error:before load failed"}));
+    EXPECT_EQ(module.Log,
+              (std::vector<std::wstring>{L"Error:before create failed", L"Error:before load failed"}));
     EXPECT_EQ(xml, L"<customUI xmlns=\"" + std::wstring(zidCustomUINamespace2006) + L"\" />");
 }
 
