@@ -36,7 +36,7 @@ std::wstring Integer(const FormatArg::Value &value, wchar_t kind, int precision,
         swprintf(buffer, 64, L"%lld", v);
     } else {
         unsigned long long v;
-        // a negative 32-bit value shows as its 32-bit pattern, as the original's integers do
+        // a negative 32-bit value (an HRESULT, a handle) shows as its 32-bit pattern, as the system shows it
         if (auto *i = std::get_if<int64_t>(&value))
             v = (*i < 0 && *i >= INT32_MIN) ? static_cast<uint32_t>(*i) : static_cast<unsigned long long>(*i);
         else if (auto *u = std::get_if<uint64_t>(&value))

@@ -1,4 +1,4 @@
-// Delphi-style Format: "%s", "%d", "%u", "%x", "%f", "%%", with index ("%1:s"), width and precision.
+// Format: a text with its directives replaced by the arguments, for messages and registry paths.
 #pragma once
 #include <cstdint>
 #include <initializer_list>
@@ -27,7 +27,18 @@ private:
     Value value_;
 };
 
-// Raises EConvertError for a bad format or an argument of the wrong kind, as the original does.
+// The format's text with each directive replaced by its argument. A directive is
+// "%" [index ":"] ["-"] [width] ["." precision] type, and "%%" is one percent sign:
+//  - type: s a text; d a signed integer; u an unsigned one; x or X hexadecimal in small or capital
+//    digits; f, g or e a double in fixed, general or exponent notation. Only x minds the letter's case.
+//  - index: the argument it takes, counted from 0; a directive without one takes the argument after
+//    the one taken last.
+//  - width: the piece padded with blanks to that many characters, in front, or behind after "-".
+//  - precision: at most that many characters of a text, at least that many digits of an integer (zeros
+//    in front, after any sign), that many decimals of a double (2 for f, 15 for g and e without one).
+// u, x and X show a negative argument of 32 bits as its 32-bit pattern (-1 is ffffffff).
+// Raises EConvertError when a directive is cut off or has another type letter, when it has no
+// argument left, or when its argument is of another kind (a number for s, a text or a double for d).
 std::wstring Format(const std::wstring &format, std::initializer_list<FormatArg> args);
 
 // UTF-8 / UTF-16 conversions for texts that cross into narrow APIs and files.

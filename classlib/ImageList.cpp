@@ -15,13 +15,59 @@ CLASSLIB_DEFINE_CLASS(TImageList, TComponent,
 
 namespace {
 
-HIMAGELIST CreateList(int width, int height) {
-    static const bool initialized = [] {
+// The common controls library, loaded when the process makes its first image list rather than
+// imported: loading it registers every common control's window class, which a process that never
+// makes an image list would pay for at start. Once loaded it stays for the life of the process (an
+// image list of this library may outlive it).
+struct TCommonControls {
+    decltype(&::InitCommonControlsEx) InitCommonControlsEx = nullptr;
+    decltype(&::ImageList_Create) Create = nullptr;
+    decltype(&::ImageList_Destroy) Destroy = nullptr;
+    decltype(&::ImageList_GetImageCount) GetImageCount = nullptr;
+    decltype(&::ImageList_AddMasked) AddMasked = nullptr;
+    decltype(&::ImageList_DrawEx) DrawEx = nullptr;
+    decltype(&::ImageList_Remove) Remove = nullptr;
+    decltype(&::ImageList_GetIcon) GetIcon = nullptr;
+    bool Loaded = false;
+};
+
+template <class F> void Resolve(HMODULE library, const char *name, F &entry, bool &all) {
+    entry = reinterpret_cast<F>(reinterpret_cast<void *>(GetProcAddress(library, name)));
+    all = all && entry != nullptr;
+}
+
+const TCommonControls &CommonControls() {
+    static const TCommonControls table = [] {
+        TCommonControls t;
+        HMODULE library = LoadLibraryW(L"comctl32.dll");
+        if (library == nullptr)
+            return t;
+        bool all = true;
+        Resolve(library, "InitCommonControlsEx", t.InitCommonControlsEx, all);
+        Resolve(library, "ImageList_Create", t.Create, all);
+        Resolve(library, "ImageList_Destroy", t.Destroy, all);
+        Resolve(library, "ImageList_GetImageCount", t.GetImageCount, all);
+        Resolve(library, "ImageList_AddMasked", t.AddMasked, all);
+        Resolve(library, "ImageList_DrawEx", t.DrawEx, all);
+        Resolve(library, "ImageList_Remove", t.Remove, all);
+        Resolve(library, "ImageList_GetIcon", t.GetIcon, all);
+        if (!all) {
+            FreeLibrary(library);
+            return TCommonControls{};
+        }
         INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES};
-        return InitCommonControlsEx(&icc) != FALSE;
+        t.InitCommonControlsEx(&icc);
+        t.Loaded = true;
+        return t;
     }();
-    (void)initialized;
-    HIMAGELIST list = ImageList_Create(width, height, ILC_COLOR32 | ILC_MASK, 4, 4);
+    return table;
+}
+
+HIMAGELIST CreateList(int width, int height) {
+    const TCommonControls &controls = CommonControls();
+    if (!controls.Loaded)
+        throw EInvalidOperation(L"Cannot load the common controls for an image list");
+    HIMAGELIST list = controls.Create(width, height, ILC_COLOR32 | ILC_MASK, 4, 4);
     if (list == nullptr)
         throw EInvalidOperation(Format(L"Cannot create an image list of %d x %d", {width, height}));
     return list;
@@ -35,8 +81,8 @@ struct DcDeleter {
 void Draw(HIMAGELIST list, int index, TBitmap &bitmap, UINT style) {
     std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter> dc(CreateCompatibleDC(nullptr));
     HGDIOBJ old = dc ? SelectObject(dc.get(), bitmap.Handle()) : nullptr;
-    bool drawn = old != nullptr && ImageList_DrawEx(list, index, dc.get(), 0, 0, bitmap.Width(),
-                                                    bitmap.Height(), CLR_NONE, CLR_NONE, style);
+    bool drawn = old != nullptr && CommonControls().DrawEx(list, index, dc.get(), 0, 0, bitmap.Width(),
+                                                           bitmap.Height(), CLR_NONE, CLR_NONE, style);
     if (old != nullptr)
         SelectObject(dc.get(), old);
     GdiFlush();
@@ -49,7 +95,7 @@ void Draw(HIMAGELIST list, int index, TBitmap &bitmap, UINT style) {
 TImageList::TImageList(TComponent *owner) : TComponent(owner), handle_(CreateList(width_, height_)) {}
 
 TImageList::~TImageList() {
-    ImageList_Destroy(handle_);
+    CommonControls().Destroy(handle_);
 }
 
 void TImageList::SetSize(int width, int height) {
@@ -58,13 +104,17 @@ void TImageList::SetSize(int width, int height) {
     if (width == width_ && height == height_)
         return;
     HIMAGELIST list = CreateList(width, height);
-    ImageList_Destroy(handle_);
+    CommonControls().Destroy(handle_);
     handle_ = list;
     width_ = width, height_ = height;
 }
 
 void TImageList::Clear() {
-    ImageList_RemoveAll(handle_);
+    CommonControls().Remove(handle_, -1);
+}
+
+int TImageList::Count() const {
+    return CommonControls().GetImageCount(handle_);
 }
 
 void TImageList::CheckIndex(int index) const {
@@ -79,7 +129,7 @@ int TImageList::AddMasked(const TBitmap &image, COLORREF maskColor) {
     // The system blacks out the masked pixels of the bitmap it is given: give it a copy.
     TBitmap copy;
     copy.Assign(&image);
-    int index = ImageList_AddMasked(handle_, copy.Handle(), maskColor);
+    int index = CommonControls().AddMasked(handle_, copy.Handle(), maskColor);
     if (index < 0)
         throw EInvalidOperation(L"Failed to add image");
     return index;
@@ -115,7 +165,7 @@ void TImageList::GetBitmap(int index, TBitmap &bitmap) const {
 
 void TImageList::GetIcon(int index, TIcon &icon) const {
     CheckIndex(index);
-    HICON handle = ImageList_GetIcon(handle_, index, ILD_NORMAL);
+    HICON handle = CommonControls().GetIcon(handle_, index, ILD_NORMAL);
     if (handle == nullptr)
         throw EInvalidOperation(L"Cannot make an icon of the image");
     icon.SetHandle(handle);

@@ -1,4 +1,5 @@
-// TImageList: a list of equally sized images with masks, over the common controls' image list.
+// TImageList: a list of equally sized images with masks, over the common controls' image list. The
+// common controls library is loaded with the process's first image list.
 #pragma once
 #include "classlib/Bitmap.h"
 #include "classlib/Component.h"
@@ -22,7 +23,7 @@ public:
     // Raises EInvalidOperation for a size below 1.
     void SetSize(int width, int height);
 
-    int Count() const { return ImageList_GetImageCount(handle_); }
+    int Count() const;
     HIMAGELIST Handle() const { return handle_; }
 
     // Adds image (a strip of Width() wide images when it is wider) with every pixel of maskColor

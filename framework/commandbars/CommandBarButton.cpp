@@ -4,6 +4,7 @@
 #include "framework/commandbars/CommandBar.h"
 #include "framework/commandbars/NativeWindows.h"
 #include "framework/core/AddInModule.h"
+#include "framework/core/HandlerCall.h"
 
 namespace framework {
 
@@ -145,16 +146,12 @@ bool TzidCommandBarButton::UpdateControl() {
 }
 
 void TzidCommandBarButton::DoAction() {
-    if (inAction_)
-        return;
-    inAction_ = true;
-    try {
-        OnClick(this);
-    } catch (...) {
-        inAction_ = false;
-        throw;
-    }
-    inAction_ = false;
+    RunHandler(
+        Module(), this, [this] { OnClick(this); }, true);
+}
+
+bool TzidCommandBarButton::InAction() const {
+    return TzidHandlerCall::Busy(this);
 }
 
 void TzidCommandBarButton::Assign(const classlib::TPersistent *Source) {

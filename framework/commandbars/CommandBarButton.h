@@ -55,9 +55,10 @@ public:
     TzidCommandBarControlType GetControlType() const override { return cctButton; }
     // The inherited refresh, then face id, shortcut, state, style, hyperlink kind and glyph.
     bool UpdateControl() override;
-    // Fires OnClick; a click arriving while OnClick runs is dropped. What OnClick raises passes on.
+    // Fires OnClick as a handler call of the button (framework/core/HandlerCall.h): a click arriving
+    // while OnClick runs is dropped, and what OnClick raises goes to the module's DoError.
     void DoAction() override;
-    bool InAction() const { return inAction_; }
+    bool InAction() const;
     const std::wstring &StoredShortcutText() const { return shortcutText_; }
     // Puts Glyph on the bound Office button (by Picture and Mask, or through the clipboard on
     // Office 2000 and wherever Picture fails).
@@ -76,7 +77,6 @@ private:
     std::unique_ptr<classlib::TBitmap> glyph_;
     COLORREF glyphTransparentColor_ = classlib::clDefault;
     bool disableStandardAction_ = false;
-    bool inAction_ = false;
 };
 
 } // namespace framework

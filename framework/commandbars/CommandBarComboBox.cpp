@@ -2,6 +2,7 @@
 
 #include "classlib/Classes.h"
 #include "framework/core/AddInModule.h"
+#include "framework/core/HandlerCall.h"
 
 namespace framework {
 
@@ -171,7 +172,7 @@ bool TzidCustomCommandBarComboBox::UpdateControl() {
 }
 
 void TzidCustomCommandBarComboBox::DoAction() {
-    OnChange(this);
+    RunHandler(Module(), this, [this] { OnChange(this); });
 }
 
 void TzidCustomCommandBarComboBox::Assign(const classlib::TPersistent *Source) {

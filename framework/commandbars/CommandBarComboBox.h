@@ -46,7 +46,7 @@ public:
     // The inherited refresh, then style, sizes, text (not for a drop-down list or a disabled control),
     // entries, index and header count; failures of Clear and AddItem reach the caller.
     bool UpdateControl() override;
-    // Fires OnChange.
+    // Fires OnChange as a handler call of the control; what it raises goes to the module's DoError.
     void DoAction() override;
     void Assign(const classlib::TPersistent *Source) override;
 

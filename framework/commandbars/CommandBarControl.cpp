@@ -10,6 +10,7 @@
 #include "framework/commandbars/CommandBarPopup.h"
 #include "framework/commandbars/OutlookCommandBars.h"
 #include "framework/core/AddInModule.h"
+#include "framework/core/HandlerCall.h"
 
 namespace framework {
 
@@ -85,6 +86,7 @@ TzidCommandBarControl::TzidCommandBarControl(classlib::TCollection *Collection)
 }
 
 TzidCommandBarControl::~TzidCommandBarControl() {
+    TzidHandlerCall::ObjectGone(this);
     controlInterface_.Reset();
 }
 

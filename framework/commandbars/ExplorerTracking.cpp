@@ -11,7 +11,7 @@
 #include "framework/commandbars/OutlookExplorerWrapper.h"
 #include "framework/commandbars/WindowBars.h"
 #include "framework/core/AddInObject.h"
-#include "framework/core/DeferredFree.h"
+#include "framework/core/HandlerCall.h"
 #include "framework/core/ProcessState.h"
 
 using classlib::ComPtr;
@@ -50,8 +50,7 @@ TzidExplorer::TzidExplorer(TdivAzore &AddIn) : TOutlookExplorer(nullptr), addIn_
 
 // The add-in object stays while its handlers run; what they let go of goes after the call.
 void TzidExplorer::HostEvent(DISPID id, office::THostEventArgs &args) {
-    auto keep = ComPtr<IUnknown>::Copy(addIn_.GetUnknown());
-    TEventCallScope call;
+    TzidHandlerCall call(addIn_);
     TOutlookExplorer::HostEvent(id, args);
 }
 
@@ -71,8 +70,7 @@ void TdivAzore::DropExplorerWrapper(office::TOutlookExplorer *Wrapper) {
 }
 
 void TdivAzore::NewExplorer(classlib::TObject *Sender, IDispatch *Explorer) {
-    auto keep = ComPtr<IUnknown>::Copy(GetUnknown());
-    TEventCallScope call;
+    TzidHandlerCall call(*this);
     if (!module_ || Explorer == nullptr)
         return;
     office::TOutlookExplorer *wrapper = FindExplorerWrapper(Explorer);

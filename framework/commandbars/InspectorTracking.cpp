@@ -11,7 +11,7 @@
 #include "framework/commandbars/OutlookInspectorWrapper.h"
 #include "framework/commandbars/WindowBars.h"
 #include "framework/core/AddInObject.h"
-#include "framework/core/DeferredFree.h"
+#include "framework/core/HandlerCall.h"
 #include "framework/core/ProcessState.h"
 #include "office/HostDispIds.h"
 
@@ -53,8 +53,7 @@ TzidInspector::TzidInspector(TdivAzore &AddIn, long ItemClass, std::wstring Fold
 
 // The add-in object stays while the handlers run; what they let go of goes after the call.
 void TzidInspector::HostEvent(DISPID id, office::THostEventArgs &args) {
-    auto keep = ComPtr<IUnknown>::Copy(addIn_.GetUnknown());
-    TEventCallScope call;
+    TzidHandlerCall call(addIn_);
     TOutlookInspector::HostEvent(id, args);
 }
 
@@ -122,8 +121,7 @@ void TdivAzore::DropInspectorWrapper(office::TOutlookInspector *Wrapper) {
 }
 
 void TdivAzore::NewInspector(classlib::TObject *Sender, IDispatch *Inspector) {
-    auto keep = ComPtr<IUnknown>::Copy(GetUnknown());
-    TEventCallScope call;
+    TzidHandlerCall call(*this);
     if (!module_)
         return;
     module_->RunGuarded([&] { module_->OnOLNewInspector(Sender, Inspector); });

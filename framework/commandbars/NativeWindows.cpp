@@ -13,6 +13,7 @@
 #include "classlib/Trace.h"
 #include "framework/commandbars/Shortcuts.h"
 #include "framework/core/AddInModule.h"
+#include "framework/core/HandlerCall.h"
 #include "framework/support/WindowMessages.h"
 
 namespace framework {
@@ -26,6 +27,23 @@ namespace {
 // Every hidden window of the process, and the module they were made for last. The UI thread only.
 std::vector<TzidNativeWindowBase *> liveWindows;
 TzidCOMAddInModule *currentModule = nullptr;
+
+// A system that refused a hidden top-level window once refuses the next one too, and a refusal can
+// take milliseconds. It is noted in the process's own atom table, which outlives this library: a host
+// that unloads the add-in and loads it again is not refused a second time either.
+const wchar_t *const TopLevelRefusedAtom = L"TzidNativeWindow: no hidden top-level window";
+bool topLevelRefused = false;
+
+bool TopLevelRefused() {
+    return topLevelRefused || (topLevelRefused = FindAtomW(TopLevelRefusedAtom) != 0);
+}
+
+void NoteTopLevelRefused() {
+    topLevelRefused = true;
+    if (AddAtomW(TopLevelRefusedAtom) == 0)
+        classlib::TraceHResult(L"Shortcuts", L"Noting the refused top-level window",
+                               HRESULT_FROM_WIN32(GetLastError()));
+}
 
 // The class's procedure is the default one: a class left registered after the library is unloaded
 // points at nothing of ours. The windows are subclassed once made.
@@ -62,8 +80,12 @@ TzidNativeWindowBase::TzidNativeWindowBase(TzidCOMAddInModule *AOwner, const wch
     currentModule = AOwner;
     liveWindows.push_back(this);
     HINSTANCE instance = classlib::LibraryModule();
-    handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, ClassName, WindowName.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr,
-                              nullptr, instance, nullptr);
+    if (!TopLevelRefused()) {
+        handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, ClassName, WindowName.c_str(), WS_POPUP, 0, 0, 0, 0,
+                                  nullptr, nullptr, instance, nullptr);
+        if (handle_ == nullptr)
+            NoteTopLevelRefused();
+    }
     if (handle_ == nullptr) {
         handle_ = CreateWindowExW(0, ClassName, WindowName.c_str(), 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                   instance, nullptr);
@@ -157,7 +179,7 @@ bool TzidNativeWindow::WndProc(UINT Message, WPARAM wParam, LPARAM /*lParam*/, L
 TzidNativeColorWindow::TzidNativeColorWindow(TzidCOMAddInModule *AOwner, const std::wstring &WindowName)
     : TzidNativeWindowBase(AOwner, L"TzidNativeColorWindow", WindowName) {
     if (Handle() != nullptr)
-        broadcastMessage_ = RegisterWindowMessageW(L"WM_MSO_BROADCASTCHANGE");
+        broadcastMessage_ = WM_MSO_BROADCASTCHANGE;
 }
 
 bool TzidNativeColorWindow::WndProc(UINT Message, WPARAM /*wParam*/, LPARAM /*lParam*/,
@@ -183,7 +205,8 @@ void TzidNativeColorWindow::UpdateColorScheme(TzidCOMAddInModule &Module) {
         }
     }
     if (Module.OnOfficeColorSchemeChanged)
-        Module.RunGuarded([&] { Module.OnOfficeColorSchemeChanged(&Module, Module.ColorScheme()); });
+        RunHandler(&Module, nullptr,
+                   [&] { Module.OnOfficeColorSchemeChanged(&Module, Module.ColorScheme()); });
 }
 
 } // namespace framework

@@ -4,7 +4,7 @@
 //
 // A hidden top-level window (tool window, popup style) is what Office's broadcast reaches; where the
 // system refuses one (Wine without a display) the window is made message-only instead, which still
-// takes posted and sent messages.
+// takes posted and sent messages; after one refusal the process asks for no top-level window again.
 #pragma once
 #include <windows.h>
 

@@ -1,12 +1,13 @@
 #include "framework/commandbars/OfficeEventSinks.h"
 
 #include <cwchar>
-#include <exception>
 
 #include "classlib/InvokeArgs.h"
+#include "classlib/ScopeExit.h"
 #include "classlib/Trace.h"
 #include "framework/commandbars/CommandBarControl.h"
 #include "framework/core/AddInModule.h"
+#include "framework/core/HandlerCall.h"
 
 namespace framework {
 
@@ -107,26 +108,17 @@ HRESULT TzidEventSink::DoInvoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS *param
     auto ctrl = ctrlDispatch.TryAs<CommandBarControl>();
     if (!ctrl || !IsOwnControl(*control, ctrl))
         return S_OK;
-    try {
+    // The handler may free the control or unload the add-in: the call holds the add-in, and this sink
+    // is held by Invoke; a failure reaches the module only while it exists.
+    TzidHandlerCall call(module, nullptr);
+    call.Run([&] {
         EnsureBound(*control, ctrl); // may replace this sink; module and control stay valid
         if (inEvent_)
-            return S_OK; // a click while the handler still runs (a message box of it is open)
+            return; // a click while the handler still runs (a message box of it is open)
         inEvent_ = true;
-        try {
-            control->DoAction();
-        } catch (...) {
-            inEvent_ = false;
-            throw;
-        }
-        inEvent_ = false;
-    } catch (const classlib::Exception &E) {
-        module->DoError(E);
-    } catch (const std::exception &E) {
-        std::string what = E.what();
-        module->DoError(classlib::Exception(std::wstring(what.begin(), what.end())));
-    } catch (...) {
-        module->DoError(classlib::Exception(L"Unknown error in a command-bar handler"));
-    }
+        classlib::ScopeExit done([this] { inEvent_ = false; });
+        control->DoAction();
+    });
     return S_OK;
 }
 

@@ -4,6 +4,7 @@
 #include "framework/commandbars/NativeWindows.h"
 #include "framework/commandbars/Shortcuts.h"
 #include "framework/core/AddInModule.h"
+#include "framework/core/HandlerCall.h"
 #include "framework/core/ProcessState.h"
 
 namespace framework {
@@ -50,6 +51,8 @@ bool TakeKeyStroke(int Code, WPARAM wParam, LPARAM lParam) {
     args.Shift = shift;
     args.KeyData = static_cast<DWORD>(lParam);
     args.VirtualKey = static_cast<DWORD>(wParam);
+    // What the handler raises goes on to the hook, which hands the key on untouched.
+    TzidHandlerCall call(module, nullptr);
     module->OnKeyDown(nullptr, args);
     return args.Handled;
 }

@@ -7,6 +7,7 @@
 #include "framework/commandbars/CommandBarModel.h"
 #include "framework/commandbars/OutlookCommandBars.h"
 #include "framework/core/AddInModule.h"
+#include "framework/core/HandlerCall.h"
 #include "office/HostDispIds.h"
 #include "office/office.h"
 
@@ -198,7 +199,7 @@ void ClickShortcut(TzidCOMAddInModule &Module, const std::wstring &Text, TzidCom
     }
     if (enabled == VARIANT_FALSE)
         return;
-    Module.RunGuarded([&] {
+    RunHandler(&Module, nullptr, [&] {
         bool go = true;
         if (UpperCaseAZ(Button.StoredShortcutText()) != Text) {
             // A caption accelerator: only on a usable bar, and never inside a popup.

@@ -14,6 +14,7 @@
 #include "framework/commandbars/OutlookInspectorWrapper.h"
 #include "framework/core/AddInObject.h"
 #include "framework/core/DeferredFree.h"
+#include "framework/core/HandlerCall.h"
 #include "framework/core/HandlerChain.h"
 #include "framework/core/ProcessState.h"
 #include "office/OtherHostWrappers.h"
@@ -163,6 +164,8 @@ void TdivAzore::BarsForWindow(ComPtr<_CommandBars> WindowBars) {
         if (bar != nullptr && dynamic_cast<TzidOlCustomCommandBar *>(bar) == nullptr &&
             bar->SupportedApps().Contains(module.HostType()))
             PlaceBar(module, *bar);
+        if (module_.get() != &module)
+            return; // the add-in was unloaded by a handler of the building
     }
 }
 
@@ -195,6 +198,7 @@ void TdivAzore::RemoveOutlookWindowBars() {
 
 // Word's own handler must not disturb the activation of a window: its failures are dropped.
 void TdivAzore::WordWindowActivate(classlib::TObject *Sender, IDispatch *Doc, IDispatch *Wn) {
+    TzidHandlerCall call(*this);
     if (!module_)
         return;
     if (Doc != nullptr)
@@ -215,6 +219,7 @@ void TdivAzore::WordWindowActivate(classlib::TObject *Sender, IDispatch *Doc, ID
 }
 
 void TdivAzore::WordDocumentChange(classlib::TObject *Sender) {
+    TzidHandlerCall call(*this);
     if (!module_)
         return;
     ComPtr<_CommandBars> bars;
@@ -235,6 +240,7 @@ void TdivAzore::WordDocumentChange(classlib::TObject *Sender) {
 }
 
 void TdivAzore::InfoPathWindowActivate(classlib::TObject *Sender, IDispatch *Document, IDispatch *Window) {
+    TzidHandlerCall call(*this);
     BarsForWindow(CommandBarsOf(Window));
     ChainGuarded(module_.get(), PrevInfoPathHandlers.WindowActivate, Sender, Document, Window);
     if (module_ && module_->CTPFactory())
@@ -242,6 +248,7 @@ void TdivAzore::InfoPathWindowActivate(classlib::TObject *Sender, IDispatch *Doc
 }
 
 void TdivAzore::VisioWindowActivated(classlib::TObject *Sender, IDispatch *Window) {
+    TzidHandlerCall call(*this);
     ChainGuarded(module_.get(), PrevVisioHandler, Sender, Window);
     if (!module_)
         return;
@@ -254,6 +261,7 @@ void TdivAzore::VisioWindowActivated(classlib::TObject *Sender, IDispatch *Windo
 }
 
 void TdivAzore::VisioTimerTick(classlib::TObject *Sender) {
+    TzidHandlerCall call(*this);
     for (auto it = VisioTimers.begin(); it != VisioTimers.end(); ++it) {
         if (it->get() != Sender)
             continue;

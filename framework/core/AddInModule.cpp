@@ -8,6 +8,7 @@
 #include "classlib/Trace.h"
 #include "classlib/Writer.h"
 #include "framework/core/Factory.h"
+#include "framework/core/HandlerCall.h"
 #include "framework/core/HostEvents.h"
 #include "framework/core/ModuleErrors.h"
 #include "framework/core/ProcessState.h"
@@ -68,13 +69,22 @@ TzidTaskPanesMaker taskPanesMaker = nullptr;
 } // namespace
 
 TzidCOMAddInModule::TzidCOMAddInModule(classlib::TComponent *AOwner)
-    : TDataModule(AOwner), registry_(std::make_unique<classlib::TRegistry>()),
-      accessTimer_(std::make_unique<classlib::TTimer>(nullptr)) {
-    accessTimer_->SetEnabled(false);
-    accessTimer_->SetInterval(250);
-    accessTimer_->OnTimer = classlib::MakeEvent<&Self::AccessTimerTick>(this);
+    : TDataModule(AOwner), registry_(std::make_unique<classlib::TRegistry>()) {
     if (taskPanesMaker != nullptr)
         taskPanes_ = taskPanesMaker(*this);
+}
+
+// Made when first asked for (Access's start-up starts it): a timer keeps a hidden window of its own,
+// which no other host has a use for.
+classlib::TTimer &TzidCOMAddInModule::AccessTimer() {
+    if (!accessTimer_) {
+        auto timer = std::make_unique<classlib::TTimer>(nullptr);
+        timer->SetEnabled(false);
+        timer->SetInterval(250);
+        timer->OnTimer = classlib::MakeEvent<&Self::AccessTimerTick>(this);
+        accessTimer_ = std::move(timer);
+    }
+    return *accessTimer_;
 }
 
 TzidTaskPanesMaker TzidCOMAddInModule::SetTaskPanesMaker(TzidTaskPanesMaker Maker) {
@@ -114,6 +124,7 @@ void TzidCOMAddInModule::ClearTaskPanes() noexcept {
 }
 
 TzidCOMAddInModule::~TzidCOMAddInModule() {
+    TzidHandlerCall::ObjectGone(this);
     registry_.reset();
     try {
         DisconnectFromHost();
@@ -224,6 +235,16 @@ void TzidCOMAddInModule::NotifyCTPFactoryAvailable() {
 
 std::wstring TzidCOMAddInModule::AddInKey() const {
     return factory_ != nullptr ? factory_->GetAddInKey(hostType_) : std::wstring();
+}
+
+classlib::TRegistry *TzidCOMAddInModule::HeldAddInKey() const {
+    std::wstring key = AddInKey();
+    const std::wstring &open = registry_->CurrentPath();
+    auto bare = [](const std::wstring &path) { return path.c_str() + (!path.empty() && path[0] == L'\\'); };
+    if (key.empty() || registry_->CurrentKey() == nullptr || registry_->RootKey() != HKEY_CURRENT_USER ||
+        _wcsicmp(bare(open), bare(key)) != 0)
+        return nullptr;
+    return registry_.get();
 }
 
 office::TWordApplication *TzidCOMAddInModule::WordApp() const {

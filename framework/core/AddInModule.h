@@ -255,6 +255,9 @@ public:
     void SetCommandBars(classlib::ComPtr<_CommandBars> Value) { commandBars_ = std::move(Value); }
     // The add-in key under HKEY_CURRENT_USER, held open from start-up complete to disconnection.
     classlib::TRegistry &Registry() const { return *registry_; }
+    // Registry() while it holds the add-in's key of the current user open (from start-up to
+    // disconnection), else null: whoever reads or writes that key uses it rather than opening it again.
+    classlib::TRegistry *HeldAddInKey() const;
 
     // The connected host's Application wrapper; null for the other hosts.
     office::THostWrapper *HostWrapper(TzidOfficeHostApp Host) const { return hostWrappers_[Host].get(); }
@@ -294,7 +297,9 @@ public:
     TzidBackstage *Backstage() const { return backstage_; }
     void SetBackstage(TzidBackstage *Value) { backstage_ = Value; }
 
-    classlib::TTimer &AccessTimer() const { return *accessTimer_; }
+    classlib::TTimer &AccessTimer();
+    // Whether the Access timer has been made (it is made when first asked for).
+    bool HasAccessTimer() const { return accessTimer_ != nullptr; }
     bool AccessBusy() const { return accessBusy_; }
     void SetAccessBusy(bool Value) { accessBusy_ = Value; }
     bool AccessProjectOpen() const { return accessProjectOpen_; }

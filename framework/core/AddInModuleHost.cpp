@@ -242,17 +242,17 @@ bool TzidCOMAddInModule::FastShutdownEnabled() const {
         reg.SetRootKey(HKEY_CURRENT_USER);
         std::wstring key = classlib::Format(L"Software\\Microsoft\\Office\\%d.0\\Outlook\\Options\\Shutdown",
                                             {officeVersion_});
-        if (reg.KeyExists(key) && reg.OpenKeyReadOnly(key) &&
-            ReadIntegerOr(reg, L"AddinFastShutdownBehavior", 0) == 1)
+        if (reg.OpenKeyReadOnly(key) && ReadIntegerOr(reg, L"AddinFastShutdownBehavior", 0) == 1)
             return false;
     }
+    // The current user's add-in key is open in the module already; a missing key opens not at all.
+    const classlib::TRegistry *held = registerForAllUsers_ ? nullptr : HeldAddInKey();
     std::wstring key = AddInKey();
-    if (key.empty())
-        return result;
     classlib::TRegistry reg(KEY_READ);
     reg.SetRootKey(registerForAllUsers_ ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER);
-    if (reg.KeyExists(key) && reg.OpenKeyReadOnly(key) &&
-        ReadIntegerOr(reg, L"RequireShutdownNotification", 0) == 1)
+    if (held == nullptr && !key.empty() && reg.OpenKeyReadOnly(key))
+        held = &reg;
+    if (held != nullptr && ReadIntegerOr(*held, L"RequireShutdownNotification", 0) == 1)
         result = false;
     return result;
 }

@@ -27,6 +27,9 @@ TdivAzore::TdivAzore() = default;
 // A host that lets go without disconnecting (or after a failed connection) leaves the module to us;
 // its events are not fired then.
 TdivAzore::~TdivAzore() {
+    // The pane handlers the teardown fires must not hold an object that is being destroyed.
+    if (module_)
+        module_->SetAddIn(nullptr);
     ReleaseConnection();
 }
 
@@ -109,6 +112,7 @@ void TdivAzore::Connection(IDispatch *Application, int ConnectMode, IDispatch *A
             classlib::Format(L"The class %s is not an add-in module.", {moduleClass.Name()}), E_UNEXPECTED);
     created.release();
     module_.reset(module);
+    classlib::TraceEntry(L"Startup", L"module made from its form");
 
     module->SetHostApp(classlib::OleVariant(Application));
     module->SetAddIn(this);
@@ -199,7 +203,11 @@ void TdivAzore::ReleaseConnection() noexcept {
     PrevInfoPathHandlers = {};
     PrevVisioHandler = {};
     PrevPowerPointHandler = {};
-    module_.reset();
+    // An unload from one of the module's own handlers: the module goes once that call has returned.
+    if (module_) {
+        module_->SetAddIn(nullptr);
+        FreeAfterCall(std::unique_ptr<classlib::TObject>(module_.release()));
+    }
 }
 
 // Outlook 2010 quits without begin-shutdown and disconnection: the add-in tears itself down inside

@@ -1,11 +1,13 @@
 // The hooked host handlers that need no command bars: document events that bring task panes and
 // the module's named objects up to date, the events that only call the handler they replaced, and
-// Outlook's property-page events. Those
-// that put the module's bars into a window live with the bars (framework/commandbars/WindowBars.cpp,
-// ExplorerTracking.cpp, InspectorTracking.cpp).
+// Outlook's property-page events. Those that put the module's bars into a window live with the bars
+// (framework/commandbars/WindowBars.cpp, ExplorerTracking.cpp, InspectorTracking.cpp). Each is a
+// handler call of the add-in object (HandlerCall.h): an add-in unloaded inside one leaves the object,
+// the module and the host's wrapper until it returns.
 #include "classlib/LateBinding.h"
 #include "classlib/Trace.h"
 #include "framework/core/AddInObject.h"
+#include "framework/core/HandlerCall.h"
 #include "framework/core/HandlerChain.h"
 
 namespace framework {
@@ -26,6 +28,7 @@ classlib::ComPtr<IDispatch> DocumentWindow(IDispatch *Doc) {
 
 // A document opened or made gets the module's task panes in its window.
 void TdivAzore::WordDocumentOpen(classlib::TObject *Sender, IDispatch *Doc) {
+    TzidHandlerCall call(*this);
     if (module_ && module_->CTPFactory())
         if (classlib::ComPtr<IDispatch> window = DocumentWindow(Doc))
             CreatePanesForWindow(window.Get());
@@ -35,6 +38,7 @@ void TdivAzore::WordDocumentOpen(classlib::TObject *Sender, IDispatch *Doc) {
 }
 
 void TdivAzore::WordNewDocument(classlib::TObject *Sender, IDispatch *Doc) {
+    TzidHandlerCall call(*this);
     if (module_ && module_->CTPFactory())
         if (classlib::ComPtr<IDispatch> window = DocumentWindow(Doc))
             CreatePanesForWindow(window.Get());
@@ -44,30 +48,36 @@ void TdivAzore::WordNewDocument(classlib::TObject *Sender, IDispatch *Doc) {
 }
 
 void TdivAzore::ExcelWorkbookActivate(classlib::TObject *Sender, IDispatch *Wb) {
+    TzidHandlerCall call(*this);
     if (module_)
         module_->RefreshNamedObjects();
     ChainGuarded(module_.get(), PrevExcelHandlers.WorkbookActivate, Sender, Wb);
 }
 
 void TdivAzore::ExcelSheetActivate(classlib::TObject *Sender, IDispatch *Sh) {
+    TzidHandlerCall call(*this);
     if (module_)
         module_->RefreshNamedObjects();
     ChainGuarded(module_.get(), PrevExcelHandlers.SheetActivate, Sender, Sh);
 }
 
 void TdivAzore::InfoPathNewXDocument(classlib::TObject *Sender, IDispatch *Document) {
+    TzidHandlerCall call(*this);
     ChainGuarded(module_.get(), PrevInfoPathHandlers.NewXDocument, Sender, Document);
 }
 
 void TdivAzore::InfoPathXDocumentOpen(classlib::TObject *Sender, IDispatch *Document) {
+    TzidHandlerCall call(*this);
     ChainGuarded(module_.get(), PrevInfoPathHandlers.XDocumentOpen, Sender, Document);
 }
 
 void TdivAzore::PowerPointWindowActivate(classlib::TObject *Sender, IDispatch *Pres, IDispatch *Wn) {
+    TzidHandlerCall call(*this);
     ChainGuarded(module_.get(), PrevPowerPointHandler, Sender, Pres, Wn);
 }
 
 void TdivAzore::OutlookOptionsPagesAdd(classlib::TObject *Sender, IDispatch *Pages) {
+    TzidHandlerCall call(*this);
     if (!module_)
         return;
     TzidCOMAddInModule &module = *module_;
@@ -77,6 +87,7 @@ void TdivAzore::OutlookOptionsPagesAdd(classlib::TObject *Sender, IDispatch *Pag
 }
 
 void TdivAzore::NameSpaceOptionsPagesAdd(classlib::TObject *Sender, IDispatch *Pages, IDispatch *Folder) {
+    TzidHandlerCall call(*this);
     if (module_)
         module_->RunGuarded([&] { module_->NameSpaceOptionsPagesAdd(Sender, Pages, Folder); });
 }

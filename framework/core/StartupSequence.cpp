@@ -51,38 +51,53 @@ template <class Visit> void ForEachWordDocumentWindow(IDispatch *App, Visit &&vi
 
 } // namespace
 
+// Each step is named on the trace as it ends, so that whoever listens can tell what start-up costs.
 void TdivAzore::StartupComplete() {
     if (!module_)
         return;
     TzidCOMAddInModule &module = *module_;
     if (++module.connectCount_ > 1 || module.HostWrapper(ohaExcel) != nullptr)
         return;
+    auto done = [](const wchar_t *Step) { classlib::TraceEntry(L"Startup", Step); };
     module.ConnectToHost();
+    done(L"host connected");
     HostKind = module.HostType();
     if (HostWindowClasses(HostKind) != nullptr) {
         EnumThreadWindows(GetCurrentThreadId(), FindHostMainWindow, 0);
         classlib::SetApplicationHandle(HostMainWindow);
+        done(L"host window found");
     }
     OpenAddInKey();
     ReadStartMode();
+    done(L"add-in key opened, start mode read");
     ReadColorScheme();
+    done(L"colour scheme read");
     module.SetCommandBars(module.GetHostCommandBars());
+    done(L"host command bars found");
     module.RunGuarded([&] { module.OnAddInInitialize(&module); });
+    done(L"initialize event");
     if (module.HostType() == ohaOutlook)
         module.RestoreExplorerBarPositions();
     BuildCommandBars();
+    done(L"bars built");
     if (module.CTPFactory())
         CreateStartupTaskPanes();
     module.RefreshNamedObjects();
+    done(L"task panes and named objects");
     module.RunGuarded([&] { module.OnAddInStartupComplete(&module); });
+    done(L"start-up complete event");
     if (module.StartMode() == zsmFirstStart)
         WriteNormalStartMode();
     ChainHostHandlers();
+    done(L"start mode written, host handlers chained");
     if (module.HostType() == ohaOutlook)
         HookOutlook();
+    done(L"Outlook's windows followed");
     if (module.HandleShortcuts())
         InstallShortcuts();
+    done(L"shortcut window and hook");
     CreateColorWindow();
+    done(L"colour-scheme window");
 }
 
 // The add-in key stays open in the module's registry object for the command-bar engine.
@@ -94,18 +109,31 @@ void TdivAzore::OpenAddInKey() {
     module_->Registry().OpenKey(key, true);
 }
 
+namespace {
+
+// The add-in key as the module holds it open, or else opened (created when missing) in Fallback: each
+// opening is a trip to the registry server.
+classlib::TRegistry *AddInKeyOf(const TzidCOMAddInModule &Module, classlib::TRegistry &Fallback) {
+    if (classlib::TRegistry *held = Module.HeldAddInKey())
+        return held;
+    std::wstring key = Module.AddInKey();
+    Fallback.SetRootKey(HKEY_CURRENT_USER);
+    return !key.empty() && Fallback.OpenKey(key, true) ? &Fallback : nullptr;
+}
+
+} // namespace
+
 void TdivAzore::ReadStartMode() {
-    std::wstring key = module_->AddInKey();
-    classlib::TRegistry reg;
-    reg.SetRootKey(HKEY_CURRENT_USER);
-    if (key.empty() || !reg.OpenKey(key, true))
+    classlib::TRegistry own;
+    classlib::TRegistry *reg = AddInKeyOf(*module_, own);
+    if (reg == nullptr)
         return;
-    if (!reg.ValueExists(ZIDStartModeValue)) {
+    if (!reg->ValueExists(ZIDStartModeValue)) {
         module_->SetStartMode(zsmFirstStart);
         return;
     }
     try {
-        module_->SetStartMode(ParseStartMode(reg.ReadString(ZIDStartModeValue)));
+        module_->SetStartMode(ParseStartMode(reg->ReadString(ZIDStartModeValue)));
     } catch (const classlib::Exception &) {
         module_->SetStartMode(zsmUnknown); // a value that is no text names no mode either
     }
@@ -195,11 +223,9 @@ void TdivAzore::CreateStartupTaskPanes() {
 }
 
 void TdivAzore::WriteNormalStartMode() {
-    std::wstring key = module_->AddInKey();
-    classlib::TRegistry reg;
-    reg.SetRootKey(HKEY_CURRENT_USER);
-    if (!key.empty() && reg.OpenKey(key, true))
-        reg.WriteString(ZIDStartModeValue, StartModeName(zsmNormal));
+    classlib::TRegistry own;
+    if (classlib::TRegistry *reg = AddInKeyOf(*module_, own))
+        reg->WriteString(ZIDStartModeValue, StartModeName(zsmNormal));
 }
 
 namespace {

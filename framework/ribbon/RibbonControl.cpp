@@ -6,6 +6,7 @@
 #include "classlib/Reader.h"
 #include "classlib/Writer.h"
 #include "framework/core/AddInModule.h"
+#include "framework/core/HandlerCall.h"
 #include "framework/core/ModuleErrors.h"
 #include "framework/ribbon/RibbonCommands.h"
 #include "framework/ribbon/RibbonContainers.h"
@@ -50,6 +51,7 @@ TzidRibbonCustomControl::TzidRibbonCustomControl(classlib::TCollection *Collecti
 }
 
 TzidRibbonCustomControl::~TzidRibbonCustomControl() {
+    TzidHandlerCall::ObjectGone(this);
     if (TzidCOMAddInModule *module = Module()) {
         int index = module->RibbonIds().IndexOfObject(this);
         if (index >= 0)
@@ -143,10 +145,15 @@ void TzidRibbonCustomControl::Invalidate() {
 }
 
 void TzidRibbonCustomControl::RunHandler(const std::function<void()> &Body) {
-    if (TzidCOMAddInModule *module = Module())
-        module->RunGuarded(Body);
-    else
-        Body();
+    framework::RunHandler(Module(), this, Body);
+}
+
+void TzidRibbonCustomControl::RunAction(const std::function<void()> &Body) {
+    framework::RunHandler(Module(), this, Body, true);
+}
+
+bool TzidRibbonCustomControl::InAction() const {
+    return TzidHandlerCall::Busy(this);
 }
 
 // ---- the node interface ------------------------------------------------------------------------

@@ -321,7 +321,7 @@ public:
     std::wstring HelperText() const { return helperText_; }
     void SetHelperText(const std::wstring &Value) { helperText_ = Value; }
     // True while DoAction runs the control's event.
-    bool InAction() const { return inAction_; }
+    bool InAction() const;
 
     TzidRibbonPropertyChanging OnPropertyChanging;
 
@@ -355,21 +355,15 @@ protected:
     // Runs an event of DoAction: only when assigned and not already running, with InAction set while
     // it runs; what the handler raises goes to the module's error report.
     template <class Event, class... Args> void FireAction(const Event &Handler, Args... args) {
-        if (!Handler || inAction_)
-            return;
-        // Cleared however the handler ends: a control outside any module passes its failure on.
-        struct TInAction {
-            bool &Flag;
-            explicit TInAction(bool &F) : Flag(F) { Flag = true; }
-            ~TInAction() { Flag = false; }
-        } inAction(inAction_);
-        RunHandler([&] { Handler(args...); });
+        if (Handler)
+            RunAction([&] { Handler(args...); });
     }
+    // Body as the control's action (framework/core/HandlerCall.h): the handler may free the control.
+    void RunAction(const std::function<void()> &Body);
     // Caption, image or tips changed: an item tells the drop-down that shows it.
     virtual void AppearanceChanged() {}
 
     // The members, for DoAction, which stores the host's values without asking it to re-query.
-    bool inAction_ = false;
     std::wstring caption_;
     std::wstring description_;
     bool enabled_ = true;

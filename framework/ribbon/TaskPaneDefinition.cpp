@@ -1,5 +1,6 @@
 // A pane definition of the module: its published settings, which follow to every live pane, and the
 // making, finding and dropping of its live panes per host window.
+#include <algorithm>
 #include <vector>
 
 #include "classlib/Classes.h"
@@ -8,6 +9,7 @@
 #include "classlib/OleString.h"
 #include "classlib/ScopeExit.h"
 #include "classlib/Trace.h"
+#include "framework/core/HandlerCall.h"
 #include "framework/ribbon/TaskPanes.h"
 
 using classlib::ComPtr;
@@ -70,6 +72,21 @@ bool Among(IDispatch *Window, const std::vector<ComPtr<IDispatch>> &Windows) {
     return false;
 }
 
+// Does Step for each live pane, last first (Backward, for steps that delete) or first first. Step may
+// fire a handler that drops other panes or frees the definition (Call's sender): the list is read
+// again after each, and not at all once the definition has gone. False then.
+template <class S>
+bool ForEachInstance(TzidHandlerCall &Call, TzidCustomTaskPaneInstances &Instances, bool Backward, S &&Step) {
+    const int count = Instances.Count();
+    for (int i = Backward ? count - 1 : 0; i >= 0 && i < Instances.Count();
+         i = Backward ? std::min(i, Instances.Count()) - 1 : i + 1) {
+        Step(*Instances.Items(i));
+        if (!Call.SenderAlive())
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 TzidCustomTaskPane::TzidCustomTaskPane(classlib::TCollection *Collection)
@@ -80,7 +97,13 @@ TzidCustomTaskPane::TzidCustomTaskPane(classlib::TCollection *Collection)
 }
 
 // The live panes go while the definition is whole: their destruction reports it as their sender.
+// An instance that is announcing its own destruction is going already: it only leaves the list (a
+// BeforeDestroy handler that clears the definitions would free it twice).
 TzidCustomTaskPane::~TzidCustomTaskPane() {
+    TzidHandlerCall::ObjectGone(this);
+    for (int i = instances_.Count() - 1; i >= 0; --i)
+        if (instances_.Items(i)->Destroying())
+            instances_.Items(i)->SetCollection(nullptr);
     instances_.Clear();
 }
 
@@ -181,17 +204,20 @@ ComPtr<_CustomTaskPane> TzidCustomTaskPane::MakeLivePane(IDispatch *Window) {
     return pane;
 }
 
+// Each handler may free this definition (clearing the definitions or unloading the add-in) or drop
+// the new pane: nothing goes on with what has gone.
 void TzidCustomTaskPane::CreateInstance(IDispatch *Window) {
     TzidCOMAddInModule &module = *Module();
+    TzidHandlerCall call(&module, this);
     bool cancel = false;
-    module.RunGuarded([&] {
+    call.Run([&] {
         if (module.OnTaskPaneBeforeCreate)
             module.OnTaskPaneBeforeCreate(this, Window, cancel);
     });
-    if (cancel)
+    if (cancel || !call.SenderAlive())
         return;
     TzidCustomTaskPaneInstance *instance = nullptr;
-    module.RunGuarded([&] {
+    call.Run([&] {
         ComPtr<_CustomTaskPane> live = MakeLivePane(Window);
         classlib::ScopeExit deleteLive([&] {
             HRESULT hr = live->Delete();
@@ -207,31 +233,29 @@ void TzidCustomTaskPane::CreateInstance(IDispatch *Window) {
     });
     if (instance == nullptr)
         return;
-    // A handler may drop the instance (or every pane of the window); it is looked up again after each.
     const int id = instance->ID();
-    auto current = [&] { return static_cast<TzidCustomTaskPaneInstance *>(instances_.FindItemID(id)); };
+    auto current = [&]() -> TzidCustomTaskPaneInstance * {
+        return call.SenderAlive() ? static_cast<TzidCustomTaskPaneInstance *>(instances_.FindItemID(id))
+                                  : nullptr;
+    };
     instance->MarkAnnounced();
-    module.RunGuarded([&] {
+    call.Run([&] {
         if (module.OnTaskPaneAfterCreate)
             module.OnTaskPaneAfterCreate(this, instance);
     });
-    if (!visible_ || current() == nullptr)
+    if (current() == nullptr || !visible_)
         return;
     cancel = false;
-    module.RunGuarded([&] {
+    call.Run([&] {
         if (module.OnTaskPaneBeforeShow)
             module.OnTaskPaneBeforeShow(this, instance, cancel);
     });
     if (cancel || current() == nullptr)
         return;
-    bool shown = false;
-    module.RunGuarded([&] {
-        OleCheck(instance->LivePane()->put_Visible(VARIANT_TRUE));
-        shown = true;
-    });
+    bool shown = call.Run([&] { OleCheck(instance->LivePane()->put_Visible(VARIANT_TRUE)); });
     if (!shown || current() == nullptr)
         return;
-    module.RunGuarded([&] {
+    call.Run([&] {
         if (module.OnTaskPaneAfterShow)
             module.OnTaskPaneAfterShow(this, instance);
     });
@@ -242,44 +266,51 @@ void TzidCustomTaskPane::DeleteInstance(IDispatch *Window) {
 }
 
 void TzidCustomTaskPane::DropInstancesOfClosedWindows() {
+    TzidHandlerCall call(Module(), this);
     std::vector<ComPtr<IDispatch>> windows = HostWindows(HostApplication(*Module()), 0);
-    for (int i = instances_.Count() - 1; i >= 0; --i)
-        if (!Among(instances_.Items(i)->PaneWindow(false).Get(), windows))
-            delete instances_.Items(i);
+    ForEachInstance(call, instances_, true, [&](TzidCustomTaskPaneInstance &Instance) {
+        if (!Among(Instance.PaneWindow(false).Get(), windows))
+            delete &Instance;
+    });
 }
 
 // Word with one window for all documents (ShowWindowsInTaskbar False) shows a pane only with its own
 // document, as the user left it; back to a window per document, every pane follows its definition.
+// The panes' handlers (BeforeDestroy, VisibleStateChange) run inside: a call of their own on this
+// definition is not started again, and nothing goes on once they have freed the definition.
 void TzidCustomTaskPane::RecreateInstances() {
-    if (recreating_)
+    TzidHandlerCall call(Module(), this, true);
+    if (!call.Entered())
         return;
-    recreating_ = true;
-    classlib::ScopeExit done([this] { recreating_ = false; });
     TzidCOMAddInModule &module = *Module();
     IDispatch *app = HostApplication(module);
     std::vector<ComPtr<IDispatch>> windows = HostWindows(app, 1);
-    for (int i = instances_.Count() - 1; i >= 0; --i)
-        if (!Among(instances_.Items(i)->Window().Get(), windows))
-            delete instances_.Items(i);
+    if (!ForEachInstance(call, instances_, true, [&](TzidCustomTaskPaneInstance &Instance) {
+            if (!Among(Instance.Window().Get(), windows))
+                delete &Instance;
+        }))
+        return;
 
     const bool wasShown = module.ShowWindowsInTaskbar();
     const bool shown = DispGet(app, L"ShowWindowsInTaskbar").ToBool();
     module.SetShowWindowsInTaskbar(shown);
     if (!shown) {
         ComPtr<IDispatch> active = windows.empty() ? nullptr : DispGet(app, L"ActiveWindow").ToDispatch();
-        for (int i = 0; i < instances_.Count(); ++i) {
-            TzidCustomTaskPaneInstance &instance = *instances_.Items(i);
-            instance.ShowUnderChange(SameComObject(instance.Window().Get(), active.Get()) &&
-                                     instance.VisibleState());
-        }
+        ForEachInstance(call, instances_, false, [&](TzidCustomTaskPaneInstance &Instance) {
+            Instance.ShowUnderChange(SameComObject(Instance.Window().Get(), active.Get()) &&
+                                     Instance.VisibleState());
+        });
     } else if (!wasShown) {
-        for (int i = instances_.Count() - 1; i >= 0; --i)
-            if (!SameComObject(instances_.Items(i)->Window().Get(),
-                               instances_.Items(i)->PaneWindow(false).Get()))
-                delete instances_.Items(i);
-        for (int i = 0; i < instances_.Count(); ++i)
-            if (_CustomTaskPane *pane = instances_.Items(i)->LivePane())
-                OleCheck(pane->put_Visible(visible_ ? VARIANT_TRUE : VARIANT_FALSE));
+        if (!ForEachInstance(call, instances_, true, [&](TzidCustomTaskPaneInstance &Instance) {
+                if (!SameComObject(Instance.Window().Get(), Instance.PaneWindow(false).Get()))
+                    delete &Instance;
+            }))
+            return;
+        const VARIANT_BOOL visible = visible_ ? VARIANT_TRUE : VARIANT_FALSE;
+        ForEachInstance(call, instances_, false, [&](TzidCustomTaskPaneInstance &Instance) {
+            if (_CustomTaskPane *pane = Instance.LivePane())
+                OleCheck(pane->put_Visible(visible));
+        });
     }
 }
 

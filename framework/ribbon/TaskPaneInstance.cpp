@@ -2,8 +2,8 @@
 // writes that follow them to the host while the pane is alive, and the host's reports on it.
 #include "classlib/Classes.h"
 #include "classlib/Exceptions.h"
-#include "classlib/ScopeExit.h"
 #include "classlib/Trace.h"
+#include "framework/core/HandlerCall.h"
 #include "framework/ribbon/TaskPanes.h"
 
 namespace framework {
@@ -45,15 +45,16 @@ TzidCustomTaskPaneInstance::TzidCustomTaskPaneInstance(classlib::TCollection *Co
     width_ = definition ? definition->Width() : -1;
 }
 
+// The BeforeDestroy handler may clear the definitions or unload the add-in: after it only the
+// instance's own members are used.
 TzidCustomTaskPaneInstance::~TzidCustomTaskPaneInstance() {
+    TzidHandlerCall::ObjectGone(this);
+    destroying_ = true;
     TzidCustomTaskPane *definition = Definition();
     TzidCOMAddInModule *module = Module();
     auto *panes = definition ? dynamic_cast<TzidCustomTaskPanes *>(definition->Collection()) : nullptr;
-    if (announced_ && module && panes && !panes->Destroying())
-        module->RunGuarded([&] {
-            if (module->OnTaskPaneBeforeDestroy)
-                module->OnTaskPaneBeforeDestroy(definition, this);
-        });
+    if (announced_ && module && panes && !panes->Destroying() && module->OnTaskPaneBeforeDestroy)
+        RunHandler(module, nullptr, [&] { module->OnTaskPaneBeforeDestroy(definition, this); });
     if (pane_) {
         classlib::ComPtr<_CustomTaskPane> live = pane_->Pane();
         // The sink goes first: the host's reports on a pane being deleted find no instance.
@@ -155,13 +156,17 @@ void TzidCustomTaskPaneInstance::SetVisible(bool Value) {
     });
 }
 
+// The host reports the change at once, and the handler of that report may free this instance.
 void TzidCustomTaskPaneInstance::ShowUnderChange(bool Show) {
     _CustomTaskPane *pane = LivePane();
     if (pane == nullptr)
         return;
+    TzidHandlerCall call(Module(), this);
     changing_ = true;
-    classlib::ScopeExit done([this] { changing_ = false; });
-    classlib::OleCheck(pane->put_Visible(Show ? VARIANT_TRUE : VARIANT_FALSE));
+    HRESULT hr = pane->put_Visible(Show ? VARIANT_TRUE : VARIANT_FALSE);
+    if (call.SenderAlive())
+        changing_ = false;
+    classlib::OleCheck(hr);
 }
 
 // What the framework shows or hides itself is not the user's choice: VisibleState keeps the user's.
@@ -177,10 +182,8 @@ void TzidCustomTaskPaneInstance::VisibleStateChanged() {
             classlib::OleCheck(LivePane() ? LivePane()->get_Visible(&visible) : E_POINTER);
             visibleState_ = visible != VARIANT_FALSE;
         });
-    module->RunGuarded([&] {
-        if (definition->OnVisibleStateChange)
-            definition->OnVisibleStateChange(definition, this);
-    });
+    if (definition->OnVisibleStateChange)
+        RunHandler(module, nullptr, [&] { definition->OnVisibleStateChange(definition, this); });
 }
 
 void TzidCustomTaskPaneInstance::DockPositionStateChanged() {
@@ -188,10 +191,8 @@ void TzidCustomTaskPaneInstance::DockPositionStateChanged() {
     TzidCustomTaskPane *definition = Definition();
     if (module == nullptr || definition == nullptr)
         return;
-    module->RunGuarded([&] {
-        if (definition->OnDockPositionStateChange)
-            definition->OnDockPositionStateChange(definition, this);
-    });
+    if (definition->OnDockPositionStateChange)
+        RunHandler(module, nullptr, [&] { definition->OnDockPositionStateChange(definition, this); });
 }
 
 } // namespace framework

@@ -3,6 +3,7 @@
 #include "framework/ribbon/TaskPanes.h"
 
 #include "classlib/Classes.h"
+#include "framework/core/HandlerCall.h"
 
 namespace framework {
 
@@ -39,11 +40,13 @@ void TzidCustomTaskPanes::CreatePanesForWindow(IDispatch *Window, int Kind) {
             (Kind == zidPaneWindowInspector && !definition->OutlookWindows().Contains(olInspectors)) ||
             !definition->SupportedApps().Contains(module.HostType()) || definition->ControlProgID().empty())
             continue;
+        // The handlers of the panes dropped here may free the definition.
+        TzidHandlerCall call(&module, definition);
         if (module.HostType() == ohaInfoPath)
             module.RunGuarded([&] { definition->DropInstancesOfClosedWindows(); });
         else if (module.HostType() == ohaWord)
             module.RunGuarded([&] { definition->RecreateInstances(); });
-        if (definition->FindInstance(Window) == nullptr)
+        if (call.SenderAlive() && definition->FindInstance(Window) == nullptr)
             definition->CreateInstance(Window);
     }
 }

@@ -82,6 +82,8 @@ public:
     bool VisibleState() const { return visibleState_; }
     // Set while the framework itself changes the pane's visibility.
     bool Changing() const { return changing_; }
+    // Set while its destruction is announced: the definition going then only takes it off the list.
+    bool Destroying() const { return destroying_; }
     void SetChanging(bool Value) { changing_ = Value; }
     TzidInternalCustomTaskPane *Pane() const { return pane_.Get(); }
     // The host's pane; null once it is gone.
@@ -125,6 +127,7 @@ private:
     bool visibleState_ = true;
     bool changing_ = false;
     bool announced_ = false;
+    bool destroying_ = false;
     classlib::ComPtr<TzidInternalCustomTaskPane> pane_;
     TzidCTPDockPosition dockPosition_;
     TzidCTPDockPositionRestrict dockPositionRestrict_;
@@ -201,7 +204,6 @@ private:
     std::wstring title_;
     bool visible_ = true;
     int width_ = -1;
-    bool recreating_ = false;
 };
 
 // The module's pane definitions.

@@ -26,9 +26,8 @@ void ReleaseLog() noexcept {
         log->Release();
 }
 
-void StartAddInUnit() {
-    RegisterAddInMessages();
-}
+// The registered messages are asked of the system when first read (WindowMessages.h), not here.
+void StartAddInUnit() {}
 
 void FinalizeAddInUnit() noexcept {}
 
@@ -39,7 +38,7 @@ void StartSupportUnit() {
     ReleaseLog();
     behaviour.reset();
     cursors = std::make_unique<TzidCursors>();
-    RegisterSupportMessages();
+    SetFixedMessages();
 }
 
 void FinalizeSupportUnit() noexcept {
@@ -49,7 +48,6 @@ void FinalizeSupportUnit() noexcept {
 }
 
 void StartOutlookSupportUnit() {
-    RegisterOutlookSupportMessages();
     visualStyles.Probe();
 }
 

@@ -1,6 +1,7 @@
 // The framework's units and what they hold for the whole process. When the library is loaded, the
-// add-in unit, the support unit and the Outlook support unit start in that order (registering the
-// window messages, creating the cursor holder, probing the visual styles); when it is unloaded they
+// add-in unit, the support unit and the Outlook support unit start in that order (fixing the two
+// unregistered message numbers, creating the cursor holder, probing the visual styles; the registered
+// messages wait for their first reader); when it is unloaded they
 // are finalized in the reverse order, freeing the log, the cursors and the theme library.
 #pragma once
 #include "classlib/ComPtr.h"

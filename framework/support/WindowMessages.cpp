@@ -3,136 +3,101 @@
 #include "classlib/Trace.h"
 #include "framework/support/SupportUnits.h"
 
-#include <initializer_list>
 #include <string>
 
 namespace framework {
 
-UINT WM_ZIDKEYDOWN = 0;
-
-UINT WM_ZIDWMIGETCONTROL = 0, WM_ZIDWMIPOSCHANGE = 0, WM_ZIDWMISETPOS = 0, WM_ZIDDELPROC = 0,
-     WM_ZIDSETNEWPROC = 0, WM_ZIDSETOLDPROC = 0, WM_ZIDGETCONTAINERFORM = 0, WM_ZIDGETAPPWINDOWPOS = 0,
-     WM_ZIDGETREGIONPARAM = 0, WM_ZIDGETREGIONSIZE = 0, WM_ZIDSETREGIONPARAM = 0, WM_ZIDSETMAINPOS = 0,
-     WM_ZIDADDFORM = 0, WM_ZIDDELETEFORM = 0, WM_ZIDSETCONTAINER = 0, WM_ZIDUPDATEFORMPARAM = 0,
-     WM_ZIDSETLATESTPROC = 0, WM_ZIDEXIST = 0, WM_ZIDEXISTLAYOUT = 0, WM_ZIDSETACTIVATE = 0,
-     WM_ZIDCOMMAND = 0, WM_ZIDGETTYPESUBCLASS = 0, WM_MSO_BROADCASTCHANGE = 0, WM_ZIDSHOWFLOATING = 0,
-     WM_ZIDHIDEFLOATING = 0, WM_ZIDSETFLOATINGPOS = 0, WM_ZIDCONTAINERHIDEFLOATING = 0,
-     WM_ZIDSUPPORTMINIMIZE = 0, WM_ZIDMOUSELEAVE = 0, WM_ZIDGETFORMDEFAULTSIZE = 0,
-     WM_ZIDGETDRAGLAYOUTPARAMS = 0, WM_ZIDSETDRAGFORM = 0, WM_ZIDSETDRAGITEMS = 0,
-     WM_ZIDDRAGOVERMINIMIZED = 0, WM_ZIDUPDATECLIPREGION = 0, WM_ZIDREDESIGNSUPPORT = 0,
-     WM_ZID_READING_PANE_HIDE_FROM_SBCLS = 0, WM_ZID_DESTROY_EMBEDED_WINDOW = 0, WM_ZIDFORMSHOW = 0,
-     WM_ZIDCLOSEBUTTONCLICK = 0, WM_ZIDHIDEALLREGIONFORMS = 0, WM_ZIDEXISTSERVICEFORM = 0,
-     WM_ZIDGETPICTURE = 0, WM_ZIDMAYBEWORDVIEWWASCHANGED = 0, WM_ZIDSTARTTRANSACTION = 0,
-     WM_ZIDENDTRANSACTION = 0, WM_ZIDSWAPCONTROLLER = 0;
+constinit const TRegisteredMessage WM_ZIDKEYDOWN{L"WM_ZIDKEYDOWN"};
+constinit const TRegisteredMessage WM_ZIDWMIGETCONTROL{L"WM_ZIDWMIGETCONTROL"};
+constinit const TRegisteredMessage WM_ZIDWMIPOSCHANGE{L"WM_ZIDWMIPOSCHANGE"};
+constinit const TRegisteredMessage WM_ZIDWMISETPOS{L"WM_ZIDWMISETPOS"};
+constinit const TRegisteredMessage WM_ZIDDELPROC{L"WM_ZIDDELPROC"};
+constinit const TRegisteredMessage WM_ZIDSETNEWPROC{L"WM_ZIDSETNEWPROC"};
+constinit const TRegisteredMessage WM_ZIDSETOLDPROC{L"WM_ZIDSETOLDPROC"};
+constinit const TRegisteredMessage WM_ZIDGETCONTAINERFORM{L"WM_ZIDGETCONTAINERFORM"};
+constinit const TRegisteredMessage WM_ZIDGETAPPWINDOWPOS{L"WM_ZIDGETAPPWINDOWPOS"};
+constinit const TRegisteredMessage WM_ZIDGETREGIONPARAM{L"WM_ZIDGETREGIONPARAM"};
+constinit const TRegisteredMessage WM_ZIDGETREGIONSIZE{L"WM_ZIDGETREGIONSIZE"};
+constinit const TRegisteredMessage WM_ZIDSETREGIONPARAM{L"WM_ZIDSETREGIONPARAM"};
+constinit const TRegisteredMessage WM_ZIDSETMAINPOS{L"WM_ZIDSETMAINPOS"};
+constinit const TRegisteredMessage WM_ZIDADDFORM{L"WM_ZIDADDFORM"};
+constinit const TRegisteredMessage WM_ZIDDELETEFORM{L"WM_ZIDDELETEFORM"};
+constinit const TRegisteredMessage WM_ZIDSETCONTAINER{L"WM_ZIDSETCONTAINER"};
+constinit const TRegisteredMessage WM_ZIDUPDATEFORMPARAM{L"WM_ZIDUPDATEFORMPARAM"};
+constinit const TRegisteredMessage WM_ZIDSETLATESTPROC{L"WM_ZIDSETLATESTPROC"};
+constinit const TRegisteredMessage WM_ZIDEXIST{L"WM_ZIDEXIST"};
+constinit const TRegisteredMessage WM_ZIDEXISTLAYOUT{L"WM_ZIDEXISTLAYOUT"};
+constinit const TRegisteredMessage WM_ZIDSETACTIVATE{L"WM_ZIDSETACTIVATE"};
+constinit const TRegisteredMessage WM_ZIDCOMMAND{L"WM_ZIDCOMMAND"};
+constinit const TRegisteredMessage WM_ZIDGETTYPESUBCLASS{L"WM_ZIDGETTYPESUBCLASS"};
+constinit const TRegisteredMessage WM_MSO_BROADCASTCHANGE{L"WM_MSO_BROADCASTCHANGE"};
+constinit const TRegisteredMessage WM_ZIDSHOWFLOATING{L"WM_ZIDSHOWFLOATING"};
+constinit const TRegisteredMessage WM_ZIDHIDEFLOATING{L"WM_ZIDHIDEFLOATING"};
+constinit const TRegisteredMessage WM_ZIDSETFLOATINGPOS{L"WM_ZIDSETFLOATINGPOS"};
+constinit const TRegisteredMessage WM_ZIDCONTAINERHIDEFLOATING{L"WM_ZIDCONTAINERHIDEFLOATING"};
+constinit const TRegisteredMessage WM_ZIDSUPPORTMINIMIZE{L"WM_ZIDSUPPORTMINIMIZE"};
+constinit const TRegisteredMessage WM_ZIDMOUSELEAVE{L"WM_ZIDMOUSELEAVE"};
+constinit const TRegisteredMessage WM_ZIDGETFORMDEFAULTSIZE{L"WM_ZIDGETFORMDEFAULTSIZE"};
+constinit const TRegisteredMessage WM_ZIDGETDRAGLAYOUTPARAMS{L"WM_ZIDGETDRAGLAYOUTPARAMS"};
+constinit const TRegisteredMessage WM_ZIDSETDRAGFORM{L"WM_ZIDSETDRAGFORM"};
+constinit const TRegisteredMessage WM_ZIDSETDRAGITEMS{L"WM_ZIDSETDRAGITEMS"};
+constinit const TRegisteredMessage WM_ZIDDRAGOVERMINIMIZED{L"WM_ZIDDRAGOVERMINIMIZED"};
+constinit const TRegisteredMessage WM_ZIDUPDATECLIPREGION{L"WM_ZIDUPDATECLIPREGION"};
+constinit const TRegisteredMessage WM_ZIDREDESIGNSUPPORT{L"WM_ZIDREDESIGNSUPPORT"};
+constinit const TRegisteredMessage WM_ZID_READING_PANE_HIDE_FROM_SBCLS{
+    L"WM_ZID_READING_PANE_HIDE_FROM_SBCLS"};
+constinit const TRegisteredMessage WM_ZID_DESTROY_EMBEDED_WINDOW{L"WM_ZID_DESTROY_EMBEDED_WINDOW"};
+constinit const TRegisteredMessage WM_ZIDFORMSHOW{L"WM_ZIDFORMSHOW"};
+constinit const TRegisteredMessage WM_ZIDCLOSEBUTTONCLICK{L"WM_ZIDCLOSEBUTTONCLICK"};
+constinit const TRegisteredMessage WM_ZIDHIDEALLREGIONFORMS{Globals::WM_ZIDHIDEALLREGIONFORMS()};
+constinit const TRegisteredMessage WM_ZIDEXISTSERVICEFORM{Globals::WM_ZIDEXISTSERVICEFORM()};
+constinit const TRegisteredMessage WM_ZIDGETPICTURE{Globals::WM_ZIDGETPICTURE()};
+constinit const TRegisteredMessage WM_ZIDMAYBEWORDVIEWWASCHANGED{Globals::WM_ZIDMAYBEWORDVIEWWASCHANGED()};
+constinit const TRegisteredMessage WM_ZIDSTARTTRANSACTION{Globals::WM_ZIDSTARTTRANSACTION()};
+constinit const TRegisteredMessage WM_ZIDENDTRANSACTION{Globals::WM_ZIDENDTRANSACTION()};
+constinit const TRegisteredMessage WM_ZIDSWAPCONTROLLER{L"WM_ZIDSWAPCONTROLLER"};
 
 UINT WM_ZIDAPP1022 = 0;
 UINT WM_ZIDAPP1021 = 0;
 
 namespace ol {
-UINT WM_ZIDDELETEEMULATEWINDOW = 0, WM_ZIDWMIPOSCHANGE = 0, WM_ZIDEXIST = 0, WM_ZIDHIDEALLREGIONFORMS = 0,
-     WM_ZIDEXISTSERVICEFORM = 0, WM_ZID_CLOSE_READINGPANE_SERVICE_FORM = 0,
-     WM_ZID_CLOSE_SUPERGRID_SERVICE_FORM = 0, WM_ZID_CLOSE_SERVICE_FORM_FOR_NOT_WORD_INSPECTOR = 0,
-     WM_INFORMTOSHOWDOCKLAYOUT = 0, WM_ZIDGETAPPWINDOWPOS = 0;
+constinit const TRegisteredMessage WM_ZIDDELETEEMULATEWINDOW{Globals::WM_ZIDDELETEEMULATEWINDOW()};
+constinit const TRegisteredMessage WM_ZIDWMIPOSCHANGE{Globals::WM_ZIDWMIPOSCHANGE()};
+constinit const TRegisteredMessage WM_ZIDEXIST{Globals::WM_ZIDEXIST()};
+constinit const TRegisteredMessage WM_ZIDHIDEALLREGIONFORMS{Globals::WM_ZIDHIDEALLREGIONFORMS()};
+constinit const TRegisteredMessage WM_ZIDEXISTSERVICEFORM{Globals::WM_ZIDEXISTSERVICEFORM()};
+constinit const TRegisteredMessage WM_ZID_CLOSE_READINGPANE_SERVICE_FORM{
+    GlobalsOl::WM_ZID_CLOSE_READINGPANE_SERVICE_FORM()};
+constinit const TRegisteredMessage WM_ZID_CLOSE_SUPERGRID_SERVICE_FORM{
+    GlobalsOl::WM_ZID_CLOSE_SUPERGRID_SERVICE_FORM()};
+constinit const TRegisteredMessage WM_ZID_CLOSE_SERVICE_FORM_FOR_NOT_WORD_INSPECTOR{
+    GlobalsOl::WM_ZID_CLOSE_SERVICE_FORM_FOR_NOT_WORD_INSPECTOR()};
+constinit const TRegisteredMessage WM_INFORMTOSHOWDOCKLAYOUT{GlobalsOl::WM_INFORMTOSHOWDOCKLAYOUT()};
+constinit const TRegisteredMessage WM_ZIDGETAPPWINDOWPOS{L"WM_ZIDGETAPPWINDOWPOS"};
 } // namespace ol
 
 namespace {
 
-// Whoever reads a number links the start-up that sets it: the library is a static archive, and an
-// object file that nobody references would be left out together with its start-up.
+// Whoever reads a number links the units' start-up: the library is a static archive, and an object
+// file that nobody references would be left out together with its start-up.
 [[gnu::used]] const void *const StartupLink = &SupportUnitsLink;
-
-struct TRegistration {
-    UINT *Number;
-    const wchar_t *Name;
-};
-
-// Registers the names in order. A name the system refuses keeps the number 0, which no message
-// carries: it is traced, and the other names are registered still.
-void RegisterAll(std::initializer_list<TRegistration> messages) {
-    for (const TRegistration &message : messages) {
-        *message.Number = RegisterWindowMessageW(message.Name);
-        if (*message.Number == 0)
-            classlib::TraceHResult(L"Units", (std::wstring(L"registering ") + message.Name).c_str(),
-                                   HRESULT_FROM_WIN32(GetLastError()));
-    }
-}
 
 } // namespace
 
-void RegisterAddInMessages() {
-    RegisterAll({
-        {&WM_ZIDKEYDOWN, L"WM_ZIDKEYDOWN"},
-    });
+// A name the system refuses is traced once and not asked for again: its number stays 0.
+UINT TRegisteredMessage::Register() const noexcept {
+    UINT number = RegisterWindowMessageW(name_);
+    if (number == 0)
+        classlib::TraceHResult(L"Units", (std::wstring(L"registering ") + name_).c_str(),
+                               HRESULT_FROM_WIN32(GetLastError()));
+    number_.store(number, std::memory_order_release);
+    tried_.store(true, std::memory_order_release);
+    return number;
 }
 
-void RegisterSupportMessages() {
-    RegisterAll({
-        {&WM_ZIDWMIGETCONTROL, L"WM_ZIDWMIGETCONTROL"},
-        {&WM_ZIDWMIPOSCHANGE, L"WM_ZIDWMIPOSCHANGE"},
-        {&WM_ZIDWMISETPOS, L"WM_ZIDWMISETPOS"},
-        {&WM_ZIDDELPROC, L"WM_ZIDDELPROC"},
-        {&WM_ZIDSETNEWPROC, L"WM_ZIDSETNEWPROC"},
-        {&WM_ZIDSETOLDPROC, L"WM_ZIDSETOLDPROC"},
-        {&WM_ZIDGETCONTAINERFORM, L"WM_ZIDGETCONTAINERFORM"},
-        {&WM_ZIDGETAPPWINDOWPOS, L"WM_ZIDGETAPPWINDOWPOS"},
-        {&WM_ZIDGETREGIONPARAM, L"WM_ZIDGETREGIONPARAM"},
-        {&WM_ZIDGETREGIONSIZE, L"WM_ZIDGETREGIONSIZE"},
-        {&WM_ZIDSETREGIONPARAM, L"WM_ZIDSETREGIONPARAM"},
-        {&WM_ZIDSETMAINPOS, L"WM_ZIDSETMAINPOS"},
-        {&WM_ZIDADDFORM, L"WM_ZIDADDFORM"},
-        {&WM_ZIDDELETEFORM, L"WM_ZIDDELETEFORM"},
-        {&WM_ZIDSETCONTAINER, L"WM_ZIDSETCONTAINER"},
-        {&WM_ZIDUPDATEFORMPARAM, L"WM_ZIDUPDATEFORMPARAM"},
-        {&WM_ZIDSETLATESTPROC, L"WM_ZIDSETLATESTPROC"},
-        {&WM_ZIDEXIST, L"WM_ZIDEXIST"},
-        {&WM_ZIDEXISTLAYOUT, L"WM_ZIDEXISTLAYOUT"},
-        {&WM_ZIDSETACTIVATE, L"WM_ZIDSETACTIVATE"},
-        {&WM_ZIDCOMMAND, L"WM_ZIDCOMMAND"},
-        {&WM_ZIDGETTYPESUBCLASS, L"WM_ZIDGETTYPESUBCLASS"},
-        {&WM_MSO_BROADCASTCHANGE, L"WM_MSO_BROADCASTCHANGE"},
-        {&WM_ZIDSHOWFLOATING, L"WM_ZIDSHOWFLOATING"},
-        {&WM_ZIDHIDEFLOATING, L"WM_ZIDHIDEFLOATING"},
-        {&WM_ZIDSETFLOATINGPOS, L"WM_ZIDSETFLOATINGPOS"},
-        {&WM_ZIDCONTAINERHIDEFLOATING, L"WM_ZIDCONTAINERHIDEFLOATING"},
-        {&WM_ZIDSUPPORTMINIMIZE, L"WM_ZIDSUPPORTMINIMIZE"},
-        {&WM_ZIDMOUSELEAVE, L"WM_ZIDMOUSELEAVE"},
-        {&WM_ZIDGETFORMDEFAULTSIZE, L"WM_ZIDGETFORMDEFAULTSIZE"},
-        {&WM_ZIDGETDRAGLAYOUTPARAMS, L"WM_ZIDGETDRAGLAYOUTPARAMS"},
-        {&WM_ZIDSETDRAGFORM, L"WM_ZIDSETDRAGFORM"},
-        {&WM_ZIDSETDRAGITEMS, L"WM_ZIDSETDRAGITEMS"},
-        {&WM_ZIDDRAGOVERMINIMIZED, L"WM_ZIDDRAGOVERMINIMIZED"},
-        {&WM_ZIDUPDATECLIPREGION, L"WM_ZIDUPDATECLIPREGION"},
-        {&WM_ZIDREDESIGNSUPPORT, L"WM_ZIDREDESIGNSUPPORT"},
-        {&WM_ZID_READING_PANE_HIDE_FROM_SBCLS, L"WM_ZID_READING_PANE_HIDE_FROM_SBCLS"},
-        {&WM_ZID_DESTROY_EMBEDED_WINDOW, L"WM_ZID_DESTROY_EMBEDED_WINDOW"},
-        {&WM_ZIDFORMSHOW, L"WM_ZIDFORMSHOW"},
-        {&WM_ZIDCLOSEBUTTONCLICK, L"WM_ZIDCLOSEBUTTONCLICK"},
-        {&WM_ZIDHIDEALLREGIONFORMS, Globals::WM_ZIDHIDEALLREGIONFORMS()},
-        {&WM_ZIDEXISTSERVICEFORM, Globals::WM_ZIDEXISTSERVICEFORM()},
-        {&WM_ZIDGETPICTURE, Globals::WM_ZIDGETPICTURE()},
-        {&WM_ZIDMAYBEWORDVIEWWASCHANGED, Globals::WM_ZIDMAYBEWORDVIEWWASCHANGED()},
-        {&WM_ZIDSTARTTRANSACTION, Globals::WM_ZIDSTARTTRANSACTION()},
-        {&WM_ZIDENDTRANSACTION, Globals::WM_ZIDENDTRANSACTION()},
-        {&WM_ZIDSWAPCONTROLLER, L"WM_ZIDSWAPCONTROLLER"},
-    });
+void SetFixedMessages() {
     WM_ZIDAPP1022 = WM_APP + 1022;
     WM_ZIDAPP1021 = WM_APP + 1021;
-}
-
-void RegisterOutlookSupportMessages() {
-    RegisterAll({
-        {&ol::WM_ZIDDELETEEMULATEWINDOW, Globals::WM_ZIDDELETEEMULATEWINDOW()},
-        {&ol::WM_ZIDWMIPOSCHANGE, Globals::WM_ZIDWMIPOSCHANGE()},
-        {&ol::WM_ZIDEXIST, Globals::WM_ZIDEXIST()},
-        {&ol::WM_ZIDHIDEALLREGIONFORMS, Globals::WM_ZIDHIDEALLREGIONFORMS()},
-        {&ol::WM_ZIDEXISTSERVICEFORM, Globals::WM_ZIDEXISTSERVICEFORM()},
-        {&ol::WM_ZID_CLOSE_READINGPANE_SERVICE_FORM, GlobalsOl::WM_ZID_CLOSE_READINGPANE_SERVICE_FORM()},
-        {&ol::WM_ZID_CLOSE_SUPERGRID_SERVICE_FORM, GlobalsOl::WM_ZID_CLOSE_SUPERGRID_SERVICE_FORM()},
-        {&ol::WM_ZID_CLOSE_SERVICE_FORM_FOR_NOT_WORD_INSPECTOR,
-         GlobalsOl::WM_ZID_CLOSE_SERVICE_FORM_FOR_NOT_WORD_INSPECTOR()},
-        {&ol::WM_INFORMTOSHOWDOCKLAYOUT, GlobalsOl::WM_INFORMTOSHOWDOCKLAYOUT()},
-        {&ol::WM_ZIDGETAPPWINDOWPOS, L"WM_ZIDGETAPPWINDOWPOS"},
-    });
 }
 
 } // namespace framework

@@ -5,7 +5,10 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
+
+#include "TestEnvironment.h"
 
 #include "addin/AddInModule.h"
 #include "addin/TSY.h"
@@ -45,15 +48,11 @@ int Office2010() {
 class ProductModuleTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        oleInitialized_ = SUCCEEDED(OleInitialize(nullptr));
-        // Start-up writes the add-in's key: into scratch keys of this process.
-        for (int i = 0; i < 2; ++i) {
-            ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (scratch_ + (i ? L"\\HKLM" : L"\\HKCU")).c_str(), 0,
-                                      nullptr, 0, KEY_ALL_ACCESS, nullptr, &roots_[i], nullptr),
-                      ERROR_SUCCESS);
-        }
-        RegOverridePredefKey(HKEY_CURRENT_USER, roots_[0]);
-        RegOverridePredefKey(HKEY_LOCAL_MACHINE, roots_[1]);
+        // Start-up writes the add-in's key: into the scratch registry.
+        environment_.emplace([](const std::wstring &Text) {
+            ADD_FAILURE() << "a message box: " << classlib::WideToUtf8(Text);
+        });
+        ASSERT_TRUE(environment_->Ready());
         previousVersion_ = SetHostVersionSource(&Office2010);
 
         host_.OpenExplorer(host_.DefaultFolder(hostsim::ol::olFolderInbox));
@@ -76,14 +75,7 @@ protected:
         }
         host_.World().Shutdown();
         SetHostVersionSource(previousVersion_);
-        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
-        RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
-        for (HKEY key : roots_)
-            if (key)
-                RegCloseKey(key);
-        RegDeleteTreeW(HKEY_CURRENT_USER, scratch_.c_str());
-        if (oleInitialized_)
-            OleUninitialize();
+        environment_.reset();
     }
 
     IzidRibbonControlInternal &Node(const std::wstring &Id) {
@@ -104,10 +96,8 @@ protected:
     SAFEARRAY *custom_ = nullptr;
 
 private:
-    std::wstring scratch_ = L"Software\\TessaryProductModuleTests\\" + std::to_wstring(GetCurrentProcessId());
-    HKEY roots_[2] = {};
+    std::optional<testsupport::TTestEnvironment> environment_;
     THostVersionSource previousVersion_ = nullptr;
-    bool oleInitialized_ = false;
 };
 
 bool Has(const std::wstring &Text, const std::wstring &Part) {

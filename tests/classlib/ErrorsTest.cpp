@@ -45,7 +45,7 @@ TEST(ComGuard, PublishesTheMessageAsErrorInfo) {
     info->Release();
 }
 
-TEST(Format, DelphiDirectives) {
+TEST(Format, DirectivesTakeIndexWidthAndPrecisionAndRaiseOnAMismatch) {
     EXPECT_EQ(Format(L"The %s property cannot be empty.", {L"AddInName"}),
               L"The AddInName property cannot be empty.");
     EXPECT_EQ(Format(L"%d/%u/%x/%X/%.8X/%%", {-5, 7u, 255, 255, 0x1F}), L"-5/7/ff/FF/0000001F/%");

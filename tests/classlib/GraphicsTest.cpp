@@ -378,7 +378,10 @@ TEST(OlePicture, BitmapPictureOwnsACopyOfTheHandle) {
 }
 
 TEST(ImageList, MaskedImagesComeBackAsBitmapsAndIcons) {
+    // The common controls come with the first image list, not with the library.
+    EXPECT_EQ(GetModuleHandleW(L"comctl32.dll"), nullptr);
     std::unique_ptr<TImageList> list(new TImageList(nullptr));
+    EXPECT_NE(GetModuleHandleW(L"comctl32.dll"), nullptr);
     EXPECT_EQ(list->Width(), 16);
     TBitmap strip;
     strip.SetSize(32, 16);

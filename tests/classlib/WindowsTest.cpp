@@ -49,6 +49,19 @@ template <class Done> bool PumpUntil(Done done, DWORD timeoutMs = 5000) {
     return true;
 }
 
+// Waits, without dispatching anything, until a WM_TIMER of this thread is due; false after five
+// seconds.
+bool TimerDue() {
+    const DWORD start = GetTickCount();
+    MSG msg;
+    while (!PeekMessageW(&msg, nullptr, WM_TIMER, WM_TIMER, PM_NOREMOVE)) {
+        if (GetTickCount() - start > 5000)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_TIMER);
+    }
+    return true;
+}
+
 void PumpFor(DWORD ms) {
     PumpUntil([] { return false; }, ms);
 }
@@ -102,9 +115,13 @@ TEST_F(WindowsTest, HiddenWindowGetsPostedAndSentMessages) {
         EXPECT_EQ(seen, (std::vector<UINT>{WM_APP + 1, WM_APP + 2}));
     }
     EXPECT_FALSE(IsWindow(handle));
-    DeallocateHWnd(handle);             // already gone: nothing happens
-    DeallocateHWnd(GetDesktopWindow()); // not ours: left alone
-    EXPECT_TRUE(IsWindow(GetDesktopWindow()));
+    DeallocateHWnd(handle); // already gone: nothing happens
+    HWND other =
+        CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_NE(other, nullptr);
+    DeallocateHWnd(other); // not one of the hidden windows: left alone
+    EXPECT_TRUE(IsWindow(other));
+    DestroyWindow(other);
 }
 
 // Globals, not captures: they must be readable after the closure could have been freed.
@@ -232,7 +249,7 @@ TEST_F(WindowsTest, TimerFreedByItsOwnHandlerOrItsOwnerStopsCleanly) {
     TTimer *running = Create<TTimer>(second);
     running->SetInterval(5);
     running->OnTimer = MakeEvent<&TTickCounter::Tick>(owner.get());
-    Sleep(30); // let WM_TIMER become due before the owner goes
+    ASSERT_TRUE(TimerDue()) << "the running timer never became due";
     delete second;
     PumpFor(100);
     EXPECT_EQ(owner->Ticks, 1);

@@ -16,7 +16,70 @@ void SetValue(HKEY root, const std::wstring &key, const std::wstring &name, DWOR
         << "writing " << std::string(name.begin(), name.end());
 }
 
+void ReadTree(HKEY key, TKeyAside::TTree &tree) {
+    DWORD keys = 0, longestKey = 0, values = 0, longestName = 0, largestData = 0;
+    ASSERT_EQ(RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, &keys, &longestKey, nullptr, &values,
+                               &longestName, &largestData, nullptr, nullptr),
+              ERROR_SUCCESS);
+    for (DWORD i = 0; i < values; ++i) {
+        std::wstring name(longestName + 1, L'\0');
+        DWORD nameLength = longestName + 1, type = 0, size = largestData;
+        std::vector<BYTE> data(largestData);
+        ASSERT_EQ(RegEnumValueW(key, i, name.data(), &nameLength, nullptr, &type, data.data(), &size),
+                  ERROR_SUCCESS);
+        data.resize(size);
+        tree.Values.push_back({name.substr(0, nameLength), type, std::move(data)});
+    }
+    for (DWORD i = 0; i < keys; ++i) {
+        std::wstring name(longestKey + 1, L'\0');
+        DWORD nameLength = longestKey + 1;
+        ASSERT_EQ(RegEnumKeyExW(key, i, name.data(), &nameLength, nullptr, nullptr, nullptr, nullptr),
+                  ERROR_SUCCESS);
+        TKeyAside::TTree &child = tree.Keys.emplace_back();
+        child.Name = name.substr(0, nameLength);
+        HKEY handle = nullptr;
+        ASSERT_EQ(RegOpenKeyExW(key, child.Name.c_str(), 0, KEY_READ, &handle), ERROR_SUCCESS);
+        ReadTree(handle, child);
+        RegCloseKey(handle);
+    }
+}
+
+void WriteTree(HKEY parent, const std::wstring &path, const TKeyAside::TTree &tree) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(parent, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    for (const TKeyAside::TTree::TValue &value : tree.Values)
+        EXPECT_EQ(RegSetValueExW(key, ValueName(value.Name), 0, value.Type, value.Data.data(),
+                                 static_cast<DWORD>(value.Data.size())),
+                  ERROR_SUCCESS);
+    for (const TKeyAside::TTree &child : tree.Keys)
+        WriteTree(key, child.Name, child);
+    RegCloseKey(key);
+}
+
 } // namespace
+
+TKeyAside::TKeyAside(HKEY root, std::wstring key) : root_(root), key_(std::move(key)) {
+    if (key_.empty()) { // the root itself is never set aside
+        ADD_FAILURE() << "no key to set aside";
+        return;
+    }
+    HKEY handle = nullptr;
+    if (RegOpenKeyExW(root_, key_.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
+        return;
+    ReadTree(handle, saved_);
+    RegCloseKey(handle);
+    existed_ = true;
+    EXPECT_EQ(RegDeleteTreeW(root_, key_.c_str()), ERROR_SUCCESS) << "a key could not be set aside";
+}
+
+TKeyAside::~TKeyAside() {
+    if (key_.empty())
+        return;
+    RegDeleteTreeW(root_, key_.c_str());
+    if (existed_)
+        WriteTree(root_, key_, saved_);
+}
 
 bool KeyExists(HKEY root, const std::wstring &key) {
     HKEY handle = nullptr;

@@ -4,6 +4,7 @@
 #include "CommandBarFixture.h"
 
 #include <atomic>
+#include <memory>
 #include <thread>
 
 #include "classlib/Trace.h"
@@ -81,34 +82,39 @@ private:
     HWND window_;
 };
 
-// Another program's window holding the clipboard open, on a thread of its own, until released.
+// Another program's window holding the clipboard open, on a thread of its own, until released. Each
+// side waits for the other's event, and a wait that takes longer than ten seconds fails the test.
 class TClipboardHolder {
 public:
+    static constexpr DWORD kPatience = 10000;
+
     TClipboardHolder() {
         thread_ = std::thread([this] {
             HWND window = CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                           nullptr, nullptr);
             held_ = OpenClipboard(window) != FALSE;
-            opened_ = true;
-            while (!release_)
-                Sleep(5);
+            SetEvent(opened_.get());
+            WaitForSingleObject(release_.get(), kPatience);
             CloseClipboard();
             DestroyWindow(window);
         });
-        while (!opened_)
-            Sleep(5);
+        EXPECT_EQ(WaitForSingleObject(opened_.get(), kPatience), WAIT_OBJECT_0) << "the holder never started";
     }
     ~TClipboardHolder() { Release(); }
     bool Held() const { return held_; }
     void Release() {
-        release_ = true;
+        SetEvent(release_.get());
         if (thread_.joinable())
             thread_.join();
     }
 
 private:
+    using THandle = std::unique_ptr<void, decltype(&CloseHandle)>;
+    static THandle NewEvent() { return THandle(CreateEventW(nullptr, TRUE, FALSE, nullptr), &CloseHandle); }
+
+    THandle opened_ = NewEvent(), release_ = NewEvent();
+    std::atomic<bool> held_{false};
     std::thread thread_;
-    std::atomic<bool> opened_{false}, held_{false}, release_{false};
 };
 
 class GlyphTest : public CommandBarTest {
@@ -192,11 +198,13 @@ TEST_F(GlyphTest, TheSaverWaitsForAClipboardHeldBriefly) {
     user_.PutUsersContents();
     TClipboardHolder holder;
     ASSERT_TRUE(holder.Held());
+    // The holder lets go only once the saver has found the clipboard held.
+    TSaveClipboard saver;
+    ASSERT_FALSE(OpenClipboard(saver.Window()));
     std::thread release([&holder] {
-        Sleep(150);
+        Sleep(50);
         holder.Release();
     });
-    TSaveClipboard saver;
     EXPECT_TRUE(saver.Save());
     release.join();
     EXPECT_GE(saver.SavedCount(), 3) << "text, bitmap and metafile at least";

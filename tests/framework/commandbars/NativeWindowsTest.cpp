@@ -70,6 +70,25 @@ TEST_F(NativeWindowsTest, TwoModulesShareTheClassesAndBothWindowsLetTheSessionEn
     EXPECT_EQ(CurrentModule(), module_) << "its last window is gone: the module whose windows are left";
 }
 
+int windowsAskedFor = 0;
+LRESULT CALLBACK CountCreations(int Code, WPARAM wParam, LPARAM lParam) {
+    windowsAskedFor += Code == HCBT_CREATEWND ? 1 : 0;
+    return CallNextHookEx(nullptr, Code, wParam, lParam);
+}
+
+// The fixture's window was the process's first: where the system refused it a top-level window, the
+// next hidden window is made message-only without asking again.
+TEST_F(NativeWindowsTest, ARefusedTopLevelWindowIsNotAskedForAgain) {
+    HHOOK hook = SetWindowsHookExW(WH_CBT, &CountCreations, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    windowsAskedFor = 0;
+    module_->SetHandleShortcuts(true);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(windowsAskedFor, 1);
+    EXPECT_EQ(static_cast<TzidNativeWindowBase *>(module_->NativeWindow())->MessageOnly(),
+              ColorWindow(*module_).MessageOnly());
+}
+
 TEST_F(NativeWindowsTest, TheBroadcastFiresOnceForEachChangedTheme) {
     WriteTheme(0x102); // only the low byte counts
     Broadcast();

@@ -50,6 +50,7 @@ TEST_P(FastShutdownMatrixTest, FastShutdownIsFollowedUnlessSomeoneAsksForNotific
     ComPtr<IDTExtensibility2> addIn = NewAddIn();
     Start(addIn.Get(), host.Application());
     EXPECT_EQ(ModuleOf(addIn)->FastShutdownEnabled(), c.Enabled);
+    EXPECT_FALSE(ModuleOf(addIn)->HasAccessTimer()) << "Outlook has no use for Access's timer";
     CoreLog().Events.clear();
 
     host.Quit();

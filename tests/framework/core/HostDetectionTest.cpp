@@ -42,6 +42,7 @@ TEST_P(HostDetectionTest, TheHostItsVersionAndItsRibbonAreRecognised) {
     for (int h = ohaFirst; h <= ohaLast; ++h)
         EXPECT_EQ(module.HostWrapper(TzidOfficeHostApp(h)) != nullptr, h == c.Host) << "wrapper slot " << h;
     EXPECT_TRUE(CoreLog().Contains(L"StartupComplete"));
+    EXPECT_EQ(module.HasAccessTimer(), c.Host == ohaAccess) << "only Access polls";
 
     Stop(addIn.Get());
     // MapPoint is told that the add-in's commands go.

@@ -18,6 +18,7 @@ void RegistrationFixture::SetUp() {
 void RegistrationFixture::TearDown() {
     running_.clear();
     installed_.clear();
+    aside_.clear();
     registry_.reset();
     if (realClasses_)
         RegCloseKey(std::exchange(realClasses_, nullptr));
@@ -34,6 +35,11 @@ bool RegistrationFixture::HostResolves(TzidOfficeHostApp host) const {
 void RegistrationFixture::InstallHost(TzidOfficeHostApp host) {
     installed_.push_back(std::make_unique<hostsim::ProgIDRegistration>(HostAppProgID(host)));
     ASSERT_TRUE(HostResolves(host));
+}
+
+void RegistrationFixture::UninstallHost(TzidOfficeHostApp host) {
+    aside_.push_back(std::make_unique<testsupport::TKeyAside>(realClasses_, HostAppProgID(host)));
+    ASSERT_FALSE(HostResolves(host));
 }
 
 void RegistrationFixture::RunHost(TzidOfficeHostApp host) {

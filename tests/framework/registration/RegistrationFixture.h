@@ -39,6 +39,9 @@ protected:
 
     // Makes the host resolvable by its ProgID (when it is not yet).
     void InstallHost(framework::TzidOfficeHostApp host);
+    // Makes sure the host's ProgID does not resolve during the test: keys an earlier run left in the
+    // prefix are set aside until the tear-down.
+    void UninstallHost(framework::TzidOfficeHostApp host);
     // Puts the simulated host's Application object into the running-object table (Word or Outlook).
     void RunHost(framework::TzidOfficeHostApp host);
     void StopHost(framework::TzidOfficeHostApp host);
@@ -57,6 +60,7 @@ protected:
 private:
     std::optional<testsupport::TScratchRegistry> registry_;
     std::vector<std::unique_ptr<hostsim::ProgIDRegistration>> installed_;
+    std::vector<std::unique_ptr<testsupport::TKeyAside>> aside_;
     hostsim::OutlookHost outlook_;
     hostsim::WordHost word_;
     std::vector<std::pair<framework::TzidOfficeHostApp, std::unique_ptr<hostsim::ActiveObjectRegistration>>>

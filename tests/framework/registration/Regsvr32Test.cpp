@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "RegistryAccess.h"
 #include "WineProcess.h"
@@ -38,9 +39,15 @@ protected:
     void SetUp() override {
         CoInitialize(nullptr);
         ReadIdentifiers();
-        if (KeyExists(HKEY_CLASSES_ROOT, L"Tessary.TSY") ||
-            KeyExists(HKEY_CURRENT_USER, userClasses + L"Tessary.TSY"))
-            GTEST_SKIP() << "Tessary is registered in the prefix already; this test would undo that";
+        if (HasFatalFailure())
+            return;
+        // A registration an earlier run left in the prefix waits till the test is over.
+        for (const std::wstring &key : {classKey, std::wstring(L"Tessary.TSY"), L"TypeLib\\" + libid}) {
+            aside_.push_back(std::make_unique<testsupport::TKeyAside>(HKEY_CLASSES_ROOT, key));
+            aside_.push_back(std::make_unique<testsupport::TKeyAside>(HKEY_CURRENT_USER, userClasses + key));
+        }
+        for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER})
+            aside_.push_back(std::make_unique<testsupport::TKeyAside>(root, outlookKey));
         outlook_ = std::make_unique<hostsim::ProgIDRegistration>(L"Outlook.Application");
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
@@ -53,17 +60,11 @@ protected:
     void TearDown() override {
         if (!dll_.empty()) {
             RunProgram(L"regsvr32.exe /u /s \"" + dll_ + L"\"");
-            // Whatever an unregistration that failed left behind.
-            for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER})
-                RegDeleteTreeW(root, outlookKey.c_str());
-            for (const std::wstring &key : {classKey, std::wstring(L"Tessary.TSY"), L"TypeLib\\" + libid}) {
-                RegDeleteTreeW(HKEY_CLASSES_ROOT, key.c_str());
-                RegDeleteTreeW(HKEY_CURRENT_USER, (userClasses + key).c_str());
-            }
             DeleteFileW((folder_ + L"\\Tessary.ini").c_str());
             DeleteFileW(dll_.c_str());
             RemoveDirectoryW(folder_.c_str());
         }
+        aside_.clear(); // what a failed unregistration left goes, and what was there comes back
         outlook_.reset();
         CoUninitialize();
     }
@@ -90,6 +91,7 @@ protected:
     std::wstring libid, classKey;
     std::wstring folder_, dll_;
     std::unique_ptr<hostsim::ProgIDRegistration> outlook_;
+    std::vector<std::unique_ptr<testsupport::TKeyAside>> aside_;
 };
 
 TEST_F(Regsvr32Test, MachineWideRegistrationAndItsRemoval) {

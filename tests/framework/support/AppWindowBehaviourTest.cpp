@@ -44,18 +44,19 @@ public:
     TAppWindowOwner *owner = nullptr;
 };
 
-// The texts of the process log's newest lines, newest first.
-std::vector<std::wstring> NewestLogTexts(size_t count) {
-    std::vector<std::wstring> lines = LogLines(ReportOf(GetLog().Get()));
+// The texts of the process log's lines, newest first: the lines the test wrote.
+std::vector<std::wstring> LogTexts() {
     std::vector<std::wstring> texts;
-    for (size_t i = 0; i < count && i < lines.size(); ++i)
-        texts.push_back(TextOf(lines[i]));
+    for (const std::wstring &line : LogLines(ReportOf(GetLog().Get())))
+        texts.push_back(TextOf(line));
     return texts;
 }
 
+using AppWindowBehaviourTest = ProcessLogTest;
+
 } // namespace
 
-TEST(AppWindowBehaviour, ParentNotifyReachesTheContainerOnlyWhileTheOwnerIsHidden) {
+TEST_F(AppWindowBehaviourTest, ParentNotifyReachesTheContainerOnlyWhileTheOwnerIsHidden) {
     TFakeOwner owner;
     TFakeWindow window;
     window.owner = &owner;
@@ -64,15 +65,16 @@ TEST(AppWindowBehaviour, ParentNotifyReachesTheContainerOnlyWhileTheOwnerIsHidde
     ASSERT_EQ(owner.sent.size(), 1u);
     EXPECT_EQ(owner.sent[0].WParam, reinterpret_cast<WPARAM>(owner.Handle()));
     EXPECT_EQ(owner.sent[0].LParam, 10);
-    EXPECT_EQ(NewestLogTexts(1)[0],
-              L"AppWindow.wndproc: WM_PARENTNOTIFY - SendMessage(WM_ZID_READING_PANE_HIDE_FROM_SBCLS) pane");
+    EXPECT_EQ(LogTexts(),
+              std::vector<std::wstring>{L"AppWindow.wndproc: WM_PARENTNOTIFY - "
+                                        L"SendMessage(WM_ZID_READING_PANE_HIDE_FROM_SBCLS) pane"});
 
     owner.visible = true;
     behaviour.WMParentNotify(window);
     EXPECT_EQ(owner.sent.size(), 1u);
 }
 
-TEST(AppWindowBehaviour, DestroyTellsTheContainerWhichWindowWent) {
+TEST_F(AppWindowBehaviourTest, DestroyTellsTheContainerWhichWindowWent) {
     TFakeOwner owner;
     TFakeWindow window;
     window.owner = &owner;
@@ -81,18 +83,18 @@ TEST(AppWindowBehaviour, DestroyTellsTheContainerWhichWindowWent) {
     EXPECT_EQ(owner.sent[0].Message, WM_ZID_DESTROY_EMBEDED_WINDOW);
     EXPECT_EQ(owner.sent[0].WParam, reinterpret_cast<WPARAM>(owner.Handle()));
     EXPECT_EQ(owner.sent[0].LParam, reinterpret_cast<LPARAM>(window.Handle()));
-    EXPECT_EQ(NewestLogTexts(2), (std::vector<std::wstring>{
-                                     L"TAppWindow.WndProc.WM_DESTROY send WM_ZID_DESTROY_EMBEDED_WINDOW pane",
-                                     L"TAppWindowBehaviour.WM_DESTROY"}));
+    EXPECT_EQ(LogTexts(), (std::vector<std::wstring>{
+                              L"TAppWindow.WndProc.WM_DESTROY send WM_ZID_DESTROY_EMBEDED_WINDOW pane",
+                              L"TAppWindowBehaviour.WM_DESTROY"}));
 }
 
-TEST(AppWindowBehaviour, WindowWithoutOwnerIsLoggedAsAnError) {
+TEST_F(AppWindowBehaviourTest, WindowWithoutOwnerIsLoggedAsAnError) {
     TFakeWindow window;
     TAppWindowBehaviour behaviour;
     behaviour.WMParentNotify(window);
     behaviour.WMDestroy(window);
-    EXPECT_EQ(NewestLogTexts(4), (std::vector<std::wstring>{
-                                     L"*!* TAppWindow.FOwner = nil",
-                                     L"TAppWindow.WndProc.WM_DESTROY send WM_ZID_DESTROY_EMBEDED_WINDOW pane",
-                                     L"TAppWindowBehaviour.WM_DESTROY", L"*!* TAppWindow.FOwner = nil"}));
+    EXPECT_EQ(LogTexts(), (std::vector<std::wstring>{
+                              L"*!* TAppWindow.FOwner = nil",
+                              L"TAppWindow.WndProc.WM_DESTROY send WM_ZID_DESTROY_EMBEDED_WINDOW pane",
+                              L"TAppWindowBehaviour.WM_DESTROY", L"*!* TAppWindow.FOwner = nil"}));
 }

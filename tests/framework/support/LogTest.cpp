@@ -25,9 +25,10 @@ TEST(Log, MaxLinesZeroKeepsNoLine) {
 }
 
 // The process-wide log keeps 5000 lines: the oldest goes, the newest heads the report.
-TEST(Log, ProcessLogKeepsTheNewest5000Lines) {
+TEST_F(ProcessLogTest, KeepsTheNewest5000Lines) {
     ComPtr<framework::ILog> log = framework::GetLog();
     EXPECT_EQ(log.Get(), framework::GetLog().Get());
+    EXPECT_EQ(CountOf(log.Get()), 0);
     for (int i = 1; i <= 5001; ++i)
         log->AddMessage((L"line " + std::to_wstring(i)).c_str());
     EXPECT_EQ(CountOf(log.Get()), 5000);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "classlib/OleString.h"
+#include "framework/support/SupportUnits.h"
 
 namespace supporttest {
 
@@ -62,6 +63,12 @@ std::wstring ReadUtf8File(const std::wstring &path) {
                             static_cast<int>(bytes.size() - 3), text.data(), static_cast<int>(text.size()));
     text.resize(static_cast<size_t>(length));
     return text;
+}
+
+void ProcessLogTest::Reset() {
+    classlib::ComPtr<framework::ILog> log = framework::GetLog();
+    EXPECT_EQ(log->SetMaxLines(0), S_OK); // the lines go at once
+    EXPECT_EQ(log->SetMaxLines(5000), S_OK);
 }
 
 TTempFolder::TTempFolder() {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "framework/support/LogInterface.h"
 
 namespace supporttest {
@@ -19,6 +21,17 @@ std::vector<std::wstring> LogLines(const std::wstring &report);
 std::wstring TextOf(const std::wstring &line);
 // The UTF-8 file's text (its byte-order mark checked and dropped).
 std::wstring ReadUtf8File(const std::wstring &path);
+
+// A test of the process-wide log: it starts with the log as a fresh process has it (no line, 5000 lines
+// at most) and leaves it so, whatever the test did to it, so that the tests pass in any order.
+class ProcessLogTest : public testing::Test {
+protected:
+    void SetUp() override { Reset(); }
+    void TearDown() override { Reset(); }
+
+private:
+    static void Reset();
+};
 
 // A folder of the test's own under the temporary folder, removed with what it holds.
 class TTempFolder {

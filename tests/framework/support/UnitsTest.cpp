@@ -48,6 +48,16 @@ TEST(Units, StartInOrderAndFinalizeOnlyStartedOnesInReverse) {
     EXPECT_EQ(trace.Count({L"broken", L"no start"}), 1);
 }
 
+// Nothing in this process has sent or heard it: the library's load registered nothing.
+TEST(Units, AMessageIsRegisteredWhenFirstReadAndKeepsItsNumber) {
+    const TRegisteredMessage &message = ol::WM_INFORMTOSHOWDOCKLAYOUT;
+    EXPECT_FALSE(message.Registered());
+    UINT number = message;
+    EXPECT_TRUE(message.Registered());
+    EXPECT_EQ(number, RegisterWindowMessageW(message.Name()));
+    EXPECT_EQ(UINT(message), number);
+}
+
 // The numbers are the session's for each name, so other windows and add-ins that register the same name
 // talk to ours; a name both units register yields one number.
 TEST(Units, MessagesAreTheSessionsNumbersOfTheirNames) {

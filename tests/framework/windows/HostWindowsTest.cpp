@@ -114,18 +114,34 @@ protected:
         host_->ActivateWindow(window);
         return bars;
     }
-    // Runs the thread's message loop until the add-in has no Visio timer left (at most two seconds),
-    // then for Extra milliseconds more.
-    void Pump(DWORD Extra) {
-        auto loop = [](auto Going) {
-            for (MSG msg; Going(); Sleep(5))
-                while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-                    DispatchMessageW(&msg);
-        };
+    // Runs the thread's message loop until Done; false after ten seconds.
+    template <class TDone> static bool PumpUntil(TDone Done) {
         const DWORD start = GetTickCount();
-        loop([&] { return addIn_ && AddIn().PendingVisioTimers() > 0 && GetTickCount() - start < 2000; });
-        const DWORD more = GetTickCount();
-        loop([&] { return GetTickCount() - more < Extra; });
+        for (MSG msg; !Done(); MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT)) {
+            if (GetTickCount() - start > 10000)
+                return false;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageW(&msg);
+        }
+        return true;
+    }
+    // Runs the message loop until a timer of the test's own, started now, fires (false after ten
+    // seconds): the system hands out due timers in the order they fell due, so any timer of the add-in
+    // due before it has fired by then.
+    static bool PumpPastTimer(UINT Interval) {
+        const UINT_PTR witness = SetTimer(nullptr, 0, Interval, nullptr);
+        bool fired = false;
+        PumpUntil([&] {
+            MSG msg;
+            while (!fired && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+                if (msg.message == WM_TIMER && msg.hwnd == nullptr && msg.wParam == witness)
+                    fired = true;
+                else
+                    DispatchMessageW(&msg);
+            return fired;
+        });
+        KillTimer(nullptr, witness);
+        return fired;
     }
 
     std::unique_ptr<hostsim::OtherHost> host_;
@@ -149,7 +165,8 @@ TEST_F(OtherHostWindowsTest, VisioBuildsTheBarsOnceFromItsTimer) {
         if (Event == L"Build")
             waitingInTick = framework::ObjectsAfterCallCount();
     };
-    Pump(500);
+    ASSERT_TRUE(PumpUntil([&] { return AddIn().PendingVisioTimers() == 0; })) << "the timer never fired";
+    ASSERT_TRUE(PumpPastTimer(300)) << "a second tick would have come by now";
     EXPECT_EQ(waitingInTick, 1u) << "the timer was freed inside its own tick";
     EXPECT_EQ(AddIn().PendingVisioTimers(), 0u);
     EXPECT_NE(bars->Set().FindBar(L"Test Host"), nullptr);
@@ -161,7 +178,7 @@ TEST_F(OtherHostWindowsTest, AVisioTimerStillPendingGoesWithTheAddIn) {
     ActivateWindowWithBars();
     ASSERT_EQ(AddIn().PendingVisioTimers(), 1u);
     Stop();
-    Pump(300);
+    ASSERT_TRUE(PumpPastTimer(300)) << "the add-in's timer would have fired by now";
     EXPECT_EQ(Log().Count(L"Build:testHostGo"), 0);
 }
 

@@ -93,9 +93,11 @@ TEST_F(InspectorTest, ACloseFiresTheEventThenUnbindsThenFrees) {
 // A close keeps the bindings another inspector holds now.
 TEST_F(InspectorTest, ClosingAnOlderInspectorKeepsTheNewerOnesControls) {
     hostsim::SimOutlookInspector *first = OpenItem(ol::olMail, ol::olFolderInbox);
-    OpenItem(ol::olMail, ol::olFolderInbox);
+    hostsim::SimOutlookInspector *second = OpenItem(ol::olMail, ol::olFolderInbox);
     outlook_->Close(first);
-    EXPECT_TRUE(ReplyButton()->ControlInterface());
+    hostsim::ControlRef reply = BarsOf(second).Find({std::nullopt, std::nullopt, std::wstring(L"testReply")});
+    ASSERT_NE(reply, nullptr);
+    EXPECT_EQ(BarsOf(second).ControlOf(ReplyButton()->ControlInterface().Get()), reply);
 }
 
 // A handler that closes every window from inside an event of the window that is closing: each

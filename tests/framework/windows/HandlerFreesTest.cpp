@@ -1,0 +1,184 @@
+// Handlers that free what they were called for: a click (Office's or a shortcut's) whose handler
+// deletes its own button or unloads the add-in (COMAddIn.Connect = False), and the window and
+// document hooks of Word, InfoPath and Visio with an unload inside. This program runs under Wine's
+// heap checking: each test ends with every heap validated, so that a write to a freed block fails it
+// and a read of one finds 0xfeeefeee.
+#include "HandlerKit.h"
+#include "WindowsFixture.h"
+
+#include "framework/commandbars/NativeWindows.h"
+#include "hostsim/ComAddInObject.h"
+#include "hostsim/CommandBarCatalog.h"
+#include "hostsim/CommandBarHosts.h"
+#include "hostsim/OtherHosts.h"
+#include "hostsim/WordHost.h"
+
+namespace wintest {
+namespace {
+
+using TClick = testsupport::TTestHandler<void(classlib::TObject *)>;
+
+class HandlerFreesTest : public WindowsFixture {
+protected:
+    void TearDown() override {
+        WindowsFixture::TearDown();
+        EXPECT_HEAPS_VALID();
+    }
+    void DropHost() override {
+        word_.reset();
+        other_.reset();
+    }
+    void StartWord() {
+        word_ = std::make_unique<hostsim::WordHost>(L"11.0");
+        bars_ = &hostsim::AttachCommandBars(*word_);
+        word_->NewDocument();
+        Start(word_->Application());
+        MakeEntry(word_->World(), word_->Application());
+    }
+    void StartOther(hostsim::OtherHostKind Kind) {
+        other_ = std::make_unique<hostsim::OtherHost>(Kind, L"11.0");
+        bars_ = other_->World().Create<hostsim::CommandBarsObject>(hostsim::catalogue::Word());
+        other_->SetCommandBars(bars_->Identity());
+        Start(other_->Application());
+        MakeEntry(other_->World(), other_->Application());
+    }
+    // Office's entry for the add-in: Connect = False disconnects it as the user's unload does and
+    // lets go of the add-in object.
+    void MakeEntry(hostsim::SimWorld &World, IDispatch *Application) {
+        auto *entry = World.Create<hostsim::ComAddInObject>(L"WindowsTestAddIn", L"{}", L"", Application);
+        entry->SetConnected(true);
+        entry->SetConnectHandler([this](bool Connect) {
+            if (!Connect && addIn_)
+                Stop(ext_dm_UserClosed);
+        });
+        Module()->SetCOMAddIn(classlib::ComPtr<::COMAddIn>::Copy(static_cast<::COMAddIn *>(entry)));
+    }
+    void Unload() { ASSERT_EQ(Module()->COMAddIn()->put_Connect(VARIANT_FALSE), S_OK); }
+    framework::TzidCommandBarButton &Go() {
+        auto *bar = dynamic_cast<framework::TzidCustomCommandBar *>(Module()->FindComponent(L"HostBar"));
+        return *bar->Controls()->Items(0)->AsCommandBarButton();
+    }
+    hostsim::ControlRef GoInOffice() {
+        return bars_->Find({std::nullopt, std::nullopt, std::wstring(L"testHostGo")});
+    }
+    // The handler of Go: deletes the button (and raises, when Raise) or unloads the add-in.
+    void OnGo(bool Unloads, bool Raise = false) {
+        click_.Body = [this, Unloads, Raise](classlib::TObject *Sender) {
+            ++clicks_;
+            if (Unloads)
+                return Unload();
+            delete Sender;
+            if (Raise)
+                throw classlib::Exception(L"after the delete");
+        };
+        Go().OnClick = click_.Event();
+    }
+    static void PumpMessages() {
+        for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageW(&msg);
+    }
+
+    std::unique_ptr<hostsim::WordHost> word_;
+    std::unique_ptr<hostsim::OtherHost> other_;
+    hostsim::CommandBarsObject *bars_ = nullptr;
+    TClick click_;
+    int clicks_ = 0;
+};
+
+// The click sink, the button's re-entry flag and the error report go on only with what is left; a
+// failure raised after the delete still reaches the module, which exists.
+TEST_F(HandlerFreesTest, AnOfficeClickWhoseHandlerDeletesItsButtonOrUnloadsTheAddIn) {
+    StartWord();
+    OnGo(false, true);
+    bars_->UserClick(GoInOffice());
+    EXPECT_HEAPS_VALID();
+    EXPECT_EQ(clicks_, 1);
+    EXPECT_EQ(Log().Events.back(), L"Error:after the delete");
+    Log().Events.clear();
+    EXPECT_EQ(Module()->FindComponent(L"HostBar") != nullptr, true);
+    Stop();
+
+    ResetLog();
+    StartWord();
+    OnGo(true);
+    bars_->UserClick(GoInOffice());
+    EXPECT_HEAPS_VALID();
+    EXPECT_EQ(clicks_, 2);
+    EXPECT_FALSE(addIn_) << "the host did not let go of the add-in";
+    EXPECT_EQ(Log().ModulesAlive, 0) << "the module outlived the click";
+}
+
+TEST_F(HandlerFreesTest, AShortcutClickWhoseHandlerDeletesItsButtonOrUnloadsTheAddIn) {
+    for (bool unloads : {false, true}) {
+        StartWord();
+        Module()->SetHandleShortcuts(true);
+        OnGo(unloads);
+        auto *window = dynamic_cast<framework::TzidNativeWindow *>(Module()->NativeWindow());
+        ASSERT_NE(window, nullptr);
+        Go().SetShortcutText(L"Ctrl+G");
+        ASSERT_TRUE(window->PostShortcut(L"CTRL+G", &Go()));
+        PumpMessages();
+        EXPECT_HEAPS_VALID();
+        EXPECT_EQ(clicks_, unloads ? 2 : 1);
+        EXPECT_EQ(addIn_ == nullptr, unloads);
+        if (addIn_)
+            Stop();
+    }
+}
+
+// Word's window and document events each refresh the named objects, whose entry unloads the add-in
+// in the first of them.
+TEST_F(HandlerFreesTest, WordsWindowAndDocumentHooksGoOnAfterAnUnloadInside) {
+    struct TEntry : framework::IzidNamedObject {
+        std::function<void()> Refreshed;
+        std::wstring ObjectName() const override { return L"Chart"; }
+        void AttachObject(IDispatch *) override {}
+        void RefreshObject() override { Refreshed(); }
+    } entry;
+    for (int step = 0; step < 2; ++step) {
+        StartWord();
+        int refreshes = 0;
+        entry.Refreshed = [&] {
+            if (++refreshes == 1)
+                Unload();
+        };
+        Module()->NamedObjects().Add(&entry);
+        if (step == 0)
+            word_->NewDocument(); // NewDocument, WindowActivate, DocumentChange
+        else
+            word_->OpenDocument(L"C:\\Docs\\Report.doc"); // DocumentOpen, WindowActivate, DocumentChange
+        EXPECT_HEAPS_VALID();
+        EXPECT_FALSE(addIn_);
+        EXPECT_EQ(Log().ModulesAlive, 0);
+        EXPECT_EQ(refreshes, 1) << "a hook went on with the module of an unloaded add-in";
+        word_.reset();
+    }
+}
+
+// InfoPath builds the bars of the activated window in its hook, Visio in its timer's tick; the
+// module's CreateControl unloads the add-in.
+TEST_F(HandlerFreesTest, InfoPathAndVisioWindowHooksGoOnAfterAnUnloadInside) {
+    for (auto kind : {hostsim::OtherHostKind::InfoPath, hostsim::OtherHostKind::Visio}) {
+        ResetLog();
+        StartOther(kind);
+        hostsim::SimHostWindow *window = other_->OpenWindow(L"Window");
+        auto *bars = other_->World().Create<hostsim::CommandBarsObject>(hostsim::catalogue::Word());
+        window->SetCommandBars(bars->Identity());
+        Log().Events.clear();
+        Log().Action = [&](const std::wstring &Event) {
+            if (Event == L"Build" && addIn_)
+                Unload();
+        };
+        other_->ActivateWindow(window);
+        for (DWORD start = GetTickCount(); addIn_ && GetTickCount() - start < 2000; Sleep(5))
+            PumpMessages();
+        EXPECT_HEAPS_VALID();
+        EXPECT_FALSE(addIn_);
+        EXPECT_EQ(Log().Count(L"Build:testHostGo"), 1);
+        EXPECT_EQ(bars->Set().FindBar(L"Test Host"), nullptr) << "a bar was built for the unloaded add-in";
+        other_.reset();
+    }
+}
+
+} // namespace
+} // namespace wintest
