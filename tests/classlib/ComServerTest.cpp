@@ -177,6 +177,15 @@ TEST(ComServer, CanUnloadOnlyWithoutObjectsAndLocks) {
     EXPECT_EQ(IdOf(NewTestObject().Get(), L"Add"), 2);
 }
 
+// Writing and removing the server's keys is the registration tests' (RegistrationTest, Regsvr32Test),
+// through the same calls; here, a removal with nothing to remove.
+TEST(ComServer, UnregisteringAServerThatIsNotRegisteredIsNoError) {
+    testsupport::TScratchRegistry scratch;
+    ASSERT_TRUE(scratch.Redirected());
+    EXPECT_EQ(ComServerUnregister(), S_OK);
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"CLSID\\" + GUIDToString(CLSID_TestObject)));
+}
+
 TEST(ComServer, ClassesRootWritesUnderAPerUserRoot) {
     testsupport::TScratchRegistry scratch;
     ASSERT_TRUE(scratch.Redirected());
