@@ -49,6 +49,23 @@ function(tessary_com_resources target idl base rcin)
     target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR})
 endfunction()
 
+# tessary_test_com_class(<target> <base> <rc.in> LIBRARY <name> CLASS <name> TITLE <text> NAME <text>
+# UUIDS <library> <interface> <class> [DEPENDS files...]): tessary_com_resources for a test server of
+# one add-in class, coclass CLASS with its dual interface ICLASS, whose type library is written from
+# tests/support/TestAddIn.idl.in.
+function(tessary_test_com_class target base rcin)
+    cmake_parse_arguments(ARG "" "LIBRARY;CLASS;TITLE;NAME" "UUIDS;DEPENDS" ${ARGN})
+    set(LIBRARY ${ARG_LIBRARY})
+    set(CLASS ${ARG_CLASS})
+    set(TITLE ${ARG_TITLE})
+    set(NAME ${ARG_NAME})
+    list(GET ARG_UUIDS 0 LIBID)
+    list(GET ARG_UUIDS 1 IID)
+    list(GET ARG_UUIDS 2 CLSID)
+    configure_file(${PROJECT_SOURCE_DIR}/tests/support/TestAddIn.idl.in ${CMAKE_CURRENT_BINARY_DIR}/${base}.idl @ONLY)
+    tessary_com_resources(${target} ${CMAKE_CURRENT_BINARY_DIR}/${base}.idl ${base} ${rcin} DEPENDS ${ARG_DEPENDS})
+endfunction()
+
 # tessary_test_addin(<name> SOURCES ... LIBS ...): a COM server library for the tests (regsvr32 and
 # officesim load it as Office loads add-ins), with the tests' shared exports.
 function(tessary_test_addin name)

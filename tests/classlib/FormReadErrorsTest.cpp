@@ -56,17 +56,10 @@ TEST(FormStream, MalformedFormsNameTheLineAndLeaveNoComponentBehind) {
          L"  object Tab2: TTab\n    Next = Module\n  end\n",
          6,
          {L"Tab2.Next"}},
-        {L"more items than type codes",
-         L"  object Tab2: TTab\n    ControlTypes = {\n      0100000004000000}\n    Controls_ = <\n"
-         L"      item\n        Caption = 'a'\n      end\n      item\n        Caption = 'b'\n      end>\n  "
-         L"end\n",
-         12,
-         {L"Tab2.Controls_[1]", L"List index out of bounds (1)"}},
-        {L"error inside a typed item",
-         L"  object Tab2: TTab\n    ControlTypes = {\n      0100000004000000}\n    Controls_ = <\n"
-         L"      item\n        Text = 'a'\n      end>\n  end\n",
+        {L"error inside a collection item",
+         L"  Items = <\n    item\n      Value = 1\n    end\n    item\n      Text = 'a'\n    end>\n",
          10,
-         {L"Tab2.Controls_[0].Text"}},
+         {L"Module.Items[1].Text"}},
         {L"duplicate name", L"  object Tab1: TTab\n  end\n", 5, {L"Tab1", L"already exists"}},
         {L"failing Loaded",
          L"  object Tab2: TTab\n    LoadFails = True\n  end\n",

@@ -12,15 +12,6 @@ CLASSLIB_DEFINE_CLASS(TTestItem, TCollectionItem,
                       b.Property(L"Caption", &TTestItem::Caption, &TTestItem::SetCaption);
                       b.Property(L"Value", &TTestItem::Value, &TTestItem::SetValue).Default(0))
 
-CLASSLIB_DEFINE_CLASS(TTestControl, TCollectionItem,
-                      b.Property(L"Caption", &TTestControl::Caption, &TTestControl::SetCaption))
-
-CLASSLIB_DEFINE_CLASS(
-    TTestButton, TTestControl,
-    b.Property(L"IsDefault", &TTestButton::IsDefault, &TTestButton::SetIsDefault).Default(false))
-
-CLASSLIB_DEFINE_CLASS(TTestEdit, TTestControl, b.Property(L"Text", &TTestEdit::Text, &TTestEdit::SetText))
-
 CLASSLIB_DEFINE_CLASS(TTab, TComponent, b.Property(L"Caption", &TTab::Caption, &TTab::SetCaption);
                       b.Property(L"Ribbons", &TTab::Ribbons, &TTab::SetRibbons);
                       b.Property(L"Limit", &TTab::Limit, &TTab::SetLimit).Default(0);

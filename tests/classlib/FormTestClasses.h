@@ -1,6 +1,7 @@
 // Components, collections and sub-objects the form streaming tests read and write: every kind of
 // published property, events bound to the root, references, and defined properties (a set, a list,
-// binary data, and a collection whose items are created by type codes stored beside it).
+// binary data). Collections of items made by type codes stored beside them are the framework's
+// (ribbon, Backstage and command-bar forms), and their streaming tests read and write them.
 #pragma once
 #include "classlib/Classes.h"
 #include "classlib/Reader.h"
@@ -54,57 +55,10 @@ private:
     int value_ = 0;
 };
 
-// Controls of different classes in one collection, created by a type code stored beside them.
-class TTestControl : public TCollectionItem {
-    CLASSLIB_CLASS(TTestControl)
-public:
-    using TCollectionItem::TCollectionItem;
-    virtual int TypeCode() const = 0;
-    std::wstring Caption() const { return caption_; }
-    void SetCaption(const std::wstring &caption) { caption_ = caption; }
-
-private:
-    std::wstring caption_;
-};
-
-class TTestButton : public TTestControl {
-    CLASSLIB_CLASS(TTestButton)
-public:
-    using TTestControl::TTestControl;
-    int TypeCode() const override { return 4; }
-    bool IsDefault() const { return isDefault_; }
-    void SetIsDefault(bool value) { isDefault_ = value; }
-
-private:
-    bool isDefault_ = false;
-};
-
-class TTestEdit : public TTestControl {
-    CLASSLIB_CLASS(TTestEdit)
-public:
-    using TTestControl::TTestControl;
-    int TypeCode() const override { return 2; }
-    std::wstring Text() const { return text_; }
-    void SetText(const std::wstring &text) { text_ = text; }
-
-private:
-    std::wstring text_;
-};
-
-inline std::vector<uint8_t> Int32s(const std::vector<int32_t> &values) {
-    std::vector<uint8_t> bytes;
-    for (int32_t v : values)
-        for (int i = 0; i < 4; ++i)
-            bytes.push_back(static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i)));
-    return bytes;
-}
-
 class TTab : public TComponent {
     CLASSLIB_CLASS(TTab)
 public:
-    explicit TTab(TComponent *owner) : TComponent(owner), controls_(TTestControl::StaticClass()) {
-        ++liveComponents;
-    }
+    explicit TTab(TComponent *owner) : TComponent(owner) { ++liveComponents; }
     ~TTab() override { --liveComponents; }
 
     std::wstring Caption() const { return caption_; }
@@ -130,39 +84,6 @@ public:
     bool LoadFails() const { return loadFails_; }
     void SetLoadFails(bool value) { loadFails_ = value; }
     TEvent<void(TObject *Sender)> OnClick;
-    TCollection &Controls() { return controls_; }
-
-    void DefineProperties(TFiler &filer) override {
-        TComponent::DefineProperties(filer);
-        filer.DefineBinaryProperty(
-            L"ControlTypes", [this](const std::vector<uint8_t> &data) { ReadTypes(data); },
-            [this] {
-                std::vector<int32_t> values{controls_.Count()};
-                for (int i = 0; i < controls_.Count(); ++i)
-                    values.push_back(static_cast<TTestControl *>(controls_.Items(i))->TypeCode());
-                return Int32s(values);
-            },
-            controls_.Count() > 0);
-        filer.DefineProperty(
-            L"Controls_",
-            [this](TReader &reader) {
-                controls_.Clear();
-                reader.ReadCollectionItems([this](int i) -> TPersistent * {
-                    if (i >= static_cast<int>(pendingTypes_.size()))
-                        ListIndexError(i);
-                    if (pendingTypes_[i] == 4)
-                        return new TTestButton(&controls_);
-                    return new TTestEdit(&controls_);
-                });
-            },
-            [this](TWriter &writer) {
-                std::vector<TPersistent *> items;
-                for (int i = 0; i < controls_.Count(); ++i)
-                    items.push_back(controls_.Items(i));
-                writer.WriteCollectionItems(items);
-            },
-            controls_.Count() > 0);
-    }
 
     void Loaded() override {
         std::wstring entry = Name();
@@ -188,26 +109,12 @@ protected:
     }
 
 private:
-    void ReadTypes(const std::vector<uint8_t> &data) {
-        pendingTypes_.clear();
-        auto at = [&](size_t i) {
-            if (data.size() < 4 * (i + 1))
-                throw EReadError(L"ControlTypes too short");
-            return static_cast<int32_t>(data[4 * i] | data[4 * i + 1] << 8 | data[4 * i + 2] << 16 |
-                                        data[4 * i + 3] << 24);
-        };
-        for (int32_t i = 0, n = at(0); i < n; ++i)
-            pendingTypes_.push_back(at(i + 1));
-    }
-
     std::wstring caption_;
     TRibbons ribbons_;
     int limit_ = 0;
     TTab *next_ = nullptr;
     TComponent *target_ = nullptr;
     bool loadFails_ = false;
-    TCollection controls_;
-    std::vector<int32_t> pendingTypes_;
 };
 
 class TTestModule : public TComponent {

@@ -1,6 +1,8 @@
 // The Outlook wrappers against the simulated Outlook: members read late-bound, events through the
 // connection points of each Outlook version, chained handlers, Cancel reaching Outlook, failing
-// handlers, and every reference given back on disconnection.
+// handlers, and every reference given back on disconnection; explorers and inspectors tracked from
+// their collections' events the way the framework tracks them, their members, their events in
+// Outlook's order, Cancel of folder and view switches, and wrappers freed by their own Close.
 #include "office/OutlookApplication.h"
 #include "office/OutlookExplorers.h"
 #include "office/OutlookInspectors.h"
@@ -35,7 +37,7 @@ SimObject *Sim(IUnknown *object) {
 class Recorder : public TObject {
 public:
     std::vector<std::wstring> log;
-    bool cancel = false;    // what ItemSend and the Before... handlers answer
+    bool cancel = false;    // what ItemSend answers
     bool failAfter = false; // throw once the handler has done its work
     TObject *lastSender = nullptr;
     ComPtr<IDispatch> lastObject, lastSecond;
@@ -63,10 +65,6 @@ public:
         if (failAfter)
             throw EOleSysError(L"handler failed", E_FAIL);
     }
-    void View(TObject *, const OleVariant &view, bool &cancelled) {
-        log.push_back(L"view " + view.ToString());
-        cancelled = cancel;
-    }
 };
 
 // A second handler that chains the one it found, the way the framework installs its own.
@@ -77,6 +75,78 @@ public:
     void ItemSend(TObject *sender, IDispatch *item, bool &cancel) {
         previous(sender, item, cancel);
         log->push_back(cancel ? L"chained saw cancel" : L"chained");
+    }
+};
+
+// Creates a wrapper for every window its collection reports, hooks every event, and frees the
+// wrapper from the window's own Close, as the framework does.
+class Tracker : public TObject {
+public:
+    std::vector<std::wstring> log;
+    std::vector<TOutlookExplorer *> explorers;
+    std::vector<TOutlookInspector *> inspectors;
+    bool cancel = false;
+    ComPtr<IDispatch> newFolder;
+    int opened = 0;
+
+    ~Tracker() override {
+        for (auto *e : explorers)
+            delete e;
+        for (auto *i : inspectors)
+            delete i;
+    }
+    void NewExplorer(TObject *, IDispatch *explorer) {
+        auto *wrapper = new TOutlookExplorer(nullptr);
+        wrapper->SetName(L"explorer" + std::to_wstring(++opened));
+        wrapper->ConnectTo(explorer);
+        wrapper->OnActivate = MakeEvent<&Tracker::Activate>(this);
+        wrapper->OnDeactivate = MakeEvent<&Tracker::Deactivate>(this);
+        wrapper->OnFolderSwitch = MakeEvent<&Tracker::FolderSwitch>(this);
+        wrapper->OnBeforeFolderSwitch = MakeEvent<&Tracker::BeforeFolderSwitch>(this);
+        wrapper->OnViewSwitch = MakeEvent<&Tracker::ViewSwitch>(this);
+        wrapper->OnBeforeViewSwitch = MakeEvent<&Tracker::BeforeViewSwitch>(this);
+        wrapper->OnSelectionChange = MakeEvent<&Tracker::SelectionChange>(this);
+        wrapper->OnClose = MakeEvent<&Tracker::CloseExplorer>(this);
+        explorers.push_back(wrapper);
+        log.push_back(L"new explorer " + wrapper->Caption());
+    }
+    void NewInspector(TObject *, IDispatch *inspector) {
+        auto *wrapper = new TOutlookInspector(nullptr);
+        wrapper->SetName(L"inspector" + std::to_wstring(++opened));
+        wrapper->ConnectTo(inspector);
+        wrapper->OnActivate = MakeEvent<&Tracker::Activate>(this);
+        wrapper->OnDeactivate = MakeEvent<&Tracker::Deactivate>(this);
+        wrapper->OnClose = MakeEvent<&Tracker::CloseInspector>(this);
+        inspectors.push_back(wrapper);
+        log.push_back(L"new inspector " + wrapper->CurrentItemMessageClass());
+    }
+    static std::wstring Name(TObject *sender) { return static_cast<classlib::TComponent *>(sender)->Name(); }
+    void Activate(TObject *sender) { log.push_back(L"activate " + Name(sender)); }
+    void Deactivate(TObject *sender) { log.push_back(L"deactivate " + Name(sender)); }
+    void FolderSwitch(TObject *sender) { log.push_back(L"folder switch " + Name(sender)); }
+    void ViewSwitch(TObject *sender) { log.push_back(L"view switch " + Name(sender)); }
+    void SelectionChange(TObject *sender) { log.push_back(L"selection " + Name(sender)); }
+    void BeforeFolderSwitch(TObject *sender, IDispatch *folder, bool &cancelled) {
+        newFolder.CopyFrom(folder);
+        cancelled = cancel;
+        log.push_back(L"before folder switch " + Name(sender));
+    }
+    void BeforeViewSwitch(TObject *sender, const OleVariant &view, bool &cancelled) {
+        cancelled = cancel;
+        log.push_back(L"before view switch to " + view.ToString() + L" " + Name(sender));
+    }
+    // The wrapper is freed inside its own event.
+    void CloseExplorer(TObject *sender) {
+        log.push_back(L"close " + Name(sender));
+        auto *wrapper = static_cast<TOutlookExplorer *>(sender);
+        explorers.erase(std::find(explorers.begin(), explorers.end(), wrapper));
+        delete wrapper;
+    }
+    void CloseInspector(TObject *sender) {
+        log.push_back(L"close " + Name(sender));
+        auto *wrapper = static_cast<TOutlookInspector *>(sender);
+        inspectors.erase(std::find(inspectors.begin(), inspectors.end(), wrapper));
+        delete wrapper;
     }
 };
 
@@ -236,4 +306,115 @@ TEST(TOutlookApplication, DisconnectStopsEventsAndGivesBackEveryReference) {
     EXPECT_EQ(host.App().ClientRefs(), refs);
     EXPECT_EQ(host.App().Events().SinkCount(DIID_OutlookApplicationEvents_11), 0);
     EXPECT_EQ(classlib::ComServer().ObjectCount(), objects); // no sink left behind
+}
+
+TEST(TOutlookExplorer, FollowsAnExplorerFromOpeningToClosing) {
+    OutlookHost host(L"11.0");
+    TOutlookApplication app(nullptr);
+    app.ConnectTo(host.Application());
+    TOutlookExplorers explorers(nullptr);
+    explorers.ConnectTo(app.Explorers().Get());
+    Tracker tracker;
+    explorers.OnNewExplorer = MakeEvent<&Tracker::NewExplorer>(&tracker);
+
+    auto *inbox = host.DefaultFolder(ol::olFolderInbox);
+    auto *first = host.OpenExplorer(inbox);
+    ASSERT_EQ(tracker.explorers.size(), 1u);
+    TOutlookExplorer &wrapper = *tracker.explorers[0];
+    EXPECT_TRUE(IsEqualIID(*wrapper.EventInterface(), DIID_OutlookExplorerEvents_10));
+    EXPECT_EQ(explorers.Count(), 1);
+    EXPECT_EQ(Sim(explorers.Item(1).Get()), first);
+    EXPECT_EQ(Sim(wrapper.CurrentFolder().Get()), inbox);
+    EXPECT_EQ(wrapper.CurrentFolderPath(), L"\\\\Personal Folders\\Inbox");
+    EXPECT_EQ(wrapper.CommandBars(), nullptr); // no command-bar simulation attached here
+
+    auto *contacts = host.DefaultFolder(ol::olFolderContacts);
+    EXPECT_TRUE(host.SwitchFolder(first, contacts));
+    EXPECT_EQ(Sim(tracker.newFolder.Get()), contacts);
+    tracker.cancel = true;
+    EXPECT_FALSE(host.SwitchFolder(first, inbox)); // the handler's Cancel reaches Outlook
+    EXPECT_EQ(first->CurrentFolder(), contacts);
+    EXPECT_FALSE(host.SwitchView(first, L"By Company"));
+    tracker.cancel = false;
+    EXPECT_TRUE(host.SwitchView(first, L"By Company"));
+    host.Select(first, {});
+
+    host.OpenExplorer(inbox);
+    wrapper.Activate(); // through the wrapper: Outlook raises the events
+    EXPECT_EQ(Sim(app.ActiveExplorer().Get()), first);
+    wrapper.Close(); // the Close handler frees the wrapper while Outlook is still in the call
+    EXPECT_EQ(tracker.explorers.size(), 1u);
+    EXPECT_EQ(first->ClientRefs(), 0); // everything the wrapper held is given back
+
+    EXPECT_EQ(
+        tracker.log,
+        (std::vector<std::wstring>{
+            L"new explorer Inbox - Outlook", L"activate explorer1", L"before folder switch explorer1",
+            L"folder switch explorer1", L"before folder switch explorer1",
+            L"before view switch to By Company explorer1", L"before view switch to By Company explorer1",
+            L"view switch explorer1", L"selection explorer1", L"new explorer Inbox - Outlook",
+            L"deactivate explorer1", L"activate explorer2", L"deactivate explorer2", L"activate explorer1",
+            L"close explorer1", L"activate explorer2"}));
+}
+
+TEST(TOutlookInspector, FollowsAnInspectorAndReadsItsItem) {
+    OutlookHost host(L"11.0");
+    TOutlookApplication app(nullptr);
+    app.ConnectTo(host.Application());
+    TOutlookInspectors inspectors(nullptr);
+    inspectors.ConnectTo(app.Inspectors().Get());
+    Tracker tracker;
+    inspectors.OnNewInspector = MakeEvent<&Tracker::NewInspector>(&tracker);
+
+    auto *drafts = host.DefaultFolder(ol::olFolderDrafts);
+    auto *mail = host.AddItem(drafts, ol::olMail, L"Mail");
+    auto *mailWindow = host.OpenInspector(mail);
+    ASSERT_EQ(tracker.inspectors.size(), 1u);
+    TOutlookInspector &wrapper = *tracker.inspectors[0];
+    EXPECT_TRUE(IsEqualIID(*wrapper.EventInterface(), DIID_OutlookInspectorEvents_10));
+    EXPECT_EQ(inspectors.Count(), 1);
+    EXPECT_EQ(Sim(inspectors.Item(1).Get()), mailWindow);
+    EXPECT_EQ(Sim(wrapper.CurrentItem().Get()), mail);
+    EXPECT_EQ(wrapper.CurrentItemClass(), 43);
+    EXPECT_EQ(wrapper.Caption(), mailWindow->Caption());
+
+    auto *note = host.OpenInspector(host.AddItem(host.DefaultFolder(ol::olFolderNotes), ol::olNote, L"Note"));
+    EXPECT_EQ(tracker.inspectors[1]->CurrentItemClass(), 44);
+    host.Close(note);
+    EXPECT_TRUE(host.Send(mail)); // sending closes the mail's window
+    EXPECT_TRUE(tracker.inspectors.empty());
+    EXPECT_EQ(mailWindow->ClientRefs(), 0);
+    EXPECT_EQ(tracker.log,
+              (std::vector<std::wstring>{L"new inspector IPM.Note", L"activate inspector1",
+                                         L"new inspector IPM.StickyNote", L"deactivate inspector1",
+                                         L"activate inspector2", L"close inspector2", L"activate inspector1",
+                                         L"close inspector1"}));
+}
+
+TEST(TOutlookExplorer, Outlook2000WindowsDeliverTheirEventsThroughTheOlderInterfaces) {
+    OutlookHost host(L"9.0");
+    TOutlookApplication app(nullptr);
+    app.ConnectTo(host.Application());
+    TOutlookExplorers explorers(nullptr);
+    explorers.ConnectTo(app.Explorers().Get());
+    TOutlookInspectors inspectors(nullptr);
+    inspectors.ConnectTo(app.Inspectors().Get());
+    Tracker tracker;
+    explorers.OnNewExplorer = MakeEvent<&Tracker::NewExplorer>(&tracker);
+    inspectors.OnNewInspector = MakeEvent<&Tracker::NewInspector>(&tracker);
+
+    auto *explorer = host.OpenExplorer(host.DefaultFolder(ol::olFolderInbox));
+    auto *inspector =
+        host.OpenInspector(host.AddItem(host.DefaultFolder(ol::olFolderDrafts), ol::olMail, L"x"));
+    EXPECT_TRUE(IsEqualIID(*tracker.explorers[0]->EventInterface(), DIID_OutlookExplorerEvents));
+    EXPECT_TRUE(IsEqualIID(*tracker.inspectors[0]->EventInterface(), DIID_OutlookInspectorEvents));
+    tracker.cancel = true;
+    EXPECT_FALSE(host.SwitchFolder(explorer, host.DefaultFolder(ol::olFolderContacts)));
+    host.Close(inspector);
+    host.Close(explorer);
+    EXPECT_EQ(tracker.log,
+              (std::vector<std::wstring>{L"new explorer Inbox - Outlook", L"activate explorer1",
+                                         L"new inspector IPM.Note", L"deactivate explorer1",
+                                         L"activate inspector2", L"before folder switch explorer1",
+                                         L"close inspector2", L"activate explorer1", L"close explorer1"}));
 }

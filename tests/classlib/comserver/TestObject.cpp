@@ -25,10 +25,6 @@ STDMETHODIMP TTestObject::GetClassID(CLSID *clsid) {
     return Guard([&] { *clsid = Factory()->ClassID(); });
 }
 
-void *TTestObject::ExtraInterface(REFIID riid) noexcept {
-    return IsEqualIID(riid, IID_ITestObjectAlias) ? static_cast<ITestObject *>(this) : nullptr;
-}
-
 STDMETHODIMP TTestObject::get_Name(BSTR *value) {
     return Guard([&] { *value = AllocBStr(name_); });
 }

@@ -14,15 +14,11 @@ namespace classlib_test {
 constexpr DISPID DISPID_EXTRA = 1000;
 // Raised by Fail: a framework-style error number, not an HRESULT.
 constexpr HRESULT TEST_ERROR_CODE = 31101;
-// An older name of ITestObject, answered by ExtraInterface.
-constexpr IID IID_ITestObjectAlias = {
-    0xeab64dbf, 0xff62, 0x4367, {0x8d, 0xbb, 0xeb, 0x79, 0x12, 0xf4, 0x9b, 0x23}};
 
 // IPersist is a further interface, to show extra interfaces share the object's IUnknown.
 class TTestObject : public classlib::TAutoObjectImpl<ITestObject, IPersist> {
 public:
     STDMETHODIMP GetClassID(CLSID *clsid) override;
-    void *ExtraInterface(REFIID riid) noexcept override;
 
     STDMETHODIMP get_Name(BSTR *value) override;
     STDMETHODIMP put_Name(BSTR value) override;

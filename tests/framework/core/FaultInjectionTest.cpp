@@ -45,8 +45,7 @@ TEST_F(FaultInjectionTest, CommandBarsThatCannotBeReadAreNoFailure) {
     hostsim::OutlookHost host(L"11.0");
     host.OpenExplorer(host.DefaultFolder(hostsim::ol::olFolderInbox));
     host.App().FailAlways(L"ActiveWindow", E_FAIL);
-    ComPtr<IDTExtensibility2> addIn = NewAddIn();
-    Start(addIn.Get(), host.Application());
+    ComPtr<IDTExtensibility2> addIn = Started(host.Application());
     EXPECT_FALSE(ModuleOf(addIn)->CommandBars());
     EXPECT_EQ(host.Log().Count(L"Application", L"ActiveWindow"), 1)
         << "an open explorer has command bars to ask for";
@@ -141,8 +140,7 @@ TEST_F(FaultInjectionTest, ShutdownSettingsOfTheWrongTypeAreNotTakenForAYes) {
                 L"AddinFastShutdownBehavior", L"1");
     WriteString(HKEY_CURRENT_USER, AddInKey(ohaOutlook), L"RequireShutdownNotification", L"1");
     hostsim::OutlookHost host(L"14.0.0.4760");
-    ComPtr<IDTExtensibility2> addIn = NewAddIn();
-    Start(addIn.Get(), host.Application());
+    ComPtr<IDTExtensibility2> addIn = Started(host.Application());
     EXPECT_TRUE(ModuleOf(addIn)->FastShutdownEnabled());
     Stop(addIn.Get());
 }

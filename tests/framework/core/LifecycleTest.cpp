@@ -57,8 +57,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, ConnectModeTest,
 
 TEST_F(LifecycleTest, ASecondStartupCompleteDoesNothing) {
     hostsim::OutlookHost host(L"14.0.0.4760");
-    ComPtr<IDTExtensibility2> addIn = NewAddIn();
-    Start(addIn.Get(), host.Application());
+    ComPtr<IDTExtensibility2> addIn = Started(host.Application());
     size_t hostCalls = host.Log().Calls().size();
 
     ASSERT_EQ(StartupComplete(addIn.Get()), S_OK);
@@ -71,8 +70,7 @@ TEST_F(LifecycleTest, ASecondStartupCompleteDoesNothing) {
 
 TEST_F(LifecycleTest, HostShutdownFiresBeginShutdownThenFinalizeThenFreesTheModule) {
     hostsim::OutlookHost host(L"11.0");
-    ComPtr<IDTExtensibility2> addIn = NewAddIn();
-    Start(addIn.Get(), host.Application());
+    ComPtr<IDTExtensibility2> addIn = Started(host.Application());
     CoreLog().Events.clear();
 
     ASSERT_EQ(BeginShutdown(addIn.Get()), S_OK);
@@ -94,8 +92,7 @@ TEST_F(LifecycleTest, HostShutdownKeepsTheBarRecordsAndAUserUnloadRemovesThem) {
         CreateKey(HKEY_CURRENT_USER, key + L"\\CommandBars");
         WriteDword(HKEY_CURRENT_USER, key + L"\\Controls", L"Tessary.Reply", 3);
         hostsim::OutlookHost host(L"11.0");
-        ComPtr<IDTExtensibility2> addIn = NewAddIn();
-        Start(addIn.Get(), host.Application());
+        ComPtr<IDTExtensibility2> addIn = Started(host.Application());
         CoreLog().Events.clear();
 
         ASSERT_EQ(Disconnect(addIn.Get(), removeMode), S_OK);
@@ -113,8 +110,7 @@ TEST_F(LifecycleTest, HostShutdownKeepsTheBarRecordsAndAUserUnloadRemovesThem) {
 TEST_F(LifecycleTest, EachApplicationEventHasItsOwnGuard) {
     CoreLog().Failing = {L"Initialize", L"StartupComplete", L"BeginShutdown", L"Finalize"};
     hostsim::OutlookHost host(L"11.0");
-    ComPtr<IDTExtensibility2> addIn = NewAddIn();
-    Start(addIn.Get(), host.Application());
+    ComPtr<IDTExtensibility2> addIn = Started(host.Application());
     Stop(addIn.Get());
 
     EXPECT_EQ(CoreLog().Events,
@@ -131,8 +127,7 @@ TEST_F(LifecycleTest, AnUnhandledErrorIsShownWithTheAddInsName) {
     CoreLog().Failing = {L"Initialize"};
     CoreLog().HandleErrors = false;
     hostsim::OutlookHost host(L"11.0");
-    ComPtr<IDTExtensibility2> addIn = NewAddIn();
-    Start(addIn.Get(), host.Application());
+    ComPtr<IDTExtensibility2> addIn = Started(host.Application());
 
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0].Text, L"Core Test error: the add-in has fired an exception.\r\nInitialize failed");
@@ -145,8 +140,7 @@ TEST_F(LifecycleTest, AnUnhandledErrorIsShownWithTheAddInsName) {
 TEST_F(LifecycleTest, AnythingAHandlerThrowsReachesOnError) {
     CoreLog().Failing = {L"StartupComplete:std"};
     hostsim::OutlookHost host(L"11.0");
-    ComPtr<IDTExtensibility2> addIn = NewAddIn();
-    Start(addIn.Get(), host.Application());
+    ComPtr<IDTExtensibility2> addIn = Started(host.Application());
     EXPECT_TRUE(CoreLog().Contains(L"Error:not a class-library exception"));
     Stop(addIn.Get());
 }
@@ -175,8 +169,7 @@ TEST_F(LifecycleTest, WithoutACOMAddInEntryNothingIsHandedOver) {
 
 TEST_F(LifecycleTest, AHostThatLetsGoWithoutDisconnectingLeavesNothingBehind) {
     hostsim::OutlookHost host(L"11.0");
-    ComPtr<IDTExtensibility2> addIn = NewAddIn();
-    Start(addIn.Get(), host.Application());
+    ComPtr<IDTExtensibility2> addIn = Started(host.Application());
     EXPECT_EQ(framework::AddInCanUnloadNow(), S_FALSE);
     CoreLog().Events.clear();
 

@@ -57,8 +57,7 @@ TEST_F(ShortcutStartupTest, AShortcutPressedInOutlook2003ReachesTheButtonsHandle
         button->SetShortcutText(L"Ctrl+Shift+Z");
         button->OnClick = classlib::MakeEvent<&TClickCounter::Click>(&clicks);
     };
-    ComPtr<IDTExtensibility2> addIn = NewAddIn();
-    Start(addIn.Get(), host.Application());
+    ComPtr<IDTExtensibility2> addIn = Started(host.Application());
     TzidCOMAddInModule *module = ModuleOf(addIn);
     ASSERT_NE(module, nullptr);
     ASSERT_NE(KeyboardHook, nullptr) << "the start-up installs the hook";

@@ -19,8 +19,7 @@ protected:
                 seen = module.StartMode();
         };
         hostsim::OutlookHost host(version);
-        ComPtr<IDTExtensibility2> addIn = NewAddIn();
-        Start(addIn.Get(), host.Application());
+        ComPtr<IDTExtensibility2> addIn = Started(host.Application());
         Stop(addIn.Get());
         return seen;
     }
@@ -58,8 +57,7 @@ TEST_F(StartModeTest, AValueThatIsNoTextNamesNoMode) {
 
 TEST_F(StartModeTest, TheAddInKeyStaysOpenForTheSession) {
     hostsim::OutlookHost host(L"11.0");
-    ComPtr<IDTExtensibility2> addIn = NewAddIn();
-    Start(addIn.Get(), host.Application());
+    ComPtr<IDTExtensibility2> addIn = Started(host.Application());
     const classlib::TRegistry &reg = ModuleOf(addIn)->Registry();
     EXPECT_EQ(reg.RootKey(), HKEY_CURRENT_USER);
     EXPECT_NE(reg.CurrentKey(), nullptr);
@@ -90,8 +88,7 @@ TEST_P(ColorSchemeTest, TheSchemeComesFromOfficesThemeOrTheVersionsDefault) {
         CreateKey(HKEY_CURRENT_USER, common);
     if (c.Theme >= 0)
         WriteDword(HKEY_CURRENT_USER, common, L"Theme", c.Theme);
-    ComPtr<IDTExtensibility2> addIn = NewAddIn();
-    Start(addIn.Get(), host.Application());
+    ComPtr<IDTExtensibility2> addIn = Started(host.Application());
     EXPECT_EQ(ModuleOf(addIn)->ColorScheme(), c.Scheme);
     Stop(addIn.Get());
 }
@@ -110,8 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(StartModeTest, AThemeThatIsNoNumberLeavesTheSchemeUnknown) {
     WriteString(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office\\14.0\\Common", L"Theme", L"Black");
     hostsim::OutlookHost host(L"14.0.0.4760");
-    ComPtr<IDTExtensibility2> addIn = NewAddIn();
-    Start(addIn.Get(), host.Application());
+    ComPtr<IDTExtensibility2> addIn = Started(host.Application());
     EXPECT_EQ(ModuleOf(addIn)->ColorScheme(), TzidOfficeColorScheme::Unknown);
     Stop(addIn.Get());
 }

@@ -34,32 +34,6 @@ bool Contains(const std::wstring &Text, const std::wstring &Part) {
 
 class CustomUIDocument : public CustomUIFixture {};
 
-TEST_F(CustomUIDocument, ATabWithAGroupOfTwoButtonsAndADynamicMenuGivesThirteenLines) {
-    TzidRibbonTab &tab = AddTab(L"tabTools", {msrOutlookMailRead});
-    auto &group = Add<TzidRibbonGroup>(tab.Controls(), L"groupTools");
-    Add<TzidRibbonButton>(group.Controls(), L"buttonOne");
-    Add<TzidRibbonButton>(group.Controls(), L"buttonTwo");
-    auto &menu = Add<TzidRibbonMenu>(group.Controls(), L"menuInsert");
-    menu.SetDynamic(true);
-    Add<TzidRibbonButton>(menu.Controls(), L"menuEntry");
-
-    // Lines joined by CR LF, tab-indented, and no break after the root's end tag; each element's
-    // attributes are the attribute tests' and the schema check's.
-    std::wstring xml = Document(L"Microsoft.Outlook.Mail.Read", 14);
-    std::vector<std::wstring> heads;
-    for (const std::wstring &line : Lines(xml))
-        heads.push_back(line.substr(0, line.find_first_of(L" >", line.find(L'<'))) +
-                        (line.ends_with(L"/>") ? L"/" : L""));
-    EXPECT_EQ(heads, (std::vector<std::wstring>{
-                         L"<customUI", L"\t<ribbon", L"\t\t<tabs", L"\t\t\t<tab", L"\t\t\t\t<group",
-                         L"\t\t\t\t\t<button/", L"\t\t\t\t\t<button/", L"\t\t\t\t\t<dynamicMenu/",
-                         L"\t\t\t\t</group", L"\t\t\t</tab", L"\t\t</tabs", L"\t</ribbon", L"</customUI"}));
-    EXPECT_EQ(Lines(xml)[0], Root(Ns2006));
-    EXPECT_EQ(Lines(xml)[3], L"\t\t\t" + TabTag(L"tabTools") + L">");
-    EXPECT_EQ(std::count(xml.begin(), xml.end(), L'\n'), 12);
-    EXPECT_FALSE(xml.ends_with(L"\n"));
-}
-
 TEST_F(CustomUIDocument, ModulesWithNothingForTheWindowGiveMinimalDocuments) {
     // No tabs at all: the root alone.
     std::wstring xml = Document(L"Microsoft.Outlook.Explorer");
@@ -74,36 +48,6 @@ TEST_F(CustomUIDocument, ModulesWithNothingForTheWindowGiveMinimalDocuments) {
     AddTab(L"tabEmpty", {msrOutlookExplorer});
     xml = Document(L"Microsoft.Outlook.Explorer");
     EXPECT_EQ(Lines(xml).at(3), L"\t\t\t" + TabTag(L"tabEmpty") + L" />");
-}
-
-TEST_F(CustomUIDocument, EachOutlookWindowGetsTheTabsAndControlsMeantForIt) {
-    TzidRibbonTab &read = AddTab(L"tabRead", {msrOutlookMailRead, msrOutlookExplorer});
-    auto &group = Add<TzidRibbonGroup>(read.Controls(), L"groupRead");
-    auto &reply = Add<TzidRibbonButton>(group.Controls(), L"buttonReply");
-    reply.SetRibbons({msrOutlookMailRead});
-    auto &manage = Add<TzidRibbonButton>(group.Controls(), L"buttonManage");
-    manage.SetRibbons({msrOutlookExplorer});
-    TzidRibbonTab &compose = AddTab(L"tabCompose", {msrOutlookMailCompose});
-    Add<TzidRibbonButton>(Add<TzidRibbonGroup>(compose.Controls(), L"groupCompose").Controls(), L"buttonZip");
-
-    std::wstring explorer = Document(L"Microsoft.Outlook.Explorer");
-    EXPECT_TRUE(Contains(explorer, L"id=\"buttonManage\""));
-    EXPECT_FALSE(Contains(explorer, L"id=\"buttonReply\""));
-    EXPECT_FALSE(Contains(explorer, L"id=\"tabCompose\""));
-
-    std::wstring mailRead = Document(L"Microsoft.Outlook.Mail.Read");
-    EXPECT_TRUE(Contains(mailRead, L"id=\"buttonReply\""));
-    EXPECT_FALSE(Contains(mailRead, L"id=\"buttonManage\""));
-    EXPECT_FALSE(Contains(mailRead, L"id=\"tabCompose\""));
-
-    std::wstring mailCompose = Document(L"Microsoft.Outlook.Mail.Compose");
-    EXPECT_FALSE(Contains(mailCompose, L"id=\"tabRead\""));
-    EXPECT_TRUE(Contains(mailCompose, L"id=\"buttonZip\""));
-
-    // A window no tab is meant for.
-    EXPECT_FALSE(Contains(Document(L"Microsoft.Outlook.Appointment"), L"<tabs>"));
-    EXPECT_EQ(Module().HostType(), ohaOutlook);
-    EXPECT_TRUE(Module().UsesRibbon());
 }
 
 // One tab per window kind of both sets: the document of each kind's ribbon id holds the tabs of
@@ -142,14 +86,6 @@ TEST_F(CustomUIDocument, EveryWindowKindGetsItsOwnTabs) {
     EXPECT_EQ(RibbonIdOf(msrOutlookMailRead), L"Microsoft.Outlook.Mail.Read");
     EXPECT_EQ(RibbonIdOf(msrInforPathFiller2010), L"Microsoft.InfoPath.Editor");
     EXPECT_EQ(Module().HostType(), ohaVisio); // the last ribbon id asked for
-}
-
-TEST_F(CustomUIDocument, TheExplorerIsOneWindowUnderBothItsNames) {
-    TzidRibbonTab &tab = AddTab(L"tabExplorer", {msrOutlookExplorer});
-    EXPECT_TRUE(tab.Ribbons2010().Contains(msrOutlookExplorer2010));
-    tab.SetRibbons({});
-    tab.SetRibbons2010({msrOutlookExplorer2010});
-    EXPECT_TRUE(Contains(Document(L"Microsoft.Outlook.Explorer"), L"id=\"tabExplorer\""));
 }
 
 TEST_F(CustomUIDocument, TextMessageWindowsMatchByKindAndByTheirCommonId) {

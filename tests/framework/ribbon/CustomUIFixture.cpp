@@ -1,8 +1,18 @@
 #include "CustomUIFixture.h"
 
+#include "CustomUITestServer.h"
+#include "classlib/ComServer.h"
 #include "framework/ribbon/CustomUIWriter.h"
 
 namespace customuitest {
+
+framework::TzidFactory &CustomUIFactory() {
+    static framework::TzidFactory factory(classlib::ComServer(),
+                                          classlib::TComObjectFactory::ComClass<TCustomUITestAddIn>(),
+                                          CLSID_CustomUITestAddIn, TCustomUITestModule::StaticClass(),
+                                          L"CustomUITestAddIn", L"customUI test add-in");
+    return factory;
+}
 
 void CustomUIFixture::SetUp() {
     MessageRecordingTest::SetUp();

@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "CustomUITestModule.h"
+#include "RibbonTestModule.h"
+#include "framework/core/AddInObject.h"
+#include "framework/core/Factory.h"
 #include "framework/ribbon/HostVersion.h"
 #include "framework/ribbon/RibbonCommands.h"
 #include "framework/ribbon/RibbonContainers.h"
@@ -22,6 +24,14 @@
 #include "tests/framework/ribbon/RibbonTestKit.h"
 
 namespace customuitest {
+
+// The tests' module (form CustomUITestModule.form) is the ribbon tests' module class, made by the
+// factory of CustomUITestAddIn (ProgID "TessaryCustomUITest.CustomUITestAddIn"); errors land in its
+// Log as "Error:<message>".
+using TCustomUITestModule = ribbontest::TRibbonTestModule;
+class TCustomUITestAddIn : public framework::TdivAzore {};
+framework::TzidFactory &CustomUIFactory();
+inline constexpr const wchar_t *CustomUITestProgID = L"TessaryCustomUITest.CustomUITestAddIn";
 
 // A control of class T with Id, added to Controls.
 using ribbontest::Add;

@@ -198,7 +198,8 @@ TEST_F(CustomUIThroughCOM, TheModulesEventsSeeTheDocumentAndTheirFailuresAreRepo
     log.Events.clear();
     xml = Document(L"Microsoft.Word.Document");
     EXPECT_EQ(log.Events.size(), 2u);
-    EXPECT_EQ(module.Errors, (std::vector<std::wstring>{L"before create failed", L"before load failed"}));
+    EXPECT_EQ(module.Log,
+              (std::vector<std::wstring>{L"Error:before create failed", L"Error:before load failed"}));
     EXPECT_EQ(xml, L"<customUI xmlns=\"" + std::wstring(zidCustomUINamespace2006) + L"\" />");
 }
 
@@ -229,7 +230,7 @@ TEST_F(CustomUIThroughCOM, AStaticMenuIsFilledByItsOnCreateBeforeItIsWritten) {
     EXPECT_TRUE(Contains(xml, L"<menu id=\"menuFilled\"")) << classlib::WideToUtf8(xml);
     EXPECT_TRUE(Contains(xml, L"<button id=\"filledEntry\""));
     EXPECT_TRUE(Contains(xml, L"<button id=\"failingEntry\""));
-    EXPECT_EQ(Module().Errors, std::vector<std::wstring>{L"no entries today"});
+    EXPECT_EQ(Module().Log, std::vector<std::wstring>{L"Error:no entries today"});
     // A dynamic menu is filled when the host opens it, not when the ribbon is written.
     EXPECT_EQ(filler.Calls, 2);
 }

@@ -32,6 +32,30 @@ void SetHostVersion(int Version) {
     hostVersion = Version;
 }
 
+std::wstring Codes(std::initializer_list<uint32_t> List, int Count) {
+    std::wstring hex;
+    auto put = [&hex](uint32_t value) {
+        for (int i = 0; i < 4; ++i)
+            hex += classlib::Format(L"%.2x", {(value >> (8 * i)) & 0xFF});
+    };
+    put(Count >= 0 ? uint32_t(Count) : uint32_t(List.size()));
+    for (uint32_t code : List)
+        put(code);
+    return L"{" + hex + L"}";
+}
+
+std::vector<std::wstring> Entries(const classlib::TStringList &List) {
+    std::vector<std::wstring> entries;
+    for (int i = 0; i < List.Count(); ++i)
+        entries.push_back(List.Strings(i));
+    return entries;
+}
+
+std::vector<std::wstring> Attributes(const framework::IzidRibbonControlInternal &Node,
+                                     int ContextMenuNumber) {
+    return Entries(*Node.GetAttributes(ContextMenuNumber));
+}
+
 // The count starts again with every test.
 void KeepDocument(const std::wstring &Xml) {
     static const ::testing::TestInfo *keptFor = nullptr;

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,9 +19,11 @@
 #include "classlib/ComPtr.h"
 #include "classlib/MessageDialogs.h"
 #include "classlib/OleVariant.h"
+#include "classlib/StringList.h"
 #include "framework/core/AddInObject.h"
 #include "framework/core/Factory.h"
 #include "framework/ribbon/HostVersion.h"
+#include "framework/ribbon/RibbonControl.h"
 #include "hostsim/RibbonControlObject.h"
 #include "hostsim/SimObject.h"
 
@@ -38,6 +42,14 @@ void KeepDocument(const std::wstring &Xml);
 std::vector<std::wstring> Lines(const std::wstring &Xml);
 // The line of Lines that holds Text; -1 when none does.
 int LineWith(const std::vector<std::wstring> &Lines, const std::wstring &Text);
+
+// "ControlTypes" data as form text: a 32-bit count (the list's length unless Count says otherwise),
+// then the codes.
+std::wstring Codes(std::initializer_list<uint32_t> List, int Count = -1);
+// The entries of an attribute list, "name=value" each, in order.
+std::vector<std::wstring> Entries(const classlib::TStringList &List);
+std::vector<std::wstring> Attributes(const framework::IzidRibbonControlInternal &Node,
+                                     int ContextMenuNumber = 0);
 
 // A variant as the tests compare it: "True", "'text'", "7", "Empty", "Nothing", "Object".
 std::wstring Shown(const classlib::OleVariant &Value);

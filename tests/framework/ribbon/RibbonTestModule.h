@@ -14,6 +14,7 @@
 #include "framework/ribbon/RibbonModel.h"
 #include "hostsim/RibbonUIObject.h"
 #include "hostsim/SimObject.h"
+#include "tests/framework/ribbon/RibbonTestKit.h"
 
 namespace ribbontest {
 
@@ -83,17 +84,9 @@ protected:
     framework::TzidRibbonGroup *group_ = nullptr;
 };
 
-// "ControlTypes" data as form text: a 32-bit count (the list's length unless Count says otherwise),
-// then the codes.
-std::wstring Codes(std::initializer_list<uint32_t> List, int Count = -1);
 // A module form with a tab holding one group with a control of every class, events bound to the
 // module's handlers; its tab's ribbon kinds differ from its group's, its split button's menu from
 // the split button's.
 std::wstring EveryClassForm();
-
-// The entries of an attribute list, "name=value" each, in order.
-std::vector<std::wstring> Entries(const classlib::TStringList &List);
-std::vector<std::wstring> Attributes(const framework::IzidRibbonControlInternal &Node,
-                                     int ContextMenuNumber = 0);
 
 } // namespace ribbontest

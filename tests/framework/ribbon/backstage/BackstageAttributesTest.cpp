@@ -106,13 +106,5 @@ TEST_F(BackstageTest, TextControlsWriteOnlyLengthsAndSizesTheHostTakes) {
     EXPECT_EQ(Of(Node(L"bsBottomLabel")).back(), L"noWrap=false"); // WordWrap True
 }
 
-TEST_F(BackstageTest, AModuleNamespaceQualifiesEveryId) {
-    Module().SetNamespace(L"Tessary.Shared");
-    EXPECT_EQ(Of(Node(L"bsGroup"))[0], L"idQ=default:bsGroup");
-    EXPECT_EQ(Of(Node(L"bsSubButton"))[0], L"idQ=default:bsSubButton");
-    EXPECT_EQ(Of(Node(L"bsTabInfo"))[0], L"idQ=default:bsTabInfo");
-    EXPECT_EQ(Of(Node(L"GroupInformation"))[0], L"idMso=GroupInformation");
-}
-
 } // namespace
 } // namespace backstagetest

@@ -26,26 +26,6 @@ framework::TzidFactory &BackstageFactory() {
     return factory;
 }
 
-std::wstring Codes(std::initializer_list<uint32_t> List, int Count) {
-    std::wstring hex;
-    auto put = [&hex](uint32_t value) {
-        for (int i = 0; i < 4; ++i)
-            hex += classlib::Format(L"%.2X", {(value >> (8 * i)) & 0xFF});
-    };
-    put(Count >= 0 ? uint32_t(Count) : uint32_t(List.size()));
-    for (uint32_t code : List)
-        put(code);
-    return L"{" + hex + L"}";
-}
-
-std::vector<std::wstring> Attributes(const framework::IzidRibbonControlInternal &Node) {
-    std::unique_ptr<classlib::TStringList> list = Node.GetAttributes(0);
-    std::vector<std::wstring> entries;
-    for (int i = 0; i < list->Count(); ++i)
-        entries.push_back(list->Strings(i));
-    return entries;
-}
-
 void BackstageTest::SetUp() {
     previousSource_ = ribbontest::UseTestHostVersion();
     ConnectedAddInTest::SetUp();

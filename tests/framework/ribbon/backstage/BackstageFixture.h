@@ -33,11 +33,8 @@ using ribbontest::LineWith;
 using ribbontest::Shown;
 // A control of class T with Id, added to Controls by its class code.
 using ribbontest::Add;
-// "ControlTypes" data as form text: a 32-bit count (the list's length unless Count says otherwise),
-// then the codes.
-std::wstring Codes(std::initializer_list<uint32_t> List, int Count = -1);
-// The entries of a node's attribute list, "name=value" each, in order.
-std::vector<std::wstring> Attributes(const framework::IzidRibbonControlInternal &Node);
+using ribbontest::Attributes;
+using ribbontest::Codes;
 
 class BackstageTest : public ribbontest::ConnectedAddInTest {
 protected:

@@ -1,6 +1,7 @@
 // The Backstage model's own rules: the view at the top (one per module, tabs and fast command
-// buttons only), what the controls below it find through it, the id list, the collections' maxima,
-// the setters' ranges, the items and the actions.
+// buttons only), what the controls below it find through it, the id list, the setters' ranges and the
+// items. Actions, image lists, copies and full collections run the ribbon's own code: the ribbon
+// model's tests hold them.
 #include "BackstageFixture.h"
 
 #include "classlib/Classes.h"
@@ -93,33 +94,6 @@ TEST_F(BackstageTest, EveryControlIsInTheIdListOnceUntilItGoes) {
     EXPECT_NE(Module().FindRibbonObject(L"bsFormLink"), nullptr);
 }
 
-TEST_F(BackstageTest, FullCollectionsRefuseOneMore) {
-    auto &group = Node<TzidBackstageGroup>(L"bsGroup");
-    std::wstring message;
-    EXPECT_EQ(ErrorOf([&] { group.PrimaryItem()->AddControl(rctBackstageRegularButton); }, &message), 31120);
-    EXPECT_EQ(message, L"There cannot be more than 1 items in this control!");
-    EXPECT_EQ(group.PrimaryItem()->Count(), 1);
-
-    auto &tasks = Node<TzidBackstageTaskGroup>(L"bsTaskGroup");
-    while (tasks.Controls()->Count() < 100)
-        tasks.Controls()->Add();
-    EXPECT_EQ(ErrorOf([&] { tasks.Controls()->Add(); }, &message), 31120);
-    EXPECT_EQ(message, L"There cannot be more than 100 items in this control!");
-    auto &forms = Node<TzidBackstageTaskFormGroup>(L"bsForms");
-    while (forms.Controls()->Count() < 100)
-        forms.Controls()->Add();
-    EXPECT_EQ(ErrorOf([&] { forms.Controls()->Add(); }), 31120);
-
-    auto &second = Node<TzidBackstageTab>(L"bsTabForms");
-    while (second.SecondColumn()->Count() < 1000)
-        second.SecondColumn()->AddControl(rctBackstageLabelControl);
-    EXPECT_EQ(ErrorOf([&] { second.SecondColumn()->AddControl(rctBackstageGroup); }, &message), 31120);
-    EXPECT_EQ(message, L"There cannot be more than 1000 items in this control!");
-    while (View().Controls()->Count() < 255)
-        View().Controls()->AddControl(rctBackstageFastCommandButton);
-    EXPECT_EQ(ErrorOf([&] { View().Controls()->AddControl(rctBackstageTab); }), 31120);
-}
-
 TEST_F(BackstageTest, SettersKeepTheirRanges) {
     auto &tab = Node<TzidBackstageTab>(L"bsTabInfo");
     hostsim::RibbonUIObject &ribbon = ConnectRibbonUI();
@@ -176,59 +150,6 @@ TEST_F(BackstageTest, ItemsBelongToTheirListAndNameThemselvesByIt) {
     EXPECT_EQ(radio.Items()->Items(2)->Caption(), L"Gro\u00df");
     EXPECT_EQ(radio.Items()->Items(2)->ClassName(), L"TzidBackstageItem");
     EXPECT_EQ(radio.Items()->Items(2)->GetElementName(), L"radioButton");
-}
-
-// What each kind keeps and fires is the callbacks' test; here, re-entry, failure and no handler.
-TEST_F(BackstageTest, ActionsFireOnceAndKeepTheStateWhateverTheHandlerDoes) {
-    auto act = [&](const std::wstring &Id, const TzidRibbonActionArguments &Args) {
-        Node(Id).DoAction(Args);
-    };
-    TzidRibbonActionArguments pressed;
-    pressed.Pressed = true;
-    TzidRibbonActionArguments text;
-    text.Text = L"neu";
-
-    // A handler that runs the action again is not fired again; one that fails reports to the module.
-    Module().Log.clear();
-    Module().Reenter = true;
-    act(L"bsFast", pressed);
-    EXPECT_EQ(Module().Log, std::vector<std::wstring>{L"Click:bsFast:1"});
-    EXPECT_FALSE(Node(L"bsFast").Pressed()) << "a button keeps no state";
-    Module().Reenter = false;
-    Module().FailHandlers = true;
-    EXPECT_NO_THROW(act(L"bsCheck", pressed));
-    EXPECT_TRUE(Node(L"bsCheck").Pressed()) << "the state is kept before the handler runs";
-    EXPECT_FALSE(Node(L"bsCheck").InAction());
-    EXPECT_EQ(Module().Log.back(), L"Error:The click of bsCheck failed.");
-    // Controls without a handler keep the state all the same.
-    act(L"bsBoxEdit", text);
-    EXPECT_EQ(Node(L"bsBoxEdit").Text(), L"neu");
-}
-
-TEST_F(BackstageTest, TheViewsImageListGoingAwayLeavesTheControlsWithoutImages) {
-    auto *images = dynamic_cast<classlib::TImageList *>(Module().FindComponent(L"Images"));
-    ASSERT_NE(images, nullptr);
-    EXPECT_EQ(View().Images(), images);
-    EXPECT_EQ(Node(L"bsImage").ImageIndex(), 0);
-    classlib::Free(images);
-    EXPECT_EQ(View().Images(), nullptr);
-    for (const wchar_t *id : {L"bsImage", L"bsTopButton", L"bsFormTask"})
-        EXPECT_EQ(Node(id).ImageIndex(), -1) << classlib::WideToUtf8(id);
-}
-
-TEST_F(BackstageTest, CollectionsAreCopiedControlByControlInTheirClasses) {
-    auto &group = Node<TzidBackstageGroup>(L"bsGroup");
-    auto &other = Node<TzidBackstageGroup>(L"bsFormGroup");
-    other.SetTopItems(group.TopItems());
-    ASSERT_EQ(other.TopItems()->Count(), group.TopItems()->Count());
-    for (int i = 0; i < group.TopItems()->Count(); ++i)
-        EXPECT_EQ(other.TopItems()->Items(i)->ClassName(), group.TopItems()->Items(i)->ClassName());
-    EXPECT_EQ(other.TopItems()->Items(3)->Caption(), L"Name");
-    auto &tab = Node<TzidBackstageTab>(L"bsTabForms");
-    tab.SetFirstColumn(Node<TzidBackstageTab>(L"bsTabInfo").FirstColumn());
-    ASSERT_EQ(tab.FirstColumn()->Count(), 2);
-    EXPECT_EQ(tab.FirstColumn()->Items(1)->ClassName(), L"TzidBackstageTaskGroup");
-    EXPECT_EQ(Module().FindRibbonObject(L"bsForms"), nullptr);
 }
 
 } // namespace
