@@ -45,7 +45,18 @@ protected:
         host_.reset();
         EventsTest::TearDown();
     }
+    // Opens the version's Outlook (with an explorer on the inbox when asked) and connects the component.
+    hostsim::SimOutlookExplorer *Connect(const std::wstring &version, bool withExplorer = false) {
+        Open(version);
+        auto *explorer = withExplorer ? host_->OpenExplorer(inbox_) : nullptr;
+        events_->ConnectToVersion(host_->Application(), MajorOf(version));
+        return explorer;
+    }
     hostsim::SimConnectionPoints &Points(hostsim::SimObject *object) { return object->Events(); }
+    template <class... O> void ExpectNoneAdvised(O *...objects) {
+        for (hostsim::SimObject *object : {static_cast<hostsim::SimObject *>(objects)...})
+            EXPECT_EQ(Advised(object), 0) << object->Name();
+    }
     int Advised(hostsim::SimObject *object) {
         int count = 0;
         for (const IID *iid :
@@ -124,13 +135,8 @@ TEST_P(OutlookVersionTest, EveryEventOfTheVersionsInterfacesReachesItsPublishedE
     EXPECT_TRUE(Errors().empty());
 
     events_->Disconnect();
-    for (hostsim::SimObject *object :
-         {static_cast<hostsim::SimObject *>(&host_->App()),
-          static_cast<hostsim::SimObject *>(&host_->NameSpace()),
-          static_cast<hostsim::SimObject *>(&host_->Explorers()),
-          static_cast<hostsim::SimObject *>(&host_->Inspectors()),
-          static_cast<hostsim::SimObject *>(explorer), static_cast<hostsim::SimObject *>(inspector)})
-        EXPECT_EQ(Advised(object), 0) << object->Name();
+    ExpectNoneAdvised(&host_->App(), &host_->NameSpace(), &host_->Explorers(), &host_->Inspectors(), explorer,
+                      inspector);
     EXPECT_TRUE(events_->ExplorerSinks().empty());
     EXPECT_TRUE(events_->InspectorSinks().empty());
     EXPECT_EQ(events_->RefCount(), 0);
@@ -191,9 +197,7 @@ TEST_F(OutlookEventsTest, ExplorerAndInspectorSinksFollowTheWindows) {
 }
 
 TEST_F(OutlookEventsTest, AWindowGetsOrLosesItsSinkAlsoWhenItsHandlerFails) {
-    Open(L"12.0.0.4518");
-    host_->OpenExplorer(inbox_);
-    events_->ConnectToVersion(host_->Application(), L"12");
+    Connect(L"12.0.0.4518", true);
     ASSERT_TRUE(recorder_.Bind(*events_, L"OnNewExplorer"));
     ASSERT_TRUE(recorder_.Bind(*events_, L"OnExplorerClose"));
     recorder_.Raise = L"OnNewExplorer";
@@ -210,17 +214,14 @@ TEST_F(OutlookEventsTest, AWindowGetsOrLosesItsSinkAlsoWhenItsHandlerFails) {
 }
 
 TEST_F(OutlookEventsTest, AHandlerMayDisconnectOrFreeEverythingDuringItsOwnEvent) {
-    Open(L"14.0.0.4760");
-    auto *explorer = host_->OpenExplorer(inbox_);
-    events_->ConnectToVersion(host_->Application(), L"14");
+    auto *explorer = Connect(L"14.0.0.4760", true);
     ASSERT_TRUE(recorder_.Bind(*events_, L"OnExplorerBeforeFolderSwitch"));
     ASSERT_TRUE(recorder_.Bind(*events_, L"OnExplorerSelectionChange"));
 
     // Disconnecting unadvises the very sink the host is calling; its answer still reaches Outlook.
     recorder_.Action = [this](const std::wstring &) { events_->Disconnect(); };
     EXPECT_FALSE(host_->SwitchFolder(explorer, host_->DefaultFolder(ol::olFolderSentMail)));
-    EXPECT_EQ(Advised(explorer), 0);
-    EXPECT_EQ(Advised(&host_->App()), 0);
+    ExpectNoneAdvised(explorer, &host_->App());
 
     // Freeing the module frees the component whose handler runs.
     events_->ConnectToVersion(host_->Application(), L"14");
@@ -229,17 +230,14 @@ TEST_F(OutlookEventsTest, AHandlerMayDisconnectOrFreeEverythingDuringItsOwnEvent
     host_->Select(explorer, {mail_});
     EXPECT_EQ(recorder_.Count(L"OnExplorerSelectionChange"), 1);
     EXPECT_EQ(module_, nullptr);
-    EXPECT_EQ(Advised(explorer), 0);
-    EXPECT_EQ(Advised(&host_->App()), 0);
+    ExpectNoneAdvised(explorer, &host_->App());
     EXPECT_EQ(classlib::ComServer().ObjectCount(), 0);
     host_->Select(explorer, {});
     EXPECT_EQ(recorder_.Count(L"OnExplorerSelectionChange"), 1);
 }
 
 TEST_F(OutlookEventsTest, ASinkFreedDuringItsOwnCallGoesWhenTheCallReturns) {
-    Open(L"11.0");
-    auto *explorer = host_->OpenExplorer(inbox_);
-    events_->ConnectToVersion(host_->Application(), L"11");
+    auto *explorer = Connect(L"11.0", true);
     ASSERT_EQ(events_->ExplorerSinks().size(), 1u);
     framework::TzidOutlookExplorerEvents *sink = events_->ExplorerSinks()[0];
     std::weak_ptr<void> alive = sink->Liveness();
@@ -259,16 +257,14 @@ TEST_F(OutlookEventsTest, ASinkFreedDuringItsOwnCallGoesWhenTheCallReturns) {
 }
 
 TEST_F(OutlookEventsTest, ACancelledSendStaysUnsent) {
-    Open(L"11.0");
-    events_->ConnectToVersion(host_->Application(), L"11");
+    Connect(L"11.0");
     EXPECT_TRUE(host_->Send(mail_));
     ASSERT_TRUE(recorder_.Bind(*events_, L"OnItemSend"));
     EXPECT_FALSE(host_->Send(host_->AddItem(inbox_, ol::olMail, L"Mail 2")));
 }
 
 TEST_F(OutlookEventsTest, QuitFiresAtMostOncePerProcess) {
-    Open(L"14.0.0.4760");
-    events_->ConnectToVersion(host_->Application(), L"14");
+    Connect(L"14.0.0.4760");
     // Without a handler Quit leaves the process's mark alone.
     const bool firedBefore = framework::OutlookQuitFired();
     Points(&host_->App()).FireAll(kQuit);
@@ -301,8 +297,7 @@ TEST_F(OutlookEventsTest, AnOutlookWithoutReminderEventsIsConnectedAllTheSame) {
 // The advice Outlook refuses to take back when the component connects again keeps the dispatcher it
 // calls, which goes inert: each event is heard once. The release at disconnection takes it back.
 TEST_F(OutlookEventsTest, AnAdviceOutlookRefusesToTakeBackIsHeardNoMoreAndTakenBackLater) {
-    Open(L"11.0");
-    events_->ConnectToVersion(host_->Application(), L"11");
+    Connect(L"11.0");
     host_->App().FailNext(L"Unadvise", E_FAIL);
     events_->ConnectToVersion(host_->Application(), L"11");
     EXPECT_EQ(Advised(&host_->App()), 2);
@@ -319,12 +314,7 @@ TEST_F(OutlookEventsTest, FreeingAConnectedComponentDisconnectsEverythingFirst) 
     auto *inspector = host_->OpenInspector(mail_);
     events_->ConnectToVersion(host_->Application(), L"10");
     classlib::Free(events_);
-    for (hostsim::SimObject *object :
-         {static_cast<hostsim::SimObject *>(&host_->App()),
-          static_cast<hostsim::SimObject *>(&host_->NameSpace()),
-          static_cast<hostsim::SimObject *>(host_->Reminders()), static_cast<hostsim::SimObject *>(explorer),
-          static_cast<hostsim::SimObject *>(inspector)})
-        EXPECT_EQ(Advised(object), 0) << object->Name();
+    ExpectNoneAdvised(&host_->App(), &host_->NameSpace(), host_->Reminders(), explorer, inspector);
     EXPECT_EQ(classlib::ComServer().ObjectCount(), 0);
 }
 

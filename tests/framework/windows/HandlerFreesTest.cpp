@@ -85,45 +85,39 @@ protected:
     int clicks_ = 0;
 };
 
-// The click sink, the button's re-entry flag and the error report go on only with what is left; a
-// failure raised after the delete still reaches the module, which exists.
-TEST_F(HandlerFreesTest, AnOfficeClickWhoseHandlerDeletesItsButtonOrUnloadsTheAddIn) {
-    StartWord();
-    OnGo(false, true);
-    bars_->UserClick(GoInOffice());
-    EXPECT_HEAPS_VALID();
-    EXPECT_EQ(clicks_, 1);
-    EXPECT_EQ(Log().Events.back(), L"Error:after the delete");
-    Log().Events.clear();
-    EXPECT_EQ(Module()->FindComponent(L"HostBar") != nullptr, true);
-    Stop();
-
-    ResetLog();
-    StartWord();
-    OnGo(true);
-    bars_->UserClick(GoInOffice());
-    EXPECT_HEAPS_VALID();
-    EXPECT_EQ(clicks_, 2);
-    EXPECT_FALSE(addIn_) << "the host did not let go of the add-in";
-    EXPECT_EQ(Log().ModulesAlive, 0) << "the module outlived the click";
-}
-
-TEST_F(HandlerFreesTest, AShortcutClickWhoseHandlerDeletesItsButtonOrUnloadsTheAddIn) {
-    for (bool unloads : {false, true}) {
-        StartWord();
-        Module()->SetHandleShortcuts(true);
-        OnGo(unloads);
-        auto *window = dynamic_cast<framework::TzidNativeWindow *>(Module()->NativeWindow());
-        ASSERT_NE(window, nullptr);
-        Go().SetShortcutText(L"Ctrl+G");
-        ASSERT_TRUE(window->PostShortcut(L"CTRL+G", &Go()));
-        PumpMessages();
-        EXPECT_HEAPS_VALID();
-        EXPECT_EQ(clicks_, unloads ? 2 : 1);
-        EXPECT_EQ(addIn_ == nullptr, unloads);
-        if (addIn_)
+// Office's click and a shortcut's: the click sink, the button's re-entry flag and the error report
+// go on only with what is left.
+TEST_F(HandlerFreesTest, AClickWhoseHandlerDeletesItsButtonOrUnloadsTheAddIn) {
+    for (bool shortcut : {false, true})
+        for (bool unloads : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "shortcut " << shortcut << ", unloads " << unloads);
+            ResetLog();
+            clicks_ = 0;
+            StartWord();
+            // A failure raised after the delete still reaches the module, which exists.
+            OnGo(unloads, !unloads);
+            if (shortcut) {
+                Module()->SetHandleShortcuts(true);
+                auto *window = dynamic_cast<framework::TzidNativeWindow *>(Module()->NativeWindow());
+                ASSERT_NE(window, nullptr);
+                Go().SetShortcutText(L"Ctrl+G");
+                ASSERT_TRUE(window->PostShortcut(L"CTRL+G", &Go()));
+                PumpMessages();
+            } else {
+                bars_->UserClick(GoInOffice());
+            }
+            EXPECT_HEAPS_VALID();
+            EXPECT_EQ(clicks_, 1);
+            EXPECT_EQ(addIn_ == nullptr, unloads) << "the host did not let go of the add-in";
+            if (unloads) {
+                EXPECT_EQ(Log().ModulesAlive, 0) << "the module outlived the click";
+                continue;
+            }
+            EXPECT_EQ(Log().Events.back(), L"Error:after the delete");
+            Log().Events.clear();
+            EXPECT_NE(Module()->FindComponent(L"HostBar"), nullptr);
             Stop();
-    }
+        }
 }
 
 // Word's window and document events each refresh the named objects, whose entry unloads the add-in
