@@ -47,8 +47,7 @@ TEST_P(FastShutdownMatrixTest, FastShutdownIsFollowedUnlessSomeoneAsksForNotific
             module.SetRegisterForAllUsers(c.RegisterForAllUsers);
     };
     hostsim::OutlookHost host(c.Version);
-    ComPtr<IDTExtensibility2> addIn = NewAddIn();
-    Start(addIn.Get(), host.Application());
+    ComPtr<IDTExtensibility2> addIn = Started(host.Application());
     EXPECT_EQ(ModuleOf(addIn)->FastShutdownEnabled(), c.Enabled);
     EXPECT_FALSE(ModuleOf(addIn)->HasAccessTimer()) << "Outlook has no use for Access's timer";
     CoreLog().Events.clear();
@@ -123,8 +122,7 @@ TEST_F(FastShutdownTest, QuitTearsDownWithoutTheModulesShutdownEventsAndAfterIts
         module.OutlookApp()->OnQuit = classlib::MakeEvent<&TQuitHandler::Quit>(&handler);
     };
     hostsim::OutlookHost host(L"14.0.0.4760");
-    ComPtr<IDTExtensibility2> addIn = NewAddIn();
-    Start(addIn.Get(), host.Application());
+    ComPtr<IDTExtensibility2> addIn = Started(host.Application());
     CoreLog().Events.clear();
 
     insideQuit = true;
@@ -153,8 +151,7 @@ TEST_F(FastShutdownTest, FailuresDuringQuitAreReportedAndTheTeardownGoesOn) {
             module.OutlookApp()->OnQuit = classlib::MakeEvent<&TQuitHandler::Quit>(&handler);
     };
     hostsim::OutlookHost host(L"14.0.0.4760");
-    ComPtr<IDTExtensibility2> addIn = NewAddIn();
-    Start(addIn.Get(), host.Application());
+    ComPtr<IDTExtensibility2> addIn = Started(host.Application());
     CoreLog().Events.clear();
 
     host.Quit();
@@ -166,8 +163,7 @@ TEST_F(FastShutdownTest, FailuresDuringQuitAreReportedAndTheTeardownGoesOn) {
 
 TEST_F(FastShutdownTest, TheQuitHandlerNeverLetsAnExceptionOut) {
     hostsim::OutlookHost host(L"14.0.0.4760");
-    ComPtr<IDTExtensibility2> addIn = NewAddIn();
-    Start(addIn.Get(), host.Application());
+    ComPtr<IDTExtensibility2> addIn = Started(host.Application());
     CoreLog().HandleErrors = false;
     CoreLog().Failing = {L"OutlookQuit:std"};
     // Called as Outlook's wrapper calls it; no message box can be shown either (the hook refuses).
@@ -181,8 +177,7 @@ TEST_F(FastShutdownTest, TheQuitHandlerNeverLetsAnExceptionOut) {
 
 TEST_F(FastShutdownTest, OtherHostsNeverFollowIt) {
     hostsim::WordHost host(L"14.0");
-    ComPtr<IDTExtensibility2> addIn = NewAddIn();
-    Start(addIn.Get(), host.Application());
+    ComPtr<IDTExtensibility2> addIn = Started(host.Application());
     EXPECT_FALSE(ModuleOf(addIn)->FastShutdownEnabled());
     Stop(addIn.Get());
 }

@@ -128,8 +128,7 @@ TEST_F(FaultInjectionTest, CallsOutOfOrderAreHarmless) {
 }
 
 TEST_F(FaultInjectionTest, NoApplicationAtAllStillStartsAndStops) {
-    ComPtr<IDTExtensibility2> addIn = NewAddIn();
-    Start(addIn.Get(), nullptr);
+    ComPtr<IDTExtensibility2> addIn = Started(nullptr);
     EXPECT_EQ(ModuleOf(addIn)->HostWrapper(ohaExcel), nullptr);
     EXPECT_TRUE(CoreLog().Contains(L"StartupComplete"));
     Stop(addIn.Get());

@@ -143,8 +143,7 @@ TEST_F(LifecycleTest, TheAddInHandsItselfToItsCOMAddInEntryIfThereIsOne) {
     auto *entry =
         host.World().Create<hostsim::ComAddInObject>(L"TessaryCoreTest.CoreTestAddIn", L"", L"Core test");
     for (COMAddIn *given : {static_cast<COMAddIn *>(entry), static_cast<COMAddIn *>(nullptr)}) {
-        ComPtr<IDTExtensibility2> addIn = NewAddIn();
-        Start(addIn.Get(), host.Application(), given);
+        ComPtr<IDTExtensibility2> addIn = Started(host.Application(), given);
         EXPECT_EQ(ModuleOf(addIn)->COMAddIn().Get(), given);
         if (given) {
             ComPtr<IUnknown> handedOver = ComPtr<IDispatch>::Copy(entry->AddInObject()).TryAs<IUnknown>();
