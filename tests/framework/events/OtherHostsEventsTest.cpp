@@ -30,13 +30,9 @@ void PrintTo(const THostCase &c, std::ostream *os) {
     *os << classlib::WideToUtf8(c.Class);
 }
 
-class OtherHostsEventsTest : public EventsTest, public ::testing::WithParamInterface<THostCase> {
+class OtherHostsEventsTest : public HostEventsTest<hostsim::OtherHost>,
+                             public ::testing::WithParamInterface<THostCase> {
 protected:
-    void TearDown() override {
-        DropModule();
-        host_.reset();
-        EventsTest::TearDown();
-    }
     framework::TzidCustomEvents *Open(OtherHostKind kind, const std::wstring &version,
                                       const std::wstring &cls) {
         host_ = std::make_unique<hostsim::OtherHost>(kind, version);
@@ -46,8 +42,6 @@ protected:
         EXPECT_NE(info, nullptr) << "not registered";
         return info ? dynamic_cast<framework::TzidCustomEvents *>(info->CreateComponent(module_)) : nullptr;
     }
-
-    std::unique_ptr<hostsim::OtherHost> host_;
 };
 
 TEST_P(OtherHostsEventsTest, EveryEventTheHostDeclaresReachesItsPublishedEvent) {

@@ -22,7 +22,7 @@ namespace {
 const GUID kOutlookApplicationClass = {
     0x0006F03A, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
-class Outlook2007Test : public EventsTest {
+class Outlook2007Test : public HostEventsTest<hostsim::OutlookHost> {
 protected:
     void Connect(const std::wstring &version) {
         host_ = std::make_unique<hostsim::OutlookHost>(version);
@@ -41,15 +41,12 @@ protected:
     }
     void TearDown() override {
         menu_.Reset();
-        DropModule();
-        host_.reset();
-        EventsTest::TearDown();
+        HostEventsTest::TearDown();
     }
     int Fire(DISPID id, std::vector<EventArg> args) {
         return host_->App().Events().FireAll(id, std::move(args));
     }
 
-    std::unique_ptr<hostsim::OutlookHost> host_;
     ComPtr<CommandBar> menu_;
     TzidOutlookAppEvents *events_ = nullptr;
 };

@@ -28,7 +28,7 @@ std::function<std::wstring(const std::wstring &)> Prefixed(const std::wstring &p
     return [prefix](const std::wstring &name) { return L"On" + prefix + name; };
 }
 
-class OutlookEventsTest : public EventsTest {
+class OutlookEventsTest : public HostEventsTest<OutlookHost> {
 protected:
     void Open(const std::wstring &version) {
         host_ = std::make_unique<OutlookHost>(version);
@@ -39,11 +39,6 @@ protected:
         mail_ = host_->AddItem(inbox_, ol::olMail, L"Mail");
         note_ = host_->AddItem(host_->DefaultFolder(ol::olFolderNotes), ol::olNote, L"Note");
         events_ = classlib::Create<TzidOutlookAppEvents>(module_);
-    }
-    void TearDown() override {
-        DropModule();
-        host_.reset();
-        EventsTest::TearDown();
     }
     // Opens the version's Outlook (with an explorer on the inbox when asked) and connects the component.
     hostsim::SimOutlookExplorer *Connect(const std::wstring &version, bool withExplorer = false) {
@@ -69,7 +64,6 @@ protected:
         return count;
     }
 
-    std::unique_ptr<OutlookHost> host_;
     hostsim::SimOutlookFolder *inbox_ = nullptr;
     hostsim::SimOutlookItem *mail_ = nullptr, *note_ = nullptr;
     TzidOutlookAppEvents *events_ = nullptr;

@@ -15,7 +15,7 @@ using hostsim::EventArg;
 namespace eventstest {
 namespace {
 
-class WordEventsTest : public EventsTest {
+class WordEventsTest : public HostEventsTest<hostsim::WordHost> {
 protected:
     void Open(const std::wstring &version) {
         host_ = std::make_unique<hostsim::WordHost>(version);
@@ -24,14 +24,8 @@ protected:
                                                           L"C:\\Probe" + std::to_wstring(i)));
         events_ = classlib::Create<TzidWordAppEvents>(module_);
     }
-    void TearDown() override {
-        DropModule();
-        host_.reset();
-        EventsTest::TearDown();
-    }
     int Advised(REFIID iid) { return host_->App().Events().SinkCount(iid); }
 
-    std::unique_ptr<hostsim::WordHost> host_;
     TzidWordAppEvents *events_ = nullptr;
 };
 

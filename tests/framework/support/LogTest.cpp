@@ -71,9 +71,10 @@ TEST(Log, ReportHoldsThreeBlocksAndSystemInfoOnce) {
     EXPECT_EQ(LogLines(report).size(), 4u);
 }
 
-// Once disabled, messages and errors are ignored, but an exception still writes its four lines.
-TEST(Log, ExceptionAfterDisableWritesItsFourLines) {
-    ComPtr<TLog> log = classlib::Make<TLog>(100);
+// Once disabled, messages and errors are ignored, but an exception still writes its four lines, and
+// the log still keeps to its limit.
+TEST(Log, ExceptionAfterDisableWritesItsFourLinesWithinTheLimit) {
+    ComPtr<TLog> log = classlib::Make<TLog>(6);
     log->Disable();
     log->AddMessage(L"ignored");
     log->AddError(L"ignored too");
@@ -85,6 +86,12 @@ TEST(Log, ExceptionAfterDisableWritesItsFourLines) {
     EXPECT_EQ(TextOf(lines[2]).rfind(L"|Exception time: ", 0), 0u);
     EXPECT_EQ(TextOf(lines[3]), L"|=========================");
     EXPECT_EQ(TextOf(lines[4]).rfind(L"Disable Log ", 0), 0u);
+    log->AddException(L"two");
+    lines = LogLines(ReportOf(log.Get()));
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(TextOf(lines[1]), L"|two");
+    EXPECT_EQ(log->SetMaxLines(2), S_OK);
+    EXPECT_EQ(CountOf(log.Get()), 2);
 }
 
 TEST(Log, SaveToFileReplacesTheFileWithTheReport) {
@@ -189,17 +196,4 @@ TEST(Log, LogDoesNotKeepTheLibraryLoaded) {
     ComPtr<framework::ILog> asLog;
     EXPECT_EQ(log->QueryInterface(__uuidof(framework::ILog), asLog.PutVoid()), S_OK);
     EXPECT_EQ(asLog.Get(), static_cast<framework::ILog *>(log.Get()));
-}
-
-// A disabled log still takes exceptions, and still keeps to its limit.
-TEST(Log, ADisabledLogKeepsWithinItsLimit) {
-    ComPtr<TLog> log = classlib::Make<TLog>(6);
-    log->Disable();
-    log->AddException(L"one");
-    log->AddException(L"two");
-    std::vector<std::wstring> lines = LogLines(ReportOf(log.Get()));
-    ASSERT_EQ(lines.size(), 6u);
-    EXPECT_EQ(TextOf(lines[1]), L"|two");
-    EXPECT_EQ(log->SetMaxLines(2), S_OK);
-    EXPECT_EQ(CountOf(log.Get()), 2);
 }
