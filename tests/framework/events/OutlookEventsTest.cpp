@@ -250,13 +250,6 @@ TEST_F(OutlookEventsTest, ASinkFreedDuringItsOwnCallGoesWhenTheCallReturns) {
     EXPECT_EQ(Advised(explorer), 0);
 }
 
-TEST_F(OutlookEventsTest, ACancelledSendStaysUnsent) {
-    Connect(L"11.0");
-    EXPECT_TRUE(host_->Send(mail_));
-    ASSERT_TRUE(recorder_.Bind(*events_, L"OnItemSend"));
-    EXPECT_FALSE(host_->Send(host_->AddItem(inbox_, ol::olMail, L"Mail 2")));
-}
-
 TEST_F(OutlookEventsTest, QuitFiresAtMostOncePerProcess) {
     Connect(L"14.0.0.4760");
     // Without a handler Quit leaves the process's mark alone.

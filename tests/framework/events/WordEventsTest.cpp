@@ -10,7 +10,6 @@
 
 using classlib::OleVariant;
 using framework::TzidWordAppEvents;
-using hostsim::EventArg;
 
 namespace eventstest {
 namespace {
@@ -128,16 +127,6 @@ TEST_F(WordEventsTest, WindowActivateNamesTheDocumentAndItsWindow) {
               (std::vector<std::vector<std::wstring>>{{first->Name(), first->Window()->Name()},
                                                       {second->Name(), second->Window()->Name()},
                                                       {first->Name(), first->Window()->Name()}}));
-}
-
-TEST_F(WordEventsTest, AMailMergeWithoutAResultDocumentHandsNoDocument) {
-    Open(L"14.0");
-    events_->ConnectToVersion(host_->Application(), L"14");
-    ASSERT_TRUE(recorder_.Bind(*events_, L"OnMailMergeAfterMerge"));
-    host_->App().Events().Fire(DIID_WordApplicationEvents4, 17,
-                               {EventArg(recorder_.Probes[0]), OleVariant()});
-    ASSERT_EQ(recorder_.Calls.size(), 1u);
-    EXPECT_EQ(recorder_.Calls[0].Args, (std::vector<std::wstring>{L"obj0", L"nil"}));
 }
 
 } // namespace
