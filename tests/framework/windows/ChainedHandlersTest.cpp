@@ -6,8 +6,6 @@
 
 #include <functional>
 
-#include "hostsim/OtherHosts.h"
-#include "hostsim/WordHost.h"
 #include "office/HostDispIds.h"
 #include "office/OtherHostWrappers.h"
 #include "office/WordApplication.h"
@@ -42,10 +40,6 @@ struct THook {
 
 class ChainedHandlersTest : public WindowsFixture {
 protected:
-    void DropHost() override {
-        word_.reset();
-        other_.reset();
-    }
     // Sets the application's handlers on the host wrapper before the add-in chains its own.
     void Install(TzidCOMAddInModule &Module) {
         auto *wrapper = Module.HostWrapper(Module.HostType());
@@ -99,8 +93,6 @@ protected:
     }
 
     TPrevious previous_;
-    std::unique_ptr<hostsim::WordHost> word_;
-    std::unique_ptr<hostsim::OtherHost> other_;
 };
 
 TEST_F(ChainedHandlersTest, Word) {

@@ -10,8 +10,6 @@
 #include "hostsim/ComAddInObject.h"
 #include "hostsim/CommandBarCatalog.h"
 #include "hostsim/CommandBarHosts.h"
-#include "hostsim/OtherHosts.h"
-#include "hostsim/WordHost.h"
 
 namespace wintest {
 namespace {
@@ -24,23 +22,9 @@ protected:
         WindowsFixture::TearDown();
         EXPECT_HEAPS_VALID();
     }
-    void DropHost() override {
-        word_.reset();
-        other_.reset();
-    }
-    void StartWord() {
-        word_ = std::make_unique<hostsim::WordHost>(L"11.0");
-        bars_ = &hostsim::AttachCommandBars(*word_);
-        word_->NewDocument();
-        Start(word_->Application());
+    void StartWordWithEntry() {
+        StartWord();
         MakeEntry(word_->World(), word_->Application());
-    }
-    void StartOther(hostsim::OtherHostKind Kind) {
-        other_ = std::make_unique<hostsim::OtherHost>(Kind, L"11.0");
-        bars_ = other_->World().Create<hostsim::CommandBarsObject>(hostsim::catalogue::Word());
-        other_->SetCommandBars(bars_->Identity());
-        Start(other_->Application());
-        MakeEntry(other_->World(), other_->Application());
     }
     // Office's entry for the add-in: Connect = False disconnects it as the user's unload does and
     // lets go of the add-in object.
@@ -59,7 +43,7 @@ protected:
         return *bar->Controls()->Items(0)->AsCommandBarButton();
     }
     hostsim::ControlRef GoInOffice() {
-        return bars_->Find({std::nullopt, std::nullopt, std::wstring(L"testHostGo")});
+        return appBars_->Find({std::nullopt, std::nullopt, std::wstring(L"testHostGo")});
     }
     // The handler of Go: deletes the button (and raises, when Raise) or unloads the add-in.
     void OnGo(bool Unloads, bool Raise = false) {
@@ -73,14 +57,7 @@ protected:
         };
         Go().OnClick = click_.Event();
     }
-    static void PumpMessages() {
-        for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);)
-            DispatchMessageW(&msg);
-    }
 
-    std::unique_ptr<hostsim::WordHost> word_;
-    std::unique_ptr<hostsim::OtherHost> other_;
-    hostsim::CommandBarsObject *bars_ = nullptr;
     TClick click_;
     int clicks_ = 0;
 };
@@ -93,7 +70,7 @@ TEST_F(HandlerFreesTest, AClickWhoseHandlerDeletesItsButtonOrUnloadsTheAddIn) {
             SCOPED_TRACE(testing::Message() << "shortcut " << shortcut << ", unloads " << unloads);
             ResetLog();
             clicks_ = 0;
-            StartWord();
+            StartWordWithEntry();
             // A failure raised after the delete still reaches the module, which exists.
             OnGo(unloads, !unloads);
             if (shortcut) {
@@ -104,7 +81,7 @@ TEST_F(HandlerFreesTest, AClickWhoseHandlerDeletesItsButtonOrUnloadsTheAddIn) {
                 ASSERT_TRUE(window->PostShortcut(L"CTRL+G", &Go()));
                 PumpMessages();
             } else {
-                bars_->UserClick(GoInOffice());
+                appBars_->UserClick(GoInOffice());
             }
             EXPECT_HEAPS_VALID();
             EXPECT_EQ(clicks_, 1);
@@ -130,7 +107,7 @@ TEST_F(HandlerFreesTest, WordsWindowAndDocumentHooksGoOnAfterAnUnloadInside) {
         void RefreshObject() override { Refreshed(); }
     } entry;
     for (int step = 0; step < 2; ++step) {
-        StartWord();
+        StartWordWithEntry();
         int refreshes = 0;
         entry.Refreshed = [&] {
             if (++refreshes == 1)
@@ -154,7 +131,8 @@ TEST_F(HandlerFreesTest, WordsWindowAndDocumentHooksGoOnAfterAnUnloadInside) {
 TEST_F(HandlerFreesTest, InfoPathAndVisioWindowHooksGoOnAfterAnUnloadInside) {
     for (auto kind : {hostsim::OtherHostKind::InfoPath, hostsim::OtherHostKind::Visio}) {
         ResetLog();
-        StartOther(kind);
+        StartOther(kind, L"11.0");
+        MakeEntry(other_->World(), other_->Application());
         hostsim::SimHostWindow *window = other_->OpenWindow(L"Window");
         auto *bars = other_->World().Create<hostsim::CommandBarsObject>(hostsim::catalogue::Word());
         window->SetCommandBars(bars->Identity());
