@@ -199,17 +199,6 @@ TEST_F(BarBuildTest, ReleasingTheCommandBarsUnbindsWithoutDeleting) {
     EXPECT_EQ(CountTagged(L"all"), 1);
 }
 
-TEST_F(BarBuildTest, AUserUnloadTakesTheBarsAndTheirControlsOutOfOutlook) {
-    ReadBar();
-    module_->CreateCommandBars();
-    ASSERT_TRUE(OfficeBar(L"Tessary"));
-    module_->RemoveCommandBarsFromHost(true);
-    EXPECT_FALSE(OfficeBar(L"Tessary"));
-    for (const wchar_t *tag : {L"zip", L"tmp", L"edit", L"pop", L"all"})
-        EXPECT_EQ(CountTagged(tag), 0) << tag;
-    EXPECT_TRUE(Errors().empty()) << testing::PrintToString(Errors());
-}
-
 // The user's unload takes each bar out of the host on its own: a bar whose removal fails stays, with
 // its records, for unregistration to take out; the others go, records and all.
 class UserUnloadTest : public CommandBarTest {};
