@@ -26,24 +26,22 @@ const OleVariant M = OleVariant::Missing();
 
 class CommandBarEventsTest : public testing::Test {
 protected:
-    SimWorld world{L"Outlook"};
-    CommandBarsObject *explorer = world.Create<CommandBarsObject>(catalogue::OutlookExplorer());
-    ComPtr<_CommandBars> explorerBars = ComPtr<_CommandBars>::Copy(explorer);
+    SimWorld world{L"Word"};
+    CommandBarsObject *sim = world.Create<CommandBarsObject>(catalogue::Word());
+    ComPtr<_CommandBars> bars = ComPtr<_CommandBars>::Copy(sim);
 };
 
 TEST_F(CommandBarEventsTest, ExecuteFiresClickAndActionControlNamesTheRunningControl) {
-    ComPtr<CommandBarControl> button = AddControl(explorerBars.Get(), L"Standard", msoControl::Button, L"b");
+    ComPtr<CommandBarControl> button = AddControl(bars.Get(), L"Standard", msoControl::Button, L"b");
     auto sink = classlib::Make<TestSink>(DIID__CommandBarButtonEvents);
     ASSERT_EQ(S_OK, sink->Connect(button.Get()));
     ComPtr<CommandBarControl> during;
-    sink->reaction = [&](DISPID, DISPPARAMS *) {
-        EXPECT_EQ(S_OK, explorerBars->get_ActionControl(during.Put()));
-    };
+    sink->reaction = [&](DISPID, DISPPARAMS *) { EXPECT_EQ(S_OK, bars->get_ActionControl(during.Put())); };
     ASSERT_EQ(S_OK, button->Execute());
     EXPECT_EQ(1u, sink->events.size());
     EXPECT_EQ(button, during);
     ComPtr<CommandBarControl> after;
-    ASSERT_EQ(S_OK, explorerBars->get_ActionControl(after.Put()));
+    ASSERT_EQ(S_OK, bars->get_ActionControl(after.Put()));
     EXPECT_FALSE(after);
 
     ASSERT_EQ(S_OK, button->put_Enabled(VARIANT_FALSE));
@@ -52,14 +50,7 @@ TEST_F(CommandBarEventsTest, ExecuteFiresClickAndActionControlNamesTheRunningCon
     sink->Disconnect();
 }
 
-class CommandBarFaceTest : public testing::Test {
-protected:
-    SimWorld world{L"Word"};
-    CommandBarsObject *sim = world.Create<CommandBarsObject>(catalogue::Word());
-    ComPtr<_CommandBars> bars = ComPtr<_CommandBars>::Copy(sim);
-};
-
-TEST_F(CommandBarFaceTest, PictureReadsSucceedWithoutAPictureAndBuiltInFacesComeBack) {
+TEST_F(CommandBarEventsTest, PictureReadsSucceedWithoutAPictureAndBuiltInFacesComeBack) {
     ComPtr<CommandBarControl> save;
     ASSERT_EQ(S_OK, bars->FindControl(M.Var(), OleVariant(static_cast<int>(catalogue::id::Save)).Var(),
                                       M.Var(), M.Var(), save.Put()));
@@ -80,7 +71,7 @@ TEST_F(CommandBarFaceTest, PictureReadsSucceedWithoutAPictureAndBuiltInFacesCome
     EXPECT_EQ(catalogue::id::Save, faceId);
 }
 
-TEST_F(CommandBarFaceTest, PictureKeepsACopyOfAnImageTheCallerFreesAfterwards) {
+TEST_F(CommandBarEventsTest, PictureKeepsACopyOfAnImageTheCallerFreesAfterwards) {
     ComPtr<_CommandBarButton> button =
         AddControl(bars.Get(), L"Standard", msoControl::Button, L"glyph").As<_CommandBarButton>();
     classlib::TBitmap glyph;
