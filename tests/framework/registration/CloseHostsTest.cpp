@@ -51,8 +51,6 @@ protected:
         }};
     std::vector<int> answers_;
     std::function<void(int)> onShow_;
-
-    const std::wstring outlookKey = L"Software\\Microsoft\\Office\\Outlook\\AddIns\\TessaryRegTest.TSY";
 };
 
 TEST_F(CloseHostsTest, TryAgainAsksAgainWhileTheHostRunsAndContinueRegistersAnyway) {

@@ -74,8 +74,6 @@ protected:
         EXPECT_TRUE(settings().Errors.empty());
     }
 
-    const std::wstring outlookKey = L"Software\\Microsoft\\Office\\Outlook\\AddIns\\TessaryRegTest.TSY";
-    const std::wstring wordKey = L"Software\\Microsoft\\Office\\Word\\AddIns\\TessaryRegTest.TSY";
     hostsim::CommandBarsObject *bars_ = nullptr;
     LONG hostRefs_ = 0;
     hostsim::BarRef ourBar_;

@@ -24,8 +24,6 @@ protected:
 
     const std::wstring clsidKey = L"CLSID\\" + classlib::GUIDToString(CLSID_TSY);
     const std::wstring libid = classlib::GUIDToString(LIBID_TessaryRegTest);
-    const std::wstring outlookKey = L"Software\\Microsoft\\Office\\Outlook\\AddIns\\TessaryRegTest.TSY";
-    const std::wstring wordKey = L"Software\\Microsoft\\Office\\Word\\AddIns\\TessaryRegTest.TSY";
 
     // The add-in key of a registration: the module's settings in their registry form.
     void ExpectAddInKey(HKEY root, const std::wstring &key) {

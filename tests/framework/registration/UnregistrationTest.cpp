@@ -18,8 +18,6 @@ protected:
         InstallHost(ohaOutlook);
         InstallHost(ohaWord);
     }
-    const std::wstring outlookKey = L"Software\\Microsoft\\Office\\Outlook\\AddIns\\TessaryRegTest.TSY";
-    const std::wstring wordKey = L"Software\\Microsoft\\Office\\Word\\AddIns\\TessaryRegTest.TSY";
 };
 
 // The handler sees the add-in key as the clean-up left it: marked for uninstall, not loaded any more.
