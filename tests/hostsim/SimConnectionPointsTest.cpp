@@ -29,11 +29,15 @@ public:
     }
 };
 
-} // namespace
-
-TEST(SimConnectionPoints, AdviseFireUnadvise) {
+class SimConnectionPointsTest : public testing::Test {
+protected:
     SimWorld world;
     TestSource *source = world.Create<TestSource>();
+};
+
+} // namespace
+
+TEST_F(SimConnectionPointsTest, AdviseFireUnadvise) {
     auto sink = classlib::Make<TestSink>(DIID_OutlookApplicationEvents_11);
     ASSERT_EQ(sink->Connect(source->Identity()), S_OK);
     EXPECT_EQ(source->Events().SinkCount(DIID_OutlookApplicationEvents_11), 1);
@@ -55,9 +59,7 @@ TEST(SimConnectionPoints, AdviseFireUnadvise) {
     EXPECT_EQ(RefsOf(sink.Get()), 1u) << "the source let go of the sink";
 }
 
-TEST(SimConnectionPoints, RefusesWhatItDoesNotSource) {
-    SimWorld world;
-    TestSource *source = world.Create<TestSource>();
+TEST_F(SimConnectionPointsTest, RefusesWhatItDoesNotSource) {
     auto other = classlib::Make<TestSink>(DIID_OutlookApplicationEvents_10);
     EXPECT_EQ(other->Connect(source->Identity()), CONNECT_E_NOCONNECTION);
 
@@ -84,9 +86,7 @@ TEST(SimConnectionPoints, RefusesWhatItDoesNotSource) {
     EXPECT_EQ(source->Events().SinkCount(DIID_OutlookApplicationEvents_11), 0);
 }
 
-TEST(SimConnectionPoints, ByReferenceArgumentsComeBack) {
-    SimWorld world;
-    TestSource *source = world.Create<TestSource>();
+TEST_F(SimConnectionPointsTest, ByReferenceArgumentsComeBack) {
     auto first = classlib::Make<TestSink>(DIID_OutlookApplicationEvents_11);
     auto second = classlib::Make<TestSink>(DIID_OutlookApplicationEvents_11);
     first->reaction = [](DISPID, DISPPARAMS *params) { *RefBool(params, 1) = VARIANT_TRUE; };
@@ -101,9 +101,7 @@ TEST(SimConnectionPoints, ByReferenceArgumentsComeBack) {
     EXPECT_EQ(second->events, std::vector<std::wstring>{L"ItemSend(Application, True)"});
 }
 
-TEST(SimConnectionPoints, SinksMayUnadviseAndReleaseDuringTheEvent) {
-    SimWorld world;
-    TestSource *source = world.Create<TestSource>();
+TEST_F(SimConnectionPointsTest, SinksMayUnadviseAndReleaseDuringTheEvent) {
     auto *leaving = new TestSink(DIID_OutlookApplicationEvents_11);
     auto holder = ComPtr<TestSink>::Copy(leaving);
     auto removed = classlib::Make<TestSink>(DIID_OutlookApplicationEvents_11);

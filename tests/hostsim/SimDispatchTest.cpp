@@ -71,11 +71,16 @@ HRESULT RawInvoke(IDispatch *disp, DISPID id, WORD flags, std::vector<OleVariant
     return hr;
 }
 
+class SimDispatchTest : public testing::Test {
+protected:
+    SimWorld world;
+    TestApp *sim = world.Create<TestApp>();
+    ComPtr<IDispatch> app = ComPtr<IDispatch>::Copy(sim);
+};
+
 } // namespace
 
-TEST(SimDispatch, AnswersLikeATypeLibraryServer) {
-    SimWorld world;
-    auto app = ComPtr<IDispatch>::Copy(world.Create<TestApp>());
+TEST_F(SimDispatchTest, AnswersLikeATypeLibraryServer) {
     UINT argErr = 0xdeadbeef;
     // Unknown id, wrong kind (Version cannot be set), unknown name.
     EXPECT_EQ(RawInvoke(app.Get(), 0x7777, DISPATCH_METHOD, {}), DISP_E_MEMBERNOTFOUND);
@@ -98,10 +103,7 @@ TEST(SimDispatch, AnswersLikeATypeLibraryServer) {
     EXPECT_EQ(world.Log().Count(L"Application", L"OrganizerDelete"), 1);
 }
 
-TEST(SimDispatch, OptionalAndByReferenceArguments) {
-    SimWorld world;
-    auto app = ComPtr<IDispatch>::Copy(world.Create<TestApp>());
-    auto *sim = static_cast<TestApp *>(SimObject::FromUnknown(app.Get()));
+TEST_F(SimDispatchTest, OptionalAndByReferenceArguments) {
     DispCall(app.Get(), L"Quit");
     EXPECT_EQ(sim->quitArgs, L"000");
     DispCall(app.Get(), L"Quit", {false, OleVariant::Missing(), OleVariant::Missing()});
@@ -117,10 +119,7 @@ TEST(SimDispatch, OptionalAndByReferenceArguments) {
     EXPECT_EQ(saveChanges.Type(), VT_EMPTY); // the handler reached the caller's variant
 }
 
-TEST(SimDispatch, FaultsOnceAndAlways) {
-    SimWorld world;
-    auto app = ComPtr<IDispatch>::Copy(world.Create<TestApp>());
-    auto *sim = static_cast<TestApp *>(SimObject::FromUnknown(app.Get()));
+TEST_F(SimDispatchTest, FaultsOnceAndAlways) {
 
     sim->FailNext(L"Version", E_ACCESSDENIED);
     EXCEPINFO excep = {};
