@@ -23,8 +23,11 @@ protected:
         oleInitialized_ = SUCCEEDED(OleInitialize(nullptr));
         registry_.emplace(testsupport::TScratchRoots::UserAndMachine);
         ASSERT_TRUE(registry_->Redirected());
+        ASSERT_TRUE(library_.Loaded());
     }
+    // Every host of the test has gone: the library may unload.
     void TearDown() override {
+        EXPECT_EQ(library_.CanUnloadNow(), S_OK);
         registry_.reset();
         if (oleInitialized_)
             OleUninitialize();
@@ -40,7 +43,6 @@ private:
 };
 
 TEST_F(TessaryEventsTest, TheModulesOutlookComponentsListenUntilDisconnection) {
-    ASSERT_TRUE(library_.Loaded());
     {
         hostsim::OutlookHost host(L"12.0.0.4518");
         auto *explorer = host.OpenExplorer(host.DefaultFolder(ol::olFolderInbox));
@@ -68,22 +70,17 @@ TEST_F(TessaryEventsTest, TheModulesOutlookComponentsListenUntilDisconnection) {
         EXPECT_EQ(second->Events().SinkCount(DIID_OutlookExplorerEvents_10), 0);
         EXPECT_EQ(library_.CanUnloadNow(), S_FALSE) << "the host still holds the add-in object";
     }
-    EXPECT_EQ(library_.CanUnloadNow(), S_OK);
 }
 
 TEST_F(TessaryEventsTest, TheModulesWordComponentListensToWord) {
-    ASSERT_TRUE(library_.Loaded());
-    {
-        hostsim::WordHost host(L"14.0");
-        ComPtr<IDTExtensibility2> addIn = NewAddIn();
-        ASSERT_TRUE(addIn);
-        ASSERT_EQ(addIn->OnConnection(host.Application(), ext_cm_AfterStartup, nullptr, &custom_), S_OK);
-        // The framework's wrapper and zidWordAppEvents.
-        EXPECT_EQ(host.App().Events().SinkCount(DIID_WordApplicationEvents4), 2);
-        EXPECT_EQ(addIn->OnDisconnection(ext_dm_HostShutdown, &custom_), S_OK);
-        EXPECT_EQ(host.App().Events().SinkCount(DIID_WordApplicationEvents4), 0);
-    }
-    EXPECT_EQ(library_.CanUnloadNow(), S_OK);
+    hostsim::WordHost host(L"14.0");
+    ComPtr<IDTExtensibility2> addIn = NewAddIn();
+    ASSERT_TRUE(addIn);
+    ASSERT_EQ(addIn->OnConnection(host.Application(), ext_cm_AfterStartup, nullptr, &custom_), S_OK);
+    // The framework's wrapper and zidWordAppEvents.
+    EXPECT_EQ(host.App().Events().SinkCount(DIID_WordApplicationEvents4), 2);
+    EXPECT_EQ(addIn->OnDisconnection(ext_dm_HostShutdown, &custom_), S_OK);
+    EXPECT_EQ(host.App().Events().SinkCount(DIID_WordApplicationEvents4), 0);
 }
 
 } // namespace
