@@ -6,7 +6,6 @@
 #include "CoreFixture.h"
 #include "framework/core/DeferredFree.h"
 #include "hostsim/OutlookHost.h"
-#include "hostsim/WordHost.h"
 
 using classlib::ComPtr;
 using namespace framework;
@@ -173,13 +172,6 @@ TEST_F(FastShutdownTest, TheQuitHandlerNeverLetsAnExceptionOut) {
     EXPECT_NO_THROW(Object(addIn).DoOutlookQuit(ModuleOf(addIn)->OutlookApp()));
     EXPECT_EQ(ModuleOf(addIn), nullptr);
     EXPECT_NO_THROW(Object(addIn).DoOutlookQuit(nullptr)) << "a second Quit finds nothing to do";
-}
-
-TEST_F(FastShutdownTest, OtherHostsNeverFollowIt) {
-    hostsim::WordHost host(L"14.0");
-    ComPtr<IDTExtensibility2> addIn = Started(host.Application());
-    EXPECT_FALSE(ModuleOf(addIn)->FastShutdownEnabled());
-    Stop(addIn.Get());
 }
 
 } // namespace

@@ -42,6 +42,7 @@ TEST_P(HostDetectionTest, TheHostItsVersionAndItsRibbonAreRecognised) {
         EXPECT_EQ(module.HostWrapper(TzidOfficeHostApp(h)) != nullptr, h == c.Host) << "wrapper slot " << h;
     EXPECT_TRUE(CoreLog().Contains(L"StartupComplete"));
     EXPECT_EQ(module.HasAccessTimer(), c.Host == ohaAccess) << "only Access polls";
+    EXPECT_FALSE(module.FastShutdownEnabled()) << "Outlook's fast shutdown is Outlook's only";
 
     Stop(addIn.Get());
     // MapPoint is told that the add-in's commands go.
@@ -136,6 +137,7 @@ TEST_F(HostSessionTest, WordsEventsAreConnectedWithItsMajorVersionAndItsStartupI
         EXPECT_EQ(ModuleOf(addIn)->OutlookApp(), nullptr);
         EXPECT_EQ(ModuleOf(addIn)->HostType(), ohaWord);
         EXPECT_EQ(ModuleOf(addIn)->UsesRibbon(), major == 12);
+        EXPECT_FALSE(ModuleOf(addIn)->FastShutdownEnabled());
         Stop(addIn.Get());
     }
 }

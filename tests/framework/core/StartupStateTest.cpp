@@ -26,13 +26,12 @@ protected:
     const std::wstring key_ = AddInKey(ohaOutlook);
 };
 
-TEST_F(StartModeTest, TheFirstStartIsRecordedAsNormal) {
+// The first start is recorded as normal; a stored mode is read in any letter case, and a value
+// that is no text names no mode.
+TEST_F(StartModeTest, TheFirstStartIsRecordedAndTheStoredModeReadInAnyLetterCase) {
     EXPECT_EQ(StartWith(), zsmFirstStart);
     EXPECT_EQ(ReadString(HKEY_CURRENT_USER, key_, L"ZIDStartMode"), L"NORMAL");
     EXPECT_EQ(StartWith(), zsmNormal);
-}
-
-TEST_F(StartModeTest, TheStoredModeIsReadInAnyLetterCase) {
     struct {
         const wchar_t *Stored;
         TzidStartMode Mode;
@@ -48,9 +47,6 @@ TEST_F(StartModeTest, TheStoredModeIsReadInAnyLetterCase) {
         EXPECT_EQ(StartWith(), c.Mode);
         EXPECT_EQ(ReadString(HKEY_CURRENT_USER, key_, L"ZIDStartMode"), c.After);
     }
-}
-
-TEST_F(StartModeTest, AValueThatIsNoTextNamesNoMode) {
     WriteDword(HKEY_CURRENT_USER, key_, L"ZIDStartMode", 1);
     EXPECT_EQ(StartWith(), zsmUnknown);
 }
