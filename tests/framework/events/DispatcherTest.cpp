@@ -212,28 +212,6 @@ TEST_F(DispatcherTest, ATextByReferenceIsReplacedWithANewStringTheHostOwns) {
     SysFreeString(page);
 }
 
-TEST_F(DispatcherTest, AVariantByReferenceIsTheHostsOwnVariant) {
-    auto *app = classlib::Create<framework::TzidOutlookAppEvents>(module_);
-    auto *explorer = classlib::Create<framework::TzidOutlookExplorerEvents>(app);
-    ASSERT_TRUE(recorder_.Bind(*app, L"OnExplorerBeforeItemPaste"));
-    OleVariant clipboard(L"three items");
-    VARIANT byVariant;
-    byVariant.vt = VT_BYREF | VT_VARIANT;
-    byVariant.pvarVal = clipboard.Ptr();
-    std::vector<VARIANT> args{BoolRef(&cancel_), Object(doc_.Get()), byVariant};
-    DISPPARAMS params{args.data(), nullptr, 3, 0};
-    ASSERT_EQ(DispatchOf(*explorer)->Invoke(0xFA10, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr,
-                                            nullptr),
-              S_OK);
-    EXPECT_EQ(recorder_.Calls.at(0).Args,
-              (std::vector<std::wstring>{L"refvar:8:three items", L"obj0", L"ref:false"}));
-    EXPECT_EQ(args[2].vt, VT_BYREF | VT_VARIANT);
-    EXPECT_EQ(args[2].pvarVal, clipboard.Ptr());
-    EXPECT_EQ(clipboard.Type(), VT_I4);
-    EXPECT_EQ(clipboard.ToInt(), 99);
-    EXPECT_EQ(cancel_, VARIANT_TRUE);
-}
-
 TEST_F(DispatcherTest, TheSinkAnswersItsOwnInterfacesOnly) {
     EXPECT_EQ(events_->RefCount(), 1); // dispatch_
     for (REFIID iid : {IID_IUnknown, IID_IDispatch, DIID_WordApplicationEvents4}) {
