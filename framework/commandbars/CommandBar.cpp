@@ -10,6 +10,7 @@
 #include "framework/commandbars/OfficeAccess.h"
 #include "framework/core/AddInModule.h"
 #include "framework/core/AddInObject.h"
+#include "framework/core/HandlerCall.h"
 #include "framework/core/ModuleErrors.h"
 
 namespace framework {
@@ -90,6 +91,7 @@ TzidCustomCommandBar::TzidCustomCommandBar(classlib::TComponent *AOwner)
 }
 
 TzidCustomCommandBar::~TzidCustomCommandBar() {
+    TzidHandlerCall::ObjectGone(this);
     addInModule_->CommandBarList().Remove(this);
     // A bar the add-in frees while connected is no longer unbound or removed for the windows it was in.
     if (TdivAzore *addIn = addInModule_->AddIn())

@@ -3,6 +3,7 @@
 // tracked by a TzidInspector, whose activation puts the inspector bars meant for its item and folder
 // into the window and whose close takes them out again.
 #include <algorithm>
+#include <vector>
 
 #include "classlib/Classes.h"
 #include "classlib/LateBinding.h"
@@ -68,17 +69,32 @@ void TzidInspector::InspectorActivate(classlib::TObject * /*Sender*/) {
     } catch (const classlib::Exception &E) {
         TraceCommandBars(L"The inspector's command bars could not be read", E);
     }
-    for (int i = 0; i < module.ComponentCount(); ++i) {
-        auto *bar = dynamic_cast<TzidOlInspectorCustomCommandBar *>(module.Components(i));
-        if (bar == nullptr || (module.UsesRibbon() && !bar->UseForRibbon()))
+    // An OnBeforeAdd handler may free its own bar or another one: the bars are taken first, and each
+    // is placed only while the module still owns it.
+    std::vector<TzidOlInspectorCustomCommandBar *> bars;
+    for (int i = 0; i < module.ComponentCount(); ++i)
+        if (auto *bar = dynamic_cast<TzidOlInspectorCustomCommandBar *>(module.Components(i)))
+            bars.push_back(bar);
+    auto owned = [&module](const classlib::TComponent *Bar) {
+        for (int i = 0; i < module.ComponentCount(); ++i)
+            if (module.Components(i) == Bar)
+                return true;
+        return false;
+    };
+    for (TzidOlInspectorCustomCommandBar *bar : bars) {
+        if (!owned(bar) || (module.UsesRibbon() && !bar->UseForRibbon()))
             continue;
         bool cancel = false;
-        if (bar->OnBeforeAdd)
-            module.RunGuarded([&] {
+        if (bar->OnBeforeAdd) {
+            TzidHandlerCall call(&module, static_cast<TzidCustomCommandBar *>(bar));
+            call.Run([&] {
                 bar->OnBeforeAdd(dynamic_cast<TzidOlInspectorCommandBar *>(bar), Dispatch(), cancel);
             });
-        if (!addIn_.Tracks(this))
-            return;
+            if (!addIn_.Tracks(this))
+                return;
+            if (!call.SenderAlive())
+                continue;
+        }
         if (!cancel && bar->UsedFor(folderPath_, itemClass_))
             PlaceInspectorBar(module, *bar);
     }

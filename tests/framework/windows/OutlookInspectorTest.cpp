@@ -1,6 +1,7 @@
 // Outlook's inspectors as the add-in follows them: the bars meant for the item, none for a note, a
 // bar cancelled by its OnBeforeAdd, activation that does not re-enter itself while bars are built,
 // and the order of a close.
+#include "HandlerKit.h"
 #include "WindowsFixture.h"
 
 #include "framework/commandbars/CommandBarButton.h"
@@ -47,6 +48,29 @@ TEST_F(InspectorTest, MailAndContactGetTheirBarsANoteNothingAndOnBeforeAddCancel
     hostsim::SimOutlookInspector *other = OpenItem(ol::olContact, ol::olFolderContacts);
     EXPECT_EQ(Bar(other, L"Test Card"), nullptr);
     EXPECT_GT(Log().Count(L"InspectorActivate"), 0);
+}
+
+// An OnBeforeAdd handler that frees its own bar: that bar is not touched again (this program runs
+// under Wine's heap checking), and the bars after it are placed in the same activation.
+TEST_F(InspectorTest, AnOnBeforeAddHandlerThatFreesItsOwnBar) {
+    auto *reply = dynamic_cast<framework::TzidOlInspectorCommandBar *>(Module()->FindComponent(L"ReplyBar"));
+    auto *card = dynamic_cast<framework::TzidOlInspectorCommandBar *>(Module()->FindComponent(L"CardBar"));
+    reply->OnBeforeAdd = card->OnBeforeAdd; // the reply bar's handler runs first and frees it
+    bool cardAtFirstActivation = false;
+    int activations = 0;
+    Log().Action = [&](const std::wstring &Event) {
+        if (Event == L"CardBeforeAdd")
+            delete Module()->FindComponent(L"ReplyBar");
+        else if (Event == L"InspectorActivate" && ++activations == 1)
+            cardAtFirstActivation = Shown(outlook_->Inspectors().Windows().back(), L"Test Card");
+    };
+    hostsim::SimOutlookInspector *contact = OpenItem(ol::olContact, ol::olFolderContacts);
+    Log().Action = nullptr;
+    EXPECT_HEAPS_VALID();
+    EXPECT_EQ(Module()->FindComponent(L"ReplyBar"), nullptr);
+    EXPECT_TRUE(cardAtFirstActivation) << "the bar after the freed one was passed over";
+    outlook_->Close(contact);
+    EXPECT_HEAPS_VALID();
 }
 
 // Building a bar may activate windows; that activation is not handled inside the one that builds.

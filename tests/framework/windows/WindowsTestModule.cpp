@@ -97,6 +97,8 @@ void TWindowsModule::BeforeViewSwitch(classlib::TObject *Sender, const classlib:
 
 void TWindowsModule::CardBeforeAdd(framework::TzidOlInspectorCommandBar *, IDispatch *, bool &Cancel) {
     Cancel = Log().CancelCard;
+    if (Log().Action)
+        Log().Action(L"CardBeforeAdd");
 }
 
 void TWindowsModule::ModuleError(const classlib::Exception &E, bool &Handled) {
