@@ -13,8 +13,8 @@ protected:
         CommandBarTest::SetUp();
         UseEngine();
     }
-    void ReadBar(const std::wstring &Name = L"Tessary", const std::wstring &Extra = L"") {
-        form_ = L"object Bar1: TzidCommandBar CommandBarName = '" + Name + L"'" + Extra + L" ButtonTypes = " +
+    void ReadBar() {
+        form_ = L"object Bar1: TzidCommandBar CommandBarName = 'Tessary' ButtonTypes = " +
                 Kinds({0, 0, 1, 4}) +
                 L" Buttons = <\n"
                 L"  item Caption = 'Zippen' OfficeTag = 'zip' OnClick = ButtonClick end\n"
@@ -110,14 +110,6 @@ TEST_F(BarBuildTest, StaleRecordsGoWithTheirControlsAndStayWhenTheControlIsNotFo
     EXPECT_EQ(Record(L"Controls", L"old"), -1);
     EXPECT_EQ(Record(L"Controls", L"gone"), 3);
     EXPECT_EQ(Record(L"Controls", L"all"), 0) << "a popup's child is held";
-}
-
-TEST_F(BarBuildTest, ABarAlreadyThereUnderAnyCaseIsReused) {
-    ReadBar(L"Tessary");
-    hostsim::BarRef existing = AddOfficeBar(L"TESSARY", false);
-    module_->CreateCommandBars();
-    EXPECT_EQ(CountBars(L"Tessary"), 1);
-    EXPECT_EQ(existing->controls.size(), 4u);
 }
 
 TEST_F(BarBuildTest, PlacementAndDemandLoading) {
