@@ -60,7 +60,7 @@ TEST_F(BackstageCallbacks, EveryGetCallbackAnswersFromTheModelInTheHostsType) {
                   L"Property:bsTabInfo:rcptKeyTip", L"Property:bsTabInfo:rcptEnabled",
                   L"Property:bsGroup:rcptGroupStyle", L"Property:bsGroup:rcptHelperText",
                   L"Property:bsGroup:rcptShowCaption", L"Property:bsCheck:rcptPressed",
-                  L"ItemProperty:bsDrop:rcptItemID:2", L"ItemProperty:bsDrop:rcptItemCaption:2"}));
+                  L"Property:bsDrop:rcptItemID:2", L"Property:bsDrop:rcptItemCaption:2"}));
 }
 
 TEST_F(BackstageCallbacks, PropertyHandlersChangeTheAnswersTheyAreAskedFor) {
