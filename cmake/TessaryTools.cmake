@@ -50,11 +50,23 @@ function(tessary_com_resources target idl base rcin)
 endfunction()
 
 # tessary_test_com_class(<target> <base> <rc.in> LIBRARY <name> CLASS <name> TITLE <text> NAME <text>
-# UUIDS <library> <interface> <class> [DEPENDS files...]): tessary_com_resources for a test server of
-# one add-in class, coclass CLASS with its dual interface ICLASS, whose type library is written from
-# tests/support/TestAddIn.idl.in.
+# UUIDS <library> <interface> <class> [CONTROL <name> <interface> <class>] [DEPENDS files...]):
+# tessary_com_resources for a test server of one add-in class, coclass CLASS with its dual interface
+# ICLASS, and with CONTROL a second coclass (a control for task panes) with its dual interface I<name>;
+# the type library is written from tests/support/TestAddIn.idl.in.
 function(tessary_test_com_class target base rcin)
-    cmake_parse_arguments(ARG "" "LIBRARY;CLASS;TITLE;NAME" "UUIDS;DEPENDS" ${ARGN})
+    cmake_parse_arguments(ARG "" "LIBRARY;CLASS;TITLE;NAME" "UUIDS;DEPENDS;CONTROL" ${ARGN})
+    set(CONTROL_IDL "")
+    if(ARG_CONTROL)
+        list(GET ARG_CONTROL 0 control)
+        list(GET ARG_CONTROL 1 control_iid)
+        list(GET ARG_CONTROL 2 control_clsid)
+        string(CONCAT CONTROL_IDL
+               "[uuid(${control_iid}), dual, oleautomation, helpstring(\"${control} interface\")]\n"
+               "    interface I${control} : IDispatch\n    {\n    };\n\n"
+               "    [uuid(${control_clsid}), helpstring(\"${control}\")]\n"
+               "    coclass ${control}\n    {\n        [default] interface I${control};\n    };")
+    endif()
     set(LIBRARY ${ARG_LIBRARY})
     set(CLASS ${ARG_CLASS})
     set(TITLE ${ARG_TITLE})
