@@ -40,9 +40,9 @@ TEST_F(BackstageCallbacks, EveryGetCallbackAnswersFromTheModelInTheHostsType) {
         EXPECT_EQ(Shown(q.Index >= 0 ? Ask(q.Callback, q.Id, q.Index) : Ask(q.Callback, q.Id)), q.Answer)
             << classlib::WideToUtf8(std::wstring(q.Callback) + L" " + q.Id);
     // The form's property handlers saw the questions about their controls, and only those.
-    EXPECT_EQ(Module().Log, (std::vector<std::wstring>{L"Property:bsTabInfo:rcptCaption",
-                                                       L"Property:bsTabInfo:rcptEnabled",
-                                                       L"Property:bsDrop:rcptItemCaption:2"}));
+    EXPECT_EQ(Module().Log,
+              (std::vector<std::wstring>{L"Property:bsTabInfo:rcptCaption", L"Property:bsTabInfo:rcptEnabled",
+                                         L"Property:bsDrop:rcptItemCaption:2"}));
 }
 
 TEST_F(BackstageCallbacks, PropertyHandlersChangeTheAnswersTheyAreAskedFor) {

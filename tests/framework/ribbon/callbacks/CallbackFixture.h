@@ -24,13 +24,10 @@ using ribbontest::Add;
 // A variant with the text the test compares ("True", "'text'", "7", "Empty", "Nothing").
 using ribbontest::Shown;
 
-class CallbackTest : public ribbontest::ConnectedAddInTest {
+class CallbackTest : public ribbontest::ModuleTest<TCallbackTestModule> {
 protected:
-    CallbackTest() : ConnectedAddInTest(&CallbackFactory) {}
-    void SetUp() override;
+    CallbackTest() : ModuleTest(&CallbackFactory) {}
 
-    // The module of the add-in's current connection.
-    TCallbackTestModule &Module() const;
     // The controls of the form's group "cbGroup".
     framework::TzidRibbonControls *Group() const;
     // An item of a list control.
