@@ -100,6 +100,38 @@ function(tessary_gtest name)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 120 ${ARG_PROPERTIES})
 endfunction()
 
+# tessary_officesim_test(<name> SOURCES ... ADDINS <constant>=<target>...): a GoogleTest program
+# that runs officesim with test add-ins regsvr32 registers: it knows officesim's file as OFFICESIM_EXE
+# and each add-in's as its constant. officesim and regsvr32 use the shared prefix's registry, hence
+# the lock.
+function(tessary_officesim_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;ADDINS" ${ARGN})
+    tessary_gtest(${name} SOURCES ${ARG_SOURCES} LIBS classlib test_support
+                  PROPERTIES RESOURCE_LOCK wineprefix_registry)
+    add_dependencies(${name} ${OFFICESIM_PROGRAMS})
+    target_compile_definitions(${name} PRIVATE OFFICESIM_EXE="$<TARGET_FILE:officesim>")
+    foreach(addin ${ARG_ADDINS})
+        string(REPLACE "=" ";" addin ${addin})
+        list(GET addin 0 constant)
+        list(GET addin 1 target)
+        add_dependencies(${name} ${target})
+        target_compile_definitions(${name} PRIVATE ${constant}="$<TARGET_FILE:${target}>")
+    endforeach()
+endfunction()
+
+# tessary_schema_check(<name> <program> <folder> <suites> [properties...]): runs the tests of
+# <program> whose suites match <suites>, which keep their customUI documents in <folder>, and
+# validates every document against Office's published schema of its namespace (xmllint; the test is
+# skipped with code 77 when the schemas are not beside the checkout).
+function(tessary_schema_check name program folder suites)
+    get_target_property(runner ${program} CROSSCOMPILING_EMULATOR)
+    add_test(NAME ${name}
+             COMMAND bash ${PROJECT_SOURCE_DIR}/tests/framework/ribbon/check-documents.sh
+                     ${PROJECT_SOURCE_DIR}/../shared/ref/customui ${folder} ${suites} ${runner}
+                     $<TARGET_FILE:${program}>)
+    set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300 ${ARGN})
+endfunction()
+
 # tessary_split_debug(<target>): the file a user installs carries no debug information; it goes into
 # <file>.debug beside it, which the file names in its debug link, so that a debugger or addr2line
 # still turns a crash address into a function and line.
