@@ -3,6 +3,7 @@
 #include "office/WordApplication.h"
 #include "office/office.h"
 
+#include "ErrorOf.h"
 #include "hostsim/WordHost.h"
 
 #include <gtest/gtest.h>
@@ -89,12 +90,7 @@ TEST(TWordApplication, ReadsWordsMembers) {
     WordHost word2000(L"9.0"); // a member this Word lacks fails clearly
     TWordApplication old(nullptr);
     old.ConnectTo(word2000.Application());
-    try {
-        old.ShowWindowsInTaskbar();
-        ADD_FAILURE() << "no error";
-    } catch (const EOleSysError &e) {
-        EXPECT_EQ(e.ErrorCode(), DISP_E_MEMBERNOTFOUND);
-    }
+    EXPECT_EQ(testsupport::ErrorOf([&] { old.ShowWindowsInTaskbar(); }), DISP_E_MEMBERNOTFOUND);
 }
 
 TEST(TWordApplication, EachWordVersionDeliversDocumentAndWindowEvents) {
