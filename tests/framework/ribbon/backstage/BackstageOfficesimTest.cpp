@@ -33,8 +33,7 @@ protected:
         TRun run = testsupport::RunOfficesim(OFFICESIM_EXE, Host, Version, Script,
                                              classlib::Utf8ToWide(kProgID), L"Backstage Test");
         EXPECT_EQ(run.ExitCode, 0u) << run.Output;
-        EXPECT_FALSE(Has(run.Output, "FAILED")) << run.Output;
-        EXPECT_FALSE(Has(run.Output, "Office refuses the document")) << run.Output;
+        EXPECT_FALSE(Has(run.Output, "FAILED")) << run.Output; // a refused document among them
         return run;
     }
 
