@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-using classlib::ComPtr;
 using classlib::EOleSysError;
 using classlib::MakeEvent;
 using classlib::TObject;

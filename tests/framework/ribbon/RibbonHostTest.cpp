@@ -7,7 +7,6 @@
 #include "hostsim/RibbonControlObject.h"
 
 using namespace framework;
-using ribbontest::RibbonTest;
 
 namespace {
 
