@@ -2,18 +2,8 @@
 // made by its factory and connected (see RibbonTestKit.h), the module it read from its form (with its
 // Backstage view), and the documents a test produces kept for the schema check.
 #pragma once
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
-#include <initializer_list>
-#include <string>
-#include <vector>
-
 #include "BackstageTestModule.h"
 #include "classlib/Format.h"
-#include "framework/core/AddInObject.h"
-#include "framework/core/Factory.h"
 #include "framework/ribbon/RibbonModel.h"
 #include "framework/ribbon/backstage/BackstageModel.h"
 #include "hostsim/RibbonUIObject.h"

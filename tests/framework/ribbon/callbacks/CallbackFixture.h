@@ -1,18 +1,9 @@
 // What every callback test runs in: an add-in object of the test class made by its factory and
 // connected (see RibbonTestKit.h), and the module it made from its form.
 #pragma once
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-#include <vector>
-
 #include "CallbackTestModule.h"
 #include "classlib/Format.h"
 #include "classlib/OleString.h"
-#include "classlib/OleVariant.h"
 #include "framework/ribbon/RibbonModel.h"
 #include "tests/framework/ribbon/ControlOfClass.h"
 #include "tests/framework/ribbon/RibbonTestKit.h"
