@@ -44,9 +44,9 @@ const CLSID CLSID_OfficesimTestConnect = {
 const wchar_t *const TessaryGuid = L"{61EC72B0-88A2-4E92-A645-B5CC1D5475A8}";
 
 struct TAddInUnderTest {
-    TAddInUnderTest(std::wstring AName, std::wstring APath, const CLSID &AClassId, const wchar_t *AProgId,
-                    const wchar_t *AGuid)
-        : Name(std::move(AName)), Path(std::move(APath)), ClassId(AClassId), ProgId(AProgId), Guid(AGuid) {}
+    TAddInUnderTest(const std::wstring &AName, const std::wstring &APath, const CLSID &AClassId,
+                    const wchar_t *AProgId, const wchar_t *AGuid)
+        : Name(AName), Path(APath), ClassId(AClassId), ProgId(AProgId), Guid(AGuid) {}
 
     std::wstring Name;
     std::wstring Path;

@@ -50,11 +50,23 @@ function(tessary_com_resources target idl base rcin)
 endfunction()
 
 # tessary_test_com_class(<target> <base> <rc.in> LIBRARY <name> CLASS <name> TITLE <text> NAME <text>
-# UUIDS <library> <interface> <class> [DEPENDS files...]): tessary_com_resources for a test server of
-# one add-in class, coclass CLASS with its dual interface ICLASS, whose type library is written from
-# tests/support/TestAddIn.idl.in.
+# UUIDS <library> <interface> <class> [CONTROL <name> <interface> <class>] [DEPENDS files...]):
+# tessary_com_resources for a test server of one add-in class, coclass CLASS with its dual interface
+# ICLASS, and with CONTROL a second coclass (a control for task panes) with its dual interface I<name>;
+# the type library is written from tests/support/TestAddIn.idl.in.
 function(tessary_test_com_class target base rcin)
-    cmake_parse_arguments(ARG "" "LIBRARY;CLASS;TITLE;NAME" "UUIDS;DEPENDS" ${ARGN})
+    cmake_parse_arguments(ARG "" "LIBRARY;CLASS;TITLE;NAME" "UUIDS;DEPENDS;CONTROL" ${ARGN})
+    set(CONTROL_IDL "")
+    if(ARG_CONTROL)
+        list(GET ARG_CONTROL 0 control)
+        list(GET ARG_CONTROL 1 control_iid)
+        list(GET ARG_CONTROL 2 control_clsid)
+        string(CONCAT CONTROL_IDL
+               "[uuid(${control_iid}), dual, oleautomation, helpstring(\"${control} interface\")]\n"
+               "    interface I${control} : IDispatch\n    {\n    };\n\n"
+               "    [uuid(${control_clsid}), helpstring(\"${control}\")]\n"
+               "    coclass ${control}\n    {\n        [default] interface I${control};\n    };")
+    endif()
     set(LIBRARY ${ARG_LIBRARY})
     set(CLASS ${ARG_CLASS})
     set(TITLE ${ARG_TITLE})
@@ -86,6 +98,38 @@ function(tessary_gtest name)
     tessary_static_link(${name})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 120 ${ARG_PROPERTIES})
+endfunction()
+
+# tessary_officesim_test(<name> SOURCES ... ADDINS <constant>=<target>...): a GoogleTest program
+# that runs officesim with test add-ins regsvr32 registers: it knows officesim's file as OFFICESIM_EXE
+# and each add-in's as its constant. officesim and regsvr32 use the shared prefix's registry, hence
+# the lock.
+function(tessary_officesim_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;ADDINS" ${ARGN})
+    tessary_gtest(${name} SOURCES ${ARG_SOURCES} LIBS classlib test_support
+                  PROPERTIES RESOURCE_LOCK wineprefix_registry)
+    add_dependencies(${name} ${OFFICESIM_PROGRAMS})
+    target_compile_definitions(${name} PRIVATE OFFICESIM_EXE="$<TARGET_FILE:officesim>")
+    foreach(addin ${ARG_ADDINS})
+        string(REPLACE "=" ";" addin ${addin})
+        list(GET addin 0 constant)
+        list(GET addin 1 target)
+        add_dependencies(${name} ${target})
+        target_compile_definitions(${name} PRIVATE ${constant}="$<TARGET_FILE:${target}>")
+    endforeach()
+endfunction()
+
+# tessary_schema_check(<name> <program> <folder> <suites> [properties...]): runs the tests of
+# <program> whose suites match <suites>, which keep their customUI documents in <folder>, and
+# validates every document against Office's published schema of its namespace (xmllint; the test is
+# skipped with code 77 when the schemas are not beside the checkout).
+function(tessary_schema_check name program folder suites)
+    get_target_property(runner ${program} CROSSCOMPILING_EMULATOR)
+    add_test(NAME ${name}
+             COMMAND bash ${PROJECT_SOURCE_DIR}/tests/framework/ribbon/check-documents.sh
+                     ${PROJECT_SOURCE_DIR}/../shared/ref/customui ${folder} ${suites} ${runner}
+                     $<TARGET_FILE:${program}>)
+    set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 300 ${ARGN})
 endfunction()
 
 # tessary_split_debug(<target>): the file a user installs carries no debug information; it goes into

@@ -48,20 +48,6 @@ Owned<IPicture> AsPicture(IPictureDisp *disp) {
     return Owned<IPicture>(picture);
 }
 
-// A filer that only records what DefineProperties announces.
-class TRecordingFiler : public TFiler {
-public:
-    std::wstring Name;
-    BinaryReadProc Read;
-    BinaryWriteProc Write;
-    bool HasData = false;
-    void DefineProperty(const std::wstring &, ReadProc, WriteProc, bool) override { ADD_FAILURE(); }
-    void DefineBinaryProperty(const std::wstring &name, BinaryReadProc read, BinaryWriteProc write,
-                              bool hasData) override {
-        Name = name, Read = read, Write = write, HasData = hasData;
-    }
-};
-
 // An 8-bit, two-colour, bottom-up BMP of 2 x 2 pixels: top row red, blue; bottom row blue, red.
 std::vector<uint8_t> PaletteBmp() {
     std::vector<uint8_t> d = {
@@ -277,26 +263,10 @@ TEST(Bitmap, LoadsPaletteBitmapsAndRejectsMalformedData) {
     EXPECT_TRUE(b.Empty());
 }
 
-TEST(Bitmap, FormsCarryItAsDataProperty) {
-    TBitmap b;
-    TRecordingFiler filer;
-    b.DefineProperties(filer);
-    EXPECT_EQ(filer.Name, L"Data");
-    EXPECT_FALSE(filer.HasData); // an empty bitmap is not written
-
-    b.SetSize(2, 1);
-    b.SetPixels(1, 0, kMagenta);
-    b.DefineProperties(filer);
-    EXPECT_TRUE(filer.HasData);
-    std::vector<uint8_t> data = filer.Write();
-    EXPECT_EQ(data, b.SaveToStream()); // the BMP file itself, nothing before it
-
-    TBitmap read;
-    TRecordingFiler reader;
-    read.DefineProperties(reader);
-    reader.Read(data);
-    EXPECT_EQ(read.Pixels(1, 0), kMagenta);
-}
+// A bitmap in a form is the ribbon forms' test: RibbonTest.AFormWithEveryClassReadsBackToTheSameForm
+// carries a glyph's pixels through one, and the Backstage form's text round trip
+// (BackstageTest.TheFormWithEveryClassInEveryContainerReadsAndWritesBackToTheSameText) has no data for
+// the empty glyphs.
 
 TEST(Bitmap, AlphaCopyFromTheTransparentColour) {
     TBitmap b;

@@ -15,6 +15,7 @@
 
 using testsupport::DosPath;
 using testsupport::InOrder;
+using testsupport::TAddInEntry;
 using RunResult = testsupport::TRunResult;
 using ScriptFile = testsupport::TTempFile;
 
@@ -25,12 +26,7 @@ const wchar_t kFailing[] = L"OfficesimTest.Failing";
 const wchar_t kCrashing[] = L"OfficesimTest.Crashing";
 const wchar_t kOffice14[] = L"Software\\Microsoft\\Office\\14.0";
 
-// The test add-ins' entries in the user's key carry one friendly name.
-struct AddInEntry : testsupport::TAddInEntry {
-    AddInEntry(const std::wstring &host, const std::wstring &progId, int loadBehavior,
-               bool requireNotification = false)
-        : TAddInEntry(host, progId, loadBehavior, L"officesim test add-in", requireNotification) {}
-};
+const wchar_t kName[] = L"officesim test add-in";
 
 std::wstring EntryKey(const std::wstring &host, const std::wstring &progId) {
     return L"Software\\Microsoft\\Office\\" + host + L"\\Addins\\" + progId;
@@ -86,8 +82,8 @@ private:
 };
 
 TEST_F(OfficesimRun, Outlook14LoadsTheRibbonPerWindowKindAndShutsDownTheUsualWay) {
-    AddInEntry connect(L"Outlook", kConnect, 3);
-    AddInEntry dormant(L"Outlook", kFailing, 2);
+    TAddInEntry connect(L"Outlook", kConnect, 3, kName);
+    TAddInEntry dormant(L"Outlook", kFailing, 2, kName);
     RunResult run = Officesim(L"--host outlook --version 14", "click-ribbon HelloButton\n"
                                                               "click-ribbon Toggle\n"
                                                               "click-ribbon MenuFirst\n"
@@ -123,7 +119,7 @@ TEST_F(OfficesimRun, Outlook14LoadsTheRibbonPerWindowKindAndShutsDownTheUsualWay
 // asks for them.
 TEST_F(OfficesimRun, Outlook14FastShutdownUnlessTheAddInOrThePolicyAsksForTheUsualCalls) {
     {
-        AddInEntry connect(L"Outlook", kConnect, 3);
+        TAddInEntry connect(L"Outlook", kConnect, 3, kName);
         RunResult run = Officesim(L"--host outlook --version 14"); // the default session
         EXPECT_EQ(0u, run.ExitCode) << run.Output;
         // Its button's Click sink is still advised: the add-in never heard of the end.
@@ -133,13 +129,13 @@ TEST_F(OfficesimRun, Outlook14FastShutdownUnlessTheAddInOrThePolicyAsksForTheUsu
         EXPECT_FALSE(Has(run.Output, "OnBeginShutdown(") || Has(run.Output, "OnDisconnection("));
     }
     {
-        AddInEntry connect(L"Outlook", kConnect, 3, true);
+        TAddInEntry connect(L"Outlook", kConnect, 3, kName, true);
         RunResult run = Officesim(L"--host outlook --version 14", "quit-fast\n");
         EXPECT_TRUE(InOrder(run.Output, {"Connect: OnBeginShutdown(custom) -> S_OK",
                                          "Connect: OnDisconnection(ext_dm_HostShutdown, custom) -> S_OK",
                                          "DllCanUnloadNow -> S_OK"}));
     }
-    AddInEntry connect(L"Outlook", kConnect, 3);
+    TAddInEntry connect(L"Outlook", kConnect, 3, kName);
     testsupport::WriteDword(HKEY_CURRENT_USER, std::wstring(kOffice14) + L"\\Outlook\\Options\\Shutdown",
                             L"AddinFastShutdownBehavior", 1);
     RunResult run = Officesim(L"--host outlook --version 14", "quit-fast\n");
@@ -148,7 +144,7 @@ TEST_F(OfficesimRun, Outlook14FastShutdownUnlessTheAddInOrThePolicyAsksForTheUsu
 }
 
 TEST_F(OfficesimRun, Outlook11ShowsTheBarsTheAddInBuiltAndClicksThem) {
-    AddInEntry connect(L"Outlook", kConnect, 3);
+    TAddInEntry connect(L"Outlook", kConnect, 3, kName);
     RunResult run = Officesim(L"--host outlook --version 11", "click-bar \"Say hello\"\n"
                                                               "click-bar officesim.hello\n"
                                                               "open-inspector mail \"Lunch on Friday\"\n");
@@ -162,7 +158,7 @@ TEST_F(OfficesimRun, Outlook11ShowsTheBarsTheAddInBuiltAndClicksThem) {
 }
 
 TEST_F(OfficesimRun, WordAsksTheInvalidatedControlAgainInEveryWindowOfItsKind) {
-    AddInEntry connect(L"Word", kConnect, 3);
+    TAddInEntry connect(L"Word", kConnect, 3, kName);
     RunResult run = Officesim(L"--host word --version 12", "open-document \"C:\\Documents\\Letter.docx\"\n"
                                                            "click-ribbon HelloButton\n"
                                                            "quit\n");
@@ -180,7 +176,7 @@ TEST_F(OfficesimRun, WordAsksTheInvalidatedControlAgainInEveryWindowOfItsKind) {
 // add-in failed, 3 for a crash inside it.
 TEST_F(OfficesimRun, ARefusedDocumentAFailedConnectionAndACrashEndTheRunNonZero) {
     {
-        AddInEntry connect(L"Outlook", kConnect, 3);
+        TAddInEntry connect(L"Outlook", kConnect, 3, kName);
         RunResult run = Officesim(L"--host outlook --version 12", "open-inspector mail \"Draft\"\n");
         EXPECT_EQ(1u, run.ExitCode) << run.Output;
         EXPECT_TRUE(InOrder(run.Output, {"GetCustomUI(\"Microsoft.Outlook.Mail.Compose\") -> document",
@@ -188,8 +184,8 @@ TEST_F(OfficesimRun, ARefusedDocumentAFailedConnectionAndACrashEndTheRunNonZero)
         EXPECT_FALSE(Has(run.Output, "ComposeButton.getLabel")) << "a refused document has no callbacks";
     }
     {
-        AddInEntry failing(L"Outlook", kFailing, 3);
-        AddInEntry connect(L"Outlook", kConnect, 3);
+        TAddInEntry failing(L"Outlook", kFailing, 3, kName);
+        TAddInEntry connect(L"Outlook", kConnect, 3, kName);
         RunResult run = Officesim(L"--host outlook --version 11", "quit\n");
         EXPECT_EQ(1u, run.ExitCode) << run.Output;
         EXPECT_TRUE(InOrder(run.Output, {"FAILED: OfficesimTest.Failing: OnConnection(", "0x80004005",
@@ -197,7 +193,7 @@ TEST_F(OfficesimRun, ARefusedDocumentAFailedConnectionAndACrashEndTheRunNonZero)
                                          "Connect: OnStartupComplete(custom) -> S_OK"}));
         EXPECT_FALSE(Has(run.Output, "Failing: OnStartupComplete")) << "a refused connection goes no further";
     }
-    AddInEntry crashing(L"Word", kCrashing, 3);
+    TAddInEntry crashing(L"Word", kCrashing, 3, kName);
     RunResult run = Officesim(L"--host word --version 11");
     EXPECT_EQ(3u, run.ExitCode) << run.Output;
     EXPECT_TRUE(InOrder(run.Output,
@@ -221,7 +217,7 @@ TEST_F(OfficesimRun, BadCommandLinesAndStepsEndWithExitCode2) {
     EXPECT_EQ(2u, run.ExitCode) << run.Output;
     EXPECT_FALSE(Has(run.Output, "== start-up")) << "nothing starts for a script it cannot read";
 
-    AddInEntry connect(L"Outlook", kConnect, 3);
+    TAddInEntry connect(L"Outlook", kConnect, 3, kName);
     for (const char *script : {"close-inspector\nsend\n", "click-ribbon HelloButton\n"}) {
         run = Officesim(L"--host outlook --version 11", script);
         EXPECT_EQ(2u, run.ExitCode) << run.Output;

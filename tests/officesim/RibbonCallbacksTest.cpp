@@ -112,11 +112,9 @@ TEST(RibbonCallbacks, FailuresSayWhichStepFailedAndWhatTheCalleeSaid) {
     EXPECT_EQ(L"the add-in has no IDispatch", InvokeCallback(nullptr, L"GetLabel", {}).error);
 }
 
+// Flags, numbers and no answer at all stand in the run tests' transcripts (BackstageOfficesim.*).
 TEST(RibbonCallbacks, AnswersAreShownAsTheirKind) {
     EXPECT_EQ(L"\"two\\nlines\\t\"", DescribeValue(OleVariant(L"two\nlines\t").Var()));
-    EXPECT_EQ(L"True", DescribeValue(OleVariant(true).Var()));
-    EXPECT_EQ(L"3", DescribeValue(OleVariant(3).Var()));
-    EXPECT_EQ(L"(nothing)", DescribeValue(OleVariant().Var()));
     EXPECT_EQ(L"Nothing", DescribeValue(OleVariant(static_cast<IDispatch *>(nullptr)).Var()));
     OleVariant target(L"inside");
     EXPECT_EQ(L"\"inside\"", DescribeValue(ByRef(target).Var())) << "a reference shows what it refers to";

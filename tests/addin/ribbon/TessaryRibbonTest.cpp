@@ -25,25 +25,14 @@ bool Has(const std::string &Text, const std::string &Part) {
     return Text.find(Part) != std::string::npos;
 }
 
-// Whether a line starting with Call (after officesim's indentation) reports a failure.
-bool CallFailed(const std::string &Output, const std::string &Call) {
-    for (size_t at = Output.find(Call); at != std::string::npos; at = Output.find(Call, at + 1)) {
-        std::string line = Output.substr(at, Output.find('\n', at) - at);
-        if (Has(line, " returned "))
-            return true;
-    }
-    return false;
-}
-
 constexpr char kTessaryDll[] = TESSARY_DLL;
 
 class TessaryRibbon : public testsupport::TRegisteredServerTest<kTessaryDll> {
 protected:
-    // officesim playing Host of Version through Script; the add-in's documents must reach it whole.
+    // officesim playing Host of Version through Script; the add-in's documents must reach it whole (a
+    // failed GetCustomUI and a refused document are failures of the run).
     static TRun Officesim(const std::wstring &Host, int Version, const std::string &Script) {
         TRun run = testsupport::RunOfficesim(OFFICESIM_EXE, Host, Version, Script, kProgID, L"Tessary");
-        EXPECT_FALSE(CallFailed(run.Output, "Tessary.TSY: GetCustomUI(")) << run.Output;
-        EXPECT_FALSE(Has(run.Output, "Office refuses the document")) << run.Output;
         EXPECT_FALSE(Has(run.Output, "FAILED")) << run.Output;
         EXPECT_EQ(run.ExitCode, 0u) << run.Output;
         return run;

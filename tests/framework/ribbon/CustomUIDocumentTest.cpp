@@ -267,7 +267,9 @@ TEST_F(CustomUIDocument, ContainersOfEveryKindNestAsTheHostExpects) {
     EXPECT_TRUE(Contains(xml, L"<menu id=\"subSubMenu\"") && Contains(xml, L" />"));
 }
 
+// After the plain tabs, one tab set per context.
 TEST_F(CustomUIDocument, ContextualTabsAreGroupedIntoOneTabSetPerContext) {
+    AddTab(L"tabPlain", {msrWordDocument});
     TzidRibbonTab &first = AddTab(L"tabTable1", {msrWordDocument});
     first.SetContext(L"Word.TabSetTableTools");
     TzidRibbonTab &other = AddTab(L"tabPicture", {msrWordDocument});
@@ -283,6 +285,9 @@ TEST_F(CustomUIDocument, ContextualTabsAreGroupedIntoOneTabSetPerContext) {
     std::vector<std::wstring> expected = {
         Root(Ns2006),
         L"\t<ribbon>",
+        L"\t\t<tabs>",
+        L"\t\t\t" + TabTag(L"tabPlain") + L" />",
+        L"\t\t</tabs>",
         L"\t\t<contextualTabs>",
         L"\t\t\t<tabSet idMso=\"TabSetTableTools\">",
         L"\t\t\t\t" + TabTag(L"tabTable1") + L" />",
@@ -300,14 +305,6 @@ TEST_F(CustomUIDocument, ContextualTabsAreGroupedIntoOneTabSetPerContext) {
     };
     EXPECT_EQ(lines, expected);
     EXPECT_EQ(Module().ContextualTabs().Count(), 5);
-}
-
-TEST_F(CustomUIDocument, PlainTabsComeBeforeTheContextualOnes) {
-    AddTab(L"tabPlain", {msrWordDocument});
-    AddTab(L"tabContext", {msrWordDocument}).SetContext(L"Word.TabSetTableTools");
-    std::wstring xml = Document(L"Microsoft.Word.Document");
-    size_t tabs = xml.find(L"\t\t</tabs>\r\n\t\t<contextualTabs>");
-    EXPECT_NE(tabs, std::wstring::npos) << classlib::WideToUtf8(xml);
 }
 
 TEST_F(CustomUIDocument, StartFromScratchIsWrittenForTheWindowsItNames) {

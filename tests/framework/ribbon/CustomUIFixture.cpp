@@ -2,7 +2,6 @@
 
 #include "CustomUITestServer.h"
 #include "classlib/ComServer.h"
-#include "framework/ribbon/CustomUIWriter.h"
 
 namespace customuitest {
 
@@ -14,14 +13,8 @@ framework::TzidFactory &CustomUIFactory() {
     return factory;
 }
 
-void CustomUIFixture::SetUp() {
-    MessageRecordingTest::SetUp();
-    previousSource_ = ribbontest::UseTestHostVersion();
-}
-
 void CustomUIFixture::TearDown() {
     module_.reset();
-    framework::SetHostVersionSource(previousSource_);
     MessageRecordingTest::TearDown();
 }
 
@@ -38,13 +31,6 @@ framework::TzidRibbonTab &CustomUIFixture::AddTab(const std::wstring &Id, framew
     tab->SetId(Id);
     tab->SetRibbons(Ribbons);
     return *tab;
-}
-
-std::wstring CustomUIFixture::Document(const std::wstring &RibbonId, int Version) {
-    SetHostVersion(Version);
-    std::wstring xml = framework::BuildCustomUI(Module(), RibbonId);
-    KeepDocument(xml);
-    return xml;
 }
 
 } // namespace customuitest

@@ -42,7 +42,6 @@ using ribbontest::SetHostVersion;
 
 class CustomUIFixture : public ribbontest::MessageRecordingTest {
 protected:
-    void SetUp() override;
     void TearDown() override;
 
     // The module of this test, created on first use from its form, with the test add-in's factory.
@@ -50,11 +49,12 @@ protected:
     // A plain tab written for Ribbons (the module's setter rule adds the explorer's 2010 kind).
     framework::TzidRibbonTab &AddTab(const std::wstring &Id, framework::TzidRibbons Ribbons);
     // The document GetCustomUI builds for RibbonId in a host of Version, kept for the schema check.
-    std::wstring Document(const std::wstring &RibbonId, int Version = 14);
+    std::wstring Document(const std::wstring &RibbonId, int Version = 14) {
+        return ribbontest::KeptDocument(Module(), RibbonId, Version);
+    }
 
 private:
     std::unique_ptr<TCustomUITestModule> module_;
-    framework::THostVersionSource previousSource_ = nullptr;
 };
 
 } // namespace customuitest

@@ -4,6 +4,7 @@
 #include "classlib/Format.h"
 #include "classlib/OleString.h"
 #include "framework/core/DeferredFree.h"
+#include "framework/ribbon/CustomUIWriter.h"
 #include "tests/support/AddInTranscripts.h"
 
 namespace ribbontest {
@@ -22,11 +23,6 @@ int TestHostVersion() {
 }
 
 } // namespace
-
-framework::THostVersionSource UseTestHostVersion() {
-    hostVersion = 14;
-    return framework::SetHostVersionSource(&TestHostVersion);
-}
 
 void SetHostVersion(int Version) {
     hostVersion = Version;
@@ -73,6 +69,13 @@ void KeepDocument(const std::wstring &Xml) {
     testsupport::KeepForSchemaCheck(classlib::WideToUtf8(Xml), classlib::Utf8ToWide(name));
 }
 
+std::wstring KeptDocument(framework::TzidCOMAddInModule &Module, const std::wstring &RibbonId, int Version) {
+    SetHostVersion(Version);
+    std::wstring xml = framework::BuildCustomUI(Module, RibbonId);
+    KeepDocument(xml);
+    return xml;
+}
+
 std::vector<std::wstring> Lines(const std::wstring &Xml) {
     std::vector<std::wstring> lines;
     size_t from = 0;
@@ -112,6 +115,8 @@ std::wstring Shown(const OleVariant &Value) {
 // ---- the fixtures ------------------------------------------------------------------------------
 
 void MessageRecordingTest::SetUp() {
+    hostVersion = 14;
+    previousSource_ = framework::SetHostVersionSource(&TestHostVersion);
     oleInitialized_ = SUCCEEDED(OleInitialize(nullptr));
     hook_ = std::make_unique<classlib::TMessageBoxHookScope>(
         [this](HWND, const std::wstring &text, const std::wstring &, UINT) {
@@ -125,6 +130,7 @@ void MessageRecordingTest::TearDown() {
     EXPECT_TRUE(messages_.empty()) << "a message box was shown: " << classlib::WideToUtf8(messages_.front());
     if (oleInitialized_)
         OleUninitialize();
+    framework::SetHostVersionSource(previousSource_);
 }
 
 void ConnectedAddInTest::SetUp() {

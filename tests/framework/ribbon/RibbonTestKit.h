@@ -29,14 +29,15 @@
 
 namespace ribbontest {
 
-// Installs the test's host version (14 until SetHostVersion says otherwise) and answers the source it
-// replaced. A negative version cannot be read.
-framework::THostVersionSource UseTestHostVersion();
+// The host version of the test (14 until set otherwise; a negative version cannot be read), which the
+// fixtures install for each test.
 void SetHostVersion(int Version);
 
 // Keeps a document for the schema check (see KeepForSchemaCheck): one file per document, named after
 // the test.
 void KeepDocument(const std::wstring &Xml);
+// The document GetCustomUI builds for RibbonId in a host of Version, kept for the schema check.
+std::wstring KeptDocument(framework::TzidCOMAddInModule &Module, const std::wstring &RibbonId, int Version);
 
 // The lines of a document (separated by CR LF).
 std::vector<std::wstring> Lines(const std::wstring &Xml);
@@ -64,6 +65,7 @@ protected:
 private:
     std::unique_ptr<classlib::TMessageBoxHookScope> hook_;
     bool oleInitialized_ = false;
+    framework::THostVersionSource previousSource_ = nullptr;
 };
 
 class ConnectedAddInTest : public MessageRecordingTest {
@@ -97,6 +99,19 @@ protected:
 
 private:
     framework::TzidFactory &(*factory_)();
+};
+
+// A ConnectedAddInTest whose add-in object made a module of class M.
+template <class M> class ModuleTest : public ConnectedAddInTest {
+protected:
+    using ConnectedAddInTest::ConnectedAddInTest;
+    void SetUp() override {
+        ConnectedAddInTest::SetUp();
+        if (!HasFatalFailure())
+            ASSERT_NE(dynamic_cast<M *>(AddIn().Module()), nullptr);
+    }
+    // The module of the add-in's current connection.
+    M &Module() const { return *dynamic_cast<M *>(AddIn().Module()); }
 };
 
 } // namespace ribbontest

@@ -10,27 +10,17 @@ namespace ribbontest {
 
 using Self = TRibbonTestModule;
 
-CLASSLIB_DEFINE_CLASS(TRibbonTestModule, framework::TzidCOMAddInModule,
-                      b.Method<&Self::ModuleError>(L"ModuleError");
-                      b.Method<&Self::RibbonClick>(L"RibbonClick");
+CLASSLIB_DEFINE_CLASS(TRibbonTestModule, TRecordingModule, b.Method<&Self::RibbonClick>(L"RibbonClick");
                       b.Method<&Self::RibbonChange>(L"RibbonChange");
-                      b.Method<&Self::MenuCreate>(L"MenuCreate");
-                      b.Method<&Self::PropertyChanging>(L"PropertyChanging");
-                      b.Method<&Self::ItemPropertyChanging>(L"ItemPropertyChanging"))
+                      b.Method<&Self::MenuCreate>(L"MenuCreate"))
 
-TRibbonTestModule::TRibbonTestModule(classlib::TComponent *AOwner) : TzidCOMAddInModule(AOwner) {
+TRibbonTestModule::TRibbonTestModule(classlib::TComponent *AOwner) : TRecordingModule(AOwner) {
     SetSupportedApps({framework::ohaWord, framework::ohaOutlook});
     OnError = classlib::MakeEvent<&Self::ModuleError>(this);
 }
 
-void TRibbonTestModule::ModuleError(const classlib::Exception &E, bool &Handled) {
-    Log.push_back(L"Error:" + E.Message());
-    Handled = true;
-}
-
 void TRibbonTestModule::Record(const std::wstring &What, classlib::TObject *Sender) {
-    auto *node = framework::AsRibbonNode(Sender);
-    Log.push_back(What + L":" + (node != nullptr ? node->Id() : L"?"));
+    Log.push_back(What + L":" + IdOf(Sender));
     if (auto *control = dynamic_cast<framework::TzidRibbonCustomControl *>(Sender))
         SawInAction = control->InAction();
     if (FailHandlers)
@@ -38,29 +28,8 @@ void TRibbonTestModule::Record(const std::wstring &What, classlib::TObject *Send
 }
 
 void TRibbonTestModule::RibbonClick(classlib::TObject *Sender, IRibbonControl *RibbonControl) {
-    if (Reenter)
-        if (auto *control = dynamic_cast<framework::TzidRibbonCustomControl *>(Sender)) {
-            framework::TzidRibbonActionArguments args;
-            args.RibbonControl.CopyFrom(RibbonControl);
-            control->DoAction(args);
-        }
+    Reentered(Sender, RibbonControl);
     Record(L"Click", Sender);
-}
-
-void TRibbonTestModule::PropertyChanging(classlib::TObject *Sender,
-                                         framework::TzidRibbonControlPropertyType PropertyType,
-                                         classlib::OleVariant &Value, IDispatch *) {
-    Record(L"Property", Sender);
-    Log.back() += L":" + std::to_wstring(PropertyType);
-    Value = Answer;
-}
-
-void TRibbonTestModule::ItemPropertyChanging(classlib::TObject *Sender,
-                                             framework::TzidRibbonControlPropertyType PropertyType,
-                                             classlib::OleVariant &Value, IDispatch *, int Index) {
-    Record(L"ItemProperty", Sender);
-    Log.back() += L":" + std::to_wstring(PropertyType) + L":" + std::to_wstring(Index);
-    Value = Answer;
 }
 
 void TRibbonTestModule::RibbonChange(classlib::TObject *Sender, IRibbonControl *) {

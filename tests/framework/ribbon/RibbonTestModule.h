@@ -14,36 +14,23 @@
 #include "framework/ribbon/RibbonModel.h"
 #include "hostsim/RibbonUIObject.h"
 #include "hostsim/SimObject.h"
+#include "tests/framework/ribbon/RecordingModule.h"
 #include "tests/framework/ribbon/RibbonTestKit.h"
 
 namespace ribbontest {
 
-class TRibbonTestModule : public framework::TzidCOMAddInModule {
+class TRibbonTestModule : public TRecordingModule {
     CLASSLIB_CLASS(TRibbonTestModule)
 public:
     explicit TRibbonTestModule(classlib::TComponent *AOwner);
 
-    // What the handlers saw, in order: "Click:<id>", "Change:<id>", "Create:<id>", "Error:<message>".
-    std::vector<std::wstring> Log;
-    // Set to make the next handler raise.
-    bool FailHandlers = false;
-    // Set by a handler to the sender's InAction.
+    // Set by a handler to the sender's InAction. The handlers record "Click:<id>", "Change:<id>" and
+    // "Create:<id>", and raise "<what> failed" when FailHandlers is set.
     bool SawInAction = false;
-    // Makes a click handler run the sender's action again, as a handler that re-enters would.
-    bool Reenter = false;
-    // What the property handlers put into the value they are asked about.
-    classlib::OleVariant Answer;
 
-    void ModuleError(const classlib::Exception &E, bool &Handled);
     void RibbonClick(classlib::TObject *Sender, IRibbonControl *RibbonControl);
     void RibbonChange(classlib::TObject *Sender, IRibbonControl *RibbonControl);
     void MenuCreate(classlib::TObject *Sender);
-    // Record "Property:<id>:<type>" or "ItemProperty:<id>:<type>:<index>" and answer Answer.
-    void PropertyChanging(classlib::TObject *Sender, framework::TzidRibbonControlPropertyType PropertyType,
-                          classlib::OleVariant &Value, IDispatch *Context);
-    void ItemPropertyChanging(classlib::TObject *Sender,
-                              framework::TzidRibbonControlPropertyType PropertyType,
-                              classlib::OleVariant &Value, IDispatch *Context, int Index);
 
 private:
     void Record(const std::wstring &What, classlib::TObject *Sender);

@@ -1,6 +1,7 @@
-// The text writer of customUI documents: its layout, entries it leaves out, and characters no XML
-// document can carry. Reserved characters and the attributes' order are the customUI documents'
-// tests, which the schema check validates.
+// The text writer of customUI documents: entries it leaves out, and characters no XML document can
+// carry. Its layout (tab indents, CR LF between lines and none around the document), reserved
+// characters and the attributes' order are the customUI documents' tests (CustomUIDocument.*), whose
+// documents the schema check validates.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -18,27 +19,6 @@ std::unique_ptr<classlib::TStringList> List(std::initializer_list<const wchar_t 
     for (const wchar_t *entry : entries)
         list->Add(entry);
     return list;
-}
-
-TEST(CustomUIXMLHelper, LinesAreTabIndentedAndSeparatedByCrLfWithNoOuterBreaks) {
-    TzidXMLHelper writer;
-    EXPECT_EQ(writer.LineBreak(), L"");
-    writer.OpenElement(L"customUI");
-    writer.AddAttribute(L"xmlns", L"urn:a");
-    writer.AddAttribute(L"onLoad", L"Loaded");
-    writer.OpenElement(L"ribbon");
-    writer.WriteElement(L"button", *List({L"id=b1", L"label=x=y"}));
-    writer.WriteElement(L"separator", *List({}));
-    writer.CloseElement(L"ribbon");
-    writer.CloseElement(L"customUI");
-    EXPECT_EQ(writer.Xml(), L"<customUI xmlns=\"urn:a\" onLoad=\"Loaded\">\r\n"
-                            L"\t<ribbon>\r\n"
-                            L"\t\t<button id=\"b1\" label=\"x=y\" />\r\n"
-                            L"\t\t<separator />\r\n"
-                            L"\t</ribbon>\r\n"
-                            L"</customUI>");
-    EXPECT_EQ(writer.Level(), 0);
-    EXPECT_EQ(writer.LineBreak(), L"\r\n");
 }
 
 // An entry without a name would put ` ="..."` into the tag and spoil the whole document.

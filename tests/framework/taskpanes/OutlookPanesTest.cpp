@@ -9,7 +9,6 @@
 #include "hostsim/TaskPaneFactory.h"
 #include "hostsim/TaskPaneObject.h"
 
-using classlib::ComPtr;
 using framework::TzidCustomTaskPane;
 using hostsim::TaskPaneObject;
 
@@ -22,13 +21,6 @@ protected:
         PaneFixture::SetUp();
         explorer_ = host_.OpenExplorer(host_.DefaultFolder(hostsim::ol::olFolderInbox));
         factory_ = host_.World().Create<hostsim::TaskPaneFactory>(host_.Application(), nullptr);
-    }
-    void TearDown() override {
-        if (addIn_) {
-            EXPECT_EQ(Disconnect(addIn_.Get(), ext_dm_HostShutdown), S_OK);
-        }
-        addIn_.Reset();
-        PaneFixture::TearDown();
     }
     // The add-in started, the host's task-pane factory handed over unless told otherwise.
     void Start(bool WithFactory = true) {
@@ -53,7 +45,6 @@ protected:
     hostsim::OutlookHost host_{L"14.0"};
     IDispatch *explorer_ = nullptr;
     hostsim::TaskPaneFactory *factory_ = nullptr;
-    ComPtr<IDTExtensibility2> addIn_;
 };
 
 // Read from the form and written back the same; a definition without settings has the defaults.

@@ -131,6 +131,10 @@ void PaneFixture::SetUp() {
 }
 
 void PaneFixture::TearDown() {
+    if (addIn_) {
+        EXPECT_EQ(Disconnect(addIn_.Get(), ext_dm_HostShutdown), S_OK);
+    }
+    addIn_.Reset();
     EXPECT_EQ(PaneLog().ModulesAlive, 0) << "a module was not freed";
     EXPECT_EQ(framework::AddInCanUnloadNow(), S_OK) << "an add-in object or pane sink is still alive";
     EXPECT_EQ(framework::DeferredObjectCount(), 0u);

@@ -76,6 +76,8 @@ protected:
     static const std::wstring &ControlProgID();
 
     std::vector<std::wstring> messages_;
+    // The test's add-in object, shut down by TearDown when it is still there.
+    classlib::ComPtr<IDTExtensibility2> addIn_;
 
 private:
     SAFEARRAY *custom_ = nullptr;

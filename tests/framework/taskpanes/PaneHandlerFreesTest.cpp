@@ -24,12 +24,8 @@ protected:
         factory_ = host_.World().Create<hostsim::TaskPaneFactory>(host_.Application(), nullptr);
     }
     void TearDown() override {
-        if (addIn_) {
-            EXPECT_EQ(Disconnect(addIn_.Get(), ext_dm_HostShutdown), S_OK);
-        }
-        addIn_.Reset();
-        EXPECT_TRUE(factory_->Panes().empty()) << "a pane was left in the host";
         PaneFixture::TearDown();
+        EXPECT_TRUE(factory_->Panes().empty()) << "a pane was left in the host";
         EXPECT_HEAPS_VALID();
     }
     // A started add-in with Office's entry: Connect = False disconnects it as the user's unload does
@@ -52,17 +48,10 @@ protected:
     }
     framework::TzidCOMAddInModule &Module() { return ModuleOf(addIn_); }
     void Unload() { EXPECT_EQ(Module().COMAddIn()->put_Connect(VARIANT_FALSE), S_OK); }
-    void FreeOrUnload(bool Unloads, TzidCustomTaskPane *Definition) {
-        if (Unloads)
-            Unload();
-        else
-            delete Definition;
-    }
 
     hostsim::WordHost host_{L"14.0"};
     hostsim::SimWordDocument *document_ = nullptr;
     hostsim::TaskPaneFactory *factory_ = nullptr;
-    classlib::ComPtr<IDTExtensibility2> addIn_;
 };
 
 TEST_F(PaneHandlers, ACreateOrShowHandlerThatFreesItsDefinitionOrUnloadsEndsTheCreation) {
@@ -73,17 +62,19 @@ TEST_F(PaneHandlers, ACreateOrShowHandlerThatFreesItsDefinitionOrUnloadsEndsTheC
         Start();
         const bool unloads = step >= 3;
         int calls = 0;
-        beforeCreate.Body = [&](TzidCustomTaskPane *Sender, IDispatch *, bool &) {
-            if (step % 3 == 0 && ++calls == 1)
-                FreeOrUnload(unloads, Sender);
+        // The handler of kind step % 3 frees its definition, or unloads, at its first call.
+        auto act = [&](int Kind, TzidCustomTaskPane *Sender) {
+            if (step % 3 != Kind || ++calls > 1)
+                return;
+            if (unloads)
+                Unload();
+            else
+                delete Sender;
         };
-        afterCreate.Body = [&](TzidCustomTaskPane *Sender, TzidCustomTaskPaneInstance *) {
-            if (step % 3 == 1 && ++calls == 1)
-                FreeOrUnload(unloads, Sender);
-        };
+        beforeCreate.Body = [&](TzidCustomTaskPane *Sender, IDispatch *, bool &) { act(0, Sender); };
+        afterCreate.Body = [&](TzidCustomTaskPane *Sender, TzidCustomTaskPaneInstance *) { act(1, Sender); };
         beforeShow.Body = [&](TzidCustomTaskPane *Sender, TzidCustomTaskPaneInstance *, bool &) {
-            if (step % 3 == 2 && ++calls == 1)
-                FreeOrUnload(unloads, Sender);
+            act(2, Sender);
         };
         Module().OnTaskPaneBeforeCreate = beforeCreate.Event();
         Module().OnTaskPaneAfterCreate = afterCreate.Event();

@@ -21,46 +21,28 @@ struct TQuestion {
     const wchar_t *Answer;
 };
 
+// The form's other answers reach the host in its types through officesim, which asks every callback
+// of the view (BackstageOfficesim.Outlook2010TakesTheViewAndAsksEveryCallback).
 TEST_F(BackstageCallbacks, EveryGetCallbackAnswersFromTheModelInTheHostsType) {
     const TQuestion questions[] = {
         {L"GetLabel_Callback", L"bsTabInfo", -1, L"'Anh\u00e4nge'"},
-        {L"GetTitle_Callback", L"bsTabInfo", -1, L"'Tessary'"},
-        {L"GetKeyTip_Callback", L"bsTabInfo", -1, L"'T'"},
         {L"GetEnabled_Callback", L"bsTabInfo", -1, L"True"},
-        {L"GetStyle_Callback", L"bsGroup", -1, L"'1'"},
-        {L"GetHelperText_Callback", L"bsGroup", -1, L"'Dateien, die jeder Mail beiliegen'"},
-        {L"GetShowLabel_Callback", L"bsGroup", -1, L"True"},
-        {L"GetShowLabel_Callback", L"bsGroupMenus", -1, L"False"},
-        {L"GetDescription_Callback", L"bsTask", -1, L"'Mit allen Anh\u00e4ngen antworten'"},
-        {L"GetSuperTip_Callback", L"bsPrimary", -1, L"'Eine Datei anh\u00e4ngen'"},
         {L"GetScreenTip_Callback", L"bsTopButton", -1, L"'Vorlage'"},
-        {L"GetPressed_Callback", L"bsCheck", -1, L"True"},
         {L"GetPressed_Callback", L"bsMenuCheck", -1, L"False"},
-        {L"GetPressed_Callback", L"bsMenuToggle", -1, L"True"},
-        {L"GetText_Callback", L"bsEdit", -1, L"'Anhang'"},
         {L"GetText_Callback", L"bsCombo", -1, L"'PDF'"},
-        {L"GetItemCount_Callback", L"bsCombo", -1, L"2"},
-        {L"GetSelectedItemIndex_Callback", L"bsDrop", -1, L"1"},
-        {L"GetItemID_Callback", L"bsDrop", 2, L"'bsDrop2'"},
         {L"GetItemLabel_Callback", L"bsDrop", 2, L"'Gro\u00df'"},
         {L"GetSelectedItemIndex_Callback", L"bsRadio", -1, L"0"},
         {L"GetItemID_Callback", L"bsRadio", 1, L"'bsRadio1'"},
-        {L"GetAltText_Callback", L"bsImage", -1, L"'Logo des Werkzeugs'"},
         {L"GetAltText_Callback", L"bsLayoutImage", -1, L"''"},
         {L"GetItemCount_Callback", L"bsEdit", -1, L"0"},
-        {L"GetStyle_Callback", L"bsFormGroup", -1, L"'0'"},
     };
     for (const TQuestion &q : questions)
         EXPECT_EQ(Shown(q.Index >= 0 ? Ask(q.Callback, q.Id, q.Index) : Ask(q.Callback, q.Id)), q.Answer)
             << classlib::WideToUtf8(std::wstring(q.Callback) + L" " + q.Id);
     // The form's property handlers saw the questions about their controls, and only those.
     EXPECT_EQ(Module().Log,
-              (std::vector<std::wstring>{
-                  L"Property:bsTabInfo:rcptCaption", L"Property:bsTabInfo:rcptTitle",
-                  L"Property:bsTabInfo:rcptKeyTip", L"Property:bsTabInfo:rcptEnabled",
-                  L"Property:bsGroup:rcptGroupStyle", L"Property:bsGroup:rcptHelperText",
-                  L"Property:bsGroup:rcptShowCaption", L"Property:bsCheck:rcptPressed",
-                  L"ItemProperty:bsDrop:rcptItemID:2", L"ItemProperty:bsDrop:rcptItemCaption:2"}));
+              (std::vector<std::wstring>{L"Property:bsTabInfo:rcptCaption", L"Property:bsTabInfo:rcptEnabled",
+                                         L"Property:bsDrop:rcptItemCaption:2"}));
 }
 
 TEST_F(BackstageCallbacks, PropertyHandlersChangeTheAnswersTheyAreAskedFor) {

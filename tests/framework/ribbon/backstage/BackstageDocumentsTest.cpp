@@ -4,7 +4,6 @@
 // validates it with xmllint against the published customUI schema of its namespace.
 #include "BackstageFixture.h"
 
-#include "classlib/OleString.h"
 #include "framework/ribbon/RibbonContainers.h"
 #include "framework/ribbon/RibbonTab.h"
 #include "tests/support/TraceRecorder.h"
@@ -281,15 +280,6 @@ TEST_F(BackstageDocuments, EveryClassInEveryContainerThatTakesItIsWritten) {
     for (const std::wstring &id : ids)
         EXPECT_TRUE(Holds(xml, L"idQ=\"default:" + id + L"\"")) << classlib::WideToUtf8(id);
     EXPECT_TRUE(Holds(xml, L"idQ=\"default:aFast\""));
-}
-
-TEST_F(BackstageDocuments, GetCustomUIThroughCOMHoldsTheView) {
-    classlib::TBStr xml;
-    ASSERT_EQ(addIn_.As<IRibbonExtensibility>()->GetCustomUI(
-                  classlib::TBStr(L"Microsoft.Word.Document").Get(), xml.Put()),
-              S_OK);
-    EXPECT_TRUE(Holds(xml.ToString(), L"<backstage"));
-    EXPECT_EQ(Module().CustomUINamespace(), L"http://schemas.microsoft.com/office/2009/07/customui");
 }
 
 } // namespace

@@ -5,9 +5,6 @@
 #include "classlib/ComServer.h"
 #include "classlib/Format.h"
 #include "classlib/OleString.h"
-#include "framework/core/DeferredFree.h"
-#include "framework/ribbon/CustomUIWriter.h"
-#include "framework/ribbon/HostVersion.h"
 #include "framework/ribbon/RibbonControls.h"
 
 namespace backstagetest {
@@ -26,35 +23,11 @@ framework::TzidFactory &BackstageFactory() {
     return factory;
 }
 
-void BackstageTest::SetUp() {
-    previousSource_ = ribbontest::UseTestHostVersion();
-    ConnectedAddInTest::SetUp();
-    if (HasFatalFailure())
-        return;
-    ASSERT_NE(dynamic_cast<TBackstageTestModule *>(AddIn().Module()), nullptr);
-}
-
-void BackstageTest::TearDown() {
-    ConnectedAddInTest::TearDown();
-    framework::SetHostVersionSource(previousSource_);
-}
-
-TBackstageTestModule &BackstageTest::Module() const {
-    return *dynamic_cast<TBackstageTestModule *>(AddIn().Module());
-}
-
 framework::TzidBackstage &BackstageTest::View() const {
     framework::TzidBackstage *view = Module().Backstage();
     if (view == nullptr)
         throw classlib::Exception(L"the module has no Backstage view");
     return *view;
-}
-
-std::wstring BackstageTest::Document(const std::wstring &RibbonId, int Version) {
-    ribbontest::SetHostVersion(Version);
-    std::wstring xml = framework::BuildCustomUI(Module(), RibbonId);
-    ribbontest::KeepDocument(xml);
-    return xml;
 }
 
 hostsim::RibbonUIObject &BackstageTest::ConnectRibbonUI() {

@@ -2,18 +2,8 @@
 // made by its factory and connected (see RibbonTestKit.h), the module it read from its form (with its
 // Backstage view), and the documents a test produces kept for the schema check.
 #pragma once
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
-#include <initializer_list>
-#include <string>
-#include <vector>
-
 #include "BackstageTestModule.h"
 #include "classlib/Format.h"
-#include "framework/core/AddInObject.h"
-#include "framework/core/Factory.h"
 #include "framework/ribbon/RibbonModel.h"
 #include "framework/ribbon/backstage/BackstageModel.h"
 #include "hostsim/RibbonUIObject.h"
@@ -36,13 +26,10 @@ using ribbontest::Add;
 using ribbontest::Attributes;
 using ribbontest::Codes;
 
-class BackstageTest : public ribbontest::ConnectedAddInTest {
+class BackstageTest : public ribbontest::ModuleTest<TBackstageTestModule> {
 protected:
-    BackstageTest() : ConnectedAddInTest(&BackstageFactory) {}
-    void SetUp() override;
-    void TearDown() override;
+    BackstageTest() : ModuleTest(&BackstageFactory) {}
 
-    TBackstageTestModule &Module() const;
     framework::TzidBackstage &View() const;
     // The model object of the form with that id (or idMso); the test fails when there is none.
     template <class T = framework::TzidRibbonCustomControl> T &Node(const std::wstring &Id) const {
@@ -52,12 +39,11 @@ protected:
         return *node;
     }
     // The document GetCustomUI builds for RibbonId in a host of Version, kept for the schema check.
-    std::wstring Document(const std::wstring &RibbonId, int Version = 14);
+    std::wstring Document(const std::wstring &RibbonId, int Version = 14) {
+        return ribbontest::KeptDocument(Module(), RibbonId, Version);
+    }
     // The module's IRibbonUI, as the host hands it over in onLoad.
     hostsim::RibbonUIObject &ConnectRibbonUI();
-
-private:
-    framework::THostVersionSource previousSource_ = nullptr;
 };
 
 } // namespace backstagetest

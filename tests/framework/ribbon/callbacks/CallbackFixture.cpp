@@ -2,17 +2,6 @@
 
 namespace callbacktest {
 
-void CallbackTest::SetUp() {
-    ConnectedAddInTest::SetUp();
-    if (HasFatalFailure())
-        return;
-    ASSERT_NE(dynamic_cast<TCallbackTestModule *>(AddIn().Module()), nullptr);
-}
-
-TCallbackTestModule &CallbackTest::Module() const {
-    return *dynamic_cast<TCallbackTestModule *>(AddIn().Module());
-}
-
 framework::TzidRibbonControls *CallbackTest::Group() const {
     auto *tab = dynamic_cast<framework::TzidRibbonTab *>(Module().FindComponent(L"cbTab"));
     return tab->Controls()->Items(0)->GetControls();

@@ -1,18 +1,9 @@
 // What every callback test runs in: an add-in object of the test class made by its factory and
 // connected (see RibbonTestKit.h), and the module it made from its form.
 #pragma once
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-#include <vector>
-
 #include "CallbackTestModule.h"
 #include "classlib/Format.h"
 #include "classlib/OleString.h"
-#include "classlib/OleVariant.h"
 #include "framework/ribbon/RibbonModel.h"
 #include "tests/framework/ribbon/ControlOfClass.h"
 #include "tests/framework/ribbon/RibbonTestKit.h"
@@ -24,13 +15,10 @@ using ribbontest::Add;
 // A variant with the text the test compares ("True", "'text'", "7", "Empty", "Nothing").
 using ribbontest::Shown;
 
-class CallbackTest : public ribbontest::ConnectedAddInTest {
+class CallbackTest : public ribbontest::ModuleTest<TCallbackTestModule> {
 protected:
-    CallbackTest() : ConnectedAddInTest(&CallbackFactory) {}
-    void SetUp() override;
+    CallbackTest() : ModuleTest(&CallbackFactory) {}
 
-    // The module of the add-in's current connection.
-    TCallbackTestModule &Module() const;
     // The controls of the form's group "cbGroup".
     framework::TzidRibbonControls *Group() const;
     // An item of a list control.

@@ -10,15 +10,9 @@ namespace callbacktest {
 
 using Self = TCallbackTestModule;
 
-CLASSLIB_DEFINE_CLASS(TCallbackTestModule, framework::TzidCOMAddInModule,
-                      b.Method<&Self::ModuleError>(L"ModuleError");
+CLASSLIB_DEFINE_CLASS(TCallbackTestModule, ribbontest::TRecordingModule,
                       b.Method<&Self::RibbonMenuClick>(L"RibbonMenuClick");
                       b.Method<&Self::RibbonLoaded>(L"RibbonLoaded"))
-
-void TCallbackTestModule::ModuleError(const classlib::Exception &E, bool &Handled) {
-    Log.push_back(L"Error:" + E.Message());
-    Handled = true;
-}
 
 void TCallbackTestModule::RibbonMenuClick(classlib::TObject *, IRibbonControl *RibbonControl) {
     classlib::TBStr id;
@@ -36,31 +30,6 @@ void TCallbackTestModule::RibbonLoaded(classlib::TObject *Sender, IRibbonUI *Rib
     Log.push_back(Sender == this ? L"Loaded" : L"Loaded by another sender");
     if (FailHandlers)
         throw classlib::Exception(L"OnRibbonLoaded failed");
-}
-
-void TCallbackTestModule::Record(classlib::TObject *Sender,
-                                 framework::TzidRibbonControlPropertyType PropertyType,
-                                 classlib::OleVariant &Value, const std::wstring &Index) {
-    framework::IzidRibbonControlInternal *node = framework::AsRibbonNode(Sender);
-    Log.push_back(L"Property:" + (node != nullptr ? node->Id() : L"?") + L":" +
-                  classlib::EnumTypeInfo<framework::TzidRibbonControlPropertyType>().NameOf(PropertyType) +
-                  Index);
-    if (FailHandlers)
-        throw classlib::Exception(L"OnPropertyChanging failed");
-    if (Answer.Type() != VT_EMPTY)
-        Value = Answer;
-}
-
-void TCallbackTestModule::PropertyChanging(classlib::TObject *Sender,
-                                           framework::TzidRibbonControlPropertyType PropertyType,
-                                           classlib::OleVariant &Value, IDispatch *) {
-    Record(Sender, PropertyType, Value, L"");
-}
-
-void TCallbackTestModule::ItemPropertyChanging(classlib::TObject *Sender,
-                                               framework::TzidRibbonControlPropertyType PropertyType,
-                                               classlib::OleVariant &Value, IDispatch *, int Index) {
-    Record(Sender, PropertyType, Value, L":" + std::to_wstring(Index));
 }
 
 framework::TzidFactory &CallbackFactory() {

@@ -2,46 +2,26 @@
 // bound to a click handler that works like the product's, by the clicked control's id; what its
 // handlers saw; its add-in class and factory.
 #pragma once
-#include <string>
-#include <vector>
-
-#include "classlib/OleVariant.h"
-#include "framework/core/AddInModule.h"
 #include "framework/core/AddInObject.h"
 #include "framework/core/Factory.h"
-#include "framework/ribbon/RibbonControl.h"
+#include "tests/framework/ribbon/RecordingModule.h"
 
 namespace callbacktest {
 
-class TCallbackTestModule : public framework::TzidCOMAddInModule {
+// The handlers record "Click:<feature>" (the product's features by control id) and
+// "Loaded:<ribbon is the one given>"; the ribbon handler raises when FailHandlers is set.
+class TCallbackTestModule : public ribbontest::TRecordingModule {
     CLASSLIB_CLASS(TCallbackTestModule)
 public:
-    using TzidCOMAddInModule::TzidCOMAddInModule;
+    using TRecordingModule::TRecordingModule;
 
-    // What the handlers saw, in order: "Click:<feature>" (the product's features by control id),
-    // "Error:<message>", "Loaded:<ribbon is the one given>", "Property:<id>:<type>[:<index>]".
-    std::vector<std::wstring> Log;
-    // What the property handlers answer with; Empty leaves the model's value.
-    classlib::OleVariant Answer;
-    // Makes the property and ribbon handlers raise.
-    bool FailHandlers = false;
     // The ribbon the last OnRibbonLoaded was given.
     IRibbonUI *LoadedRibbon = nullptr;
 
-    void ModuleError(const classlib::Exception &E, bool &Handled);
     // The product's way: one handler for every button, deciding by the control's id; "cbBroken" is a
     // feature that fails.
     void RibbonMenuClick(classlib::TObject *Sender, IRibbonControl *RibbonControl);
     void RibbonLoaded(classlib::TObject *Sender, IRibbonUI *RibbonUI);
-    void PropertyChanging(classlib::TObject *Sender, framework::TzidRibbonControlPropertyType PropertyType,
-                          classlib::OleVariant &Value, IDispatch *Context);
-    void ItemPropertyChanging(classlib::TObject *Sender,
-                              framework::TzidRibbonControlPropertyType PropertyType,
-                              classlib::OleVariant &Value, IDispatch *Context, int Index);
-
-private:
-    void Record(classlib::TObject *Sender, framework::TzidRibbonControlPropertyType PropertyType,
-                classlib::OleVariant &Value, const std::wstring &Index);
 };
 
 class TCallbackTestAddIn : public framework::TdivAzore {};

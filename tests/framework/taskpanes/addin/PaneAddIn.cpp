@@ -26,7 +26,7 @@ namespace {
 using paneaddin::TPaneAddInModule;
 
 class TPaneAddIn : public framework::TdivAzore {};
-class TPaneControl : public classlib::TAutoObjectImpl<IPaneAddInControl> {};
+class TPaneControl : public classlib::TAutoObjectImpl<IPaneControl> {};
 
 // The module's task-pane collection comes with the ribbon's classes.
 const bool classesRegistered = (framework::RegisterRibbonClasses(), true);
