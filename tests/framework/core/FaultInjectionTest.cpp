@@ -127,13 +127,6 @@ TEST_F(FaultInjectionTest, CallsOutOfOrderAreHarmless) {
     Stop(addIn.Get());
 }
 
-TEST_F(FaultInjectionTest, NoApplicationAtAllStillStartsAndStops) {
-    ComPtr<IDTExtensibility2> addIn = Started(nullptr);
-    EXPECT_EQ(ModuleOf(addIn)->HostWrapper(ohaExcel), nullptr);
-    EXPECT_TRUE(CoreLog().Contains(L"StartupComplete"));
-    Stop(addIn.Get());
-}
-
 TEST_F(FaultInjectionTest, ShutdownSettingsOfTheWrongTypeAreNotTakenForAYes) {
     WriteString(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office\\14.0\\Outlook\\Options\\Shutdown",
                 L"AddinFastShutdownBehavior", L"1");

@@ -71,19 +71,22 @@ INSTANTIATE_TEST_SUITE_P(
 
 class HostSessionTest : public CoreFixture {};
 
-TEST_F(HostSessionTest, AnApplicationOfNoKnownHostLeavesTheModuleUnboundButStarts) {
-    // Outlook's NameSpace is an automation object of no host.
+// Outlook's NameSpace is an automation object of no host; no Application at all is none either.
+TEST_F(HostSessionTest, AnApplicationOfNoKnownHostOrNoneLeavesTheModuleUnboundButStarts) {
     hostsim::OutlookHost host(L"14.0.0.4760");
-    ComPtr<IDTExtensibility2> addIn = Started(static_cast<IDispatch *>(&host.NameSpace()));
-
-    TzidCOMAddInModule &module = *ModuleOf(addIn);
-    EXPECT_EQ(module.HostType(), ohaExcel);
-    for (int h = ohaFirst; h <= ohaLast; ++h)
-        EXPECT_EQ(module.HostWrapper(TzidOfficeHostApp(h)), nullptr);
-    EXPECT_EQ(module.OfficeVersion(), 0);
-    EXPECT_EQ(CoreLog().Events, (Events{L"Initialize", L"StartupComplete"}));
-    EXPECT_EQ(host.Log().Count(L"", L"Version"), 0);
-    Stop(addIn.Get());
+    for (IDispatch *application :
+         {static_cast<IDispatch *>(&host.NameSpace()), static_cast<IDispatch *>(nullptr)}) {
+        CoreLog().Events.clear();
+        ComPtr<IDTExtensibility2> addIn = Started(application);
+        TzidCOMAddInModule &module = *ModuleOf(addIn);
+        EXPECT_EQ(module.HostType(), ohaExcel);
+        for (int h = ohaFirst; h <= ohaLast; ++h)
+            EXPECT_EQ(module.HostWrapper(TzidOfficeHostApp(h)), nullptr);
+        EXPECT_EQ(module.OfficeVersion(), 0);
+        EXPECT_EQ(CoreLog().Events, (Events{L"Initialize", L"StartupComplete"}));
+        EXPECT_EQ(host.Log().Count(L"", L"Version"), 0);
+        Stop(addIn.Get());
+    }
 }
 
 // An Access that cannot say its version is version 9; its poll follows the open database.
