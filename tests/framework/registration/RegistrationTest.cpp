@@ -1,5 +1,6 @@
 // The two registration paths end to end: per user (chosen by the ini file beside the library) and
-// machine-wide through the class library's server registration, each with its unregistration.
+// machine-wide through the class library's server registration, each with its unregistration; which
+// hosts count as installed; the factory's add-in keys and library folder.
 #include "RegistrationFixture.h"
 
 #include "RegTestServer.h"
@@ -146,6 +147,28 @@ TEST_F(RegistrationTest, VirtualOffice2010InstallRootRegistersEverySupportedHost
     ExpectAddInKey(HKEY_CURRENT_USER, outlookKey);
     ExpectAddInKey(HKEY_CURRENT_USER, wordKey);
     ExpectAddInKey(HKEY_CURRENT_USER, L"Software\\Microsoft\\Visio\\AddIns\\TessaryRegTest.TSY");
+}
+
+// Each installed host gets the add-in's key, named by the type library's ProgID: below Office's key
+// for most hosts, beside it for Visio; Project counts as installed by its own ProgID.
+TEST_F(RegistrationTest, AddInKeysFollowTheHostAndTheTypeLibrarysProgID) {
+    settings().SupportedApps = TzidHostAppSet{ohaProject, ohaVisio};
+    settings().RegisterForAllUsers = false;
+    InstallHost(ohaProject);
+    InstallHost(ohaVisio);
+    factory().RegisterAddIn();
+    EXPECT_TRUE(
+        KeyExists(HKEY_CURRENT_USER, L"Software\\Microsoft\\Office\\MS Project\\AddIns\\TessaryRegTest.TSY"));
+    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, L"Software\\Microsoft\\Visio\\AddIns\\TessaryRegTest.TSY"));
+}
+
+TEST_F(RegistrationTest, LibraryFolderIsTheServersFolderWithItsSeparator) {
+    const std::wstring &file = classlib::ComServer().ServerFileName();
+    const std::wstring &folder = factory().LibraryFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_EQ(folder.back(), L'\\');
+    EXPECT_EQ(file.substr(0, folder.size()), folder);
+    EXPECT_EQ(file.find(L'\\', folder.size()), std::wstring::npos);
 }
 
 } // namespace
