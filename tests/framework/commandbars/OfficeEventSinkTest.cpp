@@ -42,6 +42,10 @@ protected:
         return Sink->GetIDsOfNames(IID_NULL, names, Count, 0, &Id);
     }
 
+    // A control of another bar with the button's tag.
+    hostsim::ControlRef Twin() {
+        return AddOfficeControl(AddOfficeBar(L"Other", false), hostsim::msoControl::Button, L"zip");
+    }
     classlib::ComPtr<IDispatch> BarsDispatch() {
         classlib::ComPtr<IDispatch> bars;
         sim_->Identity()->QueryInterface(IID_IDispatch, bars.PutVoid());
@@ -92,8 +96,7 @@ TEST_F(OfficeEventSinkTest, ASecondClickWhileTheHandlerRunsIsDropped) {
 }
 
 TEST_F(OfficeEventSinkTest, AControlWhoseOfficeObjectStoppedAnsweringIsBoundToTheClickedOneOnce) {
-    hostsim::BarRef other = AddOfficeBar(L"Other", false);
-    hostsim::ControlRef twin = AddOfficeControl(other, hostsim::msoControl::Button, L"zip");
+    hostsim::ControlRef twin = Twin();
     Sim(button_).FailAlways(L"HelpFile", RPC_E_DISCONNECTED);
     sim_->UserClick(twin);
     EXPECT_EQ(Clicks(), 1) << "the handler fires once, though the new advice sits on the clicked object";
@@ -106,8 +109,7 @@ TEST_F(OfficeEventSinkTest, AControlWhoseOfficeObjectStoppedAnsweringIsBoundToTh
 // Bound to another Office control while Office refuses to take the first advice back: that advice
 // lingers and fires nothing, and the control's next unbind takes it back.
 TEST_F(OfficeEventSinkTest, AnAdviceOfficeRefusesToTakeBackLingersInertUntilTheNextUnbind) {
-    hostsim::BarRef other = AddOfficeBar(L"Other", false);
-    hostsim::ControlRef twin = AddOfficeControl(other, hostsim::msoControl::Button, L"zip");
+    hostsim::ControlRef twin = Twin();
     Sim(button_).FailNext(L"Unadvise", E_FAIL);
     Button().BindOfficeControl(ControlObject(twin));
     EXPECT_EQ(sim_->ClickHearers(button_), 2) << "Office still holds the first sink";
@@ -119,8 +121,7 @@ TEST_F(OfficeEventSinkTest, AnAdviceOfficeRefusesToTakeBackLingersInertUntilTheN
 }
 
 TEST_F(OfficeEventSinkTest, AnUnreadableTagMatchesOnlyTheBoundControlItself) {
-    hostsim::BarRef other = AddOfficeBar(L"Other", false);
-    hostsim::ControlRef twin = AddOfficeControl(other, hostsim::msoControl::Button, L"zip");
+    hostsim::ControlRef twin = Twin();
     Sim(twin).FailAlways(L"Tag", E_FAIL);
     Sim(button_).FailAlways(L"HelpFile", RPC_E_DISCONNECTED); // would invite a rebind
     sim_->UserClick(twin);

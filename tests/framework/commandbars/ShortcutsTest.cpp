@@ -264,10 +264,17 @@ TEST_F(ShortcutsTest, AClickNamesTheButtonMatchedEvenAfterTheListWasRebuilt) {
     EXPECT_EQ(static_cast<TzidNativeWindow *>(module_->NativeWindow())->PendingShortcuts(), 0u);
 }
 
-TEST_F(ShortcutsTest, OneHookForTwoTruesAndNoneAfterFalse) {
+// Another module of the process (a registration step's) comes and goes: the hook stays.
+TEST_F(ShortcutsTest, OneHookForTwoTruesNoneAfterFalseAndAnotherModuleLeavesIt) {
     HHOOK hook = KeyboardHook;
     classlib::TComponent *window = module_->NativeWindow();
     ASSERT_NE(hook, nullptr);
+    auto *other = new TCommandBarTestModule(nullptr);
+    other->SetHandleShortcuts(false);
+    classlib::Free(other);
+    EXPECT_EQ(KeyboardHook, hook);
+    EXPECT_EQ(Press('Z', kCtrl | kShift), 1) << "the shortcut still clicks";
+    EXPECT_EQ(Clicks(), Names{L"Senden"});
     module_->SetHandleShortcuts(true);
     EXPECT_EQ(KeyboardHook, hook);
     EXPECT_EQ(module_->NativeWindow(), window);
@@ -279,17 +286,6 @@ TEST_F(ShortcutsTest, OneHookForTwoTruesAndNoneAfterFalse) {
     EXPECT_EQ(Press('Z', kCtrl | kShift), 0);
     EXPECT_TRUE(Clicks().empty());
     EXPECT_EQ(keys_.Keys.size(), 1u) << "without the window, keys still reach OnKeyDown";
-}
-
-// Another module of the process (a registration step's) comes and goes: the hook stays.
-TEST_F(ShortcutsTest, AnotherModuleGoingLeavesTheHookInPlace) {
-    HHOOK hook = KeyboardHook;
-    ASSERT_NE(hook, nullptr);
-    auto *other = new TCommandBarTestModule(nullptr);
-    other->SetHandleShortcuts(false);
-    classlib::Free(other);
-    EXPECT_EQ(KeyboardHook, hook);
-    EXPECT_EQ(Press('Z', kCtrl | kShift), 1) << "the shortcut still clicks";
 }
 
 } // namespace

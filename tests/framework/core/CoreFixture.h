@@ -59,9 +59,9 @@ protected:
     // Connect at the host's start-up and report start-up complete; both must succeed.
     void Start(IDTExtensibility2 *addIn, IDispatch *application, IDispatch *comAddIn = nullptr);
     // A new add-in object of the core factory, started so.
-    classlib::ComPtr<IDTExtensibility2> Started(IDispatch *application) {
+    classlib::ComPtr<IDTExtensibility2> Started(IDispatch *application, IDispatch *comAddIn = nullptr) {
         classlib::ComPtr<IDTExtensibility2> addIn = NewAddIn();
-        Start(addIn.Get(), application);
+        Start(addIn.Get(), application, comAddIn);
         return addIn;
     }
     // The host's normal shutdown: begin-shutdown, then disconnection for host shutdown.

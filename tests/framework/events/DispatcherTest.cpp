@@ -1,11 +1,18 @@
 // The dispatcher as a host calls it, with hand-made calls: argument order, named arguments, wrong
 // counts and types, by-reference arguments written back through the host's own pointers, failing
-// handlers, its COM identity and its life after its component has gone.
+// handlers, its COM identity and its life after its component has gone. Where an event component
+// may live (a module or an Outlook events component, nothing else), what its class's instance count
+// says, and VarIsNothing.
 #include "EventsTestSupport.h"
 
 #include "classlib/Classes.h"
 #include "classlib/ComServer.h"
 #include "classlib/OleString.h"
+#include "classlib/Timer.h"
+#include "framework/core/ModuleErrors.h"
+#include "framework/events/OfficeAppEvents.h"
+#include "framework/events/OleFunctions.h"
+#include "framework/events/Outlook2007Application.h"
 #include "framework/events/OutlookSinks.h"
 #include "framework/events/WordEvents.h"
 #include "hostsim/WordHost.h"
@@ -33,9 +40,11 @@ protected:
         events_ = classlib::Create<TzidWordAppEvents>(module_);
         dispatch_ = DispatchOf(*events_);
         ASSERT_TRUE(recorder_.Bind(*events_, L"OnDocumentBeforeSave"));
+        doc_ = ComPtr<IUnknown>::Copy(recorder_.Probes[0]->Identity()).TryAs<IDispatch>();
     }
     void TearDown() override {
         dispatch_.Reset();
+        doc_.Reset();
         EventsTest::TearDown();
     }
 
@@ -50,18 +59,17 @@ protected:
 
     hostsim::WordHost word_{L"11.0"};
     TzidWordAppEvents *events_ = nullptr;
-    ComPtr<IDispatch> dispatch_;
+    // DocumentBeforeSave as Word calls it, with the fixture's flags.
+    HRESULT Save() {
+        return Call(kDocumentBeforeSave, {BoolRef(&cancel_), BoolRef(&saveAsUI_), Object(doc_.Get())});
+    }
+
+    ComPtr<IDispatch> dispatch_, doc_;
     VARIANT_BOOL saveAsUI_ = VARIANT_FALSE, cancel_ = VARIANT_FALSE;
 };
 
-ComPtr<IDispatch> DispatchOfProbe(hostsim::SimObject *probe) {
-    return ComPtr<IUnknown>::Copy(probe->Identity()).TryAs<IDispatch>();
-}
-
 TEST_F(DispatcherTest, ArgumentsArriveInDeclarationOrderAndAnswersReachTheHostsFlags) {
-    ComPtr<IDispatch> doc = DispatchOfProbe(recorder_.Probes[0]);
-    std::vector<VARIANT> args{BoolRef(&cancel_), BoolRef(&saveAsUI_), Object(doc.Get())};
-    ASSERT_EQ(Call(kDocumentBeforeSave, args), S_OK);
+    ASSERT_EQ(Save(), S_OK);
     ASSERT_EQ(recorder_.Calls.size(), 1u);
     EXPECT_EQ(recorder_.Calls[0].Args, (std::vector<std::wstring>{L"obj0", L"ref:false", L"ref:false"}));
     EXPECT_EQ(recorder_.Calls[0].Sender, events_);
@@ -70,13 +78,12 @@ TEST_F(DispatcherTest, ArgumentsArriveInDeclarationOrderAndAnswersReachTheHostsF
 }
 
 TEST_F(DispatcherTest, NamedArgumentsTakeThePositionsTheirIdsName) {
-    ComPtr<IDispatch> doc = DispatchOfProbe(recorder_.Probes[0]);
     // All named, in no particular order; then one positional with two named after it.
     ASSERT_EQ(
-        Call(kDocumentBeforeSave, {BoolRef(&saveAsUI_), Object(doc.Get()), BoolRef(&cancel_)}, {1, 0, 2}),
+        Call(kDocumentBeforeSave, {BoolRef(&saveAsUI_), Object(doc_.Get()), BoolRef(&cancel_)}, {1, 0, 2}),
         S_OK);
     VARIANT_BOOL saveAsUI = VARIANT_FALSE, cancel = VARIANT_FALSE;
-    ASSERT_EQ(Call(kDocumentBeforeSave, {BoolRef(&cancel), BoolRef(&saveAsUI), Object(doc.Get())}, {2, 1}),
+    ASSERT_EQ(Call(kDocumentBeforeSave, {BoolRef(&cancel), BoolRef(&saveAsUI), Object(doc_.Get())}, {2, 1}),
               S_OK);
     ASSERT_EQ(recorder_.Calls.size(), 2u);
     for (const TRecorded &call : recorder_.Calls)
@@ -85,19 +92,18 @@ TEST_F(DispatcherTest, NamedArgumentsTakeThePositionsTheirIdsName) {
 }
 
 TEST_F(DispatcherTest, ANamedArgumentThatNamesNoFreePositionIsRefusedUntouched) {
-    ComPtr<IDispatch> doc = DispatchOfProbe(recorder_.Probes[0]);
     cancel_ = saveAsUI_ = kUntouched;
     // A property put's value, a position past the call, a position taken twice.
     for (std::vector<DISPID> named :
          {std::vector<DISPID>{DISPID_PROPERTYPUT, 0, 1}, std::vector<DISPID>{3, 0, 1},
           std::vector<DISPID>{0, 0, 1}, std::vector<DISPID>{-1, 0, 1}}) {
         UINT argErr = 0xdeadbeef;
-        std::vector<VARIANT> args{BoolRef(&cancel_), Object(doc.Get()), BoolRef(&saveAsUI_)};
+        std::vector<VARIANT> args{BoolRef(&cancel_), Object(doc_.Get()), BoolRef(&saveAsUI_)};
         EXPECT_EQ(Call(kDocumentBeforeSave, args, named, &argErr), DISP_E_PARAMNOTFOUND) << named[0];
         EXPECT_LT(argErr, 3u);
     }
     // Named ones after positional ones: position 0 is taken by the positional argument.
-    EXPECT_EQ(Call(kDocumentBeforeSave, {BoolRef(&cancel_), BoolRef(&saveAsUI_), Object(doc.Get())}, {0}),
+    EXPECT_EQ(Call(kDocumentBeforeSave, {BoolRef(&cancel_), BoolRef(&saveAsUI_), Object(doc_.Get())}, {0}),
               DISP_E_PARAMNOTFOUND);
     EXPECT_TRUE(recorder_.Calls.empty());
     EXPECT_EQ(cancel_, kUntouched);
@@ -106,11 +112,10 @@ TEST_F(DispatcherTest, ANamedArgumentThatNamesNoFreePositionIsRefusedUntouched) 
 }
 
 TEST_F(DispatcherTest, ACallThatDoesNotFitItsEventFiresNothing) {
-    ComPtr<IDispatch> doc = DispatchOfProbe(recorder_.Probes[0]);
     cancel_ = saveAsUI_ = kUntouched;
     // Too few and too many arguments: a dispatch error, nothing for the user to see.
-    EXPECT_EQ(Call(kDocumentBeforeSave, {BoolRef(&cancel_), Object(doc.Get())}), DISP_E_BADPARAMCOUNT);
-    EXPECT_EQ(Call(kDocumentBeforeSave, {Int(1), BoolRef(&cancel_), BoolRef(&saveAsUI_), Object(doc.Get())}),
+    EXPECT_EQ(Call(kDocumentBeforeSave, {BoolRef(&cancel_), Object(doc_.Get())}), DISP_E_BADPARAMCOUNT);
+    EXPECT_EQ(Call(kDocumentBeforeSave, {Int(1), BoolRef(&cancel_), BoolRef(&saveAsUI_), Object(doc_.Get())}),
               DISP_E_BADPARAMCOUNT);
     EXPECT_TRUE(Errors().empty());
     // A number where the document goes, a flag that cannot be written back: a conversion error for
@@ -120,7 +125,7 @@ TEST_F(DispatcherTest, ACallThatDoesNotFitItsEventFiresNothing) {
     LONG number = 0;
     wrongRef.vt = VT_BYREF | VT_I4;
     wrongRef.plVal = &number;
-    EXPECT_EQ(Call(kDocumentBeforeSave, {wrongRef, BoolRef(&saveAsUI_), Object(doc.Get())}), S_OK);
+    EXPECT_EQ(Call(kDocumentBeforeSave, {wrongRef, BoolRef(&saveAsUI_), Object(doc_.Get())}), S_OK);
     EXPECT_TRUE(recorder_.Calls.empty());
     EXPECT_EQ(Errors().size(), 2u);
     EXPECT_EQ(cancel_, kUntouched);
@@ -151,15 +156,14 @@ TEST_F(DispatcherTest, WithoutAHandlerNothingIsConvertedAndUnknownIdsAreIgnored)
 }
 
 TEST_F(DispatcherTest, AFailingHandlerReachesDoErrorAndItsAnswersStillReachTheHost) {
-    ComPtr<IDispatch> doc = DispatchOfProbe(recorder_.Probes[0]);
     recorder_.Raise = L"OnDocumentBeforeSave";
-    EXPECT_EQ(Call(kDocumentBeforeSave, {BoolRef(&cancel_), BoolRef(&saveAsUI_), Object(doc.Get())}), S_OK);
+    EXPECT_EQ(Save(), S_OK);
     EXPECT_EQ(Errors(), (std::vector<std::wstring>{L"The handler of OnDocumentBeforeSave failed."}));
     EXPECT_EQ(cancel_, VARIANT_TRUE);
 
     // Without OnError the user sees the module's error message.
     module_->OnError.Clear();
-    EXPECT_EQ(Call(kDocumentBeforeSave, {BoolRef(&cancel_), BoolRef(&saveAsUI_), Object(doc.Get())}), S_OK);
+    EXPECT_EQ(Save(), S_OK);
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0], L"Events Test error: the add-in has fired an exception.\r\n"
                             L"The handler of OnDocumentBeforeSave failed.");
@@ -167,14 +171,13 @@ TEST_F(DispatcherTest, AFailingHandlerReachesDoErrorAndItsAnswersStillReachTheHo
 }
 
 TEST_F(DispatcherTest, AFlagInsideAVariantByReferenceIsWrittenIntoThatVariant) {
-    ComPtr<IDispatch> doc = DispatchOfProbe(recorder_.Probes[0]);
     VARIANT inner;
     inner.vt = VT_BOOL;
     inner.boolVal = VARIANT_FALSE;
     VARIANT byVariant;
     byVariant.vt = VT_BYREF | VT_VARIANT;
     byVariant.pvarVal = &inner;
-    std::vector<VARIANT> args{byVariant, BoolRef(&saveAsUI_), Object(doc.Get())};
+    std::vector<VARIANT> args{byVariant, BoolRef(&saveAsUI_), Object(doc_.Get())};
     DISPPARAMS params{args.data(), nullptr, 3, 0};
     ASSERT_EQ(dispatch_->Invoke(kDocumentBeforeSave, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr,
                                 nullptr),
@@ -189,8 +192,7 @@ TEST_F(DispatcherTest, AFlagInsideAVariantByReferenceIsWrittenIntoThatVariant) {
 }
 
 TEST_F(DispatcherTest, DoInvokeAnswersInParamsPassedByValue) {
-    framework::TzidEventParams params{OleVariant(DispatchOfProbe(recorder_.Probes[0]).Get()),
-                                      OleVariant(false), OleVariant(false)};
+    framework::TzidEventParams params{OleVariant(doc_.Get()), OleVariant(false), OleVariant(false)};
     events_->DoInvoke(kDocumentBeforeSave, params);
     EXPECT_TRUE(params[1].ToBool());
     EXPECT_TRUE(params[2].ToBool());
@@ -215,29 +217,6 @@ TEST_F(DispatcherTest, ATextByReferenceIsReplacedWithANewStringTheHostOwns) {
     EXPECT_EQ(classlib::BStrToString(page), L"General!");
     EXPECT_EQ(args[0].pbstrVal, &page);
     SysFreeString(page);
-}
-
-TEST_F(DispatcherTest, AVariantByReferenceIsTheHostsOwnVariant) {
-    auto *app = classlib::Create<framework::TzidOutlookAppEvents>(module_);
-    auto *explorer = classlib::Create<framework::TzidOutlookExplorerEvents>(app);
-    ASSERT_TRUE(recorder_.Bind(*app, L"OnExplorerBeforeItemPaste"));
-    OleVariant clipboard(L"three items");
-    VARIANT byVariant;
-    byVariant.vt = VT_BYREF | VT_VARIANT;
-    byVariant.pvarVal = clipboard.Ptr();
-    ComPtr<IDispatch> target = DispatchOfProbe(recorder_.Probes[0]);
-    std::vector<VARIANT> args{BoolRef(&cancel_), Object(target.Get()), byVariant};
-    DISPPARAMS params{args.data(), nullptr, 3, 0};
-    ASSERT_EQ(DispatchOf(*explorer)->Invoke(0xFA10, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr,
-                                            nullptr),
-              S_OK);
-    EXPECT_EQ(recorder_.Calls.at(0).Args,
-              (std::vector<std::wstring>{L"refvar:8:three items", L"obj0", L"ref:false"}));
-    EXPECT_EQ(args[2].vt, VT_BYREF | VT_VARIANT);
-    EXPECT_EQ(args[2].pvarVal, clipboard.Ptr());
-    EXPECT_EQ(clipboard.Type(), VT_I4);
-    EXPECT_EQ(clipboard.ToInt(), 99);
-    EXPECT_EQ(cancel_, VARIANT_TRUE);
 }
 
 TEST_F(DispatcherTest, TheSinkAnswersItsOwnInterfacesOnly) {
@@ -267,11 +246,10 @@ TEST_F(DispatcherTest, TheSinkAnswersItsOwnInterfacesOnly) {
 }
 
 TEST_F(DispatcherTest, ADispatcherTheHostStillHoldsOutlivesItsComponentAndIgnoresCalls) {
-    ComPtr<IDispatch> doc = DispatchOfProbe(recorder_.Probes[0]);
     classlib::Free(events_);
     EXPECT_EQ(classlib::ComServer().ObjectCount(), 1);
     cancel_ = kUntouched;
-    EXPECT_EQ(Call(kDocumentBeforeSave, {BoolRef(&cancel_), BoolRef(&saveAsUI_), Object(doc.Get())}), S_OK);
+    EXPECT_EQ(Save(), S_OK);
     EXPECT_EQ(cancel_, kUntouched);
     EXPECT_TRUE(recorder_.Calls.empty());
     ComPtr<IUnknown> same;
@@ -280,6 +258,76 @@ TEST_F(DispatcherTest, ADispatcherTheHostStillHoldsOutlivesItsComponentAndIgnore
     same.Reset();
     dispatch_.Reset(); // the host's last reference
     EXPECT_EQ(classlib::ComServer().ObjectCount(), 0);
+}
+
+using OwnerTest = EventsTest;
+
+template <class T> void ExpectRefused(classlib::TComponent *owner, const std::wstring &message) {
+    try {
+        classlib::Create<T>(owner);
+        ADD_FAILURE() << "created";
+    } catch (const classlib::EOleSysError &e) {
+        EXPECT_EQ(e.ErrorCode(), framework::zidErrWrongEventsOwner);
+        EXPECT_EQ(e.HelpContext(), 0);
+        EXPECT_EQ(e.Message(), message);
+    }
+}
+
+TEST_F(OwnerTest, AComponentLivesInAModuleOrAnOutlookEventsComponentOnly) {
+    ExpectRefused<framework::TzidWordAppEvents>(
+        nullptr, L"The TzidWordAppEvents class cannot be contained in the nil class.");
+    ExpectRefused<framework::TzidOutlookExplorerEvents>(
+        nullptr, L"The TzidOutlookExplorerEvents class cannot be contained in the nil class.");
+    classlib::TTimer *timer = classlib::Create<classlib::TTimer>(module_);
+    ExpectRefused<framework::TzidExcelAppEvents>(
+        timer, L"The TzidExcelAppEvents class cannot be contained in the TTimer class.");
+    EXPECT_EQ(timer->ComponentCount(), 0) << "a refused component leaves its owner";
+
+    auto *app = classlib::Create<framework::TzidOutlookAppEvents>(module_);
+    EXPECT_EQ(app->ComponentCount(), 4) << "NameSpace, Explorers, Inspectors, Reminders";
+    auto *explorer = classlib::Create<framework::TzidOutlookExplorerEvents>(app);
+    EXPECT_EQ(explorer->App(), app);
+    // A child under the module itself is allowed, and fires nothing.
+    auto *orphan = classlib::Create<framework::TzidOutlookExplorerEvents>(module_);
+    EXPECT_EQ(orphan->App(), nullptr);
+    framework::TzidEventParams none;
+    orphan->DoInvoke(0xF007, none);
+    auto *menus = classlib::Create<framework::TzidOutlook2007Application>(app);
+    EXPECT_EQ(menus->OwnerModule(), nullptr);
+    menus->DoInvoke(0xFBA6, none);
+}
+
+TEST_F(OwnerTest, TheInstanceCountFollowsTheComponentsOfAClass) {
+    auto *first = classlib::Create<framework::TzidWordAppEvents>(module_);
+    framework::TzidServerData &data = first->ServerData();
+    const LONG one = data.InstanceCount;
+    auto *second = classlib::Create<framework::TzidWordAppEvents>(module_);
+    EXPECT_EQ(&second->ServerData(), &data) << "one descriptor per class";
+    EXPECT_EQ(data.InstanceCount, one + 1);
+    try {
+        classlib::Create<framework::TzidWordAppEvents>(nullptr);
+    } catch (const classlib::EOleSysError &) {
+    }
+    EXPECT_EQ(data.InstanceCount, one + 1);
+    classlib::Free(second);
+    EXPECT_EQ(data.InstanceCount, one);
+    EXPECT_EQ(data.Version, 500);
+}
+
+TEST(VarIsNothingTest, OnlyEmptyAndNullObjectReferencesAreNothing) {
+    EXPECT_TRUE(framework::VarIsNothing(OleVariant()));
+    EXPECT_TRUE(framework::VarIsNothing(OleVariant(static_cast<IDispatch *>(nullptr))));
+    EXPECT_TRUE(framework::VarIsNothing(OleVariant(static_cast<IUnknown *>(nullptr))));
+    IDispatch *none = nullptr;
+    EXPECT_TRUE(framework::VarIsNothing(testsupport::Var(VT_BYREF | VT_DISPATCH, &none)));
+
+    EXPECT_FALSE(framework::VarIsNothing(OleVariant(0)));
+    EXPECT_FALSE(framework::VarIsNothing(OleVariant(L"")));
+    EXPECT_FALSE(framework::VarIsNothing(OleVariant(false)));
+    EXPECT_FALSE(framework::VarIsNothing(testsupport::Var(VT_NULL)));
+    EXPECT_FALSE(framework::VarIsNothing(OleVariant::Missing()));
+    hostsim::WordHost word(L"14.0");
+    EXPECT_FALSE(framework::VarIsNothing(OleVariant(word.Application())));
 }
 
 } // namespace

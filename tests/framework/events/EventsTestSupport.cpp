@@ -48,63 +48,59 @@ std::wstring VariantText(const OleVariant &v) {
 // Per parameter type: the argument a test passes at position i, how a handler shows what it got,
 // and what it answers through a by-reference parameter.
 template <class T> struct TArgKind;
+struct TByValue { // nothing to answer through a parameter passed by value
+    template <class V> static void Answer(const V &) {}
+};
 
-template <> struct TArgKind<IDispatch *> {
+template <> struct TArgKind<IDispatch *> : TByValue {
     static void Sample(TFireCase &fc, size_t i, const TProbes &probes) {
         fc.Args.emplace_back(probes.at(i));
         fc.Expected.push_back(L"obj" + std::to_wstring(i));
     }
     static std::wstring Render(const TRecorder &r, IDispatch *v) { return r.Describe(v); }
-    static void Answer(IDispatch *) {}
 };
-template <> struct TArgKind<CommandBar *> {
+template <> struct TArgKind<CommandBar *> : TByValue {
     static void Sample(TFireCase &fc, size_t, const TProbes &) {
         fc.Args.emplace_back(OleVariant(static_cast<IDispatch *>(nullptr)));
         fc.Expected.push_back(L"nil");
     }
     static std::wstring Render(const TRecorder &r, CommandBar *v) { return r.Describe(v); }
-    static void Answer(CommandBar *) {}
 };
-template <> struct TArgKind<int> {
+template <> struct TArgKind<int> : TByValue {
     static void Sample(TFireCase &fc, size_t i, const TProbes &) {
         fc.Args.emplace_back(static_cast<int>(100 + i));
         fc.Expected.push_back(std::to_wstring(100 + i));
     }
     static std::wstring Render(const TRecorder &, int v) { return std::to_wstring(v); }
-    static void Answer(int) {}
 };
-template <> struct TArgKind<bool> {
+template <> struct TArgKind<bool> : TByValue {
     static void Sample(TFireCase &fc, size_t i, const TProbes &) {
         fc.Args.emplace_back(i % 2 == 0);
         fc.Expected.push_back(i % 2 == 0 ? L"true" : L"false");
     }
     static std::wstring Render(const TRecorder &, bool v) { return v ? L"true" : L"false"; }
-    static void Answer(bool) {}
 };
-template <> struct TArgKind<double> {
+template <> struct TArgKind<double> : TByValue {
     static void Sample(TFireCase &fc, size_t i, const TProbes &) {
         fc.Args.emplace_back(OleVariant(0.5 + static_cast<double>(i)));
         fc.Expected.push_back(std::to_wstring(0.5 + static_cast<double>(i)));
     }
     static std::wstring Render(const TRecorder &, double v) { return std::to_wstring(v); }
-    static void Answer(double) {}
 };
-template <> struct TArgKind<const std::wstring &> {
+template <> struct TArgKind<const std::wstring &> : TByValue {
     static void Sample(TFireCase &fc, size_t i, const TProbes &) {
         fc.Args.emplace_back(L"text" + std::to_wstring(i));
         fc.Expected.push_back(L"'text" + std::to_wstring(i) + L"'");
     }
     static std::wstring Render(const TRecorder &, const std::wstring &v) { return L"'" + v + L"'"; }
-    static void Answer(const std::wstring &) {}
 };
-template <> struct TArgKind<const OleVariant &> {
+template <> struct TArgKind<const OleVariant &> : TByValue {
     static void Sample(TFireCase &fc, size_t i, const TProbes &) {
         OleVariant value(L"view" + std::to_wstring(i));
         fc.Args.emplace_back(value);
         fc.Expected.push_back(VariantText(value));
     }
     static std::wstring Render(const TRecorder &, const OleVariant &v) { return VariantText(v); }
-    static void Answer(const OleVariant &) {}
 };
 template <> struct TArgKind<bool &> {
     static void Sample(TFireCase &fc, size_t, const TProbes &) {

@@ -125,6 +125,18 @@ private:
     bool oleInitialized_ = false;
 };
 
+// The same against one simulated host, which goes after the module.
+template <class THost> class HostEventsTest : public EventsTest {
+protected:
+    void TearDown() override {
+        DropModule();
+        host_.reset();
+        EventsTest::TearDown();
+    }
+
+    std::unique_ptr<THost> host_;
+};
+
 // The IDispatch a component hands its host.
 classlib::ComPtr<IDispatch> DispatchOf(framework::TzidCustomEvents &events);
 

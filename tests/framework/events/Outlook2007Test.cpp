@@ -22,7 +22,7 @@ namespace {
 const GUID kOutlookApplicationClass = {
     0x0006F03A, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
-class Outlook2007Test : public EventsTest {
+class Outlook2007Test : public HostEventsTest<hostsim::OutlookHost> {
 protected:
     void Connect(const std::wstring &version) {
         host_ = std::make_unique<hostsim::OutlookHost>(version);
@@ -41,20 +41,17 @@ protected:
     }
     void TearDown() override {
         menu_.Reset();
-        DropModule();
-        host_.reset();
-        EventsTest::TearDown();
+        HostEventsTest::TearDown();
     }
     int Fire(DISPID id, std::vector<EventArg> args) {
         return host_->App().Events().FireAll(id, std::move(args));
     }
 
-    std::unique_ptr<hostsim::OutlookHost> host_;
     ComPtr<CommandBar> menu_;
     TzidOutlookAppEvents *events_ = nullptr;
 };
 
-TEST_F(Outlook2007Test, EachContextMenuReachesTheOutlookComponentOnceWithItsCommandBar) {
+TEST_F(Outlook2007Test, EachContextMenuReachesTheOutlookComponentOnceAndOnlyOutlookIsHeard) {
     Connect(L"12.0.0.4518");
     auto *sink = dynamic_cast<framework::TzidOutlook2007Application *>(module_->Outlook2007App());
     ASSERT_NE(sink, nullptr);
@@ -90,6 +87,18 @@ TEST_F(Outlook2007Test, EachContextMenuReachesTheOutlookComponentOnceWithItsComm
     ASSERT_EQ(recorder_.Calls.size(), 1u);
     EXPECT_EQ(recorder_.Calls[0].Args, (std::vector<std::wstring>{L"5"}));
     EXPECT_TRUE(Errors().empty());
+
+    // The sink connects only to an Outlook Application, and goes with the host's disconnection.
+    sink->ConnectTo(OleVariant(static_cast<IDispatch *>(nullptr)));
+    EXPECT_FALSE(sink->Connected());
+    sink->ConnectTo(static_cast<IUnknown *>(recorder_.Probes[0]->Identity()));
+    EXPECT_FALSE(sink->Connected());
+    EXPECT_EQ(sink->ConnectedApplication(), nullptr);
+    sink->ConnectTo(OleVariant(host_->Application()));
+    EXPECT_TRUE(sink->Connected());
+    module_->DisconnectFromHost();
+    EXPECT_EQ(module_->Outlook2007App(), nullptr);
+    EXPECT_EQ(host_->App().Events().SinkCount(DIID_OutlookApplicationEvents_11), 0);
 }
 
 TEST_F(Outlook2007Test, AnArgumentOfAnotherKindArrivesAsNilAndFailuresGoToDoError) {
@@ -124,22 +133,6 @@ TEST_F(Outlook2007Test, WithoutHandlersOrBeforeOutlook2007TheMenusPassUnseen) {
     ASSERT_TRUE(recorder_.Bind(*events_, L"OnAttachmentContextMenuDisplay"));
     Fire(0xFB3E, {OleVariant(menu_.Get()), EventArg(recorder_.Probes[0])});
     EXPECT_TRUE(recorder_.Calls.empty());
-}
-
-TEST_F(Outlook2007Test, TheSinkConnectsOnlyToAnOutlookApplication) {
-    Connect(L"12.0.0.4518");
-    auto *sink = dynamic_cast<framework::TzidOutlook2007Application *>(module_->Outlook2007App());
-    ASSERT_NE(sink, nullptr);
-    sink->ConnectTo(OleVariant(static_cast<IDispatch *>(nullptr)));
-    EXPECT_FALSE(sink->Connected());
-    sink->ConnectTo(static_cast<IUnknown *>(recorder_.Probes[0]->Identity()));
-    EXPECT_FALSE(sink->Connected());
-    EXPECT_EQ(sink->ConnectedApplication(), nullptr);
-    sink->ConnectTo(OleVariant(host_->Application()));
-    EXPECT_TRUE(sink->Connected());
-    module_->DisconnectFromHost();
-    EXPECT_EQ(module_->Outlook2007App(), nullptr);
-    EXPECT_EQ(host_->App().Events().SinkCount(DIID_OutlookApplicationEvents_11), 0);
 }
 
 } // namespace

@@ -1,14 +1,21 @@
 // TzidOutlookAppEvents against the simulated Outlook of each version: every event of the version's
 // interfaces reaches its published event through the real connection points, explorer and inspector
 // sinks follow the windows, Quit fires once per process, and nothing stays advised or alive after
-// disconnection.
+// disconnection. And the product's own event components: Tessary.dll, loaded the way Office loads it,
+// listens to Outlook (its Application twice from Outlook 2007 on, its windows) and to Word through the
+// components its module's form holds, and lets go of all of them when it is disconnected.
 #include "EventsTestSupport.h"
 
+#include <optional>
+
+#include "AddInLibrary.h"
+#include "ScratchRegistry.h"
 #include "classlib/Classes.h"
 #include "classlib/ComServer.h"
 #include "classlib/ConnectionPoints.h"
 #include "framework/events/OutlookSinks.h"
 #include "hostsim/OutlookHost.h"
+#include "hostsim/WordHost.h"
 
 using classlib::ComPtr;
 using framework::TzidOutlookAppEvents;
@@ -28,7 +35,7 @@ std::function<std::wstring(const std::wstring &)> Prefixed(const std::wstring &p
     return [prefix](const std::wstring &name) { return L"On" + prefix + name; };
 }
 
-class OutlookEventsTest : public EventsTest {
+class OutlookEventsTest : public HostEventsTest<OutlookHost> {
 protected:
     void Open(const std::wstring &version) {
         host_ = std::make_unique<OutlookHost>(version);
@@ -40,12 +47,18 @@ protected:
         note_ = host_->AddItem(host_->DefaultFolder(ol::olFolderNotes), ol::olNote, L"Note");
         events_ = classlib::Create<TzidOutlookAppEvents>(module_);
     }
-    void TearDown() override {
-        DropModule();
-        host_.reset();
-        EventsTest::TearDown();
+    // Opens the version's Outlook (with an explorer on the inbox when asked) and connects the component.
+    hostsim::SimOutlookExplorer *Connect(const std::wstring &version, bool withExplorer = false) {
+        Open(version);
+        auto *explorer = withExplorer ? host_->OpenExplorer(inbox_) : nullptr;
+        events_->ConnectToVersion(host_->Application(), MajorOf(version));
+        return explorer;
     }
     hostsim::SimConnectionPoints &Points(hostsim::SimObject *object) { return object->Events(); }
+    template <class... O> void ExpectNoneAdvised(O *...objects) {
+        for (hostsim::SimObject *object : {static_cast<hostsim::SimObject *>(objects)...})
+            EXPECT_EQ(Advised(object), 0) << object->Name();
+    }
     int Advised(hostsim::SimObject *object) {
         int count = 0;
         for (const IID *iid :
@@ -58,7 +71,6 @@ protected:
         return count;
     }
 
-    std::unique_ptr<OutlookHost> host_;
     hostsim::SimOutlookFolder *inbox_ = nullptr;
     hostsim::SimOutlookItem *mail_ = nullptr, *note_ = nullptr;
     TzidOutlookAppEvents *events_ = nullptr;
@@ -124,13 +136,8 @@ TEST_P(OutlookVersionTest, EveryEventOfTheVersionsInterfacesReachesItsPublishedE
     EXPECT_TRUE(Errors().empty());
 
     events_->Disconnect();
-    for (hostsim::SimObject *object :
-         {static_cast<hostsim::SimObject *>(&host_->App()),
-          static_cast<hostsim::SimObject *>(&host_->NameSpace()),
-          static_cast<hostsim::SimObject *>(&host_->Explorers()),
-          static_cast<hostsim::SimObject *>(&host_->Inspectors()),
-          static_cast<hostsim::SimObject *>(explorer), static_cast<hostsim::SimObject *>(inspector)})
-        EXPECT_EQ(Advised(object), 0) << object->Name();
+    ExpectNoneAdvised(&host_->App(), &host_->NameSpace(), &host_->Explorers(), &host_->Inspectors(), explorer,
+                      inspector);
     EXPECT_TRUE(events_->ExplorerSinks().empty());
     EXPECT_TRUE(events_->InspectorSinks().empty());
     EXPECT_EQ(events_->RefCount(), 0);
@@ -191,9 +198,7 @@ TEST_F(OutlookEventsTest, ExplorerAndInspectorSinksFollowTheWindows) {
 }
 
 TEST_F(OutlookEventsTest, AWindowGetsOrLosesItsSinkAlsoWhenItsHandlerFails) {
-    Open(L"12.0.0.4518");
-    host_->OpenExplorer(inbox_);
-    events_->ConnectToVersion(host_->Application(), L"12");
+    Connect(L"12.0.0.4518", true);
     ASSERT_TRUE(recorder_.Bind(*events_, L"OnNewExplorer"));
     ASSERT_TRUE(recorder_.Bind(*events_, L"OnExplorerClose"));
     recorder_.Raise = L"OnNewExplorer";
@@ -210,17 +215,14 @@ TEST_F(OutlookEventsTest, AWindowGetsOrLosesItsSinkAlsoWhenItsHandlerFails) {
 }
 
 TEST_F(OutlookEventsTest, AHandlerMayDisconnectOrFreeEverythingDuringItsOwnEvent) {
-    Open(L"14.0.0.4760");
-    auto *explorer = host_->OpenExplorer(inbox_);
-    events_->ConnectToVersion(host_->Application(), L"14");
+    auto *explorer = Connect(L"14.0.0.4760", true);
     ASSERT_TRUE(recorder_.Bind(*events_, L"OnExplorerBeforeFolderSwitch"));
     ASSERT_TRUE(recorder_.Bind(*events_, L"OnExplorerSelectionChange"));
 
     // Disconnecting unadvises the very sink the host is calling; its answer still reaches Outlook.
     recorder_.Action = [this](const std::wstring &) { events_->Disconnect(); };
     EXPECT_FALSE(host_->SwitchFolder(explorer, host_->DefaultFolder(ol::olFolderSentMail)));
-    EXPECT_EQ(Advised(explorer), 0);
-    EXPECT_EQ(Advised(&host_->App()), 0);
+    ExpectNoneAdvised(explorer, &host_->App());
 
     // Freeing the module frees the component whose handler runs.
     events_->ConnectToVersion(host_->Application(), L"14");
@@ -229,17 +231,14 @@ TEST_F(OutlookEventsTest, AHandlerMayDisconnectOrFreeEverythingDuringItsOwnEvent
     host_->Select(explorer, {mail_});
     EXPECT_EQ(recorder_.Count(L"OnExplorerSelectionChange"), 1);
     EXPECT_EQ(module_, nullptr);
-    EXPECT_EQ(Advised(explorer), 0);
-    EXPECT_EQ(Advised(&host_->App()), 0);
+    ExpectNoneAdvised(explorer, &host_->App());
     EXPECT_EQ(classlib::ComServer().ObjectCount(), 0);
     host_->Select(explorer, {});
     EXPECT_EQ(recorder_.Count(L"OnExplorerSelectionChange"), 1);
 }
 
 TEST_F(OutlookEventsTest, ASinkFreedDuringItsOwnCallGoesWhenTheCallReturns) {
-    Open(L"11.0");
-    auto *explorer = host_->OpenExplorer(inbox_);
-    events_->ConnectToVersion(host_->Application(), L"11");
+    auto *explorer = Connect(L"11.0", true);
     ASSERT_EQ(events_->ExplorerSinks().size(), 1u);
     framework::TzidOutlookExplorerEvents *sink = events_->ExplorerSinks()[0];
     std::weak_ptr<void> alive = sink->Liveness();
@@ -258,17 +257,8 @@ TEST_F(OutlookEventsTest, ASinkFreedDuringItsOwnCallGoesWhenTheCallReturns) {
     EXPECT_EQ(Advised(explorer), 0);
 }
 
-TEST_F(OutlookEventsTest, ACancelledSendStaysUnsent) {
-    Open(L"11.0");
-    events_->ConnectToVersion(host_->Application(), L"11");
-    EXPECT_TRUE(host_->Send(mail_));
-    ASSERT_TRUE(recorder_.Bind(*events_, L"OnItemSend"));
-    EXPECT_FALSE(host_->Send(host_->AddItem(inbox_, ol::olMail, L"Mail 2")));
-}
-
 TEST_F(OutlookEventsTest, QuitFiresAtMostOncePerProcess) {
-    Open(L"14.0.0.4760");
-    events_->ConnectToVersion(host_->Application(), L"14");
+    Connect(L"14.0.0.4760");
     // Without a handler Quit leaves the process's mark alone.
     const bool firedBefore = framework::OutlookQuitFired();
     Points(&host_->App()).FireAll(kQuit);
@@ -301,8 +291,7 @@ TEST_F(OutlookEventsTest, AnOutlookWithoutReminderEventsIsConnectedAllTheSame) {
 // The advice Outlook refuses to take back when the component connects again keeps the dispatcher it
 // calls, which goes inert: each event is heard once. The release at disconnection takes it back.
 TEST_F(OutlookEventsTest, AnAdviceOutlookRefusesToTakeBackIsHeardNoMoreAndTakenBackLater) {
-    Open(L"11.0");
-    events_->ConnectToVersion(host_->Application(), L"11");
+    Connect(L"11.0");
     host_->App().FailNext(L"Unadvise", E_FAIL);
     events_->ConnectToVersion(host_->Application(), L"11");
     EXPECT_EQ(Advised(&host_->App()), 2);
@@ -319,13 +308,74 @@ TEST_F(OutlookEventsTest, FreeingAConnectedComponentDisconnectsEverythingFirst) 
     auto *inspector = host_->OpenInspector(mail_);
     events_->ConnectToVersion(host_->Application(), L"10");
     classlib::Free(events_);
-    for (hostsim::SimObject *object :
-         {static_cast<hostsim::SimObject *>(&host_->App()),
-          static_cast<hostsim::SimObject *>(&host_->NameSpace()),
-          static_cast<hostsim::SimObject *>(host_->Reminders()), static_cast<hostsim::SimObject *>(explorer),
-          static_cast<hostsim::SimObject *>(inspector)})
-        EXPECT_EQ(Advised(object), 0) << object->Name();
+    ExpectNoneAdvised(&host_->App(), &host_->NameSpace(), host_->Reminders(), explorer, inspector);
     EXPECT_EQ(classlib::ComServer().ObjectCount(), 0);
+}
+
+class TessaryEventsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        oleInitialized_ = SUCCEEDED(OleInitialize(nullptr));
+        registry_.emplace(testsupport::TScratchRoots::UserAndMachine);
+        ASSERT_TRUE(registry_->Redirected());
+        ASSERT_TRUE(library_.Loaded());
+    }
+    // Every host of the test has gone: the library may unload.
+    void TearDown() override {
+        EXPECT_EQ(library_.CanUnloadNow(), S_OK);
+        registry_.reset();
+        if (oleInitialized_)
+            OleUninitialize();
+    }
+    ComPtr<IDTExtensibility2> NewAddIn() { return library_.CreateAddIn().TryAs<IDTExtensibility2>(); }
+
+    addintest::TAddInLibrary library_;
+    SAFEARRAY *custom_ = nullptr;
+
+private:
+    std::optional<testsupport::TScratchRegistry> registry_;
+    bool oleInitialized_ = false;
+};
+
+TEST_F(TessaryEventsTest, TheModulesOutlookComponentsListenUntilDisconnection) {
+    {
+        hostsim::OutlookHost host(L"12.0.0.4518");
+        auto *explorer = host.OpenExplorer(host.DefaultFolder(ol::olFolderInbox));
+        ComPtr<IDTExtensibility2> addIn = NewAddIn();
+        ASSERT_TRUE(addIn);
+        ASSERT_EQ(addIn->OnConnection(host.Application(), ext_cm_Startup, nullptr, &custom_), S_OK);
+        ASSERT_EQ(addIn->OnStartupComplete(&custom_), S_OK);
+        auto &application = host.App().Events();
+        // The framework's wrapper, zidOutlookAppEvents1 and the context-menu sink.
+        EXPECT_EQ(application.SinkCount(DIID_OutlookApplicationEvents_11), 3);
+        EXPECT_EQ(host.NameSpace().Events().SinkCount(DIID_OutlookNameSpaceEvents), 2);
+        EXPECT_EQ(host.Reminders()->Events().SinkCount(DIID_OutlookReminderCollectionEvents), 1);
+        // zidOutlookAppEvents1's explorer sinks (and whatever else of the framework follows the windows).
+        EXPECT_GE(explorer->Events().SinkCount(DIID_OutlookExplorerEvents_10), 1);
+        auto *second = host.OpenExplorer(host.DefaultFolder(ol::olFolderSentMail));
+        EXPECT_GE(second->Events().SinkCount(DIID_OutlookExplorerEvents_10), 1)
+            << "a new explorer is followed";
+
+        EXPECT_EQ(addIn->OnBeginShutdown(&custom_), S_OK);
+        EXPECT_EQ(addIn->OnDisconnection(ext_dm_HostShutdown, &custom_), S_OK);
+        EXPECT_EQ(application.SinkCount(DIID_OutlookApplicationEvents_11), 0);
+        EXPECT_EQ(host.NameSpace().Events().SinkCount(DIID_OutlookNameSpaceEvents), 0);
+        EXPECT_EQ(host.Reminders()->Events().SinkCount(DIID_OutlookReminderCollectionEvents), 0);
+        EXPECT_EQ(explorer->Events().SinkCount(DIID_OutlookExplorerEvents_10), 0);
+        EXPECT_EQ(second->Events().SinkCount(DIID_OutlookExplorerEvents_10), 0);
+        EXPECT_EQ(library_.CanUnloadNow(), S_FALSE) << "the host still holds the add-in object";
+    }
+}
+
+TEST_F(TessaryEventsTest, TheModulesWordComponentListensToWord) {
+    hostsim::WordHost host(L"14.0");
+    ComPtr<IDTExtensibility2> addIn = NewAddIn();
+    ASSERT_TRUE(addIn);
+    ASSERT_EQ(addIn->OnConnection(host.Application(), ext_cm_AfterStartup, nullptr, &custom_), S_OK);
+    // The framework's wrapper and zidWordAppEvents.
+    EXPECT_EQ(host.App().Events().SinkCount(DIID_WordApplicationEvents4), 2);
+    EXPECT_EQ(addIn->OnDisconnection(ext_dm_HostShutdown, &custom_), S_OK);
+    EXPECT_EQ(host.App().Events().SinkCount(DIID_WordApplicationEvents4), 0);
 }
 
 } // namespace

@@ -30,6 +30,10 @@ protected:
         RunHost(ohaOutlook);
     }
 
+    void RegisterPerUser() {
+        PerUserRegistration = true;
+        factory().UpdateRegistry(true);
+    }
     // Answers the dialogs in turn; onShow runs before each answer.
     void Answer(std::vector<int> answers, std::function<void(int)> onShow = {}) {
         answers_ = std::move(answers);
@@ -47,14 +51,11 @@ protected:
         }};
     std::vector<int> answers_;
     std::function<void(int)> onShow_;
-
-    const std::wstring outlookKey = L"Software\\Microsoft\\Office\\Outlook\\AddIns\\TessaryRegTest.TSY";
 };
 
 TEST_F(CloseHostsTest, TryAgainAsksAgainWhileTheHostRunsAndContinueRegistersAnyway) {
     Answer({IDTRYAGAIN, IDCONTINUE});
-    PerUserRegistration = true;
-    factory().UpdateRegistry(true);
+    RegisterPerUser();
 
     ASSERT_EQ(shown_.size(), 2u);
     EXPECT_EQ(shown_[0].Text, L"Please close all running host application instances:\r\nOutlook ");
@@ -68,16 +69,14 @@ TEST_F(CloseHostsTest, TryAgainAsksAgainWhileTheHostRunsAndContinueRegistersAnyw
 TEST_F(CloseHostsTest, EveryRunningHostIsNamedInHostOrder) {
     RunHost(ohaWord);
     Answer({IDCONTINUE});
-    PerUserRegistration = true;
-    factory().UpdateRegistry(true);
+    RegisterPerUser();
     ASSERT_EQ(shown_.size(), 1u);
     EXPECT_EQ(shown_[0].Text, L"Please close all running host application instances:\r\nWord Outlook ");
 }
 
 TEST_F(CloseHostsTest, TryAgainAfterTheHostClosedGoesOnWithoutAskingAgain) {
     Answer({IDTRYAGAIN}, [this](int) { StopHost(ohaOutlook); });
-    PerUserRegistration = true;
-    factory().UpdateRegistry(true);
+    RegisterPerUser();
     EXPECT_EQ(shown_.size(), 1u);
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, outlookKey));
 }
@@ -106,8 +105,7 @@ TEST_F(CloseHostsTest, CancelStopsBeforeAnythingIsWritten) {
 // Unregistration asks too, and a cancel there leaves the registration whole.
 TEST_F(CloseHostsTest, CancelOfUnregistrationKeepsTheAddInKey) {
     settings().DisplayAlerts = false;
-    PerUserRegistration = true;
-    factory().UpdateRegistry(true);
+    RegisterPerUser();
     settings().DisplayAlerts = true;
     Answer({IDCANCEL});
     EXPECT_THROW(factory().UpdateRegistry(false), classlib::EOleSysError);
@@ -117,9 +115,8 @@ TEST_F(CloseHostsTest, CancelOfUnregistrationKeepsTheAddInKey) {
 
 // Only supported, installed hosts are looked for, and only when the module asks to.
 TEST_F(CloseHostsTest, NoQuestionWithoutDisplayAlertsOrForAnUnsupportedHost) {
-    PerUserRegistration = true;
     settings().DisplayAlerts = false;
-    factory().UpdateRegistry(true);
+    RegisterPerUser();
     EXPECT_TRUE(shown_.empty());
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, outlookKey));
 

@@ -32,16 +32,12 @@ protected:
             WriteString(HKEY_CURRENT_USER, Options(version), n == 0 ? L"OPEN" : L"OPEN" + std::to_wstring(n),
                         L"/R \"addin" + std::to_wstring(n) + L".xla\"");
     }
-    void Register() {
+    void Register(bool Add = true) {
         classlib::TRegistry reg;
         reg.SetRootKey(HKEY_CURRENT_USER);
-        factory().RegisterExcelAutomationAddIn(reg);
+        Add ? factory().RegisterExcelAutomationAddIn(reg) : factory().UnregisterExcelAutomationAddIn(reg);
     }
-    void Unregister() {
-        classlib::TRegistry reg;
-        reg.SetRootKey(HKEY_CURRENT_USER);
-        factory().UnregisterExcelAutomationAddIn(reg);
-    }
+    void Unregister() { Register(false); }
 };
 
 // Only versions whose Options key exists are touched; OPEN10 sorts before OPEN2 as text, but the

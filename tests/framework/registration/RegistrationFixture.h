@@ -55,6 +55,9 @@ protected:
     hostsim::OutlookHost &outlook() { return outlook_; }
     hostsim::WordHost &word() { return word_; }
 
+    // The test add-in's keys of two hosts, relative to a root.
+    const std::wstring outlookKey = L"Software\\Microsoft\\Office\\Outlook\\AddIns\\TessaryRegTest.TSY";
+    const std::wstring wordKey = L"Software\\Microsoft\\Office\\Word\\AddIns\\TessaryRegTest.TSY";
     HKEY realClasses_ = nullptr; // the prefix's HKLM\Software\Classes, opened before the redirection
 
 private:

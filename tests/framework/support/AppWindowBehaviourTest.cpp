@@ -52,14 +52,17 @@ std::vector<std::wstring> LogTexts() {
     return texts;
 }
 
-using AppWindowBehaviourTest = ProcessLogTest;
+// A window of an owner (a window without one is made by the test itself).
+class AppWindowBehaviourTest : public ProcessLogTest {
+protected:
+    AppWindowBehaviourTest() { window.owner = &owner; }
+    TFakeOwner owner;
+    TFakeWindow window;
+};
 
 } // namespace
 
 TEST_F(AppWindowBehaviourTest, ParentNotifyReachesTheContainerOnlyWhileTheOwnerIsHidden) {
-    TFakeOwner owner;
-    TFakeWindow window;
-    window.owner = &owner;
     TAppWindowBehaviour behaviour;
     behaviour.WMParentNotify(window);
     ASSERT_EQ(owner.sent.size(), 1u);
@@ -75,9 +78,6 @@ TEST_F(AppWindowBehaviourTest, ParentNotifyReachesTheContainerOnlyWhileTheOwnerI
 }
 
 TEST_F(AppWindowBehaviourTest, DestroyTellsTheContainerWhichWindowWent) {
-    TFakeOwner owner;
-    TFakeWindow window;
-    window.owner = &owner;
     TAppWindowBehaviour().WMDestroy(window);
     ASSERT_EQ(owner.sent.size(), 1u);
     EXPECT_EQ(owner.sent[0].Message, WM_ZID_DESTROY_EMBEDED_WINDOW);
@@ -89,7 +89,7 @@ TEST_F(AppWindowBehaviourTest, DestroyTellsTheContainerWhichWindowWent) {
 }
 
 TEST_F(AppWindowBehaviourTest, WindowWithoutOwnerIsLoggedAsAnError) {
-    TFakeWindow window;
+    window.owner = nullptr;
     TAppWindowBehaviour behaviour;
     behaviour.WMParentNotify(window);
     behaviour.WMDestroy(window);

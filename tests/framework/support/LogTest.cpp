@@ -1,7 +1,9 @@
-// The log's lines, report and file, its writers on several threads, and a writer that cannot get the
-// lock in time.
+// The log's lines, report and file, its writers on several threads, a writer that cannot get the
+// lock in time, and its viewer: without a display it fails at once and says why, and its "Save as ..."
+// item goes through the replaceable save dialog.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <set>
 #include <thread>
 #include <vector>
@@ -9,20 +11,16 @@
 #include "LogTestKit.h"
 #include "TraceRecorder.h"
 #include "classlib/ComServer.h"
+#include "classlib/ModuleHandle.h"
 #include "classlib/OleString.h"
 #include "framework/support/Log.h"
+#include "framework/support/LogViewer.h"
+#include "framework/support/SaveDialog.h"
 #include "framework/support/SupportUnits.h"
 
 using classlib::ComPtr;
 using framework::TLog;
 using namespace supporttest;
-
-TEST(Log, MaxLinesZeroKeepsNoLine) {
-    ComPtr<TLog> log = classlib::Make<TLog>(0);
-    EXPECT_EQ(log->AddMessage(L"one"), S_OK);
-    EXPECT_EQ(CountOf(log.Get()), 0);
-    EXPECT_TRUE(LogLines(ReportOf(log.Get())).empty());
-}
 
 // The process-wide log keeps 5000 lines: the oldest goes, the newest heads the report.
 TEST_F(ProcessLogTest, KeepsTheNewest5000Lines) {
@@ -71,9 +69,10 @@ TEST(Log, ReportHoldsThreeBlocksAndSystemInfoOnce) {
     EXPECT_EQ(LogLines(report).size(), 4u);
 }
 
-// Once disabled, messages and errors are ignored, but an exception still writes its four lines.
-TEST(Log, ExceptionAfterDisableWritesItsFourLines) {
-    ComPtr<TLog> log = classlib::Make<TLog>(100);
+// Once disabled, messages and errors are ignored, but an exception still writes its four lines, and
+// the log still keeps to its limit.
+TEST(Log, ExceptionAfterDisableWritesItsFourLinesWithinTheLimit) {
+    ComPtr<TLog> log = classlib::Make<TLog>(6);
     log->Disable();
     log->AddMessage(L"ignored");
     log->AddError(L"ignored too");
@@ -85,6 +84,17 @@ TEST(Log, ExceptionAfterDisableWritesItsFourLines) {
     EXPECT_EQ(TextOf(lines[2]).rfind(L"|Exception time: ", 0), 0u);
     EXPECT_EQ(TextOf(lines[3]), L"|=========================");
     EXPECT_EQ(TextOf(lines[4]).rfind(L"Disable Log ", 0), 0u);
+    log->AddException(L"two");
+    lines = LogLines(ReportOf(log.Get()));
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(TextOf(lines[1]), L"|two");
+    EXPECT_EQ(log->SetMaxLines(2), S_OK);
+    EXPECT_EQ(CountOf(log.Get()), 2);
+
+    ComPtr<TLog> none = classlib::Make<TLog>(0); // a limit of no line keeps none
+    EXPECT_EQ(none->AddMessage(L"one"), S_OK);
+    EXPECT_EQ(CountOf(none.Get()), 0);
+    EXPECT_TRUE(LogLines(ReportOf(none.Get())).empty());
 }
 
 TEST(Log, SaveToFileReplacesTheFileWithTheReport) {
@@ -191,15 +201,54 @@ TEST(Log, LogDoesNotKeepTheLibraryLoaded) {
     EXPECT_EQ(asLog.Get(), static_cast<framework::ILog *>(log.Get()));
 }
 
-// A disabled log still takes exceptions, and still keeps to its limit.
-TEST(Log, ADisabledLogKeepsWithinItsLimit) {
-    ComPtr<TLog> log = classlib::Make<TLog>(6);
-    log->Disable();
-    log->AddException(L"one");
-    log->AddException(L"two");
+// The tests run without a display; were there one, the watchdog closes the window it would show.
+TEST(LogViewer, ShowLogWithoutADisplayFailsAtOnceAndSaysWhy) {
+    ComPtr<TLog> log = classlib::Make<TLog>(100);
+    std::atomic<bool> done{false};
+    std::thread watchdog([&] {
+        while (!done) {
+            if (HWND window = FindWindowW(L"TzidLogWindow", nullptr))
+                PostMessageW(window, WM_CLOSE, 0, 0);
+            Sleep(100);
+        }
+    });
+    testsupport::TTraceRecorder trace;
+    HRESULT first = log->ShowLog(L"Framework log");
+    HRESULT second = log->ShowLog(L"Framework log");
+    done = true;
+    watchdog.join();
+    if (first == S_OK)
+        GTEST_SKIP() << "a display showed the window";
+    EXPECT_TRUE(FAILED(first));
+    EXPECT_EQ(second, first); // the first failure left nothing behind that changes the second
+    EXPECT_EQ(trace.Count({L"Log: ShowLog: ", L"Cannot create the log window"}), 2);
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof(wc);
+    EXPECT_FALSE(GetClassInfoExW(classlib::LibraryModule(), L"TzidLogWindow", &wc));
     std::vector<std::wstring> lines = LogLines(ReportOf(log.Get()));
-    ASSERT_EQ(lines.size(), 6u);
-    EXPECT_EQ(TextOf(lines[1]), L"|two");
-    EXPECT_EQ(log->SetMaxLines(2), S_OK);
-    EXPECT_EQ(CountOf(log.Get()), 2);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(TextOf(lines[0]).rfind(L"Show time: ", 0), 0u);
+}
+
+TEST(LogViewer, SaveAsAsksForATextFileAndSavesUnderTheChosenName) {
+    TTempFolder folder;
+    ComPtr<TLog> log = classlib::Make<TLog>(100);
+    log->AddMessage(L"kept");
+    int dialogs = 0;
+    framework::TSaveDialogHookScope dialog(
+        [&](HWND owner, const std::wstring &filter, const std::wstring &ext, std::wstring &fileName) {
+            EXPECT_EQ(owner, reinterpret_cast<HWND>(0x1234));
+            EXPECT_EQ(filter, L"Text files (*.txt)|*.TXT");
+            EXPECT_EQ(ext, L"txt");
+            fileName = folder.File(L"chosen.txt");
+            return ++dialogs == 1; // the second time the user cancels
+        });
+    auto save = [&](const std::wstring &fileName) { EXPECT_EQ(log->SaveToFile(fileName.c_str()), S_OK); };
+    EXPECT_TRUE(framework::SaveLogAs(reinterpret_cast<HWND>(0x1234), save));
+    EXPECT_FALSE(framework::SaveLogAs(reinterpret_cast<HWND>(0x1234), save));
+    EXPECT_EQ(dialogs, 2);
+    std::vector<std::wstring> saved = LogLines(ReadUtf8File(folder.File(L"chosen.txt")));
+    ASSERT_EQ(saved.size(), 2u);
+    EXPECT_EQ(TextOf(saved[1]), L"kept");
+    EXPECT_EQ(CountOf(log.Get()), 2); // the cancelled save wrote no line
 }

@@ -48,19 +48,18 @@ TEST(Units, StartInOrderAndFinalizeOnlyStartedOnesInReverse) {
     EXPECT_EQ(trace.Count({L"broken", L"no start"}), 1);
 }
 
-// Nothing in this process has sent or heard it: the library's load registered nothing.
-TEST(Units, AMessageIsRegisteredWhenFirstReadAndKeepsItsNumber) {
+// A message is registered when first read (nothing in this process has sent or heard this one before:
+// the library's load registered nothing) and keeps its number. The numbers are the session's for each
+// name, so other windows and add-ins that register the same name talk to ours; a name both units
+// register yields one number.
+TEST(Units, MessagesAreRegisteredWhenFirstReadAsTheSessionsNumbersOfTheirNames) {
     const TRegisteredMessage &message = ol::WM_INFORMTOSHOWDOCKLAYOUT;
     EXPECT_FALSE(message.Registered());
     UINT number = message;
     EXPECT_TRUE(message.Registered());
     EXPECT_EQ(number, RegisterWindowMessageW(message.Name()));
     EXPECT_EQ(UINT(message), number);
-}
 
-// The numbers are the session's for each name, so other windows and add-ins that register the same name
-// talk to ours; a name both units register yields one number.
-TEST(Units, MessagesAreTheSessionsNumbersOfTheirNames) {
     EXPECT_EQ(RegisterWindowMessageW(L"WM_ZIDKEYDOWN"), WM_ZIDKEYDOWN);
     EXPECT_EQ(RegisterWindowMessageW(L"WM_ZID_DESTROY_EMBEDED_WINDOW"), WM_ZID_DESTROY_EMBEDED_WINDOW);
     EXPECT_EQ(RegisterWindowMessageW(Globals::WM_ZIDGETPICTURE()), WM_ZIDGETPICTURE);

@@ -7,8 +7,6 @@
 #include "framework/core/DeferredFree.h"
 #include "hostsim/CommandBarCatalog.h"
 #include "hostsim/CommandBarHosts.h"
-#include "hostsim/OtherHosts.h"
-#include "hostsim/WordHost.h"
 #include "office/HostDispIds.h"
 
 namespace wintest {
@@ -26,12 +24,8 @@ class WordWindowsTest : public WindowsFixture {
 protected:
     void SetUp() override {
         WindowsFixture::SetUp();
-        word_ = std::make_unique<hostsim::WordHost>(L"11.0");
-        appBars_ = &hostsim::AttachCommandBars(*word_);
-        first_ = word_->NewDocument();
-        Start(word_->Application());
+        first_ = StartWord();
     }
-    void DropHost() override { word_.reset(); }
     // A document with command bars of its own (as Outlook's mail editor has), made active.
     hostsim::SimWordDocument *DocumentWithBars(hostsim::CommandBarsObject *&Bars) {
         hostsim::SimWordDocument *document = word_->NewDocument();
@@ -45,8 +39,6 @@ protected:
         word_->App().Events().FireAll(Id, std::move(Args));
     }
 
-    std::unique_ptr<hostsim::WordHost> word_;
-    hostsim::CommandBarsObject *appBars_ = nullptr;
     hostsim::SimWordDocument *first_ = nullptr;
 };
 
@@ -98,32 +90,14 @@ TEST_F(WordWindowsTest, WindowAndDocumentEventsRefreshTheNamedObjects) {
 
 class OtherHostWindowsTest : public WindowsFixture {
 protected:
-    void DropHost() override { host_.reset(); }
-    void StartHost(hostsim::OtherHostKind Kind, const std::wstring &Version) {
-        host_ = std::make_unique<hostsim::OtherHost>(Kind, Version);
-        appBars_ = NewBars(host_->World());
-        host_->SetCommandBars(appBars_->Identity());
-        Start(host_->Application());
-    }
     // A window with bars of its own, made active.
     hostsim::CommandBarsObject *ActivateWindowWithBars() {
-        hostsim::SimHostWindow *window = host_->OpenWindow(L"Window");
-        auto *bars = NewBars(host_->World());
+        hostsim::SimHostWindow *window = other_->OpenWindow(L"Window");
+        auto *bars = NewBars(other_->World());
         window->SetCommandBars(bars->Identity());
         Log().Events.clear();
-        host_->ActivateWindow(window);
+        other_->ActivateWindow(window);
         return bars;
-    }
-    // Runs the thread's message loop until Done; false after ten seconds.
-    template <class TDone> static bool PumpUntil(TDone Done) {
-        const DWORD start = GetTickCount();
-        for (MSG msg; !Done(); MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT)) {
-            if (GetTickCount() - start > 10000)
-                return false;
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageW(&msg);
-        }
-        return true;
     }
     // Runs the message loop until a timer of the test's own, started now, fires (false after ten
     // seconds): the system hands out due timers in the order they fell due, so any timer of the add-in
@@ -143,20 +117,17 @@ protected:
         KillTimer(nullptr, witness);
         return fired;
     }
-
-    std::unique_ptr<hostsim::OtherHost> host_;
-    hostsim::CommandBarsObject *appBars_ = nullptr;
 };
 
 // InfoPath 2007 shows no ribbon: its bars are built although they are not meant for one.
 TEST_F(OtherHostWindowsTest, InfoPathPutsTheBarsIntoTheActivatedWindow) {
-    StartHost(hostsim::OtherHostKind::InfoPath, L"12.0");
+    StartOther(hostsim::OtherHostKind::InfoPath, L"12.0");
     hostsim::CommandBarsObject *bars = ActivateWindowWithBars();
     EXPECT_NE(bars->Set().FindBar(L"Test Host"), nullptr);
 }
 
 TEST_F(OtherHostWindowsTest, VisioBuildsTheBarsOnceFromItsTimer) {
-    StartHost(hostsim::OtherHostKind::Visio, L"11.0");
+    StartOther(hostsim::OtherHostKind::Visio, L"11.0");
     hostsim::CommandBarsObject *bars = ActivateWindowWithBars();
     EXPECT_EQ(AddIn().PendingVisioTimers(), 1u);
     EXPECT_EQ(bars->Set().FindBar(L"Test Host"), nullptr) << "built before the timer fired";
@@ -174,7 +145,7 @@ TEST_F(OtherHostWindowsTest, VisioBuildsTheBarsOnceFromItsTimer) {
 }
 
 TEST_F(OtherHostWindowsTest, AVisioTimerStillPendingGoesWithTheAddIn) {
-    StartHost(hostsim::OtherHostKind::Visio, L"11.0");
+    StartOther(hostsim::OtherHostKind::Visio, L"11.0");
     ActivateWindowWithBars();
     ASSERT_EQ(AddIn().PendingVisioTimers(), 1u);
     Stop();
@@ -185,20 +156,20 @@ TEST_F(OtherHostWindowsTest, AVisioTimerStillPendingGoesWithTheAddIn) {
 // Excel and PowerPoint keep the bars built at start-up; their window events only chain.
 TEST_F(OtherHostWindowsTest, ExcelAndPowerPointWindowEventsBuildNothing) {
     for (auto kind : {hostsim::OtherHostKind::Excel, hostsim::OtherHostKind::PowerPoint}) {
-        StartHost(kind, L"11.0");
+        StartOther(kind, L"11.0");
         EXPECT_NE(appBars_->Set().FindBar(L"Test Host"), nullptr);
         hostsim::CommandBarsObject *bars = ActivateWindowWithBars();
         if (kind == hostsim::OtherHostKind::Excel) {
-            host_->Fire(office::dispid::excel_application_events::WorkbookActivate,
-                        {hostsim::EventArg(static_cast<IDispatch *>(nullptr))});
-            host_->Fire(office::dispid::excel_application_events::SheetActivate,
-                        {hostsim::EventArg(static_cast<IDispatch *>(nullptr))});
+            other_->Fire(office::dispid::excel_application_events::WorkbookActivate,
+                         {hostsim::EventArg(static_cast<IDispatch *>(nullptr))});
+            other_->Fire(office::dispid::excel_application_events::SheetActivate,
+                         {hostsim::EventArg(static_cast<IDispatch *>(nullptr))});
         }
         EXPECT_EQ(bars->Set().FindBar(L"Test Host"), nullptr);
         EXPECT_EQ(Log().Count(L"Build:testHostGo"), 0);
         EXPECT_EQ(Errors(), 0) << "an error reached the module or the user";
         Stop();
-        host_.reset();
+        other_.reset();
     }
 }
 

@@ -3,6 +3,7 @@
 #include "classlib/Application.h"
 #include "framework/core/DeferredFree.h"
 #include "framework/core/ProcessState.h"
+#include "hostsim/CommandBarCatalog.h"
 #include "hostsim/CommandBarHosts.h"
 #include "hostsim/OutlookFolders.h"
 
@@ -42,6 +43,21 @@ void WindowsFixture::Stop(int Mode) {
     }
     EXPECT_EQ(addIn_->OnDisconnection(static_cast<ext_DisconnectMode>(Mode), &custom_), S_OK);
     addIn_.Reset();
+}
+
+hostsim::SimWordDocument *WindowsFixture::StartWord() {
+    word_ = std::make_unique<hostsim::WordHost>(L"11.0");
+    appBars_ = &hostsim::AttachCommandBars(*word_);
+    hostsim::SimWordDocument *document = word_->NewDocument();
+    Start(word_->Application());
+    return document;
+}
+
+void WindowsFixture::StartOther(hostsim::OtherHostKind Kind, const std::wstring &Version) {
+    other_ = std::make_unique<hostsim::OtherHost>(Kind, Version);
+    appBars_ = other_->World().Create<hostsim::CommandBarsObject>(hostsim::catalogue::Word());
+    other_->SetCommandBars(appBars_->Identity());
+    Start(other_->Application());
 }
 
 int WindowsFixture::Errors() const {

@@ -15,7 +15,9 @@
 #include "classlib/ComPtr.h"
 #include "hostsim/CommandBarModel.h"
 #include "hostsim/CommandBarsObject.h"
+#include "hostsim/OtherHosts.h"
 #include "hostsim/OutlookHost.h"
+#include "hostsim/WordHost.h"
 #include "office/office.h"
 
 namespace wintest {
@@ -26,7 +28,29 @@ protected:
     // Stops the add-in if the test has not, lets the host go (DropHost), and checks that no error was
     // reported, every event came from its own window's wrapper, and nothing of the add-in is left.
     void TearDown() override;
-    virtual void DropHost() {}
+    virtual void DropHost() {
+        word_.reset();
+        other_.reset();
+    }
+    // A Word 2003 with command bars and a document (returned), or another host with Word's command
+    // bars; the add-in started in it.
+    hostsim::SimWordDocument *StartWord();
+    void StartOther(hostsim::OtherHostKind Kind, const std::wstring &Version);
+    // Runs the thread's message loop until Done; false after ten seconds.
+    template <class TDone> static bool PumpUntil(TDone Done) {
+        const DWORD start = GetTickCount();
+        for (MSG msg; !Done(); MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT)) {
+            if (GetTickCount() - start > 10000)
+                return false;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageW(&msg);
+        }
+        return true;
+    }
+    static void PumpMessages() {
+        for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageW(&msg);
+    }
 
     // The host's calls to a new add-in object: connection at start-up and start-up complete.
     void Start(IDispatch *Application);
@@ -40,6 +64,9 @@ protected:
 
     classlib::ComPtr<IDTExtensibility2> addIn_;
     SAFEARRAY *custom_ = nullptr;
+    std::unique_ptr<hostsim::WordHost> word_;
+    std::unique_ptr<hostsim::OtherHost> other_;
+    hostsim::CommandBarsObject *appBars_ = nullptr; // the started host's
 
 private:
     std::optional<testsupport::TTestEnvironment> environment_;
