@@ -107,8 +107,9 @@ protected:
     using ConnectedAddInTest::ConnectedAddInTest;
     void SetUp() override {
         ConnectedAddInTest::SetUp();
-        if (!HasFatalFailure())
+        if (!HasFatalFailure()) {
             ASSERT_NE(dynamic_cast<M *>(AddIn().Module()), nullptr);
+        }
     }
     // The module of the add-in's current connection.
     M &Module() const { return *dynamic_cast<M *>(AddIn().Module()); }
