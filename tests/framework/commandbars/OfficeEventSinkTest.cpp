@@ -6,7 +6,6 @@
 #include "framework/commandbars/OfficeEventSinks.h"
 
 #include "HandMadeVariants.h"
-#include "HandlerKit.h"
 
 using namespace framework;
 
@@ -182,18 +181,6 @@ TEST_F(OfficeEventSinkTest, TheCommandBarsSinkAnswersOnUpdateAndLetsGo) {
     EXPECT_EQ(Call(sink.Get(), 2, {}), DISP_E_MEMBERNOTFOUND);
     sink->Detach();
     EXPECT_EQ(sim_->FireOnUpdate(), 0);
-}
-
-// Office's change of a control whose handler deletes it: the sink and the action go on only with
-// what is left (the program runs under Wine's heap checking).
-TEST_F(OfficeEventSinkTest, AChangeWhoseHandlerDeletesItsControl) {
-    testsupport::TTestHandler<void(classlib::TObject *)> change;
-    change.Body = [](classlib::TObject *Sender) { delete Sender; };
-    static_cast<TzidCustomCommandBarComboBox *>(bar_->Controls()->Items(1))->OnChange = change.Event();
-    sim_->UserType(edit_, L"neu");
-    EXPECT_HEAPS_VALID();
-    EXPECT_EQ(bar_->Controls()->Count(), 1);
-    EXPECT_TRUE(Errors().empty());
 }
 
 } // namespace

@@ -1,16 +1,18 @@
-// Handlers that free what they were called for: a click (Office's or a shortcut's) whose handler
-// deletes its own button or unloads the add-in (COMAddIn.Connect = False), and the window and
-// document hooks of Word, InfoPath and Visio with an unload inside. This program runs under Wine's
-// heap checking: each test ends with every heap validated, so that a write to a freed block fails it
-// and a read of one finds 0xfeeefeee. And the application's handlers found on the host wrapper when
-// the add-in chains its own: each still runs on every hooked Word, Excel, PowerPoint, InfoPath and
-// Visio event, its failure reaches the module's error handling (Word's window activation alone drops
-// it), and none is called from a later connection of the same add-in object.
+// Handlers that free what they were called for: a click (Office's or a shortcut's) or an Office
+// change whose handler deletes its own control or unloads the add-in (COMAddIn.Connect = False), and
+// the window and document hooks of Word, InfoPath and Visio with an unload inside. This program runs
+// under Wine's heap checking: each test ends with every heap validated, so that a write to a freed
+// block fails it and a read of one finds 0xfeeefeee. And the application's handlers found on the host
+// wrapper when the add-in chains its own: each still runs on every hooked Word, Excel, PowerPoint,
+// InfoPath and Visio event, its failure reaches the module's error handling (Word's window activation
+// alone drops it), and none is called from a later connection of the same add-in object.
+#include <algorithm>
 #include <functional>
 
 #include "HandlerKit.h"
 #include "WindowsFixture.h"
 
+#include "framework/commandbars/CommandBarComboBox.h"
 #include "framework/commandbars/NativeWindows.h"
 #include "hostsim/ComAddInObject.h"
 #include "hostsim/CommandBarCatalog.h"
@@ -103,6 +105,40 @@ TEST_F(HandlerFreesTest, AClickWhoseHandlerDeletesItsButtonOrUnloadsTheAddIn) {
             EXPECT_NE(Module()->FindComponent(L"HostBar"), nullptr);
             Stop();
         }
+}
+
+// Office's change of an edit box: a handler that deletes its own control or unloads the add-in.
+TEST_F(HandlerFreesTest, AChangeWhoseHandlerDeletesItsControlOrUnloadsTheAddIn) {
+    for (bool unloads : {false, true}) {
+        SCOPED_TRACE(testing::Message() << "unloads " << unloads);
+        ResetLog();
+        StartWordWithEntry();
+        auto *bar = dynamic_cast<framework::TzidCustomCommandBar *>(Module()->FindComponent(L"HostBar"));
+        int changes = 0;
+        TClick change;
+        change.Body = [&](classlib::TObject *Sender) {
+            ++changes;
+            if (unloads)
+                return Unload();
+            delete Sender;
+        };
+        static_cast<framework::TzidCustomCommandBarComboBox *>(bar->Controls()->Items(1))->OnChange =
+            change.Event();
+        appBars_->UserType(appBars_->Find({std::nullopt, std::nullopt, std::wstring(L"testHostEdit")}),
+                           L"neu");
+        EXPECT_HEAPS_VALID();
+        EXPECT_EQ(changes, 1);
+        EXPECT_EQ(addIn_ == nullptr, unloads) << "the host did not let go of the add-in";
+        if (unloads) {
+            EXPECT_EQ(Log().ModulesAlive, 0) << "the module outlived the change";
+            continue;
+        }
+        EXPECT_EQ(bar->Controls()->Count(), 1);
+        EXPECT_TRUE(std::none_of(Log().Events.begin(), Log().Events.end(), [](const std::wstring &E) {
+            return E.starts_with(L"Error:");
+        })) << "the delete was reported as a failure";
+        Stop();
+    }
 }
 
 // Word's window and document events each refresh the named objects, whose entry unloads the add-in
