@@ -99,6 +99,8 @@ HGLOBAL CopyMetaFilePict(HGLOBAL Source) {
 
 bool OpenClipboardWithRetry(HWND Owner) {
     for (int attempt = 0; attempt < 101; ++attempt) {
+        if (attempt == 1)
+            TraceCommandBars(L"The clipboard is held by another window: waiting for it");
         if (attempt > 0)
             Sleep(10);
         if (OpenClipboard(Owner))

@@ -201,12 +201,15 @@ TEST_F(GlyphTest, TheSaverWaitsForAClipboardHeldBriefly) {
     // The holder lets go only once the saver has found the clipboard held.
     TSaveClipboard saver;
     ASSERT_FALSE(OpenClipboard(saver.Window()));
-    std::thread release([&holder] {
-        Sleep(50);
-        holder.Release();
+    bool waited = false;
+    classlib::TTraceSinkScope releaseWhenWaiting([&](const wchar_t *, const std::wstring &Message) {
+        if (Message.find(L"held by another window: waiting") != std::wstring::npos) {
+            waited = true;
+            holder.Release();
+        }
     });
     EXPECT_TRUE(saver.Save());
-    release.join();
+    EXPECT_TRUE(waited) << "the saver never found the clipboard held";
     EXPECT_GE(saver.SavedCount(), 3) << "text, bitmap and metafile at least";
     user_.PutText(L"dazwischen");
     saver.Restore();

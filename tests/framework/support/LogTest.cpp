@@ -3,7 +3,8 @@
 // item goes through the replaceable save dialog.
 #include <gtest/gtest.h>
 
-#include <atomic>
+#include <cwchar>
+#include <memory>
 #include <set>
 #include <thread>
 #include <vector>
@@ -201,22 +202,26 @@ TEST(Log, LogDoesNotKeepTheLibraryLoaded) {
     EXPECT_EQ(asLog.Get(), static_cast<framework::ILog *>(log.Get()));
 }
 
-// The tests run without a display; were there one, the watchdog closes the window it would show.
+// Were there a display, the log window would be shown modally: it is told to close as it is made.
+static LRESULT CALLBACK CloseLogWindowsAsTheyAreMade(int Code, WPARAM WParam, LPARAM LParam) {
+    wchar_t name[32] = {};
+    if (Code == HCBT_CREATEWND && GetClassNameW(reinterpret_cast<HWND>(WParam), name, 32) > 0 &&
+        std::wcscmp(name, L"TzidLogWindow") == 0)
+        PostMessageW(reinterpret_cast<HWND>(WParam), WM_CLOSE, 0, 0);
+    return CallNextHookEx(nullptr, Code, WParam, LParam);
+}
+
+// The tests run without a display.
 TEST(LogViewer, ShowLogWithoutADisplayFailsAtOnceAndSaysWhy) {
     ComPtr<TLog> log = classlib::Make<TLog>(100);
-    std::atomic<bool> done{false};
-    std::thread watchdog([&] {
-        while (!done) {
-            if (HWND window = FindWindowW(L"TzidLogWindow", nullptr))
-                PostMessageW(window, WM_CLOSE, 0, 0);
-            Sleep(100);
-        }
-    });
+    std::unique_ptr<HHOOK__, decltype(&UnhookWindowsHookEx)> closer(
+        SetWindowsHookExW(WH_CBT, CloseLogWindowsAsTheyAreMade, nullptr, GetCurrentThreadId()),
+        &UnhookWindowsHookEx);
+    ASSERT_TRUE(closer);
     testsupport::TTraceRecorder trace;
     HRESULT first = log->ShowLog(L"Framework log");
     HRESULT second = log->ShowLog(L"Framework log");
-    done = true;
-    watchdog.join();
+    closer.reset();
     if (first == S_OK)
         GTEST_SKIP() << "a display showed the window";
     EXPECT_TRUE(FAILED(first));

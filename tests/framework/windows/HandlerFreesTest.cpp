@@ -186,8 +186,7 @@ TEST_F(HandlerFreesTest, InfoPathAndVisioWindowHooksGoOnAfterAnUnloadInside) {
                 Unload();
         };
         other_->ActivateWindow(window);
-        for (DWORD start = GetTickCount(); addIn_ && GetTickCount() - start < 2000; Sleep(5))
-            PumpMessages();
+        PumpUntil([&] { return !addIn_; }); // the unload waits for the window's timer
         EXPECT_HEAPS_VALID();
         EXPECT_FALSE(addIn_);
         EXPECT_EQ(Log().Count(L"Build:testHostGo"), 1);
