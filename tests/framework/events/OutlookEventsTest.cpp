@@ -344,7 +344,7 @@ TEST_F(OutlookEventsTest, RemindersThatAreNoObjectLeaveTheRestOfTheConnectionWho
     auto *explorer = host_->OpenExplorer(inbox_);
     auto *inspector = host_->OpenInspector(mail_);
     TRemindersAsText application(host_->Application());
-    events_->ConnectToVersion(&application, L"11");
+    EXPECT_NO_THROW(events_->ConnectToVersion(&application, L"11"));
     EXPECT_EQ(events_->RemindersSink()->Intf(), nullptr);
     EXPECT_EQ(Advised(&host_->App()), 1);
     EXPECT_EQ(Advised(explorer), 1) << "the explorer is followed";
