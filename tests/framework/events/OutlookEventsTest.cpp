@@ -311,12 +311,9 @@ public:
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
     ULONG STDMETHODCALLTYPE Release() override { return --refs; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *Count) override {
-        return outlook_->GetTypeInfoCount(Count);
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT Index, LCID Lcid, ITypeInfo **Info) override {
-        return outlook_->GetTypeInfo(Index, Lcid, Info);
-    }
+    // Calls by name need no description.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo **) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR *Names, UINT Count, LCID Lcid,
                                             DISPID *Ids) override {
         return outlook_->GetIDsOfNames(riid, Names, Count, Lcid, Ids);
