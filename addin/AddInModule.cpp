@@ -1,5 +1,6 @@
 #include "addin/AddInModule.h"
 
+#include "addin/ProductStrings.h"
 #include "classlib/Classes.h"
 #include "framework/core/Factory.h"
 #include "framework/ribbon/RibbonModel.h"
@@ -34,13 +35,29 @@ void TAddInModule::zidCOMAddInModuleCreate(classlib::TObject * /*Sender*/) {}
 
 void TAddInModule::zidCOMAddInModuleAddInInitialize(classlib::TObject * /*Sender*/) {}
 
-// The host is connected: the send hook goes onto Outlook's Application.
+// The host is connected: the tabs take their captions from the string table, and the send hook goes
+// onto Outlook's Application.
 void TAddInModule::zidCOMAddInModuleAddInStartupComplete(classlib::TObject * /*Sender*/) {
     if (framework::TzidFactory *factory = Factory())
         installFolder_ = factory->LibraryFolder();
+    SetTabCaptions();
     if (HostType() == framework::ohaOutlook)
         if (office::TOutlookApplication *outlook = OutlookApp())
             outlook->OnItemSend = classlib::MakeEvent<&Self::OutlookItemSend>(this);
+}
+
+// The mail windows' own tabs; the explorer's adds its group to Outlook's tab and has no caption.
+void TAddInModule::SetTabCaptions() {
+    const struct {
+        const wchar_t *Tab;
+        unsigned Text;
+    } tabs[] = {
+        {L"zidRibbonTabRead", IDS_TAB_READ_CAPTION},
+        {L"zidRibbonTabCompose", IDS_TAB_COMPOSE_CAPTION},
+    };
+    for (const auto &entry : tabs)
+        if (auto *tab = dynamic_cast<framework::TzidRibbonTab *>(FindComponent(entry.Tab)))
+            tab->SetCaption(ProductString(entry.Text));
 }
 
 void TAddInModule::zidCOMAddInModuleAddInBeginShutdown(classlib::TObject * /*Sender*/) {}

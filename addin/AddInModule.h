@@ -40,6 +40,9 @@ public:
     void OutlookItemSend(classlib::TObject *Sender, IDispatch *Item, bool &Cancel);
 
 private:
+    // The captions of the ribbon tabs, from the string table.
+    void SetTabCaptions();
+
     std::wstring installFolder_;
 };
 

@@ -106,6 +106,11 @@ SimOutlookInspector::SimOutlookInspector(SimWorld &world, OutlookHost &host, con
     });
 }
 
+void SimOutlookInspector::ShowItem(SimOutlookItem *item) {
+    item_ = item;
+    SetCaption(InspectorCaption(item));
+}
+
 void SimOutlookInspector::OnDisconnect() noexcept {
     SimOutlookWindow::OnDisconnect();
     item_ = nullptr;

@@ -69,6 +69,8 @@ public:
     SimOutlookInspector(SimWorld &world, OutlookHost &host, const std::wstring &name, SimOutlookItem *item);
 
     SimOutlookItem *CurrentItem() const noexcept { return item_; }
+    // Outlook's Next Item and Previous Item: the window shows another item and stays open.
+    void ShowItem(SimOutlookItem *item);
 
 private:
     void OnDisconnect() noexcept override;

@@ -213,6 +213,7 @@ bool TSaveClipboard::Copy(UINT Format, std::vector<TSavedFormat> &Into) {
 
 bool TSaveClipboard::Save() {
     saved_.clear();
+    holdsSave_ = false;
     if (!OpenClipboardWithRetry(Window())) {
         TraceCommandBars(L"The clipboard is held by another window: its contents are not saved");
         return false;
@@ -221,11 +222,12 @@ bool TSaveClipboard::Save() {
     UINT format = 0;
     while ((format = EnumClipboardFormats(format)) != 0)
         Copy(format, saved_);
+    holdsSave_ = true;
     return true;
 }
 
 void TSaveClipboard::Restore() {
-    if (saved_.empty())
+    if (!std::exchange(holdsSave_, false))
         return;
     std::vector<TSavedFormat> saved = std::move(saved_);
     saved_.clear();

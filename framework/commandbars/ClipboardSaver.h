@@ -26,7 +26,8 @@ public:
     // A format whose data cannot be copied is left out (and traced).
     bool Save();
     // Empties the clipboard and hands it the saved formats, in their order; then nothing is saved.
-    // Nothing happens when nothing was saved or the clipboard cannot be opened.
+    // A clipboard saved empty is emptied again. Nothing happens when no Save succeeded since the last
+    // Restore, or when the clipboard cannot be opened.
     void Restore();
 
     // The window that owns the clipboard while this object has it open.
@@ -59,6 +60,7 @@ private:
 
     classlib::THiddenWindow window_;
     std::vector<TSavedFormat> saved_;
+    bool holdsSave_ = false; // a Save succeeded: even an empty clipboard is to be put back
 };
 
 } // namespace framework

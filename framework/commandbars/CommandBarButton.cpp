@@ -33,8 +33,11 @@ namespace {
 using Btn = _CommandBarButton;
 const TOfficeValue<Btn, long> kFaceId{&Btn::get_FaceId, &Btn::put_FaceId};
 const TOfficeString<Btn> kShortcutText{&Btn::get_ShortcutText, &Btn::put_ShortcutText};
-const TOfficeValue<Btn, MsoCommandBarButtonHyperlinkType, TzidMsoCommandBarButtonHyperlinkType>
-    kHyperlinkType{&Btn::get_HyperlinkType, &Btn::put_HyperlinkType};
+using THyperlinkTypeProperty =
+    TOfficeOrdinal<Btn, MsoCommandBarButtonHyperlinkType, TzidMsoCommandBarButtonHyperlinkType, 3>;
+THyperlinkTypeProperty HyperlinkTypeProperty(TzidMsoCommandBarButtonHyperlinkType Unknown) {
+    return {&Btn::get_HyperlinkType, &Btn::put_HyperlinkType, Unknown};
+}
 
 // State and Style through their tables; an Office value outside the table reads as Unknown.
 template <class Z, class M, HRESULT (STDMETHODCALLTYPE Btn::*Get)(M *),
@@ -59,6 +62,7 @@ using TStyleProperty = TTableProperty<TzidMsoButtonStyle, MsoButtonStyle, &Btn::
 // Out of every table: any Office value differs from it, so a write always happens.
 constexpr auto kNoState = static_cast<TzidMsoButtonState>(255);
 constexpr auto kNoStyle = static_cast<TzidMsoButtonStyle>(255);
+constexpr auto kNoHyperlinkType = static_cast<TzidMsoCommandBarButtonHyperlinkType>(255);
 
 } // namespace
 
@@ -101,10 +105,11 @@ void TzidCommandBarButton::SetStyle(TzidMsoButtonStyle Value) {
 }
 
 TzidMsoCommandBarButtonHyperlinkType TzidCommandBarButton::HyperlinkType() const {
-    return ReadLive(buttonInterface_.Get(), hyperlinkType_, hyperlinkType_, kHyperlinkType);
+    return ReadLive(buttonInterface_.Get(), hyperlinkType_, hyperlinkType_,
+                    HyperlinkTypeProperty(hyperlinkType_));
 }
 void TzidCommandBarButton::SetHyperlinkType(TzidMsoCommandBarButtonHyperlinkType Value) {
-    WriteLive(buttonInterface_.Get(), hyperlinkType_, Value, kHyperlinkType);
+    WriteLive(buttonInterface_.Get(), hyperlinkType_, Value, HyperlinkTypeProperty(kNoHyperlinkType));
 }
 
 void TzidCommandBarButton::SetGlyph(const classlib::TBitmap *Value) {

@@ -45,7 +45,11 @@ const TOfficeValue<Cb, long> kDropDownLines{&Cb::get_DropDownLines, &Cb::put_Dro
 const TOfficeValue<Cb, long> kDropDownWidth{&Cb::get_DropDownWidth, &Cb::put_DropDownWidth};
 const TOfficeValue<Cb, long> kListHeaderCount{&Cb::get_ListHeaderCount, &Cb::put_ListHeaderCount};
 const TOfficeValue<Cb, long> kListIndex{&Cb::get_ListIndex, &Cb::put_ListIndex};
-const TOfficeValue<Cb, MsoComboStyle, TzidMsoComboStyle> kStyle{&Cb::get_Style, &Cb::put_Style};
+using TStyleProperty = TOfficeOrdinal<Cb, MsoComboStyle, TzidMsoComboStyle, 2>;
+TStyleProperty StyleProperty(TzidMsoComboStyle Unknown) {
+    return {&Cb::get_Style, &Cb::put_Style, Unknown};
+}
+constexpr auto kNoStyle = static_cast<TzidMsoComboStyle>(255);
 const TOfficeString<Cb> kText{&Cb::get_Text, &Cb::put_Text};
 
 } // namespace
@@ -90,10 +94,10 @@ void TzidCustomCommandBarComboBox::SetListIndex(int Value) {
 }
 
 TzidMsoComboStyle TzidCustomCommandBarComboBox::Style() const {
-    return ReadLive(comboBoxInterface_.Get(), style_, style_, kStyle);
+    return ReadLive(comboBoxInterface_.Get(), style_, style_, StyleProperty(style_));
 }
 void TzidCustomCommandBarComboBox::SetStyle(TzidMsoComboStyle Value) {
-    WriteLive(comboBoxInterface_.Get(), style_, Value, kStyle);
+    WriteLive(comboBoxInterface_.Get(), style_, Value, StyleProperty(kNoStyle));
 }
 
 std::wstring TzidCustomCommandBarComboBox::Text() const {

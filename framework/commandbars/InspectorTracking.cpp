@@ -1,7 +1,8 @@
 // Outlook's inspectors (item windows) as the add-in follows them: each one that opens (and the one
 // active at start-up) fires the module's OnOLNewInspector; one showing an item other than a note is
-// tracked by a TzidInspector, whose activation puts the inspector bars meant for its item and folder
-// into the window and whose close takes them out again.
+// tracked by a TzidInspector, whose activation puts the inspector bars meant for the item it shows
+// then (Outlook's Next Item moves a window to another item) and for its folder into the window, and
+// whose close takes them out again.
 #include <algorithm>
 #include <vector>
 
@@ -58,11 +59,25 @@ void TzidInspector::HostEvent(DISPID id, office::THostEventArgs &args) {
     TOutlookInspector::HostEvent(id, args);
 }
 
+// The class of the item the window shows now; the one it opened with when Outlook does not say.
+long TzidInspector::CurrentItemClass() const {
+    try {
+        ComPtr<IDispatch> item =
+            classlib::DispGet(Dispatch(), office::dispid::outlook_window::CurrentItem).ToDispatch();
+        if (item)
+            return classlib::DispGet(item.Get(), office::dispid::outlook_object::Class).ToInt();
+    } catch (const classlib::Exception &E) {
+        TraceCommandBars(L"The inspector's current item could not be read", E);
+    }
+    return itemClass_;
+}
+
 void TzidInspector::InspectorActivate(classlib::TObject * /*Sender*/) {
     if (WindowActivationBusy || !addIn_.Tracks(this))
         return;
     TzidActivationScope busy;
     TzidCOMAddInModule &module = *addIn_.module_;
+    const long itemClass = CurrentItemClass();
     try {
         if (ComPtr<_CommandBars> bars = AsCommandBars(CommandBars()))
             module.SetCommandBars(std::move(bars));
@@ -95,18 +110,19 @@ void TzidInspector::InspectorActivate(classlib::TObject * /*Sender*/) {
             if (!call.SenderAlive())
                 continue;
         }
-        if (!cancel && bar->UsedFor(folderPath_, itemClass_))
-            PlaceInspectorBar(module, *bar);
+        if (!cancel && bar->UsedFor(folderPath_, itemClass))
+            PlaceInspectorBar(module, *bar, itemClass);
     }
     module.RunGuarded([&] { module.OnOLInspectorActivate(this); });
     if (addIn_.Tracks(this) && addIn_.module_->CTPFactory())
         addIn_.CreatePanesForWindow(Dispatch(), 2);
 }
 
-void TzidInspector::PlaceInspectorBar(TzidCOMAddInModule &Module, TzidOlInspectorCustomCommandBar &Bar) {
+void TzidInspector::PlaceInspectorBar(TzidCOMAddInModule &Module, TzidOlInspectorCustomCommandBar &Bar,
+                                      long ItemClass) {
     PlaceBar(Module, Bar);
     bars_.Record(Bar);
-    Module.RunGuarded([&] { UpdateInspectorControls(itemClass_, *Bar.Controls()); });
+    Module.RunGuarded([&] { UpdateInspectorControls(ItemClass, *Bar.Controls()); });
 }
 
 void TzidInspector::InspectorDeactivate(classlib::TObject * /*Sender*/) {

@@ -154,14 +154,13 @@ void TzidCOMAddInModule::RemoveStaleControls(TzidCustomCommandBar *Bar) {
         try {
             classlib::ComPtr<CommandBarControl> found;
             TStringArg tagArg(tag);
+            // A search Office fails is no "not found": it is reported, and the record stays.
             if (const auto &office = Bar->CommandBarInterface())
-                if (FAILED(office->FindControl(MissingArg(), MissingArg(), tagArg.Var(), MissingArg(),
-                                               BoolArg(true), found.Put())))
-                    found.Reset();
+                classlib::OleCheck(office->FindControl(MissingArg(), MissingArg(), tagArg.Var(), MissingArg(),
+                                                       BoolArg(true), found.Put()));
             if (!found && commandBars_)
-                if (FAILED(commandBars_->FindControl(MissingArg(), MissingArg(), tagArg.Var(), MissingArg(),
-                                                     found.Put())))
-                    found.Reset();
+                classlib::OleCheck(commandBars_->FindControl(MissingArg(), MissingArg(), tagArg.Var(),
+                                                             MissingArg(), found.Put()));
             if (!found)
                 continue; // its control may come back into reach: the record stays
             classlib::OleCheck(found->Delete(BoolArg(false)));
@@ -195,12 +194,15 @@ VARIANT TzidCOMAddInModule::GetBeforePosition(int Before, int BeforeID, int Afte
     const int id = BeforeID != 0 ? BeforeID : AfterID;
     if (id == 0 || Bar == nullptr)
         return MissingArg();
+    // An anchor that is not there appends; one Office fails to look up is reported (the control is
+    // not placed at a wrong place).
     classlib::ComPtr<CommandBarControl> found;
-    long index = 0;
-    if (FAILED(Bar->FindControl(MissingArg(), LongArg(id), MissingArg(), MissingArg(), BoolArg(true),
-                                found.Put())) ||
-        !found || FAILED(found->get_Index(&index)))
+    classlib::OleCheck(
+        Bar->FindControl(MissingArg(), LongArg(id), MissingArg(), MissingArg(), BoolArg(true), found.Put()));
+    if (!found)
         return MissingArg();
+    long index = 0;
+    classlib::OleCheck(found->get_Index(&index));
     return LongArg(BeforeID != 0 ? index : index + 1);
 }
 
@@ -244,9 +246,9 @@ void TzidCOMAddInModule::CreateControl(TzidCommandBarControl *Control, TzidCusto
             if (id == 1)
                 return;
             TStringArg tagArg(tag);
-            if (FAILED(office->FindControl(MissingArg(), LongArg(id), tagArg.Var(), MissingArg(),
-                                           BoolArg(true), found.Put())))
-                found.Reset();
+            // Adding after a failed search could put a second copy of Office's control in the bar.
+            classlib::OleCheck(office->FindControl(MissingArg(), LongArg(id), tagArg.Var(), MissingArg(),
+                                                   BoolArg(true), found.Put()));
             if (!found) {
                 if (userRemoved())
                     return;

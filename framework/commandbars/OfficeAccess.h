@@ -56,6 +56,24 @@ template <class C, class T, class V = int> struct TOfficeValue {
     }
 };
 
+// An Office enumeration of interface C whose values 0 .. Count - 1 are the elements of V in order; a
+// value outside them reads as Unknown, so that no value without a name is stored (a getter passes its
+// field, a setter a value out of range, which any Office value then differs from).
+template <class C, class T, class V, long Count> struct TOfficeOrdinal {
+    HRESULT (STDMETHODCALLTYPE C::*Get)(T *);
+    HRESULT (STDMETHODCALLTYPE C::*Put)(T);
+    V Unknown;
+    template <class I> V Read(I *Iface) const {
+        T value{};
+        classlib::OleCheck((Iface->*Get)(&value));
+        const long number = static_cast<long>(value);
+        return number >= 0 && number < Count ? static_cast<V>(number) : Unknown;
+    }
+    template <class I> void Write(I *Iface, V Value) const {
+        classlib::OleCheck((Iface->*Put)(static_cast<T>(Value)));
+    }
+};
+
 // Optional arguments of Office methods.
 VARIANT MissingArg();
 VARIANT LongArg(long Value);

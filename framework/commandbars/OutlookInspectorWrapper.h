@@ -1,7 +1,8 @@
 // TzidInspector: the wrapper of one tracked Outlook inspector (an item window). It keeps the
-// inspector bars that apply to its item, whether the item is a mail, and the folder path of the
-// explorer folder that was current when it opened; its Activate puts those bars into the window, its
-// Close takes them out again. Like the explorer's, it is freed once its own Close has returned.
+// inspector bars that apply to its item, whether the item it opened with is a mail, and the folder
+// path of the explorer folder that was current when it opened; its Activate puts the bars meant for
+// the item shown then into the window, its Close takes them out again. Like the explorer's, it is freed once
+// its own Close has returned.
 #pragma once
 #include <string>
 
@@ -17,7 +18,7 @@ class TzidOlInspectorCustomCommandBar;
 class TzidInspector : public office::TOutlookInspector {
     CLASSLIB_CLASS(TzidInspector)
 public:
-    // ItemClass: the Outlook class of the item shown; FolderPath: see GetFolderPath.
+    // ItemClass: the Outlook class of the item it opened with; FolderPath: see GetFolderPath.
     TzidInspector(TdivAzore &AddIn, long ItemClass, std::wstring FolderPath);
 
     bool IsMail() const noexcept { return itemClass_ == 43; }
@@ -34,8 +35,10 @@ protected:
     void HostEvent(DISPID id, office::THostEventArgs &args) override;
 
 private:
-    // Places one inspector bar that passed its filters.
-    void PlaceInspectorBar(TzidCOMAddInModule &Module, TzidOlInspectorCustomCommandBar &Bar);
+    // The Outlook class of the item shown now (read at each activation).
+    long CurrentItemClass() const;
+    // Places one inspector bar that passed its filters for an item of ItemClass.
+    void PlaceInspectorBar(TzidCOMAddInModule &Module, TzidOlInspectorCustomCommandBar &Bar, long ItemClass);
 
     TdivAzore &addIn_;
     long itemClass_;

@@ -216,7 +216,8 @@ public:
     // The "\Controls" record of Tag; -1 when there is none (a negative number counts as none).
     int ReadControlRecord(const std::wstring &Tag) const;
     // The Before argument of Office's Add: Before, else the index of BeforeID's control on Bar, else
-    // the one after AfterID's; missing (Office appends) when none applies or is found.
+    // the one after AfterID's; missing (Office appends) when none applies or is found. Raises when
+    // Office fails the look-up.
     static VARIANT GetBeforePosition(int Before, int BeforeID, int AfterID, CommandBar *Bar);
     // The positions of the temporary explorer bars, kept across Outlook's runs; failures are traced.
     void SaveExplorerBarPositions();

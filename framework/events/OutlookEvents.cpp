@@ -114,10 +114,11 @@ void TzidOutlookAppEvents::ConnectTo(IUnknown *Source) {
     ComPtr<IDispatch> inspectors = DispGet(application.Get(), app::Inspectors).ToDispatch();
     inspectorsSink_->ConnectTo(inspectors.Get());
     if (version_ != L"9") {
-        // Outlook 2000 has no Reminders; a later Outlook without them simply gives no reminder events.
+        // Outlook 2000 has no Reminders; a later Outlook without them (or whose Reminders is no object
+        // with events) simply gives no reminder events, and the windows are still followed.
         try {
             remindersSink_->ConnectTo(DispGet(application.Get(), L"Reminders").ToDispatch().Get());
-        } catch (const classlib::EOleSysError &) {
+        } catch (...) {
             classlib::TraceException(L"Events", L"Outlook's Reminders");
         }
     }

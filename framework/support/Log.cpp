@@ -137,6 +137,8 @@ void TLog::SaveReport(const std::wstring &FileName, bool LineMaySave) {
 HRESULT TLog::AddException(LPCWSTR Text) {
     HRESULT hr = Locked(L"an exception was dropped", [&] {
         exceptions_.Add(framework::Text(Text));
+        if (exceptions_.Count() > MaxExceptions)
+            exceptions_.Delete(0); // the oldest
         WriteLine(L"|=========================", true);
         WriteLine(L"|Exception time: " + NowText(), true);
         WriteLine(L"|" + framework::Text(Text), true);

@@ -1,7 +1,8 @@
 // TLog: the framework's diagnostic log behind ILog. Lines are kept newest first, at most MaxLines of
 // them; each carries the time, the writer's thread and the indentation. One mutex serialises every
 // access to the log's state, from any thread; a caller that cannot get it within the lock timeout
-// (10 s) gives up rather than touch the state unlocked: a line is dropped and counted.
+// (10 s) gives up rather than touch the state unlocked: a line is dropped and counted. The exception
+// texts of the report's first block are kept apart from the lines, the newest MaxExceptions of them.
 #pragma once
 #include "classlib/ComImplements.h"
 #include "classlib/StringList.h"
@@ -25,6 +26,8 @@ protected:
 class TLog final : public classlib::TImplementsOn<TLibraryObjectRoot, ILog> {
 public:
     static constexpr DWORD DefaultLockTimeout = 10000;
+    // An add-in that fails at every event must not grow the log without end.
+    static constexpr int MaxExceptions = 1000;
 
     // Raises EOleSysError when the system gives no mutex.
     explicit TLog(LONG MaxLines);

@@ -11,6 +11,7 @@
 #include "TestEnvironment.h"
 
 #include "addin/AddInModule.h"
+#include "addin/ProductStrings.h"
 #include "addin/TSY.h"
 #include "classlib/ComServer.h"
 #include "classlib/Format.h"
@@ -134,6 +135,19 @@ TEST_F(ProductModuleTest, TheFirstDocumentSendsEachMailTabToItsOwnWindowForTheDo
     std::wstring xml = L"<customUI/>";
     module_->zidCOMAddInModuleRibbonBeforeLoad(module_, L"Microsoft.Outlook.Explorer", xml);
     EXPECT_EQ(xml, L"<customUI/>");
+}
+
+// The mail windows' tabs take their captions from the library's string table at start-up, whatever
+// they held before; a text the table does not hold raises.
+TEST_F(ProductModuleTest, TheTabCaptionsComeFromTheStringTableAtStartup) {
+    Node(L"tsyTabRead").SetCaption(L"Lesen");
+    Node(L"tsyTabCompose").SetCaption(L"Verfassen");
+    module_->zidCOMAddInModuleAddInStartupComplete(module_);
+    EXPECT_EQ(Node(L"tsyTabRead").Caption(), L"Anh\u00e4nge");
+    EXPECT_EQ(Node(L"tsyTabCompose").Caption(), L"Anh\u00e4nge");
+    EXPECT_EQ(Node(L"tsyTabExplorer").Caption(), L"") << "Outlook's own tab keeps its caption";
+    EXPECT_EQ(tessary::ProductString(IDS_TAB_READ_CAPTION), L"Anh\u00e4nge");
+    EXPECT_THROW(tessary::ProductString(25999), classlib::EResNotFound);
 }
 
 // The product's command bars: the Standard toolbar's reply popup, the explorer's, inspector's and

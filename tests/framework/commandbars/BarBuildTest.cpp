@@ -129,6 +129,54 @@ TEST_F(BarBuildTest, PlacementAndDemandLoading) {
     EXPECT_EQ(Tagged(L"a")->props.onAction.back(), L'>');
 }
 
+// Office failing one of the build's own searches: the failure is reported and nothing is done on a
+// guess: no second copy of Office's control, no control at a wrong place, no stale record dropped.
+TEST_F(BarBuildTest, ASearchOfficeFailsIsReportedAndNothingIsAddedOrRemovedOnAGuess) {
+    form_ = L"object Bar1: TzidCommandBar CommandBarName = 'P' ButtonTypes = " + Kinds({5, 0}) +
+            L" Buttons = <\n"
+            L"  item OfficeTag = 'print' OfficeID = 4 end\n"
+            L"  item OfficeTag = 'after' BeforeID = 4 Temporary = True end > end\n";
+    ReadForm(form_);
+    module_->CreateCommandBars();
+    ASSERT_EQ(CountTagged(L"print"), 1);
+    // Each build after a restart meets a stale record whose control is still in Office.
+    auto build = [this](size_t FailingCall) {
+        Restart();
+        if (!Tagged(L"old"))
+            AddOfficeControl(OfficeBar(L"Alt") ? OfficeBar(L"Alt") : AddOfficeBar(L"Alt", false),
+                             hostsim::msoControl::Button, L"old");
+        WriteRecord(L"Controls", L"old", 3);
+        ClearLog();
+        outlook_->Log().FailCallNumber(FailingCall, E_FAIL);
+        module_->CreateCommandBars();
+    };
+    build(static_cast<size_t>(-1));
+    ASSERT_TRUE(Errors().empty()) << testing::PrintToString(Errors());
+    const std::vector<hostsim::SimCall> calls = outlook_->Log().Calls();
+    auto search = [&calls](const std::wstring &Args) {
+        for (size_t number = 0; number < calls.size(); ++number)
+            if (calls[number].member == L"FindControl" && calls[number].args.rfind(Args, 0) == 0)
+                return number;
+        ADD_FAILURE() << "no search " << testing::PrintToString(Args);
+        return static_cast<size_t>(-1);
+    };
+    const size_t stale = search(L"Missing, Missing, 'old'"), builtIn = search(L"Missing, 4, 'print'"),
+                 anchor = search(L"Missing, 4, Missing");
+
+    build(builtIn);
+    EXPECT_EQ(Errors().size(), 1u) << testing::PrintToString(Errors());
+    EXPECT_EQ(CountTagged(L"print"), 1) << "a second copy of Office's control";
+    build(anchor);
+    EXPECT_EQ(Errors().size(), 1u) << testing::PrintToString(Errors());
+    EXPECT_EQ(CountTagged(L"after"), 0) << "placed without its anchor";
+    build(stale);
+    EXPECT_EQ(Errors().size(), 1u) << testing::PrintToString(Errors());
+    EXPECT_TRUE(Tagged(L"old"));
+    EXPECT_EQ(Record(L"Controls", L"old"), 3);
+    EXPECT_EQ(CountTagged(L"print"), 1);
+    EXPECT_EQ(CountTagged(L"after"), 1);
+}
+
 TEST_F(BarBuildTest, ABadlyNamedOutlookBarIsReportedAndTheNextIsBuilt) {
     ReadForm(L"object Bar1: TzidCommandBar CommandBarName = 'Tim''s' end\n"
              L"object Bar2: TzidCommandBar CommandBarName = 'Good' end\n");

@@ -1,6 +1,6 @@
 // Button glyphs onto Office buttons, and the user's clipboard around them: Picture and Mask on Office
 // 2003, the clipboard route on Office 2000 (and where Picture fails), a clipboard that comes back
-// whole (text, bitmap, enhanced metafile), and one that another window holds.
+// whole (text, bitmap, enhanced metafile) or empty as it was, and one that another window holds.
 #include "CommandBarFixture.h"
 
 #include <atomic>
@@ -36,6 +36,11 @@ public:
         HDC dc = CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
         Rectangle(dc, 1, 2, 30, 40);
         SetClipboardData(CF_ENHMETAFILE, CloseEnhMetaFile(dc));
+        CloseClipboard();
+    }
+    void Empty() {
+        ASSERT_TRUE(OpenClipboard(window_));
+        EmptyClipboard();
         CloseClipboard();
     }
     // Leaves the clipboard open when Close is false, for more formats.
@@ -234,6 +239,16 @@ TEST_F(Office2000GlyphTest, TheFaceIsPastedAndTheUsersClipboardComesBackWhole) {
     EXPECT_EQ(face.Pixels(5, 5), GetSysColor(COLOR_BTNFACE)) << "the chosen transparent colour";
     EXPECT_EQ(face.Pixels(0, 0), kBackground);
     user_.ExpectUsersContents();
+}
+
+// The face goes through the clipboard, and a clipboard the user had left empty does not keep it.
+TEST_F(Office2000GlyphTest, AnEmptyClipboardIsEmptyAgainAfterThePaste) {
+    user_.Empty();
+    button_->SetGlyph(&glyph_);
+    EXPECT_EQ(outlook_->Log().Count(L"", L"PasteFace"), 1);
+    EXPECT_TRUE(office_->props.picture) << "the face was pasted";
+    EXPECT_EQ(CountClipboardFormats(), 0);
+    EXPECT_TRUE(module_->Log.empty());
 }
 
 } // namespace

@@ -170,5 +170,32 @@ TEST_F(LiveTest, HyperlinkKindIsTakenFromOfficeAndFaceZeroKeepsOfficesFace) {
     EXPECT_EQ(button_->HyperlinkType(), zidMsoCommandBarButtonHyperlinkOpen);
 }
 
+// A hyperlink kind or list style Office answers that no name stands for: the stored one answers, the
+// design pushed keeps it, and a write goes through.
+TEST_F(LiveTest, AnOfficeKindOrStyleOutsideTheTableLeavesTheStoredOne) {
+    button_->SetHyperlinkType(zidMsoCommandBarButtonHyperlinkInsertPicture);
+    office_->props.hyperlinkType = 7;
+    Bind();
+    EXPECT_EQ(button_->HyperlinkType(), zidMsoCommandBarButtonHyperlinkInsertPicture);
+    EXPECT_TRUE(button_->UpdateControl());
+    button_->BindOfficeControl(nullptr);
+    EXPECT_EQ(button_->HyperlinkType(), zidMsoCommandBarButtonHyperlinkInsertPicture);
+    Bind();
+    button_->SetHyperlinkType(zidMsoCommandBarButtonHyperlinkInsertPicture);
+    EXPECT_EQ(office_->props.hyperlinkType, 2);
+
+    hostsim::ControlRef officeEdit = AddOfficeControl(officeBar_, hostsim::msoControl::Edit, L"tsyFind");
+    TzidCommandBarControl *edit = bar_->Controls()->CreateItem(cctEdit);
+    auto *list = static_cast<TzidCustomCommandBarComboBox *>(edit);
+    edit->SetOfficeTag(L"tsyFind");
+    list->SetStyle(zidMsoComboLabel);
+    officeEdit->props.comboStyle = 5;
+    edit->BindOfficeControl(ControlObject(officeEdit));
+    EXPECT_EQ(list->Style(), zidMsoComboLabel);
+    list->SetStyle(zidMsoComboLabel);
+    EXPECT_EQ(officeEdit->props.comboStyle, 1);
+    EXPECT_TRUE(module_->Log.empty()) << testing::PrintToString(module_->Log);
+}
+
 } // namespace
 } // namespace cbtest

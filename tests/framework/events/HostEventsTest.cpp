@@ -8,6 +8,7 @@
 
 #include <tuple>
 
+#include "TraceRecorder.h"
 #include "classlib/Classes.h"
 #include "classlib/Format.h"
 #include "classlib/TypInfo.h"
@@ -221,6 +222,18 @@ TEST_F(OtherHostsEventsTest, InfoPathRefusesAnObjectOfAnotherHost) {
     ASSERT_NE(events, nullptr);
     EXPECT_THROW(events->ConnectTo(recorder_.Probes[0]->Identity()), classlib::EOleSysError);
     EXPECT_FALSE(events->Connected());
+}
+
+// An InfoPath whose events object cannot be read gives no events, and the trace says what it answered.
+TEST_F(OtherHostsEventsTest, InfoPathWithoutItsEventsObjectIsTracedWithTheCode) {
+    auto *events = Open(OtherHostKind::InfoPath, L"14.0", L"TzidInfoPathAppEvents");
+    ASSERT_NE(events, nullptr);
+    host_->App().FailAlways(L"Events", E_ACCESSDENIED);
+    testsupport::TTraceRecorder trace;
+    events->ConnectTo(host_->Application());
+    EXPECT_EQ(trace.Count({L"InfoPath's Events", L"0x80070005"}), 1) << testing::PrintToString(trace.Lines);
+    EXPECT_EQ(host_->EventSource().Events().SinkCount(DIID_InfoPathApplicationEvents), 0);
+    EXPECT_TRUE(Errors().empty());
 }
 
 } // namespace

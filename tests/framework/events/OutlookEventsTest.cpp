@@ -288,6 +288,70 @@ TEST_F(OutlookEventsTest, AnOutlookWithoutReminderEventsIsConnectedAllTheSame) {
     EXPECT_TRUE(Errors().empty());
 }
 
+// Outlook's Application in every member but one: its Reminders property answers a text, no object.
+class TRemindersAsText : public IDispatch {
+public:
+    explicit TRemindersAsText(IDispatch *Application) : outlook_(ComPtr<IDispatch>::Copy(Application)) {
+        LPOLESTR name = const_cast<LPOLESTR>(L"Reminders");
+        outlook_->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &reminders_);
+    }
+    LONG refs = 1;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void **ppv) override {
+        if (IsEqualIID(riid, IID_IConnectionPointContainer)) // the events are Outlook's own
+            return outlook_->QueryInterface(riid, ppv);
+        if (!IsEqualIID(riid, IID_IUnknown) && !IsEqualIID(riid, IID_IDispatch) &&
+            !IsEqualIID(riid, DIID_OutlookApplication)) {
+            *ppv = nullptr;
+            return E_NOINTERFACE;
+        }
+        *ppv = static_cast<IDispatch *>(this);
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
+    ULONG STDMETHODCALLTYPE Release() override { return --refs; }
+    // Calls by name need no description.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo **) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR *Names, UINT Count, LCID Lcid,
+                                            DISPID *Ids) override {
+        return outlook_->GetIDsOfNames(riid, Names, Count, Lcid, Ids);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID Id, REFIID riid, LCID Lcid, WORD Flags, DISPPARAMS *Params,
+                                     VARIANT *Result, EXCEPINFO *Excep, UINT *ArgErr) override {
+        if (Id != reminders_)
+            return outlook_->Invoke(Id, riid, Lcid, Flags, Params, Result, Excep, ArgErr);
+        if (Result != nullptr) {
+            V_VT(Result) = VT_BSTR;
+            V_BSTR(Result) = SysAllocString(L"keine");
+        }
+        return S_OK;
+    }
+
+private:
+    ComPtr<IDispatch> outlook_;
+    DISPID reminders_ = DISPID_UNKNOWN;
+};
+
+// Reminders that are no object give no reminder events and stop nothing else: the windows open
+// before the connection are followed.
+TEST_F(OutlookEventsTest, RemindersThatAreNoObjectLeaveTheRestOfTheConnectionWhole) {
+    Open(L"11.0");
+    auto *explorer = host_->OpenExplorer(inbox_);
+    auto *inspector = host_->OpenInspector(mail_);
+    TRemindersAsText application(host_->Application());
+    EXPECT_NO_THROW(events_->ConnectToVersion(&application, L"11"));
+    EXPECT_EQ(events_->RemindersSink()->Intf(), nullptr);
+    EXPECT_EQ(Advised(&host_->App()), 1);
+    EXPECT_EQ(Advised(explorer), 1) << "the explorer is followed";
+    EXPECT_EQ(Advised(inspector), 1) << "the inspector is followed";
+    EXPECT_TRUE(Errors().empty());
+    events_->Disconnect();
+    ExpectNoneAdvised(&host_->App(), explorer, inspector);
+    EXPECT_EQ(application.refs, 1) << "every reference is given back";
+}
+
 // The advice Outlook refuses to take back when the component connects again keeps the dispatcher it
 // calls, which goes inert: each event is heard once. The release at disconnection takes it back.
 TEST_F(OutlookEventsTest, AnAdviceOutlookRefusesToTakeBackIsHeardNoMoreAndTakenBackLater) {

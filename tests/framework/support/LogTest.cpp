@@ -70,6 +70,25 @@ TEST(Log, ReportHoldsThreeBlocksAndSystemInfoOnce) {
     EXPECT_EQ(LogLines(report).size(), 4u);
 }
 
+// The exception texts keep to a limit of their own, whatever the limit of the lines: the oldest go.
+TEST(Log, TheExceptionsBlockKeepsTheNewestTexts) {
+    ComPtr<TLog> log = classlib::Make<TLog>(5000);
+    for (int i = 1; i <= TLog::MaxExceptions + 1; ++i)
+        log->AddException((L"boom " + std::to_wstring(i)).c_str());
+    const std::wstring report = ReportOf(log.Get());
+    const std::wstring exceptions = report.substr(0, report.find(L"\r\nSystem Info:"));
+    EXPECT_EQ(exceptions.find(L"boom 1\r\n"), std::wstring::npos) << "the oldest went";
+    EXPECT_NE(exceptions.find(L"\nboom 2\r\n"), std::wstring::npos);
+    EXPECT_NE(exceptions.find(L"\nboom " + std::to_wstring(TLog::MaxExceptions + 1) + L"\r\n"),
+              std::wstring::npos);
+    size_t texts = 0;
+    for (size_t at = exceptions.find(L"boom "); at != std::wstring::npos;
+         at = exceptions.find(L"boom ", at + 1))
+        ++texts;
+    EXPECT_EQ(texts, static_cast<size_t>(TLog::MaxExceptions));
+    EXPECT_EQ(CountOf(log.Get()), 4 * (TLog::MaxExceptions + 1)) << "the lines keep to their own limit";
+}
+
 // Once disabled, messages and errors are ignored, but an exception still writes its four lines, and
 // the log still keeps to its limit.
 TEST(Log, ExceptionAfterDisableWritesItsFourLinesWithinTheLimit) {

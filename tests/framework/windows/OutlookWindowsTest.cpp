@@ -53,6 +53,20 @@ TEST_F(InspectorTest, MailAndContactGetTheirBarsANoteNothingAndOnBeforeAddCancel
     EXPECT_GT(Log().Count(L"InspectorActivate"), 0);
 }
 
+// Next Item moves an open inspector to another item: its next activation chooses the bars by the
+// item it shows then.
+TEST_F(InspectorTest, AnInspectorMovedToAnotherItemGetsThatItemsBarsWhenActivated) {
+    hostsim::SimOutlookInspector *window = OpenItem(ol::olMail, ol::olFolderInbox);
+    ASSERT_TRUE(Shown(window, L"Test Reply"));
+    ASSERT_EQ(Bar(window, L"Test Card"), nullptr);
+    outlook_->Activate(explorer_);
+    window->ShowItem(outlook_->AddItem(Folder(ol::olFolderContacts), ol::olContact, L"Card"));
+    outlook_->Activate(window);
+    EXPECT_TRUE(Shown(window, L"Test Card"));
+    EXPECT_EQ(AddIn().InspectorWrapperCount(), 1u);
+    EXPECT_EQ(Errors(), 0);
+}
+
 // An OnBeforeAdd handler that frees its own bar: that bar is not touched again (this program runs
 // under Wine's heap checking), and the bars after it are placed in the same activation.
 TEST_F(InspectorTest, AnOnBeforeAddHandlerThatFreesItsOwnBar) {
