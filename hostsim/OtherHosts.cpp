@@ -193,6 +193,14 @@ void OtherHost::ActivateWindow(SimHostWindow *window) {
         Fire(info.activation, {EventArg(window)});
 }
 
+void OtherHost::CloseWindow(SimHostWindow *window) {
+    auto found = std::find(windows_.begin(), windows_.end(), window);
+    if (found == windows_.end())
+        throw classlib::EOleSysError(L"Only an open window can be closed", E_INVALIDARG);
+    windows_.erase(found);
+    world_.Discard(window);
+}
+
 void OtherHost::OpenProject(const std::wstring &fullName) {
     if (project_ == nullptr)
         throw classlib::EOleSysError(L"Only Access opens databases", E_INVALIDARG);

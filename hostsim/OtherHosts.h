@@ -103,6 +103,9 @@ public:
     // other hosts raise nothing.
     SimHostWindow *OpenWindow(const std::wstring &caption);
     void ActivateWindow(SimHostWindow *window);
+    // The user closes a window: it leaves Windows (the next one becomes the active one) and its
+    // object is discarded. The host raises no event for it.
+    void CloseWindow(SimHostWindow *window);
     const std::vector<SimHostWindow *> &Windows() const noexcept { return windows_; }
     SimHostWindow *ActiveWindow() const noexcept { return windows_.empty() ? nullptr : windows_.back(); }
 
