@@ -122,6 +122,8 @@ public:
 private:
     friend class SimOtherApplication;
     friend class SimInfoPathApplication;
+    // Takes an open window out of Windows; raises for any other (what: "activated", "closed").
+    void Unlist(SimHostWindow *window, const wchar_t *what);
 
     OtherHostKind kind_;
     std::wstring version_;
