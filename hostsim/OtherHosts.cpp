@@ -178,11 +178,15 @@ SimHostWindow *OtherHost::OpenWindow(const std::wstring &caption) {
     return window;
 }
 
-void OtherHost::ActivateWindow(SimHostWindow *window) {
+void OtherHost::Unlist(SimHostWindow *window, const wchar_t *what) {
     auto found = std::find(windows_.begin(), windows_.end(), window);
     if (found == windows_.end())
-        throw classlib::EOleSysError(L"Only an open window can be activated", E_INVALIDARG);
+        throw classlib::EOleSysError(std::wstring(L"Only an open window can be ") + what, E_INVALIDARG);
     windows_.erase(found);
+}
+
+void OtherHost::ActivateWindow(SimHostWindow *window) {
+    Unlist(window, L"activated");
     windows_.push_back(window);
     const HostInfo &info = Info(kind_);
     if (info.activation == 0)
@@ -191,6 +195,11 @@ void OtherHost::ActivateWindow(SimHostWindow *window) {
         Fire(info.activation, {EventArg(static_cast<IDispatch *>(nullptr)), EventArg(window)});
     else
         Fire(info.activation, {EventArg(window)});
+}
+
+void OtherHost::CloseWindow(SimHostWindow *window) {
+    Unlist(window, L"closed");
+    world_.Discard(window);
 }
 
 void OtherHost::OpenProject(const std::wstring &fullName) {

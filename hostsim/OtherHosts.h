@@ -103,6 +103,9 @@ public:
     // other hosts raise nothing.
     SimHostWindow *OpenWindow(const std::wstring &caption);
     void ActivateWindow(SimHostWindow *window);
+    // The user closes a window: it leaves Windows (the next one becomes the active one) and its
+    // object is discarded. The host raises no event for it.
+    void CloseWindow(SimHostWindow *window);
     const std::vector<SimHostWindow *> &Windows() const noexcept { return windows_; }
     SimHostWindow *ActiveWindow() const noexcept { return windows_.empty() ? nullptr : windows_.back(); }
 
@@ -119,6 +122,8 @@ public:
 private:
     friend class SimOtherApplication;
     friend class SimInfoPathApplication;
+    // Takes an open window out of Windows; raises for any other (what: "activated", "closed").
+    void Unlist(SimHostWindow *window, const wchar_t *what);
 
     OtherHostKind kind_;
     std::wstring version_;

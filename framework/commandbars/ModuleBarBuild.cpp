@@ -255,7 +255,9 @@ void TzidCOMAddInModule::CreateControl(TzidCommandBarControl *Control, TzidCusto
                 found = add(MissingArg());
             }
             Control->SetControlInterface(found);
-            Control->UpdateControl();
+            // The record is what keeps a control the user removed from being placed again.
+            if (Control->UpdateControl() && !Control->Temporary())
+                Control->SavePropertyChanged();
         } else if (kind == cctPopup) {
             auto *popup = Control->AsCommandBarPopup();
             found = id != 1 ? FindBarControlById(office.Get(), type, id) : FindControlByTag(type, tag);

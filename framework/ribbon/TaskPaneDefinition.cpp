@@ -167,9 +167,12 @@ TzidCustomTaskPaneInstance *TzidCustomTaskPane::FindInstance(IDispatch *Window) 
         break;
     }
     const bool kept = KeepsWindow(*module);
-    for (int i = 0; i < instances_.Count(); ++i)
-        if (SameComObject(instances_.Items(i)->PaneWindow(kept).Get(), Window))
+    for (int i = 0; i < instances_.Count(); ++i) {
+        ComPtr<IDispatch> paneWindow = instances_.Items(i)->PaneWindow(kept);
+        // A pane made for no window (PowerPoint showing none) is the one found for no window.
+        if (Window == nullptr ? kept && !paneWindow : SameComObject(paneWindow.Get(), Window))
             return instances_.Items(i);
+    }
     return nullptr;
 }
 

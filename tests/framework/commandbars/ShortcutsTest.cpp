@@ -231,6 +231,26 @@ TEST_F(ShortcutsTest, OutlooksActiveWindowDecidesWhichBarsCount) {
     EXPECT_EQ(keys_.Keys.size(), 1u) << "with no active window the key goes to OnKeyDown";
 }
 
+// Outside Outlook no window decides: every bar meant for the host counts, enabled or not (a caption's
+// accelerator still needs its bar usable in Office), and Outlook's own bars never do.
+TEST_F(ShortcutsTest, InWordEveryBarMeantForWordCountsWhateverItsEnabled) {
+    module_->SetHostType(ohaWord);
+    bar_->SetSupportedApps(TzidHostAppSet{ohaWord, ohaOutlook});
+    bar_->SetEnabled(false);
+    Press('Z', kCtrl | kShift);
+    EXPECT_EQ(Clicks(), Names{L"Senden"}) << "a disabled bar's shortcut";
+    Press('A', kAlt);
+    EXPECT_TRUE(Clicks().empty()) << "a caption's accelerator on a disabled bar";
+    Press('M', kCtrl);
+    Press('K', kCtrl);
+    EXPECT_TRUE(Clicks().empty()) << "the explorer's and the inspector's bars are Outlook's";
+
+    bar_->SetEnabled(true);
+    bar_->SetSupportedApps(TzidHostAppSet{ohaOutlook});
+    EXPECT_EQ(Press('Z', kCtrl | kShift), 0);
+    EXPECT_TRUE(Clicks().empty()) << "a bar not meant for Word";
+}
+
 TEST_F(ShortcutsTest, OnKeyDownMaySwallowTheKeyAndEveryPathCallsTheNextHook) {
     CallNextKeyboardHook = &CountingNextHook;
     nextHookCalls = 0;

@@ -119,6 +119,18 @@ void TWindowsModule::CreateControl(framework::TzidCommandBarControl *Control,
     TzidCOMAddInModule::CreateControl(Control, Bar, Parent);
 }
 
+void TWindowsModule::OptionsPagesAdd(classlib::TObject *, IDispatch *Pages) {
+    Happened(L"OptionsPagesAdd");
+    if (Log().PagesAction)
+        Log().PagesAction(Pages, nullptr);
+}
+
+void TWindowsModule::NameSpaceOptionsPagesAdd(classlib::TObject *, IDispatch *Pages, IDispatch *Folder) {
+    Happened(L"FolderPagesAdd");
+    if (Log().PagesAction)
+        Log().PagesAction(Pages, Folder);
+}
+
 framework::TzidFactory &WindowsFactory() {
     static const bool registered = (framework::RegisterCommandBarClasses(), true);
     (void)registered;

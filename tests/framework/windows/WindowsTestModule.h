@@ -21,6 +21,9 @@ struct TWindowsLog {
     bool CancelCard = false;
     // Runs inside every event after it is logged ("Build" inside every control build).
     std::function<void(const std::wstring &Event)> Action;
+    // Runs inside the module's OptionsPagesAdd (Folder null) and NameSpaceOptionsPagesAdd, after
+    // "OptionsPagesAdd" or "FolderPagesAdd" is logged.
+    std::function<void(IDispatch *Pages, IDispatch *Folder)> PagesAction;
     int ModulesAlive = 0;
 
     int Count(const std::wstring &Event) const;
@@ -36,6 +39,8 @@ public:
 
     void CreateControl(framework::TzidCommandBarControl *Control, framework::TzidCustomCommandBar *Bar,
                        framework::TzidCommandBarPopup *Parent) override;
+    void OptionsPagesAdd(classlib::TObject *Sender, IDispatch *Pages) override;
+    void NameSpaceOptionsPagesAdd(classlib::TObject *Sender, IDispatch *Pages, IDispatch *Folder) override;
 
 private:
     template <const wchar_t *Name> void Window(classlib::TObject *Sender);
