@@ -24,6 +24,10 @@ HRESULT RibbonUIObject::Invalidate() {
     return Request(L"Invalidate", {});
 }
 HRESULT RibbonUIObject::InvalidateControl(BSTR controlId) {
+    if (holds_ && SysStringLen(controlId) != 0 && !holds_(std::wstring(controlId, SysStringLen(controlId))))
+        return Call(L"InvalidateControl", call::Text(controlId), [] {
+            throw classlib::EOleSysError(L"InvalidateControl: no such control in this ribbon", E_INVALIDARG);
+        });
     return Request(L"InvalidateControl", {controlId});
 }
 HRESULT RibbonUIObject::InvalidateControlMso(BSTR controlId) {

@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,11 @@ public:
     const std::vector<std::wstring> &Requests() const noexcept { return requests_; }
     void ClearRequests() noexcept { requests_.clear(); }
 
+    // Office hands each ribbon kind an IRibbonUI of its own, which knows the controls of that kind's
+    // document only: once told which ids those are, InvalidateControl refuses any other with
+    // E_INVALIDARG, as Office does. Without it every id is taken.
+    void SetControls(std::function<bool(const std::wstring &id)> holds) { holds_ = std::move(holds); }
+
     // Control and tab ids must not be empty (E_INVALIDARG).
     STDMETHODIMP Invalidate() override;
     STDMETHODIMP InvalidateControl(BSTR controlId) override;
@@ -32,6 +38,7 @@ private:
     HRESULT Request(const wchar_t *member, std::initializer_list<BSTR> ids);
 
     std::vector<std::wstring> requests_;
+    std::function<bool(const std::wstring &id)> holds_;
 };
 
 } // namespace hostsim

@@ -97,6 +97,7 @@ void AddInRibbon::Load(const std::wstring &ribbonId) {
         return;
     }
     kind.ui = world_.Create<hostsim::RibbonUIObject>(L"RibbonUI(" + ribbonId + L")");
+    kind.ui->SetControls([this, ribbonId](const std::wstring &id) { return Has(ribbonId, id); });
     if (const std::wstring *onLoad = kind.document->RootCallback(L"onLoad"))
         Ask(L"customUI.onLoad(RibbonUI)", *onLoad, {OleVariant(static_cast<IDispatch *>(kind.ui))});
     if (const std::wstring *loadImage = kind.document->RootCallback(L"loadImage"))

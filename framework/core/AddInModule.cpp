@@ -140,7 +140,7 @@ TzidCOMAddInModule::~TzidCOMAddInModule() {
     // Panes still live here are deleted without their events: the derived module is gone.
     taskPanes_.reset();
     accessTimer_.reset();
-    ribbonUI_.Reset();
+    ReleaseRibbonUIs();
     ctpFactory_.Reset();
     commandBars_.Reset();
     addIn_ = nullptr;
@@ -160,7 +160,7 @@ void TzidCOMAddInModule::AfterConstruction() {
     TDataModule::AfterConstruction();
     commandBars_.Reset();
     comAddIn_.Reset();
-    ribbonUI_.Reset();
+    ReleaseRibbonUIs();
     ctpFactory_.Reset();
     addIn_ = nullptr;
     factory_ = nullptr;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "classlib/Collection.h"
 #include "classlib/ComPtr.h"
@@ -282,8 +283,15 @@ public:
     // Replaces the colour-scheme window by a new one.
     void MakeColorWindow();
 
+    // The IRibbonUI the host handed over last. Office hands each ribbon kind (explorer, mail read,
+    // mail compose...) an object of its own, and a kind re-queries only its own controls: RibbonUIs
+    // keeps every one, in the order they came, so that a change reaches every window kind.
     const classlib::ComPtr<IRibbonUI> &RibbonUI() const { return ribbonUI_; }
-    void SetRibbonUI(classlib::ComPtr<IRibbonUI> Value) { ribbonUI_ = std::move(Value); }
+    const std::vector<classlib::ComPtr<IRibbonUI>> &RibbonUIs() const { return ribbonUIs_; }
+    // Value becomes the latest and joins RibbonUIs unless that object is kept already.
+    void SetRibbonUI(classlib::ComPtr<IRibbonUI> Value);
+    // Forgets every IRibbonUI the host handed over.
+    void ReleaseRibbonUIs();
     const classlib::ComPtr<ICTPFactory> &CTPFactory() const { return ctpFactory_; }
     void SetCTPFactory(classlib::ComPtr<ICTPFactory> Value) { ctpFactory_ = std::move(Value); }
     bool UsesRibbon() const { return usesRibbon_; }
@@ -377,6 +385,7 @@ private:
     TzidRibbons startFromScratch_;
     TzidRibbons2010 startFromScratch2010_;
     classlib::ComPtr<IRibbonUI> ribbonUI_;
+    std::vector<classlib::ComPtr<IRibbonUI>> ribbonUIs_;
     classlib::ComPtr<ICTPFactory> ctpFactory_;
     bool usesRibbon_ = false;
     int connectCount_ = 0;

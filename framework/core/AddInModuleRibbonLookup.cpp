@@ -1,4 +1,7 @@
-// The look-up of the module's ribbon objects by their Id.
+// The module's ribbon bookkeeping: the look-up of its ribbon objects by their Id, and the host's
+// IRibbonUI objects it keeps.
+#include <algorithm>
+
 #include "framework/core/AddInModule.h"
 #include "framework/core/RibbonObject.h"
 
@@ -16,6 +19,20 @@ classlib::TObject *TzidCOMAddInModule::FindRibbonObject(const std::wstring &Id) 
             return object;
     }
     return nullptr;
+}
+
+void TzidCOMAddInModule::SetRibbonUI(classlib::ComPtr<IRibbonUI> Value) {
+    const bool kept = std::any_of(ribbonUIs_.begin(), ribbonUIs_.end(), [&](const auto &Ribbon) {
+        return classlib::SameComObject(Ribbon.Get(), Value.Get());
+    });
+    if (Value && !kept)
+        ribbonUIs_.push_back(Value);
+    ribbonUI_ = std::move(Value);
+}
+
+void TzidCOMAddInModule::ReleaseRibbonUIs() {
+    ribbonUI_.Reset();
+    ribbonUIs_.clear();
 }
 
 } // namespace framework

@@ -121,6 +121,8 @@ private:
     void CreatePanesForWindow(IDispatch *Window, int Kind = 0);
     // The panes of the windows the host shows when it hands over its task-pane factory.
     void CreatePanesForOpenWindows();
+    // Outlook: the panes of the explorers and inspectors the add-in follows.
+    void CreatePanesForFollowedWindows();
     // The live panes of a window that closes (Outlook explorers and inspectors).
     void DeletePanesForWindow(IDispatch *Window);
     // Word: the definitions with live panes make them again for the windows Word has now.

@@ -2,6 +2,8 @@
 // add-in loaded later). It runs once per module.
 #include "framework/core/AddInObject.h"
 
+#include <vector>
+
 #include "classlib/Application.h"
 #include "classlib/Format.h"
 #include "classlib/LateBinding.h"
@@ -308,8 +310,22 @@ void TdivAzore::HookOutlook() {
     Inspectors = std::make_unique<office::TOutlookInspectors>(nullptr);
     Inspectors->ConnectTo(app->Inspectors().Get());
     Inspectors->OnNewInspector = MakeEvent<&TdivAzore::NewInspector>(this);
-    if (ComPtr<IDispatch> active = app->ActiveInspector())
-        NewInspector(nullptr, active.Get());
+    // An add-in enabled later finds several inspectors open: each is followed (the new-inspector
+    // handler passes notes over), the active one last, so that its bars end as the module's.
+    ComPtr<IDispatch> active = app->ActiveInspector();
+    std::vector<ComPtr<IDispatch>> open;
+    for (int i = 1, count = Inspectors->Count(); i <= count; ++i) {
+        ComPtr<IDispatch> inspector = Inspectors->Item(i);
+        if (!classlib::SameComObject(inspector.Get(), active.Get()))
+            open.push_back(std::move(inspector));
+    }
+    if (active)
+        open.push_back(std::move(active));
+    for (const ComPtr<IDispatch> &inspector : open)
+        if (module_)
+            NewInspector(nullptr, inspector.Get());
+    if (!module_)
+        return;
 
     Chain(app->OnOptionsPagesAdd, PrevOptionsPagesAdd, MakeEvent<&TdivAzore::OutlookOptionsPagesAdd>(this));
     NameSpace = std::make_unique<office::TOutlookNameSpace>(nullptr);

@@ -41,11 +41,30 @@ bool IsOutlook(TdivAzore &AddIn) {
     return AddIn.Module() != nullptr && AddIn.Module()->HostType() == ohaOutlook;
 }
 
+// Outlook's class codes of its windows.
+constexpr int olExplorer = 34;
+constexpr int olInspector = 35;
+
+// The Outlook class of a callback's window; -1 when the window cannot say what it is.
+int WindowClassOf(IDispatch *Context) {
+    try {
+        return classlib::DispGet(Context, L"Class").ToInt();
+    } catch (const classlib::Exception &) {
+        return -1; // a window that cannot say what it is is none of Outlook's windows
+    }
+}
+
 // ---- get callbacks ----------------------------------------------------------------------------------
 
 bool ShowsImage(const IzidRibbonControlInternal &Node) {
     const classlib::TBitmap *glyph = Node.Glyph();
     return (glyph != nullptr && !glyph->Empty()) || Node.ImageIndex() >= 0 || !Node.ImageMso().empty();
+}
+
+// Office takes a style as the enumeration's number; a node without a style has the first one.
+int StyleNumber(const IzidRibbonControlInternal &Node) {
+    const std::wstring style = Node.GetStyleText();
+    return style.empty() ? 0 : OleVariant(style).ToInt();
 }
 
 struct TGetter {
@@ -84,7 +103,7 @@ const TGetter Getters[] = {
     {rcbGetTarget, false, false, rcptTarget, VT_BSTR, [] { return OleVariant(L""); }, [](N &n) { return OleVariant(n.GetTarget()); }},
     {rcbGetAltText, false, false, rcptAltText, VT_BSTR, [] { return OleVariant(L""); }, [](N &n) { return OleVariant(n.GetAltText()); }},
     {rcbGetHelperText, false, false, rcptHelperText, VT_BSTR, [] { return OleVariant(L""); }, [](N &n) { return OleVariant(n.GetHelperText()); }},
-    {rcbGetStyle, false, false, rcptGroupStyle, VT_BSTR, [] { return OleVariant(L""); }, [](N &n) { return OleVariant(n.GetStyleText()); }},
+    {rcbGetStyle, false, false, rcptGroupStyle, VT_I4, [] { return OleVariant(0); }, [](N &n) { return OleVariant(StyleNumber(n)); }},
     {rcbGetItemID, false, true, rcptItemID, VT_BSTR, [] { return OleVariant(L""); }, [](N &n) { return OleVariant(n.Id()); }},
     {rcbGetItemLabel, false, true, rcptItemCaption, VT_BSTR, [] { return OleVariant(L""); }, [](N &n) { return OleVariant(n.Caption()); }},
     {rcbGetItemScreenTip, false, true, rcptItemScreenTip, VT_BSTR, [] { return OleVariant(L""); }, [](N &n) { return OleVariant(n.ScreenTip()); }},
@@ -179,15 +198,8 @@ void ActRepurposed(TdivAzore &AddIn, TzidRibbonCallbackArgs &Args) {
     if (control == nullptr || !IsOutlook(AddIn))
         return;
     ComPtr<IDispatch> context = RibbonControlContext(control);
-    if (!context)
+    if (!context || WindowClassOf(context.Get()) != olInspector)
         return;
-    constexpr int olInspector = 35;
-    try {
-        if (classlib::DispGet(context.Get(), L"Class").ToInt() != olInspector)
-            return;
-    } catch (const classlib::Exception &) {
-        return; // a window that cannot say what it is is no inspector of ours
-    }
     IzidRibbonControlInternal *target = nullptr;
     AddIn.IsControlForContext(RibbonControlId(control), context.Get(), target);
     if (target == nullptr)
@@ -264,6 +276,17 @@ std::wstring MessageClassIn(IDispatch *Context) {
     }
 }
 
+// An explorer shows no item: its own ribbon kind decides (the same window in both enumerations).
+const TItemWindows ExplorerWindows = {L"", {msrOutlookExplorer}, {msrOutlookExplorer2010}};
+
+// The ribbon kinds a callback's window may be: an explorer's, or those of the item open in it; null
+// when the window is neither.
+const TItemWindows *WindowKindsOf(IDispatch *Context) {
+    if (WindowClassOf(Context) == olExplorer)
+        return &ExplorerWindows;
+    return ItemWindowsOf(MessageClassIn(Context));
+}
+
 } // namespace
 
 // ---- finding the model object --------------------------------------------------------------------
@@ -329,7 +352,7 @@ void TdivAzore::IsControlForContext(const std::wstring &IdMso, IDispatch *Contex
             ++extensions;
     if (extensions < 2)
         return; // one model object answers in every window
-    const TItemWindows *windows = ItemWindowsOf(MessageClassIn(Context));
+    const TItemWindows *windows = WindowKindsOf(Context);
     if (windows == nullptr)
         return;
     if (Control != nullptr && !(Control->Ribbons() * windows->Ribbons).Empty())

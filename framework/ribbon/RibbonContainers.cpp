@@ -6,6 +6,7 @@
 #include "framework/ribbon/RibbonAttributes.h"
 #include "framework/ribbon/RibbonCommands.h"
 #include "framework/ribbon/RibbonPublish.h"
+#include "framework/ribbon/RibbonRequery.h"
 #include "framework/ribbon/RibbonStreaming.h"
 
 namespace framework {
@@ -287,9 +288,8 @@ void TzidRibbonSplitButton::DoAction(const TzidRibbonActionArguments &Args) {
 void TzidRibbonSplitButton::Invalidate() {
     TzidRibbonCustomControl::Invalidate();
     TzidCOMAddInModule *module = Module();
-    if (module == nullptr || !module->RibbonUI() || !idMso_.empty() || id_.empty())
-        return;
-    classlib::OleCheck(module->RibbonUI()->InvalidateControl(classlib::TBStr(id_ + L"wrapped").Get()));
+    if (module != nullptr && idMso_.empty() && !id_.empty())
+        RequeryRibbonControl(*module, id_ + L"wrapped");
 }
 
 } // namespace framework

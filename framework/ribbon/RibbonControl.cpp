@@ -11,6 +11,7 @@
 #include "framework/ribbon/RibbonCommands.h"
 #include "framework/ribbon/RibbonContainers.h"
 #include "framework/ribbon/RibbonControls.h"
+#include "framework/ribbon/RibbonRequery.h"
 #include "framework/ribbon/RibbonStreaming.h"
 #include "framework/ribbon/RibbonTab.h"
 
@@ -135,13 +136,8 @@ TzidRibbonMenu *TzidRibbonCustomControl::AsRibbonMenu() {
 }
 
 void TzidRibbonCustomControl::Invalidate() {
-    TzidCOMAddInModule *module = Module();
-    if (module == nullptr || !module->RibbonUI())
-        return;
-    if (!idMso_.empty())
-        classlib::OleCheck(module->RibbonUI()->Invalidate());
-    else if (!id_.empty()) // the host knows no control without an id: there is nothing to re-query
-        classlib::OleCheck(module->RibbonUI()->InvalidateControl(classlib::TBStr(id_).Get()));
+    if (TzidCOMAddInModule *module = Module())
+        RequeryRibbonNode(*module, idMso_, id_);
 }
 
 void TzidRibbonCustomControl::RunHandler(const std::function<void()> &Body) {

@@ -8,6 +8,7 @@
 #include "framework/ribbon/RibbonAttributes.h"
 #include "framework/ribbon/RibbonContainers.h"
 #include "framework/ribbon/RibbonControls.h"
+#include "framework/ribbon/RibbonRequery.h"
 #include "framework/ribbon/RibbonStreaming.h"
 
 namespace framework {
@@ -89,13 +90,7 @@ void TzidRibbonTab::SetKeyTip(const TzidRibbonKeyTip &Value) {
     if (keyTip == keyTip_)
         return;
     keyTip_ = keyTip;
-    const classlib::ComPtr<IRibbonUI> &ribbon = module_->RibbonUI();
-    if (!ribbon)
-        return;
-    if (!idMso_.empty())
-        classlib::OleCheck(ribbon->Invalidate());
-    else if (!id_.empty())
-        classlib::OleCheck(ribbon->InvalidateControl(classlib::TBStr(id_).Get()));
+    RequeryRibbonNode(*module_, idMso_, id_);
 }
 
 void TzidRibbonTab::DoPropertyChanging(TzidRibbonControlPropertyType PropertyType,

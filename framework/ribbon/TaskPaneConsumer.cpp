@@ -1,5 +1,8 @@
 // ICustomTaskPaneConsumer: the host hands over its task-pane factory once it can make panes, which
 // may be before or after start-up complete.
+#include <utility>
+#include <vector>
+
 #include "classlib/LateBinding.h"
 #include "classlib/Trace.h"
 #include "framework/core/AddInObject.h"
@@ -70,11 +73,7 @@ void TdivAzore::CreatePanesForOpenWindows() {
         ForEachWindow(DispGet(app, L"Windows").ToDispatch().Get(), 0, hostWindow);
         break;
     case ohaOutlook:
-        ForEachWindow(DispGet(app, L"Explorers").ToDispatch().Get(), 1,
-                      [this](const ComPtr<IDispatch> &Explorer) { CreatePanesForWindow(Explorer.Get(), 1); });
-        ForEachWindow(
-            DispGet(app, L"Inspectors").ToDispatch().Get(), 1,
-            [this](const ComPtr<IDispatch> &Inspector) { CreatePanesForWindow(Inspector.Get(), 2); });
+        CreatePanesForFollowedWindows();
         break;
     case ohaProject:
         if (module.OfficeVersion() >= 14)
@@ -83,6 +82,20 @@ void TdivAzore::CreatePanesForOpenWindows() {
     default:
         break;
     }
+}
+
+// Outlook's panes go only into the explorers and inspectors the add-in follows: only their close
+// takes the panes away again (a note's inspector, for one, is not followed). The windows are taken
+// first, as a pane's handlers may close one or unload the add-in.
+void TdivAzore::CreatePanesForFollowedWindows() {
+    std::vector<std::pair<ComPtr<IDispatch>, int>> windows;
+    for (const auto &explorer : ExplorerWrappers)
+        windows.emplace_back(ComPtr<IDispatch>::Copy(explorer->Dispatch()), zidPaneWindowExplorer);
+    for (const auto &inspector : InspectorWrappers)
+        windows.emplace_back(ComPtr<IDispatch>::Copy(inspector->Dispatch()), zidPaneWindowInspector);
+    for (const auto &[window, kind] : windows)
+        if (module_)
+            CreatePanesForWindow(window.Get(), kind);
 }
 
 void TdivAzore::CreatePanesForWindow(IDispatch *Window, int Kind) {

@@ -98,6 +98,41 @@ TEST_F(RibbonHostTest, ARefusedRequestReachesTheCaller) {
     EXPECT_EQ(button->Caption(), L"Senden"); // the value is kept; the host asks again later
 }
 
+// Office hands each ribbon kind (explorer, mail read, ...) an IRibbonUI of its own, which re-queries
+// only its own controls: a change goes to every kind handed over, each object once. A kind without
+// the control refuses with E_INVALIDARG, which is no failure; any other refusal reaches the caller
+// once every kind has been asked.
+TEST_F(RibbonHostTest, ChangesReachEveryRibbonKindHandedOver) {
+    auto *button = Add<TzidRibbonButton>(rctButton, L"Send");
+    hostsim::RibbonUIObject &explorer = ConnectRibbonUI();
+    hostsim::RibbonUIObject &mail = ConnectRibbonUI();
+    module_->SetRibbonUI(classlib::ComPtr<IRibbonUI>::Copy(&explorer)); // handed over again
+    EXPECT_EQ(module_->RibbonUI().Get(), static_cast<IRibbonUI *>(&explorer)) << "the latest";
+    button->SetCaption(L"Senden");
+    EXPECT_EQ(explorer.Requests(), Requests{L"InvalidateControl('Send')"});
+    EXPECT_EQ(mail.Requests(), Requests{L"InvalidateControl('Send')"});
+
+    explorer.ClearRequests();
+    mail.ClearRequests();
+    mail.SetControls([](const std::wstring &) { return false; });
+    EXPECT_EQ(testsupport::ErrorOf([&] { button->SetCaption(L"Neu"); }), S_OK);
+    EXPECT_EQ(explorer.Requests(), Requests{L"InvalidateControl('Send')"});
+    EXPECT_TRUE(mail.Requests().empty());
+
+    mail.SetControls(nullptr);
+    explorer.FailNext(L"InvalidateControl", E_FAIL);
+    EXPECT_EQ(testsupport::ErrorOf([&] { button->SetEnabled(false); }), E_FAIL);
+    EXPECT_EQ(mail.Requests(), Requests{L"InvalidateControl('Send')"}) << "asked after the refusal";
+
+    // A built-in control: every kind's whole ribbon.
+    explorer.ClearRequests();
+    mail.ClearRequests();
+    button->SetIdMso(L"FileSave");
+    button->SetVisible(false);
+    EXPECT_EQ(explorer.Requests(), Requests{L"Invalidate()"});
+    EXPECT_EQ(mail.Requests(), Requests{L"Invalidate()"});
+}
+
 // The values each action carries into the model are the callback bodies' test; here, the event and
 // its guard.
 TEST_F(RibbonHostTest, ActionsFireTheirEventOnceAndAskTheHostNothing) {

@@ -5,6 +5,8 @@
 #include "PaneFixture.h"
 #include "classlib/Reader.h"
 #include "classlib/Writer.h"
+#include "framework/core/AddInObject.h"
+#include "hostsim/CommandBarHosts.h"
 #include "hostsim/OutlookHost.h"
 #include "hostsim/TaskPaneFactory.h"
 #include "hostsim/TaskPaneObject.h"
@@ -19,6 +21,7 @@ class OutlookPanes : public PaneFixture {
 protected:
     void SetUp() override {
         PaneFixture::SetUp();
+        hostsim::AttachCommandBars(host_); // Outlook's windows have bars: the add-in follows them
         explorer_ = host_.OpenExplorer(host_.DefaultFolder(hostsim::ol::olFolderInbox));
         factory_ = host_.World().Create<hostsim::TaskPaneFactory>(host_.Application(), nullptr);
     }
@@ -30,9 +33,16 @@ protected:
         }
     }
     framework::TzidCustomTaskPanes &Panes() { return PanesOf(addIn_); }
-    IDispatch *OpenInspector() {
+    hostsim::SimOutlookInspector *OpenInspector() {
         auto *inbox = host_.DefaultFolder(hostsim::ol::olFolderInbox);
         return host_.OpenInspector(host_.AddItem(inbox, hostsim::ol::olMail, L"Hello"));
+    }
+    // How many live panes the host shows in Window.
+    size_t PanesIn(IDispatch *Window) {
+        size_t count = 0;
+        for (TaskPaneObject *pane : factory_->Panes())
+            count += classlib::SameComObject(pane->Window(), Window) ? 1 : 0;
+        return count;
     }
     // The live panes in the host, by title.
     std::vector<std::wstring> PaneTitles() {
@@ -198,6 +208,31 @@ TEST_F(OutlookPanes, DisconnectionDeletesEveryLivePane) {
         EXPECT_EQ(PaneLog().Count(L"BeforeDestroy:Explorers"), 1);
         EXPECT_EQ(PaneLog().Events.back(), L"Finalize") << "the panes go first";
     }
+}
+
+// An add-in enabled while several inspectors are open follows each of them, as at start-up, except
+// the note's; the host's factory then makes panes only in the windows it follows, and each pane goes
+// when its own window closes.
+TEST_F(OutlookPanes, AnAddInEnabledLaterFollowsEveryOpenInspectorAndPanesOnlyThose) {
+    hostsim::SimOutlookInspector *first = OpenInspector();
+    hostsim::SimOutlookInspector *note = host_.OpenInspector(
+        host_.AddItem(host_.DefaultFolder(hostsim::ol::olFolderNotes), hostsim::ol::olNote, L"Zettel"));
+    hostsim::SimOutlookInspector *active = OpenInspector();
+    addIn_ = ConnectAddIn(host_.Application(), ext_cm_AfterStartup);
+    EXPECT_EQ(static_cast<framework::TdivAzore *>(addIn_.Get())->InspectorWrapperCount(), 2u);
+    ASSERT_EQ(HandOver(addIn_.Get(), factory_), S_OK);
+    EXPECT_EQ(PanesIn(explorer_), 2u);
+    EXPECT_EQ(PanesIn(first), 1u);
+    EXPECT_EQ(PanesIn(active), 1u);
+    EXPECT_EQ(PanesIn(note), 0u) << "a note's window is not followed";
+
+    PaneLog().Events.clear();
+    host_.Close(first);
+    EXPECT_EQ(PaneLog().Events, std::vector<std::wstring>{L"BeforeDestroy:Everywhere"});
+    EXPECT_EQ(factory_->Panes().size(), 3u) << "the closed window's pane is gone";
+    host_.Close(note);
+    EXPECT_EQ(factory_->Panes().size(), 3u);
+    EXPECT_EQ(PaneLog().Errors(), 0);
 }
 
 } // namespace

@@ -142,10 +142,10 @@ void PaneFixture::TearDown() {
     environment_.reset();
 }
 
-classlib::ComPtr<IDTExtensibility2> PaneFixture::ConnectAddIn(IDispatch *Application) {
+classlib::ComPtr<IDTExtensibility2> PaneFixture::ConnectAddIn(IDispatch *Application, int Mode) {
     classlib::ComPtr<IDTExtensibility2> addIn;
     EXPECT_EQ(AddInFactory().CreateInstance(nullptr, __uuidof(IDTExtensibility2), addIn.PutVoid()), S_OK);
-    EXPECT_EQ(addIn->OnConnection(Application, ext_cm_Startup, nullptr, &custom_), S_OK);
+    EXPECT_EQ(addIn->OnConnection(Application, static_cast<ext_ConnectMode>(Mode), nullptr, &custom_), S_OK);
     return addIn;
 }
 

@@ -62,9 +62,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // A new add-in object connected to Application at the host's start-up; StartAddIn also runs
-    // start-up complete.
-    classlib::ComPtr<IDTExtensibility2> ConnectAddIn(IDispatch *Application);
+    // A new add-in object connected to Application at the host's start-up (or, by Mode, enabled
+    // later, which runs start-up complete at once); StartAddIn also runs start-up complete.
+    classlib::ComPtr<IDTExtensibility2> ConnectAddIn(IDispatch *Application, int Mode = ext_cm_Startup);
     HRESULT CompleteStartup(IDTExtensibility2 *AddIn) { return AddIn->OnStartupComplete(&custom_); }
     classlib::ComPtr<IDTExtensibility2> StartAddIn(IDispatch *Application);
     HRESULT Disconnect(IDTExtensibility2 *AddIn, int Mode);

@@ -66,10 +66,14 @@ TEST_F(BackstageCallbacks, PropertyHandlersChangeTheAnswersTheyAreAskedFor) {
     Module().Log.clear();
     EXPECT_EQ(Shown(Ask(L"GetAltText_Callback", L"bsImage")), L"'Neu'");
     EXPECT_EQ(Module().Log, std::vector<std::wstring>{L"Property:bsImage:rcptAltText"});
-    // A group's style answered as a number by a handler reaches the host as text.
-    Node(L"bsGroup").OnPropertyChanging = image.OnPropertyChanging;
-    Module().Answer = OleVariant(2);
-    EXPECT_EQ(Shown(Ask(L"GetStyle_Callback", L"bsGroup")), L"'2'");
+    // A group's style reaches the host as the style's number (VT_I4), also when a handler answers it
+    // as text.
+    Module().Answer = OleVariant();
+    OleVariant style = Ask(L"GetStyle_Callback", L"bsGroup");
+    EXPECT_EQ(style.Type(), VT_I4);
+    EXPECT_EQ(Shown(style), L"1");
+    Module().Answer = OleVariant(L"2");
+    EXPECT_EQ(Shown(Ask(L"GetStyle_Callback", L"bsGroup")), L"2");
 }
 
 TEST_F(BackstageCallbacks, ActionsKeepTheHostsStateAndReachTheirHandlersOnce) {

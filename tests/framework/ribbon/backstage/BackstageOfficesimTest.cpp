@@ -46,7 +46,7 @@ protected:
 const std::vector<std::string> kViewAnswers = {
     "bsTabInfo.getKeytip -> \"T\"",
     "bsTabInfo.getTitle -> \"Tessary\"",
-    "bsGroup.getStyle -> \"1\"",
+    "bsGroup.getStyle -> 1",
     "bsGroup.getHelperText -> \"Dateien, die jeder Mail beiliegen\"",
     "bsGroup.getShowLabel -> True",
     "bsPrimary.getSupertip -> \"Eine Datei anh",
@@ -68,7 +68,7 @@ const std::vector<std::string> kViewAnswers = {
     "bsMenuToggle.getPressed -> True",
     "bsSubMenu.getDescription -> \"Weitere Ziele\"",
     "bsForms.getShowLabel -> True",
-    "bsFormGroup.getStyle -> \"0\"",
+    "bsFormGroup.getStyle -> 0",
     "bsFast.getVisible -> True",
 };
 

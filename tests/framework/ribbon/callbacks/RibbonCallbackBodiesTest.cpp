@@ -93,7 +93,7 @@ TEST_F(RibbonCallbackBodies, GetCallbacksAnswerTheModelOrWhatTheHandlerMakesOfIt
         {{L"GetShowImage_Callback", L"cbReply", -1, L"False"}, OleVariant(true), L"True", L"cbReply:rcptShowImage"},
         {{L"GetSize_Callback", L"cbFull", -1, L"1"}, OleVariant(0), L"0", L"cbFull:rcptSize"},
         {{L"GetTarget_Callback", L"cbFull", -1, L"'Ziel'"}, OleVariant(L"T"), L"'T'", L"cbFull:rcptTarget"},
-        {{L"GetStyle_Callback", L"cbFull", -1, L"''"}, OleVariant(L"T"), L"'T'", L"cbFull:rcptGroupStyle"},
+        {{L"GetStyle_Callback", L"cbFull", -1, L"0"}, OleVariant(L"2"), L"2", L"cbFull:rcptGroupStyle"},
         {{L"GetText_Callback", L"cbCombo", -1, L"'typed'"}, OleVariant(5), L"5", L"cbCombo:rcptText"},
         {{L"GetItemCount_Callback", L"cbCombo", -1, L"3"}, OleVariant(L"9"), L"9", L"cbCombo:rcptItemCount"},
         {{L"GetItemID_Callback", L"cbCombo", 1, L"'i1'"}, OleVariant(L"x"), L"'x'", L"cbCombo:rcptItemID:1"},
@@ -229,9 +229,19 @@ TEST_F(RibbonCallbackBodies, OutlookBuiltInControlsAnswerForTheItemTypeOfTheirWi
     EXPECT_EQ(Shown(Ask(L"GetEnabled_Callback", L"FileSave", {}, mail)), L"False");
     EXPECT_EQ(Shown(Ask(L"GetEnabled_Callback", L"FileSave", {}, upperMail)), L"False");
     EXPECT_EQ(Shown(Ask(L"GetEnabled_Callback", L"FileSave", {}, task)), L"True");
-    // No row for the window's item, or no item at all: the first one found answers.
+    // No object for the window's item type, or a window that is neither an explorer nor shows an
+    // item: the first one found answers.
     EXPECT_EQ(Shown(Ask(L"GetEnabled_Callback", L"FileSave", {}, contact)), L"False");
+    EXPECT_EQ(Shown(Ask(L"GetEnabled_Callback", L"FileSave", {}, outlook.Application())), L"False");
+    // An explorer shows no item: the object made for the explorer's ribbons answers there, wherever
+    // it stands; without one, the first one found.
     EXPECT_EQ(Shown(Ask(L"GetEnabled_Callback", L"FileSave", {}, explorer)), L"False");
+    auto &forExplorer = Add<TzidRibbonButton>(Group(), L"saveExplorer");
+    forExplorer.SetIdMso(L"FileSave");
+    forExplorer.SetRibbons({msrOutlookExplorer});
+    EXPECT_EQ(Shown(Ask(L"GetEnabled_Callback", L"FileSave", {}, explorer)), L"True");
+    EXPECT_EQ(Shown(Ask(L"GetEnabled_Callback", L"FileSave", {}, mail)), L"False");
+    delete &forExplorer;
     forMail.SetVisible(false);
     EXPECT_EQ(Shown(Ask(L"GetVisible_Callback", L"FileSave", {}, task)), L"True");
     EXPECT_EQ(Shown(Ask(L"GetVisible_Callback", L"FileSave", {}, mail)), L"False");

@@ -9,6 +9,7 @@
 #include "hostsim/OutlookHost.h"
 #include "hostsim/RibbonUIObject.h"
 #include "hostsim/TaskPaneFactory.h"
+#include "hostsim/WordHost.h"
 
 #include "HandMadeVariants.h"
 #include "ScratchRegistry.h"
@@ -278,35 +279,36 @@ TEST_F(RibbonCallbackDispatch, AFailingBodyAnswersDispExceptionWithTheAddInAndTh
 }
 
 // The host hands over its task-pane factory through ICustomTaskPaneConsumer, before or after
-// start-up; after start-up the windows it shows are walked for their panes.
+// start-up; after start-up the windows it shows are walked for their panes (Outlook's the add-in
+// follows: OutlookPanes.AnAddInEnabledLaterFollowsEveryOpenInspectorAndPanesOnlyThose).
 TEST_F(RibbonCallbackDispatch, TheTaskPaneFactoryIsKeptAnnouncedAndTheOpenWindowsWalked) {
     testsupport::TScratchRegistry registry(
         testsupport::TScratchRoots::UserAndMachine); // start-up writes the add-in's key
-    hostsim::OutlookHost outlook(L"14.0.0.4760");
-    outlook.OpenExplorer(outlook.DefaultFolder(hostsim::ol::olFolderInbox));
+    hostsim::WordHost word(L"14.0");
+    word.NewDocument();
     ComPtr<IDTExtensibility2> extensibility = addIn_.As<IDTExtensibility2>();
     SAFEARRAY *custom = nullptr;
-    ASSERT_EQ(extensibility->OnConnection(outlook.Application(), ext_cm_Startup, nullptr, &custom), S_OK);
+    ASSERT_EQ(extensibility->OnConnection(word.Application(), ext_cm_Startup, nullptr, &custom), S_OK);
     ComPtr<ICustomTaskPaneConsumer> consumer = addIn_.As<ICustomTaskPaneConsumer>();
     auto *first = world_.Create<hostsim::TaskPaneFactory>(nullptr, nullptr);
     auto *second = world_.Create<hostsim::TaskPaneFactory>(nullptr, nullptr);
     TFactoryListener listener;
     Module().OnCTPFactoryAvailable = classlib::MakeEvent<&TFactoryListener::Announce>(&listener);
-    // Before start-up no window is asked for.
-    outlook.Inspectors().FailAlways(L"Count", E_FAIL);
+    // Before start-up no window is asked for; start-up passes over documents it cannot count.
+    word.Documents().FailAlways(L"Count", E_FAIL);
     ASSERT_EQ(consumer->CTPFactoryAvailable(first), S_OK);
     EXPECT_EQ(Module().CTPFactory().Get(), static_cast<ICTPFactory *>(first));
 
     ASSERT_EQ(extensibility->OnStartupComplete(&custom), S_OK);
-    outlook.Log().Clear();
+    word.Log().Clear();
     listener.Fail = true;
-    EXPECT_TRUE(FAILED(consumer->CTPFactoryAvailable(second))) << "the inspectors cannot be counted";
+    EXPECT_TRUE(FAILED(consumer->CTPFactoryAvailable(second))) << "the documents cannot be counted";
     EXPECT_EQ(Module().CTPFactory().Get(), static_cast<ICTPFactory *>(second)) << "kept all the same";
     EXPECT_EQ(listener.Seen, (std::vector<ICTPFactory *>{first, second}));
     EXPECT_EQ(Module().Log, (std::vector<std::wstring>{L"Error:no panes today"}))
         << "the announcement's failure goes to the module";
-    EXPECT_EQ(outlook.Log().Count(L"", L"Count"), 2) << "explorers and inspectors were counted";
-    outlook.Inspectors().ClearFaults();
+    EXPECT_EQ(word.Log().Count(L"", L"Count"), 1) << "the documents were counted";
+    word.Documents().ClearFaults();
     EXPECT_EQ(consumer->CTPFactoryAvailable(first), S_OK);
     Module().OnCTPFactoryAvailable.Clear();
     EXPECT_EQ(extensibility->OnBeginShutdown(&custom), S_OK);
@@ -314,7 +316,7 @@ TEST_F(RibbonCallbackDispatch, TheTaskPaneFactoryIsKeptAnnouncedAndTheOpenWindow
     consumer = nullptr;
     extensibility = nullptr;
     addIn_ = nullptr;
-    outlook.World().Shutdown();
+    word.World().Shutdown();
 }
 
 } // namespace
