@@ -2,6 +2,7 @@
 
 #include "classlib/Classes.h"
 #include "classlib/Format.h"
+#include "classlib/RegistryValues.h"
 
 namespace classlib {
 
@@ -141,12 +142,11 @@ bool TRegistry::KeyExists(const std::wstring &path) const {
 }
 
 bool TRegistry::ValueExists(const std::wstring &name) const {
-    return currentKey_ && RegQueryValueExW(currentKey_.Get(), name.c_str(), nullptr, nullptr, nullptr,
-                                           nullptr) == ERROR_SUCCESS;
+    return currentKey_ && QueryRegValue(currentKey_.Get(), name, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
 bool TRegistry::DeleteValue(const std::wstring &name) {
-    return currentKey_ && RegDeleteValueW(currentKey_.Get(), name.c_str()) == ERROR_SUCCESS;
+    return currentKey_ && DeleteRegValue(currentKey_.Get(), name) == ERROR_SUCCESS;
 }
 
 std::vector<std::wstring> TRegistry::GetValueNames() const {
@@ -180,8 +180,7 @@ std::wstring TRegistry::ReadString(const std::wstring &name) const {
     for (;;) {
         DWORD type = REG_NONE;
         DWORD size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-        LONG rc = RegQueryValueExW(currentKey_.Get(), name.c_str(), nullptr, &type,
-                                   reinterpret_cast<BYTE *>(text.data()), &size);
+        LONG rc = QueryRegValue(currentKey_.Get(), name, &type, reinterpret_cast<BYTE *>(text.data()), &size);
         if (rc == ERROR_FILE_NOT_FOUND)
             return {};
         if (rc == ERROR_MORE_DATA) {
@@ -202,16 +201,15 @@ std::wstring TRegistry::ReadString(const std::wstring &name) const {
 int TRegistry::ReadInteger(const std::wstring &name) const {
     DWORD type = REG_NONE, value = 0, size = sizeof(value);
     if (!currentKey_ ||
-        RegQueryValueExW(currentKey_.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE *>(&value),
-                         &size) != ERROR_SUCCESS ||
+        QueryRegValue(currentKey_.Get(), name, &type, reinterpret_cast<BYTE *>(&value), &size) !=
+            ERROR_SUCCESS ||
         type != REG_DWORD || size != sizeof(value))
         InvalidDataType(name);
     return static_cast<int>(value);
 }
 
 void TRegistry::WriteData(const std::wstring &name, DWORD type, const void *data, DWORD size) {
-    if (!currentKey_ || RegSetValueExW(currentKey_.Get(), name.c_str(), 0, type,
-                                       static_cast<const BYTE *>(data), size) != ERROR_SUCCESS)
+    if (!currentKey_ || SetRegValue(currentKey_.Get(), name, type, data, size) != ERROR_SUCCESS)
         throw ERegistryException(Format(L"Failed to set data for '%s'", {name}));
 }
 

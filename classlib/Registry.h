@@ -39,8 +39,10 @@ private:
 
 // Paths: a leading "\" makes a path absolute (below RootKey), otherwise it is relative to the open
 // key (or to RootKey when none is open); trailing "\" are ignored.
-// Value access works on the open key. Reads of a missing value: ReadString answers "", ReadInteger
-// raises. Every failed write raises ERegistryException (a key opened read-only included).
+// Value access works on the open key, by the value's whole name (GetValueNames answers names as the
+// registry holds them, a null character inside included). Reads of a missing value: ReadString
+// answers "", ReadInteger raises. Every failed write raises ERegistryException (a key opened
+// read-only included).
 class TRegistry : public TObject {
     CLASSLIB_CLASS(TRegistry)
 public:

@@ -5,6 +5,7 @@
 // and the next bar.
 #include <windows.h>
 
+#include <limits>
 #include <set>
 
 #include "classlib/Format.h"
@@ -315,11 +316,29 @@ std::wstring PositionKey(const TzidCOMAddInModule &Module, const TzidOlExplorerC
     return Module.AddInKey() + L"\\CommandBars\\" + Bar.CommandBarName();
 }
 
+// A saved number that Office would refuse (outside Lowest..Highest) reads as none: restored, it
+// would make Office refuse the bar itself, and the bar, never built, would save the number again.
+bool ReadSavedPlace(const classlib::TRegistry &Registry, const wchar_t *Name, int Lowest, int Highest,
+                    int &Value) {
+    if (!Registry.ValueExists(Name))
+        return false;
+    const int saved = Registry.ReadInteger(Name);
+    if (saved < Lowest || saved > Highest) {
+        TraceCommandBars(classlib::Format(L"The saved %s %d is no place Office takes", {Name, saved}));
+        return false;
+    }
+    Value = saved;
+    return true;
+}
+
 } // namespace
 
 void TzidCOMAddInModule::SaveExplorerBarPositions() {
-    // Each bar on its own: a bar whose key or live position fails must not cost the others theirs.
+    // Each bar on its own: a bar whose key or live position fails must not cost the others theirs. A
+    // bar Office never built has no place of its own to keep.
     for (TzidOlExplorerCustomCommandBar *bar : PositionedExplorerBars(*this)) {
+        if (!bar->CommandBarInterface())
+            continue;
         try {
             classlib::TRegistry registry;
             registry.SetRootKey(HKEY_CURRENT_USER);
@@ -344,15 +363,21 @@ void TzidCOMAddInModule::RestoreExplorerBarPositions() {
             registry.SetRootKey(HKEY_CURRENT_USER);
             if (!registry.OpenKey(PositionKey(*this, *bar), false))
                 continue;
-            if (registry.ValueExists(L"Position") &&
-                registry.ReadInteger(L"Position") != static_cast<int>(bar->Position()))
-                bar->SetPosition(static_cast<TzidMsoBarPosition>(registry.ReadInteger(L"Position")));
-            if (registry.ValueExists(L"Left") && registry.ReadInteger(L"Left") != bar->CommandBarLeft())
-                bar->SetCommandBarLeft(registry.ReadInteger(L"Left"));
-            if (registry.ValueExists(L"Top") && registry.ReadInteger(L"Top") != bar->CommandBarTop())
-                bar->SetCommandBarTop(registry.ReadInteger(L"Top"));
-            if (registry.ValueExists(L"RowIndex") && registry.ReadInteger(L"RowIndex") != bar->RowIndex())
-                bar->SetRowIndex(registry.ReadInteger(L"RowIndex"));
+            // A toolbar docks or floats (Left to Floating); its row is -1 (the last), 0 (the first)
+            // or a later one.
+            constexpr int anyNumber = std::numeric_limits<int>::max(),
+                          noNumber = std::numeric_limits<int>::min();
+            int saved = 0;
+            if (ReadSavedPlace(registry, L"Position", zidMsoBarLeft, zidMsoBarFloating, saved) &&
+                saved != static_cast<int>(bar->Position()))
+                bar->SetPosition(static_cast<TzidMsoBarPosition>(saved));
+            if (ReadSavedPlace(registry, L"Left", noNumber, anyNumber, saved) &&
+                saved != bar->CommandBarLeft())
+                bar->SetCommandBarLeft(saved);
+            if (ReadSavedPlace(registry, L"Top", noNumber, anyNumber, saved) && saved != bar->CommandBarTop())
+                bar->SetCommandBarTop(saved);
+            if (ReadSavedPlace(registry, L"RowIndex", -1, anyNumber, saved) && saved != bar->RowIndex())
+                bar->SetRowIndex(saved);
         }
     } catch (const classlib::Exception &E) {
         TraceCommandBars(L"The explorer bars' positions were not restored", E);

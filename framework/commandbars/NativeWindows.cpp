@@ -196,7 +196,7 @@ void TzidNativeColorWindow::UpdateColorScheme(TzidCOMAddInModule &Module) {
             classlib::Format(L"Software\\Microsoft\\Office\\%d.0\\Common", {Module.OfficeVersion()})) &&
         reg.ValueExists(L"Theme")) {
         try {
-            auto scheme = static_cast<TzidOfficeColorScheme>(reg.ReadInteger(L"Theme") & 0xFF);
+            TzidOfficeColorScheme scheme = ColorSchemeOfTheme(reg.ReadInteger(L"Theme"));
             if (scheme == Module.ColorScheme())
                 return;
             Module.SetColorScheme(scheme);

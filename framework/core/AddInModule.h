@@ -45,6 +45,14 @@ struct TzidKeyDownEventArgs;
 
 // Office's colour schemes, as its "Theme" value numbers them.
 enum class TzidOfficeColorScheme : unsigned char { Unknown, Blue, Silver, Black };
+// The scheme a "Theme" value names: its low byte when that is one of the schemes above, Unknown for
+// any other number (a later Office's, or a value someone else wrote).
+inline TzidOfficeColorScheme ColorSchemeOfTheme(int Theme) {
+    const int scheme = Theme & 0xFF;
+    return scheme <= static_cast<int>(TzidOfficeColorScheme::Black)
+               ? static_cast<TzidOfficeColorScheme>(scheme)
+               : TzidOfficeColorScheme::Unknown;
+}
 
 using TNotifyEvent = classlib::TEvent<void(classlib::TObject *Sender)>;
 using TzidOnError = classlib::TEvent<void(const classlib::Exception &E, bool &Handled)>;

@@ -248,13 +248,21 @@ bool TzidCOMAddInModule::FastShutdownEnabled() const {
         if (reg.OpenKeyReadOnly(key) && ReadIntegerOr(reg, L"AddinFastShutdownBehavior", 0) == 1)
             return false;
     }
-    // The current user's add-in key is open in the module already; a missing key opens not at all.
-    const classlib::TRegistry *held = registerForAllUsers_ ? nullptr : HeldAddInKey();
-    std::wstring key = AddInKey();
-    classlib::TRegistry reg(KEY_READ);
-    reg.SetRootKey(registerForAllUsers_ ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER);
-    if (held == nullptr && !key.empty() && reg.OpenKeyReadOnly(key))
-        held = &reg;
+    // Outlook reads the setting from the key that registers the add-in: the current user's when that
+    // carries a LoadBehavior (a per-user registration, whatever the module's RegisterForAllUsers
+    // says), else the machine's for an all-users module. The user's key is open in the module
+    // already; a missing key opens not at all.
+    const std::wstring key = AddInKey();
+    auto openKey = [&key](classlib::TRegistry &Reg, HKEY Root) {
+        Reg.SetRootKey(Root);
+        return !key.empty() && Reg.OpenKeyReadOnly(key);
+    };
+    classlib::TRegistry user(KEY_READ), machine(KEY_READ);
+    const classlib::TRegistry *held = HeldAddInKey();
+    if (held == nullptr && openKey(user, HKEY_CURRENT_USER))
+        held = &user;
+    if (registerForAllUsers_ && (held == nullptr || !held->ValueExists(L"LoadBehavior")))
+        held = openKey(machine, HKEY_LOCAL_MACHINE) ? &machine : nullptr;
     if (held != nullptr && ReadIntegerOr(*held, L"RequireShutdownNotification", 0) == 1)
         result = false;
     return result;

@@ -1,6 +1,7 @@
 #include "framework/core/ExcelAutomationAddIn.h"
 
 #include "classlib/Format.h"
+#include "classlib/RegistryValues.h"
 
 #include <algorithm>
 #include <cwctype>
@@ -50,11 +51,20 @@ struct TOpenEntry {
     DWORD Type = REG_NONE;
     std::vector<BYTE> Data;
 
+    // The add-in's own entry is /A "<ProgID>" in any letter case (blanks around it aside): another
+    // add-in's ProgID that merely contains ours, or a workbook path, is not it.
     bool Names(const std::wstring &progID) const {
         if (Type != REG_SZ && Type != REG_EXPAND_SZ)
             return false;
         std::wstring text(reinterpret_cast<const wchar_t *>(Data.data()), Data.size() / sizeof(wchar_t));
-        return text.find(progID) != std::wstring::npos;
+        text.resize(std::min(text.size(), text.find(L'\0')));
+        const size_t first = text.find_first_not_of(L' ');
+        if (first == std::wstring::npos || !classlib::SameText(text.substr(first, 2), L"/A"))
+            return false;
+        const size_t quote = text.find_first_not_of(L' ', first + 2);
+        const size_t last = text.find_last_not_of(L' ');
+        return quote != std::wstring::npos &&
+               classlib::SameText(text.substr(quote, last - quote + 1), L"\"" + progID + L"\"");
     }
 };
 
@@ -66,24 +76,24 @@ struct TOpenEntry {
 
 bool ReadEntry(HKEY key, const std::wstring &name, TOpenEntry &entry) {
     DWORD size = 0;
-    if (RegQueryValueExW(key, name.c_str(), nullptr, &entry.Type, nullptr, &size) != ERROR_SUCCESS)
+    if (classlib::QueryRegValue(key, name, &entry.Type, nullptr, &size) != ERROR_SUCCESS)
         return false;
     entry.Data.resize(size);
-    if (RegQueryValueExW(key, name.c_str(), nullptr, &entry.Type, entry.Data.data(), &size) != ERROR_SUCCESS)
+    if (classlib::QueryRegValue(key, name, &entry.Type, entry.Data.data(), &size) != ERROR_SUCCESS)
         return false;
     entry.Data.resize(size);
     return true;
 }
 
 void WriteEntry(HKEY key, const std::wstring &name, const TOpenEntry &entry) {
-    LONG error = RegSetValueExW(key, name.c_str(), 0, entry.Type, entry.Data.data(),
-                                static_cast<DWORD>(entry.Data.size()));
+    LONG error = classlib::SetRegValue(key, name, entry.Type, entry.Data.data(),
+                                       static_cast<DWORD>(entry.Data.size()));
     if (error != ERROR_SUCCESS)
         RaiseValueError(error, name);
 }
 
 void DeleteEntry(HKEY key, const std::wstring &name) {
-    LONG error = RegDeleteValueW(key, name.c_str());
+    LONG error = classlib::DeleteRegValue(key, name);
     if (error != ERROR_SUCCESS && error != ERROR_FILE_NOT_FOUND)
         RaiseValueError(error, name);
 }
@@ -121,6 +131,37 @@ void AddEntry(classlib::TRegistry &reg, const std::wstring &progID) {
     reg.WriteString(OpenName(highest + 1), OpenData(progID));
 }
 
+// Stores entries under OPEN, OPEN1, ... in their order. An entry is moved only once no other entry
+// still waiting is stored under its new name ("OPEN01" and "OPEN1" both read as number 1, so a name
+// may be the new one of an entry before it), and written before its old name goes: every entry is
+// stored under at least one name at every moment. The waits form no cycle, as the new numbers keep
+// the entries' order.
+void MoveToNumbers(HKEY key, const std::vector<TOpenEntry> &entries) {
+    std::vector<bool> done(entries.size(), false);
+    auto heldByWaiting = [&](const std::wstring &name, size_t except) {
+        for (size_t j = 0; j < entries.size(); ++j)
+            if (j != except && !done[j] && classlib::SameText(entries[j].Name, name))
+                return true;
+        return false;
+    };
+    for (size_t left = entries.size(); left > 0;) {
+        const size_t before = left;
+        for (size_t i = 0; i < entries.size(); ++i) {
+            const std::wstring name = OpenName(static_cast<int>(i));
+            if (done[i] || heldByWaiting(name, i))
+                continue;
+            if (!classlib::SameText(name, entries[i].Name)) {
+                WriteEntry(key, name, entries[i]);
+                DeleteEntry(key, entries[i].Name);
+            }
+            done[i] = true;
+            --left;
+        }
+        if (left == before)
+            throw classlib::ERegistryException(L"Excel's add-in list cannot be renumbered");
+    }
+}
+
 void RemoveEntry(classlib::TRegistry &reg, const std::wstring &progID) {
     std::vector<TOpenEntry> entries = ReadOpenEntries(reg);
     auto ours = std::stable_partition(entries.begin(), entries.end(),
@@ -130,15 +171,7 @@ void RemoveEntry(classlib::TRegistry &reg, const std::wstring &progID) {
     for (auto it = ours; it != entries.end(); ++it)
         DeleteEntry(reg.CurrentKey(), it->Name);
     entries.erase(ours, entries.end());
-    // Every entry moves down or stays, and the slot it moves to is free or already moved away from;
-    // writing before deleting keeps each entry stored under at least one name at every moment.
-    for (size_t i = 0; i < entries.size(); ++i) {
-        const std::wstring name = OpenName(static_cast<int>(i));
-        if (classlib::SameText(name, entries[i].Name))
-            continue;
-        WriteEntry(reg.CurrentKey(), name, entries[i]);
-        DeleteEntry(reg.CurrentKey(), entries[i].Name);
-    }
+    MoveToNumbers(reg.CurrentKey(), entries);
 }
 
 } // namespace

@@ -151,7 +151,7 @@ void TdivAzore::ReadColorScheme() {
         return;
     if (reg.ValueExists(L"Theme")) {
         try {
-            module.SetColorScheme(static_cast<TzidOfficeColorScheme>(reg.ReadInteger(L"Theme") & 0xFF));
+            module.SetColorScheme(ColorSchemeOfTheme(reg.ReadInteger(L"Theme")));
         } catch (const classlib::ERegistryException &) {
             // A value that is no number leaves the scheme unknown.
             classlib::TraceException(L"Startup", L"Office's Theme value is no number");

@@ -2,6 +2,7 @@
 
 #include "classlib/Application.h"
 #include "classlib/Exceptions.h"
+#include "classlib/MessageDialogs.h"
 #include "classlib/ModuleHandle.h"
 #include "framework/support/SaveDialog.h"
 
@@ -210,8 +211,22 @@ LRESULT TLogWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 bool SaveLogAs(HWND owner, const std::function<void(const std::wstring &fileName)> &save) {
     std::wstring fileName;
-    if (!RunSaveDialog(owner, L"Text files (*.txt)|*.TXT", L"txt", fileName))
-        return false;
+    for (;;) {
+        if (!RunSaveDialog(owner, L"Text files (*.txt)|*.TXT", L"txt", fileName))
+            return false;
+        const DWORD attributes = GetFileAttributesW(fileName.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+            break;
+        // Asked here rather than by the dialog, so that every dialog asks it; a box that could not be
+        // shown saves nothing.
+        const int answer =
+            classlib::MessageBoxHook(owner, fileName + L" already exists.\r\nDo you want to replace it?",
+                                     L"Save as", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2);
+        if (answer == IDYES)
+            break;
+        if (answer != IDNO)
+            return false;
+    }
     save(fileName);
     return true;
 }

@@ -18,7 +18,8 @@ void ShowLogWindow(const std::wstring &caption, const std::wstring &report,
                    std::function<void(const std::wstring &fileName)> save);
 
 // What the "Save as ..." item does: asks for a file name through the save dialog (SaveDialog.h) and
-// calls save with it; false when the user cancelled.
+// calls save with it; false when the user cancelled. A file that exists is replaced only when the
+// user says so (a message box through classlib's hook); "No" shows the dialog again.
 bool SaveLogAs(HWND owner, const std::function<void(const std::wstring &fileName)> &save);
 
 } // namespace framework

@@ -2,6 +2,7 @@
 // its own: HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE are redirected for the process while it runs.
 #include "classlib/Registry.h"
 #include "classlib/IniFile.h"
+#include "classlib/RegistryValues.h"
 
 #include <gtest/gtest.h>
 
@@ -173,6 +174,26 @@ TEST_F(RegistryTest, NamesOfValuesAndSubkeys) {
     reg.CreateKey(L"Sub2\\Deep");
     EXPECT_EQ(Sorted(reg.GetValueNames()), (std::vector<std::wstring>{L"", L"Alpha", longName}));
     EXPECT_EQ(Sorted(reg.GetKeyNames()), (std::vector<std::wstring>{L"Sub1", L"Sub2"}));
+}
+
+// Another program may name a value with a null inside: each operation reaches that value by its
+// whole name, never the value named by the part before the null.
+TEST_F(RegistryTest, AValueWhoseNameHoldsANullIsReachedByItsWholeName) {
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey(L"Software\\Nulls", true));
+    const std::wstring cut = L"tag", whole(L"tag\0x", 5);
+    reg.WriteInteger(cut, 1);
+    const DWORD two = 2;
+    ASSERT_EQ(SetRegValue(reg.CurrentKey(), whole, REG_DWORD, &two, sizeof(two)), ERROR_SUCCESS);
+    EXPECT_EQ(Sorted(reg.GetValueNames()), (std::vector<std::wstring>{cut, whole}));
+    EXPECT_EQ(reg.ReadInteger(whole), 2);
+
+    EXPECT_TRUE(reg.DeleteValue(whole));
+    EXPECT_FALSE(reg.ValueExists(whole));
+    EXPECT_EQ(reg.ReadInteger(cut), 1) << "the value named by the part before the null was hit";
+    reg.WriteString(whole, L"text");
+    EXPECT_EQ(reg.ReadString(whole), L"text");
+    EXPECT_EQ(reg.ReadInteger(cut), 1);
 }
 
 TEST_F(RegistryTest, DataOfTheWrongTypeIsAnError) {

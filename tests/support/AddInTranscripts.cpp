@@ -27,6 +27,11 @@ TRunResult RunOfficesim(const char *officesim, const std::wstring &host, int ver
                         const std::string &script, const std::wstring &progId,
                         const std::wstring &friendlyName) {
     TAddInEntry entry(host == L"word" ? L"Word" : L"Outlook", progId, 3, friendlyName);
+    return RunOfficesimScript(officesim, host, version, script);
+}
+
+TRunResult RunOfficesimScript(const char *officesim, const std::wstring &host, int version,
+                              const std::string &script) {
     TTempFile file(script);
     return RunProgram(L"\"" + DosPath(officesim) + L"\" --host " + host + L" --version " +
                       std::to_wstring(version) + L" --script \"" + file.Path() + L"\"");

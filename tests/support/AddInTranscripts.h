@@ -29,6 +29,10 @@ private:
 TRunResult RunOfficesim(const char *officesim, const std::wstring &host, int version,
                         const std::string &script, const std::wstring &progId,
                         const std::wstring &friendlyName);
+// The same with the add-in entries the registry holds already (a test's own TAddInEntry, kept over
+// several runs).
+TRunResult RunOfficesimScript(const char *officesim, const std::wstring &host, int version,
+                              const std::string &script);
 
 // Each piece is found after the one before it; on failure the message shows the whole transcript.
 testing::AssertionResult InOrder(const std::string &output, const std::vector<std::string> &pieces);

@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "AddInTranscripts.h"
 #include "RegisteredServer.h"
+#include "RegistryAccess.h"
 
 namespace {
 
@@ -70,6 +73,37 @@ TEST_F(TessaryCommandBars, Outlook2003ShowsClicksAndLosesTheBarsOnAUserUnload) {
                                      "== result: no failures"}));
     EXPECT_EQ(run.Output.find("OnDisconnection(ext_dm_HostShutdown"), std::string::npos)
         << "an add-in the user unloaded is not disconnected again";
+}
+
+// A place saved for the explorer's toolbar that Office would refuse (another program, or an earlier
+// version, left it) is no saved place: the toolbar is built where its design puts it, and the place
+// saved at the explorer's close is one Office takes, so the next start shows it too.
+TEST_F(TessaryCommandBars, Outlook2003BuildsTheToolbarWhateverPlaceWasSavedForIt) {
+    testsupport::TAddInEntry entry(L"Outlook", L"Tessary.TSY", 3, L"Tessary");
+    const std::wstring saved =
+        L"Software\\Microsoft\\Office\\Outlook\\Addins\\Tessary.TSY\\CommandBars\\Tessary";
+    const std::vector<std::pair<const wchar_t *, DWORD>> refused{{L"Position", 5},
+                                                                 {L"Position", 7},
+                                                                 {L"Position", 0xFFFFFFFFu},
+                                                                 {L"Position", 256},
+                                                                 {L"RowIndex", 0x80000000u}};
+    auto startAndQuit = [](const std::string &what) {
+        testsupport::TRunResult run =
+            testsupport::RunOfficesimScript(OFFICESIM_EXE, L"outlook", 11, "quit\n");
+        EXPECT_EQ(run.ExitCode, 0u) << what << "\n" << run.Output;
+        EXPECT_TRUE(
+            InOrder(run.Output, {"command bars the add-ins built in Explorer1:",
+                                 "bar \"Tessary\" (top, visible, temporary)", "== result: no failures"}))
+            << what;
+    };
+    for (const auto &[name, value] : refused) {
+        const std::string what = testing::PrintToString(std::wstring(name)) + " " + std::to_string(value);
+        testsupport::WriteDword(HKEY_CURRENT_USER, saved, name, value);
+        startAndQuit(what);
+        EXPECT_EQ(testsupport::ReadDword(HKEY_CURRENT_USER, saved, L"Position"), 1u) << what;
+        EXPECT_LT(testsupport::ReadDword(HKEY_CURRENT_USER, saved, L"RowIndex"), 0x80000000u) << what;
+    }
+    startAndQuit("the next start");
 }
 
 TEST_F(TessaryCommandBars, Word2003ShowsClicksAndLosesTheWordBarOnAUserUnload) {

@@ -1,6 +1,8 @@
 // The module's build of its bars in the host: from scratch, after a restart, what the user removed,
 // stale records, placement and the hosts' own rules (Office failing at each step is BuildFaultTest's).
 #include "CommandBarFixture.h"
+#include "classlib/Registry.h"
+#include "classlib/RegistryValues.h"
 
 using namespace framework;
 
@@ -256,6 +258,15 @@ TEST_F(UserUnloadTest, ABarThatCannotBeRemovedKeepsItsRecordsAndTheNextStillGoes
         WriteRecord(L"CommandBars", bar, 1);
     for (const wchar_t *tag : {L"stuck1", L"free1", L"gone"})
         WriteRecord(L"Controls", tag, 1);
+    // A name with a null inside, as another program may leave one: it is no record of a kept bar.
+    const std::wstring nulled(L"stuck1\0x", 8);
+    {
+        classlib::TRegistry records;
+        ASSERT_TRUE(records.OpenKey(L"\\" + module_->AddInKey() + L"\\Controls", false));
+        const DWORD one = 1;
+        ASSERT_EQ(classlib::SetRegValue(records.CurrentKey(), nulled, REG_DWORD, &one, sizeof(one)),
+                  ERROR_SUCCESS);
+    }
     Sim(stuck).FailAlways(L"Delete", E_FAIL);
 
     module_->RemoveCommandBarsOnUnload();
@@ -264,7 +275,10 @@ TEST_F(UserUnloadTest, ABarThatCannotBeRemovedKeepsItsRecordsAndTheNextStillGoes
     EXPECT_TRUE(stuck->alive);
     EXPECT_FALSE(free->alive) << "the bar after the failing one was not removed";
     EXPECT_EQ(Record(L"CommandBars", L"Stuck"), 1);
-    EXPECT_EQ(Record(L"Controls", L"stuck1"), 1);
+    EXPECT_EQ(Record(L"Controls", L"stuck1"), 1) << "deleting the null-named value took the kept record";
+    classlib::TRegistry records;
+    ASSERT_TRUE(records.OpenKey(L"\\" + module_->AddInKey() + L"\\Controls", false));
+    EXPECT_EQ(records.GetValueNames(), std::vector<std::wstring>{L"stuck1"});
     for (const wchar_t *tag : {L"free1", L"gone"})
         EXPECT_EQ(Record(L"Controls", tag), -1) << tag;
     EXPECT_EQ(Record(L"CommandBars", L"Free"), -1);

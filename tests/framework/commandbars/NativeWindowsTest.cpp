@@ -112,6 +112,12 @@ TEST_F(NativeWindowsTest, TheBroadcastFiresOnceForEachChangedTheme) {
     WriteTheme(3);
     Broadcast();
     EXPECT_EQ(schemes_.Schemes.back(), TzidOfficeColorScheme::Black);
+
+    // A number that names none of Office's schemes is passed on as unknown.
+    WriteTheme(4);
+    Broadcast();
+    EXPECT_EQ(schemes_.Schemes.back(), TzidOfficeColorScheme::Unknown);
+    EXPECT_EQ(module_->ColorScheme(), TzidOfficeColorScheme::Unknown);
 }
 
 } // namespace

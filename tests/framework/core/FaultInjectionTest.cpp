@@ -153,6 +153,7 @@ struct TMatrixCase {
     int RequireNotificationHKLM; // the same under HKEY_LOCAL_MACHINE
     bool RegisterForAllUsers;
     bool Enabled;
+    bool UserKeyRegisters = false; // the user's add-in key holds a LoadBehavior: a per-user registration
 };
 
 void PrintTo(const TMatrixCase &c, std::ostream *os) {
@@ -170,6 +171,8 @@ TEST_P(FastShutdownMatrixTest, FastShutdownIsFollowedUnlessSomeoneAsksForNotific
         WriteDword(HKEY_CURRENT_USER, key, L"RequireShutdownNotification", c.RequireNotificationHKCU);
     if (c.RequireNotificationHKLM >= 0)
         WriteDword(HKEY_LOCAL_MACHINE, key, L"RequireShutdownNotification", c.RequireNotificationHKLM);
+    if (c.UserKeyRegisters)
+        WriteDword(HKEY_CURRENT_USER, key, L"LoadBehavior", 3);
     CoreLog().Action = [&](TCoreModule &module, const std::wstring &event) {
         if (event == L"Initialize")
             module.SetRegisterForAllUsers(c.RegisterForAllUsers);
@@ -204,7 +207,12 @@ INSTANTIATE_TEST_SUITE_P(
                       TMatrixCase{"AddInAsksForNotifications", L"14.0.0.4760", -1, 1, -1, false, false},
                       TMatrixCase{"AddInKeyWithOtherValue", L"14.0.0.4760", -1, 2, -1, false, true},
                       TMatrixCase{"AllUsersAddInAsks", L"14.0.0.4760", -1, -1, 1, true, false},
-                      TMatrixCase{"AllUsersReadsOnlyTheMachineKey", L"14.0.0.4760", -1, 1, -1, true, true},
+                      TMatrixCase{"AllUsersReadsTheMachineKeyWhenTheUsersRegistersNothing", L"14.0.0.4760",
+                                  -1, 1, -1, true, true},
+                      TMatrixCase{"AllUsersRegisteredPerUserReadsTheUserKey", L"14.0.0.4760", -1, 1, -1, true,
+                                  false, true},
+                      TMatrixCase{"AllUsersRegisteredPerUserIgnoresTheMachineKey", L"14.0.0.4760", -1, -1, 1,
+                                  true, true, true},
                       TMatrixCase{"PerUserReadsOnlyTheUserKey", L"14.0.0.4760", -1, -1, 1, false, true}),
     [](const ::testing::TestParamInfo<TMatrixCase> &info) { return std::string(info.param.Name); });
 

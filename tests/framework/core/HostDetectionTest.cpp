@@ -253,7 +253,10 @@ INSTANTIATE_TEST_SUITE_P(
                       TThemeCase{"NoOfficeKey", L"14.0.0.4760", false, -1, TzidOfficeColorScheme::Unknown},
                       TThemeCase{"Office14Black", L"14.0.0.4760", true, 3, TzidOfficeColorScheme::Black},
                       TThemeCase{"Office12Silver", L"12.0.0.4518", true, 2, TzidOfficeColorScheme::Silver},
-                      TThemeCase{"LowByteOnly", L"12.0.0.4518", true, 0x101, TzidOfficeColorScheme::Blue}),
+                      TThemeCase{"LowByteOnly", L"12.0.0.4518", true, 0x101, TzidOfficeColorScheme::Blue},
+                      TThemeCase{"NumberOfNoScheme", L"14.0.0.4760", true, 4, TzidOfficeColorScheme::Unknown},
+                      TThemeCase{"LowByteOfNoScheme", L"12.0.0.4518", true, 0x1FF,
+                                 TzidOfficeColorScheme::Unknown}),
     [](const ::testing::TestParamInfo<TThemeCase> &info) { return std::string(info.param.Name); });
 
 TEST_F(StartModeTest, AThemeThatIsNoNumberLeavesTheSchemeUnknown) {

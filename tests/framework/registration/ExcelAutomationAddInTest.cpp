@@ -2,6 +2,8 @@
 // reordering another add-in's entry.
 #include "RegistrationFixture.h"
 
+#include <algorithm>
+
 #include "classlib/Registry.h"
 
 using namespace framework;
@@ -98,6 +100,40 @@ TEST_F(ExcelAutomationAddInTest, UnregistrationLeavesAListWithoutTheAddInAlone) 
     Unregister();
     EXPECT_EQ(OpenEntries(12), (std::vector<std::wstring>{L"OPEN=/R \"a.xla\"", L"OPEN2=/R \"c.xla\""}));
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, Options(11)));
+}
+
+// Our entry is ours in any letter case, and only ours: another add-in whose ProgID begins like ours
+// keeps its entry and gets ours beside it.
+TEST_F(ExcelAutomationAddInTest, OnlyTheAddInsOwnQuotedProgIDIsItsEntryInAnyCase) {
+    const std::wstring longer = L"/A \"TessaryRegTest.TSY2\"";
+    const std::wstring otherCase = L"/a  \"tessaryregtest.tsy\" ";
+    WriteString(HKEY_CURRENT_USER, Options(12), L"OPEN", longer);
+    WriteString(HKEY_CURRENT_USER, Options(14), L"OPEN", otherCase);
+    WriteString(HKEY_CURRENT_USER, Options(14), L"OPEN1", L"/R \"C:\\TessaryRegTest.TSY\"");
+    Register();
+    EXPECT_EQ(OpenEntries(12), (std::vector<std::wstring>{L"OPEN=" + longer, L"OPEN1=" + ours}));
+    EXPECT_EQ(OpenEntries(14).size(), 2u) << "the entry in other case was not taken for ours";
+
+    Unregister();
+    EXPECT_EQ(OpenEntries(12), std::vector<std::wstring>{L"OPEN=" + longer});
+    EXPECT_EQ(OpenEntries(14), std::vector<std::wstring>{L"OPEN=/R \"C:\\TessaryRegTest.TSY\""});
+}
+
+// "OPEN01" and "OPEN1" both read as number 1: renumbering must not write over one before it moved.
+TEST_F(ExcelAutomationAddInTest, RenumberingKeepsEntriesWhoseNamesReadAsOneNumber) {
+    WriteString(HKEY_CURRENT_USER, Options(12), L"OPEN", L"/R \"a.xla\"");
+    WriteString(HKEY_CURRENT_USER, Options(12), L"OPEN01", L"/R \"x.xla\"");
+    WriteString(HKEY_CURRENT_USER, Options(12), L"OPEN1", L"/R \"y.xla\"");
+    WriteString(HKEY_CURRENT_USER, Options(12), L"OPEN2", ours);
+    Unregister();
+    std::vector<std::wstring> entries = OpenEntries(12);
+    ASSERT_EQ(entries.size(), 3u) << testing::PrintToString(entries);
+    EXPECT_EQ(entries[0], L"OPEN=/R \"a.xla\"");
+    std::vector<std::wstring> moved{entries[1].substr(entries[1].find(L'=')),
+                                    entries[2].substr(entries[2].find(L'='))};
+    std::sort(moved.begin(), moved.end());
+    EXPECT_EQ(moved, (std::vector<std::wstring>{L"=/R \"x.xla\"", L"=/R \"y.xla\""}));
+    EXPECT_EQ(ValueNames(HKEY_CURRENT_USER, Options(12)).size(), 3u) << "OPEN01 was left behind";
 }
 
 // Through the whole registration: only with XLAutomationAddIn and an installed, supported Excel.

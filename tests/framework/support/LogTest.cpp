@@ -12,12 +12,14 @@
 #include "LogTestKit.h"
 #include "TraceRecorder.h"
 #include "classlib/ComServer.h"
+#include "classlib/MessageDialogs.h"
 #include "classlib/ModuleHandle.h"
 #include "classlib/OleString.h"
 #include "framework/support/Log.h"
 #include "framework/support/LogViewer.h"
 #include "framework/support/SaveDialog.h"
 #include "framework/support/SupportUnits.h"
+#include "framework/support/TextFile.h"
 
 using classlib::ComPtr;
 using framework::TLog;
@@ -132,6 +134,38 @@ TEST(Log, SaveToFileReplacesTheFileWithTheReport) {
 
     EXPECT_EQ(log->SaveToFile(folder.File(L"missing\\log.txt").c_str()),
               HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND));
+}
+
+// A disk that fills up halfway through the save: the earlier file stays whole, and nothing of the
+// failed save is left beside it.
+TEST(Log, ASaveThatCannotBeWrittenWholeLeavesTheEarlierFile) {
+    TTempFolder folder;
+    const std::wstring path = folder.File(L"log.txt");
+    ComPtr<TLog> log = classlib::Make<TLog>(100);
+    log->AddMessage(L"earlier");
+    ASSERT_EQ(log->SaveToFile(path.c_str()), S_OK);
+    const std::wstring earlier = ReadUtf8File(path);
+
+    log->AddMessage(L"later");
+    {
+        framework::TFileWriteHookScope fullDisk([](HANDLE file, const std::string &bytes) -> DWORD {
+            DWORD written = 0;
+            WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size() / 2), &written, nullptr);
+            return ERROR_DISK_FULL;
+        });
+        EXPECT_EQ(log->SaveToFile(path.c_str()), HRESULT_FROM_WIN32(ERROR_DISK_FULL));
+    }
+    EXPECT_EQ(ReadUtf8File(path), earlier);
+    std::vector<std::wstring> files;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(folder.File(L"*").c_str(), &found);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE);
+    do
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+            files.push_back(found.cFileName);
+    while (FindNextFileW(search, &found));
+    FindClose(search);
+    EXPECT_EQ(files, std::vector<std::wstring>{L"log.txt"});
 }
 
 // Each line saves once: the save's own "Save time" line saves nothing more.
@@ -275,4 +309,42 @@ TEST(LogViewer, SaveAsAsksForATextFileAndSavesUnderTheChosenName) {
     ASSERT_EQ(saved.size(), 2u);
     EXPECT_EQ(TextOf(saved[1]), L"kept");
     EXPECT_EQ(CountOf(log.Get()), 2); // the cancelled save wrote no line
+}
+
+// A file that exists is replaced only when the user says so; "No" asks for another name.
+TEST(LogViewer, SaveAsAsksBeforeReplacingAFile) {
+    TTempFolder folder;
+    const std::wstring existing = folder.File(L"existing.txt");
+    ComPtr<TLog> log = classlib::Make<TLog>(100);
+    ASSERT_EQ(log->SaveToFile(existing.c_str()), S_OK);
+    const std::wstring earlier = ReadUtf8File(existing);
+    log->AddMessage(L"newer");
+
+    int dialogs = 0;
+    framework::TSaveDialogHookScope dialog(
+        [&](HWND, const std::wstring &, const std::wstring &, std::wstring &name) {
+            ++dialogs;
+            name = existing;
+            return true;
+        });
+    std::vector<std::wstring> questions;
+    std::vector<int> answers{IDNO, IDCANCEL, IDNO, IDYES};
+    classlib::TMessageBoxHookScope boxes(
+        [&](HWND owner, const std::wstring &text, const std::wstring &, UINT) {
+            EXPECT_EQ(owner, reinterpret_cast<HWND>(0x1234));
+            questions.push_back(text);
+            const int answer = answers.front();
+            answers.erase(answers.begin());
+            return answer;
+        });
+    auto save = [&](const std::wstring &fileName) { EXPECT_EQ(log->SaveToFile(fileName.c_str()), S_OK); };
+
+    EXPECT_FALSE(framework::SaveLogAs(reinterpret_cast<HWND>(0x1234), save))
+        << "No, then Cancel saves nothing";
+    EXPECT_EQ(ReadUtf8File(existing), earlier);
+    EXPECT_TRUE(framework::SaveLogAs(reinterpret_cast<HWND>(0x1234), save));
+    EXPECT_EQ(dialogs, 4);
+    ASSERT_EQ(questions.size(), 4u);
+    EXPECT_NE(questions[0].find(existing), std::wstring::npos);
+    EXPECT_NE(ReadUtf8File(existing).find(L"newer"), std::wstring::npos);
 }
