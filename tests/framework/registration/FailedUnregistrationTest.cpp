@@ -32,19 +32,15 @@ protected:
         zip_->props.tag = L"Tessary Zip";
     }
     void TearDown() override {
-        std::wstring name = classlib::ComServer().ServerFileName();
-        DeleteFileW((name.substr(0, name.rfind(L'.')) + L".ini").c_str());
+        DeleteFileW(ini_.c_str());
         RegistrationFixture::TearDown();
     }
 
     // Registers in the scope given and records what earlier starts left in the user's add-in keys;
     // Word's clean-up will fail once.
     void RegisterWithRecords(bool perUser) {
-        if (perUser) {
-            std::wstring name = classlib::ComServer().ServerFileName();
-            WritePrivateProfileStringW(L"CONFIG", L"PRIVILEGES", L"USER",
-                                       (name.substr(0, name.rfind(L'.')) + L".ini").c_str());
-        }
+        if (perUser)
+            WritePrivateProfileStringW(L"CONFIG", L"PRIVILEGES", L"USER", ini_.c_str());
         ASSERT_EQ(UpdateServerRegistry(true), S_OK);
         for (const std::wstring &key : {wordKey, outlookKey})
             WriteString(HKEY_CURRENT_USER, key, L"ZIDStartMode", L"NORMAL");
@@ -68,6 +64,11 @@ protected:
             L"Word.Application", [this] { return classlib::ComPtr<IUnknown>::Copy(word().Application()); });
     }
 
+    // The ini file beside the library, which asks for a per-user registration.
+    const std::wstring ini_ = [] {
+        std::wstring name = classlib::ComServer().ServerFileName();
+        return name.substr(0, name.rfind(L'.')) + L".ini";
+    }();
     const std::wstring clsidKey = L"CLSID\\" + classlib::GUIDToString(CLSID_TSY);
     hostsim::CommandBarsObject *bars_ = nullptr;
     hostsim::ControlRef zip_;
