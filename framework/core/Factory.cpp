@@ -8,7 +8,9 @@
 #include "framework/core/AddInModule.h"
 #include "framework/core/ExcelAutomationAddIn.h"
 #include "framework/core/ModuleErrors.h"
+#include "framework/core/Registration.h"
 #include "framework/core/RegistrationModule.h"
+#include "framework/core/UninstallMarks.h"
 
 namespace framework {
 
@@ -28,13 +30,21 @@ HKEY AddInRoot(const TzidCOMAddInModule &module) {
     return module.RegisterForAllUsers() && !PerUserRegistration ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
 }
 
-// Hosts in table order that the module supports and that are installed here.
-template <class Body> void ForEachRegisteredHost(TzidHostAppSet supported, Body body) {
+// Hosts in table order that the module supports.
+template <class Body> void ForEachSupportedHost(TzidHostAppSet supported, Body body) {
     for (int i = ohaFirst; i <= ohaLast; ++i) {
         auto host = static_cast<TzidOfficeHostApp>(i);
-        if (supported.Contains(host) && TzidFactory::IsHostInstalled(host))
+        if (supported.Contains(host))
             body(host);
     }
+}
+
+// Hosts in table order that the module supports and that are installed here.
+template <class Body> void ForEachRegisteredHost(TzidHostAppSet supported, Body body) {
+    ForEachSupportedHost(supported, [&](TzidOfficeHostApp host) {
+        if (TzidFactory::IsHostInstalled(host))
+            body(host);
+    });
 }
 
 } // namespace
@@ -74,6 +84,11 @@ bool TzidFactory::IsHostInstalled(TzidOfficeHostApp Host) {
 }
 
 void TzidFactory::UpdateRegistry(bool Register) {
+    AskToCloseHosts();
+    UpdateRegistryKeys(Register);
+}
+
+void TzidFactory::AskToCloseHosts() {
     std::wstring addInName;
     TzidHostAppSet supportedApps;
     bool displayAlerts = false;
@@ -83,25 +98,31 @@ void TzidFactory::UpdateRegistry(bool Register) {
         supportedApps = module->SupportedApps();
         displayAlerts = module->DisplayAlerts();
     }
-    if (displayAlerts) {
-        for (;;) {
-            std::wstring running;
-            ForEachRegisteredHost(supportedApps, [&](TzidOfficeHostApp host) {
-                if (GetRunningHost(host))
-                    running += HostAppName(host) + L" ";
-            });
-            if (running.empty())
-                break;
-            int answer = ShowCloseHostsDialog(addInName, running);
-            if (answer == IDCANCEL)
-                RaiseZidError(zidErrRegistrationCanceled, SzidRegistrationCanceled);
-            if (answer == IDIGNORE)
-                break;
-        }
+    if (!displayAlerts)
+        return;
+    for (;;) {
+        std::wstring running;
+        ForEachRegisteredHost(supportedApps, [&](TzidOfficeHostApp host) {
+            if (GetRunningHost(host))
+                running += HostAppName(host) + L" ";
+        });
+        if (running.empty())
+            return;
+        int answer = ShowCloseHostsDialog(addInName, running);
+        if (answer == IDCANCEL)
+            RaiseZidError(zidErrRegistrationCanceled, SzidRegistrationCanceled);
+        if (answer == IDIGNORE)
+            return;
     }
+}
+
+void TzidFactory::UpdateRegistryKeys(bool Register) {
     if (Register) {
-        if (!PerUserRegistration)
+        if (!PerUserRegistration) {
             classlib::TAutoObjectFactory::UpdateRegistry(true);
+            // Windows prefers the user's class keys: left there, they would keep the hosts on them.
+            RemovePerUserClassKeys(*this);
+        }
         RegisterAddIn();
     } else {
         UnregisterControls();
@@ -135,8 +156,11 @@ void TzidFactory::UnregisterAddIn() {
     classlib::TRegistry reg;
     reg.SetRootKey(HKEY_CURRENT_USER);
     TzidRegistrationModule module(*this);
-    ForEachRegisteredHost(module->SupportedApps(), [&](TzidOfficeHostApp host) {
-        module.FireBeforeUnregister(host);
+    // A host removed before the add-in still holds the add-in's key, which would load the add-in
+    // again were the host reinstalled: every supported host's key goes.
+    ForEachSupportedHost(module->SupportedApps(), [&](TzidOfficeHostApp host) {
+        if (IsHostInstalled(host))
+            module.FireBeforeUnregister(host);
         const std::wstring key = GetAddInKey(host);
         if (AddInRoot(*module) == HKEY_LOCAL_MACHINE) {
             reg.SetRootKey(HKEY_LOCAL_MACHINE);
@@ -155,6 +179,9 @@ void TzidFactory::UnregisterControls() {
     std::vector<std::wstring> barNames;
     std::vector<TzidRecordedControl> controlTags;
     TzidRegistrationModule module(*this);
+    // What the marks replaced, in every host marked so far: a failed clean-up puts it back, so the
+    // add-in still loads and a second unregistration finds what the first one left.
+    TzidUninstallMarks marks;
     ForEachRegisteredHost(module->SupportedApps() - TzidHostAppSet{ohaMapPoint}, [&](TzidOfficeHostApp host) {
         try {
             const std::wstring key = GetAddInKey(host);
@@ -172,26 +199,20 @@ void TzidFactory::UnregisterControls() {
                     try {
                         controlTags.push_back({tag, reg.ReadInteger(tag)});
                     } catch (const classlib::ERegistryException &) {
-                        classlib::Trace(L"Registration", L"\\Controls value '" + tag + L"' is no control record");
+                        classlib::Trace(L"Registration",
+                                        L"\\Controls value '" + tag + L"' is no control record");
                     }
                 }
                 reg.CloseKey();
             }
-            if (reg.OpenKey(key, false)) {
-                reg.WriteString(L"ZIDStartMode", L"UNINSTALL");
-                reg.CloseKey();
-            }
-            reg.SetRootKey(AddInRoot(*module));
-            if (reg.OpenKey(key, false)) {
-                reg.WriteInteger(L"LoadBehavior", 0);
-                reg.CloseKey();
-            }
+            marks.Write(key, AddInRoot(*module));
             // Outlook is never started for the clean-up.
             if (host != ohaOutlook)
                 RemoveHostControls(*module, host, barNames, controlTags);
         } catch (...) {
             // The caller learns only that the controls stay; what failed goes to the trace.
             classlib::TraceException(L"Registration", L"Removing the add-in's controls");
+            marks.Restore();
             RaiseZidError(zidErrCantUnregisterControls, SzidCantUnregisterControls);
         }
     });

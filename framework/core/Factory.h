@@ -48,12 +48,17 @@ public:
     static bool IsHostInstalled(TzidOfficeHostApp Host);
 
     // The whole registration (Register) or unregistration of the add-in: the close-hosts question
-    // when the module asks for it, the COM class keys (machine-wide unless PerUserRegistration), the
-    // add-in keys and Excel's entries. Raises EOleSysError 31105 when the user cancels (nothing
-    // written) and 31103 when the hosts' controls cannot be removed (nothing deleted).
+    // when the module asks for it, then UpdateRegistryKeys. Raises EOleSysError 31105 when the user
+    // cancels (nothing written) and 31103 when the hosts' controls cannot be removed (nothing deleted).
     void UpdateRegistry(bool Register) override;
 
     // The steps of UpdateRegistry.
+    // Asks to close the supported hosts that run, when the module says so; raises 31105 on Cancel.
+    void AskToCloseHosts();
+    // Everything but the question: the COM class keys (machine-wide unless PerUserRegistration; a
+    // machine-wide registration also takes out the add-in's own per-user class keys, which would
+    // hide it), the add-in keys and Excel's entries.
+    void UpdateRegistryKeys(bool Register);
     void RegisterAddIn();
     void UnregisterAddIn();
     void UnregisterControls();
