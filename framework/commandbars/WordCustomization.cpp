@@ -25,7 +25,9 @@ TzidNormalTemplateScope::TzidNormalTemplateScope(TzidCOMAddInModule &Module) {
         word_ = std::move(word);
         previous_ = std::move(previous);
     } catch (const classlib::Exception &E) {
-        Module.DoError(E);
+        // The build goes on in the current context; an error box at every switch of windows would
+        // tell the user nothing they could act on.
+        TraceCommandBars(L"Word's customization context was not set to the normal template", E);
     }
 }
 

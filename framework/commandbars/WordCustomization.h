@@ -13,8 +13,8 @@ class TzidCOMAddInModule;
 
 class TzidNormalTemplateScope {
 public:
-    // In Word, makes the normal template the customization context (a failure goes to DoError and the
-    // build goes on in the current context); in other hosts nothing.
+    // In Word, makes the normal template the customization context (a failure is traced and the build
+    // goes on in the current context); in other hosts nothing.
     explicit TzidNormalTemplateScope(TzidCOMAddInModule &Module);
     // Puts the earlier context back; a failure is traced (the module may be gone by then).
     ~TzidNormalTemplateScope();

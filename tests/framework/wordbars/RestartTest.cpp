@@ -45,7 +45,10 @@ TEST_P(LostNormalTemplateTest, TheBarsComeBackWholeAndVisible) {
 }
 
 INSTANTIATE_TEST_SUITE_P(NotSavedOrReset, LostNormalTemplateTest,
-                         testing::Values(AtQuit::DontSave, AtQuit::FreshNormal));
+                         testing::Values(AtQuit::DontSave, AtQuit::FreshNormal),
+                         [](const testing::TestParamInfo<AtQuit> &Info) {
+                             return Info.param == AtQuit::DontSave ? "NotSaved" : "Reset";
+                         });
 
 TEST_F(RestartTest, AControlTheUserRemovedFromABarStillThereStaysRemoved) {
     ASSERT_TRUE(Start());
