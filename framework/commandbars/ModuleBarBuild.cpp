@@ -148,11 +148,8 @@ void TzidCOMAddInModule::CreateCommandBars() {
 void TzidCOMAddInModule::CreateCommandBar(TzidCustomCommandBar *Bar) {
     if (hostType_ == ohaMapPoint)
         RaiseMapPoint();
-    // The design's name: the Office bar the bar is still bound to may have been deleted, and a bar
-    // added without a name would be one that no record names and nothing removes.
+    // The design's name: the Office bar the bar is still bound to may have been deleted.
     const std::wstring name = Bar->StoredCommandBarName();
-    if (name.empty())
-        RaiseZidError(zidErrEmptyProperty, classlib::Format(SzidEmptyProperty, {L"CommandBarName"}));
     if (hostType_ == ohaOutlook && name.find(L'\'') != std::wstring::npos)
         RaiseZidError(TzidErrorCode::zidErrIllegalBarName,
                       classlib::Format(L"Illegal character in the %s commandbar name.", {name}));
@@ -162,6 +159,9 @@ void TzidCOMAddInModule::CreateCommandBar(TzidCustomCommandBar *Bar) {
     // 2007 have no ribbon and still show every bar.
     if (usesRibbon_ && !Bar->UseForRibbon())
         return;
+    // A bar added without a name would be one that no record names and nothing removes.
+    if (name.empty())
+        RaiseZidError(zidErrEmptyProperty, classlib::Format(SzidEmptyProperty, {L"CommandBarName"}));
     TNewInOfficeScope newInOffice(*Bar);
     try {
         classlib::ComPtr<CommandBar> office = FindCommandBar(name);
