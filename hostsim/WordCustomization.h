@@ -10,9 +10,8 @@
 //
 // A change is a successful property write (a call with arguments, but for the look-ups FindControl,
 // FindControls and Item, a list's List read, the accessibility members and the advice of event
-// sinks) or one of Delete, Reset,
-// Clear and PasteFace, on a bar or control that is not temporary; CommandBars.Add and Controls.Add
-// count unless they make a temporary one.
+// sinks) or one of Delete, Reset, Clear and PasteFace, on a bar or control that is not temporary;
+// CommandBars.Add and Controls.Add count unless they make a temporary one.
 #pragma once
 #include <string>
 #include <vector>
