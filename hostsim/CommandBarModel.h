@@ -174,6 +174,9 @@ public:
     // the session come back, everything else keeps its state. Generation() counts the restarts.
     void Restart();
     unsigned Generation() const { return generation_; }
+    // The bars become those given (copies of an earlier state, made by a host that keeps its bars in
+    // files, as Word does in its templates); meant to be followed by Restart.
+    void ReplaceBars(std::vector<BarRef> bars) { bars_ = std::move(bars); }
 
     // The user removes a control in the customisation dialog (refused on a bar protected against
     // customisation).

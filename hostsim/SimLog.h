@@ -10,12 +10,15 @@
 
 #include <oaidl.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace hostsim {
+
+class SimObject;
 
 struct SimCall {
     std::wstring object; // the simulated object's name ("Application", "Explorer1", "Inbox" ...)
@@ -45,9 +48,20 @@ public:
         return !calls_.empty() && calls_.size() - 1 == failAt_.first ? failAt_.second : S_OK;
     }
 
+    // Told of every call that succeeded, after its body ran: a host simulation follows with it what a
+    // client changed (Word marks the template that takes command-bar changes as unsaved).
+    using SuccessObserver =
+        std::function<void(SimObject &object, const std::wstring &member, const std::wstring &args)>;
+    void SetSuccessObserver(SuccessObserver observer) { observer_ = std::move(observer); }
+    void Succeeded(SimObject &object, const std::wstring &member, const std::wstring &args) const {
+        if (observer_)
+            observer_(object, member, args);
+    }
+
 private:
     std::vector<SimCall> calls_;
     std::pair<size_t, HRESULT> failAt_{static_cast<size_t>(-1), S_OK};
+    SuccessObserver observer_;
 };
 
 // Failures one object has been told to give, by member name (compared without letter case, the

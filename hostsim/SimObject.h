@@ -131,7 +131,12 @@ public:
         } catch (...) {
             return classlib::HResultFromCurrentException();
         }
-        return FAILED(hr) ? hr : classlib::ComGuard(std::forward<Body>(body));
+        if (FAILED(hr))
+            return hr;
+        hr = classlib::ComGuard(std::forward<Body>(body));
+        if (SUCCEEDED(hr))
+            log_->Succeeded(*this, member, args);
+        return hr;
     }
 
 protected:

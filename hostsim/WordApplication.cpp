@@ -44,7 +44,11 @@ SimWordApplication::SimWordApplication(SimWorld &world, WordHost &host)
         return OleVariant(dispatch.Get());
     });
     OnGet(L"Templates", [this] { return DispatchOf(&host_->Templates()); });
-    OnGet(L"CustomizationContext", [this] { return OleVariant(customizationContext_.Get()); });
+    // Word's customizations go to the normal template until a program names another.
+    OnGet(L"CustomizationContext", [this] {
+        return customizationContext_ ? OleVariant(customizationContext_.Get())
+                                     : DispatchOf(host_->NormalTemplate());
+    });
     OnPut(L"CustomizationContext",
           [this](const OleVariant &value) { customizationContext_ = value.ToDispatch(); });
     // SaveChanges, OriginalFormat and RouteDocument: nothing is stored, so nothing to save.

@@ -13,6 +13,8 @@ class WordHost;
 class SimWordApplication : public SimDispObject<> {
 public:
     SimWordApplication(SimWorld &world, WordHost &host);
+    // The template that takes command-bar changes, as a program set it; null: the normal template.
+    IDispatch *CustomizationContext() const noexcept { return customizationContext_.Get(); }
 
 private:
     void OnDisconnect() noexcept override;

@@ -45,6 +45,13 @@ SimWordTemplate *WordHost::AddTemplate(const std::wstring &name, const std::wstr
     return added;
 }
 
+SimWordTemplate *WordHost::CustomizationContext() noexcept {
+    IDispatch *context = app_ != nullptr ? app_->CustomizationContext() : nullptr;
+    auto *set =
+        context != nullptr ? dynamic_cast<SimWordTemplate *>(SimObject::FromUnknown(context)) : nullptr;
+    return set != nullptr ? set : normal_;
+}
+
 SimWordDocument *WordHost::Add(const std::wstring &name, const std::wstring &fullName, DISPID event) {
     SimWordDocument *document = world_.Create<SimWordDocument>(*this, name, fullName);
     document->inlineShapes_ = world_.Create<SimWordInlineShapes>();

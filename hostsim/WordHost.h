@@ -44,6 +44,9 @@ public:
     SimWordCollection &Windows() noexcept { return *windows_; }
     SimWordCollection &Templates() noexcept { return *templates_; }
     SimWordTemplate *NormalTemplate() noexcept { return normal_; }
+    // The template that Application.CustomizationContext names (the normal one unless a program set
+    // another).
+    SimWordTemplate *CustomizationContext() noexcept;
     SimWordTemplate *AddTemplate(const std::wstring &name, const std::wstring &fullName);
 
     SimWordDocument *NewDocument();

@@ -88,6 +88,7 @@ constexpr DISPID NormalTemplate = 8;
 constexpr DISPID Version = 0x18;
 constexpr DISPID CommandBars = 0x39;
 constexpr DISPID Templates = 0x43;
+constexpr DISPID CustomizationContext = 0x44;
 constexpr DISPID OrganizerDelete = 0x13F;
 constexpr DISPID ShowWindowsInTaskbar = 0x1C4;
 constexpr DISPID Quit = 0x451;

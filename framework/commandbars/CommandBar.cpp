@@ -101,6 +101,7 @@ TzidCustomCommandBar::~TzidCustomCommandBar() {
 }
 
 void TzidCustomCommandBar::ReportError(const classlib::Exception &E) const noexcept {
+    ++reportedFailures_;
     try {
         addInModule_->DoError(E);
     } catch (...) {

@@ -80,8 +80,18 @@ public:
     // The add-in key's "\CommandBars" of the connected host.
     std::wstring CommandBarsKey() const;
     // Applies the stored design to the bound bar when it changed since the last build (or is
-    // temporary, or the host is Access), and records it.
+    // temporary, or new in Office, or the host is Access), and records it when every write of it
+    // succeeded.
     void UpdateBar();
+    // Set while the build fills a bar it has just added to Office although the bar's records tell of
+    // an earlier build (Office lost the bar: Word's normal template was not saved or was reset, or
+    // the user deleted the bar): its design and every control are pushed whatever the records say.
+    bool NewInOffice() const noexcept { return newInOffice_; }
+    void SetNewInOffice(bool Value) noexcept { newInOffice_ = Value; }
+    // Whether the module has built the bar once in this connection: the first start's build adds the
+    // controls in order and places none, a later build adds only what is missing and places it.
+    bool BuiltBefore() const noexcept { return builtBefore_; }
+    void SetBuiltBefore(bool Value) noexcept { builtBefore_ = Value; }
     // Binds the bar and its controls in the current host window, building missing controls.
     void Reconnect();
     // Deletes the bar's controls from the host for good, then the bar (DeleteBar).
@@ -120,6 +130,9 @@ private:
     std::unique_ptr<TzidCommandBarControls> controls_;
     classlib::ComPtr<CommandBar> commandBarInterface_;
     int propertyChanged_ = 0;
+    mutable int reportedFailures_ = 0;
+    bool newInOffice_ = false;
+    bool builtBefore_ = false;
     TzidHostAppSet supportedApps_;
     bool useForRibbon_ = false;
 };

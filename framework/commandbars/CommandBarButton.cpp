@@ -131,6 +131,7 @@ void TzidCommandBarButton::BindOfficeControl(const classlib::ComPtr<CommandBarCo
 }
 
 bool TzidCommandBarButton::UpdateControl() {
+    const int failures = ReportedFailures();
     const bool changed = TzidCommandBarControl::UpdateControl();
     if (!buttonInterface_ || !changed)
         return changed;
@@ -143,7 +144,7 @@ bool TzidCommandBarButton::UpdateControl() {
     hyperlinkType_ = HyperlinkType();
     if (!glyph_->Empty())
         TransferGlyph();
-    if (!Temporary())
+    if (!Temporary() && ReportedFailures() == failures)
         SavePropertyChanged();
     return changed;
 }

@@ -151,6 +151,7 @@ void TzidCustomCommandBarComboBox::BindOfficeControl(const classlib::ComPtr<Comm
 }
 
 bool TzidCustomCommandBarComboBox::UpdateControl() {
+    const int failures = ReportedFailures();
     const bool changed = TzidCommandBarControl::UpdateControl();
     if (!comboBoxInterface_ || !changed)
         return changed;
@@ -168,7 +169,7 @@ bool TzidCustomCommandBarComboBox::UpdateControl() {
         SetListIndex(listIndex_);
     if (listHeaderCount_ != -1)
         SetListHeaderCount(listHeaderCount_);
-    if (!Temporary())
+    if (!Temporary() && ReportedFailures() == failures)
         SavePropertyChanged();
     return changed;
 }

@@ -99,6 +99,7 @@ TzidCommandBarControls *TzidCommandBarControl::OwnerCollection() const {
 }
 
 void TzidCommandBarControl::ReportError(const classlib::Exception &E) const noexcept {
+    ++reportedFailures_;
     try {
         if (TzidCOMAddInModule *module = Module()) {
             module->DoError(E);

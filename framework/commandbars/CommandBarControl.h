@@ -118,6 +118,7 @@ public:
     int StoredOfficeID() const { return officeID_; }
     bool StoredEnabled() const { return enabled_; }
     const std::wstring &StoredCaption() const { return caption_; }
+    const std::wstring &StoredParameter() const { return parameter_; }
 
     int PropertyChanged() const { return propertyChanged_; }
     void SetPropertyChanged(int Value) { propertyChanged_ = Value; }
@@ -128,6 +129,9 @@ public:
     void SavePropertyChanged() const;
     // The add-in key's "\Controls" of the connected host.
     std::wstring ControlsKey() const;
+    // How many Office failures of this control went to DoError so far: a design is recorded only when
+    // none came while it was pushed, so that the next build pushes it again.
+    int ReportedFailures() const noexcept { return reportedFailures_; }
 
     // Copies another control's design through the setters (a bound control is updated).
     void Assign(const classlib::TPersistent *Source) override;
@@ -185,6 +189,7 @@ private:
 
     int tag_ = 0;
     int propertyChanged_ = 0;
+    mutable int reportedFailures_ = 0;
     classlib::ComPtr<CommandBarControl> controlInterface_;
     bool beginGroup_ = false;
     bool visible_ = true;

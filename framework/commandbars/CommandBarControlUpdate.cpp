@@ -44,11 +44,17 @@ void TzidCommandBarControl::SavePropertyChanged() const {
 
 bool TzidCommandBarControl::UpdateControl() {
     TzidCOMAddInModule *module = Module();
-    const bool changed = temporary_ || PropertiesChanged(ControlsKey()) ||
+    // A control on a bar the build has just made again is pushed whole: its record tells of a bar
+    // Office no longer has.
+    const bool changed = temporary_ || (ownerBar_ != nullptr && ownerBar_->NewInOffice()) ||
+                         PropertiesChanged(ControlsKey()) ||
                          (module != nullptr && module->HostType() == ohaAccess);
     if (!controlInterface_ || !changed)
         return changed;
-    if (!temporary_ && module != nullptr && module->StartMode() != zsmFirstStart)
+    // The first start's own build adds every control in its place; one added later in that session
+    // (its first set-up failed) is placed as on any other start.
+    if (!temporary_ && module != nullptr &&
+        (module->StartMode() != zsmFirstStart || (ownerBar_ != nullptr && ownerBar_->BuiltBefore())))
         PlaceControl();
     SetBeginGroup(beginGroup_);
     SetCaption(caption_);

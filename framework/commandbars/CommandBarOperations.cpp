@@ -39,7 +39,9 @@ void TzidCustomCommandBar::WriteRecord(const std::wstring &Key) const {
 
 void TzidCustomCommandBar::UpdateBar() {
     const std::wstring key = CommandBarsKey();
-    if (commandBarInterface_ && (temporary_ || RecordDiffers(key) || addInModule_->HostType() == ohaAccess)) {
+    if (commandBarInterface_ &&
+        (temporary_ || newInOffice_ || RecordDiffers(key) || addInModule_->HostType() == ohaAccess)) {
+        const int failures = reportedFailures_;
         SetEnabled(enabled_);
         if (enabled_)
             SetVisible(visible_);
@@ -51,7 +53,9 @@ void TzidCustomCommandBar::UpdateBar() {
             SetCommandBarTop(commandBarTop_);
         if (rowIndex_ != -1)
             SetRowIndex(rowIndex_);
-        if (!temporary_)
+        // A write Office refused is tried again at the next build: one failed Visible must not
+        // leave the bar hidden for good.
+        if (!temporary_ && reportedFailures_ == failures)
             WriteRecord(key);
     }
     // Word shows a bar meant for the ribbon only once it is told again.

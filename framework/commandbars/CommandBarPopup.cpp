@@ -37,8 +37,9 @@ void TzidCommandBarPopup::BindOfficeControl(const classlib::ComPtr<CommandBarCon
 }
 
 bool TzidCommandBarPopup::UpdateControl() {
+    const int failures = ReportedFailures();
     const bool changed = TzidCommandBarControl::UpdateControl();
-    if (popupInterface_ && changed && !Temporary())
+    if (popupInterface_ && changed && !Temporary() && ReportedFailures() == failures)
         SavePropertyChanged();
     return changed;
 }

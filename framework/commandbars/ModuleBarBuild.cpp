@@ -13,6 +13,7 @@
 #include "classlib/OleString.h"
 #include "classlib/Registry.h"
 #include "framework/commandbars/CommandBarModel.h"
+#include "framework/commandbars/WordCustomization.h"
 #include "framework/core/AddInModule.h"
 #include "framework/core/Factory.h"
 #include "framework/core/ModuleErrors.h"
@@ -37,13 +38,64 @@ classlib::ComPtr<CommandBarControl> AddOfficeControl(CommandBarControls *Contain
     return added;
 }
 
+// Written only where Office's differs, as every other property: in Word each write marks the normal
+// template changed, and the user would be asked to save it at every exit.
 void TrySetOnAction(const classlib::ComPtr<_CommandBarButton> &Button, const std::wstring &Action) {
     if (!Button)
         return;
-    HRESULT hr = Button->put_OnAction(classlib::TBStr(Action).Get());
+    classlib::TBStr current;
+    HRESULT hr = Button->get_OnAction(current.Put());
+    if (SUCCEEDED(hr) && current.ToString() == Action)
+        return;
+    if (FAILED(hr))
+        TraceCommandBars(
+            classlib::Format(L"OnAction could not be read (0x%.8x)", {static_cast<unsigned>(hr)}));
+    hr = Button->put_OnAction(classlib::TBStr(Action).Get());
     if (FAILED(hr))
         TraceCommandBars(classlib::Format(L"OnAction was refused (0x%.8x)", {static_cast<unsigned>(hr)}));
 }
+
+// Takes a control the build has just added out of Office again, unbound: its set-up failed, and an
+// Office control without the add-in's Tag would stay in the user's bar, where the next binding, not
+// finding it by its tag, would add a second one.
+void WithdrawAdded(TzidCommandBarControl &Control,
+                   const classlib::ComPtr<CommandBarControl> &Added) noexcept {
+    Control.BindOfficeControl(nullptr);
+    const HRESULT hr = Added->Delete(BoolArg(false));
+    if (FAILED(hr))
+        TraceCommandBars(classlib::Format(L"The control %s, whose set-up failed, stays in Office (0x%.8x)",
+                                          {Control.StoredOfficeTag(), static_cast<unsigned>(hr)}));
+}
+
+// Runs the set-up of a control (its binding and design); when Added (the Office control the build
+// has just made for it) is given, a set-up that raises or reports a failure withdraws it. What failed
+// has gone, or goes, to DoError.
+template <class TSetUp>
+void SetUpControl(TzidCommandBarControl &Control, const classlib::ComPtr<CommandBarControl> &Added,
+                  TSetUp SetUp) {
+    const int failures = Control.ReportedFailures();
+    try {
+        SetUp();
+    } catch (const classlib::Exception &) {
+        if (Added)
+            WithdrawAdded(Control, Added);
+        throw;
+    }
+    if (Added && Control.ReportedFailures() != failures)
+        WithdrawAdded(Control, Added);
+}
+
+// The bar's mark as new in Office lasts while the build fills it.
+class TNewInOfficeScope {
+public:
+    explicit TNewInOfficeScope(TzidCustomCommandBar &Bar) : bar_(Bar) {}
+    ~TNewInOfficeScope() { bar_.SetNewInOffice(false); }
+    TNewInOfficeScope(const TNewInOfficeScope &) = delete;
+    TNewInOfficeScope &operator=(const TNewInOfficeScope &) = delete;
+
+private:
+    TzidCustomCommandBar &bar_;
+};
 
 } // namespace
 
@@ -57,6 +109,7 @@ void CollectControlTags(const TzidCommandBarControls &Controls, std::set<std::ws
 }
 
 void TzidCOMAddInModule::CreateCommandBars() {
+    TzidNormalTemplateScope normalTemplate(*this);
     for (int i = 0; i < ComponentCount(); ++i) {
         auto *bar = dynamic_cast<TzidCustomCommandBar *>(Components(i));
         if (bar == nullptr || dynamic_cast<TzidOlInspectorCustomCommandBar *>(bar) != nullptr)
@@ -96,7 +149,8 @@ void TzidCOMAddInModule::CreateCommandBars() {
 void TzidCOMAddInModule::CreateCommandBar(TzidCustomCommandBar *Bar) {
     if (hostType_ == ohaMapPoint)
         RaiseMapPoint();
-    const std::wstring name = Bar->CommandBarName();
+    // The design's name: the Office bar the bar is still bound to may have been deleted.
+    const std::wstring name = Bar->StoredCommandBarName();
     if (hostType_ == ohaOutlook && name.find(L'\'') != std::wstring::npos)
         RaiseZidError(TzidErrorCode::zidErrIllegalBarName,
                       classlib::Format(L"Illegal character in the %s commandbar name.", {name}));
@@ -106,8 +160,14 @@ void TzidCOMAddInModule::CreateCommandBar(TzidCustomCommandBar *Bar) {
     // 2007 have no ribbon and still show every bar.
     if (usesRibbon_ && !Bar->UseForRibbon())
         return;
+    // A bar added without a name would be one that no record names and nothing removes.
+    if (name.empty())
+        RaiseZidError(zidErrEmptyProperty, classlib::Format(SzidEmptyProperty, {L"CommandBarName"}));
+    TNewInOfficeScope newInOffice(*Bar);
     try {
         classlib::ComPtr<CommandBar> office = FindCommandBar(name);
+        if (!office)
+            Bar->SetCommandBarInterface(nullptr); // Office no longer has the one it was bound to
         if (!office && commandBars_) {
             TStringArg barName(name);
             HRESULT hr =
@@ -121,6 +181,7 @@ void TzidCOMAddInModule::CreateCommandBar(TzidCustomCommandBar *Bar) {
             }
             if (office) {
                 Bar->SetCommandBarInterface(office);
+                Bar->SetNewInOffice(true);
                 Bar->SetNameLocal(name);
             }
         } else if (office) {
@@ -137,6 +198,7 @@ void TzidCOMAddInModule::CreateCommandBar(TzidCustomCommandBar *Bar) {
     TzidCommandBarControls &controls = *Bar->Controls();
     for (int i = 0; i < controls.Count(); ++i)
         CreateControl(controls.Items(i), Bar, nullptr);
+    Bar->SetBuiltBefore(true);
 }
 
 void TzidCOMAddInModule::RemoveStaleControls(TzidCustomCommandBar *Bar) {
@@ -231,18 +293,21 @@ void TzidCOMAddInModule::CreateControl(TzidCommandBarControl *Control, TzidCusto
             return; // no host has a control class for it
         const int id = Control->StoredOfficeID();
         const std::wstring &tag = Control->StoredOfficeTag();
-        // A permanent control the user removed stays removed until its design changes.
+        // A permanent control the user removed stays removed until its design changes; on a bar the
+        // build has just added again its record tells of the bar Office lost, not of the user.
         auto userRemoved = [&] {
-            return !Control->Temporary() && ReadControlRecord(tag) == Control->PropertyChanged();
+            return !Control->Temporary() && !Bar->NewInOffice() &&
+                   ReadControlRecord(tag) == Control->PropertyChanged();
         };
         auto add = [&](VARIANT Type) {
-            return AddOfficeControl(container.Get(), Type, id, Control->Parameter(),
+            // The design's Parameter: the Office control the control is still bound to may be gone.
+            return AddOfficeControl(container.Get(), Type, id, Control->StoredParameter(),
                                     GetBeforePosition(Control->Before(), Control->BeforeID(),
                                                       Control->AfterID(), placement.Get()),
                                     Control->Temporary());
         };
         const long type = OfficeControlType(kind);
-        classlib::ComPtr<CommandBarControl> found;
+        classlib::ComPtr<CommandBarControl> found, added;
         if (kind == cctControl) {
             if (id == 1)
                 return;
@@ -253,23 +318,32 @@ void TzidCOMAddInModule::CreateControl(TzidCommandBarControl *Control, TzidCusto
             if (!found) {
                 if (userRemoved())
                     return;
-                found = add(MissingArg());
+                found = added = add(MissingArg());
             }
-            Control->SetControlInterface(found);
-            // The record is what keeps a control the user removed from being placed again.
-            if (Control->UpdateControl() && !Control->Temporary())
-                Control->SavePropertyChanged();
+            SetUpControl(*Control, added, [&] {
+                const int failures = Control->ReportedFailures();
+                Control->SetControlInterface(found);
+                // The record is what keeps a control the user removed from being placed again; it
+                // is written only for a design Office took whole.
+                if (Control->UpdateControl() && !Control->Temporary() &&
+                    Control->ReportedFailures() == failures)
+                    Control->SavePropertyChanged();
+            });
         } else if (kind == cctPopup) {
             auto *popup = Control->AsCommandBarPopup();
             found = id != 1 ? FindBarControlById(office.Get(), type, id) : FindControlByTag(type, tag);
             if (!found) {
                 if (userRemoved())
                     return;
-                found = add(LongArg(type));
+                found = added = add(LongArg(type));
             }
-            popup->SetControlInterface(found.As<CommandBarPopup>());
-            if (id == 1)
-                popup->UpdateControl();
+            SetUpControl(*popup, added, [&] {
+                popup->SetControlInterface(found.As<CommandBarPopup>());
+                if (id == 1)
+                    popup->UpdateControl();
+            });
+            if (!popup->PopupInterface())
+                return; // withdrawn again
             TzidCommandBarControls &children = *popup->Controls();
             for (int i = 0; i < children.Count(); ++i)
                 CreateControl(children.Items(i), Bar, popup);
@@ -278,20 +352,22 @@ void TzidCOMAddInModule::CreateControl(TzidCommandBarControl *Control, TzidCusto
             if (!found) {
                 if (userRemoved() && hostType_ != ohaAccess)
                     return;
-                found = add(LongArg(type));
+                found = added = add(LongArg(type));
             }
-            Control->BindOfficeControl(found);
-            if (TzidCommandBarButton *button = Control->AsCommandBarButton()) {
-                const std::wstring ownAction =
-                    L"!<" + (factory_ != nullptr ? factory_->GetProgID() : L"") + L">";
-                if (id != 1)
-                    TrySetOnAction(button->ButtonInterface(),
-                                   button->DisableStandardAction() ? ownAction : L"");
-                // Demand loading: the host loads the add-in when the button is clicked.
-                if (loadBehavior_ == 16 && id == 1 && !Control->Temporary())
-                    TrySetOnAction(button->ButtonInterface(), ownAction);
-            }
-            Control->UpdateControl();
+            SetUpControl(*Control, added, [&] {
+                Control->BindOfficeControl(found);
+                if (TzidCommandBarButton *button = Control->AsCommandBarButton()) {
+                    const std::wstring ownAction =
+                        L"!<" + (factory_ != nullptr ? factory_->GetProgID() : L"") + L">";
+                    if (id != 1)
+                        TrySetOnAction(button->ButtonInterface(),
+                                       button->DisableStandardAction() ? ownAction : L"");
+                    // Demand loading: the host loads the add-in when the button is clicked.
+                    if (loadBehavior_ == 16 && id == 1 && !Control->Temporary())
+                        TrySetOnAction(button->ButtonInterface(), ownAction);
+                }
+                Control->UpdateControl();
+            });
         }
     } catch (const classlib::Exception &E) {
         DoError(E);

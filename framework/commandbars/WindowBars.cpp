@@ -12,6 +12,7 @@
 #include "framework/commandbars/CommandBarModel.h"
 #include "framework/commandbars/OutlookExplorerWrapper.h"
 #include "framework/commandbars/OutlookInspectorWrapper.h"
+#include "framework/commandbars/WordCustomization.h"
 #include "framework/core/AddInObject.h"
 #include "framework/core/DeferredFree.h"
 #include "framework/core/HandlerCall.h"
@@ -72,7 +73,9 @@ ComPtr<_CommandBars> CommandBarsOf(IDispatch *Object, const std::wstring &Name) 
 
 void PlaceBar(TzidCOMAddInModule &Module, TzidCustomCommandBar &Bar) {
     try {
-        if (Module.FindCommandBar(Bar.CommandBarName()))
+        // The design's name: the Office bar the bar is bound to may have been deleted by the user
+        // (Word's Customize dialog), and then it is built again as a missing one.
+        if (Module.FindCommandBar(Bar.StoredCommandBarName()))
             Bar.Reconnect();
         else
             Module.CreateCommandBar(&Bar);
@@ -159,6 +162,7 @@ void TdivAzore::BarsForWindow(ComPtr<_CommandBars> WindowBars) {
     TzidCOMAddInModule &module = *module_;
     if (WindowBars)
         module.SetCommandBars(std::move(WindowBars));
+    TzidNormalTemplateScope normalTemplate(module);
     for (int i = 0; i < module.ComponentCount(); ++i) {
         auto *bar = dynamic_cast<TzidCustomCommandBar *>(module.Components(i));
         if (bar != nullptr && dynamic_cast<TzidOlCustomCommandBar *>(bar) == nullptr &&
