@@ -30,13 +30,12 @@ TzidCustomTaskPane *TzidCustomTaskPanes::Items(int Index) const {
 }
 
 // A handler may add or drop definitions on the way: the count is read again at each step. One that
-// unloads the add-in clears the definitions, which ends the loop; the loop's own call keeps the
-// collection until then.
+// unloads the add-in clears the definitions, which ends the loop; the handler call that every way
+// into the add-in opens keeps the collection until then.
 void TzidCustomTaskPanes::CreatePanesForWindow(IDispatch *Window, int Kind) {
     TzidCOMAddInModule &module = *module_;
     if (!module.CTPFactory())
         return;
-    TzidHandlerCall loop(&module, nullptr);
     for (int i = 0; i < Count(); ++i) {
         TzidCustomTaskPane *definition = Items(i);
         if ((Kind == zidPaneWindowExplorer && !definition->OutlookWindows().Contains(olExplorers)) ||
@@ -57,13 +56,11 @@ void TzidCustomTaskPanes::CreatePanesForWindow(IDispatch *Window, int Kind) {
 void TzidCustomTaskPanes::DeleteInstancesForWindow(IDispatch *Window) {
     if (!module_->CTPFactory())
         return;
-    TzidHandlerCall loop(module_, nullptr);
     for (int i = 0; i < Count(); ++i)
         Items(i)->DeleteInstance(Window);
 }
 
 void TzidCustomTaskPanes::RecreateInstances() {
-    TzidHandlerCall loop(module_, nullptr);
     for (int i = 0; i < Count(); ++i)
         if (Items(i)->Instances().Count() > 0)
             module_->RunGuarded([&] { Items(i)->RecreateInstances(); });
