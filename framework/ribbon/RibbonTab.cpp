@@ -102,7 +102,8 @@ void TzidRibbonTab::SetKeyTip(const TzidRibbonKeyTip &Value) {
 void TzidRibbonTab::DoPropertyChanging(TzidRibbonControlPropertyType PropertyType,
                                        classlib::OleVariant &Value, IDispatch *Context, int) {
     if (OnPropertyChanging)
-        framework::RunHandler(module_, nullptr, [&] { OnPropertyChanging(this, PropertyType, Value, Context); });
+        framework::RunHandler(module_, nullptr,
+                              [&] { OnPropertyChanging(this, PropertyType, Value, Context); });
 }
 
 std::unique_ptr<classlib::TStringList> TzidRibbonTab::GetAttributes(int ContextMenuNumber) const {

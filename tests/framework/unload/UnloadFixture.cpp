@@ -36,22 +36,32 @@ CLASSLIB_DEFINE_CLASS(TUnloadModule, framework::TzidCOMAddInModule)
 namespace {
 constexpr wchar_t kInitialize[] = L"Initialize", kStartupComplete[] = L"StartupComplete",
                   kBeginShutdown[] = L"BeginShutdown", kFinalize[] = L"Finalize",
+                  kNewExplorer[] = L"NewExplorer", kPaneAfterCreate[] = L"PaneAfterCreate",
+                  kPaneBeforeDestroy[] = L"PaneBeforeDestroy", kRibbonBeforeCreate[] = L"RibbonBeforeCreate",
+                  kRibbonBeforeLoad[] = L"RibbonBeforeLoad", kRibbonLoaded[] = L"RibbonLoaded",
+                  kTabChanging[] = L"TabChanging", kNewDocument[] = L"NewDocument",
                   kDocumentChange[] = L"DocumentChange";
+using classlib::TObject;
+using framework::TzidCustomTaskPane;
+using framework::TzidCustomTaskPaneInstance;
 } // namespace
 
 TUnloadModule::TUnloadModule(classlib::TComponent *AOwner) : TzidCOMAddInModule(AOwner) {
     ++Log().ModulesAlive;
     OnError = MakeEvent<&Self::ModuleError>(this);
-    OnAddInInitialize = MakeEvent<&Self::Notify<kInitialize>>(this);
-    OnAddInStartupComplete = MakeEvent<&Self::Notify<kStartupComplete>>(this);
-    OnAddInBeginShutdown = MakeEvent<&Self::Notify<kBeginShutdown>>(this);
-    OnAddInFinalize = MakeEvent<&Self::Notify<kFinalize>>(this);
-    OnOLNewExplorer = MakeEvent<&Self::NewExplorer>(this);
-    OnTaskPaneAfterCreate = MakeEvent<&Self::PaneAfterCreate>(this);
-    OnTaskPaneBeforeDestroy = MakeEvent<&Self::PaneBeforeDestroy>(this);
-    OnRibbonBeforeCreate = MakeEvent<&Self::RibbonBeforeCreate>(this);
-    OnRibbonBeforeLoad = MakeEvent<&Self::RibbonBeforeLoad>(this);
-    OnRibbonLoaded = MakeEvent<&Self::RibbonLoaded>(this);
+    OnAddInInitialize = MakeEvent<&Self::Logged<kInitialize, TObject>>(this);
+    OnAddInStartupComplete = MakeEvent<&Self::Logged<kStartupComplete, TObject>>(this);
+    OnAddInBeginShutdown = MakeEvent<&Self::Logged<kBeginShutdown, TObject>>(this);
+    OnAddInFinalize = MakeEvent<&Self::Logged<kFinalize, TObject>>(this);
+    OnOLNewExplorer = MakeEvent<&Self::Logged<kNewExplorer, TObject, IDispatch *>>(this);
+    OnTaskPaneAfterCreate =
+        MakeEvent<&Self::Logged<kPaneAfterCreate, TzidCustomTaskPane, TzidCustomTaskPaneInstance *>>(this);
+    OnTaskPaneBeforeDestroy =
+        MakeEvent<&Self::Logged<kPaneBeforeDestroy, TzidCustomTaskPane, TzidCustomTaskPaneInstance *>>(this);
+    OnRibbonBeforeCreate = MakeEvent<&Self::Logged<kRibbonBeforeCreate, TObject, const std::wstring &>>(this);
+    OnRibbonBeforeLoad =
+        MakeEvent<&Self::Logged<kRibbonBeforeLoad, TObject, const std::wstring &, std::wstring &>>(this);
+    OnRibbonLoaded = MakeEvent<&Self::Logged<kRibbonLoaded, TObject, IRibbonUI *>>(this);
     OnPrivateInterfaceCall = MakeEvent<&Self::PrivateCall>(this);
 }
 
@@ -63,10 +73,12 @@ TUnloadModule::~TUnloadModule() {
 void TUnloadModule::AfterConstruction() {
     TzidCOMAddInModule::AfterConstruction();
     if (auto *tab = dynamic_cast<framework::TzidRibbonTab *>(FindComponent(L"UnloadTab")))
-        tab->OnPropertyChanging = MakeEvent<&Self::TabChanging>(this);
+        tab->OnPropertyChanging =
+            MakeEvent<&Self::Logged<kTabChanging, TObject, framework::TzidRibbonControlPropertyType,
+                                    classlib::OleVariant &, IDispatch *>>(this);
     if (auto *events = dynamic_cast<framework::TzidWordAppEvents *>(FindComponent(L"WordEvents"))) {
-        events->OnNewDocument = MakeEvent<&Self::NewDocument>(this);
-        events->OnDocumentChange = MakeEvent<&Self::Notify<kDocumentChange>>(this);
+        events->OnNewDocument = MakeEvent<&Self::Logged<kNewDocument, TObject, IDispatch *>>(this);
+        events->OnDocumentChange = MakeEvent<&Self::Logged<kDocumentChange, TObject>>(this);
     }
 }
 
@@ -78,50 +90,15 @@ void TUnloadModule::operator delete(void *Block) noexcept {
     GuardedRelease(Block);
 }
 
-void TUnloadModule::Happened(const std::wstring &Event, classlib::TObject *Sender) {
+void TUnloadModule::Happened(const std::wstring &Event, TObject *Sender) {
     Log().Events.push_back(Event);
     if (Log().Action)
         Log().Action(Event, Sender);
     Log().LastRead = AddInName();
 }
 
-template <const wchar_t *Name> void TUnloadModule::Notify(classlib::TObject *Sender) {
+template <const wchar_t *Name, class S, class... A> void TUnloadModule::Logged(S *Sender, A...) {
     Happened(Name, Sender);
-}
-
-void TUnloadModule::NewExplorer(classlib::TObject *Sender, IDispatch *) {
-    Happened(L"NewExplorer", Sender);
-}
-
-void TUnloadModule::NewDocument(classlib::TObject *Sender, IDispatch *) {
-    Happened(L"NewDocument", Sender);
-}
-
-void TUnloadModule::PaneAfterCreate(framework::TzidCustomTaskPane *Sender,
-                                    framework::TzidCustomTaskPaneInstance *) {
-    Happened(L"PaneAfterCreate", Sender);
-}
-
-void TUnloadModule::PaneBeforeDestroy(framework::TzidCustomTaskPane *Sender,
-                                      framework::TzidCustomTaskPaneInstance *) {
-    Happened(L"PaneBeforeDestroy", Sender);
-}
-
-void TUnloadModule::RibbonBeforeCreate(classlib::TObject *Sender, const std::wstring &) {
-    Happened(L"RibbonBeforeCreate", Sender);
-}
-
-void TUnloadModule::RibbonBeforeLoad(classlib::TObject *Sender, const std::wstring &, std::wstring &) {
-    Happened(L"RibbonBeforeLoad", Sender);
-}
-
-void TUnloadModule::RibbonLoaded(classlib::TObject *Sender, IRibbonUI *) {
-    Happened(L"RibbonLoaded", Sender);
-}
-
-void TUnloadModule::TabChanging(classlib::TObject *Sender, framework::TzidRibbonControlPropertyType,
-                                classlib::OleVariant &, IDispatch *) {
-    Happened(L"TabChanging", Sender);
 }
 
 void TUnloadModule::PrivateCall(LONG, VARIANT *) {
@@ -133,7 +110,8 @@ void TUnloadModule::ModuleError(const classlib::Exception &E, bool &Handled) {
     Handled = true;
 }
 
-void TUnloadModule::CreateControl(framework::TzidCommandBarControl *Control, framework::TzidCustomCommandBar *Bar,
+void TUnloadModule::CreateControl(framework::TzidCommandBarControl *Control,
+                                  framework::TzidCustomCommandBar *Bar,
                                   framework::TzidCommandBarPopup *Parent) {
     Happened(L"Build", Control);
     TzidCOMAddInModule::CreateControl(Control, Bar, Parent);
@@ -158,8 +136,8 @@ framework::TzidFactory &UnloadFactory() {
     }();
     (void)registered;
     static framework::TzidFactory factory(
-        classlib::ComServer(), classlib::TComObjectFactory::ComClass<TUnloadTestAddIn>(), CLSID_UnloadTestAddIn,
-        TUnloadModule::StaticClass(), L"UnloadTestAddIn", L"Unload test add-in");
+        classlib::ComServer(), classlib::TComObjectFactory::ComClass<TUnloadTestAddIn>(),
+        CLSID_UnloadTestAddIn, TUnloadModule::StaticClass(), L"UnloadTestAddIn", L"Unload test add-in");
     return factory;
 }
 

@@ -57,16 +57,8 @@ public:
 
 private:
     void Happened(const std::wstring &Event, classlib::TObject *Sender);
-    template <const wchar_t *Name> void Notify(classlib::TObject *Sender);
-    void NewExplorer(classlib::TObject *Sender, IDispatch *Explorer);
-    void NewDocument(classlib::TObject *Sender, IDispatch *Doc);
-    void PaneAfterCreate(framework::TzidCustomTaskPane *Sender, framework::TzidCustomTaskPaneInstance *);
-    void PaneBeforeDestroy(framework::TzidCustomTaskPane *Sender, framework::TzidCustomTaskPaneInstance *);
-    void RibbonBeforeCreate(classlib::TObject *Sender, const std::wstring &RibbonID);
-    void RibbonBeforeLoad(classlib::TObject *Sender, const std::wstring &RibbonID, std::wstring &Xml);
-    void RibbonLoaded(classlib::TObject *Sender, IRibbonUI *Ribbon);
-    void TabChanging(classlib::TObject *Sender, framework::TzidRibbonControlPropertyType PropertyType,
-                     classlib::OleVariant &Value, IDispatch *Context);
+    // The handler of any event whose sender is S: logs Name and runs the log's action.
+    template <const wchar_t *Name, class S, class... A> void Logged(S *Sender, A...);
     void PrivateCall(LONG Code, VARIANT *Data);
     void ModuleError(const classlib::Exception &E, bool &Handled);
 };

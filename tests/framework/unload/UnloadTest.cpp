@@ -10,6 +10,7 @@
 
 #include "HandlerKit.h"
 #include "UnloadFixture.h"
+#include "classlib/LateBinding.h"
 #include "classlib/OleString.h"
 #include "framework/core/AddInInterfaces.h"
 #include "hostsim/CommandBarCatalog.h"
@@ -33,21 +34,9 @@ protected:
     HRESULT HandOver(ICTPFactory *Factory) {
         return addIn_.As<ICustomTaskPaneConsumer>()->CTPFactoryAvailable(Factory);
     }
-    // The host's call of a ribbon callback by name, with its arguments in the host's order.
-    HRESULT Callback(const std::wstring &Name, std::vector<classlib::OleVariant> Args) {
-        auto dispatch = addIn_.As<IDispatch>();
-        std::wstring name = Name;
-        LPOLESTR names[] = {name.data()};
-        DISPID id = DISPID_UNKNOWN;
-        HRESULT hr = dispatch->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-        if (FAILED(hr))
-            return hr;
-        std::vector<classlib::OleVariant> reversed(Args.rbegin(), Args.rend());
-        DISPPARAMS params{reinterpret_cast<VARIANTARG *>(reversed.data()), nullptr,
-                          static_cast<UINT>(reversed.size()), 0};
-        classlib::OleVariant result;
-        return dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, result.Put(),
-                                nullptr, nullptr);
+    // The host's call of a ribbon callback by name.
+    void Callback(const std::wstring &Name, IDispatch *Argument) {
+        classlib::DispCall(addIn_.As<IDispatch>().Get(), Name, {classlib::OleVariant(Argument)});
     }
     HRESULT CustomUI() {
         classlib::TBStr id(L"Microsoft.Word.Document");
@@ -215,8 +204,7 @@ TEST_F(UnloadTest, ARibbonTabsPropertyChangeThatUnloadsOrFreesTheTab) {
             else
                 delete Sender;
         };
-        EXPECT_EQ(Callback(L"GetLabel_Callback", {classlib::OleVariant(static_cast<IDispatch *>(control))}),
-                  S_OK);
+        Callback(L"GetLabel_Callback", static_cast<IDispatch *>(control));
         EXPECT_EQ(Log().Count(L"TabChanging"), 1);
         if (unloads) {
             ExpectUnloaded();
@@ -239,9 +227,7 @@ TEST_F(UnloadTest, ARibbonEventThatUnloads) {
         UnloadAt(event);
         if (std::wstring(event) == L"RibbonLoaded") {
             auto *ribbon = word_->World().Create<hostsim::RibbonUIObject>();
-            EXPECT_EQ(Callback(L"RibbonLoaded_Callback",
-                               {classlib::OleVariant(static_cast<IDispatch *>(ribbon))}),
-                      S_OK);
+            Callback(L"RibbonLoaded_Callback", static_cast<IDispatch *>(ribbon));
         } else {
             EXPECT_EQ(CustomUI(), E_UNEXPECTED) << "a document was written for an unloaded add-in";
             EXPECT_EQ(Log().Count(L"RibbonBeforeLoad"), std::wstring(event) == L"RibbonBeforeLoad" ? 1 : 0);
