@@ -156,6 +156,16 @@ TzidCOMAddInModule::~TzidCOMAddInModule() {
     commandBarList_.Clear();
 }
 
+void TzidCOMAddInModule::Notification(classlib::TComponent *AComponent, classlib::TOperation Operation) {
+    TDataModule::Notification(AComponent, Operation);
+    if (Operation != classlib::TOperation::opRemove)
+        return;
+    if (AComponent == hostEvents_)
+        hostEvents_ = nullptr;
+    if (AComponent == outlook2007App_)
+        outlook2007App_ = nullptr;
+}
+
 void TzidCOMAddInModule::AfterConstruction() {
     TDataModule::AfterConstruction();
     commandBars_.Reset();

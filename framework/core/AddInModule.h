@@ -95,6 +95,8 @@ public:
     // handlers may have touched: a new module is bound to nothing.
     void AfterConstruction() override;
     void DefineProperties(classlib::TFiler &Filer) override;
+    // A host-events component freed by a handler is the module's no longer.
+    void Notification(classlib::TComponent *AComponent, classlib::TOperation Operation) override;
 
     // ---- published properties ----
     const std::wstring &AddInName() const { return addInName_; }

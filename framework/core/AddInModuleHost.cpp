@@ -9,6 +9,7 @@
 #include "classlib/LateBinding.h"
 #include "classlib/Trace.h"
 #include "framework/core/Factory.h"
+#include "framework/core/HandlerCall.h"
 #include "framework/core/HostEvents.h"
 #include "office/HostDispIds.h"
 #include "office/OtherHostWrappers.h"
@@ -296,9 +297,12 @@ bool TzidCOMAddInModule::ReadAccessProject(bool &Open, std::wstring &Name) const
     return true;
 }
 
+// The tick reaches the add-in's code (CreateControl, OnError): a handler that unloads the add-in leaves
+// the module, and this timer with it, until the tick has returned.
 void TzidCOMAddInModule::AccessTimerTick(classlib::TObject * /*Sender*/) {
     if (accessBusy_)
         return;
+    TzidHandlerCall call(this, nullptr);
     accessBusy_ = true;
     struct TClearBusy {
         bool &busy;

@@ -59,32 +59,32 @@ TdivAzore::~TdivAzore() {
 HRESULT TdivAzore::OnConnection(IDispatch *Application, ext_ConnectMode ConnectMode, IDispatch *AddInInst,
                                 SAFEARRAY ** /*custom*/) {
     classlib::TraceEntry(L"AddIn", L"OnConnection");
-    return Guard([&] { Connection(Application, ConnectMode, AddInInst); });
+    return EntryCall([&] { Connection(Application, ConnectMode, AddInInst); });
 }
 
 HRESULT TdivAzore::OnDisconnection(ext_DisconnectMode RemoveMode, SAFEARRAY ** /*custom*/) {
     classlib::TraceEntry(L"AddIn", L"OnDisconnection");
-    return Guard([&] { Disconnection(RemoveMode); });
+    return EntryCall([&] { Disconnection(RemoveMode); });
 }
 
 HRESULT TdivAzore::OnAddInsUpdate(SAFEARRAY ** /*custom*/) {
     classlib::TraceEntry(L"AddIn", L"OnAddInsUpdate");
-    return S_OK;
+    return EntryCall([] {}); // reaches no add-in code today; opened like every other entry
 }
 
 HRESULT TdivAzore::OnStartupComplete(SAFEARRAY ** /*custom*/) {
     classlib::TraceEntry(L"AddIn", L"OnStartupComplete");
-    return Guard([&] { StartupComplete(); });
+    return EntryCall([&] { StartupComplete(); });
 }
 
 HRESULT TdivAzore::OnBeginShutdown(SAFEARRAY ** /*custom*/) {
     classlib::TraceEntry(L"AddIn", L"OnBeginShutdown");
-    return Guard([&] { BeginShutdown(); });
+    return EntryCall([&] { BeginShutdown(); });
 }
 
 HRESULT TdivAzore::ModuleCall(LONG Code, VARIANT *Data) {
     classlib::TraceEntry(L"AddIn", L"ModuleCall");
-    return Guard([&] {
+    return EntryCall([&] {
         if (module_ && module_->OnPrivateInterfaceCall)
             module_->OnPrivateInterfaceCall(Code, Data);
     });
@@ -140,6 +140,9 @@ void TdivAzore::Connection(IDispatch *Application, int ConnectMode, IDispatch *A
     module->SetFactory(factory);
     if (ConnectMode != ext_cm_Startup)
         StartupComplete();
+    // A start-up handler may have unloaded the add-in: the host's entry then gets nothing of it.
+    if (!Connected(*module))
+        return;
     if (AddInInst != nullptr)
         if (ComPtr<::COMAddIn> entry = ComPtr<IDispatch>::Copy(AddInInst).TryAs<::COMAddIn>()) {
             module->SetCOMAddIn(entry);
@@ -153,6 +156,8 @@ void TdivAzore::BeginShutdown() {
     TzidCOMAddInModule &module = *module_;
     if (!suppressModuleEvents_)
         module.RunGuarded([&] { module.OnAddInBeginShutdown(&module); });
+    if (!Connected(module))
+        return;
     if (HostWindowClasses(HostKind) != nullptr)
         classlib::SetApplicationHandle(nullptr);
     if (module.HostType() == ohaMapPoint)
@@ -170,17 +175,20 @@ void TdivAzore::Disconnection(int RemoveMode) {
     TzidCOMAddInModule &module = *module_;
     if (RemoveMode != ext_dm_HostShutdown)
         RemoveFromHost();
-    if (module.CTPFactory())
+    // Each step may run a handler that unloads the add-in (a disconnection inside this one).
+    if (Connected(module) && module.CTPFactory())
         module.ClearTaskPanes();
-    if (!suppressModuleEvents_)
+    if (Connected(module) && !suppressModuleEvents_)
         module.RunGuarded([&] { module.OnAddInFinalize(&module); });
 }
 
 // The user unloads the add-in while the host goes on: begin-shutdown, then the add-in's bars and
 // their records leave the host.
 void TdivAzore::RemoveFromHost() {
-    BeginShutdown();
     TzidCOMAddInModule &module = *module_;
+    BeginShutdown();
+    if (!Connected(module))
+        return;
     if (module.HostType() == ohaWord)
         module.SetCommandBars(module.GetHostCommandBars());
     if (module.HostType() == ohaOutlook)
@@ -235,17 +243,20 @@ void TdivAzore::ReleaseConnection() noexcept {
 // the Quit event, with the module's own shutdown events left out. The wrapper that delivers the
 // event is not freed under it, and nothing of the teardown reaches Outlook as a failure.
 void TdivAzore::DoOutlookQuit(classlib::TObject *Sender) {
-    auto keepAlive = ComPtr<IUnknown>::Copy(GetUnknown());
+    TzidHandlerCall call(*this);
     if (!module_)
         return;
     TzidCOMAddInModule &module = *module_;
     if (PrevOutlookQuit)
         module.RunGuarded([&] { PrevOutlookQuit(Sender); });
-    if (TzidHostEvents *events = module.HostEvents())
+    if (TzidHostEvents *events = module.HostEvents(); events && Connected(module))
         module.RunGuarded([&] {
             std::vector<classlib::OleVariant> params;
             events->DoInvoke(office::dispid::outlook_application_events::Quit, params);
         });
+    // A Quit handler that unloaded the add-in has torn it down already.
+    if (!Connected(module))
+        return;
     suppressModuleEvents_ = true;
     const std::wstring addInName = module.AddInName();
     std::unique_ptr<office::THostWrapper> quitting = module.ReleaseHostWrapper(ohaOutlook);

@@ -17,6 +17,7 @@
 #include "classlib/EventSink.h"
 #include "framework/core/AddInInterfaces.h"
 #include "framework/core/AddInModule.h"
+#include "framework/core/HandlerCall.h"
 #include "framework/core/RibbonIdIndex.h"
 #include "office/HostWrapper.h"
 #include "office/OutlookApplication.h"
@@ -102,6 +103,17 @@ public:
     void ForgetWindowBar(const TzidCustomCommandBar *Bar) noexcept;
 
 protected:
+    // Runs Body as a host's call that can reach the add-in's code: a handler run is open around it
+    // (HandlerCall.h), so that the module a handler unloads is freed once the call has returned, and
+    // the object outlives the call. What Body throws becomes the HRESULT.
+    template <class Body> HRESULT EntryCall(Body &&body) noexcept {
+        TzidHandlerCall call(*this);
+        return Guard(std::forward<Body>(body));
+    }
+    // Whether Module is still this object's module: a handler may have unloaded the add-in, and what
+    // the framework does after add-in code goes on only while it has not.
+    bool Connected(const TzidCOMAddInModule &Module) const noexcept { return module_.get() == &Module; }
+
     // The bodies of the interface methods; they throw, the interface methods turn that into HRESULTs.
     void Connection(IDispatch *Application, int ConnectMode, IDispatch *AddInInst);
     void StartupComplete();

@@ -1,7 +1,6 @@
 #include "framework/core/HandlerCall.h"
 
-#include <algorithm>
-#include <vector>
+#include <utility>
 
 #include "classlib/Trace.h"
 #include "framework/core/AddInObject.h"
@@ -10,39 +9,42 @@ namespace framework {
 
 namespace {
 
-// The calls open on the stack, innermost last. The UI thread only.
-std::vector<TzidHandlerCall *> &OpenCalls() {
-    static std::vector<TzidHandlerCall *> calls;
-    return calls;
+// The innermost call open on the stack; each call knows the one it is inside. The UI thread only.
+TzidHandlerCall *&Innermost() noexcept {
+    static TzidHandlerCall *innermost = nullptr;
+    return innermost;
 }
 
-classlib::ComPtr<IUnknown> Hold(TdivAzore *AddIn) {
+classlib::ComPtr<IUnknown> Hold(TdivAzore *AddIn) noexcept {
     return AddIn != nullptr ? classlib::ComPtr<IUnknown>::Copy(AddIn->GetUnknown()) : nullptr;
 }
 
 } // namespace
 
-TzidHandlerCall::TzidHandlerCall(TzidCOMAddInModule *Module, const void *Sender, bool Exclusive)
+TzidHandlerCall::TzidHandlerCall(TzidCOMAddInModule *Module, const void *Sender, bool Exclusive) noexcept
     : module_(Module), sender_(Sender), exclusive_(Exclusive && Sender != nullptr),
       moduleAlive_(Module != nullptr), addIn_(Hold(Module != nullptr ? Module->AddIn() : nullptr)) {
     if (exclusive_ && Busy(Sender)) {
         entered_ = false;
         exclusive_ = false;
     }
-    OpenCalls().push_back(this);
+    outer_ = std::exchange(Innermost(), this);
 }
 
-TzidHandlerCall::TzidHandlerCall(TdivAzore &AddIn)
+TzidHandlerCall::TzidHandlerCall(TdivAzore &AddIn) noexcept
     : module_(AddIn.Module()), sender_(nullptr), exclusive_(false), moduleAlive_(module_ != nullptr),
       addIn_(Hold(&AddIn)) {
-    OpenCalls().push_back(this);
+    outer_ = std::exchange(Innermost(), this);
 }
 
 // The add-in object is let go of inside the scope: freeing it hands its module to FreeAfterCall,
 // which the scope's end then frees.
 TzidHandlerCall::~TzidHandlerCall() {
-    auto &calls = OpenCalls();
-    calls.erase(std::remove(calls.begin(), calls.end(), this), calls.end());
+    for (TzidHandlerCall **link = &Innermost(); *link != nullptr; link = &(*link)->outer_)
+        if (*link == this) {
+            *link = outer_;
+            break;
+        }
     addIn_.Reset();
 }
 
@@ -64,14 +66,14 @@ bool TzidHandlerCall::Run(const std::function<void()> &Body) {
 }
 
 bool TzidHandlerCall::Busy(const void *Sender) noexcept {
-    const auto &calls = OpenCalls();
-    return Sender != nullptr && std::any_of(calls.begin(), calls.end(), [&](const TzidHandlerCall *c) {
-               return c->exclusive_ && c->senderAlive_ && c->sender_ == Sender;
-           });
+    for (const TzidHandlerCall *call = Innermost(); Sender != nullptr && call != nullptr; call = call->outer_)
+        if (call->exclusive_ && call->senderAlive_ && call->sender_ == Sender)
+            return true;
+    return false;
 }
 
 void TzidHandlerCall::ObjectGone(const void *Object) noexcept {
-    for (TzidHandlerCall *call : OpenCalls()) {
+    for (TzidHandlerCall *call = Innermost(); call != nullptr; call = call->outer_) {
         if (call->sender_ == Object)
             call->senderAlive_ = false;
         if (call->module_ == Object)

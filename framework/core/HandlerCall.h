@@ -25,9 +25,9 @@ class TzidHandlerCall {
 public:
     // Exclusive: no second call with the same sender runs while this one is open (a click while the
     // handler's message box is up). Module and Sender may be null.
-    TzidHandlerCall(TzidCOMAddInModule *Module, const void *Sender, bool Exclusive = false);
+    TzidHandlerCall(TzidCOMAddInModule *Module, const void *Sender, bool Exclusive = false) noexcept;
     // A hooked host event: the add-in object and its module.
-    explicit TzidHandlerCall(TdivAzore &AddIn);
+    explicit TzidHandlerCall(TdivAzore &AddIn) noexcept;
     ~TzidHandlerCall();
     TzidHandlerCall(const TzidHandlerCall &) = delete;
     TzidHandlerCall &operator=(const TzidHandlerCall &) = delete;
@@ -53,6 +53,7 @@ private:
     bool entered_ = true;
     bool senderAlive_ = true;
     bool moduleAlive_;
+    TzidHandlerCall *outer_ = nullptr; // the call this one is inside
     classlib::ComPtr<IUnknown> addIn_;
     TEventCallScope scope_;
 };

@@ -54,15 +54,20 @@ template <class Visit> void ForEachWordDocumentWindow(IDispatch *App, Visit &&vi
 } // namespace
 
 // Each step is named on the trace as it ends, so that whoever listens can tell what start-up costs.
+// A step that runs add-in code may unload the add-in: the sequence stops there.
 void TdivAzore::StartupComplete() {
     if (!module_)
         return;
     TzidCOMAddInModule &module = *module_;
     if (++module.connectCount_ > 1 || module.HostWrapper(ohaExcel) != nullptr)
         return;
-    auto done = [](const wchar_t *Step) { classlib::TraceEntry(L"Startup", Step); };
+    auto done = [&](const wchar_t *Step) {
+        classlib::TraceEntry(L"Startup", Step);
+        return Connected(module);
+    };
     module.ConnectToHost();
-    done(L"host connected");
+    if (!done(L"host connected"))
+        return;
     HostKind = module.HostType();
     if (HostWindowClasses(HostKind) != nullptr) {
         EnumThreadWindows(GetCurrentThreadId(), FindHostMainWindow, 0);
@@ -77,24 +82,30 @@ void TdivAzore::StartupComplete() {
     module.SetCommandBars(module.GetHostCommandBars());
     done(L"host command bars found");
     module.RunGuarded([&] { module.OnAddInInitialize(&module); });
-    done(L"initialize event");
+    if (!done(L"initialize event"))
+        return;
     if (module.HostType() == ohaOutlook)
         module.RestoreExplorerBarPositions();
     BuildCommandBars();
-    done(L"bars built");
+    if (!done(L"bars built"))
+        return;
     if (module.CTPFactory())
         CreateStartupTaskPanes();
-    module.RefreshNamedObjects();
-    done(L"task panes and named objects");
+    if (Connected(module))
+        module.RefreshNamedObjects();
+    if (!done(L"task panes and named objects"))
+        return;
     module.RunGuarded([&] { module.OnAddInStartupComplete(&module); });
-    done(L"start-up complete event");
+    if (!done(L"start-up complete event"))
+        return;
     if (module.StartMode() == zsmFirstStart)
         WriteNormalStartMode();
     ChainHostHandlers();
     done(L"start mode written, host handlers chained");
     if (module.HostType() == ohaOutlook)
         HookOutlook();
-    done(L"Outlook's windows followed");
+    if (!done(L"Outlook's windows followed"))
+        return;
     if (module.HandleShortcuts())
         InstallShortcuts();
     done(L"shortcut window and hook");
@@ -304,8 +315,11 @@ void TdivAzore::HookOutlook() {
     Explorers = std::make_unique<office::TOutlookExplorers>(nullptr);
     Explorers->ConnectTo(app->Explorers().Get());
     Explorers->OnNewExplorer = MakeEvent<&TdivAzore::NewExplorer>(this);
-    for (int i = 1, count = Explorers->Count(); i <= count; ++i)
+    // Each report runs the add-in's handlers, which may unload it.
+    for (int i = 1, count = Explorers->Count(); i <= count && Connected(module); ++i)
         NewExplorer(nullptr, Explorers->Item(i).Get());
+    if (!Connected(module))
+        return;
 
     Inspectors = std::make_unique<office::TOutlookInspectors>(nullptr);
     Inspectors->ConnectTo(app->Inspectors().Get());
@@ -322,9 +336,9 @@ void TdivAzore::HookOutlook() {
     if (active)
         open.push_back(std::move(active));
     for (const ComPtr<IDispatch> &inspector : open)
-        if (module_)
+        if (Connected(module))
             NewInspector(nullptr, inspector.Get());
-    if (!module_)
+    if (!Connected(module))
         return;
 
     Chain(app->OnOptionsPagesAdd, PrevOptionsPagesAdd, MakeEvent<&TdivAzore::OutlookOptionsPagesAdd>(this));

@@ -5,6 +5,7 @@
 #include "classlib/Format.h"
 #include "classlib/Trace.h"
 #include "framework/core/AddInModule.h"
+#include "framework/core/HandlerCall.h"
 #include "framework/core/ModuleErrors.h"
 #include "framework/events/EventDispatch.h"
 #include "framework/events/OutlookEvents.h"
@@ -163,8 +164,11 @@ ComPtr<IDispatch> TzidCustomEvents::IntfDispatch() const {
     return intf_.As<IDispatch>();
 }
 
+// The host's event is a handler call of the module: a handler that unloads the add-in leaves the
+// module until the event has returned.
 HRESULT TzidCustomEvents::HostInvoke(DISPID DispID, TzidEventParams &Params) noexcept {
     std::weak_ptr<void> alive = alive_;
+    TzidHandlerCall call(Module(), nullptr);
     ++callDepth_;
     HRESULT hr = S_OK;
     try {
@@ -172,8 +176,9 @@ HRESULT TzidCustomEvents::HostInvoke(DISPID DispID, TzidEventParams &Params) noe
     } catch (const EzidEventArgCount &) {
         hr = DISP_E_BADPARAMCOUNT;
     } catch (...) {
-        // A sink freed by the handler, or one without a module, has nobody left to tell.
-        TzidCOMAddInModule *module = alive.expired() ? nullptr : Module();
+        // A sink freed by the handler still has its module while the call is open; one without a
+        // module has nobody to tell.
+        TzidCOMAddInModule *module = alive.expired() ? call.Module() : Module();
         if (module != nullptr)
             module->RunGuarded([] { throw; });
         else

@@ -5,6 +5,7 @@
 #include "classlib/Trace.h"
 #include "framework/core/AddInModule.h"
 #include "framework/core/AddInObject.h"
+#include "framework/core/HandlerCall.h"
 #include "framework/ribbon/CustomUIWriter.h"
 #include "framework/ribbon/HostVersion.h"
 #include "framework/ribbon/RibbonCommands.h"
@@ -16,6 +17,10 @@
 namespace framework {
 
 namespace {
+
+[[noreturn]] void NotConnected() {
+    throw classlib::EOleSysError(L"The add-in is not connected to a host.", E_UNEXPECTED);
+}
 
 // The host a ribbon id belongs to; the first text found anywhere in the id decides.
 bool HostOfRibbonId(const std::wstring &RibbonID, TzidOfficeHostApp &Host) {
@@ -194,8 +199,15 @@ std::wstring BuildCustomUI(TzidCOMAddInModule &Module, const std::wstring &Ribbo
     if (HostOfRibbonId(RibbonID, host))
         Module.SetHostType(host);
     Module.SetUsesRibbon(true);
+    // A handler that unloads the add-in ends the document: the module it was for is no one's any more.
+    const TdivAzore *addIn = Module.AddIn();
+    auto fire = [&](const std::function<void()> &Event) {
+        RunHandler(&Module, nullptr, Event);
+        if (Module.AddIn() != addIn)
+            NotConnected();
+    };
     if (Module.OnRibbonBeforeCreate)
-        Module.RunGuarded([&] { Module.OnRibbonBeforeCreate(&Module, RibbonID); });
+        fire([&] { Module.OnRibbonBeforeCreate(&Module, RibbonID); });
     PruneRibbonIds(Module, RibbonID);
 
     TzidXMLHelper writer;
@@ -223,7 +235,7 @@ std::wstring BuildCustomUI(TzidCOMAddInModule &Module, const std::wstring &Ribbo
 
     std::wstring result = writer.TakeXml();
     if (Module.OnRibbonBeforeLoad)
-        Module.RunGuarded([&] { Module.OnRibbonBeforeLoad(&Module, RibbonID, result); });
+        fire([&] { Module.OnRibbonBeforeLoad(&Module, RibbonID, result); });
     return result;
 }
 
@@ -232,10 +244,10 @@ HRESULT TdivAzore::GetCustomUI(BSTR RibbonID, BSTR *RibbonXml) {
     if (RibbonXml == nullptr)
         return E_POINTER;
     *RibbonXml = nullptr;
-    return Guard([&] {
+    return EntryCall([&] {
         TzidCOMAddInModule *module = Module();
         if (module == nullptr)
-            throw classlib::EOleSysError(L"The add-in is not connected to a host.", E_UNEXPECTED);
+            NotConnected();
         std::wstring xml = BuildCustomUI(*module, classlib::BStrToString(RibbonID));
         *RibbonXml = classlib::AllocBStr(xml);
     });

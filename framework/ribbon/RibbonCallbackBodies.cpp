@@ -9,6 +9,7 @@
 #include "classlib/LateBinding.h"
 #include "classlib/OleString.h"
 #include "framework/core/AddInObject.h"
+#include "framework/core/HandlerCall.h"
 #include "framework/ribbon/RibbonCallbacks.h"
 #include "framework/ribbon/RibbonContainers.h"
 #include "framework/ribbon/RibbonControls.h"
@@ -221,7 +222,7 @@ void RibbonLoaded(TdivAzore &AddIn, TzidRibbonCallbackArgs &Args) {
         module->SetCustomUINamespace(module->OfficeVersion() == 12 ? zidCustomUINamespace2006
                                                                    : zidCustomUINamespace2009);
     if (module->OnRibbonLoaded)
-        module->RunGuarded([&] { module->OnRibbonLoaded(module, Args.Ribbon.Get()); });
+        RunHandler(module, nullptr, [&] { module->OnRibbonLoaded(module, Args.Ribbon.Get()); });
 }
 
 // ---- Outlook's item types ------------------------------------------------------------------------

@@ -279,9 +279,9 @@ HRESULT TdivAzore::Invoke(DISPID DispId, REFIID riid, LCID Locale, WORD Flags, D
     // or a call with no kind at all, is no call of it.
     if ((Flags & DISPATCH_METHOD) == 0)
         return DISP_E_MEMBERNOTFOUND;
-    // The host's object may let go of the add-in inside a handler: it lives until the call returns.
-    auto keepAlive = classlib::ComPtr<IUnknown>::Copy(GetUnknown());
-    return InvokeCallback(*this, *callback, Params, Result, ExcepInfo, ArgErr);
+    // The host's object may let go of the add-in inside a handler, or a handler unload it: the object
+    // and its module live until the call returns.
+    return EntryCall([&] { return InvokeCallback(*this, *callback, Params, Result, ExcepInfo, ArgErr); });
 }
 
 } // namespace framework

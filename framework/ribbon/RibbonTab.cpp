@@ -4,6 +4,7 @@
 #include "classlib/Format.h"
 #include "classlib/OleString.h"
 #include "framework/core/AddInModule.h"
+#include "framework/core/HandlerCall.h"
 #include "framework/core/ModuleErrors.h"
 #include "framework/ribbon/RibbonAttributes.h"
 #include "framework/ribbon/RibbonContainers.h"
@@ -96,7 +97,8 @@ void TzidRibbonTab::SetKeyTip(const TzidRibbonKeyTip &Value) {
 void TzidRibbonTab::DoPropertyChanging(TzidRibbonControlPropertyType PropertyType,
                                        classlib::OleVariant &Value, IDispatch *Context, int) {
     if (OnPropertyChanging)
-        module_->RunGuarded([&] { OnPropertyChanging(this, PropertyType, Value, Context); });
+        framework::RunHandler(module_, nullptr,
+                              [&] { OnPropertyChanging(this, PropertyType, Value, Context); });
 }
 
 std::unique_ptr<classlib::TStringList> TzidRibbonTab::GetAttributes(int ContextMenuNumber) const {

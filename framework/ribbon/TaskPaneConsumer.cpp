@@ -18,14 +18,15 @@ namespace framework {
 
 HRESULT TdivAzore::CTPFactoryAvailable(ICTPFactory *CTPFactoryInst) {
     classlib::TraceEntry(L"AddIn", L"CTPFactoryAvailable");
-    return Guard([&] {
+    return EntryCall([&] {
         if (!module_)
             return;
         TzidCOMAddInModule &module = *module_;
         module.SetCTPFactory(classlib::ComPtr<ICTPFactory>::Copy(CTPFactoryInst));
         module.NotifyCTPFactoryAvailable();
-        // Before start-up complete the start-up sequence makes the panes itself.
-        if (module.ConnectCount() > 0)
+        // Before start-up complete the start-up sequence makes the panes itself; a handler may have
+        // unloaded the add-in.
+        if (Connected(module) && module.ConnectCount() > 0)
             CreatePanesForOpenWindows();
     });
 }

@@ -96,19 +96,34 @@ TzidCustomTaskPane::TzidCustomTaskPane(classlib::TCollection *Collection)
     title_ = L"My Custom Pane " + std::to_wstring(Collection ? Collection->Count() : 1);
 }
 
-// The live panes go while the definition is whole: their destruction reports it as their sender.
-// An instance that is announcing its own destruction is going already: it only leaves the list (a
-// BeforeDestroy handler that clears the definitions would free it twice).
+// The definition leaves its definitions first, so that a BeforeDestroy handler that clears them does
+// not reach it again; its live panes then go while it is otherwise whole: their destruction reports it
+// as their sender. An instance that is announcing its own destruction is going already: it only leaves
+// the list (a BeforeDestroy handler that clears the definitions would free it twice).
 TzidCustomTaskPane::~TzidCustomTaskPane() {
+    destroying_ = true;
     TzidHandlerCall::ObjectGone(this);
+    leftPanes_ = dynamic_cast<TzidCustomTaskPanes *>(Collection());
+    SetCollection(nullptr);
     for (int i = instances_.Count() - 1; i >= 0; --i)
         if (instances_.Items(i)->Destroying())
             instances_.Items(i)->SetCollection(nullptr);
     instances_.Clear();
 }
 
+void TzidCustomTaskPane::operator delete(TzidCustomTaskPane *Pane, std::destroying_delete_t) noexcept {
+    if (Pane->destroying_)
+        return;
+    Pane->~TzidCustomTaskPane();
+    ::operator delete(Pane);
+}
+
+TzidCustomTaskPanes *TzidCustomTaskPane::Panes() const {
+    return destroying_ ? leftPanes_ : dynamic_cast<TzidCustomTaskPanes *>(Collection());
+}
+
 TzidCOMAddInModule *TzidCustomTaskPane::Module() const {
-    auto *panes = dynamic_cast<TzidCustomTaskPanes *>(Collection());
+    TzidCustomTaskPanes *panes = Panes();
     return panes ? &panes->Module() : nullptr;
 }
 

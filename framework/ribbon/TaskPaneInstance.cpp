@@ -52,7 +52,7 @@ TzidCustomTaskPaneInstance::~TzidCustomTaskPaneInstance() {
     destroying_ = true;
     TzidCustomTaskPane *definition = Definition();
     TzidCOMAddInModule *module = Module();
-    auto *panes = definition ? dynamic_cast<TzidCustomTaskPanes *>(definition->Collection()) : nullptr;
+    TzidCustomTaskPanes *panes = definition ? definition->Panes() : nullptr;
     if (announced_ && module && panes && !panes->Destroying() && module->OnTaskPaneBeforeDestroy)
         RunHandler(module, nullptr, [&] { module->OnTaskPaneBeforeDestroy(definition, this); });
     if (pane_) {

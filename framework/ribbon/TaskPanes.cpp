@@ -29,7 +29,9 @@ TzidCustomTaskPane *TzidCustomTaskPanes::Items(int Index) const {
     return static_cast<TzidCustomTaskPane *>(TOwnedCollection::Items(Index));
 }
 
-// A handler may add or drop definitions on the way: the count is read again at each step.
+// A handler may add or drop definitions on the way: the count is read again at each step. One that
+// unloads the add-in clears the definitions, which ends the loop; the handler call that every way
+// into the add-in opens keeps the collection until then.
 void TzidCustomTaskPanes::CreatePanesForWindow(IDispatch *Window, int Kind) {
     TzidCOMAddInModule &module = *module_;
     if (!module.CTPFactory())

@@ -5,6 +5,8 @@
 #pragma once
 #include <windows.h>
 
+#include <new>
+
 #include "classlib/Collection.h"
 #include "classlib/ComPtr.h"
 #include "classlib/EventSink.h"
@@ -65,6 +67,7 @@ private:
 };
 
 class TzidCustomTaskPane;
+class TzidCustomTaskPanes;
 
 // A live pane of a definition in one host window.
 class TzidCustomTaskPaneInstance : public classlib::TCollectionItem {
@@ -151,8 +154,13 @@ class TzidCustomTaskPane : public classlib::TCollectionItem {
 public:
     explicit TzidCustomTaskPane(classlib::TCollection *Collection);
     ~TzidCustomTaskPane() override;
+    // A definition deleted again while it is being destroyed (a BeforeDestroy handler of one of its
+    // panes deleting its Sender) is left to the destruction under way.
+    static void operator delete(TzidCustomTaskPane *Pane, std::destroying_delete_t) noexcept;
 
     TzidCOMAddInModule *Module() const;
+    // The definitions it belongs to; while it is being destroyed, those it has left.
+    TzidCustomTaskPanes *Panes() const;
     TzidCustomTaskPaneInstances &Instances() { return instances_; }
     std::wstring GetDisplayName() const override { return title_; }
 
@@ -204,6 +212,8 @@ private:
     std::wstring title_;
     bool visible_ = true;
     int width_ = -1;
+    TzidCustomTaskPanes *leftPanes_ = nullptr;
+    bool destroying_ = false;
 };
 
 // The module's pane definitions.
