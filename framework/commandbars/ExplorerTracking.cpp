@@ -70,25 +70,93 @@ void TdivAzore::DropExplorerWrapper(office::TOutlookExplorer *Wrapper) {
     DropFromList(ExplorerWrappers, Wrapper);
 }
 
+office::TOutlookExplorer *TdivAzore::TrackExplorer(IDispatch *Explorer) {
+    if (office::TOutlookExplorer *wrapper = FindExplorerWrapper(Explorer))
+        return wrapper;
+    auto created = std::make_unique<TzidExplorer>(*this);
+    try {
+        created->ConnectTo(Explorer);
+    } catch (const classlib::Exception &) {
+        explorersMissed_ = true;
+        throw;
+    }
+    if (created->EventInterface() == nullptr)
+        explorersMissed_ = true; // Outlook refused its events: asked again later
+    created->OnActivate = MakeEvent<&TdivAzore::ExplorerActivate>(this);
+    created->OnFolderSwitch = MakeEvent<&TdivAzore::ExplorerFolderSwitch>(this);
+    created->OnBeforeFolderSwitch = MakeEvent<&TdivAzore::ExplorerBeforeFolderSwitch>(this);
+    created->OnViewSwitch = MakeEvent<&TdivAzore::ExplorerViewSwitch>(this);
+    created->OnBeforeViewSwitch = MakeEvent<&TdivAzore::ExplorerBeforeViewSwitch>(this);
+    created->OnDeactivate = MakeEvent<&TdivAzore::ExplorerDeactivate>(this);
+    created->OnSelectionChange = MakeEvent<&TdivAzore::ExplorerSelectionChange>(this);
+    created->OnClose = MakeEvent<&TdivAzore::ExplorerClose>(this);
+    office::TOutlookExplorer *wrapper = created.get();
+    ExplorerWrappers.push_back(std::move(created));
+    return wrapper;
+}
+
+void TdivAzore::FollowOpenExplorers() {
+    int count = 0;
+    try {
+        count = Explorers->Count();
+    } catch (const classlib::Exception &E) {
+        explorersMissed_ = true;
+        TraceCommandBars(L"Outlook's open explorers could not be counted: they are followed later", E);
+    }
+    for (int i = 1; i <= count && module_; ++i) {
+        try {
+            NewExplorer(nullptr, Explorers->Item(i).Get());
+        } catch (const classlib::Exception &E) {
+            explorersMissed_ = true;
+            TraceCommandBars(L"An open explorer could not be followed now: it is followed later", E);
+        }
+    }
+}
+
+void TdivAzore::FollowMissedExplorers() {
+    if (!explorersMissed_ || !Explorers || !module_)
+        return;
+    explorersMissed_ = false;
+    auto missed = [this](const wchar_t *What, const classlib::Exception &E) {
+        explorersMissed_ = true;
+        TraceCommandBars(What, E);
+    };
+    // Explorers followed without their events are asked for them again.
+    for (const auto &wrapper : ExplorerWrappers) {
+        if (wrapper->EventInterface() != nullptr)
+            continue;
+        try {
+            ComPtr<IDispatch> explorer = wrapper->DefaultInterface();
+            wrapper->ConnectTo(explorer.Get());
+            if (wrapper->EventInterface() == nullptr)
+                explorersMissed_ = true;
+        } catch (const classlib::Exception &E) {
+            missed(L"An explorer's events were refused again", E);
+        }
+    }
+    int count = 0;
+    try {
+        count = Explorers->Count();
+    } catch (const classlib::Exception &E) {
+        missed(L"Outlook's open explorers could not be counted", E);
+    }
+    for (int i = 1; i <= count; ++i) {
+        try {
+            if (ComPtr<IDispatch> explorer = Explorers->Item(i))
+                TrackExplorer(explorer.Get());
+        } catch (const classlib::Exception &E) {
+            missed(L"An open explorer could not be followed now", E);
+        }
+    }
+}
+
 void TdivAzore::NewExplorer(classlib::TObject *Sender, IDispatch *Explorer) {
     TzidHandlerCall call(*this);
     if (!module_ || Explorer == nullptr)
         return;
-    office::TOutlookExplorer *wrapper = FindExplorerWrapper(Explorer);
-    if (wrapper == nullptr) {
-        auto created = std::make_unique<TzidExplorer>(*this);
-        created->ConnectTo(Explorer);
-        created->OnActivate = MakeEvent<&TdivAzore::ExplorerActivate>(this);
-        created->OnFolderSwitch = MakeEvent<&TdivAzore::ExplorerFolderSwitch>(this);
-        created->OnBeforeFolderSwitch = MakeEvent<&TdivAzore::ExplorerBeforeFolderSwitch>(this);
-        created->OnViewSwitch = MakeEvent<&TdivAzore::ExplorerViewSwitch>(this);
-        created->OnBeforeViewSwitch = MakeEvent<&TdivAzore::ExplorerBeforeViewSwitch>(this);
-        created->OnDeactivate = MakeEvent<&TdivAzore::ExplorerDeactivate>(this);
-        created->OnSelectionChange = MakeEvent<&TdivAzore::ExplorerSelectionChange>(this);
-        created->OnClose = MakeEvent<&TdivAzore::ExplorerClose>(this);
-        wrapper = created.get();
-        ExplorerWrappers.push_back(std::move(created));
-    }
+    if (Sender != nullptr)
+        FollowMissedExplorers();
+    office::TOutlookExplorer *wrapper = TrackExplorer(Explorer);
     // (An advanced control would be handed the new window here; no host can show one.)
     module_->RunGuarded([&] { module_->OnOLNewExplorer(Sender, Explorer); });
     if (!Tracks(wrapper))
@@ -114,6 +182,7 @@ void TdivAzore::ExplorerActivate(classlib::TObject *Sender) {
     if (!module_ || wrapper == nullptr || WindowActivationBusy)
         return;
     TzidActivationScope busy;
+    FollowMissedExplorers();
     TzidCOMAddInModule &module = *module_;
     ComPtr<_CommandBars> bars;
     try {

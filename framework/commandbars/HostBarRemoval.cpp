@@ -29,34 +29,53 @@ classlib::ComPtr<CommandBarControl> FindRecorded(_CommandBars *Bars, const std::
     return found;
 }
 
-// The controls and bars recorded by earlier builds that the design no longer names.
+bool IsPopup(CommandBarControl *Control) {
+    MsoControlType type = msoControlCustom;
+    classlib::OleCheck(Control->get_Type(&type));
+    return type == msoControlPopup;
+}
+
+// Whether a popup still holds controls (someone else's, once ours are gone).
+bool HoldsControls(const classlib::ComPtr<CommandBarControl> &Popup) {
+    classlib::ComPtr<CommandBarPopup> popup = Popup.As<CommandBarPopup>();
+    classlib::ComPtr<CommandBarControls> children;
+    classlib::OleCheck(popup->get_Controls(children.Put()));
+    long count = 0;
+    classlib::OleCheck(children->get_Count(&count));
+    return count > 0;
+}
+
+// The controls and bars recorded by earlier builds that the design no longer names. A recorded popup
+// is judged only once every other recorded control is gone (its recorded children among them), and
+// a popup that an emptied popup held is judged again after it: one of ours that is left empty goes.
 void RemoveRecordedControls(TzidCOMAddInModule &Module, _CommandBars *Bars,
                             const std::vector<TzidRecordedControl> &ControlTags,
                             const std::vector<std::wstring> &BarNames) {
+    std::vector<std::wstring> popups;
     for (const TzidRecordedControl &record : ControlTags) {
-        if (record.PropertyChanged == kRemoveAlways)
-            continue;
         classlib::ComPtr<CommandBarControl> found = FindRecorded(Bars, record.Tag);
         if (!found)
             continue;
-        MsoControlType type = msoControlCustom;
-        classlib::OleCheck(found->get_Type(&type));
-        if (type == msoControlPopup) {
-            // A popup that still holds controls (of someone else) stays.
-            classlib::ComPtr<CommandBarPopup> popup = found.As<CommandBarPopup>();
-            classlib::ComPtr<CommandBarControls> children;
-            classlib::OleCheck(popup->get_Controls(children.Put()));
-            long count = 0;
-            classlib::OleCheck(children->get_Count(&count));
-            if (count > 0)
-                continue;
-        }
-        classlib::OleCheck(found->Delete(BoolArg(false)));
+        if (record.PropertyChanged != kRemoveAlways && IsPopup(found.Get()))
+            popups.push_back(record.Tag);
+        else
+            classlib::OleCheck(found->Delete(BoolArg(false)));
     }
-    for (const TzidRecordedControl &record : ControlTags)
-        if (record.PropertyChanged == kRemoveAlways)
-            if (classlib::ComPtr<CommandBarControl> found = FindRecorded(Bars, record.Tag))
+    for (bool deleted = true; deleted;) {
+        deleted = false;
+        for (auto it = popups.begin(); it != popups.end();) {
+            classlib::ComPtr<CommandBarControl> found = FindRecorded(Bars, *it);
+            if (found && HoldsControls(found)) {
+                ++it;
+                continue;
+            }
+            if (found) {
                 classlib::OleCheck(found->Delete(BoolArg(false)));
+                deleted = true;
+            }
+            it = popups.erase(it);
+        }
+    }
     for (const std::wstring &name : BarNames) {
         classlib::ComPtr<CommandBar> bar = Module.FindCommandBar(name);
         if (!bar)
@@ -85,42 +104,50 @@ template <class TBody> void ForEachBarInHost(TzidCOMAddInModule &Module, bool Wi
     }
 }
 
-// Takes a bar's controls and the bar out of the host, and a Word bar out of Word's normal template;
-// a failing removal raises.
-void RemoveBarFromHost(TzidCOMAddInModule &Module, TzidCustomCommandBar &Bar) {
+// Takes a bar's controls and the bar out of the host; answers whether the bar stays there (a built-in
+// bar, or one holding controls of the user's own). A failing removal raises.
+bool RemoveBarFromHost(TzidCOMAddInModule &Module, TzidCustomCommandBar &Bar) {
+    const std::wstring &name = Bar.StoredCommandBarName();
+    const bool there = static_cast<bool>(Module.FindCommandBar(name));
     Bar.RemoveControls();
+    if (!there)
+        return false;
+    if (Module.FindCommandBar(name))
+        return true; // the template keeps it too, with the user's controls
     if (Module.HostType() != ohaWord || Module.OfficeVersion() >= 12)
-        return;
-    // Word keeps a customised bar in its normal template: without this it came back.
+        return false;
+    // Word keeps a customised bar in its normal template: without this the deleted bar came back.
     try {
         classlib::ComPtr<IDispatch> app = Module.HostApp().ToDispatch();
         classlib::OleVariant normal = classlib::DispGet(app.Get(), L"NormalTemplate");
         classlib::OleVariant source = classlib::DispGet(normal.ToDispatch().Get(), L"FullName");
         classlib::DispCall(app.Get(), L"OrganizerDelete",
-                           {source, classlib::OleVariant(Bar.CommandBarName()), classlib::OleVariant(2)});
+                           {source, classlib::OleVariant(name), classlib::OleVariant(2)});
     } catch (const classlib::Exception &E) {
-        TraceCommandBars(L"Word's normal template kept the bar " + Bar.CommandBarName(), E);
+        TraceCommandBars(L"Word's normal template kept the bar " + name, E);
     }
+    return false;
 }
 
-// Deletes the records below Key (values and keys, named by bar or tag) but those named in Kept; the
-// key goes with them when nothing is kept.
-void DeleteRecordsExcept(const std::wstring &Key, const std::set<std::wstring> &Kept) {
+// Deletes the records below Key (values and keys, named by bar or tag) named in Gone but not in Kept;
+// the key goes with them once it holds nothing more.
+void DeleteRecords(const std::wstring &Key, const std::set<std::wstring> &Gone,
+                   const std::set<std::wstring> &Kept) {
     classlib::TRegistry registry;
     registry.SetRootKey(HKEY_CURRENT_USER);
-    if (Kept.empty()) {
-        if (registry.KeyExists(Key))
-            registry.DeleteKey(Key);
-        return;
-    }
     if (!registry.OpenKey(Key, false))
         return;
+    auto goes = [&](const std::wstring &Name) { return Gone.count(Name) != 0 && Kept.count(Name) == 0; };
     for (const std::wstring &name : registry.GetValueNames())
-        if (Kept.count(name) == 0)
+        if (goes(name))
             registry.DeleteValue(name);
     for (const std::wstring &name : registry.GetKeyNames())
-        if (Kept.count(name) == 0)
+        if (goes(name))
             registry.DeleteKey(name);
+    const bool empty = registry.GetValueNames().empty() && registry.GetKeyNames().empty();
+    registry.CloseKey();
+    if (empty)
+        registry.DeleteKey(Key);
 }
 
 // A host started for the clean-up; null (and traced, so that whoever runs the uninstaller learns
@@ -188,23 +215,23 @@ void TzidCOMAddInModule::RemoveCommandBarsFromHost(bool WindowBars) {
     ForEachBarInHost(*this, WindowBars, [this](TzidCustomCommandBar &Bar) { RemoveBarFromHost(*this, Bar); });
 }
 
+// Only the records of what left the host go: a bar that stays (or whose removal failed) and the
+// controls of a failed removal keep theirs, and so does what an earlier design built and this one no
+// longer names, which only unregistration can find again.
 void TzidCOMAddInModule::RemoveCommandBarsOnUnload() {
-    std::set<std::wstring> keptBars, keptTags;
+    std::set<std::wstring> goneBars, goneTags, keptBars, keptTags;
     ForEachBarInHost(*this, true, [&](TzidCustomCommandBar &Bar) {
-        bool removed = false;
+        bool removed = false, stays = true;
         RunGuarded([&] {
-            RemoveBarFromHost(*this, Bar);
+            stays = RemoveBarFromHost(*this, Bar);
             removed = true;
         });
-        if (!removed) {
-            // What stayed in the host keeps its records: unregistration takes it out later.
-            keptBars.insert(Bar.StoredCommandBarName());
-            CollectControlTags(*Bar.Controls(), keptTags);
-        }
+        (removed && !stays ? goneBars : keptBars).insert(Bar.StoredCommandBarName());
+        CollectControlTags(*Bar.Controls(), removed ? goneTags : keptTags);
     });
     const std::wstring key = AddInKey();
-    DeleteRecordsExcept(key + L"\\CommandBars", keptBars);
-    DeleteRecordsExcept(key + L"\\Controls", keptTags);
+    DeleteRecords(key + L"\\CommandBars", goneBars, keptBars);
+    DeleteRecords(key + L"\\Controls", goneTags, keptTags);
 }
 
 void TzidFactory::RemoveHostControls(TzidCOMAddInModule &Module, TzidOfficeHostApp Host,

@@ -71,6 +71,9 @@ ComPtr<_CommandBars> CommandBarsOf(IDispatch *Object, const std::wstring &Name) 
 }
 
 void PlaceBar(TzidCOMAddInModule &Module, TzidCustomCommandBar &Bar) {
+    // After an uninstall the bar may still be bound to the Office bar the clean-up deleted.
+    if (Module.UninstalledMeanwhile())
+        return;
     try {
         if (Module.FindCommandBar(Bar.CommandBarName()))
             Bar.Reconnect();

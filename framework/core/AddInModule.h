@@ -182,6 +182,10 @@ public:
     // The add-in key of the detected host (absolute, below HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE);
     // empty without a factory.
     std::wstring AddInKey() const;
+    // Whether unregistration has taken the module's bars out of the host while it runs: the add-in key
+    // is gone, or its start mode says uninstall where it did not at start-up. The module then builds
+    // no bar and no control for the rest of the session.
+    bool UninstalledMeanwhile() const;
     // Whether the add-in follows Outlook's fast shutdown (Outlook 2010 and later, unless the user's
     // Outlook or the add-in's key asks for the shutdown notifications).
     bool FastShutdownEnabled() const;

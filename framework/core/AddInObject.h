@@ -30,10 +30,9 @@ class IzidRibbonControlInternal;
 class TzidInspector;
 
 // Also a TObject, so that host events can be bound to its handlers.
-class TdivAzore
-    : public classlib::TAutoObjectImpl<IzidAddIn, IDTExtensibility2, IzidAddInPrivate, IRibbonExtensibility,
-                                       ICustomTaskPaneConsumer>,
-      public classlib::TObject {
+class TdivAzore : public classlib::TAutoObjectImpl<IzidAddIn, IDTExtensibility2, IzidAddInPrivate,
+                                                   IRibbonExtensibility, ICustomTaskPaneConsumer>,
+                  public classlib::TObject {
     CLASSLIB_CLASS(TdivAzore)
 public:
     TdivAzore();
@@ -70,7 +69,8 @@ public:
     // Outlook only: of the model objects that extend the built-in control IdMso differently per item
     // type, the one for the item open in the window Context; Control is left as it is when the window
     // does not decide.
-    void IsControlForContext(const std::wstring &IdMso, IDispatch *Context, IzidRibbonControlInternal *&Control);
+    void IsControlForContext(const std::wstring &IdMso, IDispatch *Context,
+                             IzidRibbonControlInternal *&Control);
 
     // The application's dual interface (ITSY ...) is answered under the id its type library gives.
     void *ExtraInterface(REFIID riid) noexcept override;
@@ -156,6 +156,16 @@ private:
     void NameSpaceOptionsPagesAdd(classlib::TObject *Sender, IDispatch *Pages, IDispatch *Folder);
     void NewExplorer(classlib::TObject *Sender, IDispatch *Explorer);
     void NewInspector(classlib::TObject *Sender, IDispatch *Inspector);
+    // Follows the explorers open at start-up (each is activated at once); one whose collection entry
+    // or events Outlook refused is followed later, by FollowMissedExplorers.
+    void FollowOpenExplorers();
+    // Follows, without activating them, the open explorers that an earlier refusal left unfollowed:
+    // their own next activation then binds the bars in them. Runs as another window is followed or
+    // activated.
+    void FollowMissedExplorers();
+    // The wrapper of Explorer, made and connected to its events when it is not tracked yet; a refused
+    // connection raises and leaves the explorer to FollowMissedExplorers.
+    office::TOutlookExplorer *TrackExplorer(IDispatch *Explorer);
 
     // The handlers of each tracked explorer (framework/commandbars/ExplorerTracking.cpp); Sender is
     // the explorer's wrapper.
@@ -219,6 +229,7 @@ private:
     // about them again on the host's every call.
     unsigned long long callbackNamesOutsideTypeLib_ = 0, callbackIdsOutsideTypeLib_ = 0;
     std::unique_ptr<office::TOutlookExplorers> Explorers;
+    bool explorersMissed_ = false; // an open explorer may be unfollowed (FollowMissedExplorers)
     std::unique_ptr<office::TOutlookInspectors> Inspectors;
     std::unique_ptr<office::TOutlookNameSpace> NameSpace;
 };

@@ -302,8 +302,7 @@ void TdivAzore::HookOutlook() {
     Explorers = std::make_unique<office::TOutlookExplorers>(nullptr);
     Explorers->ConnectTo(app->Explorers().Get());
     Explorers->OnNewExplorer = MakeEvent<&TdivAzore::NewExplorer>(this);
-    for (int i = 1, count = Explorers->Count(); i <= count; ++i)
-        NewExplorer(nullptr, Explorers->Item(i).Get());
+    FollowOpenExplorers();
 
     Inspectors = std::make_unique<office::TOutlookInspectors>(nullptr);
     Inspectors->ConnectTo(app->Inspectors().Get());
