@@ -1,7 +1,9 @@
 // Outlook's explorers (main windows) as the add-in follows them: each one that opens, or is open at
 // start-up, is tracked once; its activation puts the module's explorer and plain bars into it, a
 // folder switch filters the explorer bars by the folder shown, its other events become the module's
-// OnOLExplorer... events, and its close takes its bars' bindings and task panes with it.
+// OnOLExplorer... events, and its close takes its bars' bindings and task panes with it. An explorer
+// Outlook once refused to report or to connect is followed at the next window the add-in follows or
+// activates, so that its own next activation binds the bars in it again.
 #include <algorithm>
 #include <utility>
 
@@ -43,6 +45,29 @@ bool SameWindow(IDispatch *A, IDispatch *B) {
     ComPtr<IUnknown> ua, ub;
     return A->QueryInterface(IID_IUnknown, ua.PutVoid()) == S_OK &&
            B->QueryInterface(IID_IUnknown, ub.PutVoid()) == S_OK && ua.Get() == ub.Get();
+}
+
+// Calls Follow (which answers whether to go on) for each explorer of Outlook's collection; answers
+// false when a refusal (the count, an item, Follow raising) left one out, which is traced.
+template <class TFollow> bool ForEachOpenExplorer(office::TOutlookExplorers &Explorers, TFollow Follow) {
+    int count = 0;
+    try {
+        count = Explorers.Count();
+    } catch (const classlib::Exception &E) {
+        TraceCommandBars(L"Outlook's open explorers could not be counted: they are followed later", E);
+        return false;
+    }
+    bool all = true;
+    for (int i = 1; i <= count; ++i) {
+        try {
+            if (ComPtr<IDispatch> explorer = Explorers.Item(i); explorer && !Follow(explorer.Get()))
+                break;
+        } catch (const classlib::Exception &E) {
+            all = false;
+            TraceCommandBars(L"An open explorer could not be followed now: it is followed later", E);
+        }
+    }
+    return all;
 }
 
 } // namespace
@@ -96,31 +121,18 @@ office::TOutlookExplorer *TdivAzore::TrackExplorer(IDispatch *Explorer) {
 }
 
 void TdivAzore::FollowOpenExplorers() {
-    int count = 0;
-    try {
-        count = Explorers->Count();
-    } catch (const classlib::Exception &E) {
+    // Each is activated at once; a handler there may unload the add-in.
+    if (!ForEachOpenExplorer(*Explorers, [this](IDispatch *Explorer) {
+            NewExplorer(nullptr, Explorer);
+            return static_cast<bool>(module_);
+        }))
         explorersMissed_ = true;
-        TraceCommandBars(L"Outlook's open explorers could not be counted: they are followed later", E);
-    }
-    for (int i = 1; i <= count && module_; ++i) {
-        try {
-            NewExplorer(nullptr, Explorers->Item(i).Get());
-        } catch (const classlib::Exception &E) {
-            explorersMissed_ = true;
-            TraceCommandBars(L"An open explorer could not be followed now: it is followed later", E);
-        }
-    }
 }
 
 void TdivAzore::FollowMissedExplorers() {
     if (!explorersMissed_ || !Explorers || !module_)
         return;
     explorersMissed_ = false;
-    auto missed = [this](const wchar_t *What, const classlib::Exception &E) {
-        explorersMissed_ = true;
-        TraceCommandBars(What, E);
-    };
     // Explorers followed without their events are asked for them again.
     for (const auto &wrapper : ExplorerWrappers) {
         if (wrapper->EventInterface() != nullptr)
@@ -128,26 +140,17 @@ void TdivAzore::FollowMissedExplorers() {
         try {
             ComPtr<IDispatch> explorer = wrapper->DefaultInterface();
             wrapper->ConnectTo(explorer.Get());
-            if (wrapper->EventInterface() == nullptr)
-                explorersMissed_ = true;
         } catch (const classlib::Exception &E) {
-            missed(L"An explorer's events were refused again", E);
+            TraceCommandBars(L"An explorer's events were refused again", E);
         }
+        if (wrapper->EventInterface() == nullptr)
+            explorersMissed_ = true;
     }
-    int count = 0;
-    try {
-        count = Explorers->Count();
-    } catch (const classlib::Exception &E) {
-        missed(L"Outlook's open explorers could not be counted", E);
-    }
-    for (int i = 1; i <= count; ++i) {
-        try {
-            if (ComPtr<IDispatch> explorer = Explorers->Item(i))
-                TrackExplorer(explorer.Get());
-        } catch (const classlib::Exception &E) {
-            missed(L"An open explorer could not be followed now", E);
-        }
-    }
+    if (!ForEachOpenExplorer(*Explorers, [this](IDispatch *Explorer) {
+            TrackExplorer(Explorer);
+            return true;
+        }))
+        explorersMissed_ = true;
 }
 
 void TdivAzore::NewExplorer(classlib::TObject *Sender, IDispatch *Explorer) {

@@ -30,9 +30,10 @@ class IzidRibbonControlInternal;
 class TzidInspector;
 
 // Also a TObject, so that host events can be bound to its handlers.
-class TdivAzore : public classlib::TAutoObjectImpl<IzidAddIn, IDTExtensibility2, IzidAddInPrivate,
-                                                   IRibbonExtensibility, ICustomTaskPaneConsumer>,
-                  public classlib::TObject {
+class TdivAzore
+    : public classlib::TAutoObjectImpl<IzidAddIn, IDTExtensibility2, IzidAddInPrivate, IRibbonExtensibility,
+                                       ICustomTaskPaneConsumer>,
+      public classlib::TObject {
     CLASSLIB_CLASS(TdivAzore)
 public:
     TdivAzore();
@@ -69,8 +70,7 @@ public:
     // Outlook only: of the model objects that extend the built-in control IdMso differently per item
     // type, the one for the item open in the window Context; Control is left as it is when the window
     // does not decide.
-    void IsControlForContext(const std::wstring &IdMso, IDispatch *Context,
-                             IzidRibbonControlInternal *&Control);
+    void IsControlForContext(const std::wstring &IdMso, IDispatch *Context, IzidRibbonControlInternal *&Control);
 
     // The application's dual interface (ITSY ...) is answered under the id its type library gives.
     void *ExtraInterface(REFIID riid) noexcept override;
