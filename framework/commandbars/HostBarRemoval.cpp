@@ -29,6 +29,22 @@ classlib::ComPtr<CommandBarControl> FindRecorded(_CommandBars *Bars, const std::
     return found;
 }
 
+// Word keeps a customised bar in its normal template too: a bar the clean-up deleted came back
+// from there without this.
+void DeleteFromNormalTemplate(TzidCOMAddInModule &Module, const std::wstring &Name) {
+    if (Module.HostType() != ohaWord || Module.OfficeVersion() >= 12)
+        return;
+    try {
+        classlib::ComPtr<IDispatch> app = Module.HostApp().ToDispatch();
+        classlib::OleVariant normal = classlib::DispGet(app.Get(), L"NormalTemplate");
+        classlib::OleVariant source = classlib::DispGet(normal.ToDispatch().Get(), L"FullName");
+        classlib::DispCall(app.Get(), L"OrganizerDelete",
+                           {source, classlib::OleVariant(Name), classlib::OleVariant(2)});
+    } catch (const classlib::Exception &E) {
+        TraceCommandBars(L"Word's normal template kept the bar " + Name, E);
+    }
+}
+
 bool IsPopup(CommandBarControl *Control) {
     MsoControlType type = msoControlCustom;
     classlib::OleCheck(Control->get_Type(&type));
@@ -86,8 +102,10 @@ void RemoveRecordedControls(TzidCOMAddInModule &Module, _CommandBars *Bars,
         classlib::OleCheck(bar->get_Controls(controls.Put()));
         long count = 0;
         classlib::OleCheck(controls->get_Count(&count));
-        if (builtIn == VARIANT_FALSE && count == 0)
+        if (builtIn == VARIANT_FALSE && count == 0) {
             classlib::OleCheck(bar->Delete());
+            DeleteFromNormalTemplate(Module, name);
+        }
     }
 }
 
@@ -105,7 +123,8 @@ template <class TBody> void ForEachBarInHost(TzidCOMAddInModule &Module, bool Wi
 }
 
 // Takes a bar's controls and the bar out of the host; answers whether the bar stays there (a built-in
-// bar, or one holding controls of the user's own). A failing removal raises.
+// bar, or one still holding controls: the user's own, or ones an earlier design left). A failing
+// removal raises.
 bool RemoveBarFromHost(TzidCOMAddInModule &Module, TzidCustomCommandBar &Bar) {
     const std::wstring &name = Bar.StoredCommandBarName();
     const bool there = static_cast<bool>(Module.FindCommandBar(name));
@@ -113,19 +132,8 @@ bool RemoveBarFromHost(TzidCOMAddInModule &Module, TzidCustomCommandBar &Bar) {
     if (!there)
         return false;
     if (Module.FindCommandBar(name))
-        return true; // the template keeps it too, with the user's controls
-    if (Module.HostType() != ohaWord || Module.OfficeVersion() >= 12)
-        return false;
-    // Word keeps a customised bar in its normal template: without this the deleted bar came back.
-    try {
-        classlib::ComPtr<IDispatch> app = Module.HostApp().ToDispatch();
-        classlib::OleVariant normal = classlib::DispGet(app.Get(), L"NormalTemplate");
-        classlib::OleVariant source = classlib::DispGet(normal.ToDispatch().Get(), L"FullName");
-        classlib::DispCall(app.Get(), L"OrganizerDelete",
-                           {source, classlib::OleVariant(name), classlib::OleVariant(2)});
-    } catch (const classlib::Exception &E) {
-        TraceCommandBars(L"Word's normal template kept the bar " + name, E);
-    }
+        return true; // the normal template keeps it too, with those controls
+    DeleteFromNormalTemplate(Module, name);
     return false;
 }
 

@@ -101,9 +101,9 @@ TEST_F(WordBarsRemovalTest, AnUninstallWhileTheAddInIsLoadedLeavesNothingItWould
     word().NewDocument();
 
     EXPECT_EQ(opened, 1);
-    EXPECT_EQ(Bar(L"Tessary"), nullptr) << "a window switch built the bar again";
-    EXPECT_EQ(Bar(L"Tessary Tools"), nullptr);
-    EXPECT_EQ(Control(L"Tessary Zip"), nullptr);
+    EXPECT_FALSE(Bar(L"Tessary")) << "a window switch built the bar again";
+    EXPECT_FALSE(Bar(L"Tessary Tools"));
+    EXPECT_FALSE(Control(L"Tessary Zip"));
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, wordKey)) << "the records came back";
     EXPECT_EQ(word().OrganizerDeletes().size(), 2u);
 }
@@ -130,7 +130,7 @@ TEST_F(WordBarsRemovalTest, AnUninstallKeepsTheUsersControlsAndLeavesNoEmptyMenu
     ASSERT_NE(Bar(L"Tessary"), nullptr) << "the bar holding the user's control went";
     ASSERT_EQ(Bar(L"Tessary")->controls.size(), 1u);
     EXPECT_EQ(Bar(L"Tessary")->controls[0], users);
-    EXPECT_EQ(Bar(L"Tessary Tools"), nullptr);
+    EXPECT_FALSE(Bar(L"Tessary Tools"));
     EXPECT_EQ(word().OrganizerDeletes(), std::vector<std::wstring>{NormalTemplate() + L"|Tessary Tools|2"})
         << "the normal template lost a bar that the clean-up kept";
     EXPECT_FALSE(menu->alive) << "an empty menu of ours stayed";
@@ -150,7 +150,7 @@ TEST_F(WordBarsRemovalTest, AnUnloadKeepsTheRecordsOfWhatStaysSoThatAnUninstallR
 
     Unload(ext_dm_UserClosed);
 
-    EXPECT_EQ(Bar(L"Tessary"), nullptr);
+    EXPECT_FALSE(Bar(L"Tessary"));
     ASSERT_NE(Bar(L"Tessary Old"), nullptr);
     EXPECT_EQ(Bar(L"Tessary Old")->controls.size(), 0u);
     ASSERT_NE(Bar(L"Tessary Tools"), nullptr);
@@ -160,9 +160,11 @@ TEST_F(WordBarsRemovalTest, AnUnloadKeepsTheRecordsOfWhatStaysSoThatAnUninstallR
 
     factory().UpdateRegistry(false);
 
-    EXPECT_EQ(Bar(L"Tessary Old"), nullptr) << "a bar of an older version stayed in Word for good";
+    EXPECT_FALSE(Bar(L"Tessary Old")) << "a bar of an older version stayed in Word for good";
     ASSERT_NE(Bar(L"Tessary Tools"), nullptr);
     EXPECT_TRUE(users->alive);
+    EXPECT_EQ(word().OrganizerDeletes(), (std::vector<std::wstring>{NormalTemplate() + L"|Tessary|2",
+                                                                    NormalTemplate() + L"|Tessary Old|2"}));
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, wordKey));
 }
 
