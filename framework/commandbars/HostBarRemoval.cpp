@@ -137,25 +137,42 @@ bool RemoveBarFromHost(TzidCOMAddInModule &Module, TzidCustomCommandBar &Bar) {
     return false;
 }
 
-// Deletes the records below Key (values and keys, named by bar or tag) named in Gone but not in Kept;
+// Deletes the records below Key (values and keys, named by bar or tag) for which Goes answers true;
 // the key goes with them once it holds nothing more.
-void DeleteRecords(const std::wstring &Key, const std::set<std::wstring> &Gone,
-                   const std::set<std::wstring> &Kept) {
+template <class TGoes> void DeleteRecords(const std::wstring &Key, TGoes Goes) {
     classlib::TRegistry registry;
     registry.SetRootKey(HKEY_CURRENT_USER);
     if (!registry.OpenKey(Key, false))
         return;
-    auto goes = [&](const std::wstring &Name) { return Gone.count(Name) != 0 && Kept.count(Name) == 0; };
     for (const std::wstring &name : registry.GetValueNames())
-        if (goes(name))
+        if (Goes(name))
             registry.DeleteValue(name);
     for (const std::wstring &name : registry.GetKeyNames())
-        if (goes(name))
+        if (Goes(name))
             registry.DeleteKey(name);
     const bool empty = registry.GetValueNames().empty() && registry.GetKeyNames().empty();
     registry.CloseKey();
     if (empty)
         registry.DeleteKey(Key);
+}
+
+// What the user's unload does with a record: that of a bar or control that left the host goes, that
+// of one that stayed (or whose removal failed) stays, and that of one the design no longer names
+// stays while the host still has it (InHost), for unregistration to find.
+template <class TInHost>
+auto RecordGoes(const std::set<std::wstring> &Gone, const std::set<std::wstring> &Kept, TInHost InHost) {
+    return [&Gone, &Kept, InHost](const std::wstring &Name) {
+        if (Kept.count(Name) != 0)
+            return false;
+        if (Gone.count(Name) != 0)
+            return true;
+        try {
+            return !static_cast<bool>(InHost(Name));
+        } catch (const classlib::Exception &E) {
+            TraceCommandBars(L"Whether the host still has " + Name + L" is unknown: its record stays", E);
+            return false;
+        }
+    };
 }
 
 // A host started for the clean-up; null (and traced, so that whoever runs the uninstaller learns
@@ -237,9 +254,13 @@ void TzidCOMAddInModule::RemoveCommandBarsOnUnload() {
         (removed && !stays ? goneBars : keptBars).insert(Bar.StoredCommandBarName());
         CollectControlTags(*Bar.Controls(), removed ? goneTags : keptTags);
     });
+    auto barInHost = [this](const std::wstring &Name) { return FindCommandBar(Name); };
+    auto controlInHost = [this](const std::wstring &Tag) {
+        return commandBars_ ? FindRecorded(commandBars_.Get(), Tag) : nullptr;
+    };
     const std::wstring key = AddInKey();
-    DeleteRecords(key + L"\\CommandBars", goneBars, keptBars);
-    DeleteRecords(key + L"\\Controls", goneTags, keptTags);
+    DeleteRecords(key + L"\\CommandBars", RecordGoes(goneBars, keptBars, barInHost));
+    DeleteRecords(key + L"\\Controls", RecordGoes(goneTags, keptTags, controlInHost));
 }
 
 void TzidFactory::RemoveHostControls(TzidCOMAddInModule &Module, TzidOfficeHostApp Host,

@@ -229,7 +229,8 @@ public:
     // raises.
     void RemoveCommandBarsFromHost(bool WindowBars);
     // The user's unload: each bar (window bars included) leaves the host on its own, a failure going
-    // to DoError; the "\CommandBars" and "\Controls" records go, but those of a bar that stayed.
+    // to DoError; the "\CommandBars" and "\Controls" records of what left the host go, those of
+    // what stays there (a bar that stayed, what an earlier design built) stay for unregistration.
     void RemoveCommandBarsOnUnload();
     void RestoreExplorerBarPositions();
     classlib::TObject *FindRibbonObject(const std::wstring &Id) const;
