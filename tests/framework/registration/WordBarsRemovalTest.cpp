@@ -14,8 +14,8 @@ using namespace framework;
 namespace regtest {
 namespace {
 
-constexpr long kButton = 1;
-constexpr long kPopup = 10;
+using hostsim::msoControl::Button;
+using hostsim::msoControl::Popup;
 
 class WordBarsRemovalTest : public RegistrationFixture {
 protected:
@@ -55,31 +55,25 @@ protected:
         ASSERT_NE(Bar(L"Tessary"), nullptr);
     }
     void Unload(ext_DisconnectMode Mode) {
-        if (Mode == ext_dm_HostShutdown) {
-            EXPECT_EQ(addIn_->OnBeginShutdown(&custom_), S_OK);
-        }
+        EXPECT_TRUE(Mode == ext_dm_UserClosed || addIn_->OnBeginShutdown(&custom_) == S_OK);
         EXPECT_EQ(addIn_->OnDisconnection(Mode, &custom_), S_OK);
         addIn_.Reset();
     }
 
     hostsim::BarRef Bar(const std::wstring &Name) { return bars_->Set().FindBar(Name); }
     hostsim::ControlRef Control(const std::wstring &Tag) { return bars_->Set().FindControl({.tag = Tag}); }
-    hostsim::ControlRef Add(const hostsim::BarRef &Bar, long Type, const std::wstring &Tag) {
-        hostsim::ControlRef control =
-            bars_->Set().AddControl(Bar, Type, std::nullopt, std::nullopt, std::nullopt, false);
+    // A control in Bar, recorded as an earlier build's when Recorded (a user's control has no tag).
+    hostsim::ControlRef Add(const hostsim::BarRef &Bar, long Type, const std::wstring &Tag = L"",
+                            bool Recorded = false) {
+        hostsim::ControlRef control = bars_->Set().AddControl(Bar, Type, {}, {}, {}, false);
         control->props.tag = Tag;
+        if (Recorded)
+            WriteDword(HKEY_CURRENT_USER, wordKey + L"\\Controls", Tag, 3);
         return control;
     }
-    // A control of the user's own in Bar.
-    hostsim::ControlRef UsersControl(const hostsim::BarRef &Bar) { return Add(Bar, kButton, L""); }
-    // A bar an older version built and recorded, with a recorded button in it.
-    void OlderVersionsBar() {
-        hostsim::BarRef old = bars_->Set().AddBar(std::wstring(L"Tessary Old"), std::nullopt, false, false);
-        Add(old, kButton, L"Tessary Old Zip");
-        WriteDword(HKEY_CURRENT_USER, wordKey + L"\\CommandBars", L"Tessary Old", 1);
-        WriteDword(HKEY_CURRENT_USER, wordKey + L"\\Controls", L"Tessary Old Zip", 1);
+    std::wstring Organized(const std::wstring &Bar) {
+        return word().NormalTemplate()->FullName() + L"|" + Bar + L"|2";
     }
-    std::wstring NormalTemplate() { return word().NormalTemplate()->FullName(); }
 
     hostsim::CommandBarsObject *bars_ = nullptr;
     classlib::ComPtr<IDTExtensibility2> addIn_;
@@ -113,17 +107,13 @@ TEST_F(WordBarsRemovalTest, AnUninstallWhileTheAddInIsLoadedLeavesNothingItWould
 // menu and an item of its own inside, goes whole, while a menu holding someone else's item stays.
 TEST_F(WordBarsRemovalTest, AnUninstallKeepsTheUsersControlsAndLeavesNoEmptyMenuOfOurs) {
     Load();
-    hostsim::ControlRef users = UsersControl(Bar(L"Tessary"));
-    hostsim::BarRef menuBar = Bar(L"Menu Bar");
-    hostsim::ControlRef menu = Add(menuBar, kPopup, L"Tessary Menu");
-    hostsim::ControlRef submenu = Add(menu->subBar, kPopup, L"Tessary Menu Sub");
-    Add(submenu->subBar, kButton, L"Tessary Menu Sub Item");
-    hostsim::ControlRef shared = Add(menuBar, kPopup, L"Tessary Shared");
-    hostsim::ControlRef foreign = Add(shared->subBar, kButton, L"Someone Else's");
+    hostsim::ControlRef users = Add(Bar(L"Tessary"), Button);
     // The popups' records come before their items' (the registry lists them by name).
-    for (const wchar_t *tag :
-         {L"Tessary Menu", L"Tessary Menu Sub", L"Tessary Menu Sub Item", L"Tessary Shared"})
-        WriteDword(HKEY_CURRENT_USER, wordKey + L"\\Controls", tag, 3);
+    hostsim::ControlRef menu = Add(Bar(L"Menu Bar"), Popup, L"Tessary Menu", true);
+    hostsim::ControlRef submenu = Add(menu->subBar, Popup, L"Tessary Menu Sub", true);
+    Add(submenu->subBar, Button, L"Tessary Menu Sub Item", true);
+    hostsim::ControlRef shared = Add(Bar(L"Menu Bar"), Popup, L"Tessary Shared", true);
+    hostsim::ControlRef foreign = Add(shared->subBar, Button);
 
     factory().UpdateRegistry(false);
 
@@ -131,7 +121,7 @@ TEST_F(WordBarsRemovalTest, AnUninstallKeepsTheUsersControlsAndLeavesNoEmptyMenu
     ASSERT_EQ(Bar(L"Tessary")->controls.size(), 1u);
     EXPECT_EQ(Bar(L"Tessary")->controls[0], users);
     EXPECT_FALSE(Bar(L"Tessary Tools"));
-    EXPECT_EQ(word().OrganizerDeletes(), std::vector<std::wstring>{NormalTemplate() + L"|Tessary Tools|2"})
+    EXPECT_EQ(word().OrganizerDeletes(), std::vector<std::wstring>{Organized(L"Tessary Tools")})
         << "the normal template lost a bar that the clean-up kept";
     EXPECT_FALSE(menu->alive) << "an empty menu of ours stayed";
     EXPECT_FALSE(submenu->alive);
@@ -144,9 +134,12 @@ TEST_F(WordBarsRemovalTest, AnUninstallKeepsTheUsersControlsAndLeavesNoEmptyMenu
 // keeps the records of what stays: that bar's, and that of a bar an older version built and this
 // design no longer names. The uninstall after it finds that bar by its record and removes it.
 TEST_F(WordBarsRemovalTest, AnUnloadKeepsTheRecordsOfWhatStaysSoThatAnUninstallRemovesIt) {
-    OlderVersionsBar();
-    Load(); // the old bar's recorded button is removed at the start, the emptied bar stays
-    hostsim::ControlRef users = UsersControl(Bar(L"Tessary Tools"));
+    // A bar an older version built and recorded; its recorded button goes at the start, the bar stays.
+    Add(bars_->Set().AddBar(std::wstring(L"Tessary Old"), {}, false, false), Button, L"Tessary Old Zip",
+        true);
+    WriteDword(HKEY_CURRENT_USER, wordKey + L"\\CommandBars", L"Tessary Old", 1);
+    Load();
+    hostsim::ControlRef users = Add(Bar(L"Tessary Tools"), Button);
 
     Unload(ext_dm_UserClosed);
 
@@ -163,8 +156,8 @@ TEST_F(WordBarsRemovalTest, AnUnloadKeepsTheRecordsOfWhatStaysSoThatAnUninstallR
     EXPECT_FALSE(Bar(L"Tessary Old")) << "a bar of an older version stayed in Word for good";
     ASSERT_NE(Bar(L"Tessary Tools"), nullptr);
     EXPECT_TRUE(users->alive);
-    EXPECT_EQ(word().OrganizerDeletes(), (std::vector<std::wstring>{NormalTemplate() + L"|Tessary|2",
-                                                                    NormalTemplate() + L"|Tessary Old|2"}));
+    EXPECT_EQ(word().OrganizerDeletes(),
+              (std::vector<std::wstring>{Organized(L"Tessary"), Organized(L"Tessary Old")}));
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, wordKey));
 }
 
