@@ -15,7 +15,7 @@ bool TzidCOMAddInModule::UninstalledMeanwhile() const {
     classlib::TRegistry registry(KEY_READ);
     registry.SetRootKey(HKEY_CURRENT_USER);
     if (!registry.OpenKeyReadOnly(key))
-        return true;
+        return HeldAddInKey() != nullptr; // it was there at start-up (a profile may refuse to make it)
     // A start that already read "uninstall" (an earlier clean-up that failed) is no sign of one now.
     if (startMode_ == zsmUninstall || !registry.ValueExists(ZIDStartModeValue))
         return false;
