@@ -1,7 +1,9 @@
 // Outlook's explorers (main windows) as the add-in follows them: each one that opens, or is open at
 // start-up, is tracked once; its activation puts the module's explorer and plain bars into it, a
 // folder switch filters the explorer bars by the folder shown, its other events become the module's
-// OnOLExplorer... events, and its close takes its bars' bindings and task panes with it.
+// OnOLExplorer... events, and its close takes its bars' bindings and task panes with it. An explorer
+// Outlook once refused to report or to connect is followed at the next window the add-in follows or
+// activates, so that its own next activation binds the bars in it again.
 #include <algorithm>
 #include <utility>
 
@@ -45,6 +47,29 @@ bool SameWindow(IDispatch *A, IDispatch *B) {
            B->QueryInterface(IID_IUnknown, ub.PutVoid()) == S_OK && ua.Get() == ub.Get();
 }
 
+// Calls Follow (which answers whether to go on) for each explorer of Outlook's collection; answers
+// false when a refusal (the count, an item, Follow raising) left one out, which is traced.
+template <class TFollow> bool ForEachOpenExplorer(office::TOutlookExplorers &Explorers, TFollow Follow) {
+    int count = 0;
+    try {
+        count = Explorers.Count();
+    } catch (const classlib::Exception &E) {
+        TraceCommandBars(L"Outlook's open explorers could not be counted: they are followed later", E);
+        return false;
+    }
+    bool all = true;
+    for (int i = 1; i <= count; ++i) {
+        try {
+            if (ComPtr<IDispatch> explorer = Explorers.Item(i); explorer && !Follow(explorer.Get()))
+                break;
+        } catch (const classlib::Exception &E) {
+            all = false;
+            TraceCommandBars(L"An open explorer could not be followed now: it is followed later", E);
+        }
+    }
+    return all;
+}
+
 } // namespace
 
 TzidExplorer::TzidExplorer(TdivAzore &AddIn) : TOutlookExplorer(nullptr), addIn_(AddIn) {}
@@ -70,25 +95,71 @@ void TdivAzore::DropExplorerWrapper(office::TOutlookExplorer *Wrapper) {
     DropFromList(ExplorerWrappers, Wrapper);
 }
 
+office::TOutlookExplorer *TdivAzore::TrackExplorer(IDispatch *Explorer) {
+    if (office::TOutlookExplorer *wrapper = FindExplorerWrapper(Explorer))
+        return wrapper;
+    auto created = std::make_unique<TzidExplorer>(*this);
+    try {
+        created->ConnectTo(Explorer);
+    } catch (const classlib::Exception &) {
+        explorersMissed_ = true;
+        throw;
+    }
+    if (created->EventInterface() == nullptr)
+        explorersMissed_ = true; // Outlook refused its events: asked again later
+    created->OnActivate = MakeEvent<&TdivAzore::ExplorerActivate>(this);
+    created->OnFolderSwitch = MakeEvent<&TdivAzore::ExplorerFolderSwitch>(this);
+    created->OnBeforeFolderSwitch = MakeEvent<&TdivAzore::ExplorerBeforeFolderSwitch>(this);
+    created->OnViewSwitch = MakeEvent<&TdivAzore::ExplorerViewSwitch>(this);
+    created->OnBeforeViewSwitch = MakeEvent<&TdivAzore::ExplorerBeforeViewSwitch>(this);
+    created->OnDeactivate = MakeEvent<&TdivAzore::ExplorerDeactivate>(this);
+    created->OnSelectionChange = MakeEvent<&TdivAzore::ExplorerSelectionChange>(this);
+    created->OnClose = MakeEvent<&TdivAzore::ExplorerClose>(this);
+    office::TOutlookExplorer *wrapper = created.get();
+    ExplorerWrappers.push_back(std::move(created));
+    return wrapper;
+}
+
+void TdivAzore::FollowOpenExplorers() {
+    // Each is activated at once; a handler there may unload the add-in.
+    if (!ForEachOpenExplorer(*Explorers, [this](IDispatch *Explorer) {
+            NewExplorer(nullptr, Explorer);
+            return static_cast<bool>(module_);
+        }))
+        explorersMissed_ = true;
+}
+
+void TdivAzore::FollowMissedExplorers() {
+    if (!explorersMissed_ || !Explorers || !module_)
+        return;
+    explorersMissed_ = false;
+    // Explorers followed without their events are asked for them again.
+    for (const auto &wrapper : ExplorerWrappers) {
+        if (wrapper->EventInterface() != nullptr)
+            continue;
+        try {
+            ComPtr<IDispatch> explorer = wrapper->DefaultInterface();
+            wrapper->ConnectTo(explorer.Get());
+        } catch (const classlib::Exception &E) {
+            TraceCommandBars(L"An explorer's events were refused again", E);
+        }
+        if (wrapper->EventInterface() == nullptr)
+            explorersMissed_ = true;
+    }
+    if (!ForEachOpenExplorer(*Explorers, [this](IDispatch *Explorer) {
+            TrackExplorer(Explorer);
+            return true;
+        }))
+        explorersMissed_ = true;
+}
+
 void TdivAzore::NewExplorer(classlib::TObject *Sender, IDispatch *Explorer) {
     TzidHandlerCall call(*this);
     if (!module_ || Explorer == nullptr)
         return;
-    office::TOutlookExplorer *wrapper = FindExplorerWrapper(Explorer);
-    if (wrapper == nullptr) {
-        auto created = std::make_unique<TzidExplorer>(*this);
-        created->ConnectTo(Explorer);
-        created->OnActivate = MakeEvent<&TdivAzore::ExplorerActivate>(this);
-        created->OnFolderSwitch = MakeEvent<&TdivAzore::ExplorerFolderSwitch>(this);
-        created->OnBeforeFolderSwitch = MakeEvent<&TdivAzore::ExplorerBeforeFolderSwitch>(this);
-        created->OnViewSwitch = MakeEvent<&TdivAzore::ExplorerViewSwitch>(this);
-        created->OnBeforeViewSwitch = MakeEvent<&TdivAzore::ExplorerBeforeViewSwitch>(this);
-        created->OnDeactivate = MakeEvent<&TdivAzore::ExplorerDeactivate>(this);
-        created->OnSelectionChange = MakeEvent<&TdivAzore::ExplorerSelectionChange>(this);
-        created->OnClose = MakeEvent<&TdivAzore::ExplorerClose>(this);
-        wrapper = created.get();
-        ExplorerWrappers.push_back(std::move(created));
-    }
+    if (Sender != nullptr)
+        FollowMissedExplorers();
+    office::TOutlookExplorer *wrapper = TrackExplorer(Explorer);
     // (An advanced control would be handed the new window here; no host can show one.)
     module_->RunGuarded([&] { module_->OnOLNewExplorer(Sender, Explorer); });
     if (!Tracks(wrapper))
@@ -114,6 +185,7 @@ void TdivAzore::ExplorerActivate(classlib::TObject *Sender) {
     if (!module_ || wrapper == nullptr || WindowActivationBusy)
         return;
     TzidActivationScope busy;
+    FollowMissedExplorers();
     TzidCOMAddInModule &module = *module_;
     ComPtr<_CommandBars> bars;
     try {

@@ -29,34 +29,69 @@ classlib::ComPtr<CommandBarControl> FindRecorded(_CommandBars *Bars, const std::
     return found;
 }
 
-// The controls and bars recorded by earlier builds that the design no longer names.
+// Word keeps a customised bar in its normal template too: a bar the clean-up deleted came back
+// from there without this.
+void DeleteFromNormalTemplate(TzidCOMAddInModule &Module, const std::wstring &Name) {
+    if (Module.HostType() != ohaWord || Module.OfficeVersion() >= 12)
+        return;
+    try {
+        classlib::ComPtr<IDispatch> app = Module.HostApp().ToDispatch();
+        classlib::OleVariant normal = classlib::DispGet(app.Get(), L"NormalTemplate");
+        classlib::OleVariant source = classlib::DispGet(normal.ToDispatch().Get(), L"FullName");
+        classlib::DispCall(app.Get(), L"OrganizerDelete",
+                           {source, classlib::OleVariant(Name), classlib::OleVariant(2)});
+    } catch (const classlib::Exception &E) {
+        TraceCommandBars(L"Word's normal template kept the bar " + Name, E);
+    }
+}
+
+bool IsPopup(CommandBarControl *Control) {
+    MsoControlType type = msoControlCustom;
+    classlib::OleCheck(Control->get_Type(&type));
+    return type == msoControlPopup;
+}
+
+// Whether a popup still holds controls (someone else's, once ours are gone).
+bool HoldsControls(const classlib::ComPtr<CommandBarControl> &Popup) {
+    classlib::ComPtr<CommandBarPopup> popup = Popup.As<CommandBarPopup>();
+    classlib::ComPtr<CommandBarControls> children;
+    classlib::OleCheck(popup->get_Controls(children.Put()));
+    long count = 0;
+    classlib::OleCheck(children->get_Count(&count));
+    return count > 0;
+}
+
+// The controls and bars recorded by earlier builds that the design no longer names. A recorded popup
+// is judged only once every other recorded control is gone (its recorded children among them), and
+// a popup that an emptied popup held is judged again after it: one of ours that is left empty goes.
 void RemoveRecordedControls(TzidCOMAddInModule &Module, _CommandBars *Bars,
                             const std::vector<TzidRecordedControl> &ControlTags,
                             const std::vector<std::wstring> &BarNames) {
+    std::vector<std::wstring> popups;
     for (const TzidRecordedControl &record : ControlTags) {
-        if (record.PropertyChanged == kRemoveAlways)
-            continue;
         classlib::ComPtr<CommandBarControl> found = FindRecorded(Bars, record.Tag);
         if (!found)
             continue;
-        MsoControlType type = msoControlCustom;
-        classlib::OleCheck(found->get_Type(&type));
-        if (type == msoControlPopup) {
-            // A popup that still holds controls (of someone else) stays.
-            classlib::ComPtr<CommandBarPopup> popup = found.As<CommandBarPopup>();
-            classlib::ComPtr<CommandBarControls> children;
-            classlib::OleCheck(popup->get_Controls(children.Put()));
-            long count = 0;
-            classlib::OleCheck(children->get_Count(&count));
-            if (count > 0)
-                continue;
-        }
-        classlib::OleCheck(found->Delete(BoolArg(false)));
+        if (record.PropertyChanged != kRemoveAlways && IsPopup(found.Get()))
+            popups.push_back(record.Tag);
+        else
+            classlib::OleCheck(found->Delete(BoolArg(false)));
     }
-    for (const TzidRecordedControl &record : ControlTags)
-        if (record.PropertyChanged == kRemoveAlways)
-            if (classlib::ComPtr<CommandBarControl> found = FindRecorded(Bars, record.Tag))
+    for (bool deleted = true; deleted;) {
+        deleted = false;
+        for (auto it = popups.begin(); it != popups.end();) {
+            classlib::ComPtr<CommandBarControl> found = FindRecorded(Bars, *it);
+            if (found && HoldsControls(found)) {
+                ++it;
+                continue;
+            }
+            if (found) {
                 classlib::OleCheck(found->Delete(BoolArg(false)));
+                deleted = true;
+            }
+            it = popups.erase(it);
+        }
+    }
     for (const std::wstring &name : BarNames) {
         classlib::ComPtr<CommandBar> bar = Module.FindCommandBar(name);
         if (!bar)
@@ -67,8 +102,10 @@ void RemoveRecordedControls(TzidCOMAddInModule &Module, _CommandBars *Bars,
         classlib::OleCheck(bar->get_Controls(controls.Put()));
         long count = 0;
         classlib::OleCheck(controls->get_Count(&count));
-        if (builtIn == VARIANT_FALSE && count == 0)
+        if (builtIn == VARIANT_FALSE && count == 0) {
             classlib::OleCheck(bar->Delete());
+            DeleteFromNormalTemplate(Module, name);
+        }
     }
 }
 
@@ -85,42 +122,57 @@ template <class TBody> void ForEachBarInHost(TzidCOMAddInModule &Module, bool Wi
     }
 }
 
-// Takes a bar's controls and the bar out of the host, and a Word bar out of Word's normal template;
-// a failing removal raises.
-void RemoveBarFromHost(TzidCOMAddInModule &Module, TzidCustomCommandBar &Bar) {
+// Takes a bar's controls and the bar out of the host; answers whether the bar stays there (a built-in
+// bar, or one still holding controls: the user's own, or ones an earlier design left). A failing
+// removal raises.
+bool RemoveBarFromHost(TzidCOMAddInModule &Module, TzidCustomCommandBar &Bar) {
+    const std::wstring &name = Bar.StoredCommandBarName();
+    const bool there = static_cast<bool>(Module.FindCommandBar(name));
     Bar.RemoveControls();
-    if (Module.HostType() != ohaWord || Module.OfficeVersion() >= 12)
-        return;
-    // Word keeps a customised bar in its normal template: without this it came back.
-    try {
-        classlib::ComPtr<IDispatch> app = Module.HostApp().ToDispatch();
-        classlib::OleVariant normal = classlib::DispGet(app.Get(), L"NormalTemplate");
-        classlib::OleVariant source = classlib::DispGet(normal.ToDispatch().Get(), L"FullName");
-        classlib::DispCall(app.Get(), L"OrganizerDelete",
-                           {source, classlib::OleVariant(Bar.CommandBarName()), classlib::OleVariant(2)});
-    } catch (const classlib::Exception &E) {
-        TraceCommandBars(L"Word's normal template kept the bar " + Bar.CommandBarName(), E);
-    }
+    if (!there)
+        return false;
+    if (Module.FindCommandBar(name))
+        return true; // the normal template keeps it too, with those controls
+    DeleteFromNormalTemplate(Module, name);
+    return false;
 }
 
-// Deletes the records below Key (values and keys, named by bar or tag) but those named in Kept; the
-// key goes with them when nothing is kept.
-void DeleteRecordsExcept(const std::wstring &Key, const std::set<std::wstring> &Kept) {
+// Deletes the records below Key (values and keys, named by bar or tag) for which Goes answers true;
+// the key goes with them once it holds nothing more.
+template <class TGoes> void DeleteRecords(const std::wstring &Key, TGoes Goes) {
     classlib::TRegistry registry;
     registry.SetRootKey(HKEY_CURRENT_USER);
-    if (Kept.empty()) {
-        if (registry.KeyExists(Key))
-            registry.DeleteKey(Key);
-        return;
-    }
     if (!registry.OpenKey(Key, false))
         return;
     for (const std::wstring &name : registry.GetValueNames())
-        if (Kept.count(name) == 0)
+        if (Goes(name))
             registry.DeleteValue(name);
     for (const std::wstring &name : registry.GetKeyNames())
-        if (Kept.count(name) == 0)
+        if (Goes(name))
             registry.DeleteKey(name);
+    const bool empty = registry.GetValueNames().empty() && registry.GetKeyNames().empty();
+    registry.CloseKey();
+    if (empty)
+        registry.DeleteKey(Key);
+}
+
+// What the user's unload does with a record: that of a bar or control that left the host goes, that
+// of one that stayed (or whose removal failed) stays, and that of one the design no longer names
+// stays while the host still has it (InHost), for unregistration to find.
+template <class TInHost>
+auto RecordGoes(const std::set<std::wstring> &Gone, const std::set<std::wstring> &Kept, TInHost InHost) {
+    return [&Gone, &Kept, InHost](const std::wstring &Name) {
+        if (Kept.count(Name) != 0)
+            return false;
+        if (Gone.count(Name) != 0)
+            return true;
+        try {
+            return !static_cast<bool>(InHost(Name));
+        } catch (const classlib::Exception &E) {
+            TraceCommandBars(L"Whether the host still has " + Name + L" is unknown: its record stays", E);
+            return false;
+        }
+    };
 }
 
 // A host started for the clean-up; null (and traced, so that whoever runs the uninstaller learns
@@ -188,23 +240,27 @@ void TzidCOMAddInModule::RemoveCommandBarsFromHost(bool WindowBars) {
     ForEachBarInHost(*this, WindowBars, [this](TzidCustomCommandBar &Bar) { RemoveBarFromHost(*this, Bar); });
 }
 
+// Only the records of what left the host go: a bar that stays (or whose removal failed) and the
+// controls of a failed removal keep theirs, and so does what an earlier design built and this one no
+// longer names, which only unregistration can find again.
 void TzidCOMAddInModule::RemoveCommandBarsOnUnload() {
-    std::set<std::wstring> keptBars, keptTags;
+    std::set<std::wstring> goneBars, goneTags, keptBars, keptTags;
     ForEachBarInHost(*this, true, [&](TzidCustomCommandBar &Bar) {
-        bool removed = false;
+        bool removed = false, stays = true;
         RunGuarded([&] {
-            RemoveBarFromHost(*this, Bar);
+            stays = RemoveBarFromHost(*this, Bar);
             removed = true;
         });
-        if (!removed) {
-            // What stayed in the host keeps its records: unregistration takes it out later.
-            keptBars.insert(Bar.StoredCommandBarName());
-            CollectControlTags(*Bar.Controls(), keptTags);
-        }
+        (removed && !stays ? goneBars : keptBars).insert(Bar.StoredCommandBarName());
+        CollectControlTags(*Bar.Controls(), removed ? goneTags : keptTags);
     });
+    auto barInHost = [this](const std::wstring &Name) { return FindCommandBar(Name); };
+    auto controlInHost = [this](const std::wstring &Tag) {
+        return commandBars_ ? FindRecorded(commandBars_.Get(), Tag) : nullptr;
+    };
     const std::wstring key = AddInKey();
-    DeleteRecordsExcept(key + L"\\CommandBars", keptBars);
-    DeleteRecordsExcept(key + L"\\Controls", keptTags);
+    DeleteRecords(key + L"\\CommandBars", RecordGoes(goneBars, keptBars, barInHost));
+    DeleteRecords(key + L"\\Controls", RecordGoes(goneTags, keptTags, controlInHost));
 }
 
 void TzidFactory::RemoveHostControls(TzidCOMAddInModule &Module, TzidOfficeHostApp Host,

@@ -154,7 +154,7 @@ void TzidCOMAddInModule::CreateCommandBar(TzidCustomCommandBar *Bar) {
     if (hostType_ == ohaOutlook && name.find(L'\'') != std::wstring::npos)
         RaiseZidError(TzidErrorCode::zidErrIllegalBarName,
                       classlib::Format(L"Illegal character in the %s commandbar name.", {name}));
-    if (!Bar->SupportedApps().Contains(hostType_))
+    if (!Bar->SupportedApps().Contains(hostType_) || UninstalledMeanwhile())
         return;
     // Hosts that show a ribbon take only the bars meant for it; Visio, InfoPath, Project and Publisher
     // 2007 have no ribbon and still show every bar.
@@ -274,7 +274,7 @@ void TzidCOMAddInModule::CreateControl(TzidCommandBarControl *Control, TzidCusto
     try {
         if (hostType_ == ohaMapPoint)
             RaiseMapPoint();
-        if (Bar == nullptr || !Bar->CommandBarInterface())
+        if (Bar == nullptr || !Bar->CommandBarInterface() || UninstalledMeanwhile())
             return;
         const classlib::ComPtr<CommandBar> &office = Bar->CommandBarInterface();
         classlib::ComPtr<CommandBarControls> container;

@@ -72,6 +72,9 @@ ComPtr<_CommandBars> CommandBarsOf(IDispatch *Object, const std::wstring &Name) 
 }
 
 void PlaceBar(TzidCOMAddInModule &Module, TzidCustomCommandBar &Bar) {
+    // After an uninstall the bar may still be bound to the Office bar the clean-up deleted.
+    if (Module.UninstalledMeanwhile())
+        return;
     try {
         // The design's name: the Office bar the bar is bound to may have been deleted by the user
         // (Word's Customize dialog), and then it is built again as a missing one.

@@ -24,7 +24,8 @@ classlib::ComPtr<_CommandBars> CommandBarsOf(IDispatch *Object, const std::wstri
 // The same for an object already read (an Outlook window's CommandBars).
 classlib::ComPtr<_CommandBars> AsCommandBars(const classlib::ComPtr<IDispatch> &Bars);
 // The Office bar of Bar's name in the module's CommandBars is re-bound with its controls, or the bar
-// is built when there is none; a failure goes to the module's DoError.
+// is built when there is none; a failure goes to the module's DoError. Nothing happens once an
+// uninstall has taken the module's bars out of the host (UninstalledMeanwhile).
 void PlaceBar(TzidCOMAddInModule &Module, TzidCustomCommandBar &Bar);
 // Unbinds Bar's controls from their Office controls (into popups) and the bar from its Office bar.
 void UnbindBar(TzidCustomCommandBar &Bar);

@@ -193,6 +193,10 @@ public:
     // The add-in key of the detected host (absolute, below HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE);
     // empty without a factory.
     std::wstring AddInKey() const;
+    // Whether unregistration has taken the module's bars out of the host while it runs: the add-in key
+    // is gone, or its start mode says uninstall where it did not at start-up. The module then builds
+    // no bar and no control for the rest of the session.
+    bool UninstalledMeanwhile() const;
     // Whether the add-in follows Outlook's fast shutdown (Outlook 2010 and later, unless the user's
     // Outlook or the add-in's key asks for the shutdown notifications).
     bool FastShutdownEnabled() const;
@@ -237,7 +241,8 @@ public:
     // raises.
     void RemoveCommandBarsFromHost(bool WindowBars);
     // The user's unload: each bar (window bars included) leaves the host on its own, a failure going
-    // to DoError; the "\CommandBars" and "\Controls" records go, but those of a bar that stayed.
+    // to DoError; the "\CommandBars" and "\Controls" records of what left the host go, those of
+    // what stays there (a bar that stayed, what an earlier design built) stay for unregistration.
     void RemoveCommandBarsOnUnload();
     void RestoreExplorerBarPositions();
     classlib::TObject *FindRibbonObject(const std::wstring &Id) const;

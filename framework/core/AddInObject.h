@@ -170,6 +170,16 @@ private:
     void NameSpaceOptionsPagesAdd(classlib::TObject *Sender, IDispatch *Pages, IDispatch *Folder);
     void NewExplorer(classlib::TObject *Sender, IDispatch *Explorer);
     void NewInspector(classlib::TObject *Sender, IDispatch *Inspector);
+    // Follows the explorers open at start-up (each is activated at once); one whose collection entry
+    // or events Outlook refused is followed later, by FollowMissedExplorers.
+    void FollowOpenExplorers();
+    // Follows, without activating them, the open explorers that an earlier refusal left unfollowed:
+    // their own next activation then binds the bars in them. Runs as another window is followed or
+    // activated.
+    void FollowMissedExplorers();
+    // The wrapper of Explorer, made and connected to its events when it is not tracked yet; a refused
+    // connection raises and leaves the explorer to FollowMissedExplorers.
+    office::TOutlookExplorer *TrackExplorer(IDispatch *Explorer);
 
     // The handlers of each tracked explorer (framework/commandbars/ExplorerTracking.cpp); Sender is
     // the explorer's wrapper.
@@ -233,6 +243,7 @@ private:
     // about them again on the host's every call.
     unsigned long long callbackNamesOutsideTypeLib_ = 0, callbackIdsOutsideTypeLib_ = 0;
     std::unique_ptr<office::TOutlookExplorers> Explorers;
+    bool explorersMissed_ = false; // an open explorer may be unfollowed (FollowMissedExplorers)
     std::unique_ptr<office::TOutlookInspectors> Inspectors;
     std::unique_ptr<office::TOutlookNameSpace> NameSpace;
 };

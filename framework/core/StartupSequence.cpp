@@ -316,8 +316,7 @@ void TdivAzore::HookOutlook() {
     Explorers->ConnectTo(app->Explorers().Get());
     Explorers->OnNewExplorer = MakeEvent<&TdivAzore::NewExplorer>(this);
     // Each report runs the add-in's handlers, which may unload it.
-    for (int i = 1, count = Explorers->Count(); i <= count && Connected(module); ++i)
-        NewExplorer(nullptr, Explorers->Item(i).Get());
+    FollowOpenExplorers();
     if (!Connected(module))
         return;
 

@@ -3,6 +3,7 @@
 #include "RegTestServer.h"
 #include "classlib/Classes.h"
 #include "classlib/ComServer.h"
+#include "framework/core/AddInObject.h"
 
 #include <gtest/gtest.h>
 
@@ -61,9 +62,18 @@ void TRegTestModule::ModuleError(const classlib::Exception &E, bool &Handled) {
     Handled = true;
 }
 
+namespace {
+
+// The add-in object a host loads (a test that plays a host running the add-in while it is
+// unregistered).
+class TRegTestAddIn : public TdivAzore {};
+
+} // namespace
+
 TzidFactory &RegTestFactory() {
-    static TzidFactory factory(classlib::ComServer(), nullptr, CLSID_TSY, TRegTestModule::StaticClass(),
-                               L"TSY", L"Tessary registration test add-in");
+    static TzidFactory factory(classlib::ComServer(), classlib::TComObjectFactory::ComClass<TRegTestAddIn>(),
+                               CLSID_TSY, TRegTestModule::StaticClass(), L"TSY",
+                               L"Tessary registration test add-in");
     return factory;
 }
 
