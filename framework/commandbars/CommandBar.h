@@ -21,6 +21,7 @@ namespace framework {
 
 class TzidCOMAddInModule;
 class TzidCommandBarControls;
+class TzidCommandBarControl;
 
 class TzidCustomCommandBar : public classlib::TComponent {
     CLASSLIB_CLASS(TzidCustomCommandBar)
@@ -94,6 +95,8 @@ public:
     void SetBuiltBefore(bool Value) noexcept { builtBefore_ = Value; }
     // Binds the bar and its controls in the current host window, building missing controls.
     void Reconnect();
+    // Office's control that a control placed by Id stands for on this bar; null when there is none.
+    classlib::ComPtr<CommandBarControl> FindPlacedOfficeControl(const TzidCommandBarControl &Control) const;
     // Deletes the bar's controls from the host for good, then the bar (DeleteBar).
     void RemoveControls();
     // Deletes the bound bar when it is no built-in bar and holds no controls; unbinds in any case.

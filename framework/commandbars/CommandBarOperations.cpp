@@ -4,6 +4,7 @@
 #include "framework/commandbars/CommandBar.h"
 #include "framework/commandbars/CommandBarControls.h"
 #include "framework/commandbars/CommandBarPopup.h"
+#include "framework/commandbars/OfficeAccess.h"
 #include "framework/core/AddInModule.h"
 
 namespace framework {
@@ -63,6 +64,23 @@ void TzidCustomCommandBar::UpdateBar() {
         SetVisible(visible_);
 }
 
+// Office's own control placed by Id (kind 5) is known by its Id and Tag together: a search by Tag
+// with its type (0) finds none, and one by Id alone finds Office's control of that Id on any bar.
+classlib::ComPtr<CommandBarControl> TzidCustomCommandBar::FindPlacedOfficeControl(
+    const TzidCommandBarControl &Control) const {
+    classlib::ComPtr<CommandBarControl> found;
+    if (!commandBarInterface_ || Control.StoredOfficeID() == 1)
+        return found;
+    TStringArg tag(Control.StoredOfficeTag());
+    // A look-up that fails finds nothing: the control is then built, or left unbound, as when missing.
+    if (FAILED(commandBarInterface_->FindControl(MissingArg(), LongArg(Control.StoredOfficeID()), tag.Var(),
+                                                 MissingArg(), BoolArg(true), found.Put()))) {
+        TraceCommandBars(L"Office's control " + Control.StoredOfficeTag() + L" could not be looked up");
+        found.Reset();
+    }
+    return found;
+}
+
 void TzidCustomCommandBar::Reconnect() {
     if (!useForRibbon_ && addInModule_->UsesRibbon())
         return;
@@ -76,12 +94,13 @@ void TzidCustomCommandBar::Reconnect() {
         // has gone.
         const std::wstring &tag = control->StoredOfficeTag();
         classlib::ComPtr<CommandBarControl> found =
-            module.FindBarControlByTag(commandBarInterface_.Get(), type, tag);
+            kind == cctControl ? FindPlacedOfficeControl(*control)
+                               : module.FindBarControlByTag(commandBarInterface_.Get(), type, tag);
         if (!found)
             found = module.FindControlByTag(type, tag);
         if (!found) {
             module.CreateControl(control, this, nullptr);
-            found = module.FindControlByTag(type, tag);
+            found = kind == cctControl ? FindPlacedOfficeControl(*control) : module.FindControlByTag(type, tag);
         }
         if (!found && control->StoredOfficeID() != 1)
             found = module.FindControlById(type, control->StoredOfficeID());

@@ -5,6 +5,8 @@
 #include "WordBarsFixture.h"
 
 #include "classlib/LateBinding.h"
+#include "framework/commandbars/CommandBar.h"
+#include "framework/commandbars/CommandBarControls.h"
 #include "hostsim/SimDispatch.h"
 
 namespace wordbars {
@@ -27,6 +29,27 @@ TEST_F(RestartTest, AStartThatFindsEverythingInPlaceWritesNothing) {
     EXPECT_EQ(Picture(), built);
     EXPECT_EQ(Writes(L"OnAction"), std::vector<std::wstring>{});
     EXPECT_TRUE(word_->NormalTemplate()->Saved()) << "Word would ask to save Normal.dot at every exit";
+    EXPECT_EQ(Errors(), std::vector<std::wstring>{});
+}
+
+// A second document's window binds the bar again: Office's own Print and Save, placed by their Id,
+// are found by Id and Tag together, so that they stay bound (and Save's click reaches the add-in).
+TEST_F(RestartTest, AWindowSwitchKeepsOfficesControlsPlacedByIdBound) {
+    ASSERT_TRUE(Start());
+    SwitchWindow();
+    auto *addIn = dynamic_cast<framework::TdivAzore *>(addIn_.Get());
+    ASSERT_NE(addIn, nullptr);
+    auto *bar = dynamic_cast<framework::TzidCustomCommandBar *>(addIn->Module()->FindComponent(L"MainBar"));
+    ASSERT_NE(bar, nullptr);
+    for (const wchar_t *tag : {L"print", L"save"}) {
+        framework::TzidCommandBarControl *control = nullptr;
+        for (int i = 0; i < bar->Controls()->Count(); ++i)
+            if (bar->Controls()->Items(i)->StoredOfficeTag() == tag)
+                control = bar->Controls()->Items(i);
+        ASSERT_NE(control, nullptr) << tag;
+        ASSERT_EQ(Tagged(tag).size(), 1u) << tag;
+        EXPECT_TRUE(control->ControlInterface()) << tag << " is left unbound by the window's binding";
+    }
     EXPECT_EQ(Errors(), std::vector<std::wstring>{});
 }
 
