@@ -11,7 +11,6 @@
 #include "framework/core/HandlerCall.h"
 #include "framework/core/HostEvents.h"
 #include "framework/core/ModuleErrors.h"
-#include "framework/core/ProcessState.h"
 
 namespace framework {
 
