@@ -13,8 +13,8 @@
 #include "BenchSupport.h"
 #include "classlib/Reader.h"
 #include "framework/commandbars/CommandBarModel.h"
-#include "framework/commandbars/Shortcuts.h"
 #include "framework/core/AddInModule.h"
+#include "framework/shortcuts/Shortcuts.h"
 #include "hostsim/OutlookHost.h"
 
 using namespace framework;

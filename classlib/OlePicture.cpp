@@ -46,10 +46,11 @@ IPictureDisp *CreatePictureDisp(const TIcon &icon) {
     return picture;
 }
 
-void MakeAlphaBitmap(const TBitmap &source, TBitmap &result) {
+void MakeAlphaBitmap(const TBitmap &source, TBitmap &result, bool keyEveryFormat) {
     TBitmap copy;
     copy.Assign(&source);
-    const bool keyed = source.PixelFormat() == pf24bit && source.Transparent() && !source.Empty();
+    const bool keyed =
+        (keyEveryFormat || source.PixelFormat() == pf24bit) && source.Transparent() && !source.Empty();
     copy.SetPixelFormat(pf32bit); // a 24-bit image becomes opaque here
     if (keyed) {
         COLORREF key = source.TransparentColor();

@@ -18,7 +18,9 @@ IPictureDisp *CreatePictureDisp(const TIcon &icon);
 // Makes result a pf32bit copy of source with straight (not premultiplied) alpha: a pf32bit source
 // keeps its alpha; a pf24bit source is opaque (255) except, when it is Transparent, the pixels of
 // its TransparentColor (a system colour is resolved first), which get alpha 0 and keep their colour.
+// With keyEveryFormat those pixels get alpha 0 whatever the source's format (a 32-bit source keeps
+// its own alpha elsewhere): a ribbon host draws a Transparent glyph that way.
 // Transparency settings are copied; result's OnChange fires once.
-void MakeAlphaBitmap(const TBitmap &source, TBitmap &result);
+void MakeAlphaBitmap(const TBitmap &source, TBitmap &result, bool keyEveryFormat = false);
 
 } // namespace classlib

@@ -4,9 +4,9 @@
 
 #include "classlib/Classes.h"
 #include "framework/commandbars/CommandBar.h"
-#include "framework/commandbars/NativeWindows.h"
 #include "framework/core/AddInModule.h"
 #include "framework/core/HandlerCall.h"
+#include "framework/shortcuts/NativeWindows.h"
 
 namespace framework {
 

@@ -1,4 +1,5 @@
 #include "framework/commandbars/CommandBarModel.h"
+#include "framework/shortcuts/ShortcutsEngine.h"
 
 namespace framework {
 
@@ -16,6 +17,8 @@ void RegisterCommandBarClasses() {
              &TzidCommandBarAdvancedControl::StaticClass(),
          })
         classlib::RegisterClass(*cls);
+    // The bars' keyboard shortcuts come with them.
+    InstallShortcuts();
 }
 
 } // namespace framework

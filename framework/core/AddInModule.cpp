@@ -11,7 +11,6 @@
 #include "framework/core/HandlerCall.h"
 #include "framework/core/HostEvents.h"
 #include "framework/core/ModuleErrors.h"
-#include "framework/core/ProcessState.h"
 
 namespace framework {
 
@@ -72,6 +71,7 @@ TzidCOMAddInModule::TzidCOMAddInModule(classlib::TComponent *AOwner)
     : TDataModule(AOwner), registry_(std::make_unique<classlib::TRegistry>()) {
     if (taskPanesMaker != nullptr)
         taskPanes_ = taskPanesMaker(*this);
+    shortcuts_ = MakeShortcutsEngine(*this);
 }
 
 // Made when first asked for (Access's start-up starts it): a timer keeps a hidden window of its own,
@@ -147,10 +147,8 @@ TzidCOMAddInModule::~TzidCOMAddInModule() {
     factory_ = nullptr;
     comAddIn_.Reset();
     hostApp_.Clear();
-    RemoveKeyboardHook(this);
-    SetColorWindow(nullptr);
-    SetNativeWindow(nullptr);
-    shortcutList_.reset();
+    // The hidden windows are components of the module: they go before the components do.
+    shortcuts_.reset();
     // The components go before the bar list: a bar leaves the list when it is freed.
     DestroyComponents();
     commandBarList_.Clear();
@@ -267,22 +265,6 @@ office::TOutlookApplication *TzidCOMAddInModule::OutlookApp() const {
 
 std::unique_ptr<office::THostWrapper> TzidCOMAddInModule::ReleaseHostWrapper(TzidOfficeHostApp Host) {
     return std::move(hostWrappers_[Host]);
-}
-
-void TzidCOMAddInModule::SetNativeWindow(classlib::TComponent *Value) {
-    if (Value != nativeWindow_)
-        delete std::exchange(nativeWindow_, Value);
-}
-
-void TzidCOMAddInModule::SetColorWindow(classlib::TComponent *Value) {
-    if (Value != colorWindow_)
-        delete std::exchange(colorWindow_, Value);
-}
-
-classlib::TStringList *TzidCOMAddInModule::ShortcutList() {
-    if (!shortcutList_)
-        shortcutList_ = std::make_unique<classlib::TStringList>();
-    return shortcutList_.get();
 }
 
 void TzidCOMAddInModule::OptionsPagesAdd(classlib::TObject * /*Sender*/, IDispatch * /*Pages*/) {}

@@ -24,6 +24,7 @@
 #include "framework/core/HostApps.h"
 #include "framework/core/NamedObjects.h"
 #include "framework/core/RibbonKinds.h"
+#include "framework/core/ShortcutsEngine.h"
 #include "framework/core/StartMode.h"
 #include "office/HostWrapper.h"
 #include "office/OutlookApplication.h"
@@ -285,10 +286,11 @@ public:
 
     TzidHostEvents *HostEvents() const { return hostEvents_; }
     TzidHostEvents *Outlook2007App() const { return outlook2007App_; }
-    classlib::TComponent *NativeWindow() const { return nativeWindow_; }
-    void SetNativeWindow(classlib::TComponent *Value); // frees the previous one
-    classlib::TComponent *ColorWindow() const { return colorWindow_; }
-    void SetColorWindow(classlib::TComponent *Value); // frees the previous one
+    // ---- shortcuts and hidden windows (the shortcuts engine's; none without one) ----
+    // Every module created from now on holds an engine made by Maker; answers the one before.
+    static TzidShortcutsEngineMaker SetShortcutsEngineMaker(TzidShortcutsEngineMaker Maker);
+    classlib::TComponent *NativeWindow() const;
+    classlib::TComponent *ColorWindow() const;
     // Upper-cased shortcut texts, each with its TzidCommandBarButton as object; made on first use.
     classlib::TStringList *ShortcutList();
     // ShortcutList rebuilt from the bars usable in the host's active window.
@@ -393,8 +395,7 @@ private:
     std::array<std::unique_ptr<office::THostWrapper>, HostAppCount> hostWrappers_;
 
     bool handleShortcuts_ = false;
-    classlib::TComponent *nativeWindow_ = nullptr;
-    std::unique_ptr<classlib::TStringList> shortcutList_;
+    std::unique_ptr<IzidShortcutsEngine> shortcuts_;
     TzidHostEvents *hostEvents_ = nullptr;
     std::wstring namespace_;
     TzidRibbons startFromScratch_;
@@ -415,7 +416,6 @@ private:
     bool accessProjectOpen_ = false;
     std::wstring accessProjectName_;
     int officeVersion_ = 0; // until a host is detected
-    classlib::TComponent *colorWindow_ = nullptr;
     TzidOfficeColorScheme colorScheme_ = TzidOfficeColorScheme::Unknown;
     TzidHostEvents *outlook2007App_ = nullptr;
     std::wstring customUINamespace_;

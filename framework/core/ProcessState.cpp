@@ -4,8 +4,6 @@ namespace framework {
 
 TzidOfficeHostApp HostKind = ohaExcel;
 HWND HostMainWindow = nullptr;
-HHOOK KeyboardHook = nullptr;
-const void *KeyboardHookOwner = nullptr;
 bool WindowActivationBusy = false;
 
 const wchar_t *HostWindowClasses(TzidOfficeHostApp Host) {
@@ -16,16 +14,6 @@ const wchar_t *HostWindowClasses(TzidOfficeHostApp Host) {
         return L"VISIOA";
     default:
         return nullptr;
-    }
-}
-
-void RemoveKeyboardHook(const void *Owner) noexcept {
-    if (Owner != nullptr && Owner != KeyboardHookOwner)
-        return;
-    if (HHOOK hook = KeyboardHook) {
-        KeyboardHook = nullptr;
-        KeyboardHookOwner = nullptr;
-        UnhookWindowsHookEx(hook);
     }
 }
 

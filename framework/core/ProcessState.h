@@ -20,13 +20,4 @@ const wchar_t *HostWindowClasses(TzidOfficeHostApp Host);
 // a window again, and that activation is not handled inside the first.
 extern bool WindowActivationBusy;
 
-// The thread keyboard hook of the module's shortcuts; null when none is installed.
-extern HHOOK KeyboardHook;
-// Removes the hook when one is installed.
-// The module whose shortcuts the hook serves; null when there is no hook.
-extern const void *KeyboardHookOwner;
-// Removes the hook when one is installed and, given an Owner, only when it is that module's: a
-// module that goes must not take another module's hook with it.
-void RemoveKeyboardHook(const void *Owner = nullptr) noexcept;
-
 } // namespace framework

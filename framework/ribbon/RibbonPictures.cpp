@@ -55,28 +55,6 @@ bool HandlerPicture(const OleVariant &Value) {
     return (Value.Type() == VT_DISPATCH || Value.Type() == VT_UNKNOWN) && Value.Var().punkVal != nullptr;
 }
 
-// A 32-bit copy of Bitmap with straight alpha, as the host draws it: 24-bit pixels are opaque,
-// 32-bit ones keep their alpha; when Bitmap is Transparent, the pixels of its transparent colour get
-// alpha 0 either way.
-void MakeRibbonBitmap(const classlib::TBitmap &Bitmap, classlib::TBitmap &Result) {
-    classlib::TBitmap copy;
-    copy.Assign(&Bitmap);
-    COLORREF key = Bitmap.TransparentColor(); // read before the format changes the pixels' bytes
-    copy.SetPixelFormat(classlib::pf32bit);   // 24-bit pixels become opaque here
-    if (Bitmap.Transparent() && !copy.Empty()) {
-        if (key & 0x80000000)
-            key = GetSysColor(static_cast<int>(key & 0xFF));
-        const uint8_t r = GetRValue(key), g = GetGValue(key), b = GetBValue(key);
-        for (int y = 0; y < copy.Height(); ++y) {
-            uint8_t *p = copy.ScanLine(y);
-            for (int x = 0; x < copy.Width(); ++x, p += 4)
-                if (p[0] == b && p[1] == g && p[2] == r)
-                    p[3] = 0;
-        }
-    }
-    Result.Assign(&copy);
-}
-
 } // namespace
 
 ComPtr<IPictureDisp> GlyphToPictureDisp(IzidRibbonControlInternal &Control) {
@@ -94,7 +72,7 @@ ComPtr<IPictureDisp> GlyphToPictureDisp(IzidRibbonControlInternal &Control) {
     }
     bitmap.SetTransparent(true);
     classlib::TBitmap dib;
-    MakeRibbonBitmap(bitmap, dib);
+    classlib::MakeAlphaBitmap(bitmap, dib, true); // the colour key applies to 32-bit glyphs too
     ComPtr<IPictureDisp> picture;
     picture.Attach(classlib::CreatePictureDisp(dib));
     return picture;

@@ -305,6 +305,37 @@ TEST(Bitmap, AlphaCopyFromTheTransparentColour) {
     EXPECT_EQ(alpha.ScanLine(0)[7], 0x10);
 }
 
+// The ribbon's glyphs: the colour key cuts through a 32-bit picture too, whose other pixels keep
+// their own alpha.
+TEST(Bitmap, AlphaCopyKeyingEveryFormat) {
+    TBitmap b32;
+    b32.SetPixelFormat(pf32bit);
+    b32.SetSize(3, 1);
+    b32.SetTransparent(true);
+    b32.SetTransparentColor(kMagenta);
+    b32.SetPixels(0, 0, kMagenta);
+    b32.SetPixels(1, 0, kRed);
+    b32.ScanLine(0)[3] = 0x80;
+    b32.ScanLine(0)[4 + 3] = 0x10;
+    b32.ScanLine(0)[8 + 3] = 0x40; // black
+    TBitmap alpha;
+    MakeAlphaBitmap(b32, alpha, true);
+    EXPECT_EQ(alpha.ScanLine(0)[3], 0);        // the key colour
+    EXPECT_EQ(alpha.Pixels(0, 0), kMagenta);   // straight alpha: colour kept
+    EXPECT_EQ(alpha.ScanLine(0)[4 + 3], 0x10); // its own alpha
+    EXPECT_EQ(alpha.ScanLine(0)[8 + 3], 0x40);
+
+    TBitmap b24; // a 24-bit source is keyed as without the option
+    b24.SetSize(2, 1);
+    Fill(b24, kRed);
+    b24.SetPixels(0, 0, kMagenta);
+    b24.SetTransparent(true);
+    b24.SetTransparentColor(kMagenta);
+    MakeAlphaBitmap(b24, alpha, true);
+    EXPECT_EQ(alpha.ScanLine(0)[3], 0);
+    EXPECT_EQ(alpha.ScanLine(0)[4 + 3], 255);
+}
+
 TEST(OlePicture, BitmapPictureOwnsACopyOfTheHandle) {
     auto bitmap = std::make_unique<TBitmap>();
     bitmap->SetSize(20, 10);

@@ -4,7 +4,7 @@
 #include "CommandBarFixture.h"
 
 #include "RegistryAccess.h"
-#include "framework/commandbars/NativeWindows.h"
+#include "framework/shortcuts/NativeWindows.h"
 
 using namespace framework;
 

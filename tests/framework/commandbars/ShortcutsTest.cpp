@@ -3,9 +3,9 @@
 // windows deciding which bars count.
 #include "CommandBarFixture.h"
 
-#include "framework/commandbars/NativeWindows.h"
-#include "framework/commandbars/Shortcuts.h"
 #include "framework/core/ProcessState.h"
+#include "framework/shortcuts/NativeWindows.h"
+#include "framework/shortcuts/Shortcuts.h"
 #include "hostsim/OutlookFolders.h"
 
 using namespace framework;

@@ -12,7 +12,7 @@
 #include "WindowsFixture.h"
 
 #include "framework/commandbars/CommandBarComboBox.h"
-#include "framework/commandbars/NativeWindows.h"
+#include "framework/shortcuts/NativeWindows.h"
 #include "hostsim/ComAddInObject.h"
 #include "hostsim/CommandBarCatalog.h"
 #include "hostsim/CommandBarHosts.h"

@@ -1,5 +1,5 @@
 // The shortcut texts, the module's list of them, and the click of a matched one.
-#include "framework/commandbars/Shortcuts.h"
+#include "framework/shortcuts/Shortcuts.h"
 
 #include "classlib/LateBinding.h"
 #include "classlib/Trace.h"
@@ -8,6 +8,7 @@
 #include "framework/commandbars/OutlookCommandBars.h"
 #include "framework/core/AddInModule.h"
 #include "framework/core/HandlerCall.h"
+#include "framework/shortcuts/ShortcutsEngine.h"
 #include "office/HostDispIds.h"
 #include "office/office.h"
 
@@ -171,15 +172,15 @@ std::wstring FormatShortcut(bool Ctrl, bool Shift, bool Alt, WORD VirtualKey) {
     return text + KeyName(VirtualKey);
 }
 
-classlib::TStringList &TzidCOMAddInModule::BuildShortcutList() {
+classlib::TStringList &TzidShortcutsEngine::BuildShortcutList() {
     classlib::TStringList &list = *ShortcutList();
     list.Clear();
     std::vector<TzidCustomCommandBar *> used;
-    if (HostType() == ohaOutlook) {
-        used = OutlookBars(*this);
+    if (module_.HostType() == ohaOutlook) {
+        used = OutlookBars(module_);
     } else {
-        for (TzidCustomCommandBar *bar : CommandBarList())
-            if (bar->SupportedApps().Contains(HostType()))
+        for (TzidCustomCommandBar *bar : module_.CommandBarList())
+            if (bar->SupportedApps().Contains(module_.HostType()))
                 used.push_back(bar);
     }
     for (TzidCustomCommandBar *bar : used)

@@ -29,6 +29,15 @@ std::wstring FormatShortcut(bool Ctrl, bool Shift, bool Alt, WORD VirtualKey);
 // Upper case of the letters a to z only; every other character stays.
 std::wstring UpperCaseAZ(std::wstring Text);
 
+// The thread keyboard hook of the module's shortcuts; null when none is installed. One process serves
+// one connected module, so the handle is the process's.
+extern HHOOK KeyboardHook;
+// The module whose shortcuts the hook serves; null when there is no hook.
+extern const void *KeyboardHookOwner;
+// Removes the hook when one is installed and, given an Owner, only when it is that module's: a
+// module that goes must not take another module's hook with it.
+void RemoveKeyboardHook(const void *Owner = nullptr) noexcept;
+
 // The hook procedure: installed per thread with SetWindowsHookExW(WH_KEYBOARD). Always calls the next
 // hook; answers 1 for a key stroke it took (a matched shortcut, or one OnKeyDown handled).
 LRESULT CALLBACK KeyboardHookProc(int Code, WPARAM wParam, LPARAM lParam);

@@ -1,4 +1,4 @@
-#include "framework/commandbars/NativeWindows.h"
+#include "framework/shortcuts/NativeWindows.h"
 
 #include <objbase.h>
 
@@ -11,9 +11,9 @@
 #include "classlib/ModuleHandle.h"
 #include "classlib/Registry.h"
 #include "classlib/Trace.h"
-#include "framework/commandbars/Shortcuts.h"
 #include "framework/core/AddInModule.h"
 #include "framework/core/HandlerCall.h"
+#include "framework/shortcuts/Shortcuts.h"
 #include "framework/support/WindowMessages.h"
 
 namespace framework {

@@ -1,15 +1,27 @@
-// The thread keyboard hook and the module members that make and remove it with the hidden windows.
+// The thread keyboard hook, and the engine steps that make and remove it with the hidden windows.
 #include "classlib/Trace.h"
 #include "framework/commandbars/CommandBarModel.h"
-#include "framework/commandbars/NativeWindows.h"
-#include "framework/commandbars/Shortcuts.h"
 #include "framework/core/AddInModule.h"
 #include "framework/core/HandlerCall.h"
-#include "framework/core/ProcessState.h"
+#include "framework/shortcuts/NativeWindows.h"
+#include "framework/shortcuts/Shortcuts.h"
+#include "framework/shortcuts/ShortcutsEngine.h"
 
 namespace framework {
 
+HHOOK KeyboardHook = nullptr;
+const void *KeyboardHookOwner = nullptr;
 TNextHookCall CallNextKeyboardHook = &CallNextHookEx;
+
+void RemoveKeyboardHook(const void *Owner) noexcept {
+    if (Owner != nullptr && Owner != KeyboardHookOwner)
+        return;
+    if (HHOOK hook = KeyboardHook) {
+        KeyboardHook = nullptr;
+        KeyboardHookOwner = nullptr;
+        UnhookWindowsHookEx(hook);
+    }
+}
 
 namespace {
 
@@ -75,33 +87,28 @@ LRESULT CALLBACK KeyboardHookProc(int Code, WPARAM wParam, LPARAM lParam) {
     return taken ? 1 : next;
 }
 
-void TzidCOMAddInModule::SetHandleShortcuts(bool Value) {
-    if (Value == handleShortcuts_)
-        return;
-    handleShortcuts_ = Value;
-    if (ComponentState() & classlib::csDesigning)
-        return;
+void TzidShortcutsEngine::HandleShortcutsChanged(bool Value) {
     if (Value) {
         MakeShortcutWindow();
     } else {
-        RemoveKeyboardHook(this);
+        RemoveKeyboardHook(&module_);
         SetNativeWindow(nullptr);
     }
 }
 
-void TzidCOMAddInModule::MakeShortcutWindow() {
+void TzidShortcutsEngine::MakeShortcutWindow() {
     RemoveKeyboardHook();
     SetNativeWindow(nullptr);
-    SetNativeWindow(new TzidNativeWindow(this, NewWindowName()));
+    SetNativeWindow(new TzidNativeWindow(&module_, NewWindowName()));
     KeyboardHook = SetWindowsHookExW(WH_KEYBOARD, &KeyboardHookProc, nullptr, GetCurrentThreadId());
-    KeyboardHookOwner = KeyboardHook != nullptr ? this : nullptr;
+    KeyboardHookOwner = KeyboardHook != nullptr ? &module_ : nullptr;
     if (KeyboardHook == nullptr)
         classlib::Trace(L"Shortcuts", L"The keyboard hook could not be installed");
 }
 
-void TzidCOMAddInModule::MakeColorWindow() {
+void TzidShortcutsEngine::MakeColorWindow() {
     SetColorWindow(nullptr);
-    SetColorWindow(new TzidNativeColorWindow(this, NewWindowName()));
+    SetColorWindow(new TzidNativeColorWindow(&module_, NewWindowName()));
 }
 
 } // namespace framework
