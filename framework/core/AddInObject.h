@@ -101,7 +101,7 @@ public:
     std::vector<TzidFollowedWindow> FollowedOutlookWindows() const;
 
     // The engine that follows the host's windows, made by each add-in object from the maker installed
-    // last (framework/windows/); answers the maker before.
+    // last; answers the maker before.
     static TzidHostWindowsEngineMaker SetHostWindowsEngineMaker(TzidHostWindowsEngineMaker Maker);
 
     // The task panes of a window the host shows. Kind: 0 a host window, 1 an Outlook explorer, 2 an

@@ -1,8 +1,8 @@
 // The hooked host handlers that put neither bars nor task panes into a window: Excel's events that
 // bring the module's named objects up to date, the events that only call the handler they replaced,
 // and Outlook's property-page events. Those that put the module's bars or panes into a window are the
-// window engine's (framework/windows/). Each is a handler call of the add-in object (HandlerCall.h):
-// an add-in unloaded inside one leaves the object, the module and the host's wrapper until it returns.
+// window engine's. Each is a handler call of the add-in object (HandlerCall.h): an add-in unloaded
+// inside one leaves the object, the module and the host's wrapper until it returns.
 #include "framework/core/AddInObject.h"
 #include "framework/core/HandlerCall.h"
 #include "framework/core/HandlerChain.h"

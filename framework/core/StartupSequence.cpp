@@ -1,7 +1,6 @@
 // The start-up sequence: what happens once the host reports that it has started (or at once, for an
 // add-in loaded later). It runs once per module.
 #include "framework/core/AddInObject.h"
-#include "framework/core/HandlerChain.h"
 
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include "classlib/LateBinding.h"
 #include "classlib/Registry.h"
 #include "classlib/Trace.h"
+#include "framework/core/HandlerChain.h"
 #include "framework/core/ProcessState.h"
 #include "office/HostDispIds.h"
 #include "office/OtherHostWrappers.h"
