@@ -8,6 +8,7 @@
 #include "framework/core/Factory.h"
 #include "framework/events/EventClasses.h"
 #include "framework/ribbon/RibbonModel.h"
+#include "framework/windows/HostWindowsEngine.h"
 
 namespace tessary {
 namespace {
@@ -17,6 +18,8 @@ const bool ribbonClassesRegistered = (framework::RegisterRibbonClasses(), true);
 // Likewise the host event components and the command bars.
 const bool eventClassesRegistered = (framework::RegisterHostEventClasses(), true);
 const bool commandBarClassesRegistered = (framework::RegisterCommandBarClasses(), true);
+// The add-in follows the host's windows with its bars and task panes.
+const bool hostWindowsInstalled = (framework::InstallHostWindows(), true);
 
 framework::TzidFactory factory(classlib::ComServer(), classlib::TComObjectFactory::ComClass<TTSY>(),
                                CLSID_TSY, TAddInModule::StaticClass(), L"TSY", L"Tessary attachment add-in");

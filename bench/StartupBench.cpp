@@ -32,6 +32,7 @@
 #include "framework/core/Factory.h"
 #include "framework/events/EventClasses.h"
 #include "framework/ribbon/RibbonModel.h"
+#include "framework/windows/HostWindowsEngine.h"
 #include "hostsim/ComAddInObject.h"
 #include "hostsim/CommandBarHosts.h"
 #include "hostsim/OutlookHost.h"
@@ -114,7 +115,7 @@ void Session(TAddInUnderTest &AddIn) {
 framework::TzidFactory &ProductFactory() {
     static const bool classesRegistered =
         (framework::RegisterRibbonClasses(), framework::RegisterHostEventClasses(),
-         framework::RegisterCommandBarClasses(), true);
+         framework::RegisterCommandBarClasses(), framework::InstallHostWindows(), true);
     static framework::TzidFactory factory(
         classlib::ComServer(), classlib::TComObjectFactory::ComClass<tessary::TTSY>(), bench::CLSID_TSY,
         tessary::TAddInModule::StaticClass(), L"TSY", L"Tessary attachment add-in");

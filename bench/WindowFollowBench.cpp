@@ -29,6 +29,7 @@
 #include "framework/core/AddInObject.h"
 #include "framework/core/Factory.h"
 #include "framework/ribbon/RibbonModel.h"
+#include "framework/windows/HostWindowsEngine.h"
 #include "hostsim/CommandBarHosts.h"
 #include "hostsim/OutlookHost.h"
 #include "hostsim/TaskPaneFactory.h"
@@ -279,6 +280,7 @@ int main() {
     OleInitialize(nullptr);
     framework::RegisterCommandBarClasses();
     framework::RegisterRibbonClasses(); // the module's task-pane collection comes with the ribbon's classes
+    framework::InstallHostWindows();
     classlib::RegisterClass(winbench::TWindowBenchModule::StaticClass());
     classlib::RegisterClass(winbench::TPaneBenchModule::StaticClass());
     TTimes product, test, panes;

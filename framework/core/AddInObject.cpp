@@ -197,8 +197,8 @@ void TdivAzore::RemoveFromHost() {
 }
 
 void TdivAzore::ReleaseConnection() noexcept {
-    if (CommandBarsSink)
-        std::exchange(CommandBarsSink, nullptr)->Detach();
+    if (windows_)
+        windows_->DetachCommandBarsSink();
     if (module_) {
         module_->Registry().CloseKey();
         // A disconnection cut short leaves no live pane behind the module.
@@ -212,23 +212,15 @@ void TdivAzore::ReleaseConnection() noexcept {
             FreeAfterCall(std::move(wrapper));
         }
     };
-    for (auto &wrapper : std::exchange(ExplorerWrappers, {}))
-        release(wrapper);
-    for (auto &wrapper : std::exchange(InspectorWrappers, {}))
-        release(wrapper);
-    for (auto &timer : std::exchange(VisioTimers, {}))
-        FreeAfterCall(std::move(timer));
+    if (windows_)
+        windows_->Release();
     release(NameSpace);
-    release(Explorers);
-    release(Inspectors);
     // The handlers chained from the host wrappers went with them: a later connection must not call
     // them.
     PrevOptionsPagesAdd = {};
     PrevOutlookQuit = {};
-    PrevWordHandlers = {};
     PrevExcelHandlers = {};
     PrevInfoPathHandlers = {};
-    PrevVisioHandler = {};
     PrevPowerPointHandler = {};
     // An unload from one of the module's own handlers: the module goes once that call has returned.
     if (module_) {

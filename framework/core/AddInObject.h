@@ -14,21 +14,18 @@
 
 #include "classlib/AutoObject.h"
 #include "classlib/ComPtr.h"
-#include "classlib/EventSink.h"
 #include "framework/core/AddInInterfaces.h"
 #include "framework/core/AddInModule.h"
 #include "framework/core/HandlerCall.h"
+#include "framework/core/HostWindowsEngine.h"
 #include "framework/core/RibbonIdIndex.h"
 #include "office/HostWrapper.h"
 #include "office/OutlookApplication.h"
-#include "office/OutlookExplorers.h"
-#include "office/OutlookInspectors.h"
 #include "office/office.h"
 
 namespace framework {
 
 class IzidRibbonControlInternal;
-class TzidInspector;
 
 // Also a TObject, so that host events can be bound to its handlers.
 class TdivAzore
@@ -94,13 +91,26 @@ public:
     static BOOL CALLBACK FindHostMainWindow(HWND Window, LPARAM Unused);
 
     // Tracked Outlook windows, for the tests and the inspector wrappers.
-    size_t ExplorerWrapperCount() const noexcept { return ExplorerWrappers.size(); }
-    size_t InspectorWrapperCount() const noexcept { return InspectorWrappers.size(); }
-    size_t PendingVisioTimers() const noexcept { return VisioTimers.size(); }
+    size_t ExplorerWrapperCount() const noexcept { return windows_ ? windows_->ExplorerWrapperCount() : 0; }
+    size_t InspectorWrapperCount() const noexcept { return windows_ ? windows_->InspectorWrapperCount() : 0; }
+    size_t PendingVisioTimers() const noexcept { return windows_ ? windows_->PendingVisioTimers() : 0; }
 
-    // A bar of the module that is being freed leaves every tracked Outlook window's list
-    // (framework/commandbars/WindowBars.cpp).
+    // A bar of the module that is being freed leaves every tracked Outlook window's list.
     void ForgetWindowBar(const TzidCustomCommandBar *Bar) noexcept;
+    // The Outlook windows the add-in follows: explorers, then inspectors; none without a window engine.
+    std::vector<TzidFollowedWindow> FollowedOutlookWindows() const;
+
+    // The engine that follows the host's windows, made by each add-in object from the maker installed
+    // last; answers the maker before.
+    static TzidHostWindowsEngineMaker SetHostWindowsEngineMaker(TzidHostWindowsEngineMaker Maker);
+
+    // The task panes of a window the host shows. Kind: 0 a host window, 1 an Outlook explorer, 2 an
+    // Outlook inspector.
+    void CreatePanesForWindow(IDispatch *Window, int Kind = 0);
+    // The live panes of a window that closes (Outlook explorers and inspectors).
+    void DeletePanesForWindow(IDispatch *Window);
+    // Word: the definitions with live panes make them again for the windows Word has now.
+    void RecreatePaneInstances();
 
 protected:
     // Runs Body as a host's call that can reach the add-in's code: a handler run is open around it
@@ -121,24 +131,16 @@ protected:
     void Disconnection(int RemoveMode);
 
 private:
-    friend class TzidInspector; // its handlers report to the add-in object's module and panes
-
     // The steps of the start-up sequence that are more than a line.
     void OpenAddInKey();
     void ReadStartMode();
     void ReadColorScheme();
     void BuildCommandBars();
     void CreateStartupTaskPanes();
-    // Kind: 0 a host window, 1 an Outlook explorer, 2 an Outlook inspector.
-    void CreatePanesForWindow(IDispatch *Window, int Kind = 0);
     // The panes of the windows the host shows when it hands over its task-pane factory.
     void CreatePanesForOpenWindows();
     // Outlook: the panes of the explorers and inspectors the add-in follows.
     void CreatePanesForFollowedWindows();
-    // The live panes of a window that closes (Outlook explorers and inspectors).
-    void DeletePanesForWindow(IDispatch *Window);
-    // Word: the definitions with live panes make them again for the windows Word has now.
-    void RecreatePaneInstances();
     void WriteNormalStartMode();
     void ChainHostHandlers();
     void HookOutlook();
@@ -154,87 +156,32 @@ private:
     // Reports a failure that has no module left to report it.
     static void ReportAfterTeardown(const std::wstring &AddInName, const classlib::Exception &E) noexcept;
 
-    // Handlers chained into the host wrappers' events.
-    void WordWindowActivate(classlib::TObject *Sender, IDispatch *Doc, IDispatch *Wn);
-    void WordDocumentOpen(classlib::TObject *Sender, IDispatch *Doc);
-    void WordNewDocument(classlib::TObject *Sender, IDispatch *Doc);
-    void WordDocumentChange(classlib::TObject *Sender);
+    // Handlers chained into the host wrappers' events; those that put the module's bars or panes into
+    // a window are the window engine's.
     void ExcelWorkbookActivate(classlib::TObject *Sender, IDispatch *Wb);
     void ExcelSheetActivate(classlib::TObject *Sender, IDispatch *Sh);
-    void InfoPathWindowActivate(classlib::TObject *Sender, IDispatch *Document, IDispatch *Window);
     void InfoPathNewXDocument(classlib::TObject *Sender, IDispatch *Document);
     void InfoPathXDocumentOpen(classlib::TObject *Sender, IDispatch *Document);
     void PowerPointWindowActivate(classlib::TObject *Sender, IDispatch *Pres, IDispatch *Wn);
-    void VisioWindowActivated(classlib::TObject *Sender, IDispatch *Window);
     void OutlookOptionsPagesAdd(classlib::TObject *Sender, IDispatch *Pages);
     void NameSpaceOptionsPagesAdd(classlib::TObject *Sender, IDispatch *Pages, IDispatch *Folder);
-    void NewExplorer(classlib::TObject *Sender, IDispatch *Explorer);
-    void NewInspector(classlib::TObject *Sender, IDispatch *Inspector);
-    // Follows the explorers open at start-up (each is activated at once); one whose collection entry
-    // or events Outlook refused is followed later, by FollowMissedExplorers.
-    void FollowOpenExplorers();
-    // Follows, without activating them, the open explorers that an earlier refusal left unfollowed:
-    // their own next activation then binds the bars in them. Runs as another window is followed or
-    // activated.
-    void FollowMissedExplorers();
-    // The wrapper of Explorer, made and connected to its events when it is not tracked yet; a refused
-    // connection raises and leaves the explorer to FollowMissedExplorers.
-    office::TOutlookExplorer *TrackExplorer(IDispatch *Explorer);
 
-    // The handlers of each tracked explorer (framework/commandbars/ExplorerTracking.cpp); Sender is
-    // the explorer's wrapper.
-    void ExplorerActivate(classlib::TObject *Sender);
-    void ExplorerFolderSwitch(classlib::TObject *Sender);
-    void ExplorerBeforeFolderSwitch(classlib::TObject *Sender, IDispatch *NewFolder, bool &Cancel);
-    void ExplorerViewSwitch(classlib::TObject *Sender);
-    void ExplorerBeforeViewSwitch(classlib::TObject *Sender, const classlib::OleVariant &NewView,
-                                  bool &Cancel);
-    void ExplorerDeactivate(classlib::TObject *Sender);
-    void ExplorerSelectionChange(classlib::TObject *Sender);
-    void ExplorerClose(classlib::TObject *Sender);
-    // The wrapper of an explorer Outlook reports, or null when it is not tracked (compared by window
-    // handle, else by COM identity).
-    office::TOutlookExplorer *FindExplorerWrapper(IDispatch *Explorer) const;
-    // Whether Wrapper is still tracked by a connected module (a handler may have closed its window,
-    // or unloaded the add-in, inside a module event).
-    bool Tracks(const office::TOutlookExplorer *Wrapper) const;
-    bool Tracks(const office::TOutlookInspector *Wrapper) const;
-    // Takes a closed window's wrapper out of its list and frees it once its event call has returned.
-    void DropExplorerWrapper(office::TOutlookExplorer *Wrapper);
-    void DropInspectorWrapper(office::TOutlookInspector *Wrapper);
+    // The installed maker's engine for a new add-in object; null when none is installed.
+    static std::unique_ptr<IzidHostWindowsEngine> MakeHostWindowsEngine(TdivAzore &Owner);
 
-    // The module's bars in the command bars of the window that became active (Word, InfoPath and
-    // Visio; framework/commandbars/WindowBars.cpp): found and re-bound, or built. A window whose bars
-    // cannot be read (null) keeps the module's CommandBars.
-    void BarsForWindow(classlib::ComPtr<_CommandBars> WindowBars);
-    // The Visio timer's tick: the bars of Visio's active window.
-    void VisioTimerTick(classlib::TObject *Sender);
-
-    // The event sink advised on the host's CommandBars (bar updates); dropped on disconnection.
-    classlib::ComPtr<classlib::TEventSinkBase> CommandBarsSink;
     std::unique_ptr<TzidCOMAddInModule> module_;
-    std::vector<std::unique_ptr<office::TOutlookExplorer>> ExplorerWrappers;
-    std::vector<std::unique_ptr<office::TOutlookInspector>> InspectorWrappers;
-    // The one-shot timers of Visio's window activations that have not fired yet.
-    std::vector<std::unique_ptr<classlib::TComponent>> VisioTimers;
+    // Follows the host's windows with the module's bars and panes; null when no engine is installed.
+    std::unique_ptr<IzidHostWindowsEngine> windows_ = MakeHostWindowsEngine(*this);
     office::TDispatchEvent PrevOptionsPagesAdd;
     office::TNotifyEvent PrevOutlookQuit;
-    struct {
-        office::TDispatchPairEvent WindowActivate;
-        office::TDispatchEvent DocumentOpen;
-        office::TDispatchEvent NewDocument;
-        office::TNotifyEvent DocumentChange;
-    } PrevWordHandlers;
     struct {
         office::TDispatchEvent WorkbookActivate;
         office::TDispatchEvent SheetActivate;
     } PrevExcelHandlers;
     struct {
-        office::TDispatchPairEvent WindowActivate;
         office::TDispatchEvent NewXDocument;
         office::TDispatchEvent XDocumentOpen;
     } PrevInfoPathHandlers;
-    office::TDispatchEvent PrevVisioHandler;
     office::TDispatchPairEvent PrevPowerPointHandler;
     bool suppressModuleEvents_ = false;
     TzidRibbonIdIndex RibbonIdIndex;
@@ -242,9 +189,6 @@ private:
     // callback table) and by id (a bit per id from 10): a library does not change, so it is not asked
     // about them again on the host's every call.
     unsigned long long callbackNamesOutsideTypeLib_ = 0, callbackIdsOutsideTypeLib_ = 0;
-    std::unique_ptr<office::TOutlookExplorers> Explorers;
-    bool explorersMissed_ = false; // an open explorer may be unfollowed (FollowMissedExplorers)
-    std::unique_ptr<office::TOutlookInspectors> Inspectors;
     std::unique_ptr<office::TOutlookNameSpace> NameSpace;
 };
 

@@ -1,51 +1,13 @@
-// The hooked host handlers that need no command bars: document events that bring task panes and
-// the module's named objects up to date, the events that only call the handler they replaced, and
-// Outlook's property-page events. Those that put the module's bars into a window live with the bars
-// (framework/commandbars/WindowBars.cpp, ExplorerTracking.cpp, InspectorTracking.cpp). Each is a
-// handler call of the add-in object (HandlerCall.h): an add-in unloaded inside one leaves the object,
-// the module and the host's wrapper until it returns.
-#include "classlib/LateBinding.h"
-#include "classlib/Trace.h"
+// The hooked host handlers that put neither bars nor task panes into a window: Excel's events that
+// bring the module's named objects up to date, the events that only call the handler they replaced,
+// and Outlook's property-page events. Those that put the module's bars or panes into a window are the
+// window engine's. Each is a handler call of the add-in object (HandlerCall.h): an add-in unloaded
+// inside one leaves the object, the module and the host's wrapper until it returns.
 #include "framework/core/AddInObject.h"
 #include "framework/core/HandlerCall.h"
 #include "framework/core/HandlerChain.h"
 
 namespace framework {
-
-namespace {
-
-// The window a Word document shows in; null (traced) when Word does not say.
-classlib::ComPtr<IDispatch> DocumentWindow(IDispatch *Doc) {
-    try {
-        return Doc != nullptr ? classlib::DispGet(Doc, L"ActiveWindow").ToDispatch() : nullptr;
-    } catch (const classlib::Exception &) {
-        classlib::TraceException(L"AddIn", L"The window of Word's document");
-        return nullptr;
-    }
-}
-
-} // namespace
-
-// A document opened or made gets the module's task panes in its window.
-void TdivAzore::WordDocumentOpen(classlib::TObject *Sender, IDispatch *Doc) {
-    TzidHandlerCall call(*this);
-    if (module_ && module_->CTPFactory())
-        if (classlib::ComPtr<IDispatch> window = DocumentWindow(Doc))
-            CreatePanesForWindow(window.Get());
-    if (module_)
-        module_->RefreshNamedObjects();
-    ChainGuarded(module_.get(), PrevWordHandlers.DocumentOpen, Sender, Doc);
-}
-
-void TdivAzore::WordNewDocument(classlib::TObject *Sender, IDispatch *Doc) {
-    TzidHandlerCall call(*this);
-    if (module_ && module_->CTPFactory())
-        if (classlib::ComPtr<IDispatch> window = DocumentWindow(Doc))
-            CreatePanesForWindow(window.Get());
-    if (module_)
-        module_->RefreshNamedObjects();
-    ChainGuarded(module_.get(), PrevWordHandlers.NewDocument, Sender, Doc);
-}
 
 void TdivAzore::ExcelWorkbookActivate(classlib::TObject *Sender, IDispatch *Wb) {
     TzidHandlerCall call(*this);

@@ -9,6 +9,7 @@
 #include "classlib/LateBinding.h"
 #include "classlib/Registry.h"
 #include "classlib/Trace.h"
+#include "framework/core/HandlerChain.h"
 #include "framework/core/ProcessState.h"
 #include "office/HostDispIds.h"
 #include "office/OtherHostWrappers.h"
@@ -241,26 +242,12 @@ void TdivAzore::WriteNormalStartMode() {
         reg->WriteString(ZIDStartModeValue, StartModeName(zsmNormal));
 }
 
-namespace {
-
-// The framework's handler takes the event's place; the application's handler found there is kept
-// and called from the framework's.
-template <class E> void Chain(E &event, E &previous, E handler) {
-    if (event)
-        previous = event;
-    event = handler;
-}
-
-} // namespace
-
 void TdivAzore::ChainHostHandlers() {
     using classlib::MakeEvent;
     TzidCOMAddInModule &module = *module_;
     switch (module.HostType()) {
     case ohaInfoPath:
         if (auto *app = dynamic_cast<office::TInfoPathApplication *>(module.HostWrapper(ohaInfoPath))) {
-            Chain(app->OnWindowActivate, PrevInfoPathHandlers.WindowActivate,
-                  MakeEvent<&TdivAzore::InfoPathWindowActivate>(this));
             Chain(app->OnNewXDocument, PrevInfoPathHandlers.NewXDocument,
                   MakeEvent<&TdivAzore::InfoPathNewXDocument>(this));
             Chain(app->OnXDocumentOpen, PrevInfoPathHandlers.XDocumentOpen,
@@ -280,26 +267,12 @@ void TdivAzore::ChainHostHandlers() {
                   MakeEvent<&TdivAzore::ExcelSheetActivate>(this));
         }
         break;
-    case ohaWord:
-        if (office::TWordApplication *app = module.WordApp()) {
-            Chain(app->OnWindowActivate, PrevWordHandlers.WindowActivate,
-                  MakeEvent<&TdivAzore::WordWindowActivate>(this));
-            Chain(app->OnDocumentOpen, PrevWordHandlers.DocumentOpen,
-                  MakeEvent<&TdivAzore::WordDocumentOpen>(this));
-            Chain(app->OnNewDocument, PrevWordHandlers.NewDocument,
-                  MakeEvent<&TdivAzore::WordNewDocument>(this));
-            Chain(app->OnDocumentChange, PrevWordHandlers.DocumentChange,
-                  MakeEvent<&TdivAzore::WordDocumentChange>(this));
-        }
-        break;
-    case ohaVisio:
-        if (auto *app = dynamic_cast<office::TVisioApplication *>(module.HostWrapper(ohaVisio)))
-            Chain(app->OnWindowActivated, PrevVisioHandler,
-                  MakeEvent<&TdivAzore::VisioWindowActivated>(this));
-        break;
     default:
         break;
     }
+    // Word's, InfoPath's and Visio's window events bring the module's bars and panes along.
+    if (windows_)
+        windows_->ChainWindowHandlers();
 }
 
 // Outlook's windows are followed from now on: the open ones at once, new ones as Outlook reports them.
@@ -309,34 +282,9 @@ void TdivAzore::HookOutlook() {
     office::TOutlookApplication *app = module.OutlookApp();
     if (app == nullptr)
         return;
-    ExplorerWrappers.clear();
-    InspectorWrappers.clear();
-
-    Explorers = std::make_unique<office::TOutlookExplorers>(nullptr);
-    Explorers->ConnectTo(app->Explorers().Get());
-    Explorers->OnNewExplorer = MakeEvent<&TdivAzore::NewExplorer>(this);
-    // Each report runs the add-in's handlers, which may unload it.
-    FollowOpenExplorers();
-    if (!Connected(module))
-        return;
-
-    Inspectors = std::make_unique<office::TOutlookInspectors>(nullptr);
-    Inspectors->ConnectTo(app->Inspectors().Get());
-    Inspectors->OnNewInspector = MakeEvent<&TdivAzore::NewInspector>(this);
-    // An add-in enabled later finds several inspectors open: each is followed (the new-inspector
-    // handler passes notes over), the active one last, so that its bars end as the module's.
-    ComPtr<IDispatch> active = app->ActiveInspector();
-    std::vector<ComPtr<IDispatch>> open;
-    for (int i = 1, count = Inspectors->Count(); i <= count; ++i) {
-        ComPtr<IDispatch> inspector = Inspectors->Item(i);
-        if (!classlib::SameComObject(inspector.Get(), active.Get()))
-            open.push_back(std::move(inspector));
-    }
-    if (active)
-        open.push_back(std::move(active));
-    for (const ComPtr<IDispatch> &inspector : open)
-        if (Connected(module))
-            NewInspector(nullptr, inspector.Get());
+    // Each window followed runs the add-in's handlers, which may unload it.
+    if (windows_)
+        windows_->FollowOutlookWindows(*app);
     if (!Connected(module))
         return;
 

@@ -89,11 +89,7 @@ void TdivAzore::CreatePanesForOpenWindows() {
 // takes the panes away again (a note's inspector, for one, is not followed). The windows are taken
 // first, as a pane's handlers may close one or unload the add-in.
 void TdivAzore::CreatePanesForFollowedWindows() {
-    std::vector<std::pair<ComPtr<IDispatch>, int>> windows;
-    for (const auto &explorer : ExplorerWrappers)
-        windows.emplace_back(ComPtr<IDispatch>::Copy(explorer->Dispatch()), zidPaneWindowExplorer);
-    for (const auto &inspector : InspectorWrappers)
-        windows.emplace_back(ComPtr<IDispatch>::Copy(inspector->Dispatch()), zidPaneWindowInspector);
+    const std::vector<TzidFollowedWindow> windows = FollowedOutlookWindows();
     for (const auto &[window, kind] : windows)
         if (module_)
             CreatePanesForWindow(window.Get(), kind);

@@ -7,6 +7,7 @@
 #include "classlib/Classes.h"
 #include "classlib/ComServer.h"
 #include "framework/shortcuts/ShortcutsEngine.h"
+#include "framework/windows/HostWindowsEngine.h"
 #include "office/HostDispIds.h"
 
 namespace coretest {
@@ -52,6 +53,7 @@ const bool registered = [] {
     classlib::RegisterClass(TzidOutlookAppEvents::StaticClass());
     classlib::RegisterClass(TzidWordAppEvents::StaticClass());
     framework::InstallShortcuts();
+    framework::InstallHostWindows();
     return true;
 }();
 } // namespace

@@ -11,6 +11,7 @@
 #include "framework/core/DeferredFree.h"
 #include "framework/core/Factory.h"
 #include "framework/ribbon/RibbonModel.h"
+#include "framework/windows/HostWindowsEngine.h"
 
 namespace panetest {
 
@@ -115,6 +116,7 @@ const std::wstring &PaneFixture::ControlProgID() {
 
 void PaneFixture::SetUpTestSuite() {
     framework::RegisterRibbonClasses(); // the module's task-pane collection comes with the ribbon's classes
+    framework::InstallHostWindows();
     ControlFactory().UpdateRegistry(true);
 }
 

@@ -15,6 +15,7 @@
 #include "framework/ribbon/HostVersion.h"
 #include "framework/ribbon/RibbonModel.h"
 #include "framework/ribbon/RibbonTab.h"
+#include "framework/windows/HostWindowsEngine.h"
 #include "hostsim/CommandBarHosts.h"
 
 using classlib::MakeEvent;
@@ -131,6 +132,7 @@ framework::TzidFactory &UnloadFactory() {
         framework::RegisterCommandBarClasses();
         framework::RegisterRibbonClasses();
         framework::RegisterHostEventClasses();
+        framework::InstallHostWindows();
         framework::TzidCOMAddInModule::SetTaskPanesMaker(&GuardedPanes);
         return true;
     }();

@@ -5,8 +5,9 @@
 #include "WindowsTestServer.h"
 #include "classlib/Classes.h"
 #include "classlib/ComServer.h"
-#include "framework/commandbars/OutlookExplorerWrapper.h"
-#include "framework/commandbars/OutlookInspectorWrapper.h"
+#include "framework/windows/HostWindowsEngine.h"
+#include "framework/windows/OutlookExplorerWrapper.h"
+#include "framework/windows/OutlookInspectorWrapper.h"
 
 using classlib::MakeEvent;
 
@@ -132,7 +133,8 @@ void TWindowsModule::NameSpaceOptionsPagesAdd(classlib::TObject *, IDispatch *Pa
 }
 
 framework::TzidFactory &WindowsFactory() {
-    static const bool registered = (framework::RegisterCommandBarClasses(), true);
+    static const bool registered =
+        (framework::RegisterCommandBarClasses(), framework::InstallHostWindows(), true);
     (void)registered;
     static framework::TzidFactory factory(
         classlib::ComServer(), classlib::TComObjectFactory::ComClass<TWindowsTestAddIn>(),

@@ -3,6 +3,7 @@
 #include "WordBarsTestServer.h"
 #include "classlib/Classes.h"
 #include "classlib/ComServer.h"
+#include "framework/windows/HostWindowsEngine.h"
 
 namespace wordbars {
 
@@ -33,7 +34,8 @@ void TWordBarsModule::ModuleError(const classlib::Exception &E, bool &Handled) {
 }
 
 framework::TzidFactory &WordBarsFactory() {
-    static const bool registered = (framework::RegisterCommandBarClasses(), true);
+    static const bool registered =
+        (framework::RegisterCommandBarClasses(), framework::InstallHostWindows(), true);
     (void)registered;
     static framework::TzidFactory factory(classlib::ComServer(),
                                           classlib::TComObjectFactory::ComClass<TWordBarsTestAddIn>(),

@@ -1,18 +1,18 @@
-// TzidExplorer: the wrapper of one tracked Outlook explorer. Its events go to the add-in object's
+// TzidExplorer: the wrapper of one tracked Outlook explorer. Its events go to the window engine's
 // explorer handlers; it remembers the module's bars bound in its window. Its close handler lets go
 // of it while its own event is still being delivered: it is freed once that call has returned.
 #pragma once
-#include "framework/commandbars/WindowBars.h"
+#include "framework/windows/WindowBarList.h"
 #include "office/OutlookExplorers.h"
 
 namespace framework {
 
-class TdivAzore;
+class TzidHostWindowsEngine;
 
 class TzidExplorer : public office::TOutlookExplorer {
     CLASSLIB_CLASS(TzidExplorer)
 public:
-    explicit TzidExplorer(TdivAzore &AddIn);
+    explicit TzidExplorer(TzidHostWindowsEngine &Engine);
 
     TzidWindowBars &Bars() noexcept { return bars_; }
 
@@ -20,7 +20,7 @@ protected:
     void HostEvent(DISPID id, office::THostEventArgs &args) override;
 
 private:
-    TdivAzore &addIn_;
+    TzidHostWindowsEngine &engine_;
     TzidWindowBars bars_;
 };
 

@@ -10,11 +10,11 @@
 #include "classlib/LateBinding.h"
 #include "classlib/Trace.h"
 #include "framework/commandbars/CommandBarModel.h"
-#include "framework/commandbars/OutlookInspectorWrapper.h"
 #include "framework/commandbars/WindowBars.h"
-#include "framework/core/AddInObject.h"
 #include "framework/core/HandlerCall.h"
 #include "framework/core/ProcessState.h"
+#include "framework/windows/HostWindowsEngine.h"
+#include "framework/windows/OutlookInspectorWrapper.h"
 #include "office/HostDispIds.h"
 
 using classlib::ComPtr;
@@ -46,8 +46,8 @@ std::wstring ActiveExplorerFolderPath(TzidCOMAddInModule &Module) {
 
 } // namespace
 
-TzidInspector::TzidInspector(TdivAzore &AddIn, long ItemClass, std::wstring FolderPath)
-    : TOutlookInspector(nullptr), addIn_(AddIn), itemClass_(ItemClass), folderPath_(std::move(FolderPath)) {
+TzidInspector::TzidInspector(TzidHostWindowsEngine &Engine, long ItemClass, std::wstring FolderPath)
+    : TOutlookInspector(nullptr), engine_(Engine), itemClass_(ItemClass), folderPath_(std::move(FolderPath)) {
     OnActivate = MakeEvent<&TzidInspector::InspectorActivate>(this);
     OnDeactivate = MakeEvent<&TzidInspector::InspectorDeactivate>(this);
     OnClose = MakeEvent<&TzidInspector::InspectorClose>(this);
@@ -55,7 +55,7 @@ TzidInspector::TzidInspector(TdivAzore &AddIn, long ItemClass, std::wstring Fold
 
 // The add-in object stays while the handlers run; what they let go of goes after the call.
 void TzidInspector::HostEvent(DISPID id, office::THostEventArgs &args) {
-    TzidHandlerCall call(addIn_);
+    TzidHandlerCall call(engine_.Owner());
     TOutlookInspector::HostEvent(id, args);
 }
 
@@ -73,10 +73,10 @@ long TzidInspector::CurrentItemClass() const {
 }
 
 void TzidInspector::InspectorActivate(classlib::TObject * /*Sender*/) {
-    if (WindowActivationBusy || !addIn_.Tracks(this))
+    if (WindowActivationBusy || !engine_.Tracks(this))
         return;
     TzidActivationScope busy;
-    TzidCOMAddInModule &module = *addIn_.module_;
+    TzidCOMAddInModule &module = *engine_.Module();
     const long itemClass = CurrentItemClass();
     try {
         if (ComPtr<_CommandBars> bars = AsCommandBars(CommandBars()))
@@ -105,7 +105,7 @@ void TzidInspector::InspectorActivate(classlib::TObject * /*Sender*/) {
             call.Run([&] {
                 bar->OnBeforeAdd(dynamic_cast<TzidOlInspectorCommandBar *>(bar), Dispatch(), cancel);
             });
-            if (!addIn_.Tracks(this))
+            if (!engine_.Tracks(this))
                 return;
             if (!call.SenderAlive())
                 continue;
@@ -114,8 +114,8 @@ void TzidInspector::InspectorActivate(classlib::TObject * /*Sender*/) {
             PlaceInspectorBar(module, *bar, itemClass);
     }
     module.RunGuarded([&] { module.OnOLInspectorActivate(this); });
-    if (addIn_.Tracks(this) && addIn_.module_->CTPFactory())
-        addIn_.CreatePanesForWindow(Dispatch(), 2);
+    if (engine_.Tracks(this) && engine_.Module()->CTPFactory())
+        engine_.Owner().CreatePanesForWindow(Dispatch(), 2);
 }
 
 void TzidInspector::PlaceInspectorBar(TzidCOMAddInModule &Module, TzidOlInspectorCustomCommandBar &Bar,
@@ -126,40 +126,40 @@ void TzidInspector::PlaceInspectorBar(TzidCOMAddInModule &Module, TzidOlInspecto
 }
 
 void TzidInspector::InspectorDeactivate(classlib::TObject * /*Sender*/) {
-    if (addIn_.Tracks(this))
-        addIn_.module_->RunGuarded([&] { addIn_.module_->OnOLInspectorDeactivate(this); });
+    if (engine_.Tracks(this))
+        engine_.Module()->RunGuarded([&] { engine_.Module()->OnOLInspectorDeactivate(this); });
 }
 
 // In order: the module hears of the close, the window's panes go, the bars bound in it are unbound,
 // and the wrapper goes once this event has returned.
 void TzidInspector::InspectorClose(classlib::TObject * /*Sender*/) {
-    if (!addIn_.Tracks(this))
+    if (!engine_.Tracks(this))
         return;
-    addIn_.module_->RunGuarded([&] { addIn_.module_->OnOLInspectorClose(this); });
-    if (!addIn_.Tracks(this))
+    engine_.Module()->RunGuarded([&] { engine_.Module()->OnOLInspectorClose(this); });
+    if (!engine_.Tracks(this))
         return;
-    if (addIn_.module_->CTPFactory())
-        addIn_.DeletePanesForWindow(Dispatch());
+    if (engine_.Module()->CTPFactory())
+        engine_.Owner().DeletePanesForWindow(Dispatch());
     bars_.UnbindFromWindow();
-    addIn_.DropInspectorWrapper(this);
+    engine_.DropInspectorWrapper(this);
 }
 
-bool TdivAzore::Tracks(const office::TOutlookInspector *Wrapper) const {
-    return module_ && ListHolds(InspectorWrappers, Wrapper);
+bool TzidHostWindowsEngine::Tracks(const office::TOutlookInspector *Wrapper) const {
+    return Module() && ListHolds(InspectorWrappers, Wrapper);
 }
 
-void TdivAzore::DropInspectorWrapper(office::TOutlookInspector *Wrapper) {
+void TzidHostWindowsEngine::DropInspectorWrapper(office::TOutlookInspector *Wrapper) {
     DropFromList(InspectorWrappers, Wrapper);
 }
 
-void TdivAzore::NewInspector(classlib::TObject *Sender, IDispatch *Inspector) {
-    TzidHandlerCall call(*this);
-    if (!module_)
+void TzidHostWindowsEngine::NewInspector(classlib::TObject *Sender, IDispatch *Inspector) {
+    TzidHandlerCall call(owner_);
+    if (!Module())
         return;
-    module_->RunGuarded([&] { module_->OnOLNewInspector(Sender, Inspector); });
-    if (!module_ || Inspector == nullptr)
+    Module()->RunGuarded([&] { Module()->OnOLNewInspector(Sender, Inspector); });
+    if (!Module() || Inspector == nullptr)
         return;
-    TzidCOMAddInModule &module = *module_;
+    TzidCOMAddInModule &module = *Module();
     // Only an item window with bars and an item other than a note is followed.
     long itemClass = -1;
     try {

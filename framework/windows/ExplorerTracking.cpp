@@ -11,11 +11,11 @@
 #include "classlib/Trace.h"
 #include "framework/commandbars/CommandBarModel.h"
 #include "framework/commandbars/OfficeEventSinks.h"
-#include "framework/commandbars/OutlookExplorerWrapper.h"
 #include "framework/commandbars/WindowBars.h"
-#include "framework/core/AddInObject.h"
 #include "framework/core/HandlerCall.h"
 #include "framework/core/ProcessState.h"
+#include "framework/windows/HostWindowsEngine.h"
+#include "framework/windows/OutlookExplorerWrapper.h"
 
 using classlib::ComPtr;
 using classlib::MakeEvent;
@@ -72,30 +72,30 @@ template <class TFollow> bool ForEachOpenExplorer(office::TOutlookExplorers &Exp
 
 } // namespace
 
-TzidExplorer::TzidExplorer(TdivAzore &AddIn) : TOutlookExplorer(nullptr), addIn_(AddIn) {}
+TzidExplorer::TzidExplorer(TzidHostWindowsEngine &Engine) : TOutlookExplorer(nullptr), engine_(Engine) {}
 
 // The add-in object stays while its handlers run; what they let go of goes after the call.
 void TzidExplorer::HostEvent(DISPID id, office::THostEventArgs &args) {
-    TzidHandlerCall call(addIn_);
+    TzidHandlerCall call(engine_.Owner());
     TOutlookExplorer::HostEvent(id, args);
 }
 
-office::TOutlookExplorer *TdivAzore::FindExplorerWrapper(IDispatch *Explorer) const {
+office::TOutlookExplorer *TzidHostWindowsEngine::FindExplorerWrapper(IDispatch *Explorer) const {
     for (const auto &wrapper : ExplorerWrappers)
         if (SameWindow(wrapper->Dispatch(), Explorer))
             return wrapper.get();
     return nullptr;
 }
 
-bool TdivAzore::Tracks(const office::TOutlookExplorer *Wrapper) const {
-    return module_ && ListHolds(ExplorerWrappers, Wrapper);
+bool TzidHostWindowsEngine::Tracks(const office::TOutlookExplorer *Wrapper) const {
+    return Module() && ListHolds(ExplorerWrappers, Wrapper);
 }
 
-void TdivAzore::DropExplorerWrapper(office::TOutlookExplorer *Wrapper) {
+void TzidHostWindowsEngine::DropExplorerWrapper(office::TOutlookExplorer *Wrapper) {
     DropFromList(ExplorerWrappers, Wrapper);
 }
 
-office::TOutlookExplorer *TdivAzore::TrackExplorer(IDispatch *Explorer) {
+office::TOutlookExplorer *TzidHostWindowsEngine::TrackExplorer(IDispatch *Explorer) {
     if (office::TOutlookExplorer *wrapper = FindExplorerWrapper(Explorer))
         return wrapper;
     auto created = std::make_unique<TzidExplorer>(*this);
@@ -107,30 +107,30 @@ office::TOutlookExplorer *TdivAzore::TrackExplorer(IDispatch *Explorer) {
     }
     if (created->EventInterface() == nullptr)
         explorersMissed_ = true; // Outlook refused its events: asked again later
-    created->OnActivate = MakeEvent<&TdivAzore::ExplorerActivate>(this);
-    created->OnFolderSwitch = MakeEvent<&TdivAzore::ExplorerFolderSwitch>(this);
-    created->OnBeforeFolderSwitch = MakeEvent<&TdivAzore::ExplorerBeforeFolderSwitch>(this);
-    created->OnViewSwitch = MakeEvent<&TdivAzore::ExplorerViewSwitch>(this);
-    created->OnBeforeViewSwitch = MakeEvent<&TdivAzore::ExplorerBeforeViewSwitch>(this);
-    created->OnDeactivate = MakeEvent<&TdivAzore::ExplorerDeactivate>(this);
-    created->OnSelectionChange = MakeEvent<&TdivAzore::ExplorerSelectionChange>(this);
-    created->OnClose = MakeEvent<&TdivAzore::ExplorerClose>(this);
+    created->OnActivate = MakeEvent<&TzidHostWindowsEngine::ExplorerActivate>(this);
+    created->OnFolderSwitch = MakeEvent<&TzidHostWindowsEngine::ExplorerFolderSwitch>(this);
+    created->OnBeforeFolderSwitch = MakeEvent<&TzidHostWindowsEngine::ExplorerBeforeFolderSwitch>(this);
+    created->OnViewSwitch = MakeEvent<&TzidHostWindowsEngine::ExplorerViewSwitch>(this);
+    created->OnBeforeViewSwitch = MakeEvent<&TzidHostWindowsEngine::ExplorerBeforeViewSwitch>(this);
+    created->OnDeactivate = MakeEvent<&TzidHostWindowsEngine::ExplorerDeactivate>(this);
+    created->OnSelectionChange = MakeEvent<&TzidHostWindowsEngine::ExplorerSelectionChange>(this);
+    created->OnClose = MakeEvent<&TzidHostWindowsEngine::ExplorerClose>(this);
     office::TOutlookExplorer *wrapper = created.get();
     ExplorerWrappers.push_back(std::move(created));
     return wrapper;
 }
 
-void TdivAzore::FollowOpenExplorers() {
+void TzidHostWindowsEngine::FollowOpenExplorers() {
     // Each is activated at once; a handler there may unload the add-in.
     if (!ForEachOpenExplorer(*Explorers, [this](IDispatch *Explorer) {
             NewExplorer(nullptr, Explorer);
-            return static_cast<bool>(module_);
+            return Module() != nullptr;
         }))
         explorersMissed_ = true;
 }
 
-void TdivAzore::FollowMissedExplorers() {
-    if (!explorersMissed_ || !Explorers || !module_)
+void TzidHostWindowsEngine::FollowMissedExplorers() {
+    if (!explorersMissed_ || !Explorers || !Module())
         return;
     explorersMissed_ = false;
     // Explorers followed without their events are asked for them again.
@@ -153,15 +153,15 @@ void TdivAzore::FollowMissedExplorers() {
         explorersMissed_ = true;
 }
 
-void TdivAzore::NewExplorer(classlib::TObject *Sender, IDispatch *Explorer) {
-    TzidHandlerCall call(*this);
-    if (!module_ || Explorer == nullptr)
+void TzidHostWindowsEngine::NewExplorer(classlib::TObject *Sender, IDispatch *Explorer) {
+    TzidHandlerCall call(owner_);
+    if (!Module() || Explorer == nullptr)
         return;
     if (Sender != nullptr)
         FollowMissedExplorers();
     office::TOutlookExplorer *wrapper = TrackExplorer(Explorer);
     // (An advanced control would be handed the new window here; no host can show one.)
-    module_->RunGuarded([&] { module_->OnOLNewExplorer(Sender, Explorer); });
+    Module()->RunGuarded([&] { Module()->OnOLNewExplorer(Sender, Explorer); });
     if (!Tracks(wrapper))
         return;
     if (Sender == nullptr) {
@@ -170,23 +170,23 @@ void TdivAzore::NewExplorer(classlib::TObject *Sender, IDispatch *Explorer) {
     }
     // Outlook reports a new explorer before it can take bars; Outlook 2007 takes them at once, the
     // others at the explorer's first folder switch.
-    module_->SetExplorerActivationPending(true);
-    if (module_->OfficeVersion() != 12)
+    Module()->SetExplorerActivationPending(true);
+    if (Module()->OfficeVersion() != 12)
         return;
     ExplorerActivate(wrapper);
     if (!Tracks(wrapper))
         return;
-    module_->SetExplorerActivationPending(false);
+    Module()->SetExplorerActivationPending(false);
     ExplorerFolderSwitch(wrapper);
 }
 
-void TdivAzore::ExplorerActivate(classlib::TObject *Sender) {
+void TzidHostWindowsEngine::ExplorerActivate(classlib::TObject *Sender) {
     auto *wrapper = dynamic_cast<TzidExplorer *>(Sender);
-    if (!module_ || wrapper == nullptr || WindowActivationBusy)
+    if (!Module() || wrapper == nullptr || WindowActivationBusy)
         return;
     TzidActivationScope busy;
     FollowMissedExplorers();
-    TzidCOMAddInModule &module = *module_;
+    TzidCOMAddInModule &module = *Module();
     ComPtr<_CommandBars> bars;
     try {
         bars = AsCommandBars(wrapper->CommandBars());
@@ -218,21 +218,21 @@ void TdivAzore::ExplorerActivate(classlib::TObject *Sender) {
         wrapper->Bars().Record(*bar);
     }
     module.RunGuarded([&] { module.OnOLExplorerActivate(wrapper); });
-    if (Tracks(wrapper) && module_->CTPFactory())
-        CreatePanesForWindow(wrapper->Dispatch(), 1);
+    if (Tracks(wrapper) && Module()->CTPFactory())
+        owner_.CreatePanesForWindow(wrapper->Dispatch(), 1);
 }
 
-void TdivAzore::ExplorerFolderSwitch(classlib::TObject *Sender) {
+void TzidHostWindowsEngine::ExplorerFolderSwitch(classlib::TObject *Sender) {
     auto *wrapper = dynamic_cast<TzidExplorer *>(Sender);
-    if (!module_ || wrapper == nullptr)
+    if (!Module() || wrapper == nullptr)
         return;
-    if (module_->ExplorerActivationPending()) {
+    if (Module()->ExplorerActivationPending()) {
         ExplorerActivate(wrapper);
         if (!Tracks(wrapper))
             return;
-        module_->SetExplorerActivationPending(false);
+        Module()->SetExplorerActivationPending(false);
     }
-    TzidCOMAddInModule &module = *module_;
+    TzidCOMAddInModule &module = *Module();
     ComPtr<IDispatch> folder;
     try {
         folder = wrapper->CurrentFolder();
@@ -245,44 +245,45 @@ void TdivAzore::ExplorerFolderSwitch(classlib::TObject *Sender) {
     module.RunGuarded([&] { module.OnOLExplorerFolderSwitch(wrapper); });
 }
 
-void TdivAzore::ExplorerBeforeFolderSwitch(classlib::TObject *Sender, IDispatch *NewFolder, bool &Cancel) {
-    if (module_)
-        module_->RunGuarded([&] { module_->OnOLExplorerBeforeFolderSwitch(Sender, NewFolder, Cancel); });
+void TzidHostWindowsEngine::ExplorerBeforeFolderSwitch(classlib::TObject *Sender, IDispatch *NewFolder,
+                                                       bool &Cancel) {
+    if (Module())
+        Module()->RunGuarded([&] { Module()->OnOLExplorerBeforeFolderSwitch(Sender, NewFolder, Cancel); });
 }
 
-void TdivAzore::ExplorerViewSwitch(classlib::TObject *Sender) {
-    if (module_)
-        module_->RunGuarded([&] { module_->OnOLExplorerViewSwitch(Sender); });
+void TzidHostWindowsEngine::ExplorerViewSwitch(classlib::TObject *Sender) {
+    if (Module())
+        Module()->RunGuarded([&] { Module()->OnOLExplorerViewSwitch(Sender); });
 }
 
-void TdivAzore::ExplorerBeforeViewSwitch(classlib::TObject *Sender, const classlib::OleVariant &NewView,
-                                         bool &Cancel) {
-    if (module_)
-        module_->RunGuarded([&] { module_->OnOLExplorerBeforeViewSwitch(Sender, NewView, Cancel); });
+void TzidHostWindowsEngine::ExplorerBeforeViewSwitch(classlib::TObject *Sender,
+                                                     const classlib::OleVariant &NewView, bool &Cancel) {
+    if (Module())
+        Module()->RunGuarded([&] { Module()->OnOLExplorerBeforeViewSwitch(Sender, NewView, Cancel); });
 }
 
-void TdivAzore::ExplorerDeactivate(classlib::TObject *Sender) {
-    if (module_)
-        module_->RunGuarded([&] { module_->OnOLExplorerDeactivate(Sender); });
+void TzidHostWindowsEngine::ExplorerDeactivate(classlib::TObject *Sender) {
+    if (Module())
+        Module()->RunGuarded([&] { Module()->OnOLExplorerDeactivate(Sender); });
 }
 
-void TdivAzore::ExplorerSelectionChange(classlib::TObject *Sender) {
-    if (module_)
-        module_->RunGuarded([&] { module_->OnOLExplorerSelectionChange(Sender); });
+void TzidHostWindowsEngine::ExplorerSelectionChange(classlib::TObject *Sender) {
+    if (Module())
+        Module()->RunGuarded([&] { Module()->OnOLExplorerSelectionChange(Sender); });
 }
 
 // In order: the bars' positions are kept, the module hears of the close, the window's panes go, the
 // bars bound in it are unbound, and the wrapper goes once this event has returned.
-void TdivAzore::ExplorerClose(classlib::TObject *Sender) {
+void TzidHostWindowsEngine::ExplorerClose(classlib::TObject *Sender) {
     auto *wrapper = dynamic_cast<TzidExplorer *>(Sender);
-    if (!module_ || wrapper == nullptr)
+    if (!Module() || wrapper == nullptr)
         return;
-    module_->SaveExplorerBarPositions();
-    module_->RunGuarded([&] { module_->OnOLExplorerClose(wrapper); });
+    Module()->SaveExplorerBarPositions();
+    Module()->RunGuarded([&] { Module()->OnOLExplorerClose(wrapper); });
     if (!Tracks(wrapper))
         return;
-    if (module_->CTPFactory())
-        DeletePanesForWindow(wrapper->Dispatch());
+    if (Module()->CTPFactory())
+        owner_.DeletePanesForWindow(wrapper->Dispatch());
     wrapper->Bars().UnbindFromWindow();
     DropExplorerWrapper(wrapper);
 }

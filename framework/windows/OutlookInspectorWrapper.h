@@ -6,12 +6,12 @@
 #pragma once
 #include <string>
 
-#include "framework/commandbars/WindowBars.h"
+#include "framework/windows/WindowBarList.h"
 #include "office/OutlookInspectors.h"
 
 namespace framework {
 
-class TdivAzore;
+class TzidHostWindowsEngine;
 class TzidCOMAddInModule;
 class TzidOlInspectorCustomCommandBar;
 
@@ -19,7 +19,7 @@ class TzidInspector : public office::TOutlookInspector {
     CLASSLIB_CLASS(TzidInspector)
 public:
     // ItemClass: the Outlook class of the item it opened with; FolderPath: see GetFolderPath.
-    TzidInspector(TdivAzore &AddIn, long ItemClass, std::wstring FolderPath);
+    TzidInspector(TzidHostWindowsEngine &Engine, long ItemClass, std::wstring FolderPath);
 
     bool IsMail() const noexcept { return itemClass_ == 43; }
     long ItemClass() const noexcept { return itemClass_; }
@@ -40,7 +40,7 @@ private:
     // Places one inspector bar that passed its filters for an item of ItemClass.
     void PlaceInspectorBar(TzidCOMAddInModule &Module, TzidOlInspectorCustomCommandBar &Bar, long ItemClass);
 
-    TdivAzore &addIn_;
+    TzidHostWindowsEngine &engine_;
     long itemClass_;
     std::wstring folderPath_;
     TzidWindowBars bars_;

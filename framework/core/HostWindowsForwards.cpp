@@ -1,0 +1,37 @@
+// The add-in object's side of the window engine: which maker makes it, and the calls the rest of the
+// framework makes on the add-in object that the engine answers.
+#include <utility>
+
+#include "framework/core/AddInObject.h"
+
+namespace framework {
+
+namespace {
+
+TzidHostWindowsEngineMaker hostWindowsEngineMaker = nullptr;
+
+} // namespace
+
+TzidHostWindowsEngineMaker TdivAzore::SetHostWindowsEngineMaker(TzidHostWindowsEngineMaker Maker) {
+    return std::exchange(hostWindowsEngineMaker, Maker);
+}
+
+std::unique_ptr<IzidHostWindowsEngine> TdivAzore::MakeHostWindowsEngine(TdivAzore &Owner) {
+    return hostWindowsEngineMaker != nullptr ? hostWindowsEngineMaker(Owner) : nullptr;
+}
+
+void TdivAzore::ForgetWindowBar(const TzidCustomCommandBar *Bar) noexcept {
+    if (windows_)
+        windows_->ForgetWindowBar(Bar);
+}
+
+std::vector<TzidFollowedWindow> TdivAzore::FollowedOutlookWindows() const {
+    return windows_ ? windows_->FollowedOutlookWindows() : std::vector<TzidFollowedWindow>{};
+}
+
+void TdivAzore::RemoveOutlookWindowBars() {
+    if (windows_)
+        windows_->RemoveOutlookWindowBars();
+}
+
+} // namespace framework
