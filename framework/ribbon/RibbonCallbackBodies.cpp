@@ -371,7 +371,8 @@ void TzidRibbonEngine::IsControlForContext(const std::wstring &IdMso, IDispatch 
 
 // ---- the bodies -----------------------------------------------------------------------------------
 
-OleVariant RunRibbonCallback(TzidRibbonEngine &Ribbon, TzidRibbonCallbackId Id, TzidRibbonCallbackArgs &Args) {
+OleVariant RunRibbonCallback(TzidRibbonEngine &Ribbon, TzidRibbonCallbackId Id,
+                             TzidRibbonCallbackArgs &Args) {
     if (const TGetter *getter = GetterOf(Id))
         return Get(Ribbon, *getter, Args.Control.Get(), Args.Index);
     switch (Id) {

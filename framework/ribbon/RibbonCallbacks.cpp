@@ -273,8 +273,8 @@ HRESULT TzidRibbonEngine::Invoke(DISPID DispId, REFIID riid, LCID Locale, WORD F
     const TzidRibbonCallback *callback = IsEqualIID(riid, IID_NULL) ? RibbonCallbackOf(DispId) : nullptr;
     const unsigned long long bit = callback != nullptr ? CallbackBit(DispId - rcbRibbonLoaded) : 0;
     if ((callbackIdsOutsideTypeLib_ & bit) == 0) {
-        HRESULT hr =
-            addIn_.TdivAzore::Inherited::Invoke(DispId, riid, Locale, Flags, Params, Result, ExcepInfo, ArgErr);
+        HRESULT hr = addIn_.TdivAzore::Inherited::Invoke(DispId, riid, Locale, Flags, Params, Result,
+                                                         ExcepInfo, ArgErr);
         if (SUCCEEDED(hr) || callback == nullptr)
             return hr;
         if (hr == DISP_E_MEMBERNOTFOUND)

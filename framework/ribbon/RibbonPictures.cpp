@@ -4,9 +4,9 @@
 
 #include "classlib/ImageList.h"
 #include "classlib/OlePicture.h"
-#include "framework/ribbon/RibbonEngine.h"
 #include "framework/ribbon/RibbonCallbacks.h"
 #include "framework/ribbon/RibbonControls.h"
+#include "framework/ribbon/RibbonEngine.h"
 #include "framework/ribbon/RibbonRoot.h"
 
 using classlib::ComPtr;
