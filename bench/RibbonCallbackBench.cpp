@@ -43,6 +43,9 @@ CLASSLIB_DEFINE_CLASS(TBenchModule, TzidCOMAddInModule)
 class TBenchAddIn : public TdivAzore {};
 
 TzidFactory &BenchFactory() {
+    // The add-in objects answer the ribbon's callbacks once its engine is installed.
+    static const bool registered = (RegisterRibbonClasses(), true);
+    (void)registered;
     static TzidFactory factory(classlib::ComServer(), classlib::TComObjectFactory::ComClass<TBenchAddIn>(),
                                bench::CLSID_TSY, TBenchModule::StaticClass(), L"TSY", L"callback benchmark");
     return factory;

@@ -24,6 +24,7 @@
 #include "framework/core/HostApps.h"
 #include "framework/core/NamedObjects.h"
 #include "framework/core/RibbonKinds.h"
+#include "framework/core/RibbonObject.h"
 #include "framework/core/ShortcutsEngine.h"
 #include "framework/core/StartMode.h"
 #include "office/HostWrapper.h"
@@ -36,6 +37,7 @@ namespace framework {
 class TdivAzore;
 class TzidFactory;
 class TzidBackstage;
+class TzidRibbonTab;
 class TzidHostEvents;
 class TzidCustomCommandBar;
 class TzidCommandBarControl;
@@ -314,9 +316,11 @@ public:
     bool UsesRibbon() const { return usesRibbon_; }
     void SetUsesRibbon(bool Value) { usesRibbon_ = Value; }
     int ConnectCount() const { return connectCount_; }
-    classlib::TList<classlib::TObject> &RibbonCommands() { return ribbonCommands_; }
-    classlib::TList<classlib::TObject> &RibbonTabs() { return ribbonTabs_; }
-    classlib::TList<classlib::TObject> &ContextualTabs() { return contextualTabs_; }
+    // The module's ribbon objects, kept by their types: the ribbon reads them without asking what
+    // they are. Tabs without a Context are RibbonTabs, those with one ContextualTabs.
+    classlib::TList<IzidRibbonObject> &RibbonCommands() { return ribbonCommands_; }
+    classlib::TList<TzidRibbonTab> &RibbonTabs() { return ribbonTabs_; }
+    classlib::TList<TzidRibbonTab> &ContextualTabs() { return contextualTabs_; }
     classlib::TStringList &RibbonIds() { return ribbonIds_; }
     const classlib::TStringList &RibbonIds() const { return ribbonIds_; }
     // The module's Backstage view (one at most, among its components; it enters and leaves itself).
@@ -405,9 +409,9 @@ private:
     classlib::ComPtr<ICTPFactory> ctpFactory_;
     bool usesRibbon_ = false;
     int connectCount_ = 0;
-    classlib::TList<classlib::TObject> ribbonCommands_;
-    classlib::TList<classlib::TObject> ribbonTabs_;
-    classlib::TList<classlib::TObject> contextualTabs_;
+    classlib::TList<IzidRibbonObject> ribbonCommands_;
+    classlib::TList<TzidRibbonTab> ribbonTabs_;
+    classlib::TList<TzidRibbonTab> contextualTabs_;
     classlib::TStringList ribbonIds_;
     TzidBackstage *backstage_ = nullptr;
 

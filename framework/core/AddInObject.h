@@ -18,7 +18,7 @@
 #include "framework/core/AddInModule.h"
 #include "framework/core/HandlerCall.h"
 #include "framework/core/HostWindowsEngine.h"
-#include "framework/core/RibbonIdIndex.h"
+#include "framework/core/RibbonEngine.h"
 #include "office/HostWrapper.h"
 #include "office/OutlookApplication.h"
 #include "office/office.h"
@@ -45,14 +45,14 @@ public:
     HRESULT STDMETHODCALLTYPE OnStartupComplete(SAFEARRAY **custom) override;
     HRESULT STDMETHODCALLTYPE OnBeginShutdown(SAFEARRAY **custom) override;
 
-    // IRibbonExtensibility: the customUI document of a ribbon id (framework/ribbon/CustomUI.cpp).
+    // IRibbonExtensibility: the customUI document of a ribbon id, written by the ribbon engine.
     HRESULT STDMETHODCALLTYPE GetCustomUI(BSTR RibbonID, BSTR *RibbonXml) override;
 
     // IzidAddInPrivate
     HRESULT STDMETHODCALLTYPE ModuleCall(LONG Code, VARIANT *Data) override;
 
-    // IDispatch: the type library's members, then the ribbon callbacks by their fixed names and ids
-    // (framework/ribbon/RibbonCallbacks.cpp).
+    // IDispatch: the type library's members, then (through the ribbon engine) the ribbon callbacks by
+    // their fixed names and ids.
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR *Names, UINT Count, LCID Locale,
                                             DISPID *DispIds) override;
     HRESULT STDMETHODCALLTYPE Invoke(DISPID DispId, REFIID riid, LCID Locale, WORD Flags, DISPPARAMS *Params,
@@ -62,13 +62,14 @@ public:
     HRESULT STDMETHODCALLTYPE CTPFactoryAvailable(ICTPFactory *CTPFactoryInst) override;
 
     // The model object a ribbon control id of the host stands for (a context-menu copy's id finds its
-    // original); null when the module's id list has none or there is no module
-    // (framework/ribbon/RibbonCallbackBodies.cpp).
+    // original); null when the module's id list has none, there is no module or no ribbon engine.
     IzidRibbonControlInternal *FindRibbonControl(const std::wstring &Id);
     // Outlook only: of the model objects that extend the built-in control IdMso differently per item
     // type, the one for the item open in the window Context; Control is left as it is when the window
     // does not decide.
     void IsControlForContext(const std::wstring &IdMso, IDispatch *Context, IzidRibbonControlInternal *&Control);
+    // Every add-in object made from now on holds a ribbon engine made by Maker; answers the one before.
+    static TzidRibbonEngineMaker SetRibbonEngineMaker(TzidRibbonEngineMaker Maker);
 
     // The application's dual interface (ITSY ...) is answered under the id its type library gives.
     void *ExtraInterface(REFIID riid) noexcept override;
@@ -184,11 +185,9 @@ private:
     } PrevInfoPathHandlers;
     office::TDispatchPairEvent PrevPowerPointHandler;
     bool suppressModuleEvents_ = false;
-    TzidRibbonIdIndex RibbonIdIndex;
-    // The ribbon callbacks the type library answered it does not know, by name (a bit per place in the
-    // callback table) and by id (a bit per id from 10): a library does not change, so it is not asked
-    // about them again on the host's every call.
-    unsigned long long callbackNamesOutsideTypeLib_ = 0, callbackIdsOutsideTypeLib_ = 0;
+    // The ribbon's documents and callbacks; null while no maker is installed.
+    static std::unique_ptr<IzidRibbonEngine> MakeRibbonEngine(TdivAzore &Owner);
+    std::unique_ptr<IzidRibbonEngine> ribbon_ = MakeRibbonEngine(*this);
     std::unique_ptr<office::TOutlookNameSpace> NameSpace;
 };
 

@@ -4,13 +4,13 @@
 #include "classlib/OleString.h"
 #include "classlib/Trace.h"
 #include "framework/core/AddInModule.h"
-#include "framework/core/AddInObject.h"
 #include "framework/core/HandlerCall.h"
 #include "framework/ribbon/CustomUIWriter.h"
 #include "framework/ribbon/HostVersion.h"
 #include "framework/ribbon/RibbonCommands.h"
 #include "framework/ribbon/RibbonContainers.h"
 #include "framework/ribbon/RibbonControls.h"
+#include "framework/ribbon/RibbonEngine.h"
 #include "framework/ribbon/RibbonTab.h"
 #include "framework/ribbon/backstage/BackstageWriter.h"
 
@@ -127,23 +127,14 @@ private:
     bool open_ = false;
 };
 
-IzidRibbonControlInternal &TabNode(classlib::TObject *Tab) {
-    IzidRibbonControlInternal *node = AsRibbonNode(Tab);
-    if (node == nullptr)
-        throw classlib::EOleSysError(L"The module's tab list holds an object that is no ribbon tab.",
-                                     E_UNEXPECTED);
-    return *node;
-}
-
 void WriteTabs(TzidCOMAddInModule &Module, TzidXMLHelper &Writer, const std::wstring &RibbonID) {
     bool opened = false;
-    for (classlib::TObject *object : Module.RibbonTabs()) {
-        IzidRibbonControlInternal &tab = TabNode(object);
-        if (!opened && IsForRibbon(RibbonID, tab.Ribbons(), tab.Ribbons2010())) {
+    for (TzidRibbonTab *tab : Module.RibbonTabs()) {
+        if (!opened && IsForRibbon(RibbonID, tab->Ribbons(), tab->Ribbons2010())) {
             Writer.OpenElement(L"tabs");
             opened = true;
         }
-        WriteRibbonControl(Module, Writer, tab, RibbonID, 0);
+        WriteRibbonControl(Module, Writer, *tab, RibbonID, 0);
     }
     if (opened)
         Writer.CloseElement(L"tabs");
@@ -157,11 +148,7 @@ std::wstring TabSetId(const std::wstring &Context) {
 
 void WriteContextualTabs(TzidCOMAddInModule &Module, TzidXMLHelper &Writer, const std::wstring &RibbonID) {
     std::vector<TzidRibbonTab *> tabs;
-    for (classlib::TObject *object : Module.ContextualTabs()) {
-        auto *tab = dynamic_cast<TzidRibbonTab *>(object);
-        if (tab == nullptr)
-            throw classlib::EOleSysError(
-                L"The module's contextual tab list holds an object that is no ribbon tab.", E_UNEXPECTED);
+    for (TzidRibbonTab *tab : Module.ContextualTabs()) {
         if (IsForRibbon(RibbonID, tab->Ribbons(), tab->Ribbons2010()))
             tabs.push_back(tab);
     }
@@ -239,7 +226,7 @@ std::wstring BuildCustomUI(TzidCOMAddInModule &Module, const std::wstring &Ribbo
     return result;
 }
 
-HRESULT TdivAzore::GetCustomUI(BSTR RibbonID, BSTR *RibbonXml) {
+HRESULT TzidRibbonEngine::GetCustomUI(BSTR RibbonID, BSTR *RibbonXml) {
     classlib::TraceEntry(L"Ribbon", L"GetCustomUI");
     if (RibbonXml == nullptr)
         return E_POINTER;

@@ -8,11 +8,11 @@
 #include "classlib/Format.h"
 #include "classlib/LateBinding.h"
 #include "classlib/OleString.h"
-#include "framework/core/AddInObject.h"
 #include "framework/core/HandlerCall.h"
 #include "framework/ribbon/RibbonCallbacks.h"
 #include "framework/ribbon/RibbonContainers.h"
 #include "framework/ribbon/RibbonControls.h"
+#include "framework/ribbon/RibbonEngine.h"
 #include "framework/ribbon/RibbonTab.h"
 
 using classlib::ComPtr;
@@ -38,8 +38,8 @@ size_t ContextMenuCopyAt(const std::wstring &Id) {
     return at;
 }
 
-bool IsOutlook(TdivAzore &AddIn) {
-    return AddIn.Module() != nullptr && AddIn.Module()->HostType() == ohaOutlook;
+bool IsOutlook(TzidRibbonEngine &Ribbon) {
+    return Ribbon.Module() != nullptr && Ribbon.Module()->HostType() == ohaOutlook;
 }
 
 // Outlook's class codes of its windows.
@@ -137,18 +137,18 @@ OleVariant Answer(OleVariant &&Value, VARTYPE Type) {
     }
 }
 
-OleVariant Get(TdivAzore &AddIn, const TGetter &Getter, IRibbonControl *Control, int Index) {
+OleVariant Get(TzidRibbonEngine &Ribbon, const TGetter &Getter, IRibbonControl *Control, int Index) {
     if (Control == nullptr)
         return Getter.Default();
     const std::wstring id = RibbonControlId(Control);
     IzidRibbonControlInternal *target =
-        Getter.StripsWrapped ? FindWrappedRibbonControl(AddIn, id) : AddIn.FindRibbonControl(id);
+        Getter.StripsWrapped ? FindWrappedRibbonControl(Ribbon, id) : Ribbon.FindRibbonControl(id);
     if (target == nullptr)
         return Getter.Default();
     ComPtr<IDispatch> context = RibbonControlContext(Control);
-    if ((Getter.Id == rcbGetVisible || Getter.Id == rcbGetEnabled) && IsOutlook(AddIn) &&
+    if ((Getter.Id == rcbGetVisible || Getter.Id == rcbGetEnabled) && IsOutlook(Ribbon) &&
         target->IdMso() == id)
-        AddIn.IsControlForContext(id, context.Get(), target);
+        Ribbon.IsControlForContext(id, context.Get(), target);
     OleVariant value = Getter.ItemProperty ? Getter.Read(RibbonItemOf(*target, Index)) : Getter.Read(*target);
     target->DoPropertyChanging(Getter.Property, value, context.Get(), Getter.ItemProperty ? Index : -1);
     return Answer(std::move(value), Getter.Result);
@@ -164,14 +164,14 @@ TzidRibbonActionArguments ActionRecord(IRibbonControl *Control) {
     return record;
 }
 
-void Act(TdivAzore &AddIn, TzidRibbonCallbackId Id, TzidRibbonCallbackArgs &Args) {
+void Act(TzidRibbonEngine &Ribbon, TzidRibbonCallbackId Id, TzidRibbonCallbackArgs &Args) {
     IRibbonControl *control = Args.Control.Get();
     if (control == nullptr)
         return;
     const std::wstring id = RibbonControlId(control);
     const bool split = Id == rcbOnActionCommon || Id == rcbOnActionState;
     IzidRibbonControlInternal *target =
-        split ? FindWrappedRibbonControl(AddIn, id) : AddIn.FindRibbonControl(id);
+        split ? FindWrappedRibbonControl(Ribbon, id) : Ribbon.FindRibbonControl(id);
     if (target == nullptr)
         return;
     TzidRibbonActionArguments record = ActionRecord(control);
@@ -194,15 +194,15 @@ void Act(TdivAzore &AddIn, TzidRibbonCallbackId Id, TzidRibbonCallbackArgs &Args
 
 // A built-in command that model objects take over in an inspector: the one for the inspector's item
 // answers, and tells the host whether its own action is to be left out.
-void ActRepurposed(TdivAzore &AddIn, TzidRibbonCallbackArgs &Args) {
+void ActRepurposed(TzidRibbonEngine &Ribbon, TzidRibbonCallbackArgs &Args) {
     IRibbonControl *control = Args.Control.Get();
-    if (control == nullptr || !IsOutlook(AddIn))
+    if (control == nullptr || !IsOutlook(Ribbon))
         return;
     ComPtr<IDispatch> context = RibbonControlContext(control);
     if (!context || WindowClassOf(context.Get()) != olInspector)
         return;
     IzidRibbonControlInternal *target = nullptr;
-    AddIn.IsControlForContext(RibbonControlId(control), context.Get(), target);
+    Ribbon.IsControlForContext(RibbonControlId(control), context.Get(), target);
     if (target == nullptr)
         return;
     TzidRibbonActionArguments record = ActionRecord(control);
@@ -213,8 +213,8 @@ void ActRepurposed(TdivAzore &AddIn, TzidRibbonCallbackArgs &Args) {
 }
 
 // The host hands over its IRibbonUI once per document; the module keeps it for re-query requests.
-void RibbonLoaded(TdivAzore &AddIn, TzidRibbonCallbackArgs &Args) {
-    TzidCOMAddInModule *module = AddIn.Module();
+void RibbonLoaded(TzidRibbonEngine &Ribbon, TzidRibbonCallbackArgs &Args) {
+    TzidCOMAddInModule *module = Ribbon.Module();
     if (module == nullptr)
         return;
     module->SetRibbonUI(Args.Ribbon);
@@ -311,19 +311,20 @@ IzidRibbonControlInternal &RibbonItemOf(IzidRibbonControlInternal &Node, int Ind
     return *items->Items(Index);
 }
 
-IzidRibbonControlInternal *TdivAzore::FindRibbonControl(const std::wstring &Id) {
-    if (!module_)
+IzidRibbonControlInternal *TzidRibbonEngine::FindRibbonControl(const std::wstring &Id) {
+    TzidCOMAddInModule *module = Module();
+    if (module == nullptr)
         return nullptr;
     // A context-menu copy is its original; the original's id holds no marker.
     const size_t copy = ContextMenuCopyAt(Id);
     if (copy != std::wstring::npos)
         return FindRibbonControl(Id.substr(0, copy));
-    classlib::TStringList &ids = module_->RibbonIds();
-    int index = RibbonIdIndex.IndexOf(ids, Id);
+    classlib::TStringList &ids = module->RibbonIds();
+    int index = idIndex_.IndexOf(ids, Id);
     return index >= 0 ? AsRibbonNode(ids.Objects(index)) : nullptr;
 }
 
-IzidRibbonControlInternal *FindWrappedRibbonControl(TdivAzore &AddIn, const std::wstring &Id) {
+IzidRibbonControlInternal *FindWrappedRibbonControl(TzidRibbonEngine &Ribbon, const std::wstring &Id) {
     size_t end = ContextMenuCopyAt(Id);
     if (end == std::wstring::npos)
         end = Id.size();
@@ -331,18 +332,19 @@ IzidRibbonControlInternal *FindWrappedRibbonControl(TdivAzore &AddIn, const std:
         Id.compare(end - WrappedSuffix.size(), WrappedSuffix.size(), WrappedSuffix) == 0) {
         std::wstring outer = Id;
         outer.erase(end - WrappedSuffix.size(), WrappedSuffix.size());
-        IzidRibbonControlInternal *split = AddIn.FindRibbonControl(outer);
+        IzidRibbonControlInternal *split = Ribbon.FindRibbonControl(outer);
         if (dynamic_cast<TzidRibbonSplitButton *>(split) != nullptr)
             return split;
     }
-    return AddIn.FindRibbonControl(Id);
+    return Ribbon.FindRibbonControl(Id);
 }
 
-void TdivAzore::IsControlForContext(const std::wstring &IdMso, IDispatch *Context,
-                                    IzidRibbonControlInternal *&Control) {
-    if (Context == nullptr || !module_)
+void TzidRibbonEngine::IsControlForContext(const std::wstring &IdMso, IDispatch *Context,
+                                           IzidRibbonControlInternal *&Control) {
+    TzidCOMAddInModule *module = Module();
+    if (Context == nullptr || module == nullptr)
         return;
-    const classlib::TStringList &ids = module_->RibbonIds();
+    const classlib::TStringList &ids = module->RibbonIds();
     auto extends = [&](int Index) -> IzidRibbonControlInternal * {
         IzidRibbonControlInternal *node = AsRibbonNode(ids.Objects(Index));
         return node != nullptr && node->IdMso() == IdMso ? node : nullptr;
@@ -369,27 +371,28 @@ void TdivAzore::IsControlForContext(const std::wstring &IdMso, IDispatch *Contex
 
 // ---- the bodies -----------------------------------------------------------------------------------
 
-OleVariant RunRibbonCallback(TdivAzore &AddIn, TzidRibbonCallbackId Id, TzidRibbonCallbackArgs &Args) {
+OleVariant RunRibbonCallback(TzidRibbonEngine &Ribbon, TzidRibbonCallbackId Id,
+                             TzidRibbonCallbackArgs &Args) {
     if (const TGetter *getter = GetterOf(Id))
-        return Get(AddIn, *getter, Args.Control.Get(), Args.Index);
+        return Get(Ribbon, *getter, Args.Control.Get(), Args.Index);
     switch (Id) {
     case rcbRibbonLoaded:
-        RibbonLoaded(AddIn, Args);
+        RibbonLoaded(Ribbon, Args);
         break;
     case rcbGetImages:
-        return GetImagesCallback(AddIn, Args.Text);
+        return GetImagesCallback(Ribbon, Args.Text);
     case rcbGetImage:
-        return GetImageCallback(AddIn, Args.Control.Get());
+        return GetImageCallback(Ribbon, Args.Control.Get());
     case rcbGetItemImage:
-        return GetItemImageCallback(AddIn, Args.Control.Get(), Args.Index);
+        return GetItemImageCallback(Ribbon, Args.Control.Get(), Args.Index);
     case rcbOnActionCommon:
     case rcbOnActionState:
     case rcbOnActionSelected:
     case rcbOnChange:
-        Act(AddIn, Id, Args);
+        Act(Ribbon, Id, Args);
         break;
     case rcbOnActionCommonRepurposed:
-        ActRepurposed(AddIn, Args);
+        ActRepurposed(Ribbon, Args);
         break;
     default:
         // The repurposed toggle and the Backstage's show and hide have no model object to reach.

@@ -11,7 +11,7 @@
 #include "classlib/ComGuard.h"
 #include "classlib/OleString.h"
 #include "classlib/Trace.h"
-#include "framework/core/AddInObject.h"
+#include "framework/ribbon/RibbonEngine.h"
 
 using classlib::OleVariant;
 
@@ -196,13 +196,13 @@ void FillExceptionInfo(EXCEPINFO *Info, const wchar_t *Source, const std::wstrin
     Info->bstrDescription = SysAllocStringLen(Message.data(), static_cast<UINT>(Message.size()));
 }
 
-HRESULT InvokeCallback(TdivAzore &AddIn, const TzidRibbonCallback &Callback, DISPPARAMS *Params,
+HRESULT InvokeCallback(TzidRibbonEngine &Ribbon, const TzidRibbonCallback &Callback, DISPPARAMS *Params,
                        VARIANT *Result, EXCEPINFO *ExcepInfo, UINT *ArgErr) noexcept {
     classlib::TraceEntry(L"Ribbon", Callback.Name);
     try {
         TCancelDefaultTarget cancel;
         TzidRibbonCallbackArgs args = Unpack(Callback, Params, cancel);
-        OleVariant answer = RunRibbonCallback(AddIn, Callback.Id, args);
+        OleVariant answer = RunRibbonCallback(Ribbon, Callback.Id, args);
         if (Callback.Id == rcbOnActionCommonRepurposed || Callback.Id == rcbOnActionStateRepurposed)
             WriteBack(cancel, args.CancelDefault);
         if (Result != nullptr)
@@ -214,8 +214,9 @@ HRESULT InvokeCallback(TdivAzore &AddIn, const TzidRibbonCallback &Callback, DIS
             *ArgErr = e.Position;
         return e.Code;
     } catch (...) {
-        HRESULT code = classlib::HResultFromCurrentException(AddIn.ErrorSource());
-        FillExceptionInfo(ExcepInfo, AddIn.ErrorSource(), classlib::CurrentExceptionMessage(), code);
+        const wchar_t *source = Ribbon.AddIn().ErrorSource();
+        HRESULT code = classlib::HResultFromCurrentException(source);
+        FillExceptionInfo(ExcepInfo, source, classlib::CurrentExceptionMessage(), code);
         return DISP_E_EXCEPTION;
     }
 }
@@ -244,13 +245,16 @@ const TzidRibbonCallback *RibbonCallbackOf(DISPID Id) noexcept {
     return nullptr;
 }
 
-HRESULT TdivAzore::GetIDsOfNames(REFIID riid, LPOLESTR *Names, UINT Count, LCID Locale, DISPID *DispIds) {
+// The add-in object's type library is asked through the object's base, whose GetIDsOfNames and Invoke
+// answer only the library's members: the call does not come back here.
+HRESULT TzidRibbonEngine::GetIDsOfNames(REFIID riid, LPOLESTR *Names, UINT Count, LCID Locale,
+                                        DISPID *DispIds) {
     classlib::TraceEntry(L"Ribbon", L"GetIDsOfNames");
     const TzidRibbonCallback *callback =
         Names != nullptr && Count > 0 && IsEqualIID(riid, IID_NULL) ? FindRibbonCallback(Names[0]) : nullptr;
     const unsigned long long bit = callback != nullptr ? CallbackBit(callback - Callbacks) : 0;
     if ((callbackNamesOutsideTypeLib_ & bit) == 0) {
-        HRESULT hr = Inherited::GetIDsOfNames(riid, Names, Count, Locale, DispIds);
+        HRESULT hr = addIn_.TdivAzore::Inherited::GetIDsOfNames(riid, Names, Count, Locale, DispIds);
         if (SUCCEEDED(hr) || callback == nullptr || DispIds == nullptr)
             return hr;
         if (hr == DISP_E_UNKNOWNNAME && Count == 1)
@@ -264,12 +268,13 @@ HRESULT TdivAzore::GetIDsOfNames(REFIID riid, LPOLESTR *Names, UINT Count, LCID 
     return Count == 1 ? S_OK : DISP_E_UNKNOWNNAME;
 }
 
-HRESULT TdivAzore::Invoke(DISPID DispId, REFIID riid, LCID Locale, WORD Flags, DISPPARAMS *Params,
-                          VARIANT *Result, EXCEPINFO *ExcepInfo, UINT *ArgErr) {
+HRESULT TzidRibbonEngine::Invoke(DISPID DispId, REFIID riid, LCID Locale, WORD Flags, DISPPARAMS *Params,
+                                 VARIANT *Result, EXCEPINFO *ExcepInfo, UINT *ArgErr) {
     const TzidRibbonCallback *callback = IsEqualIID(riid, IID_NULL) ? RibbonCallbackOf(DispId) : nullptr;
     const unsigned long long bit = callback != nullptr ? CallbackBit(DispId - rcbRibbonLoaded) : 0;
     if ((callbackIdsOutsideTypeLib_ & bit) == 0) {
-        HRESULT hr = Inherited::Invoke(DispId, riid, Locale, Flags, Params, Result, ExcepInfo, ArgErr);
+        HRESULT hr = addIn_.TdivAzore::Inherited::Invoke(DispId, riid, Locale, Flags, Params, Result,
+                                                         ExcepInfo, ArgErr);
         if (SUCCEEDED(hr) || callback == nullptr)
             return hr;
         if (hr == DISP_E_MEMBERNOTFOUND)

@@ -16,7 +16,7 @@
 
 namespace framework {
 
-class TdivAzore;
+class TzidRibbonEngine;
 class IzidRibbonControlInternal;
 
 // The dispatch ids. 18, 39 to 49 and 56 to 59 have no callback.
@@ -98,7 +98,7 @@ struct TzidRibbonCallbackArgs {
 
 // The body of a callback; answers the value the host gets (Empty for callbacks without a result).
 // Whatever fails raises.
-classlib::OleVariant RunRibbonCallback(TdivAzore &AddIn, TzidRibbonCallbackId Id,
+classlib::OleVariant RunRibbonCallback(TzidRibbonEngine &Ribbon, TzidRibbonCallbackId Id,
                                        TzidRibbonCallbackArgs &Args);
 
 // The host control's Id and Context; a failing host call raises.
@@ -111,12 +111,12 @@ IzidRibbonControlInternal &RibbonItemOf(IzidRibbonControlInternal &Node, int Ind
 // The model object of an id as the bodies that answer for a split button's inner button find it: the
 // inner button carries the split button's id followed by "wrapped" (before a context-menu copy's
 // marker), and answers with the split button. Any other id is found as it is.
-IzidRibbonControlInternal *FindWrappedRibbonControl(TdivAzore &AddIn, const std::wstring &Id);
+IzidRibbonControlInternal *FindWrappedRibbonControl(TzidRibbonEngine &Ribbon, const std::wstring &Id);
 
 // The bodies of the three picture callbacks (RibbonPictures.cpp); each answers a VT_DISPATCH (null
 // when there is no picture) or the interface a property handler gave.
-classlib::OleVariant GetImagesCallback(TdivAzore &AddIn, const std::wstring &ImageId);
-classlib::OleVariant GetImageCallback(TdivAzore &AddIn, IRibbonControl *Control);
-classlib::OleVariant GetItemImageCallback(TdivAzore &AddIn, IRibbonControl *Control, int Index);
+classlib::OleVariant GetImagesCallback(TzidRibbonEngine &Ribbon, const std::wstring &ImageId);
+classlib::OleVariant GetImageCallback(TzidRibbonEngine &Ribbon, IRibbonControl *Control);
+classlib::OleVariant GetItemImageCallback(TzidRibbonEngine &Ribbon, IRibbonControl *Control, int Index);
 
 } // namespace framework

@@ -1,5 +1,7 @@
 #include "framework/ribbon/RibbonControl.h"
 
+#include <unordered_map>
+
 #include "classlib/Classes.h"
 #include "classlib/Format.h"
 #include "classlib/OleString.h"
@@ -36,8 +38,32 @@ classlib::TCollection *WithRoom(classlib::TCollection *Collection) {
 
 } // namespace
 
+namespace {
+
+// Every node alive, by its object. Made once and never freed: a node freed while the process ends
+// still finds it.
+std::unordered_map<const classlib::TObject *, IzidRibbonControlInternal *> &RibbonNodes() {
+    static auto *nodes = new std::unordered_map<const classlib::TObject *, IzidRibbonControlInternal *>();
+    return *nodes;
+}
+
+} // namespace
+
+TzidRibbonNodeEntry::TzidRibbonNodeEntry(const classlib::TObject *Object, IzidRibbonControlInternal *Node)
+    : object_(Object) {
+    RibbonNodes()[Object] = Node;
+}
+
+TzidRibbonNodeEntry::~TzidRibbonNodeEntry() {
+    RibbonNodes().erase(object_);
+}
+
 IzidRibbonControlInternal *AsRibbonNode(classlib::TObject *Object) {
-    return dynamic_cast<IzidRibbonControlInternal *>(Object);
+    if (Object == nullptr)
+        return nullptr;
+    const auto &nodes = RibbonNodes();
+    auto found = nodes.find(Object);
+    return found != nodes.end() ? found->second : nullptr;
 }
 
 TzidRibbonCustomControl::TzidRibbonCustomControl(classlib::TCollection *Collection)

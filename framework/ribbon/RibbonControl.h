@@ -129,8 +129,7 @@ using TzidRibbonOnClick = classlib::TEvent<void(classlib::TObject *Sender, IRibb
 using TzidRibbonOnChange = classlib::TEvent<void(classlib::TObject *Sender, IRibbonControl *RibbonControl)>;
 
 // Every node of the model as the writer and the callbacks see it. Objects are owned by the model
-// (no reference counting); find the interface of an object of the module's id list with
-// dynamic_cast<IzidRibbonControlInternal *>.
+// (no reference counting); find the interface of an object of the module's id list with AsRibbonNode.
 class IzidRibbonControlInternal : public IzidRibbonObject {
 public:
     virtual void DoAction(const TzidRibbonActionArguments &Args) = 0;
@@ -218,6 +217,21 @@ protected:
 
 // The node interface of a tab or control found in the module's id list; null for anything else.
 IzidRibbonControlInternal *AsRibbonNode(classlib::TObject *Object);
+
+// A node's entry in the table AsRibbonNode reads: the object the module's id list holds, with its
+// node. Each node holds one, declared before the state of the node itself, so that it is found from
+// its constructor's body to its destructor's, as long as it is a node; a host's callback then finds its
+// node by a look-up, not by asking the object's type.
+class TzidRibbonNodeEntry {
+public:
+    TzidRibbonNodeEntry(const classlib::TObject *Object, IzidRibbonControlInternal *Node);
+    ~TzidRibbonNodeEntry();
+    TzidRibbonNodeEntry(const TzidRibbonNodeEntry &) = delete;
+    TzidRibbonNodeEntry &operator=(const TzidRibbonNodeEntry &) = delete;
+
+private:
+    const classlib::TObject *object_;
+};
 
 // The Outlook explorer is one window in both sets of ribbon kinds: Other with that one kind made to
 // match Value.
@@ -363,6 +377,10 @@ protected:
     // Caption, image or tips changed: an item tells the drop-down that shows it.
     virtual void AppearanceChanged() {}
 
+private:
+    TzidRibbonNodeEntry nodeEntry_{this, this};
+
+protected:
     // The members, for DoAction, which stores the host's values without asking it to re-query.
     std::wstring caption_;
     std::wstring description_;

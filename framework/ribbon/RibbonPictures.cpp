@@ -4,9 +4,9 @@
 
 #include "classlib/ImageList.h"
 #include "classlib/OlePicture.h"
-#include "framework/core/AddInObject.h"
 #include "framework/ribbon/RibbonCallbacks.h"
 #include "framework/ribbon/RibbonControls.h"
+#include "framework/ribbon/RibbonEngine.h"
 #include "framework/ribbon/RibbonRoot.h"
 
 using classlib::ComPtr;
@@ -78,14 +78,14 @@ ComPtr<IPictureDisp> GlyphToPictureDisp(IzidRibbonControlInternal &Control) {
     return picture;
 }
 
-OleVariant GetImagesCallback(TdivAzore &AddIn, const std::wstring &ImageId) {
-    IzidRibbonControlInternal *target = FindWrappedRibbonControl(AddIn, ImageId);
+OleVariant GetImagesCallback(TzidRibbonEngine &Ribbon, const std::wstring &ImageId) {
+    IzidRibbonControlInternal *target = FindWrappedRibbonControl(Ribbon, ImageId);
     return PictureAnswer(target != nullptr ? GlyphToPictureDisp(*target) : nullptr);
 }
 
-OleVariant GetImageCallback(TdivAzore &AddIn, IRibbonControl *Control) {
+OleVariant GetImageCallback(TzidRibbonEngine &Ribbon, IRibbonControl *Control) {
     IzidRibbonControlInternal *target =
-        Control != nullptr ? FindWrappedRibbonControl(AddIn, RibbonControlId(Control)) : nullptr;
+        Control != nullptr ? FindWrappedRibbonControl(Ribbon, RibbonControlId(Control)) : nullptr;
     if (target == nullptr)
         return PictureAnswer(nullptr);
     OleVariant value;
@@ -95,9 +95,9 @@ OleVariant GetImageCallback(TdivAzore &AddIn, IRibbonControl *Control) {
     return PictureAnswer(GlyphToPictureDisp(*target));
 }
 
-OleVariant GetItemImageCallback(TdivAzore &AddIn, IRibbonControl *Control, int Index) {
+OleVariant GetItemImageCallback(TzidRibbonEngine &Ribbon, IRibbonControl *Control, int Index) {
     IzidRibbonControlInternal *target =
-        Control != nullptr ? AddIn.FindRibbonControl(RibbonControlId(Control)) : nullptr;
+        Control != nullptr ? Ribbon.FindRibbonControl(RibbonControlId(Control)) : nullptr;
     if (target == nullptr)
         return PictureAnswer(nullptr);
     OleVariant value;

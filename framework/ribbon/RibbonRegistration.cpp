@@ -1,3 +1,4 @@
+#include "framework/ribbon/RibbonEngine.h"
 #include "framework/ribbon/RibbonModel.h"
 #include "framework/ribbon/TaskPanes.h"
 #include "framework/ribbon/backstage/BackstageModel.h"
@@ -28,6 +29,7 @@ void RegisterRibbonClasses() {
         classlib::RegisterClass(*cls);
     RegisterBackstageClasses();
     RegisterTaskPaneClasses();
+    InstallRibbonEngine();
 }
 
 } // namespace framework

@@ -95,6 +95,10 @@ protected:
     // The image list going away leaves the controls without images.
     void Notification(classlib::TComponent *AComponent, classlib::TOperation Operation) override;
 
+private:
+    TzidRibbonNodeEntry nodeEntry_{this, this};
+
+protected:
     TzidCOMAddInModule *module_;
     classlib::TImageList *images_ = nullptr;
     // Made by the derived class and let go in its destructor: the controls leave the id list through

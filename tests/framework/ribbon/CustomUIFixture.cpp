@@ -6,6 +6,9 @@
 namespace customuitest {
 
 framework::TzidFactory &CustomUIFactory() {
+    // Its add-in objects write their documents through the ribbon engine.
+    static const bool registered = (framework::RegisterRibbonClasses(), true);
+    (void)registered;
     static framework::TzidFactory factory(classlib::ComServer(),
                                           classlib::TComObjectFactory::ComClass<TCustomUITestAddIn>(),
                                           CLSID_CustomUITestAddIn, TCustomUITestModule::StaticClass(),

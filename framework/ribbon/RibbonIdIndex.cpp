@@ -1,4 +1,4 @@
-#include "framework/core/RibbonIdIndex.h"
+#include "framework/ribbon/RibbonIdIndex.h"
 
 #include "classlib/Format.h"
 

@@ -1,0 +1,17 @@
+#include "framework/ribbon/RibbonEngine.h"
+
+namespace framework {
+
+namespace {
+
+std::unique_ptr<IzidRibbonEngine> MakeRibbonEngine(TdivAzore &Owner) {
+    return std::make_unique<TzidRibbonEngine>(Owner);
+}
+
+} // namespace
+
+void InstallRibbonEngine() {
+    TdivAzore::SetRibbonEngineMaker(&MakeRibbonEngine);
+}
+
+} // namespace framework
