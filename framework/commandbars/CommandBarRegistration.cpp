@@ -1,4 +1,6 @@
 #include "framework/commandbars/CommandBarModel.h"
+#include "framework/commandbars/ModuleBarsEngine.h"
+#include "framework/core/AddInModule.h"
 
 namespace framework {
 
@@ -16,6 +18,8 @@ void RegisterCommandBarClasses() {
              &TzidCommandBarAdvancedControl::StaticClass(),
          })
         classlib::RegisterClass(*cls);
+    // Modules made from now on build their bars through the engine.
+    TzidCOMAddInModule::SetModuleBarsEngineMaker(&TzidModuleBarsEngine::Make);
 }
 
 } // namespace framework
