@@ -38,14 +38,13 @@ public:
     void RemoveHostControls(TzidOfficeHostApp Host, const std::vector<std::wstring> &BarNames,
                             const std::vector<TzidRecordedControl> &ControlTags) override;
 
+private:
     // The "\Controls" record of Tag; -1 when there is none (a negative number counts as none).
     int ReadControlRecord(const std::wstring &Tag) const;
     // The Before argument of Office's Add: Before, else the index of BeforeID's control on Bar, else
     // the one after AfterID's; missing (Office appends) when none applies or is found. Raises when
     // Office fails the look-up.
     static VARIANT GetBeforePosition(int Before, int BeforeID, int AfterID, CommandBar *Bar);
-
-private:
     // Deletes the Office controls of "\Controls" records that no bar of the module holds any more,
     // with their records; a record whose control is not found stays.
     void RemoveStaleControls(TzidCustomCommandBar *Bar);

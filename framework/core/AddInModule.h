@@ -208,6 +208,7 @@ public:
     void ReleaseCommandBars();
 
     // ---- command bars and ribbon look-up ----
+    // The build, release and removal of the module's bars are done by its bars engine (BarsEngine).
     // The host's bar whose Name (ASCII letters in any case) or NameLocal (any case) is Name, the first
     // in Office's order; null when there is none. Look-ups never raise: a failing Office call answers
     // null.
@@ -220,7 +221,8 @@ public:
     classlib::ComPtr<CommandBarControl> FindControlById(long Type, long Id);
     classlib::ComPtr<CommandBarControl> FindControlByTag(long Type, const std::wstring &Tag);
     // Builds or binds one control of Bar (inside Parent when given) and a popup's children. Virtual:
-    // the one step of a build that can be played without building everything.
+    // the one step of a build that can be played without building everything. The engine builds
+    // every control through it; this default hands the control back to the engine's own step.
     virtual void CreateControl(TzidCommandBarControl *Control, TzidCustomCommandBar *Bar,
                                TzidCommandBarPopup *Parent);
     // Builds every bar of the module for the connected host; a bar that fails goes to DoError and the
