@@ -22,4 +22,7 @@ void RegisterCommandBarClasses();
 // Adds every OfficeTag of Controls, popups' controls included, to Tags.
 void CollectControlTags(const TzidCommandBarControls &Controls, std::set<std::wstring> &Tags);
 
+// Unbinds Bar's controls from their Office controls (into popups) and the bar from its Office bar.
+void UnbindBar(TzidCustomCommandBar &Bar);
+
 } // namespace framework

@@ -11,6 +11,7 @@
 #include "classlib/Registry.h"
 #include "classlib/Trace.h"
 #include "framework/commandbars/CommandBarModel.h"
+#include "framework/commandbars/ModuleBarsEngine.h"
 #include "framework/core/AddInModule.h"
 #include "framework/core/Factory.h"
 #include "framework/core/HostApps.h"
@@ -236,36 +237,38 @@ void SaveChangedTemplates(IDispatch *Word, const std::set<std::wstring> *SavedBe
 
 } // namespace
 
-void TzidCOMAddInModule::RemoveCommandBarsFromHost(bool WindowBars) {
-    ForEachBarInHost(*this, WindowBars, [this](TzidCustomCommandBar &Bar) { RemoveBarFromHost(*this, Bar); });
+void TzidModuleBarsEngine::RemoveCommandBarsFromHost(bool WindowBars) {
+    ForEachBarInHost(module_, WindowBars,
+                     [this](TzidCustomCommandBar &Bar) { RemoveBarFromHost(module_, Bar); });
 }
 
 // Only the records of what left the host go: a bar that stays (or whose removal failed) and the
 // controls of a failed removal keep theirs, and so does what an earlier design built and this one no
 // longer names, which only unregistration can find again.
-void TzidCOMAddInModule::RemoveCommandBarsOnUnload() {
+void TzidModuleBarsEngine::RemoveCommandBarsOnUnload() {
     std::set<std::wstring> goneBars, goneTags, keptBars, keptTags;
-    ForEachBarInHost(*this, true, [&](TzidCustomCommandBar &Bar) {
+    ForEachBarInHost(module_, true, [&](TzidCustomCommandBar &Bar) {
         bool removed = false, stays = true;
-        RunGuarded([&] {
-            stays = RemoveBarFromHost(*this, Bar);
+        module_.RunGuarded([&] {
+            stays = RemoveBarFromHost(module_, Bar);
             removed = true;
         });
         (removed && !stays ? goneBars : keptBars).insert(Bar.StoredCommandBarName());
         CollectControlTags(*Bar.Controls(), removed ? goneTags : keptTags);
     });
-    auto barInHost = [this](const std::wstring &Name) { return FindCommandBar(Name); };
+    auto barInHost = [this](const std::wstring &Name) { return module_.FindCommandBar(Name); };
     auto controlInHost = [this](const std::wstring &Tag) {
-        return commandBars_ ? FindRecorded(commandBars_.Get(), Tag) : nullptr;
+        return module_.CommandBars() ? FindRecorded(module_.CommandBars().Get(), Tag) : nullptr;
     };
-    const std::wstring key = AddInKey();
+    const std::wstring key = module_.AddInKey();
     DeleteRecords(key + L"\\CommandBars", RecordGoes(goneBars, keptBars, barInHost));
     DeleteRecords(key + L"\\Controls", RecordGoes(goneTags, keptTags, controlInHost));
 }
 
-void TzidFactory::RemoveHostControls(TzidCOMAddInModule &Module, TzidOfficeHostApp Host,
-                                     const std::vector<std::wstring> &BarNames,
-                                     const std::vector<TzidRecordedControl> &ControlTags) {
+void TzidModuleBarsEngine::RemoveHostControls(TzidOfficeHostApp Host,
+                                              const std::vector<std::wstring> &BarNames,
+                                              const std::vector<TzidRecordedControl> &ControlTags) {
+    TzidCOMAddInModule &Module = module_;
     classlib::ComPtr<IDispatch> app = GetRunningHost(Host);
     bool started = false;
     if (!app) {

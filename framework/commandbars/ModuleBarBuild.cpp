@@ -13,6 +13,7 @@
 #include "classlib/OleString.h"
 #include "classlib/Registry.h"
 #include "framework/commandbars/CommandBarModel.h"
+#include "framework/commandbars/ModuleBarsEngine.h"
 #include "framework/commandbars/WordCustomization.h"
 #include "framework/core/AddInModule.h"
 #include "framework/core/Factory.h"
@@ -108,18 +109,18 @@ void CollectControlTags(const TzidCommandBarControls &Controls, std::set<std::ws
     }
 }
 
-void TzidCOMAddInModule::CreateCommandBars() {
-    TzidNormalTemplateScope normalTemplate(*this);
-    for (int i = 0; i < ComponentCount(); ++i) {
-        auto *bar = dynamic_cast<TzidCustomCommandBar *>(Components(i));
+void TzidModuleBarsEngine::CreateCommandBars() {
+    TzidNormalTemplateScope normalTemplate(module_);
+    for (int i = 0; i < module_.ComponentCount(); ++i) {
+        auto *bar = dynamic_cast<TzidCustomCommandBar *>(module_.Components(i));
         if (bar == nullptr || dynamic_cast<TzidOlInspectorCustomCommandBar *>(bar) != nullptr)
             continue;
         try {
             auto *explorerBar = dynamic_cast<TzidOlExplorerCustomCommandBar *>(bar);
-            if (explorerBar != nullptr && hostType_ == ohaOutlook) {
+            if (explorerBar != nullptr && module_.HostType() == ohaOutlook) {
                 // Explorer bars belong to an explorer window: without one this bar cannot be built,
                 // but the bars after it may not need one.
-                office::TOutlookApplication *outlook = OutlookApp();
+                office::TOutlookApplication *outlook = module_.OutlookApp();
                 classlib::ComPtr<IDispatch> explorer =
                     outlook != nullptr ? outlook->ActiveExplorer() : nullptr;
                 if (!explorer) {
@@ -136,46 +137,46 @@ void TzidCOMAddInModule::CreateCommandBars() {
                 }
                 if (bar->CommandBarInterface())
                     explorerBar->FolderSwitched(folder.Get());
-            } else if (bar->SupportedApps().Contains(hostType_)) {
+            } else if (bar->SupportedApps().Contains(module_.HostType())) {
                 CreateCommandBar(bar);
             }
         } catch (const classlib::Exception &E) {
             // One badly named bar must not hide the bars after it.
-            DoError(E);
+            module_.DoError(E);
         }
     }
 }
 
-void TzidCOMAddInModule::CreateCommandBar(TzidCustomCommandBar *Bar) {
-    if (hostType_ == ohaMapPoint)
+void TzidModuleBarsEngine::CreateCommandBar(TzidCustomCommandBar *Bar) {
+    if (module_.HostType() == ohaMapPoint)
         RaiseMapPoint();
     // The design's name: the Office bar the bar is still bound to may have been deleted.
     const std::wstring name = Bar->StoredCommandBarName();
-    if (hostType_ == ohaOutlook && name.find(L'\'') != std::wstring::npos)
+    if (module_.HostType() == ohaOutlook && name.find(L'\'') != std::wstring::npos)
         RaiseZidError(TzidErrorCode::zidErrIllegalBarName,
                       classlib::Format(L"Illegal character in the %s commandbar name.", {name}));
-    if (!Bar->SupportedApps().Contains(hostType_) || UninstalledMeanwhile())
+    if (!Bar->SupportedApps().Contains(module_.HostType()) || module_.UninstalledMeanwhile())
         return;
     // Hosts that show a ribbon take only the bars meant for it; Visio, InfoPath, Project and Publisher
     // 2007 have no ribbon and still show every bar.
-    if (usesRibbon_ && !Bar->UseForRibbon())
+    if (module_.UsesRibbon() && !Bar->UseForRibbon())
         return;
     // A bar added without a name would be one that no record names and nothing removes.
     if (name.empty())
         RaiseZidError(zidErrEmptyProperty, classlib::Format(SzidEmptyProperty, {L"CommandBarName"}));
     TNewInOfficeScope newInOffice(*Bar);
     try {
-        classlib::ComPtr<CommandBar> office = FindCommandBar(name);
+        classlib::ComPtr<CommandBar> office = module_.FindCommandBar(name);
         if (!office)
             Bar->SetCommandBarInterface(nullptr); // Office no longer has the one it was bound to
-        if (!office && commandBars_) {
+        if (!office && module_.CommandBars()) {
             TStringArg barName(name);
-            HRESULT hr =
-                commandBars_->Add(barName.Var(), ByteArg(static_cast<unsigned char>(Bar->Position())),
-                                  MissingArg(), BoolArg(Bar->Temporary()), office.Put());
+            HRESULT hr = module_.CommandBars()->Add(barName.Var(),
+                                                    ByteArg(static_cast<unsigned char>(Bar->Position())),
+                                                    MissingArg(), BoolArg(Bar->Temporary()), office.Put());
             if (FAILED(hr)) {
                 office.Reset();
-                if (hostType_ != ohaOutlook)
+                if (module_.HostType() != ohaOutlook)
                     classlib::OleCheck(hr);
                 TraceCommandBars(classlib::Format(L"Outlook did not add the bar %s", {name}));
             }
@@ -190,26 +191,26 @@ void TzidCOMAddInModule::CreateCommandBar(TzidCustomCommandBar *Bar) {
         if (Bar->CommandBarInterface() && !Bar->BuiltIn())
             Bar->UpdateBar();
     } catch (const classlib::Exception &E) {
-        DoError(E);
+        module_.DoError(E);
     }
     RemoveStaleControls(Bar);
     if (!Bar->CommandBarInterface())
         return;
     TzidCommandBarControls &controls = *Bar->Controls();
     for (int i = 0; i < controls.Count(); ++i)
-        CreateControl(controls.Items(i), Bar, nullptr);
+        module_.CreateControl(controls.Items(i), Bar, nullptr);
     Bar->SetBuiltBefore(true);
 }
 
-void TzidCOMAddInModule::RemoveStaleControls(TzidCustomCommandBar *Bar) {
+void TzidModuleBarsEngine::RemoveStaleControls(TzidCustomCommandBar *Bar) {
     classlib::TRegistry registry;
     registry.SetRootKey(HKEY_CURRENT_USER);
-    if (!registry.OpenKey(AddInKey() + L"\\Controls", false))
+    if (!registry.OpenKey(module_.AddInKey() + L"\\Controls", false))
         return;
     // The tags of every bar of the module (of any host), gathered once: a build stays linear.
     std::set<std::wstring> held;
-    for (int i = 0; i < ComponentCount(); ++i)
-        if (auto *bar = dynamic_cast<TzidCustomCommandBar *>(Components(i)))
+    for (int i = 0; i < module_.ComponentCount(); ++i)
+        if (auto *bar = dynamic_cast<TzidCustomCommandBar *>(module_.Components(i)))
             CollectControlTags(*bar->Controls(), held);
     for (const std::wstring &tag : registry.GetValueNames()) {
         if (held.count(tag) != 0)
@@ -221,23 +222,23 @@ void TzidCOMAddInModule::RemoveStaleControls(TzidCustomCommandBar *Bar) {
             if (const auto &office = Bar->CommandBarInterface())
                 classlib::OleCheck(office->FindControl(MissingArg(), MissingArg(), tagArg.Var(), MissingArg(),
                                                        BoolArg(true), found.Put()));
-            if (!found && commandBars_)
-                classlib::OleCheck(commandBars_->FindControl(MissingArg(), MissingArg(), tagArg.Var(),
-                                                             MissingArg(), found.Put()));
+            if (!found && module_.CommandBars())
+                classlib::OleCheck(module_.CommandBars()->FindControl(
+                    MissingArg(), MissingArg(), tagArg.Var(), MissingArg(), found.Put()));
             if (!found)
                 continue; // its control may come back into reach: the record stays
             classlib::OleCheck(found->Delete(BoolArg(false)));
             registry.DeleteValue(tag);
         } catch (const classlib::Exception &E) {
-            DoError(E);
+            module_.DoError(E);
         }
     }
 }
 
-int TzidCOMAddInModule::ReadControlRecord(const std::wstring &Tag) const {
+int TzidModuleBarsEngine::ReadControlRecord(const std::wstring &Tag) const {
     classlib::TRegistry registry;
     registry.SetRootKey(HKEY_CURRENT_USER);
-    if (!registry.OpenKey(AddInKey() + L"\\Controls", false) || !registry.ValueExists(Tag))
+    if (!registry.OpenKey(module_.AddInKey() + L"\\Controls", false) || !registry.ValueExists(Tag))
         return -1;
     int value = -1;
     try {
@@ -251,7 +252,7 @@ int TzidCOMAddInModule::ReadControlRecord(const std::wstring &Tag) const {
     return value < 0 ? -1 : value;
 }
 
-VARIANT TzidCOMAddInModule::GetBeforePosition(int Before, int BeforeID, int AfterID, CommandBar *Bar) {
+VARIANT TzidModuleBarsEngine::GetBeforePosition(int Before, int BeforeID, int AfterID, CommandBar *Bar) {
     if (Before != 0)
         return LongArg(Before);
     const int id = BeforeID != 0 ? BeforeID : AfterID;
@@ -269,12 +270,12 @@ VARIANT TzidCOMAddInModule::GetBeforePosition(int Before, int BeforeID, int Afte
     return LongArg(BeforeID != 0 ? index : index + 1);
 }
 
-void TzidCOMAddInModule::CreateControl(TzidCommandBarControl *Control, TzidCustomCommandBar *Bar,
-                                       TzidCommandBarPopup *Parent) {
+void TzidModuleBarsEngine::CreateControl(TzidCommandBarControl *Control, TzidCustomCommandBar *Bar,
+                                         TzidCommandBarPopup *Parent) {
     try {
-        if (hostType_ == ohaMapPoint)
+        if (module_.HostType() == ohaMapPoint)
             RaiseMapPoint();
-        if (Bar == nullptr || !Bar->CommandBarInterface() || UninstalledMeanwhile())
+        if (Bar == nullptr || !Bar->CommandBarInterface() || module_.UninstalledMeanwhile())
             return;
         const classlib::ComPtr<CommandBar> &office = Bar->CommandBarInterface();
         classlib::ComPtr<CommandBarControls> container;
@@ -331,7 +332,8 @@ void TzidCOMAddInModule::CreateControl(TzidCommandBarControl *Control, TzidCusto
             });
         } else if (kind == cctPopup) {
             auto *popup = Control->AsCommandBarPopup();
-            found = id != 1 ? FindBarControlById(office.Get(), type, id) : FindControlByTag(type, tag);
+            found = id != 1 ? module_.FindBarControlById(office.Get(), type, id)
+                            : module_.FindControlByTag(type, tag);
             if (!found) {
                 if (userRemoved())
                     return;
@@ -346,11 +348,12 @@ void TzidCOMAddInModule::CreateControl(TzidCommandBarControl *Control, TzidCusto
                 return; // withdrawn again
             TzidCommandBarControls &children = *popup->Controls();
             for (int i = 0; i < children.Count(); ++i)
-                CreateControl(children.Items(i), Bar, popup);
+                module_.CreateControl(children.Items(i), Bar, popup);
         } else {
-            found = id == 1 ? FindControlByTag(type, tag) : FindBarControlByTag(office.Get(), type, tag);
+            found = id == 1 ? module_.FindControlByTag(type, tag)
+                            : module_.FindBarControlByTag(office.Get(), type, tag);
             if (!found) {
-                if (userRemoved() && hostType_ != ohaAccess)
+                if (userRemoved() && module_.HostType() != ohaAccess)
                     return;
                 found = added = add(LongArg(type));
             }
@@ -358,19 +361,19 @@ void TzidCOMAddInModule::CreateControl(TzidCommandBarControl *Control, TzidCusto
                 Control->BindOfficeControl(found);
                 if (TzidCommandBarButton *button = Control->AsCommandBarButton()) {
                     const std::wstring ownAction =
-                        L"!<" + (factory_ != nullptr ? factory_->GetProgID() : L"") + L">";
+                        L"!<" + (module_.Factory() != nullptr ? module_.Factory()->GetProgID() : L"") + L">";
                     if (id != 1)
                         TrySetOnAction(button->ButtonInterface(),
                                        button->DisableStandardAction() ? ownAction : L"");
                     // Demand loading: the host loads the add-in when the button is clicked.
-                    if (loadBehavior_ == 16 && id == 1 && !Control->Temporary())
+                    if (module_.LoadBehavior() == 16 && id == 1 && !Control->Temporary())
                         TrySetOnAction(button->ButtonInterface(), ownAction);
                 }
                 Control->UpdateControl();
             });
         }
     } catch (const classlib::Exception &E) {
-        DoError(E);
+        module_.DoError(E);
     }
 }
 
@@ -409,16 +412,16 @@ bool ReadSavedPlace(const classlib::TRegistry &Registry, const wchar_t *Name, in
 
 } // namespace
 
-void TzidCOMAddInModule::SaveExplorerBarPositions() {
+void TzidModuleBarsEngine::SaveExplorerBarPositions() {
     // Each bar on its own: a bar whose key or live position fails must not cost the others theirs. A
     // bar Office never built has no place of its own to keep.
-    for (TzidOlExplorerCustomCommandBar *bar : PositionedExplorerBars(*this)) {
+    for (TzidOlExplorerCustomCommandBar *bar : PositionedExplorerBars(module_)) {
         if (!bar->CommandBarInterface())
             continue;
         try {
             classlib::TRegistry registry;
             registry.SetRootKey(HKEY_CURRENT_USER);
-            if (!registry.OpenKey(PositionKey(*this, *bar), true)) {
+            if (!registry.OpenKey(PositionKey(module_, *bar), true)) {
                 TraceCommandBars(L"The position key of " + bar->CommandBarName() + L" could not be opened");
                 continue;
             }
@@ -432,12 +435,12 @@ void TzidCOMAddInModule::SaveExplorerBarPositions() {
     }
 }
 
-void TzidCOMAddInModule::RestoreExplorerBarPositions() {
+void TzidModuleBarsEngine::RestoreExplorerBarPositions() {
     try {
-        for (TzidOlExplorerCustomCommandBar *bar : PositionedExplorerBars(*this)) {
+        for (TzidOlExplorerCustomCommandBar *bar : PositionedExplorerBars(module_)) {
             classlib::TRegistry registry;
             registry.SetRootKey(HKEY_CURRENT_USER);
-            if (!registry.OpenKey(PositionKey(*this, *bar), false))
+            if (!registry.OpenKey(PositionKey(module_, *bar), false))
                 continue;
             // A toolbar docks or floats (Left to Floating); its row is -1 (the last), 0 (the first)
             // or a later one.

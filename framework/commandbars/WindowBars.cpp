@@ -11,19 +11,6 @@ using classlib::ComPtr;
 
 namespace framework {
 
-namespace {
-
-void UnbindControls(TzidCommandBarControls &Controls) {
-    for (int i = 0; i < Controls.Count(); ++i) {
-        TzidCommandBarControl &control = *Controls.Items(i);
-        if (TzidCommandBarPopup *popup = control.AsCommandBarPopup())
-            UnbindControls(*popup->Controls());
-        control.BindOfficeControl(nullptr);
-    }
-}
-
-} // namespace
-
 ComPtr<_CommandBars> AsCommandBars(const ComPtr<IDispatch> &Bars) {
     return Bars ? Bars.TryAs<_CommandBars>() : nullptr;
 }
@@ -53,25 +40,6 @@ void PlaceBar(TzidCOMAddInModule &Module, TzidCustomCommandBar &Bar) {
     } catch (const classlib::Exception &E) {
         Module.DoError(E);
     }
-}
-
-void UnbindBar(TzidCustomCommandBar &Bar) {
-    UnbindControls(*Bar.Controls());
-    Bar.SetCommandBarInterface(nullptr);
-}
-
-// The bars of the host's (not the Outlook windows') command bars lose their Office side; Access's next
-// database gets them built again.
-void TzidCOMAddInModule::ReleaseCommandBars() {
-    for (int i = 0; i < ComponentCount(); ++i) {
-        auto *bar = dynamic_cast<TzidCustomCommandBar *>(Components(i));
-        if (bar == nullptr || dynamic_cast<TzidOlInspectorCustomCommandBar *>(bar) != nullptr ||
-            (hostType_ == ohaOutlook && dynamic_cast<TzidOlExplorerCustomCommandBar *>(bar) != nullptr) ||
-            !bar->SupportedApps().Contains(hostType_))
-            continue;
-        UnbindBar(*bar);
-    }
-    commandBars_.Reset();
 }
 
 } // namespace framework

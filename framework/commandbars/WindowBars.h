@@ -22,7 +22,5 @@ classlib::ComPtr<_CommandBars> AsCommandBars(const classlib::ComPtr<IDispatch> &
 // is built when there is none; a failure goes to the module's DoError. Nothing happens once an
 // uninstall has taken the module's bars out of the host (UninstalledMeanwhile).
 void PlaceBar(TzidCOMAddInModule &Module, TzidCustomCommandBar &Bar);
-// Unbinds Bar's controls from their Office controls (into popups) and the bar from its Office bar.
-void UnbindBar(TzidCustomCommandBar &Bar);
 
 } // namespace framework

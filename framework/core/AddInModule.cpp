@@ -69,6 +69,7 @@ TzidTaskPanesMaker taskPanesMaker = nullptr;
 
 TzidCOMAddInModule::TzidCOMAddInModule(classlib::TComponent *AOwner)
     : TDataModule(AOwner), registry_(std::make_unique<classlib::TRegistry>()) {
+    bars_ = MakeBarsEngine(*this);
     if (taskPanesMaker != nullptr)
         taskPanes_ = taskPanesMaker(*this);
     shortcuts_ = MakeShortcutsEngine(*this);

@@ -22,6 +22,7 @@
 #include "classlib/StringList.h"
 #include "classlib/Timer.h"
 #include "framework/core/HostApps.h"
+#include "framework/core/ModuleBarsEngine.h"
 #include "framework/core/NamedObjects.h"
 #include "framework/core/RibbonKinds.h"
 #include "framework/core/RibbonObject.h"
@@ -210,6 +211,7 @@ public:
     void ReleaseCommandBars();
 
     // ---- command bars and ribbon look-up ----
+    // The build, release and removal of the module's bars are done by its bars engine (BarsEngine).
     // The host's bar whose Name (ASCII letters in any case) or NameLocal (any case) is Name, the first
     // in Office's order; null when there is none. Look-ups never raise: a failing Office call answers
     // null.
@@ -222,7 +224,8 @@ public:
     classlib::ComPtr<CommandBarControl> FindControlById(long Type, long Id);
     classlib::ComPtr<CommandBarControl> FindControlByTag(long Type, const std::wstring &Tag);
     // Builds or binds one control of Bar (inside Parent when given) and a popup's children. Virtual:
-    // the one step of a build that can be played without building everything.
+    // the one step of a build that can be played without building everything. The engine builds
+    // every control through it; this default hands the control back to the engine's own step.
     virtual void CreateControl(TzidCommandBarControl *Control, TzidCustomCommandBar *Bar,
                                TzidCommandBarPopup *Parent);
     // Builds every bar of the module for the connected host; a bar that fails goes to DoError and the
@@ -231,12 +234,6 @@ public:
     // Builds one bar and its controls, reusing what the host has. MapPoint (31110) and an apostrophe
     // in an Outlook bar's name (31102) raise; every other failure goes to DoError.
     void CreateCommandBar(TzidCustomCommandBar *Bar);
-    // The "\Controls" record of Tag; -1 when there is none (a negative number counts as none).
-    int ReadControlRecord(const std::wstring &Tag) const;
-    // The Before argument of Office's Add: Before, else the index of BeforeID's control on Bar, else
-    // the one after AfterID's; missing (Office appends) when none applies or is found. Raises when
-    // Office fails the look-up.
-    static VARIANT GetBeforePosition(int Before, int BeforeID, int AfterID, CommandBar *Bar);
     // The positions of the temporary explorer bars, kept across Outlook's runs; failures are traced.
     void SaveExplorerBarPositions();
     // Removes the controls and bars of the module's bars for the connected host (WindowBars: Outlook's
@@ -249,6 +246,11 @@ public:
     void RemoveCommandBarsOnUnload();
     void RestoreExplorerBarPositions();
     classlib::TObject *FindRibbonObject(const std::wstring &Id) const;
+    // The engine that builds and removes the module's bars; null when the module was made while no
+    // maker was installed (then the operations above that need it do nothing).
+    IzidModuleBarsEngine *BarsEngine() const noexcept { return bars_.get(); }
+    // Every module created from now on holds an engine made by Maker; answers the one before.
+    static TzidModuleBarsEngineMaker SetModuleBarsEngineMaker(TzidModuleBarsEngineMaker Maker);
 
     // Outlook's Options dialog and a folder's Properties dialog ask for property pages; a descendant
     // adds its own here.
@@ -367,11 +369,10 @@ public:
     void RefreshNamedObjects() noexcept;
 
 private:
-    // Deletes the Office controls of "\Controls" records that no bar of the module holds any more,
-    // with their records; a record whose control is not found stays.
-    void RemoveStaleControls(TzidCustomCommandBar *Bar);
     friend class TdivAzore; // counts the starts and owns the per-connection hooks
 
+    // The engine the installed maker makes for this module; null without a maker.
+    static std::unique_ptr<IzidModuleBarsEngine> MakeBarsEngine(TzidCOMAddInModule &Module);
     // The Access wrapper's current project: false when there is none; else whether it is open and its
     // name (closed and unnamed when they cannot be read).
     bool ReadAccessProject(bool &Open, std::wstring &Name) const;
@@ -427,6 +428,8 @@ private:
     bool showWindowsInTaskbar_ = true;
     TzidNamedObjects namedObjects_;
     std::wstring documentMarkName_, documentMarkValue_;
+    // Last: it drives the module and goes before the rest of its state.
+    std::unique_ptr<IzidModuleBarsEngine> bars_;
 };
 
 } // namespace framework

@@ -6,6 +6,7 @@
 #include "CoreTestServer.h"
 #include "classlib/Classes.h"
 #include "classlib/ComServer.h"
+#include "framework/commandbars/CommandBarModel.h"
 #include "framework/shortcuts/ShortcutsEngine.h"
 #include "framework/windows/HostWindowsEngine.h"
 #include "office/HostDispIds.h"
@@ -52,6 +53,7 @@ namespace {
 const bool registered = [] {
     classlib::RegisterClass(TzidOutlookAppEvents::StaticClass());
     classlib::RegisterClass(TzidWordAppEvents::StaticClass());
+    framework::RegisterCommandBarClasses();
     framework::InstallShortcuts();
     framework::InstallHostWindows();
     return true;

@@ -3,6 +3,7 @@
 #include "RegTestServer.h"
 #include "classlib/Classes.h"
 #include "classlib/ComServer.h"
+#include "framework/commandbars/CommandBarModel.h"
 #include "framework/core/AddInObject.h"
 
 #include <gtest/gtest.h>
@@ -71,6 +72,8 @@ class TRegTestAddIn : public TdivAzore {};
 } // namespace
 
 TzidFactory &RegTestFactory() {
+    static const bool registered = (RegisterCommandBarClasses(), true);
+    (void)registered;
     static TzidFactory factory(classlib::ComServer(), classlib::TComObjectFactory::ComClass<TRegTestAddIn>(),
                                CLSID_TSY, TRegTestModule::StaticClass(), L"TSY",
                                L"Tessary registration test add-in");
