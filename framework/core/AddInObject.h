@@ -61,7 +61,7 @@ public:
     HRESULT STDMETHODCALLTYPE Invoke(DISPID DispId, REFIID riid, LCID Locale, WORD Flags, DISPPARAMS *Params,
                                      VARIANT *Result, EXCEPINFO *ExcepInfo, UINT *ArgErr) override;
 
-    // ICustomTaskPaneConsumer: the host's task-pane factory (framework/ribbon/TaskPaneConsumer.cpp).
+    // ICustomTaskPaneConsumer: the host's task-pane factory (framework/taskpanes/TaskPaneConsumer.cpp).
     HRESULT STDMETHODCALLTYPE CTPFactoryAvailable(ICTPFactory *CTPFactoryInst) override;
 
     // The model object a ribbon control id of the host stands for (a context-menu copy's id finds its

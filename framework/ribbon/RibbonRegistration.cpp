@@ -1,5 +1,5 @@
 #include "framework/ribbon/RibbonModel.h"
-#include "framework/ribbon/TaskPanes.h"
+#include "framework/taskpanes/TaskPanes.h"
 #include "framework/ribbon/backstage/BackstageModel.h"
 
 namespace framework {

@@ -1,6 +1,6 @@
 // The module's pane definitions as a whole: which definitions a window gets, and the module's
 // collection made for every module once the task-pane classes are registered.
-#include "framework/ribbon/TaskPanes.h"
+#include "framework/taskpanes/TaskPanes.h"
 
 #include "classlib/Classes.h"
 #include "framework/core/HandlerCall.h"

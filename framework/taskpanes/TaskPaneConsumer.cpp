@@ -6,7 +6,7 @@
 #include "classlib/LateBinding.h"
 #include "classlib/Trace.h"
 #include "framework/core/AddInObject.h"
-#include "framework/ribbon/TaskPanes.h"
+#include "framework/taskpanes/TaskPanes.h"
 #include "office/HostDispIds.h"
 
 using classlib::ComPtr;
