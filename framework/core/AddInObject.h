@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "classlib/AutoObject.h"
@@ -61,7 +62,7 @@ public:
     HRESULT STDMETHODCALLTYPE Invoke(DISPID DispId, REFIID riid, LCID Locale, WORD Flags, DISPPARAMS *Params,
                                      VARIANT *Result, EXCEPINFO *ExcepInfo, UINT *ArgErr) override;
 
-    // ICustomTaskPaneConsumer: the host's task-pane factory (framework/taskpanes/TaskPaneConsumer.cpp).
+    // ICustomTaskPaneConsumer: the host's task-pane factory (framework/core/TaskPanesForwards.cpp).
     HRESULT STDMETHODCALLTYPE CTPFactoryAvailable(ICTPFactory *CTPFactoryInst) override;
 
     // The model object a ribbon control id of the host stands for (a context-menu copy's id finds its
@@ -97,6 +98,9 @@ public:
     size_t ExplorerWrapperCount() const noexcept { return ExplorerWrappers.size(); }
     size_t InspectorWrapperCount() const noexcept { return InspectorWrappers.size(); }
     size_t PendingVisioTimers() const noexcept { return VisioTimers.size(); }
+    // The Outlook explorers and inspectors the add-in follows, each with its kind of pane window (1 an
+    // explorer, 2 an inspector), explorers first; the task panes go into these.
+    std::vector<std::pair<classlib::ComPtr<IDispatch>, int>> FollowedOutlookWindows() const;
 
     // A bar of the module that is being freed leaves every tracked Outlook window's list
     // (framework/commandbars/WindowBars.cpp).
@@ -133,8 +137,6 @@ private:
     void CreatePanesForWindow(IDispatch *Window, int Kind = 0);
     // The panes of the windows the host shows when it hands over its task-pane factory.
     void CreatePanesForOpenWindows();
-    // Outlook: the panes of the explorers and inspectors the add-in follows.
-    void CreatePanesForFollowedWindows();
     // The live panes of a window that closes (Outlook explorers and inspectors).
     void DeletePanesForWindow(IDispatch *Window);
     // Word: the definitions with live panes make them again for the windows Word has now.

@@ -1,6 +1,6 @@
 #include "framework/ribbon/RibbonModel.h"
-#include "framework/taskpanes/TaskPanes.h"
 #include "framework/ribbon/backstage/BackstageModel.h"
+#include "framework/taskpanes/TaskPanesEngine.h"
 
 namespace framework {
 
@@ -27,7 +27,7 @@ void RegisterRibbonClasses() {
          })
         classlib::RegisterClass(*cls);
     RegisterBackstageClasses();
-    RegisterTaskPaneClasses();
+    InstallTaskPanes();
 }
 
 } // namespace framework

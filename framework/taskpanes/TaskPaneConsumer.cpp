@@ -1,12 +1,10 @@
-// ICustomTaskPaneConsumer: the host hands over its task-pane factory once it can make panes, which
-// may be before or after start-up complete.
-#include <utility>
-#include <vector>
-
+// The panes of the windows the host has open: at start-up complete, and when the host hands over its
+// task-pane factory (ICustomTaskPaneConsumer) after that.
+#include "classlib/Format.h"
 #include "classlib/LateBinding.h"
 #include "classlib/Trace.h"
 #include "framework/core/AddInObject.h"
-#include "framework/taskpanes/TaskPanes.h"
+#include "framework/taskpanes/TaskPanesEngine.h"
 #include "office/HostDispIds.h"
 
 using classlib::ComPtr;
@@ -16,22 +14,36 @@ using classlib::OleVariant;
 
 namespace framework {
 
-HRESULT TdivAzore::CTPFactoryAvailable(ICTPFactory *CTPFactoryInst) {
-    classlib::TraceEntry(L"AddIn", L"CTPFactoryAvailable");
-    return EntryCall([&] {
-        if (!module_)
-            return;
-        TzidCOMAddInModule &module = *module_;
-        module.SetCTPFactory(classlib::ComPtr<ICTPFactory>::Copy(CTPFactoryInst));
-        module.NotifyCTPFactoryAvailable();
-        // Before start-up complete the start-up sequence makes the panes itself; a handler may have
-        // unloaded the add-in.
-        if (Connected(module) && module.ConnectCount() > 0)
-            CreatePanesForOpenWindows();
-    });
-}
-
 namespace {
+
+// Visits the window of each open Word document. Word without documents answers ActiveDocument and
+// ActiveWindow with errors: then there is none to visit. A document whose window cannot be read is
+// passed over (and traced); the others are still visited.
+template <class Visit> void ForEachWordDocumentWindow(IDispatch *App, Visit &&visit) {
+    ComPtr<IDispatch> documents;
+    int count = 0;
+    try {
+        if (!DispGet(App, L"ActiveDocument").ToDispatch() || !DispGet(App, L"ActiveWindow").ToDispatch())
+            return;
+        documents = DispGet(App, L"Documents").ToDispatch();
+        count = DispGet(documents.Get(), L"Count").ToInt();
+    } catch (const classlib::Exception &) {
+        classlib::TraceException(L"Startup", L"Word's open documents");
+        return;
+    }
+    for (int i = 1; i <= count; ++i) {
+        ComPtr<IDispatch> window;
+        try {
+            ComPtr<IDispatch> document = DispCall(documents.Get(), L"Item", {OleVariant(i)}).ToDispatch();
+            window = DispGet(document.Get(), L"ActiveWindow").ToDispatch();
+        } catch (const classlib::Exception &) {
+            classlib::TraceException(L"Startup",
+                                     classlib::Format(L"The window of Word's document %d", {i}).c_str());
+            continue;
+        }
+        visit(window.Get());
+    }
+}
 
 // Each window of a host collection, by index from First to First + Count - 1.
 template <class F> void ForEachWindow(IDispatch *Collection, int First, F &&Visit) {
@@ -42,12 +54,57 @@ template <class F> void ForEachWindow(IDispatch *Collection, int First, F &&Visi
 
 } // namespace
 
-void TdivAzore::CreatePanesForOpenWindows() {
-    TzidCOMAddInModule &module = *module_;
+// The task panes of the windows the host has open now; later windows get theirs from the window
+// events.
+void TzidTaskPanesEngine::CreateStartupTaskPanes() {
+    TzidCOMAddInModule &module = module_;
     IDispatch *app = module.HostApp().Var().vt == VT_DISPATCH ? module.HostApp().Var().pdispVal : nullptr;
     if (app == nullptr)
         return;
-    auto hostWindow = [this](const ComPtr<IDispatch> &Window) { CreatePanesForWindow(Window.Get(), 0); };
+    switch (module.HostType()) {
+    case ohaExcel:
+        PanesForWindow(DispGet(app, L"ActiveWindow").ToDispatch().Get());
+        break;
+    case ohaAccess:
+        PanesForWindow(nullptr);
+        break;
+    case ohaWord:
+        try {
+            module.SetShowWindowsInTaskbar(DispGet(app, L"ShowWindowsInTaskbar").ToBool());
+        } catch (const classlib::Exception &) {
+            classlib::TraceException(L"Startup", L"Word's ShowWindowsInTaskbar");
+            break;
+        }
+        ForEachWordDocumentWindow(app, [this](IDispatch *Window) { PanesForWindow(Window); });
+        break;
+    case ohaPowerPoint:
+        if (DispGet(DispGet(app, L"Windows").ToDispatch().Get(), L"Count").ToInt() > 0)
+            PanesForWindow(DispGet(app, L"ActiveWindow").ToDispatch().Get());
+        else if (module.OfficeVersion() < 14)
+            PanesForWindow(nullptr);
+        break;
+    case ohaInfoPath: {
+        ComPtr<IDispatch> windows = DispGet(app, L"Windows").ToDispatch();
+        if (DispGet(windows.Get(), L"Count").ToInt() > 0)
+            PanesForWindow(DispCall(windows.Get(), L"Item", {OleVariant(0)}).ToDispatch().Get());
+        break;
+    }
+    case ohaProject:
+        if (module.OfficeVersion() >= 14)
+            PanesForWindow(
+                DispGet(app, office::dispid::project_application::ActiveWindow).ToDispatch().Get());
+        break;
+    default:
+        break; // Outlook's panes come with its explorer and inspector windows
+    }
+}
+
+void TzidTaskPanesEngine::CreatePanesForOpenWindows() {
+    TzidCOMAddInModule &module = module_;
+    IDispatch *app = module.HostApp().Var().vt == VT_DISPATCH ? module.HostApp().Var().pdispVal : nullptr;
+    if (app == nullptr)
+        return;
+    auto hostWindow = [this](const ComPtr<IDispatch> &Window) { PanesForWindow(Window.Get(), 0); };
     switch (module.HostType()) {
     case ohaExcel:
         hostWindow(DispGet(app, L"ActiveWindow").ToDispatch());
@@ -88,30 +145,12 @@ void TdivAzore::CreatePanesForOpenWindows() {
 // Outlook's panes go only into the explorers and inspectors the add-in follows: only their close
 // takes the panes away again (a note's inspector, for one, is not followed). The windows are taken
 // first, as a pane's handlers may close one or unload the add-in.
-void TdivAzore::CreatePanesForFollowedWindows() {
-    std::vector<std::pair<ComPtr<IDispatch>, int>> windows;
-    for (const auto &explorer : ExplorerWrappers)
-        windows.emplace_back(ComPtr<IDispatch>::Copy(explorer->Dispatch()), zidPaneWindowExplorer);
-    for (const auto &inspector : InspectorWrappers)
-        windows.emplace_back(ComPtr<IDispatch>::Copy(inspector->Dispatch()), zidPaneWindowInspector);
-    for (const auto &[window, kind] : windows)
-        if (module_)
-            CreatePanesForWindow(window.Get(), kind);
-}
-
-void TdivAzore::CreatePanesForWindow(IDispatch *Window, int Kind) {
-    if (TzidCustomTaskPanes *panes = module_ ? TaskPanesOf(*module_) : nullptr)
-        panes->CreatePanesForWindow(Window, Kind);
-}
-
-void TdivAzore::DeletePanesForWindow(IDispatch *Window) {
-    if (TzidCustomTaskPanes *panes = module_ ? TaskPanesOf(*module_) : nullptr)
-        panes->DeleteInstancesForWindow(Window);
-}
-
-void TdivAzore::RecreatePaneInstances() {
-    if (TzidCustomTaskPanes *panes = module_ ? TaskPanesOf(*module_) : nullptr)
-        panes->RecreateInstances();
+void TzidTaskPanesEngine::CreatePanesForFollowedWindows() {
+    const TdivAzore *addIn = module_.AddIn();
+    if (addIn == nullptr)
+        return;
+    for (const auto &[window, kind] : addIn->FollowedOutlookWindows())
+        PanesForWindow(window.Get(), kind);
 }
 
 } // namespace framework
