@@ -6,6 +6,7 @@
 #include "CoreTestServer.h"
 #include "classlib/Classes.h"
 #include "classlib/ComServer.h"
+#include "framework/taskpanes/TaskPanesEngine.h"
 #include "office/HostDispIds.h"
 
 namespace coretest {
@@ -50,6 +51,7 @@ namespace {
 const bool registered = [] {
     classlib::RegisterClass(TzidOutlookAppEvents::StaticClass());
     classlib::RegisterClass(TzidWordAppEvents::StaticClass());
+    framework::InstallTaskPanes();
     return true;
 }();
 } // namespace
