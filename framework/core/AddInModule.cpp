@@ -64,14 +64,14 @@ CLASSLIB_DEFINE_CLASS(
     b.Field(L"OnOfficeColorSchemeChanged", &Self::OnOfficeColorSchemeChanged))
 
 namespace {
-TzidTaskPanesMaker taskPanesMaker = nullptr;
+TzidTaskPanesEngineMaker taskPanesEngineMaker = nullptr;
 } // namespace
 
 TzidCOMAddInModule::TzidCOMAddInModule(classlib::TComponent *AOwner)
     : TDataModule(AOwner), registry_(std::make_unique<classlib::TRegistry>()) {
     bars_ = MakeBarsEngine(*this);
-    if (taskPanesMaker != nullptr)
-        taskPanes_ = taskPanesMaker(*this);
+    if (taskPanesEngineMaker != nullptr)
+        taskPanesEngine_ = taskPanesEngineMaker(*this);
     shortcuts_ = MakeShortcutsEngine(*this);
 }
 
@@ -88,17 +88,17 @@ classlib::TTimer &TzidCOMAddInModule::AccessTimer() {
     return *accessTimer_;
 }
 
-TzidTaskPanesMaker TzidCOMAddInModule::SetTaskPanesMaker(TzidTaskPanesMaker Maker) {
-    return std::exchange(taskPanesMaker, Maker);
+TzidTaskPanesEngineMaker TzidCOMAddInModule::SetTaskPanesEngineMaker(TzidTaskPanesEngineMaker Maker) {
+    return std::exchange(taskPanesEngineMaker, Maker);
 }
 
 // "TaskPanes" is written only when the module has definitions: forms of modules without panes stay
 // as they were.
 void TzidCOMAddInModule::DefineProperties(classlib::TFiler &Filer) {
     TDataModule::DefineProperties(Filer);
-    if (!taskPanes_)
+    if (!TaskPanes())
         return;
-    classlib::TCollection &panes = *taskPanes_;
+    classlib::TCollection &panes = *TaskPanes();
     Filer.DefineProperty(
         L"TaskPanes",
         [&panes](classlib::TReader &Reader) {
@@ -119,11 +119,6 @@ void TzidCOMAddInModule::RefreshNamedObjects() noexcept {
     RunGuarded([this] { RefreshHostObjects(*this); });
 }
 
-void TzidCOMAddInModule::ClearTaskPanes() noexcept {
-    if (taskPanes_)
-        RunGuarded([this] { taskPanes_->Clear(); });
-}
-
 TzidCOMAddInModule::~TzidCOMAddInModule() {
     TzidHandlerCall::ObjectGone(this);
     registry_.reset();
@@ -139,7 +134,7 @@ TzidCOMAddInModule::~TzidCOMAddInModule() {
     ribbonTabs_.Clear();
     contextualTabs_.Clear();
     // Panes still live here are deleted without their events: the derived module is gone.
-    taskPanes_.reset();
+    taskPanesEngine_.reset();
     accessTimer_.reset();
     ReleaseRibbonUIs();
     ctpFactory_.Reset();

@@ -28,6 +28,7 @@
 #include "framework/core/RibbonObject.h"
 #include "framework/core/ShortcutsEngine.h"
 #include "framework/core/StartMode.h"
+#include "framework/core/TaskPanesEngine.h"
 #include "office/HostWrapper.h"
 #include "office/OutlookApplication.h"
 #include "office/WordApplication.h"
@@ -84,10 +85,6 @@ using TzidCTPFactoryAvailable = classlib::TEvent<void(ICTPFactory *CTPFactoryIns
 using TzidDocumentRecognized = classlib::TEvent<void(IDispatch *Document)>;
 // The add-in object's private interface hands its arguments on unchanged.
 using TzidPrivateInterfaceCall = classlib::TEvent<void(LONG Code, VARIANT *Data)>;
-
-class TzidCOMAddInModule;
-// Makes the module's task-pane collection; installed by the layer that defines the panes.
-using TzidTaskPanesMaker = std::unique_ptr<classlib::TCollection> (*)(TzidCOMAddInModule &Module);
 
 class TzidCOMAddInModule : public classlib::TDataModule {
     CLASSLIB_CLASS(TzidCOMAddInModule)
@@ -344,11 +341,13 @@ public:
     void SetCustomUINamespace(const std::wstring &Value) { customUINamespace_ = Value; }
 
     // ---- task panes ----
-    // The task-pane definitions (streamed as "TaskPanes"), made by the maker installed when the module
-    // was created; null without one.
-    classlib::TCollection *TaskPanes() const { return taskPanes_.get(); }
-    // Every module created from now on holds a collection made by Maker; answers the one before.
-    static TzidTaskPanesMaker SetTaskPanesMaker(TzidTaskPanesMaker Maker);
+    // The task-pane definitions (streamed as "TaskPanes"), held by the task-pane engine made when the
+    // module was created; null without one.
+    classlib::TCollection *TaskPanes() const;
+    // The task-pane engine, made by the maker installed when the module was created; null without one.
+    IzidTaskPanesEngine *TaskPanesEngine() const noexcept { return taskPanesEngine_.get(); }
+    // Every module created from now on holds an engine made by Maker; answers the one before.
+    static TzidTaskPanesEngineMaker SetTaskPanesEngineMaker(TzidTaskPanesEngineMaker Maker);
     // Drops every definition, deleting their live panes in the host; failures are reported.
     void ClearTaskPanes() noexcept;
     // Word's "ShowWindowsInTaskbar" as last read: false when all documents share one window.
@@ -424,7 +423,7 @@ private:
     TzidOfficeColorScheme colorScheme_ = TzidOfficeColorScheme::Unknown;
     TzidHostEvents *outlook2007App_ = nullptr;
     std::wstring customUINamespace_;
-    std::unique_ptr<classlib::TCollection> taskPanes_;
+    std::unique_ptr<IzidTaskPanesEngine> taskPanesEngine_;
     bool showWindowsInTaskbar_ = true;
     TzidNamedObjects namedObjects_;
     std::wstring documentMarkName_, documentMarkValue_;

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "classlib/AutoObject.h"
@@ -58,7 +59,7 @@ public:
     HRESULT STDMETHODCALLTYPE Invoke(DISPID DispId, REFIID riid, LCID Locale, WORD Flags, DISPPARAMS *Params,
                                      VARIANT *Result, EXCEPINFO *ExcepInfo, UINT *ArgErr) override;
 
-    // ICustomTaskPaneConsumer: the host's task-pane factory (framework/ribbon/TaskPaneConsumer.cpp).
+    // ICustomTaskPaneConsumer: the host's task-pane factory (framework/core/TaskPanesForwards.cpp).
     HRESULT STDMETHODCALLTYPE CTPFactoryAvailable(ICTPFactory *CTPFactoryInst) override;
 
     // The model object a ribbon control id of the host stands for (a context-menu copy's id finds its
@@ -140,8 +141,6 @@ private:
     void CreateStartupTaskPanes();
     // The panes of the windows the host shows when it hands over its task-pane factory.
     void CreatePanesForOpenWindows();
-    // Outlook: the panes of the explorers and inspectors the add-in follows.
-    void CreatePanesForFollowedWindows();
     void WriteNormalStartMode();
     void ChainHostHandlers();
     void HookOutlook();

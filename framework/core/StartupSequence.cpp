@@ -15,44 +15,8 @@
 #include "office/OtherHostWrappers.h"
 
 using classlib::ComPtr;
-using classlib::DispCall;
-using classlib::DispGet;
-using classlib::OleVariant;
 
 namespace framework {
-
-namespace {
-
-// Visits the window of each open Word document. Word without documents answers ActiveDocument and
-// ActiveWindow with errors: then there is none to visit. A document whose window cannot be read is
-// passed over (and traced); the others are still visited.
-template <class Visit> void ForEachWordDocumentWindow(IDispatch *App, Visit &&visit) {
-    ComPtr<IDispatch> documents;
-    int count = 0;
-    try {
-        if (!DispGet(App, L"ActiveDocument").ToDispatch() || !DispGet(App, L"ActiveWindow").ToDispatch())
-            return;
-        documents = DispGet(App, L"Documents").ToDispatch();
-        count = DispGet(documents.Get(), L"Count").ToInt();
-    } catch (const classlib::Exception &) {
-        classlib::TraceException(L"Startup", L"Word's open documents");
-        return;
-    }
-    for (int i = 1; i <= count; ++i) {
-        ComPtr<IDispatch> window;
-        try {
-            ComPtr<IDispatch> document = DispCall(documents.Get(), L"Item", {OleVariant(i)}).ToDispatch();
-            window = DispGet(document.Get(), L"ActiveWindow").ToDispatch();
-        } catch (const classlib::Exception &) {
-            classlib::TraceException(L"Startup",
-                                     classlib::Format(L"The window of Word's document %d", {i}).c_str());
-            continue;
-        }
-        visit(window.Get());
-    }
-}
-
-} // namespace
 
 // Each step is named on the trace as it ends, so that whoever listens can tell what start-up costs.
 // A step that runs add-in code may unload the add-in: the sequence stops there.
@@ -188,51 +152,6 @@ void TdivAzore::BuildCommandBars() {
     default:
         module.CreateCommandBars();
         break;
-    }
-}
-
-// The task panes of the windows the host has open now; later windows get theirs from the window
-// events.
-void TdivAzore::CreateStartupTaskPanes() {
-    TzidCOMAddInModule &module = *module_;
-    IDispatch *app = module.HostApp().Var().vt == VT_DISPATCH ? module.HostApp().Var().pdispVal : nullptr;
-    if (app == nullptr)
-        return;
-    switch (module.HostType()) {
-    case ohaExcel:
-        CreatePanesForWindow(DispGet(app, L"ActiveWindow").ToDispatch().Get());
-        break;
-    case ohaAccess:
-        CreatePanesForWindow(nullptr);
-        break;
-    case ohaWord:
-        try {
-            module.SetShowWindowsInTaskbar(DispGet(app, L"ShowWindowsInTaskbar").ToBool());
-        } catch (const classlib::Exception &) {
-            classlib::TraceException(L"Startup", L"Word's ShowWindowsInTaskbar");
-            break;
-        }
-        ForEachWordDocumentWindow(app, [this](IDispatch *Window) { CreatePanesForWindow(Window); });
-        break;
-    case ohaPowerPoint:
-        if (DispGet(DispGet(app, L"Windows").ToDispatch().Get(), L"Count").ToInt() > 0)
-            CreatePanesForWindow(DispGet(app, L"ActiveWindow").ToDispatch().Get());
-        else if (module.OfficeVersion() < 14)
-            CreatePanesForWindow(nullptr);
-        break;
-    case ohaInfoPath: {
-        ComPtr<IDispatch> windows = DispGet(app, L"Windows").ToDispatch();
-        if (DispGet(windows.Get(), L"Count").ToInt() > 0)
-            CreatePanesForWindow(DispCall(windows.Get(), L"Item", {OleVariant(0)}).ToDispatch().Get());
-        break;
-    }
-    case ohaProject:
-        if (module.OfficeVersion() >= 14)
-            CreatePanesForWindow(
-                DispGet(app, office::dispid::project_application::ActiveWindow).ToDispatch().Get());
-        break;
-    default:
-        break; // Outlook's panes come with its explorer and inspector windows
     }
 }
 

@@ -1,7 +1,7 @@
 #include "framework/ribbon/RibbonEngine.h"
 #include "framework/ribbon/RibbonModel.h"
-#include "framework/ribbon/TaskPanes.h"
 #include "framework/ribbon/backstage/BackstageModel.h"
+#include "framework/taskpanes/TaskPanesEngine.h"
 
 namespace framework {
 
@@ -28,7 +28,7 @@ void RegisterRibbonClasses() {
          })
         classlib::RegisterClass(*cls);
     RegisterBackstageClasses();
-    RegisterTaskPaneClasses();
+    InstallTaskPanes();
     InstallRibbonEngine();
 }
 

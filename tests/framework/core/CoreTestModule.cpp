@@ -8,6 +8,7 @@
 #include "classlib/ComServer.h"
 #include "framework/commandbars/CommandBarModel.h"
 #include "framework/shortcuts/ShortcutsEngine.h"
+#include "framework/taskpanes/TaskPanesEngine.h"
 #include "framework/windows/HostWindowsEngine.h"
 #include "office/HostDispIds.h"
 
@@ -56,6 +57,7 @@ const bool registered = [] {
     framework::RegisterCommandBarClasses();
     framework::InstallShortcuts();
     framework::InstallHostWindows();
+    framework::InstallTaskPanes();
     return true;
 }();
 } // namespace

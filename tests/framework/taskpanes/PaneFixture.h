@@ -15,7 +15,7 @@
 #include "TestEnvironment.h"
 #include "classlib/ComPtr.h"
 #include "framework/core/AddInModule.h"
-#include "framework/ribbon/TaskPanes.h"
+#include "framework/taskpanes/TaskPanes.h"
 #include "office/office.h"
 
 namespace panetest {

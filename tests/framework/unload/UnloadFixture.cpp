@@ -15,6 +15,7 @@
 #include "framework/ribbon/HostVersion.h"
 #include "framework/ribbon/RibbonModel.h"
 #include "framework/ribbon/RibbonTab.h"
+#include "framework/taskpanes/TaskPanesEngine.h"
 #include "framework/windows/HostWindowsEngine.h"
 #include "hostsim/CommandBarHosts.h"
 
@@ -122,9 +123,10 @@ namespace {
 
 class TUnloadTestAddIn : public framework::TdivAzore {};
 
-// The module's task-pane collection on guarded pages, like the module.
-std::unique_ptr<classlib::TCollection> GuardedPanes(framework::TzidCOMAddInModule &Module) {
-    return std::make_unique<TGuarded<framework::TzidCustomTaskPanes>>(Module);
+// The module's task-pane engine and collection on guarded pages, like the module.
+std::unique_ptr<framework::IzidTaskPanesEngine> GuardedPanes(framework::TzidCOMAddInModule &Module) {
+    return std::make_unique<TGuarded<framework::TzidTaskPanesEngine>>(
+        Module, std::make_unique<TGuarded<framework::TzidCustomTaskPanes>>(Module));
 }
 
 framework::TzidFactory &UnloadFactory() {
@@ -133,7 +135,7 @@ framework::TzidFactory &UnloadFactory() {
         framework::RegisterRibbonClasses();
         framework::RegisterHostEventClasses();
         framework::InstallHostWindows();
-        framework::TzidCOMAddInModule::SetTaskPanesMaker(&GuardedPanes);
+        framework::TzidCOMAddInModule::SetTaskPanesEngineMaker(&GuardedPanes);
         return true;
     }();
     (void)registered;

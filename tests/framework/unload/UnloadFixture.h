@@ -19,7 +19,7 @@
 #include "classlib/ComPtr.h"
 #include "framework/core/AddInObject.h"
 #include "framework/ribbon/RibbonControl.h"
-#include "framework/ribbon/TaskPanes.h"
+#include "framework/taskpanes/TaskPanes.h"
 #include "hostsim/ComAddInObject.h"
 #include "hostsim/OtherHosts.h"
 #include "hostsim/OutlookHost.h"

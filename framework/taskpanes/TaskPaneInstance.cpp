@@ -4,7 +4,7 @@
 #include "classlib/Exceptions.h"
 #include "classlib/Trace.h"
 #include "framework/core/HandlerCall.h"
-#include "framework/ribbon/TaskPanes.h"
+#include "framework/taskpanes/TaskPanes.h"
 
 namespace framework {
 

@@ -1,6 +1,6 @@
 // The sink of one live pane's events. The host's connection point holds the sink and the sink holds
 // the pane, so the pair stays until the instance detaches it.
-#include "framework/ribbon/TaskPanes.h"
+#include "framework/taskpanes/TaskPanes.h"
 
 namespace framework {
 

@@ -242,8 +242,6 @@ private:
 
 // The task-pane definitions of Module; null when the module has none (no maker was installed).
 TzidCustomTaskPanes *TaskPanesOf(const TzidCOMAddInModule &Module);
-// Enters the task-pane classes and makes every module created from now on hold a TzidCustomTaskPanes.
-void RegisterTaskPaneClasses();
 // Whether A and B are the same COM object.
 bool SameComObject(IUnknown *A, IUnknown *B);
 

@@ -1,6 +1,5 @@
-// The module's pane definitions as a whole: which definitions a window gets, and the module's
-// collection made for every module once the task-pane classes are registered.
-#include "framework/ribbon/TaskPanes.h"
+// The module's pane definitions as a whole: which definitions a window gets.
+#include "framework/taskpanes/TaskPanes.h"
 
 #include "classlib/Classes.h"
 #include "framework/core/HandlerCall.h"
@@ -68,19 +67,6 @@ void TzidCustomTaskPanes::RecreateInstances() {
 
 TzidCustomTaskPanes *TaskPanesOf(const TzidCOMAddInModule &Module) {
     return dynamic_cast<TzidCustomTaskPanes *>(Module.TaskPanes());
-}
-
-namespace {
-
-std::unique_ptr<classlib::TCollection> MakeTaskPanes(TzidCOMAddInModule &Module) {
-    return std::make_unique<TzidCustomTaskPanes>(Module);
-}
-
-} // namespace
-
-void RegisterTaskPaneClasses() {
-    classlib::RegisterClass(TzidCustomTaskPane::StaticClass());
-    TzidCOMAddInModule::SetTaskPanesMaker(&MakeTaskPanes);
 }
 
 } // namespace framework

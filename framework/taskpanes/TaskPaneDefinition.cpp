@@ -10,7 +10,7 @@
 #include "classlib/ScopeExit.h"
 #include "classlib/Trace.h"
 #include "framework/core/HandlerCall.h"
-#include "framework/ribbon/TaskPanes.h"
+#include "framework/taskpanes/TaskPanes.h"
 
 using classlib::ComPtr;
 using classlib::DispCall;
