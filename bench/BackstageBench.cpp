@@ -15,6 +15,7 @@
 #include "framework/ribbon/CustomUIWriter.h"
 #include "framework/ribbon/RibbonModel.h"
 #include "framework/ribbon/backstage/BackstageModel.h"
+#include "framework/taskpanes/TaskPanesEngine.h"
 
 using namespace framework;
 
@@ -94,6 +95,7 @@ TResult Measure(int Nodes) {
 int main() {
     OleInitialize(nullptr);
     RegisterRibbonClasses(); // containers make the Backstage's controls by class code
+    InstallTaskPanes();
     std::printf("GetCustomUI of a Backstage view, host version 14, Outlook explorer window\n");
     std::vector<TResult> results;
     for (int nodes : {100, 1000, 10000}) {

@@ -11,6 +11,7 @@
 #include "classlib/Reader.h"
 #include "framework/commandbars/CommandBarModel.h"
 #include "framework/core/AddInModule.h"
+#include "framework/shortcuts/ShortcutsEngine.h"
 #include "hostsim/CommandBarCatalog.h"
 #include "hostsim/CommandBarHosts.h"
 #include "hostsim/CommandBarsObject.h"
@@ -78,6 +79,7 @@ int main() {
     RegOverridePredefKey(HKEY_CURRENT_USER, scratch);
     framework::SetControlEventSinkFactory(nullptr); // the build alone
     framework::RegisterCommandBarClasses();
+    framework::InstallShortcuts();
     classlib::RegisterClass(TBenchModule::StaticClass());
     double previous[2] = {0, 0};
     for (int size : {10, 100, 1000}) {

@@ -20,6 +20,7 @@
 #include "framework/core/AddInObject.h"
 #include "framework/core/Factory.h"
 #include "framework/ribbon/RibbonModel.h"
+#include "framework/taskpanes/TaskPanesEngine.h"
 #include "hostsim/RibbonControlObject.h"
 #include "office/office.h"
 
@@ -44,7 +45,7 @@ class TBenchAddIn : public TdivAzore {};
 
 TzidFactory &BenchFactory() {
     // The add-in objects answer the ribbon's callbacks once its engine is installed.
-    static const bool registered = (RegisterRibbonClasses(), true);
+    static const bool registered = (RegisterRibbonClasses(), InstallTaskPanes(), true);
     (void)registered;
     static TzidFactory factory(classlib::ComServer(), classlib::TComObjectFactory::ComClass<TBenchAddIn>(),
                                bench::CLSID_TSY, TBenchModule::StaticClass(), L"TSY", L"callback benchmark");

@@ -15,6 +15,7 @@
 #include "framework/commandbars/CommandBarModel.h"
 #include "framework/core/AddInModule.h"
 #include "framework/shortcuts/Shortcuts.h"
+#include "framework/shortcuts/ShortcutsEngine.h"
 #include "hostsim/OutlookHost.h"
 
 using namespace framework;
@@ -76,6 +77,7 @@ int main() {
     bench::ScratchRegistry registry;
     OleInitialize(nullptr);
     RegisterCommandBarClasses();
+    InstallShortcuts();
     classlib::RegisterClass(TzidCOMAddInModule::StaticClass());
     hostsim::OutlookHost host(L"11.0");
     host.OpenExplorer(host.DefaultFolder(hostsim::ol::olFolderInbox));

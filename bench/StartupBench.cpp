@@ -28,11 +28,8 @@
 #include "classlib/Format.h"
 #include "classlib/SafeArray.h"
 #include "classlib/Trace.h"
-#include "framework/commandbars/CommandBarModel.h"
+#include "framework/Framework.h"
 #include "framework/core/Factory.h"
-#include "framework/events/EventClasses.h"
-#include "framework/ribbon/RibbonModel.h"
-#include "framework/windows/HostWindowsEngine.h"
 #include "hostsim/ComAddInObject.h"
 #include "hostsim/CommandBarHosts.h"
 #include "hostsim/OutlookHost.h"
@@ -113,9 +110,7 @@ void Session(TAddInUnderTest &AddIn) {
 
 // The product's module with a factory of its own, as the library makes it.
 framework::TzidFactory &ProductFactory() {
-    static const bool classesRegistered =
-        (framework::RegisterRibbonClasses(), framework::RegisterHostEventClasses(),
-         framework::RegisterCommandBarClasses(), framework::InstallHostWindows(), true);
+    static const bool classesRegistered = (framework::InstallFramework(), true);
     static framework::TzidFactory factory(
         classlib::ComServer(), classlib::TComObjectFactory::ComClass<tessary::TTSY>(), bench::CLSID_TSY,
         tessary::TAddInModule::StaticClass(), L"TSY", L"Tessary attachment add-in");

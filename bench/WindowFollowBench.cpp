@@ -29,6 +29,8 @@
 #include "framework/core/AddInObject.h"
 #include "framework/core/Factory.h"
 #include "framework/ribbon/RibbonModel.h"
+#include "framework/shortcuts/ShortcutsEngine.h"
+#include "framework/taskpanes/TaskPanesEngine.h"
 #include "framework/windows/HostWindowsEngine.h"
 #include "hostsim/CommandBarHosts.h"
 #include "hostsim/OutlookHost.h"
@@ -279,7 +281,9 @@ void Print(const wchar_t *What, const TTimes &Times, const wchar_t *Open) {
 int main() {
     OleInitialize(nullptr);
     framework::RegisterCommandBarClasses();
-    framework::RegisterRibbonClasses(); // the module's task-pane collection comes with the ribbon's classes
+    framework::InstallShortcuts();
+    framework::RegisterRibbonClasses();
+    framework::InstallTaskPanes();
     framework::InstallHostWindows();
     classlib::RegisterClass(winbench::TWindowBenchModule::StaticClass());
     classlib::RegisterClass(winbench::TPaneBenchModule::StaticClass());

@@ -6,7 +6,6 @@
 #include "framework/commandbars/CommandBar.h"
 #include "framework/core/AddInModule.h"
 #include "framework/core/HandlerCall.h"
-#include "framework/shortcuts/NativeWindows.h"
 
 namespace framework {
 
@@ -64,13 +63,20 @@ constexpr auto kNoState = static_cast<TzidMsoButtonState>(255);
 constexpr auto kNoStyle = static_cast<TzidMsoButtonStyle>(255);
 constexpr auto kNoHyperlinkType = static_cast<TzidMsoCommandBarButtonHyperlinkType>(255);
 
+TzidButtonGoneHook buttonGoneHook = nullptr;
+
 } // namespace
+
+TzidButtonGoneHook TzidCommandBarButton::SetGoneHook(TzidButtonGoneHook Hook) noexcept {
+    return std::exchange(buttonGoneHook, Hook);
+}
 
 TzidCommandBarButton::TzidCommandBarButton(classlib::TCollection *Collection)
     : TzidCommandBarControl(Collection), glyph_(std::make_unique<classlib::TBitmap>()) {}
 
 TzidCommandBarButton::~TzidCommandBarButton() {
-    TzidNativeWindow::ButtonGone(this);
+    if (buttonGoneHook != nullptr)
+        buttonGoneHook(this);
     events_.Disconnect();
     buttonInterface_.Reset();
 }

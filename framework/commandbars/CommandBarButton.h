@@ -13,12 +13,20 @@ namespace framework {
 
 using TzidNotifyEvent = classlib::TEvent<void(classlib::TObject *Sender)>;
 
+class TzidCommandBarButton;
+// Hears of every button that goes, before it goes.
+using TzidButtonGoneHook = void (*)(TzidCommandBarButton *Button) noexcept;
+
 class TzidCommandBarButton : public TzidCommandBarControl {
     CLASSLIB_CLASS(TzidCommandBarButton)
 public:
     explicit TzidCommandBarButton(classlib::TCollection *Collection);
-    // Withdraws the Office events and lets go of the Office button.
+    // Tells the gone hook, withdraws the Office events and lets go of the Office button.
     ~TzidCommandBarButton() override;
+
+    // The hook every button's destructor calls (the floors above hold on to buttons for a while, as the
+    // shortcuts do for a posted click); null: none. Returns the one it replaces.
+    static TzidButtonGoneHook SetGoneHook(TzidButtonGoneHook Hook) noexcept;
 
     // ---- published properties (live ones over ButtonInterface) ----
     bool DisableStandardAction() const { return disableStandardAction_; }

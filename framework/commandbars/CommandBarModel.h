@@ -15,8 +15,8 @@
 namespace framework {
 
 // Enters the bar classes in the class registry (forms create them by name), and the control
-// classes with them, and installs the shortcuts engine of the modules made from then on. Calling it
-// again does no harm.
+// classes with them, and installs the bars engine of the modules made from then on (the shortcuts
+// floor installs the bars' keyboard shortcuts). Calling it again does no harm.
 void RegisterCommandBarClasses();
 
 // Adds every OfficeTag of Controls, popups' controls included, to Tags.

@@ -1,7 +1,6 @@
 #include "framework/commandbars/CommandBarModel.h"
 #include "framework/commandbars/ModuleBarsEngine.h"
 #include "framework/core/AddInModule.h"
-#include "framework/shortcuts/ShortcutsEngine.h"
 
 namespace framework {
 
@@ -21,8 +20,6 @@ void RegisterCommandBarClasses() {
         classlib::RegisterClass(*cls);
     // Modules made from now on build their bars through the engine.
     TzidCOMAddInModule::SetModuleBarsEngineMaker(&TzidModuleBarsEngine::Make);
-    // The bars' keyboard shortcuts come with them.
-    InstallShortcuts();
 }
 
 } // namespace framework

@@ -9,10 +9,10 @@
 
 namespace framework {
 
-// Enters the ribbon classes in the class registry, so that module forms can name them, gives every
-// module created from then on its task-pane collection and every add-in object its ribbon. Called by
-// the unit start-up of a module that holds ribbon tabs or task panes (registration in a static
-// initialiser would be dropped by the linker); calling it again does no harm.
+// Enters the ribbon classes (the Backstage's with them) in the class registry, so that module forms
+// can name them, and gives every add-in object created from then on its ribbon. Called by the unit
+// start-up of a module that holds ribbon tabs (registration in a static initialiser would be dropped
+// by the linker), or through InstallFramework; calling it again does no harm.
 void RegisterRibbonClasses();
 
 } // namespace framework

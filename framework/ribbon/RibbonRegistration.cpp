@@ -1,7 +1,6 @@
 #include "framework/ribbon/RibbonEngine.h"
 #include "framework/ribbon/RibbonModel.h"
 #include "framework/ribbon/backstage/BackstageModel.h"
-#include "framework/taskpanes/TaskPanesEngine.h"
 
 namespace framework {
 
@@ -28,7 +27,6 @@ void RegisterRibbonClasses() {
          })
         classlib::RegisterClass(*cls);
     RegisterBackstageClasses();
-    InstallTaskPanes();
     InstallRibbonEngine();
 }
 

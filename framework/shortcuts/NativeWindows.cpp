@@ -11,6 +11,7 @@
 #include "classlib/ModuleHandle.h"
 #include "classlib/Registry.h"
 #include "classlib/Trace.h"
+#include "framework/commandbars/CommandBarButton.h"
 #include "framework/core/AddInModule.h"
 #include "framework/core/HandlerCall.h"
 #include "framework/shortcuts/Shortcuts.h"
@@ -135,7 +136,10 @@ LRESULT CALLBACK TzidNativeWindowBase::Procedure(HWND Window, UINT Message, WPAR
 // ---- the shortcut window ----
 
 TzidNativeWindow::TzidNativeWindow(TzidCOMAddInModule *AOwner, const std::wstring &WindowName)
-    : TzidNativeWindowBase(AOwner, L"TzidNativeWindow", WindowName) {}
+    : TzidNativeWindowBase(AOwner, L"TzidNativeWindow", WindowName) {
+    // A posted click names its button: from the first shortcut window on, a button that goes says so.
+    TzidCommandBarButton::SetGoneHook(&ButtonGone);
+}
 
 TzidNativeWindow::~TzidNativeWindow() = default;
 

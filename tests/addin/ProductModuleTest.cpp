@@ -21,6 +21,8 @@
 #include "framework/events/EventClasses.h"
 #include "framework/ribbon/HostVersion.h"
 #include "framework/ribbon/RibbonModel.h"
+#include "framework/shortcuts/ShortcutsEngine.h"
+#include "framework/taskpanes/TaskPanesEngine.h"
 #include "hostsim/ComAddInObject.h"
 #include "hostsim/OutlookHost.h"
 
@@ -34,7 +36,8 @@ const CLSID CLSID_TSY = {0x61ec72b0, 0x88a2, 0x4e92, {0xa6, 0x45, 0xb5, 0xcc, 0x
 // The library's factory, made here: the module's form names the ribbon and host event classes.
 TzidFactory &ProductFactory() {
     static const bool classesRegistered =
-        (RegisterRibbonClasses(), RegisterHostEventClasses(), RegisterCommandBarClasses(), true);
+        (RegisterRibbonClasses(), InstallTaskPanes(), RegisterHostEventClasses(), RegisterCommandBarClasses(),
+         InstallShortcuts(), true);
     static TzidFactory factory(classlib::ComServer(), classlib::TComObjectFactory::ComClass<tessary::TTSY>(),
                                CLSID_TSY, tessary::TAddInModule::StaticClass(), L"TSY",
                                L"Tessary attachment add-in");

@@ -6,10 +6,6 @@
 #include "CoreTestServer.h"
 #include "classlib/Classes.h"
 #include "classlib/ComServer.h"
-#include "framework/commandbars/CommandBarModel.h"
-#include "framework/shortcuts/ShortcutsEngine.h"
-#include "framework/taskpanes/TaskPanesEngine.h"
-#include "framework/windows/HostWindowsEngine.h"
 #include "office/HostDispIds.h"
 
 namespace coretest {
@@ -43,7 +39,7 @@ CLASSLIB_DEFINE_CLASS(TCoreModule, framework::TzidCOMAddInModule,
                       b.Method<&Self::ModuleFinalize>(L"ModuleFinalize");
                       b.Method<&Self::OutlookEventsQuit>(L"OutlookEventsQuit");
                       b.Method<&Self::WordEventsStartup>(L"WordEventsStartup"))
-CLASSLIB_DEFINE_CLASS(TTestHostEvents, framework::TzidCustomEvents)
+CLASSLIB_DEFINE_CLASS(TTestHostEvents, framework::TzidHostEvents)
 CLASSLIB_DEFINE_CLASS(TzidOutlookAppEvents, TTestHostEvents,
                       b.Field(L"OnQuit", &TzidOutlookAppEvents::OnQuit))
 CLASSLIB_DEFINE_CLASS(TzidWordAppEvents, TTestHostEvents,
@@ -54,10 +50,6 @@ namespace {
 const bool registered = [] {
     classlib::RegisterClass(TzidOutlookAppEvents::StaticClass());
     classlib::RegisterClass(TzidWordAppEvents::StaticClass());
-    framework::RegisterCommandBarClasses();
-    framework::InstallShortcuts();
-    framework::InstallHostWindows();
-    framework::InstallTaskPanes();
     return true;
 }();
 } // namespace
@@ -117,6 +109,13 @@ void TCoreModule::WordEventsStartup(classlib::TObject *Sender) {
     Happened(Sender, L"WordStartup");
 }
 
+void TTestHostEvents::BeforeDestruction() {
+    TzidHostEvents::BeforeDestruction();
+    Disconnect();
+}
+
+void TTestHostEvents::DoInvoke(DISPID /*DispID*/, framework::TzidEventParams & /*Params*/) {}
+
 void TTestHostEvents::ConnectTo(IUnknown *Source) {
     connected_ = Source != nullptr;
     CoreLog().Events.push_back(Name() + L".ConnectTo");
@@ -134,7 +133,7 @@ void TTestHostEvents::Disconnect() {
     connected_ = false;
 }
 
-void TzidOutlookAppEvents::DoInvoke(DISPID DispID, std::vector<classlib::OleVariant> & /*Params*/) {
+void TzidOutlookAppEvents::DoInvoke(DISPID DispID, framework::TzidEventParams & /*Params*/) {
     if (DispID == office::dispid::outlook_application_events::Quit)
         OnQuit(this);
 }

@@ -10,7 +10,7 @@
 #include "framework/core/AddInModule.h"
 #include "framework/core/AddInObject.h"
 #include "framework/core/Factory.h"
-#include "framework/events/CustomEvents.h"
+#include "framework/core/HostEvents.h"
 
 namespace coretest {
 
@@ -52,15 +52,18 @@ private:
     void Happened(classlib::TObject *Sender, const std::wstring &event);
 };
 
-// Stand-ins for the host-events classes, under the names the module looks them up by. They record
-// how they were connected and fire their one event when the host (or the framework) invokes it.
-class TTestHostEvents : public framework::TzidCustomEvents {
+// Stand-ins for the host-events classes, under the names the module looks them up by, on core's own
+// interface (the events floor is not linked here). They record how they were connected, disconnect
+// when they go, and fire their one event when the host (or the framework) invokes it.
+class TTestHostEvents : public framework::TzidHostEvents {
     CLASSLIB_CLASS(TTestHostEvents)
 public:
-    using TzidCustomEvents::TzidCustomEvents;
+    using TzidHostEvents::TzidHostEvents;
+    void BeforeDestruction() override;
     void ConnectTo(IUnknown *Source) override;
     void ConnectToVersion(IUnknown *Source, const std::wstring &HostVersion) override;
     void Disconnect() override;
+    void DoInvoke(DISPID DispID, framework::TzidEventParams &Params) override;
 
     bool Connected() const { return connected_; }
     const std::wstring &HostVersion() const { return hostVersion_; }
@@ -74,7 +77,7 @@ class TzidOutlookAppEvents : public TTestHostEvents {
     CLASSLIB_CLASS(TzidOutlookAppEvents)
 public:
     using TTestHostEvents::TTestHostEvents;
-    void DoInvoke(DISPID DispID, std::vector<classlib::OleVariant> &Params) override;
+    void DoInvoke(DISPID DispID, framework::TzidEventParams &Params) override;
     framework::TNotifyEvent OnQuit;
 };
 

@@ -5,6 +5,7 @@
 #include "classlib/ComServer.h"
 #include "framework/commandbars/CommandBarModel.h"
 #include "framework/core/AddInObject.h"
+#include "framework/shortcuts/ShortcutsEngine.h"
 
 #include <gtest/gtest.h>
 
@@ -72,7 +73,7 @@ class TRegTestAddIn : public TdivAzore {};
 } // namespace
 
 TzidFactory &RegTestFactory() {
-    static const bool registered = (RegisterCommandBarClasses(), true);
+    static const bool registered = (RegisterCommandBarClasses(), InstallShortcuts(), true);
     (void)registered;
     static TzidFactory factory(classlib::ComServer(), classlib::TComObjectFactory::ComClass<TRegTestAddIn>(),
                                CLSID_TSY, TRegTestModule::StaticClass(), L"TSY",

@@ -2,12 +2,13 @@
 
 #include "CustomUITestServer.h"
 #include "classlib/ComServer.h"
+#include "framework/taskpanes/TaskPanesEngine.h"
 
 namespace customuitest {
 
 framework::TzidFactory &CustomUIFactory() {
     // Its add-in objects write their documents through the ribbon engine.
-    static const bool registered = (framework::RegisterRibbonClasses(), true);
+    static const bool registered = (framework::RegisterRibbonClasses(), framework::InstallTaskPanes(), true);
     (void)registered;
     static framework::TzidFactory factory(classlib::ComServer(),
                                           classlib::TComObjectFactory::ComClass<TCustomUITestAddIn>(),

@@ -5,6 +5,7 @@
 #include "classlib/ImageList.h"
 #include "classlib/Reader.h"
 #include "classlib/Writer.h"
+#include "framework/taskpanes/TaskPanesEngine.h"
 
 namespace ribbontest {
 
@@ -42,6 +43,7 @@ void TRibbonTestModule::MenuCreate(classlib::TObject *Sender) {
 
 void RibbonTest::SetUp() {
     framework::RegisterRibbonClasses();
+    framework::InstallTaskPanes();
     classlib::RegisterClass(TRibbonTestModule::StaticClass());
     classlib::RegisterClass(classlib::TImageList::StaticClass());
     // The form is read by the tests themselves: only the first construction phase.

@@ -11,6 +11,7 @@
 #include "framework/core/DeferredFree.h"
 #include "framework/core/Factory.h"
 #include "framework/ribbon/RibbonModel.h"
+#include "framework/taskpanes/TaskPanesEngine.h"
 #include "framework/windows/HostWindowsEngine.h"
 
 namespace panetest {
@@ -115,7 +116,8 @@ const std::wstring &PaneFixture::ControlProgID() {
 }
 
 void PaneFixture::SetUpTestSuite() {
-    framework::RegisterRibbonClasses(); // the module's task-pane collection comes with the ribbon's classes
+    framework::RegisterRibbonClasses();
+    framework::InstallTaskPanes();
     framework::InstallHostWindows();
     ControlFactory().UpdateRegistry(true);
 }

@@ -7,16 +7,14 @@
 #include "UnloadTestServer.h"
 #include "classlib/Classes.h"
 #include "classlib/ComServer.h"
+#include "framework/Framework.h"
 #include "framework/commandbars/CommandBarModel.h"
 #include "framework/core/DeferredFree.h"
 #include "framework/core/Factory.h"
-#include "framework/events/EventClasses.h"
 #include "framework/events/WordEvents.h"
 #include "framework/ribbon/HostVersion.h"
-#include "framework/ribbon/RibbonModel.h"
 #include "framework/ribbon/RibbonTab.h"
 #include "framework/taskpanes/TaskPanesEngine.h"
-#include "framework/windows/HostWindowsEngine.h"
 #include "hostsim/CommandBarHosts.h"
 
 using classlib::MakeEvent;
@@ -131,10 +129,7 @@ std::unique_ptr<framework::IzidTaskPanesEngine> GuardedPanes(framework::TzidCOMA
 
 framework::TzidFactory &UnloadFactory() {
     static const bool registered = [] {
-        framework::RegisterCommandBarClasses();
-        framework::RegisterRibbonClasses();
-        framework::RegisterHostEventClasses();
-        framework::InstallHostWindows();
+        framework::InstallFramework();
         framework::TzidCOMAddInModule::SetTaskPanesEngineMaker(&GuardedPanes);
         return true;
     }();

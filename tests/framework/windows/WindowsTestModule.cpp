@@ -5,6 +5,7 @@
 #include "WindowsTestServer.h"
 #include "classlib/Classes.h"
 #include "classlib/ComServer.h"
+#include "framework/shortcuts/ShortcutsEngine.h"
 #include "framework/windows/HostWindowsEngine.h"
 #include "framework/windows/OutlookExplorerWrapper.h"
 #include "framework/windows/OutlookInspectorWrapper.h"
@@ -133,8 +134,8 @@ void TWindowsModule::NameSpaceOptionsPagesAdd(classlib::TObject *, IDispatch *Pa
 }
 
 framework::TzidFactory &WindowsFactory() {
-    static const bool registered =
-        (framework::RegisterCommandBarClasses(), framework::InstallHostWindows(), true);
+    static const bool registered = (framework::RegisterCommandBarClasses(), framework::InstallShortcuts(),
+                                    framework::InstallHostWindows(), true);
     (void)registered;
     static framework::TzidFactory factory(
         classlib::ComServer(), classlib::TComObjectFactory::ComClass<TWindowsTestAddIn>(),

@@ -3,6 +3,7 @@
 #include "WordBarsTestServer.h"
 #include "classlib/Classes.h"
 #include "classlib/ComServer.h"
+#include "framework/shortcuts/ShortcutsEngine.h"
 #include "framework/windows/HostWindowsEngine.h"
 
 namespace wordbars {
@@ -34,8 +35,8 @@ void TWordBarsModule::ModuleError(const classlib::Exception &E, bool &Handled) {
 }
 
 framework::TzidFactory &WordBarsFactory() {
-    static const bool registered =
-        (framework::RegisterCommandBarClasses(), framework::InstallHostWindows(), true);
+    static const bool registered = (framework::RegisterCommandBarClasses(), framework::InstallShortcuts(),
+                                    framework::InstallHostWindows(), true);
     (void)registered;
     static framework::TzidFactory factory(classlib::ComServer(),
                                           classlib::TComObjectFactory::ComClass<TWordBarsTestAddIn>(),

@@ -6,6 +6,7 @@
 #include "classlib/Format.h"
 #include "classlib/OleString.h"
 #include "framework/ribbon/RibbonControls.h"
+#include "framework/taskpanes/TaskPanesEngine.h"
 
 namespace backstagetest {
 
@@ -13,7 +14,7 @@ using classlib::OleVariant;
 
 framework::TzidFactory &BackstageFactory() {
     // The form names the ribbon and Backstage classes: they are known before a module is made.
-    static const bool registered = (framework::RegisterRibbonClasses(),
+    static const bool registered = (framework::RegisterRibbonClasses(), framework::InstallTaskPanes(),
                                     classlib::RegisterClass(classlib::TImageList::StaticClass()), true);
     (void)registered;
     static framework::TzidFactory factory(classlib::ComServer(),

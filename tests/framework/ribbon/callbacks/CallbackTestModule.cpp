@@ -5,6 +5,7 @@
 #include "classlib/ComServer.h"
 #include "classlib/OleString.h"
 #include "framework/ribbon/RibbonModel.h"
+#include "framework/taskpanes/TaskPanesEngine.h"
 
 namespace callbacktest {
 
@@ -34,7 +35,7 @@ void TCallbackTestModule::RibbonLoaded(classlib::TObject *Sender, IRibbonUI *Rib
 
 framework::TzidFactory &CallbackFactory() {
     // The form names the ribbon classes: they are known before the factory can make a module.
-    static const bool registered = (framework::RegisterRibbonClasses(), true);
+    static const bool registered = (framework::RegisterRibbonClasses(), framework::InstallTaskPanes(), true);
     (void)registered;
     static framework::TzidFactory factory(classlib::ComServer(),
                                           classlib::TComObjectFactory::ComClass<TCallbackTestAddIn>(),

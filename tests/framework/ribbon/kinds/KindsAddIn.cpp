@@ -12,6 +12,7 @@
 #include "framework/core/Factory.h"
 #include "framework/ribbon/RibbonControls.h"
 #include "framework/ribbon/RibbonModel.h"
+#include "framework/taskpanes/TaskPanesEngine.h"
 
 namespace kindsaddin {
 
@@ -39,7 +40,7 @@ namespace {
 
 class TKindsAddIn : public framework::TdivAzore {};
 
-const bool classesRegistered = (framework::RegisterRibbonClasses(), true);
+const bool classesRegistered = (framework::RegisterRibbonClasses(), framework::InstallTaskPanes(), true);
 
 framework::TzidFactory factory(classlib::ComServer(), classlib::TComObjectFactory::ComClass<TKindsAddIn>(),
                                CLSID_KindsAddIn, kindsaddin::TKindsModule::StaticClass(), L"KindsAddIn",

@@ -8,6 +8,7 @@
 #include "framework/core/AddInObject.h"
 #include "framework/core/Factory.h"
 #include "framework/ribbon/RibbonModel.h"
+#include "framework/taskpanes/TaskPanesEngine.h"
 #include "framework/windows/HostWindowsEngine.h"
 
 namespace paneaddin {
@@ -29,8 +30,8 @@ using paneaddin::TPaneAddInModule;
 class TPaneAddIn : public framework::TdivAzore {};
 class TPaneControl : public classlib::TAutoObjectImpl<IPaneControl> {};
 
-// The module's task-pane collection comes with the ribbon's classes.
-const bool classesRegistered = (framework::RegisterRibbonClasses(), framework::InstallHostWindows(), true);
+const bool classesRegistered = (framework::RegisterRibbonClasses(), framework::InstallTaskPanes(),
+                                framework::InstallHostWindows(), true);
 
 framework::TzidFactory addInFactory(classlib::ComServer(),
                                     classlib::TComObjectFactory::ComClass<TPaneAddIn>(), CLSID_PaneAddIn,

@@ -8,14 +8,15 @@
 #include "framework/core/AddInObject.h"
 #include "framework/core/Factory.h"
 #include "framework/ribbon/RibbonModel.h"
+#include "framework/taskpanes/TaskPanesEngine.h"
 
 namespace {
 
 class TBackstageAddIn : public framework::TdivAzore {};
 
 // The module's form names the ribbon and Backstage classes and an image list.
-const bool classesRegistered =
-    (framework::RegisterRibbonClasses(), classlib::RegisterClass(classlib::TImageList::StaticClass()), true);
+const bool classesRegistered = (framework::RegisterRibbonClasses(), framework::InstallTaskPanes(),
+                                classlib::RegisterClass(classlib::TImageList::StaticClass()), true);
 
 framework::TzidFactory factory(classlib::ComServer(),
                                classlib::TComObjectFactory::ComClass<TBackstageAddIn>(), CLSID_BackstageAddIn,
