@@ -10,7 +10,6 @@
 #include "classlib/OleString.h"
 #include "framework/core/HandlerCall.h"
 #include "framework/ribbon/RibbonCallbacks.h"
-#include "framework/ribbon/RibbonContainers.h"
 #include "framework/ribbon/RibbonControls.h"
 #include "framework/ribbon/RibbonEngine.h"
 #include "framework/ribbon/RibbonTab.h"
@@ -333,7 +332,7 @@ IzidRibbonControlInternal *FindWrappedRibbonControl(TzidRibbonEngine &Ribbon, co
         std::wstring outer = Id;
         outer.erase(end - WrappedSuffix.size(), WrappedSuffix.size());
         IzidRibbonControlInternal *split = Ribbon.FindRibbonControl(outer);
-        if (dynamic_cast<TzidRibbonSplitButton *>(split) != nullptr)
+        if (split != nullptr && split->AsSplitButton() != nullptr)
             return split;
     }
     return Ribbon.FindRibbonControl(Id);

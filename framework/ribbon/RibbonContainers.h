@@ -133,6 +133,7 @@ public:
     std::unique_ptr<classlib::TStringList> GetInnerButtonAttributes(int ContextMenuNumber) const;
     TzidRibbonControlType GetControlType() const override { return rctSplitButton; }
     TzidRibbonControls *GetControls() const override { return controls_.get(); }
+    TzidRibbonSplitButton *AsSplitButton() override { return this; }
     void DoAction(const TzidRibbonActionArguments &Args) override;
     // Also re-queries the inner button.
     void Invalidate() override;

@@ -110,38 +110,47 @@ TzidRibbons MatchExplorer(TzidRibbons Other, TzidRibbons2010 Value) {
 
 // ---- the tree ----------------------------------------------------------------------------------
 
-// Every attribute list asks for the module, so the walk up tests each owner for a control first (the
-// usual answer) and for the root (a tab or the Backstage view) only at the top: no root is a control.
-classlib::TComponent *TzidRibbonCustomControl::GetOwnerRoot() const {
-    const TzidRibbonCustomControl *control = this;
-    while (control->Collection() != nullptr) {
-        classlib::TPersistent *owner = control->Collection()->GetOwner();
-        const auto *parent = dynamic_cast<const TzidRibbonCustomControl *>(owner);
+namespace {
+
+// The node (tab, Backstage view or control) that owns the collection Control lies in, found in the
+// node table; null for a control outside any collection or in one that no node owns.
+IzidRibbonControlInternal *OwnerNode(const TzidRibbonCustomControl &Control) {
+    return Control.Collection() != nullptr ? AsRibbonNode(Control.Collection()->GetOwner()) : nullptr;
+}
+
+} // namespace
+
+// Every action and every attribute list asks for the module: the walk up goes from node to node
+// through the node table and asks each whether it is a control (the usual answer) or the root, at the
+// top, through the node interface; no owner's type is asked of the object.
+TzidRibbonRoot *TzidRibbonCustomControl::GetOwnerRoot() const {
+    IzidRibbonControlInternal *owner = OwnerNode(*this);
+    while (owner != nullptr) {
+        const TzidRibbonCustomControl *parent = owner->AsRibbonControl();
         if (parent == nullptr)
-            return dynamic_cast<classlib::TComponent *>(owner);
-        control = parent;
+            return owner->AsRibbonRoot();
+        owner = OwnerNode(*parent);
     }
     return nullptr;
 }
 
 TzidRibbonTab *TzidRibbonCustomControl::GetOwnerTab() const {
-    return dynamic_cast<TzidRibbonTab *>(GetOwnerRoot());
+    TzidRibbonRoot *root = GetOwnerRoot();
+    return root != nullptr ? root->AsRibbonTab() : nullptr;
 }
 
 TzidCOMAddInModule *TzidRibbonCustomControl::Module() const {
-    auto *root = dynamic_cast<TzidRibbonRoot *>(GetOwnerRoot());
+    TzidRibbonRoot *root = GetOwnerRoot();
     return root != nullptr ? root->Module() : nullptr;
 }
 
 TzidRibbonCustomControl *TzidRibbonCustomControl::ParentControl() const {
-    return Collection() != nullptr ? dynamic_cast<TzidRibbonCustomControl *>(Collection()->GetOwner())
-                                   : nullptr;
+    IzidRibbonControlInternal *parent = OwnerNode(*this);
+    return parent != nullptr ? parent->AsRibbonControl() : nullptr;
 }
 
 std::wstring TzidRibbonCustomControl::GetParentIdMso() const {
-    if (Collection() == nullptr)
-        return {};
-    IzidRibbonControlInternal *parent = AsRibbonNode(Collection()->GetOwner());
+    IzidRibbonControlInternal *parent = OwnerNode(*this);
     return parent != nullptr ? parent->IdMso() : std::wstring();
 }
 

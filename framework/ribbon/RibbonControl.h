@@ -32,6 +32,9 @@ class TzidRibbonGroup;
 class TzidRibbonButton;
 class TzidRibbonMenu;
 class TzidRibbonMenuSeparator;
+class TzidRibbonCustomControl;
+class TzidRibbonRoot;
+class TzidRibbonSplitButton;
 
 // What a get callback asks for (and what OnPropertyChanging is told).
 enum TzidRibbonControlPropertyType : unsigned char {
@@ -210,6 +213,12 @@ public:
     virtual std::wstring GetAltText() const { return {}; }
     virtual std::wstring GetHelperText() const { return {}; }
     virtual std::wstring GetStyleText() const { return {}; }
+    // The node as the class the tree walk and the callbacks ask about: a control below a tab or the
+    // Backstage view, the top of a tree, a split button; null when it is not one. A callback reaches
+    // its node through the node table and goes on from here, without asking the object's type.
+    virtual TzidRibbonCustomControl *AsRibbonControl() { return nullptr; }
+    virtual TzidRibbonRoot *AsRibbonRoot() { return nullptr; }
+    virtual TzidRibbonSplitButton *AsSplitButton() { return nullptr; }
 
 protected:
     ~IzidRibbonControlInternal() = default;
@@ -267,6 +276,7 @@ public:
     std::wstring GetTarget() const override { return target_; }
     std::wstring GetAltText() const override { return altText_; }
     std::wstring GetHelperText() const override { return helperText_; }
+    TzidRibbonCustomControl *AsRibbonControl() override { return this; }
 
     // ---- properties; a setter that changes what the host shows asks it to re-query the control ----
     std::wstring Caption() const override { return caption_; }
@@ -348,9 +358,9 @@ public:
     TzidRibbonGroup *AsRibbonGroup();
     TzidRibbonButton *AsRibbonButton();
     TzidRibbonMenu *AsRibbonMenu();
-    // The component at the top of the chain of collections (a ribbon tab or the module's Backstage
-    // view); null for a control outside any.
-    classlib::TComponent *GetOwnerRoot() const;
+    // The root at the top of the chain of collections (a ribbon tab or the module's Backstage view);
+    // null for a control outside any.
+    TzidRibbonRoot *GetOwnerRoot() const;
     // The tab at the top of the chain of collections; null for a control outside any tab.
     TzidRibbonTab *GetOwnerTab() const;
     // The module of the owning tab or Backstage view; null without one.

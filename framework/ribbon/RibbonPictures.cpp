@@ -18,8 +18,8 @@ namespace {
 
 // The image list ImageIndex refers to: the owning tab's or Backstage view's.
 classlib::TImageList *TabImages(IzidRibbonControlInternal &Control) {
-    auto *control = dynamic_cast<TzidRibbonCustomControl *>(&Control);
-    auto *root = control != nullptr ? dynamic_cast<TzidRibbonRoot *>(control->GetOwnerRoot()) : nullptr;
+    const TzidRibbonCustomControl *control = Control.AsRibbonControl();
+    TzidRibbonRoot *root = control != nullptr ? control->GetOwnerRoot() : nullptr;
     return root != nullptr ? root->Images() : nullptr;
 }
 

@@ -30,6 +30,9 @@ public:
                             int) override {}
     TzidRibbonControls *GetControls() const override { return controls_.get(); }
     TzidRibbonControls *GetItems() const override { return nullptr; }
+    TzidRibbonRoot *AsRibbonRoot() override { return this; }
+    // The root as a ribbon tab; null for the Backstage view.
+    virtual TzidRibbonTab *AsRibbonTab() { return nullptr; }
     // Passed on to every control; keeps msrOutlookExplorer and msrOutlookExplorer2010 equal.
     TzidRibbons Ribbons() const override { return ribbons_; }
     void SetRibbons(TzidRibbons Value) override;

@@ -36,6 +36,7 @@ public:
     std::wstring GetElementName() const override { return L"tab"; }
     std::unique_ptr<classlib::TStringList> GetAttributes(int ContextMenuNumber) const override;
     TzidRibbonControlType GetControlType() const override { return rctTab; }
+    TzidRibbonTab *AsRibbonTab() override { return this; }
 
     // Caption, Visible, Images and the placement are read by the host when it next asks: no re-query.
     std::wstring Caption() const override { return caption_; }

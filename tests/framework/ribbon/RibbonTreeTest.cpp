@@ -287,3 +287,28 @@ TEST_F(RibbonTest, ValueRangesOfTheSetters) {
     menu->SetDynamic(true);
     EXPECT_TRUE(menu->Dynamic());
 }
+
+// The walk up from any depth: through list items, menus and groups to the tab and its module; a
+// collection that no node owns ends the walk with nothing.
+TEST_F(RibbonTest, WalkUpReachesTheTabFromEveryDepthAndStopsAtAForeignOwner) {
+    TzidRibbonTab *tab = NewTab();
+    TzidRibbonGroup *group = NewGroup(tab);
+    TzidRibbonCustomControl *menu = group->Controls()->AddControl(rctMenu);
+    TzidRibbonCustomControl *gallery = menu->GetControls()->AddControl(rctGallery);
+    TzidRibbonCustomControl *item = gallery->GetItems()->Add();
+    EXPECT_EQ(item->GetOwnerRoot(), tab);
+    EXPECT_EQ(item->GetOwnerTab(), tab);
+    EXPECT_EQ(item->Module(), module_);
+    EXPECT_EQ(item->ParentControl(), gallery);
+    EXPECT_EQ(gallery->ParentControl(), menu);
+    EXPECT_EQ(group->ParentControl(), nullptr); // the tab is a root, no control
+    EXPECT_EQ(group->GetOwnerRoot(), tab);
+
+    classlib::TComponent stranger(nullptr);
+    TzidRibbonControls foreign(&stranger, 5, TzidRibbonButton::StaticClass());
+    TzidRibbonCustomControl *loose = foreign.Add();
+    EXPECT_EQ(loose->GetOwnerRoot(), nullptr);
+    EXPECT_EQ(loose->Module(), nullptr);
+    EXPECT_EQ(loose->ParentControl(), nullptr);
+    EXPECT_EQ(loose->GetParentIdMso(), L"");
+}
