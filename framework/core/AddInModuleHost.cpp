@@ -7,6 +7,7 @@
 
 #include "classlib/Format.h"
 #include "classlib/LateBinding.h"
+#include "classlib/ScopeExit.h"
 #include "classlib/Trace.h"
 #include "framework/core/Factory.h"
 #include "framework/core/HandlerCall.h"
@@ -304,10 +305,7 @@ void TzidCOMAddInModule::AccessTimerTick(classlib::TObject * /*Sender*/) {
         return;
     TzidHandlerCall call(this, nullptr);
     accessBusy_ = true;
-    struct TClearBusy {
-        bool &busy;
-        ~TClearBusy() { busy = false; }
-    } clearBusy{accessBusy_};
+    classlib::ScopeExit clearBusy([this] { accessBusy_ = false; });
     bool open = false;
     std::wstring name;
     if (!ReadAccessProject(open, name))
