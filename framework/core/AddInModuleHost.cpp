@@ -230,7 +230,7 @@ ComPtr<_CommandBars> TzidCOMAddInModule::GetHostCommandBars() {
             bars = DispGet(app.Get(), L"CommandBars").ToDispatch();
         }
         return bars.TryAs<_CommandBars>();
-    } catch (...) {
+    } catch (const classlib::Exception &) {
         // A host without bars, or one that refuses them now: the module works without.
         classlib::TraceException(L"AddIn", L"The host's command bars");
         return nullptr;
@@ -279,7 +279,7 @@ bool TzidCOMAddInModule::ReadAccessProject(bool &Open, std::wstring &Name) const
     ComPtr<IDispatch> project;
     try {
         project = access->CurrentProject();
-    } catch (...) {
+    } catch (const classlib::Exception &) {
         classlib::TraceException(L"AddIn", L"Access's CurrentProject");
         return false; // asked again at the next tick
     }
@@ -291,7 +291,7 @@ bool TzidCOMAddInModule::ReadAccessProject(bool &Open, std::wstring &Name) const
         std::wstring name = DispGet(project.Get(), ap::Name).ToString();
         Open = open;
         Name = name;
-    } catch (...) {
+    } catch (const classlib::Exception &) {
         // A project whose state cannot be read counts as closed.
         classlib::TraceException(L"AddIn", L"The state of Access's project");
     }
