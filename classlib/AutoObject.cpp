@@ -24,7 +24,7 @@ HRESULT TAutoObject::DoGetTypeInfo(UINT index, LCID, ITypeInfo **info) noexcept 
     *info = nullptr;
     if (index != 0)
         return DISP_E_BADINDEX;
-    return ComGuard([&] {
+    return ComGuard({L"Automation", L"GetTypeInfo"}, [&] {
         *info = AutoFactory().DispTypeInfo();
         (*info)->AddRef();
     });
@@ -35,14 +35,15 @@ HRESULT TAutoObject::DoGetIDsOfNames(REFIID riid, LPOLESTR *names, UINT count, L
         return DISP_E_UNKNOWNINTERFACE;
     if (names == nullptr || ids == nullptr)
         return E_POINTER;
-    return ComGuard([&] { return AutoFactory().DispIntfTypeInfo()->GetIDsOfNames(names, count, ids); });
+    return ComGuard({L"Automation", L"GetIDsOfNames"},
+                    [&] { return AutoFactory().DispIntfTypeInfo()->GetIDsOfNames(names, count, ids); });
 }
 
 HRESULT TAutoObject::DoInvoke(void *instance, DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS *params,
                               VARIANT *result, EXCEPINFO *excepInfo, UINT *argErr) noexcept {
     if (!IsEqualIID(riid, IID_NULL))
         return DISP_E_UNKNOWNINTERFACE;
-    return ComGuard([&] {
+    return ComGuard({L"Automation", L"Invoke"}, [&] {
         ITypeInfo *info = AutoFactory().DispIntfTypeInfo();
         // ITypeInfo::Invoke copies the thread's error info into EXCEPINFO: none may be left over.
         SetErrorInfo(0, nullptr);

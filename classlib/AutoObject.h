@@ -4,7 +4,9 @@
 // A class plugs its dual interface (the widl-generated C++ interface) in by deriving from
 // TAutoObjectImpl, naming the dual interface first and any further interfaces after it:
 //   class TMyObject : public TAutoObjectImpl<IMyObject, IOtherInterface> {
-//       STDMETHODIMP get_Name(BSTR *value) override { return Guard([&] { *value = AllocBStr(name_); }); }
+//       STDMETHODIMP get_Name(BSTR *value) override {
+//           return Guard({L"MyObject", L"get_Name"}, [&] { *value = AllocBStr(name_); });
+//       }
 //   };
 // QueryInterface (from TImplementsOn) then answers IUnknown, IDispatch, the dual interface,
 // ISupportErrorInfo and every further interface; ExtraInterface answers anything else. Every method
@@ -33,7 +35,12 @@ public:
     // The factory as an automation factory; raises EOleSysError when the object has none.
     TAutoObjectFactory &AutoFactory() const;
 
-    // The guard idiom for every COM method of a derived class.
+    // The guard idiom for every COM method of a derived class: Entry names the method on the trace,
+    // and a failure is published as IErrorInfo under the class's ProgID.
+    template <class Body> HRESULT Guard(const TComEntry &Entry, Body &&body) noexcept {
+        return ComGuard(Entry, std::forward<Body>(body), ErrorSource());
+    }
+    // The same for a method that names no entry (its failure is traced under the ProgID).
     template <class Body> HRESULT Guard(Body &&body) noexcept {
         return ComGuard(std::forward<Body>(body), ErrorSource());
     }

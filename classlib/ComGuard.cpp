@@ -52,8 +52,13 @@ std::wstring CurrentExceptionMessage() noexcept {
 }
 
 HRESULT HResultFromCurrentException(const wchar_t *source) noexcept {
+    return HResultFromCurrentException(
+        {L"COM", source != nullptr ? source : L"A COM entry point answers a failure"}, source);
+}
+
+HRESULT HResultFromCurrentException(const TComEntry &entry, const wchar_t *source) noexcept {
     // A host seldom shows what an add-in answers: the failure is traced on its way out.
-    TraceException(L"COM", source != nullptr ? source : L"A COM entry point answers a failure");
+    TraceException(entry.Channel, entry.Name);
     HRESULT hr = E_UNEXPECTED;
     try {
         throw;

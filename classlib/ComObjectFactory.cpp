@@ -29,7 +29,9 @@ HRESULT TComObjectFactory::CreateInstance(IUnknown *outer, REFIID riid, void **p
     *ppv = nullptr;
     if (outer != nullptr)
         return CLASS_E_NOAGGREGATION;
-    return ComGuard([&] { return CreateComInstance()->QueryInterface(riid, ppv); }, ErrorSource());
+    return ComGuard(
+        {L"ComServer", L"CreateInstance"}, [&] { return CreateComInstance()->QueryInterface(riid, ppv); },
+        ErrorSource());
 }
 
 HRESULT TComObjectFactory::LockServer(BOOL lock) {

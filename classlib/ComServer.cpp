@@ -98,7 +98,7 @@ HRESULT ComServerGetClassObject(REFCLSID clsid, REFIID iid, void **ppv) noexcept
     if (ppv == nullptr)
         return E_POINTER;
     *ppv = nullptr;
-    return ComGuard([&]() -> HRESULT {
+    return ComGuard({L"ComServer", L"DllGetClassObject"}, [&]() -> HRESULT {
         TComObjectFactory *factory = ComServer().FindFactory(clsid);
         if (factory == nullptr)
             return CLASS_E_CLASSNOTAVAILABLE;
@@ -111,11 +111,11 @@ HRESULT ComServerCanUnloadNow() noexcept {
 }
 
 HRESULT ComServerRegister() noexcept {
-    return ComGuard([] { ComServer().UpdateRegistry(true); });
+    return ComGuard({L"ComServer", L"DllRegisterServer"}, [] { ComServer().UpdateRegistry(true); });
 }
 
 HRESULT ComServerUnregister() noexcept {
-    return ComGuard([] { ComServer().UpdateRegistry(false); });
+    return ComGuard({L"ComServer", L"DllUnregisterServer"}, [] { ComServer().UpdateRegistry(false); });
 }
 
 } // namespace classlib

@@ -30,7 +30,8 @@ HRESULT TEventSinkBase::Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DI
     if (detached_)
         return S_OK;
     auto keepAlive = ComPtr<TEventSinkBase>::Copy(this);
-    return ComGuard([&] { return DoInvoke(id, riid, lcid, flags, params, result); });
+    return ComGuard({L"Events", L"An event sink's Invoke"},
+                    [&] { return DoInvoke(id, riid, lcid, flags, params, result); });
 }
 
 HRESULT TEventSinkBase::Connect(IUnknown *source) noexcept {

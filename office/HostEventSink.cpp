@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "classlib/ScopeExit.h"
 #include "office/HostWrapper.h"
 
 namespace office {
@@ -29,13 +30,8 @@ HRESULT THostEventSink::DoInvoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS *para
     THostEventArgs args(params);
     // The handler may free the wrapper (a window's Close handler does); nothing of it is touched
     // afterwards. A flag the handler set before it failed still reaches the host.
-    try {
-        wrapper_->HostEvent(id, args);
-    } catch (...) {
-        args.WriteBack();
-        throw;
-    }
-    args.WriteBack();
+    classlib::ScopeExit writeBack([&args] { args.WriteBack(); });
+    wrapper_->HostEvent(id, args);
     return S_OK;
 }
 

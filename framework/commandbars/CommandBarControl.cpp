@@ -289,35 +289,25 @@ void TzidCommandBarControl::Assign(const classlib::TPersistent *Source) {
         TCollectionItem::Assign(Source);
         return;
     }
-    classlib::TCollection *collection = Collection();
-    if (collection != nullptr)
-        collection->BeginUpdate();
-    try {
-        tag_ = source->tag_;
-        SetBeginGroup(source->BeginGroup());
-        SetCaption(source->Caption());
-        SetDescriptionText(source->DescriptionText());
-        SetEnabled(source->Enabled());
-        SetHeight(source->Height());
-        SetHelpContextID(source->HelpContextID());
-        SetHelpFile(source->HelpFile());
-        SetParameter(source->Parameter());
-        SetPriority(source->Priority());
-        SetOfficeTag(source->OfficeTag());
-        SetTooltipText(source->TooltipText());
-        SetVisible(source->Visible());
-        SetWidth(source->Width());
-        SetTemporary(source->Temporary());
-        SetAfterID(source->AfterID());
-        SetBefore(source->Before());
-        SetBeforeID(source->BeforeID());
-    } catch (...) {
-        if (collection != nullptr)
-            collection->EndUpdate();
-        throw;
-    }
-    if (collection != nullptr)
-        collection->EndUpdate();
+    classlib::TUpdateScope update(Collection());
+    tag_ = source->tag_;
+    SetBeginGroup(source->BeginGroup());
+    SetCaption(source->Caption());
+    SetDescriptionText(source->DescriptionText());
+    SetEnabled(source->Enabled());
+    SetHeight(source->Height());
+    SetHelpContextID(source->HelpContextID());
+    SetHelpFile(source->HelpFile());
+    SetParameter(source->Parameter());
+    SetPriority(source->Priority());
+    SetOfficeTag(source->OfficeTag());
+    SetTooltipText(source->TooltipText());
+    SetVisible(source->Visible());
+    SetWidth(source->Width());
+    SetTemporary(source->Temporary());
+    SetAfterID(source->AfterID());
+    SetBefore(source->Before());
+    SetBeforeID(source->BeforeID());
 }
 
 std::wstring TzidCommandBarControl::GetDisplayName() const {

@@ -142,18 +142,12 @@ void TzidCommandBarControls::Assign(const classlib::TPersistent *Source) {
     }
     if (source == this)
         return;
-    BeginUpdate();
-    try {
-        Clear();
-        for (int i = 0; i < source->Count(); ++i) {
-            TzidCommandBarControl *item = source->Items(i);
-            CreateItem(item->GetControlType())->Assign(item);
-        }
-    } catch (...) {
-        EndUpdate();
-        throw;
+    classlib::TUpdateScope update(this);
+    Clear();
+    for (int i = 0; i < source->Count(); ++i) {
+        TzidCommandBarControl *item = source->Items(i);
+        CreateItem(item->GetControlType())->Assign(item);
     }
-    EndUpdate();
 }
 
 std::wstring TzidCommandBarControls::GetAttr(int Index) const {

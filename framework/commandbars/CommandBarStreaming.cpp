@@ -37,20 +37,14 @@ void DefineCommandBarControls(classlib::TFiler &Filer, TzidCommandBarControls &C
         L"Buttons",
         [&Controls, &Types](classlib::TReader &Reader) {
             Controls.Clear();
-            Controls.BeginUpdate();
-            try {
-                Reader.ReadCollectionItems([&Controls, &Types](int Position) -> classlib::TPersistent * {
-                    if (Position >= static_cast<int>(Types.size()))
-                        throw classlib::EReadError(
-                            classlib::Format(L"Buttons holds more controls than ButtonTypes has kinds (%d)",
-                                             {static_cast<int>(Types.size())}));
-                    return Controls.CreateItem(Types[Position]);
-                });
-            } catch (...) {
-                Controls.EndUpdate();
-                throw;
-            }
-            Controls.EndUpdate();
+            classlib::TUpdateScope update(Controls);
+            Reader.ReadCollectionItems([&Controls, &Types](int Position) -> classlib::TPersistent * {
+                if (Position >= static_cast<int>(Types.size()))
+                    throw classlib::EReadError(
+                        classlib::Format(L"Buttons holds more controls than ButtonTypes has kinds (%d)",
+                                         {static_cast<int>(Types.size())}));
+                return Controls.CreateItem(Types[Position]);
+            });
         },
         [&Controls](classlib::TWriter &Writer) {
             std::vector<classlib::TPersistent *> items;

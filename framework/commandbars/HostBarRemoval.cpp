@@ -9,6 +9,7 @@
 #include "classlib/LateBinding.h"
 #include "classlib/OleString.h"
 #include "classlib/Registry.h"
+#include "classlib/ScopeExit.h"
 #include "classlib/Trace.h"
 #include "framework/commandbars/CommandBarModel.h"
 #include "framework/commandbars/ModuleBarsEngine.h"
@@ -278,25 +279,19 @@ void TzidModuleBarsEngine::RemoveHostControls(TzidOfficeHostApp Host,
     if (!app)
         return;
     // Whatever happens, the module lets go of the host and a host started here is quit.
-    struct TRelease {
-        TzidCOMAddInModule &Module;
-        classlib::ComPtr<IDispatch> &App;
-        TzidOfficeHostApp Host;
-        bool Started;
-        ~TRelease() {
-            Module.SetCommandBars(nullptr);
-            Module.SetHostApp(classlib::OleVariant());
-            if (Host == ohaExcel || Host == ohaPowerPoint)
-                Sleep(500);
-            if (Started) {
-                try {
-                    classlib::DispCall(App.Get(), L"Quit");
-                } catch (const classlib::Exception &E) {
-                    TraceCommandBars(L"A host started for the clean-up did not quit", E);
-                }
+    classlib::ScopeExit release([&Module, &app, Host, started] {
+        Module.SetCommandBars(nullptr);
+        Module.SetHostApp(classlib::OleVariant());
+        if (Host == ohaExcel || Host == ohaPowerPoint)
+            Sleep(500);
+        if (started) {
+            try {
+                classlib::DispCall(app.Get(), L"Quit");
+            } catch (const classlib::Exception &E) {
+                TraceCommandBars(L"A host started for the clean-up did not quit", E);
             }
         }
-    } release{Module, app, Host, started};
+    });
     std::set<std::wstring> savedBefore;
     if (Host == ohaWord && !started)
         savedBefore = SavedTemplates(app.Get());

@@ -7,6 +7,7 @@
 
 #include "classlib/Format.h"
 #include "classlib/LateBinding.h"
+#include "classlib/ScopeExit.h"
 #include "classlib/Trace.h"
 #include "framework/core/Factory.h"
 #include "framework/core/HandlerCall.h"
@@ -229,7 +230,7 @@ ComPtr<_CommandBars> TzidCOMAddInModule::GetHostCommandBars() {
             bars = DispGet(app.Get(), L"CommandBars").ToDispatch();
         }
         return bars.TryAs<_CommandBars>();
-    } catch (...) {
+    } catch (const classlib::Exception &) {
         // A host without bars, or one that refuses them now: the module works without.
         classlib::TraceException(L"AddIn", L"The host's command bars");
         return nullptr;
@@ -278,7 +279,7 @@ bool TzidCOMAddInModule::ReadAccessProject(bool &Open, std::wstring &Name) const
     ComPtr<IDispatch> project;
     try {
         project = access->CurrentProject();
-    } catch (...) {
+    } catch (const classlib::Exception &) {
         classlib::TraceException(L"AddIn", L"Access's CurrentProject");
         return false; // asked again at the next tick
     }
@@ -290,7 +291,7 @@ bool TzidCOMAddInModule::ReadAccessProject(bool &Open, std::wstring &Name) const
         std::wstring name = DispGet(project.Get(), ap::Name).ToString();
         Open = open;
         Name = name;
-    } catch (...) {
+    } catch (const classlib::Exception &) {
         // A project whose state cannot be read counts as closed.
         classlib::TraceException(L"AddIn", L"The state of Access's project");
     }
@@ -304,10 +305,7 @@ void TzidCOMAddInModule::AccessTimerTick(classlib::TObject * /*Sender*/) {
         return;
     TzidHandlerCall call(this, nullptr);
     accessBusy_ = true;
-    struct TClearBusy {
-        bool &busy;
-        ~TClearBusy() { busy = false; }
-    } clearBusy{accessBusy_};
+    classlib::ScopeExit clearBusy([this] { accessBusy_ = false; });
     bool open = false;
     std::wstring name;
     if (!ReadAccessProject(open, name))

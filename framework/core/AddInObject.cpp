@@ -10,6 +10,7 @@
 #include "classlib/Format.h"
 #include "classlib/MessageDialogs.h"
 #include "classlib/Registry.h"
+#include "classlib/ScopeExit.h"
 #include "classlib/Trace.h"
 #include "framework/core/DeferredFree.h"
 #include "framework/core/Factory.h"
@@ -58,33 +59,28 @@ TdivAzore::~TdivAzore() {
 
 HRESULT TdivAzore::OnConnection(IDispatch *Application, ext_ConnectMode ConnectMode, IDispatch *AddInInst,
                                 SAFEARRAY ** /*custom*/) {
-    classlib::TraceEntry(L"AddIn", L"OnConnection");
-    return EntryCall([&] { Connection(Application, ConnectMode, AddInInst); });
+    return EntryCall({L"AddIn", L"OnConnection"}, [&] { Connection(Application, ConnectMode, AddInInst); });
 }
 
 HRESULT TdivAzore::OnDisconnection(ext_DisconnectMode RemoveMode, SAFEARRAY ** /*custom*/) {
-    classlib::TraceEntry(L"AddIn", L"OnDisconnection");
-    return EntryCall([&] { Disconnection(RemoveMode); });
+    return EntryCall({L"AddIn", L"OnDisconnection"}, [&] { Disconnection(RemoveMode); });
 }
 
 HRESULT TdivAzore::OnAddInsUpdate(SAFEARRAY ** /*custom*/) {
-    classlib::TraceEntry(L"AddIn", L"OnAddInsUpdate");
-    return EntryCall([] {}); // reaches no add-in code today; opened like every other entry
+    return EntryCall({L"AddIn", L"OnAddInsUpdate"},
+                     [] {}); // reaches no add-in code today; opened like every other entry
 }
 
 HRESULT TdivAzore::OnStartupComplete(SAFEARRAY ** /*custom*/) {
-    classlib::TraceEntry(L"AddIn", L"OnStartupComplete");
-    return EntryCall([&] { StartupComplete(); });
+    return EntryCall({L"AddIn", L"OnStartupComplete"}, [&] { StartupComplete(); });
 }
 
 HRESULT TdivAzore::OnBeginShutdown(SAFEARRAY ** /*custom*/) {
-    classlib::TraceEntry(L"AddIn", L"OnBeginShutdown");
-    return EntryCall([&] { BeginShutdown(); });
+    return EntryCall({L"AddIn", L"OnBeginShutdown"}, [&] { BeginShutdown(); });
 }
 
 HRESULT TdivAzore::ModuleCall(LONG Code, VARIANT *Data) {
-    classlib::TraceEntry(L"AddIn", L"ModuleCall");
-    return EntryCall([&] {
+    return EntryCall({L"AddIn", L"ModuleCall"}, [&] {
         if (module_ && module_->OnPrivateInterfaceCall)
             module_->OnPrivateInterfaceCall(Code, Data);
     });
@@ -168,10 +164,7 @@ void TdivAzore::BeginShutdown() {
 void TdivAzore::Disconnection(int RemoveMode) {
     if (!module_)
         return;
-    struct TFinally {
-        TdivAzore &self;
-        ~TFinally() { self.ReleaseConnection(); }
-    } finally{*this};
+    classlib::ScopeExit release([this] { ReleaseConnection(); });
     TzidCOMAddInModule &module = *module_;
     if (RemoveMode != ext_dm_HostShutdown)
         RemoveFromHost();

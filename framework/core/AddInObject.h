@@ -114,14 +114,15 @@ public:
     // Word: the definitions with live panes make them again for the windows Word has now.
     void RecreatePaneInstances();
 
-protected:
-    // Runs Body as a host's call that can reach the add-in's code: a handler run is open around it
-    // (HandlerCall.h), so that the module a handler unloads is freed once the call has returned, and
-    // the object outlives the call. What Body throws becomes the HRESULT.
-    template <class Body> HRESULT EntryCall(Body &&body) noexcept {
+    // Runs Body as the host's call Entry that can reach the add-in's code: a handler run is open around
+    // it (HandlerCall.h), so that the module a handler unloads is freed once the call has returned, and
+    // the object outlives the call. What Body throws becomes the HRESULT (Guard).
+    template <class Body> HRESULT EntryCall(const classlib::TComEntry &Entry, Body &&body) noexcept {
         TzidHandlerCall call(*this);
-        return Guard(std::forward<Body>(body));
+        return Guard(Entry, std::forward<Body>(body));
     }
+
+protected:
     // Whether Module is still this object's module: a handler may have unloaded the add-in, and what
     // the framework does after add-in code goes on only while it has not.
     bool Connected(const TzidCOMAddInModule &Module) const noexcept { return module_.get() == &Module; }

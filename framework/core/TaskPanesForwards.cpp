@@ -17,8 +17,7 @@ IzidTaskPanesEngine *PanesEngine(const std::unique_ptr<TzidCOMAddInModule> &Modu
 // The host hands over its task-pane factory once it can make panes, which may be before or after
 // start-up complete.
 HRESULT TdivAzore::CTPFactoryAvailable(ICTPFactory *CTPFactoryInst) {
-    classlib::TraceEntry(L"AddIn", L"CTPFactoryAvailable");
-    return EntryCall([&] {
+    return EntryCall({L"AddIn", L"CTPFactoryAvailable"}, [&] {
         if (!module_)
             return;
         TzidCOMAddInModule &module = *module_;

@@ -24,8 +24,9 @@ HRESULT TzidEventDispatch::ParamsFromDispParams(const DISPPARAMS *Source, TzidEv
             Params.emplace_back(*args.Find(k));
         return S_OK;
     } catch (...) {
+        // Out of memory, or an argument the system cannot copy: no handler runs on half the arguments.
         Params.clear();
-        return classlib::HResultFromCurrentException();
+        return classlib::HResultFromCurrentException({L"Events", L"The arguments of a host event"});
     }
 }
 
@@ -35,11 +36,13 @@ HRESULT TzidEventDispatch::Invoke(DISPID dispIdMember, REFIID, LCID, WORD, DISPP
     auto keepAlive = classlib::ComPtr<TzidEventDispatch>::Copy(this);
     if (owner_ == nullptr)
         return S_OK;
-    TzidEventParams params;
-    HRESULT hr = ParamsFromDispParams(pDispParams, params, puArgErr);
-    if (FAILED(hr))
-        return hr;
-    return owner_->HostInvoke(dispIdMember, params);
+    return classlib::ComGuard({L"Events", L"A host event's Invoke"}, [&] {
+        TzidEventParams params;
+        HRESULT hr = ParamsFromDispParams(pDispParams, params, puArgErr);
+        if (FAILED(hr))
+            return hr;
+        return owner_->HostInvoke(dispIdMember, params);
+    });
 }
 
 } // namespace framework

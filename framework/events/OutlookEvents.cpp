@@ -118,7 +118,7 @@ void TzidOutlookAppEvents::ConnectTo(IUnknown *Source) {
         // with events) simply gives no reminder events, and the windows are still followed.
         try {
             remindersSink_->ConnectTo(DispGet(application.Get(), L"Reminders").ToDispatch().Get());
-        } catch (...) {
+        } catch (const classlib::Exception &) {
             classlib::TraceException(L"Events", L"Outlook's Reminders");
         }
     }

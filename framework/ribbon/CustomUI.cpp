@@ -227,16 +227,16 @@ std::wstring BuildCustomUI(TzidCOMAddInModule &Module, const std::wstring &Ribbo
 }
 
 HRESULT TzidRibbonEngine::GetCustomUI(BSTR RibbonID, BSTR *RibbonXml) {
-    classlib::TraceEntry(L"Ribbon", L"GetCustomUI");
-    if (RibbonXml == nullptr)
-        return E_POINTER;
-    *RibbonXml = nullptr;
-    return EntryCall([&] {
+    return addIn_.EntryCall({L"Ribbon", L"GetCustomUI"}, [&] {
+        if (RibbonXml == nullptr)
+            return E_POINTER;
+        *RibbonXml = nullptr;
         TzidCOMAddInModule *module = Module();
         if (module == nullptr)
             NotConnected();
         std::wstring xml = BuildCustomUI(*module, classlib::BStrToString(RibbonID));
         *RibbonXml = classlib::AllocBStr(xml);
+        return S_OK;
     });
 }
 

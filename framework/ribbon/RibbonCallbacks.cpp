@@ -196,9 +196,11 @@ void FillExceptionInfo(EXCEPINFO *Info, const wchar_t *Source, const std::wstrin
     Info->bstrDescription = SysAllocStringLen(Message.data(), static_cast<UINT>(Message.size()));
 }
 
+// A callback is an entry of its own: the host learns of a failure through EXCEPINFO, which the add-in
+// object's guard does not fill, so what the callback raises is answered here.
 HRESULT InvokeCallback(TzidRibbonEngine &Ribbon, const TzidRibbonCallback &Callback, DISPPARAMS *Params,
                        VARIANT *Result, EXCEPINFO *ExcepInfo, UINT *ArgErr) noexcept {
-    classlib::TraceEntry(L"Ribbon", Callback.Name);
+    const classlib::TComEntry entry{L"Ribbon", Callback.Name};
     try {
         TCancelDefaultTarget cancel;
         TzidRibbonCallbackArgs args = Unpack(Callback, Params, cancel);
@@ -215,7 +217,7 @@ HRESULT InvokeCallback(TzidRibbonEngine &Ribbon, const TzidRibbonCallback &Callb
         return e.Code;
     } catch (...) {
         const wchar_t *source = Ribbon.AddIn().ErrorSource();
-        HRESULT code = classlib::HResultFromCurrentException(source);
+        HRESULT code = classlib::HResultFromCurrentException(entry, source);
         FillExceptionInfo(ExcepInfo, source, classlib::CurrentExceptionMessage(), code);
         return DISP_E_EXCEPTION;
     }
@@ -249,23 +251,25 @@ const TzidRibbonCallback *RibbonCallbackOf(DISPID Id) noexcept {
 // answer only the library's members: the call does not come back here.
 HRESULT TzidRibbonEngine::GetIDsOfNames(REFIID riid, LPOLESTR *Names, UINT Count, LCID Locale,
                                         DISPID *DispIds) {
-    classlib::TraceEntry(L"Ribbon", L"GetIDsOfNames");
-    const TzidRibbonCallback *callback =
-        Names != nullptr && Count > 0 && IsEqualIID(riid, IID_NULL) ? FindRibbonCallback(Names[0]) : nullptr;
-    const unsigned long long bit = callback != nullptr ? CallbackBit(callback - Callbacks) : 0;
-    if ((callbackNamesOutsideTypeLib_ & bit) == 0) {
-        HRESULT hr = addIn_.TdivAzore::Inherited::GetIDsOfNames(riid, Names, Count, Locale, DispIds);
-        if (SUCCEEDED(hr) || callback == nullptr || DispIds == nullptr)
-            return hr;
-        if (hr == DISP_E_UNKNOWNNAME && Count == 1)
-            callbackNamesOutsideTypeLib_ |= bit;
-    } else if (DispIds == nullptr) {
-        return E_POINTER;
-    }
-    // A callback takes its arguments by place only: any name after its own is unknown.
-    DispIds[0] = callback->Id;
-    std::fill_n(DispIds + 1, Count - 1, DISPID_UNKNOWN);
-    return Count == 1 ? S_OK : DISP_E_UNKNOWNNAME;
+    return addIn_.Guard({L"Ribbon", L"GetIDsOfNames"}, [&]() -> HRESULT {
+        const TzidRibbonCallback *callback = Names != nullptr && Count > 0 && IsEqualIID(riid, IID_NULL)
+                                                 ? FindRibbonCallback(Names[0])
+                                                 : nullptr;
+        const unsigned long long bit = callback != nullptr ? CallbackBit(callback - Callbacks) : 0;
+        if ((callbackNamesOutsideTypeLib_ & bit) == 0) {
+            HRESULT hr = addIn_.TdivAzore::Inherited::GetIDsOfNames(riid, Names, Count, Locale, DispIds);
+            if (SUCCEEDED(hr) || callback == nullptr || DispIds == nullptr)
+                return hr;
+            if (hr == DISP_E_UNKNOWNNAME && Count == 1)
+                callbackNamesOutsideTypeLib_ |= bit;
+        } else if (DispIds == nullptr) {
+            return E_POINTER;
+        }
+        // A callback takes its arguments by place only: any name after its own is unknown.
+        DispIds[0] = callback->Id;
+        std::fill_n(DispIds + 1, Count - 1, DISPID_UNKNOWN);
+        return Count == 1 ? S_OK : DISP_E_UNKNOWNNAME;
+    });
 }
 
 HRESULT TzidRibbonEngine::Invoke(DISPID DispId, REFIID riid, LCID Locale, WORD Flags, DISPPARAMS *Params,
@@ -286,7 +290,9 @@ HRESULT TzidRibbonEngine::Invoke(DISPID DispId, REFIID riid, LCID Locale, WORD F
         return DISP_E_MEMBERNOTFOUND;
     // The host's object may let go of the add-in inside a handler, or a handler unload it: the object
     // and its module live until the call returns.
-    return EntryCall([&] { return InvokeCallback(*this, *callback, Params, Result, ExcepInfo, ArgErr); });
+    return addIn_.EntryCall({L"Ribbon", callback->Name}, [&] {
+        return InvokeCallback(*this, *callback, Params, Result, ExcepInfo, ArgErr);
+    });
 }
 
 } // namespace framework

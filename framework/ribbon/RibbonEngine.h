@@ -5,10 +5,8 @@
 #pragma once
 #include <memory>
 #include <string>
-#include <utility>
 
 #include "framework/core/AddInObject.h"
-#include "framework/core/HandlerCall.h"
 #include "framework/core/RibbonEngine.h"
 #include "framework/ribbon/RibbonIdIndex.h"
 
@@ -31,13 +29,6 @@ public:
     TzidCOMAddInModule *Module() const noexcept { return addIn_.Module(); }
 
 private:
-    // Runs Body as a host's call into the add-in's code (the add-in object's entry calls): a handler
-    // run is open around it and what Body throws becomes the HRESULT.
-    template <class Body> HRESULT EntryCall(Body &&body) noexcept {
-        TzidHandlerCall call(addIn_);
-        return addIn_.Guard(std::forward<Body>(body));
-    }
-
     TdivAzore &addIn_;
     TzidRibbonIdIndex idIndex_;
     // The ribbon callbacks the type library answered it does not know, by name (a bit per place in the

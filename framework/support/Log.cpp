@@ -8,6 +8,9 @@
 #include "framework/support/LogViewer.h"
 #include "framework/support/TextFile.h"
 
+#include <type_traits>
+#include <utility>
+
 namespace framework {
 
 namespace {
@@ -77,13 +80,26 @@ TLog::TLog(LONG MaxLines) : mutex_(CreateMutexW(nullptr, FALSE, nullptr)), maxLi
     }
 }
 
-template <class Body> HRESULT TLog::Locked(const wchar_t *what, Body &&body) noexcept {
+template <class Body> HRESULT TLog::UnderLock(const wchar_t *what, Body &&body) {
     TLock lock(mutex_.Get(), lockTimeout_);
     if (!lock.Owned()) {
         classlib::TraceHResult(Channel, what, HRESULT_FROM_WIN32(ERROR_TIMEOUT));
         return HRESULT_FROM_WIN32(ERROR_TIMEOUT);
     }
-    return classlib::ComGuard(body);
+    if constexpr (std::is_same_v<decltype(body()), HRESULT>) {
+        return body();
+    } else {
+        body();
+        return S_OK;
+    }
+}
+
+template <class Body> HRESULT TLog::Locked(const wchar_t *Entry, const wchar_t *Lost, Body &&body) noexcept {
+    return classlib::ComGuard({Channel, Entry}, [&] { return UnderLock(Lost, body); });
+}
+
+template <class Body> HRESULT TLog::Locked(const wchar_t *Entry, Body &&body) noexcept {
+    return Locked(Entry, Entry, std::forward<Body>(body));
 }
 
 void TLog::WriteLine(const std::wstring &Text, bool MaySave) {
@@ -105,8 +121,8 @@ void TLog::WriteLine(const std::wstring &Text, bool MaySave) {
     }
 }
 
-HRESULT TLog::Write(const std::wstring &Text) noexcept {
-    HRESULT hr = Locked(L"a line was dropped", [&] { WriteLine(Text, true); });
+template <class Line> HRESULT TLog::Write(const wchar_t *Entry, Line &&line) noexcept {
+    HRESULT hr = Locked(Entry, L"a line was dropped", [&] { WriteLine(line(), true); });
     if (hr == HRESULT_FROM_WIN32(ERROR_TIMEOUT))
         ++dropped_;
     return hr;
@@ -135,7 +151,7 @@ void TLog::SaveReport(const std::wstring &FileName, bool LineMaySave) {
 }
 
 HRESULT TLog::AddException(LPCWSTR Text) {
-    HRESULT hr = Locked(L"an exception was dropped", [&] {
+    HRESULT hr = Locked(L"AddException", L"an exception was dropped", [&] {
         exceptions_.Add(framework::Text(Text));
         if (exceptions_.Count() > MaxExceptions)
             exceptions_.Delete(0); // the oldest
@@ -160,13 +176,13 @@ HRESULT TLog::AddSystemInfo(LPCWSTR Text) {
 HRESULT TLog::AddMessage(LPCWSTR Text) {
     if (disabled_)
         return S_OK;
-    return classlib::ComGuard([&] { return Write(framework::Text(Text)); });
+    return Write(L"AddMessage", [&] { return framework::Text(Text); });
 }
 
 HRESULT TLog::AddError(LPCWSTR Text) {
     if (disabled_)
         return S_OK;
-    return classlib::ComGuard([&] { return Write(L"*!* " + framework::Text(Text)); });
+    return Write(L"AddError", [&] { return L"*!* " + framework::Text(Text); });
 }
 
 HRESULT TLog::SetTag(LPCWSTR Text) {
@@ -197,23 +213,20 @@ HRESULT TLog::GetReport(BSTR *Text) {
 }
 
 // The window is modal: the lock is let go before it shows, so that other writers go on meanwhile.
+// A system without a display has no window: that failure is the entry's, traced under its name.
 HRESULT TLog::ShowLog(LPCWSTR Caption) {
-    std::wstring report;
-    HRESULT hr = Locked(L"ShowLog", [&] {
-        WriteLine(L"Show time: " + NowText(), true);
-        report = Report();
-    });
-    if (FAILED(hr))
-        return hr;
-    return classlib::ComGuard([&] {
-        try {
-            ShowLogWindow(framework::Text(Caption), report, [this](const std::wstring &fileName) {
-                classlib::OleCheck(SaveToFile(fileName.c_str()));
-            });
-        } catch (...) {
-            classlib::TraceException(Channel, L"ShowLog"); // a system without a display has no window
-            throw;
-        }
+    return classlib::ComGuard({Channel, L"ShowLog"}, [&] {
+        std::wstring report;
+        HRESULT hr = UnderLock(L"ShowLog", [&] {
+            WriteLine(L"Show time: " + NowText(), true);
+            report = Report();
+        });
+        if (FAILED(hr))
+            return hr;
+        ShowLogWindow(framework::Text(Caption), report, [this](const std::wstring &fileName) {
+            classlib::OleCheck(SaveToFile(fileName.c_str()));
+        });
+        return S_OK;
     });
 }
 
@@ -252,7 +265,7 @@ HRESULT TLog::GetFileName(BSTR *FileName) {
 }
 
 HRESULT TLog::Disable() {
-    HRESULT hr = classlib::ComGuard([&] { return Write(L"Disable Log " + NowText()); });
+    HRESULT hr = Write(L"Disable", [] { return L"Disable Log " + NowText(); });
     disabled_ = true;
     return hr;
 }

@@ -61,11 +61,16 @@ private:
     class TLock;
 
     // Runs body under the lock; ERROR_TIMEOUT (traced as what) when the lock was not had in time.
-    template <class Body> HRESULT Locked(const wchar_t *what, Body &&body) noexcept;
+    template <class Body> HRESULT UnderLock(const wchar_t *what, Body &&body);
+    // The guard of the ILog method Entry around UnderLock: ERROR_TIMEOUT is traced as Lost (as the
+    // entry without one), what body raises becomes the HRESULT.
+    template <class Body> HRESULT Locked(const wchar_t *Entry, const wchar_t *Lost, Body &&body) noexcept;
+    template <class Body> HRESULT Locked(const wchar_t *Entry, Body &&body) noexcept;
     // Writes one line; the caller holds the lock.
     void WriteLine(const std::wstring &Text, bool MaySave);
-    // Writes one line under the lock; a line that could not be written is counted as dropped.
-    HRESULT Write(const std::wstring &Text) noexcept;
+    // The ILog method Entry that writes the line line() makes under the lock; a line that could not be
+    // written is counted as dropped.
+    template <class Line> HRESULT Write(const wchar_t *Entry, Line &&line) noexcept;
     void Trim();
     std::wstring Report() const;
     // Writes the "Save time" line (which may itself save, unless this is the automatic save), then

@@ -2,6 +2,7 @@
 #include "classlib/ComGuard.h"
 #include "classlib/Exceptions.h"
 #include "classlib/Format.h"
+#include "tests/support/TraceRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -41,6 +42,30 @@ TEST(ComGuard, PublishesTheMessageAsErrorInfo) {
     EXPECT_STREQ(text, L"The registration process has been canceled.");
     EXPECT_STREQ(source, L"Tessary.TSY");
     SysFreeString(text);
+    SysFreeString(source);
+    info->Release();
+}
+
+// A named entry is on the trace while someone listens, and its failure's line says which entry failed;
+// the HRESULT and the error info are those of the unnamed guard.
+TEST(ComGuard, ANamedEntryIsTracedAndItsFailureNamesIt) {
+    testsupport::TTraceRecorder trace;
+    EXPECT_EQ(ComGuard({L"AddIn", L"OnConnection"}, [] {}), S_OK);
+    HRESULT hr = ComGuard(
+        {L"Ribbon", L"GetCustomUI"},
+        [] { throw EOleSysError(L"The add-in is not connected to a host.", E_UNEXPECTED); }, L"Tessary.TSY");
+    EXPECT_EQ(hr, E_UNEXPECTED);
+    EXPECT_EQ(trace.Lines,
+              (std::vector<std::wstring>{
+                  L"AddIn: OnConnection",
+                  L"Ribbon: GetCustomUI",
+                  L"Ribbon: GetCustomUI: EOleSysError 0x8000FFFF: The add-in is not connected to a host.",
+              }));
+    IErrorInfo *info = nullptr;
+    ASSERT_EQ(GetErrorInfo(0, &info), S_OK);
+    BSTR source = nullptr;
+    info->GetSource(&source);
+    EXPECT_STREQ(source, L"Tessary.TSY");
     SysFreeString(source);
     info->Release();
 }

@@ -26,28 +26,21 @@ void ReadTypedControls(classlib::TReader &Reader, const TzidTypedCollection &Ent
     TzidRibbonControls &controls = *Entry.Controls;
     const std::vector<TzidRibbonControlType> &types = *Entry.Types;
     controls.Clear();
-    controls.BeginUpdate();
-    try {
-        Reader.ReadCollectionItems([&](int Position) -> classlib::TPersistent * {
-            if (Position >= static_cast<int>(types.size()))
-                throw classlib::EReadError(
-                    classlib::Format(L"%s holds more items than %s has class codes (%d)",
-                                     {Entry.ControlsName, Entry.TypesName, static_cast<int>(types.size())}));
-            const classlib::TClassInfo *cls = RibbonControlClass(types[Position]);
-            if (cls == nullptr)
-                throw classlib::EReadError(
-                    classlib::Format(L"%s[%d]: %d is the code of no control class",
-                                     {Entry.TypesName, Position, int(types[Position])}));
-            if (!cls->InheritsFrom(controls.ItemClass()))
-                throw classlib::EReadError(
-                    classlib::Format(L"%s cannot hold a %s", {Entry.ControlsName, cls->Name()}));
-            return controls.AddControl(types[Position]);
-        });
-    } catch (...) {
-        controls.EndUpdate();
-        throw;
-    }
-    controls.EndUpdate();
+    classlib::TUpdateScope update(controls);
+    Reader.ReadCollectionItems([&](int Position) -> classlib::TPersistent * {
+        if (Position >= static_cast<int>(types.size()))
+            throw classlib::EReadError(
+                classlib::Format(L"%s holds more items than %s has class codes (%d)",
+                                 {Entry.ControlsName, Entry.TypesName, static_cast<int>(types.size())}));
+        const classlib::TClassInfo *cls = RibbonControlClass(types[Position]);
+        if (cls == nullptr)
+            throw classlib::EReadError(classlib::Format(L"%s[%d]: %d is the code of no control class",
+                                                        {Entry.TypesName, Position, int(types[Position])}));
+        if (!cls->InheritsFrom(controls.ItemClass()))
+            throw classlib::EReadError(
+                classlib::Format(L"%s cannot hold a %s", {Entry.ControlsName, cls->Name()}));
+        return controls.AddControl(types[Position]);
+    });
 }
 
 } // namespace

@@ -47,6 +47,22 @@ INSTANTIATE_TEST_SUITE_P(Members, FailingOutlookMemberTest,
                          ::testing::Values(L"Version", L"Explorers", L"Inspectors", L"ActiveInspector",
                                            L"GetNamespace"));
 
+// The host seldom shows what an add-in answers: the trace says which entry failed and why.
+TEST_F(FaultInjectionTest, AFailedEntryIsTracedUnderItsName) {
+    hostsim::OutlookHost host(L"14.0.0.4760");
+    host.OpenExplorer(host.DefaultFolder(hostsim::ol::olFolderInbox));
+    host.App().FailAlways(L"Explorers", E_ACCESSDENIED);
+    ComPtr<IDTExtensibility2> addIn = NewAddIn();
+    ASSERT_EQ(Connect(addIn.Get(), host.Application()), S_OK);
+    {
+        testsupport::TTraceRecorder trace;
+        EXPECT_EQ(StartupComplete(addIn.Get()), E_ACCESSDENIED);
+        EXPECT_EQ(trace.Count({L"AddIn: OnStartupComplete: EOleSysError 0x80070005"}), 1)
+            << testing::PrintToString(trace.Lines);
+    }
+    EXPECT_EQ(Disconnect(addIn.Get(), ext_dm_HostShutdown), S_OK);
+}
+
 TEST_F(FaultInjectionTest, CommandBarsThatCannotBeReadAreNoFailure) {
     hostsim::OutlookHost host(L"11.0");
     host.OpenExplorer(host.DefaultFolder(hostsim::ol::olFolderInbox));
