@@ -66,8 +66,8 @@ void TzidCustomCommandBar::UpdateBar() {
 
 // Office's own control placed by Id (kind 5) is known by its Id and Tag together: a search by Tag
 // with its type (0) finds none, and one by Id alone finds Office's control of that Id on any bar.
-classlib::ComPtr<CommandBarControl> TzidCustomCommandBar::FindPlacedOfficeControl(
-    const TzidCommandBarControl &Control) const {
+classlib::ComPtr<CommandBarControl>
+TzidCustomCommandBar::FindPlacedOfficeControl(const TzidCommandBarControl &Control) const {
     classlib::ComPtr<CommandBarControl> found;
     if (!commandBarInterface_ || Control.StoredOfficeID() == 1)
         return found;
@@ -100,7 +100,8 @@ void TzidCustomCommandBar::Reconnect() {
             found = module.FindControlByTag(type, tag);
         if (!found) {
             module.CreateControl(control, this, nullptr);
-            found = kind == cctControl ? FindPlacedOfficeControl(*control) : module.FindControlByTag(type, tag);
+            found =
+                kind == cctControl ? FindPlacedOfficeControl(*control) : module.FindControlByTag(type, tag);
         }
         if (!found && control->StoredOfficeID() != 1)
             found = module.FindControlById(type, control->StoredOfficeID());

@@ -55,6 +55,8 @@ private:
     void WordWindowActivate(classlib::TObject *Sender, IDispatch *Doc, IDispatch *Wn);
     void WordDocumentOpen(classlib::TObject *Sender, IDispatch *Doc);
     void WordNewDocument(classlib::TObject *Sender, IDispatch *Doc);
+    void WordDocumentArrived(const office::TDispatchEvent &Previous, classlib::TObject *Sender,
+                             IDispatch *Doc);
     void WordDocumentChange(classlib::TObject *Sender);
     void InfoPathWindowActivate(classlib::TObject *Sender, IDispatch *Document, IDispatch *Window);
     void VisioWindowActivated(classlib::TObject *Sender, IDispatch *Window);

@@ -103,25 +103,25 @@ void TzidHostWindowsEngine::RemoveOutlookWindowBars() {
     module.SetCommandBars(std::move(current));
 }
 
-// A document opened or made gets the module's task panes in its window.
-void TzidHostWindowsEngine::WordDocumentOpen(classlib::TObject *Sender, IDispatch *Doc) {
+// A document opened or made gets the module's task panes in its window; then Word's handler that was
+// there before runs.
+void TzidHostWindowsEngine::WordDocumentArrived(const office::TDispatchEvent &Previous,
+                                                classlib::TObject *Sender, IDispatch *Doc) {
     TzidHandlerCall call(owner_);
     if (Module() && Module()->CTPFactory())
         if (classlib::ComPtr<IDispatch> window = DocumentWindow(Doc))
             owner_.CreatePanesForWindow(window.Get());
     if (Module())
         Module()->RefreshNamedObjects();
-    ChainGuarded(Module(), PrevWordHandlers.DocumentOpen, Sender, Doc);
+    ChainGuarded(Module(), Previous, Sender, Doc);
+}
+
+void TzidHostWindowsEngine::WordDocumentOpen(classlib::TObject *Sender, IDispatch *Doc) {
+    WordDocumentArrived(PrevWordHandlers.DocumentOpen, Sender, Doc);
 }
 
 void TzidHostWindowsEngine::WordNewDocument(classlib::TObject *Sender, IDispatch *Doc) {
-    TzidHandlerCall call(owner_);
-    if (Module() && Module()->CTPFactory())
-        if (classlib::ComPtr<IDispatch> window = DocumentWindow(Doc))
-            owner_.CreatePanesForWindow(window.Get());
-    if (Module())
-        Module()->RefreshNamedObjects();
-    ChainGuarded(Module(), PrevWordHandlers.NewDocument, Sender, Doc);
+    WordDocumentArrived(PrevWordHandlers.NewDocument, Sender, Doc);
 }
 
 // Word's own handler must not disturb the activation of a window: its failures are dropped.
