@@ -113,6 +113,34 @@ TEST_F(ControlsTest, AddControlOnAPopupOutsideTheHostOnlyAddsTheItem) {
     EXPECT_TRUE(module_->Log.empty());
 }
 
+// Each Office call of a run-time AddControl failing in turn: what Office holds afterwards is either
+// nothing or the control with the add-in's Tag, never an untagged control that the next binding,
+// not finding it by its Tag, would add a second time.
+TEST_F(ControlsTest, AnyFailedCallOfAddControlLeavesNoUntaggedControlInOffice) {
+    for (size_t number = 0; number < 12; ++number) {
+        const std::wstring tag = L"tsyC" + std::to_wstring(number);
+        hostsim::BarRef own = AddOfficeBar(L"Tessary " + std::to_wstring(number), false);
+        bar_->SetCommandBarInterface(BarObject(own));
+        ClearLog();
+        outlook_->Log().FailCallNumber(number, E_FAIL);
+        try {
+            bar_->Controls()->AddControl(cctButton, tag, 0, false);
+        } catch (const classlib::EOleSysError &) {
+            // raised failures take the item out again (AFailingAddControlLeavesNothingBehind)
+        }
+        outlook_->Log().FailCallNumber(static_cast<size_t>(-1), S_OK);
+        for (const hostsim::ControlRef &control : own->controls) {
+            if (control->alive) {
+                EXPECT_EQ(control->props.tag, tag) << "call " << number << " failing";
+            }
+        }
+        // The next round starts from an empty collection; its Office controls stay where they are.
+        for (int i = 0; i < bar_->Controls()->Count(); ++i)
+            bar_->Controls()->Items(i)->BindOfficeControl(nullptr);
+        bar_->Controls()->Clear();
+    }
+}
+
 TEST_F(ControlsTest, AFailingAddControlLeavesNothingBehind) {
     hostsim::BarRef own = AddOfficeBar(L"Tessary", false);
     bar_->SetCommandBarInterface(BarObject(own));
