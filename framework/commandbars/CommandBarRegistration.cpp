@@ -19,7 +19,7 @@ void RegisterCommandBarClasses() {
          })
         classlib::RegisterClass(*cls);
     // Modules made from now on build their bars through the engine.
-    TzidCOMAddInModule::SetModuleBarsEngineMaker(&TzidModuleBarsEngine::Make);
+    TzidModuleBarsEngineMaker::Install(&TzidModuleBarsEngine::Make);
 }
 
 } // namespace framework

@@ -63,16 +63,13 @@ CLASSLIB_DEFINE_CLASS(
     b.Field(L"OnRibbonLoaded", &Self::OnRibbonLoaded);
     b.Field(L"OnOfficeColorSchemeChanged", &Self::OnOfficeColorSchemeChanged))
 
-namespace {
-TzidTaskPanesEngineMaker taskPanesEngineMaker = nullptr;
-} // namespace
+namespace {} // namespace
 
 TzidCOMAddInModule::TzidCOMAddInModule(classlib::TComponent *AOwner)
     : TDataModule(AOwner), registry_(std::make_unique<classlib::TRegistry>()) {
-    bars_ = MakeBarsEngine(*this);
-    if (taskPanesEngineMaker != nullptr)
-        taskPanesEngine_ = taskPanesEngineMaker(*this);
-    shortcuts_ = MakeShortcutsEngine(*this);
+    bars_ = TzidModuleBarsEngineMaker::Make(*this);
+    taskPanesEngine_ = TzidTaskPanesEngineMaker::Make(*this);
+    shortcuts_ = TzidShortcutsEngineMaker::Make(*this);
 }
 
 // Made when first asked for (Access's start-up starts it): a timer keeps a hidden window of its own,
@@ -86,10 +83,6 @@ classlib::TTimer &TzidCOMAddInModule::AccessTimer() {
         accessTimer_ = std::move(timer);
     }
     return *accessTimer_;
-}
-
-TzidTaskPanesEngineMaker TzidCOMAddInModule::SetTaskPanesEngineMaker(TzidTaskPanesEngineMaker Maker) {
-    return std::exchange(taskPanesEngineMaker, Maker);
 }
 
 // "TaskPanes" is written only when the module has definitions: forms of modules without panes stay

@@ -246,8 +246,6 @@ public:
     // The engine that builds and removes the module's bars; null when the module was made while no
     // maker was installed (then the operations above that need it do nothing).
     IzidModuleBarsEngine *BarsEngine() const noexcept { return bars_.get(); }
-    // Every module created from now on holds an engine made by Maker; answers the one before.
-    static TzidModuleBarsEngineMaker SetModuleBarsEngineMaker(TzidModuleBarsEngineMaker Maker);
 
     // Outlook's Options dialog and a folder's Properties dialog ask for property pages; a descendant
     // adds its own here.
@@ -288,8 +286,6 @@ public:
     TzidHostEvents *HostEvents() const { return hostEvents_; }
     TzidHostEvents *Outlook2007App() const { return outlook2007App_; }
     // ---- shortcuts and hidden windows (the shortcuts engine's; none without one) ----
-    // Every module created from now on holds an engine made by Maker; answers the one before.
-    static TzidShortcutsEngineMaker SetShortcutsEngineMaker(TzidShortcutsEngineMaker Maker);
     classlib::TComponent *NativeWindow() const;
     classlib::TComponent *ColorWindow() const;
     // Upper-cased shortcut texts, each with its TzidCommandBarButton as object; made on first use.
@@ -346,8 +342,6 @@ public:
     classlib::TCollection *TaskPanes() const;
     // The task-pane engine, made by the maker installed when the module was created; null without one.
     IzidTaskPanesEngine *TaskPanesEngine() const noexcept { return taskPanesEngine_.get(); }
-    // Every module created from now on holds an engine made by Maker; answers the one before.
-    static TzidTaskPanesEngineMaker SetTaskPanesEngineMaker(TzidTaskPanesEngineMaker Maker);
     // Drops every definition, deleting their live panes in the host; failures are reported.
     void ClearTaskPanes() noexcept;
     // Word's "ShowWindowsInTaskbar" as last read: false when all documents share one window.
@@ -370,8 +364,6 @@ public:
 private:
     friend class TdivAzore; // counts the starts and owns the per-connection hooks
 
-    // The engine the installed maker makes for this module; null without a maker.
-    static std::unique_ptr<IzidModuleBarsEngine> MakeBarsEngine(TzidCOMAddInModule &Module);
     // The Access wrapper's current project: false when there is none; else whether it is open and its
     // name (closed and unnamed when they cannot be read).
     bool ReadAccessProject(bool &Open, std::wstring &Name) const;

@@ -29,10 +29,9 @@ namespace framework {
 class IzidRibbonControlInternal;
 
 // Also a TObject, so that host events can be bound to its handlers.
-class TdivAzore
-    : public classlib::TAutoObjectImpl<IzidAddIn, IDTExtensibility2, IzidAddInPrivate, IRibbonExtensibility,
-                                       ICustomTaskPaneConsumer>,
-      public classlib::TObject {
+class TdivAzore : public classlib::TAutoObjectImpl<IzidAddIn, IDTExtensibility2, IzidAddInPrivate,
+                                                   IRibbonExtensibility, ICustomTaskPaneConsumer>,
+                  public classlib::TObject {
     CLASSLIB_CLASS(TdivAzore)
 public:
     TdivAzore();
@@ -68,9 +67,8 @@ public:
     // Outlook only: of the model objects that extend the built-in control IdMso differently per item
     // type, the one for the item open in the window Context; Control is left as it is when the window
     // does not decide.
-    void IsControlForContext(const std::wstring &IdMso, IDispatch *Context, IzidRibbonControlInternal *&Control);
-    // Every add-in object made from now on holds a ribbon engine made by Maker; answers the one before.
-    static TzidRibbonEngineMaker SetRibbonEngineMaker(TzidRibbonEngineMaker Maker);
+    void IsControlForContext(const std::wstring &IdMso, IDispatch *Context,
+                             IzidRibbonControlInternal *&Control);
 
     // The application's dual interface (ITSY ...) is answered under the id its type library gives.
     void *ExtraInterface(REFIID riid) noexcept override;
@@ -101,10 +99,6 @@ public:
     void ForgetWindowBar(const TzidCustomCommandBar *Bar) noexcept;
     // The Outlook windows the add-in follows: explorers, then inspectors; none without a window engine.
     std::vector<TzidFollowedWindow> FollowedOutlookWindows() const;
-
-    // The engine that follows the host's windows, made by each add-in object from the maker installed
-    // last; answers the maker before.
-    static TzidHostWindowsEngineMaker SetHostWindowsEngineMaker(TzidHostWindowsEngineMaker Maker);
 
     // The task panes of a window the host shows. Kind: 0 a host window, 1 an Outlook explorer, 2 an
     // Outlook inspector.
@@ -167,12 +161,9 @@ private:
     void OutlookOptionsPagesAdd(classlib::TObject *Sender, IDispatch *Pages);
     void NameSpaceOptionsPagesAdd(classlib::TObject *Sender, IDispatch *Pages, IDispatch *Folder);
 
-    // The installed maker's engine for a new add-in object; null when none is installed.
-    static std::unique_ptr<IzidHostWindowsEngine> MakeHostWindowsEngine(TdivAzore &Owner);
-
     std::unique_ptr<TzidCOMAddInModule> module_;
     // Follows the host's windows with the module's bars and panes; null when no engine is installed.
-    std::unique_ptr<IzidHostWindowsEngine> windows_ = MakeHostWindowsEngine(*this);
+    std::unique_ptr<IzidHostWindowsEngine> windows_ = TzidHostWindowsEngineMaker::Make(*this);
     office::TDispatchEvent PrevOptionsPagesAdd;
     office::TNotifyEvent PrevOutlookQuit;
     struct {
@@ -186,8 +177,7 @@ private:
     office::TDispatchPairEvent PrevPowerPointHandler;
     bool suppressModuleEvents_ = false;
     // The ribbon's documents and callbacks; null while no maker is installed.
-    static std::unique_ptr<IzidRibbonEngine> MakeRibbonEngine(TdivAzore &Owner);
-    std::unique_ptr<IzidRibbonEngine> ribbon_ = MakeRibbonEngine(*this);
+    std::unique_ptr<IzidRibbonEngine> ribbon_ = TzidRibbonEngineMaker::Make(*this);
     std::unique_ptr<office::TOutlookNameSpace> NameSpace;
 };
 

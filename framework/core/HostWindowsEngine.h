@@ -1,7 +1,7 @@
 // What the add-in object asks of the engine that follows the host's windows: Outlook's explorers and
 // inspectors, each with the module's bars bound in it, and the window events of Word, InfoPath and
 // Visio that put the module's bars and task panes into the window that becomes active. The add-in
-// object makes its engine when one is installed (SetHostWindowsEngineMaker); without one it follows no
+// object makes its engine when one is installed (TzidHostWindowsEngineMaker); without one it follows no
 // window, and each of its forwards does nothing or answers none.
 #pragma once
 #include <oaidl.h>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "classlib/ComPtr.h"
+#include "framework/core/EngineMaker.h"
 
 namespace office {
 class TOutlookApplication;
@@ -53,6 +54,7 @@ public:
     virtual size_t PendingVisioTimers() const noexcept = 0;
 };
 
-using TzidHostWindowsEngineMaker = std::unique_ptr<IzidHostWindowsEngine> (*)(TdivAzore &Owner);
+// Makes the engine of a new add-in object; installed by the window floor.
+using TzidHostWindowsEngineMaker = TzidEngineMaker<IzidHostWindowsEngine, TdivAzore>;
 
 } // namespace framework

@@ -1,24 +1,10 @@
-// The add-in object's side of the window engine: which maker makes it, and the calls the rest of the
-// framework makes on the add-in object that the engine answers.
+// The add-in object's side of the window engine: the calls the rest of the framework makes on the
+// add-in object that the engine answers.
 #include <utility>
 
 #include "framework/core/AddInObject.h"
 
 namespace framework {
-
-namespace {
-
-TzidHostWindowsEngineMaker hostWindowsEngineMaker = nullptr;
-
-} // namespace
-
-TzidHostWindowsEngineMaker TdivAzore::SetHostWindowsEngineMaker(TzidHostWindowsEngineMaker Maker) {
-    return std::exchange(hostWindowsEngineMaker, Maker);
-}
-
-std::unique_ptr<IzidHostWindowsEngine> TdivAzore::MakeHostWindowsEngine(TdivAzore &Owner) {
-    return hostWindowsEngineMaker != nullptr ? hostWindowsEngineMaker(Owner) : nullptr;
-}
 
 void TdivAzore::ForgetWindowBar(const TzidCustomCommandBar *Bar) noexcept {
     if (windows_)

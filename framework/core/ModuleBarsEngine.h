@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/core/EngineMaker.h"
 #include "framework/core/HostApps.h"
 
 namespace framework {
@@ -40,6 +41,6 @@ public:
 };
 
 // Makes the engine of a module that is being constructed; installed by the command-bar floor.
-using TzidModuleBarsEngineMaker = std::unique_ptr<IzidModuleBarsEngine> (*)(TzidCOMAddInModule &Owner);
+using TzidModuleBarsEngineMaker = TzidEngineMaker<IzidModuleBarsEngine, TzidCOMAddInModule>;
 
 } // namespace framework

@@ -7,18 +7,6 @@
 
 namespace framework {
 
-namespace {
-TzidModuleBarsEngineMaker barsEngineMaker = nullptr;
-} // namespace
-
-TzidModuleBarsEngineMaker TzidCOMAddInModule::SetModuleBarsEngineMaker(TzidModuleBarsEngineMaker Maker) {
-    return std::exchange(barsEngineMaker, Maker);
-}
-
-std::unique_ptr<IzidModuleBarsEngine> TzidCOMAddInModule::MakeBarsEngine(TzidCOMAddInModule &Module) {
-    return barsEngineMaker != nullptr ? barsEngineMaker(Module) : nullptr;
-}
-
 void TzidCOMAddInModule::CreateCommandBars() {
     if (bars_)
         bars_->CreateCommandBars();

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "framework/core/EngineMaker.h"
 #include "office/office.h"
 
 namespace framework {
@@ -35,6 +36,6 @@ public:
 };
 
 // Makes the ribbon engine of a new add-in object; installed by the ribbon floor.
-using TzidRibbonEngineMaker = std::unique_ptr<IzidRibbonEngine> (*)(TdivAzore &Owner);
+using TzidRibbonEngineMaker = TzidEngineMaker<IzidRibbonEngine, TdivAzore>;
 
 } // namespace framework

@@ -6,18 +6,6 @@
 
 namespace framework {
 
-namespace {
-TzidRibbonEngineMaker ribbonEngineMaker = nullptr;
-} // namespace
-
-TzidRibbonEngineMaker TdivAzore::SetRibbonEngineMaker(TzidRibbonEngineMaker Maker) {
-    return std::exchange(ribbonEngineMaker, Maker);
-}
-
-std::unique_ptr<IzidRibbonEngine> TdivAzore::MakeRibbonEngine(TdivAzore &Owner) {
-    return ribbonEngineMaker != nullptr ? ribbonEngineMaker(Owner) : nullptr;
-}
-
 HRESULT TdivAzore::GetCustomUI(BSTR RibbonID, BSTR *RibbonXml) {
     if (ribbon_)
         return ribbon_->GetCustomUI(RibbonID, RibbonXml);

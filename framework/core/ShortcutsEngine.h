@@ -5,6 +5,8 @@
 #pragma once
 #include <memory>
 
+#include "framework/core/EngineMaker.h"
+
 namespace classlib {
 class TComponent;
 class TStringList;
@@ -34,9 +36,6 @@ public:
 };
 
 // Makes the engine of a new module; installed by the floor that defines it.
-using TzidShortcutsEngineMaker = std::unique_ptr<IzidShortcutsEngine> (*)(TzidCOMAddInModule &Owner);
-
-// The engine the installed maker makes for Module; null while none is installed.
-std::unique_ptr<IzidShortcutsEngine> MakeShortcutsEngine(TzidCOMAddInModule &Module);
+using TzidShortcutsEngineMaker = TzidEngineMaker<IzidShortcutsEngine, TzidCOMAddInModule>;
 
 } // namespace framework

@@ -8,18 +8,6 @@
 
 namespace framework {
 
-namespace {
-TzidShortcutsEngineMaker shortcutsEngineMaker = nullptr;
-} // namespace
-
-std::unique_ptr<IzidShortcutsEngine> MakeShortcutsEngine(TzidCOMAddInModule &Module) {
-    return shortcutsEngineMaker != nullptr ? shortcutsEngineMaker(Module) : nullptr;
-}
-
-TzidShortcutsEngineMaker TzidCOMAddInModule::SetShortcutsEngineMaker(TzidShortcutsEngineMaker Maker) {
-    return std::exchange(shortcutsEngineMaker, Maker);
-}
-
 void TzidCOMAddInModule::SetHandleShortcuts(bool Value) {
     if (Value == handleShortcuts_)
         return;

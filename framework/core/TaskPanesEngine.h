@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "classlib/Collection.h"
+#include "framework/core/EngineMaker.h"
 
 namespace framework {
 
@@ -33,6 +34,6 @@ public:
     virtual void RecreatePaneInstances() = 0;
 };
 
-using TzidTaskPanesEngineMaker = std::unique_ptr<IzidTaskPanesEngine> (*)(TzidCOMAddInModule &Owner);
+using TzidTaskPanesEngineMaker = TzidEngineMaker<IzidTaskPanesEngine, TzidCOMAddInModule>;
 
 } // namespace framework

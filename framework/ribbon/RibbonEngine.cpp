@@ -11,7 +11,7 @@ std::unique_ptr<IzidRibbonEngine> MakeRibbonEngine(TdivAzore &Owner) {
 } // namespace
 
 void InstallRibbonEngine() {
-    TdivAzore::SetRibbonEngineMaker(&MakeRibbonEngine);
+    TzidRibbonEngineMaker::Install(&MakeRibbonEngine);
 }
 
 } // namespace framework

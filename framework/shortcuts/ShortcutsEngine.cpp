@@ -17,7 +17,7 @@ std::unique_ptr<IzidShortcutsEngine> MakeEngine(TzidCOMAddInModule &Module) {
 } // namespace
 
 void InstallShortcuts() {
-    TzidCOMAddInModule::SetShortcutsEngineMaker(&MakeEngine);
+    TzidShortcutsEngineMaker::Install(&MakeEngine);
 }
 
 TzidShortcutsEngine::~TzidShortcutsEngine() {

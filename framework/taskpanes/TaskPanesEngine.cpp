@@ -46,7 +46,7 @@ std::unique_ptr<IzidTaskPanesEngine> MakeTaskPanesEngine(TzidCOMAddInModule &Mod
 
 void InstallTaskPanes() {
     classlib::RegisterClass(TzidCustomTaskPane::StaticClass());
-    TzidCOMAddInModule::SetTaskPanesEngineMaker(&MakeTaskPanesEngine);
+    TzidTaskPanesEngineMaker::Install(&MakeTaskPanesEngine);
 }
 
 } // namespace framework

@@ -26,7 +26,7 @@ std::unique_ptr<IzidHostWindowsEngine> MakeHostWindowsEngine(TdivAzore &Owner) {
 } // namespace
 
 void InstallHostWindows() {
-    TdivAzore::SetHostWindowsEngineMaker(&MakeHostWindowsEngine);
+    TzidHostWindowsEngineMaker::Install(&MakeHostWindowsEngine);
 }
 
 void TzidHostWindowsEngine::ChainWindowHandlers() {

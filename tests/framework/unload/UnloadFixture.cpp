@@ -130,7 +130,7 @@ std::unique_ptr<framework::IzidTaskPanesEngine> GuardedPanes(framework::TzidCOMA
 framework::TzidFactory &UnloadFactory() {
     static const bool registered = [] {
         framework::InstallFramework();
-        framework::TzidCOMAddInModule::SetTaskPanesEngineMaker(&GuardedPanes);
+        framework::TzidTaskPanesEngineMaker::Install(&GuardedPanes);
         return true;
     }();
     (void)registered;
