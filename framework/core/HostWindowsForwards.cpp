@@ -1,7 +1,5 @@
 // The add-in object's side of the window engine: the calls the rest of the framework makes on the
 // add-in object that the engine answers.
-#include <utility>
-
 #include "framework/core/AddInObject.h"
 
 namespace framework {

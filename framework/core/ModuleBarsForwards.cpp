@@ -1,7 +1,5 @@
 // The module's and the factory's command-bar operations, handed to the module's bars engine. Without
 // an engine a module has no way to build bars, and nothing of its bars to take out of a host.
-#include <utility>
-
 #include "framework/core/AddInModule.h"
 #include "framework/core/Factory.h"
 

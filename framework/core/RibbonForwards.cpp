@@ -1,7 +1,5 @@
 // The add-in object's ribbon members hand over to its ribbon engine; without one the object has no
 // ribbon: no document, no callbacks, no model objects.
-#include <utility>
-
 #include "framework/core/AddInObject.h"
 
 namespace framework {

@@ -1,7 +1,5 @@
 // The module's shortcut and hidden-window members, handed to its shortcuts engine. Without an engine
 // the module has no hidden window and no shortcut list, and making one does nothing.
-#include <utility>
-
 #include "classlib/StringList.h"
 #include "framework/core/AddInModule.h"
 #include "framework/core/ShortcutsEngine.h"
